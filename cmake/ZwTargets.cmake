@@ -1,0 +1,56 @@
+# Every folder of the source tree is one library target whose sources are
+# found by globbing, so adding a file never means editing a CMake list.
+
+function(zw_sources target)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB_RECURSE _src CONFIGURE_DEPENDS
+      ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h ${CMAKE_SOURCE_DIR}/${dir}/*.qrc)
+    # Folders that are targets of their own are not part of their parent.
+    list(FILTER _src EXCLUDE REGEX "/platform/symbolic/|/platform/saveoptions/")
+    if(NOT dir MATCHES "^platform/(symbolic|saveoptions)")
+      target_sources(${target} PRIVATE ${_src})
+    else()
+      file(GLOB_RECURSE _own CONFIGURE_DEPENDS
+        ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+      target_sources(${target} PRIVATE ${_own})
+    endif()
+  endforeach()
+endfunction()
+
+# zw_library(name dir... [deps...]): dirs are the arguments that are existing
+# folders, the rest are targets it depends on.
+function(zw_library name)
+  set(_dirs)
+  set(_deps)
+  foreach(a IN LISTS ARGN)
+    if(IS_DIRECTORY ${CMAKE_SOURCE_DIR}/${a})
+      list(APPEND _dirs ${a})
+    else()
+      list(APPEND _deps ${a})
+    endif()
+  endforeach()
+  # An empty folder still gives a linkable target.
+  set(_stub ${CMAKE_BINARY_DIR}/stubs/${name}_stub.cpp)
+  if(NOT EXISTS ${_stub})
+    file(WRITE ${_stub} "// keeps an empty library linkable\n")
+  endif()
+  add_library(${name} STATIC ${_stub})
+  zw_sources(${name} ${_dirs})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  if(_deps)
+    target_link_libraries(${name} PUBLIC ${_deps})
+  endif()
+endfunction()
+
+# zw_test(name dir [deps...]): one test executable per subsystem.
+function(zw_test name dir)
+  add_executable(${name})
+  file(GLOB_RECURSE _src CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+  target_sources(${name} PRIVATE ${_src})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${name} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZW_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data"
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+endfunction()

@@ -1,0 +1,2 @@
+// Settings writer: replaced by the real program.
+int main() { return 0; }

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build needs, only those not yet there.
+set -euo pipefail
+pkgs=(
+  cmake g++ make pkg-config
+  qt6-base-dev libgl-dev        # windows, dialogs, painting, printing, clipboard
+  zlib1g-dev libjpeg-dev        # about-box picture (inflate) and the subject tiles (JPEG)
+  fonts-liberation2 fonts-dejavu-core
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libboost-dev                  # exact rationals for polynomial work; test oracles
+  libeigen3-dev                 # test oracle for ranks, determinants, inverses
+  libmuparser-dev libgmp-dev    # benchmark comparisons only
+  clang libclang-rt-14-dev      # the evaluator's fuzz target (libFuzzer)
+  ccache
+)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

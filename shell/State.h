@@ -1,0 +1,84 @@
+#pragma once
+// The shell's process-wide values that every other part of the program reads:
+// folders, options, language, chart and print options, graph colour lists and
+// the file-name parameter of the command protocol. They live for the whole run
+// and are touched only on the GUI thread.
+//
+// The values the maths kernel reads (angle mode, decimal separators, unicode
+// option) live in zw::kernelState() only, so there is one source of truth.
+// Fonts and layout metrics are in shell/Metrics.h.
+#include <QString>
+#include <array>
+#include <cstdint>
+
+namespace zw {
+
+class IniFile;
+
+using ColorValue = std::uint32_t;  // 0xBBGGRR, red in the low byte
+
+struct ShellState {
+  // Folders (each ends with a path separator).
+  QString AppFolder;
+  QString LocalInstallFolder;
+  QString LocalDataFolder;
+  QString InstallFolder;
+  QString DataFolder;
+  QString SettingsPath;
+  QString FileNameParam;
+
+  // Options (ReadSettings gives the defaults).
+  int Zoom = 0;
+  bool MdiOption = true;
+  bool MaxOption = false;
+  bool WebHelpOption = false;
+  bool MemoryOption = true;
+  bool PortableOption = false;
+  bool NoFlopOption = false;
+
+  // Language.
+  int LanguageNumber = 0;
+  int LanguageKind = 0;           // 0 German, 1 English, 2 French, 3..6 external files
+  int DisplayedLanguageKind = 0;
+  std::array<QString, 7> LanguageNames{"Deutsch", "English", "Fran\u00e7ais", "", "", "", ""};
+  bool RightToLeft = false;
+  QString HelpFile;
+
+  // Charts, pictures and printing.
+  bool ChartLogX = false, ChartLogY = false;
+  int ChartResolution = 1;
+  int ChartGridOption = 3;
+  bool ChartGridAuto = true;
+  double PrintScale = 1.0;
+  bool PrintBlackWhite = false;
+  bool ClipboardBlackWhite = false;
+  static constexpr int ParametricSteps = 400;
+
+  // Graph colours and widths.
+  std::array<ColorValue, 49> PaletteColors{};  // index 1..48
+  QString GraphColorList, GraphWidthList;
+  int GraphAreaColor = 0, GraphAreaWidth = 0;
+  QString SettingsLineColor, SettingsLineWidth;
+  int SettingsAreaColor = 0, SettingsRandWidth = 0;
+  std::array<ColorValue, 13> GraphColorValues{};
+  std::array<int, 13> GraphWidthValues{};
+  std::array<QString, 13> GraphNames{};
+
+  // Chart-settings exchange.
+  QString ChartDlgColorList, ChartDlgWidthList;
+  int ChartDlgMinVis = 0, ChartDlgMaxVis = 0, ChartDlgAreaColor = 0, ChartDlgAreaRand = 0;
+  bool ChartDlgAreaVis = false;
+
+  // Regression data.
+  QString CsvSeparator, CsvDecimal;
+
+  // Owned by single topics.
+  bool SeriesPlotFlag = false;
+  int BasePrimeCount = 0;
+};
+
+ShellState& shellState();
+// Back to the initial values (tests).
+void resetShellState();
+
+}  // namespace zw
