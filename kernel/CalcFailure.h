@@ -7,9 +7,12 @@
 namespace zw {
 
 namespace msg {
+inline constexpr int IndeterminatePlane = 18;  // "Ebene E unbestimmt"
 inline constexpr int InvalidInput = 22;     // "Unzulässige Eingabe"
+inline constexpr int ImproperArgument = 23; // "Unzulässiges Argument"
 inline constexpr int DivisionByZero = 24;   // "Division durch Null"
 inline constexpr int SyntaxError = 43;      // "Syntaxfehler"
+inline constexpr int Overflow = 44;         // "overflow"
 }  // namespace msg
 
 class CalcFailure : public std::exception {
