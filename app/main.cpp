@@ -1,12 +1,15 @@
 #include <QApplication>
 #include <QMainWindow>
+#include <memory>
+
+#include "shell/Startup.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Zahlwerk 10.0");
-  QMainWindow w;
-  w.setWindowTitle("Zahlwerk 10.0");
-  w.resize(1000, 700);
-  w.show();
-  return app.exec();
+  return zw::RunProgram(app, [] {
+    auto w = std::make_unique<QMainWindow>();
+    w->setWindowTitle(zw::ProgramTitle);
+    w->resize(1000, 700);
+    return w;
+  });
 }

@@ -11,6 +11,8 @@
 #include <array>
 #include <cstdint>
 
+#include "kernel/Types.h"
+
 namespace zw {
 
 class IniFile;
@@ -42,7 +44,7 @@ struct ShellState {
   int DisplayedLanguageKind = 0;
   std::array<QString, 7> LanguageNames{"Deutsch", "English", "Fran\u00e7ais", "", "", "", ""};
   bool RightToLeft = false;
-  QString HelpFile;
+  QString HelpFile;  // the compiled help file of the language (ReadSettings)
 
   // Charts, pictures and printing.
   bool ChartLogX = false, ChartLogY = false;
@@ -53,6 +55,7 @@ struct ShellState {
   bool PrintBlackWhite = false;
   bool ClipboardBlackWhite = false;
   static constexpr int ParametricSteps = 400;
+  static constexpr TVec3 Origin3{};  // origin of distance computations
 
   // Graph colours and widths.
   std::array<ColorValue, 49> PaletteColors{};  // index 1..48

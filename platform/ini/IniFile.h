@@ -44,7 +44,8 @@ public:
   void eraseSection(const QString& section);
 
   // Writes the file. Returns false (and sets *error) when it could not be written;
-  // the old file is then unchanged.
+  // the old file is then unchanged. A file that exists but could not be read
+  // (it read as empty) is never replaced: save() reports that instead.
   bool save(QString* error = nullptr);
 
   // Decodes file bytes: BOM, else UTF-8 when valid, else Windows-1252.
