@@ -44,8 +44,11 @@ endfunction()
 
 # zw_test(name dir [deps...]): one test executable per subsystem.
 function(zw_test name dir)
-  add_executable(${name})
   file(GLOB_RECURSE _src CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+  if(NOT _src)
+    return()  # a subsystem without tests yet
+  endif()
+  add_executable(${name})
   target_sources(${name} PRIVATE ${_src})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)

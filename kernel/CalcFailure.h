@@ -8,6 +8,7 @@ namespace zw {
 
 namespace msg {
 inline constexpr int IndeterminatePlane = 18;  // "Ebene E unbestimmt"
+inline constexpr int ImproperData = 21;     // "Unzulässige Daten"
 inline constexpr int InvalidInput = 22;     // "Unzulässige Eingabe"
 inline constexpr int ImproperArgument = 23; // "Unzulässiges Argument"
 inline constexpr int DivisionByZero = 24;   // "Division durch Null"

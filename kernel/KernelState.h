@@ -12,8 +12,11 @@ struct KernelState {
   char16_t RegionalDecimalSeparator = u','; // the system's; read once at start, tests pin it
   std::u16string LanguageDecimalSeparator = u",";  // "." while the language is English
   bool UnicodeOption = true;                // bracket characters for vectors and matrices
-  bool BigIntGrouping = false;
-  bool BigIntShortForm = false;
+  // Big-integer print options (the topic's four check boxes), all on at start.
+  bool BigIntGrouping = true;
+  bool BigIntShortForm = true;
+  bool BigIntGroupA = true;
+  bool BigIntGroupB = true;
 
   void reset() { *this = KernelState{}; }
 };

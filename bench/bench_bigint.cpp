@@ -1,0 +1,119 @@
+// Big integers against GMP in the same binary. "N digits" is the size of the
+// largest number involved: a product of N digits (two N/2-digit operands, the
+// largest product a big integer of the topic holds at N = 10,000), a division
+// of an N-digit number by an N/2-digit one, and the decimal text of an
+// N-digit number. The table workload is the big-numbers topic's n! table:
+// n! for n = 1 … 3,000, each row formatted as a memo line.
+#include <benchmark/benchmark.h>
+#include <gmpxx.h>
+
+#include <random>
+#include <string>
+
+#include "kernel/BigInt.h"
+#include "kernel/KernelState.h"
+
+namespace {
+
+std::string digits(int n, unsigned seed) {
+  std::mt19937 gen(seed);
+  std::uniform_int_distribution<int> d(0, 9);
+  std::string s(1, '7');
+  for (int i = 1; i < n; ++i) s += static_cast<char>('0' + d(gen));
+  return s;
+}
+
+zw::TBigInt big(const std::string& s) {
+  zw::TBigInt a;
+  zw::BigIntFromStr(std::u16string(s.begin(), s.end()), a);
+  return a;
+}
+
+void Mul_Zahlwerk(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const zw::TBigInt a = big(digits(n / 2, 1)), b = big(digits(n / 2, 2));
+  zw::TBigInt c;
+  for (auto _ : state) {
+    zw::BigIntMul(a, b, c);
+    benchmark::DoNotOptimize(c);
+  }
+}
+
+void Mul_GMP(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const mpz_class a(digits(n / 2, 1)), b(digits(n / 2, 2));
+  mpz_class c;
+  for (auto _ : state) {
+    mpz_mul(c.get_mpz_t(), a.get_mpz_t(), b.get_mpz_t());
+    benchmark::DoNotOptimize(c.get_mpz_t());
+  }
+}
+
+void Div_Zahlwerk(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const zw::TBigInt a = big(digits(n, 3)), b = big(digits(n / 2, 4));
+  zw::TBigInt q, r;
+  for (auto _ : state) {
+    zw::BigIntDivMod(a, b, q, r);
+    benchmark::DoNotOptimize(q);
+  }
+}
+
+void Div_GMP(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  const mpz_class a(digits(n, 3)), b(digits(n / 2, 4));
+  mpz_class q, r;
+  for (auto _ : state) {
+    mpz_tdiv_qr(q.get_mpz_t(), r.get_mpz_t(), a.get_mpz_t(), b.get_mpz_t());
+    benchmark::DoNotOptimize(q.get_mpz_t());
+  }
+}
+
+void Format_Zahlwerk(benchmark::State& state) {
+  const zw::TBigInt a = big(digits(static_cast<int>(state.range(0)), 5));
+  for (auto _ : state) benchmark::DoNotOptimize(zw::BigIntToStr(a));
+}
+
+void Format_GMP(benchmark::State& state) {
+  const mpz_class a(digits(static_cast<int>(state.range(0)), 5));
+  for (auto _ : state) benchmark::DoNotOptimize(a.get_str());
+}
+
+void FactorialTable_Zahlwerk(benchmark::State& state) {
+  zw::kernelState().BigIntGrouping = true;
+  zw::kernelState().BigIntShortForm = true;
+  for (auto _ : state) {
+    size_t total = 0;
+    zw::TBigInt c;
+    for (int n = 1; n <= 3000; ++n) {
+      zw::BigIntFactorial(n, c);
+      total += zw::BigIntFuncLine(u"!", c, n).size();
+    }
+    benchmark::DoNotOptimize(total);
+  }
+}
+
+void FactorialTable_GMP(benchmark::State& state) {
+  for (auto _ : state) {
+    size_t total = 0;
+    mpz_class c;
+    for (unsigned n = 1; n <= 3000; ++n) {
+      mpz_fac_ui(c.get_mpz_t(), n);
+      total += c.get_str().size();
+    }
+    benchmark::DoNotOptimize(total);
+  }
+}
+
+}  // namespace
+
+BENCHMARK(Mul_Zahlwerk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Mul_GMP)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Div_Zahlwerk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Div_GMP)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Format_Zahlwerk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(Format_GMP)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(FactorialTable_Zahlwerk)->Unit(benchmark::kMillisecond);
+BENCHMARK(FactorialTable_GMP)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

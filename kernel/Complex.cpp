@@ -1,0 +1,163 @@
+#include "kernel/Complex.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "kernel/BasicMath.h"
+#include "kernel/CalcFailure.h"
+#include "kernel/KernelState.h"
+#include "kernel/Matrix.h"
+
+namespace zw {
+
+namespace {
+
+constexpr Extended kPi = std::numbers::pi_v<long double>;
+constexpr Extended kHyperbolicLimit = 88.0288L;
+
+[[noreturn]] void improperArgument() {
+  throw CalcFailure(basicmath_msg::ImproperArgument, "*** IMPROPER ARGUMENT ***");
+}
+
+Extended finite(Extended v) {
+  if (!std::isfinite(v)) throw CalcFailure(basicmath_msg::Overflow, "complex overflow");
+  return v;
+}
+
+TComplex finite(TComplex z) { return TComplex{finite(z.re), finite(z.im)}; }
+
+}  // namespace
+
+TComplex ComplexOp(TComplex a, TComplex b, char op) {
+  switch (op) {
+    case '+': return ComplexAdd(a, b);
+    case '-': return ComplexSub(a, b);
+    case '*': return ComplexMul(a, b);
+    case '/': return ComplexDiv(a, b);
+    case '^': return ComplexPower(a, b);
+    default: return TComplex{};
+  }
+}
+
+TComplex ComplexAdd(TComplex a, TComplex b) { return finite(TComplex{a.re + b.re, a.im + b.im}); }
+
+TComplex ComplexSub(TComplex a, TComplex b) { return finite(TComplex{a.re - b.re, a.im - b.im}); }
+
+TComplex ComplexMul(TComplex a, TComplex b) {
+  return finite(TComplex{a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re});
+}
+
+TComplex ComplexDiv(TComplex a, TComplex b) {
+  const Extended d = ComplexAbsSqr(b);
+  if (d == 0) throw CalcFailure(msg::DivisionByZero, "complex division by 0");
+  return finite(TComplex{(a.re * b.re + a.im * b.im) / d, (a.im * b.re - a.re * b.im) / d});
+}
+
+void ComplexDivSafe(TComplex a, TComplex b, TComplex& r) {
+  if (ComplexAbsSqr(b) == 0) return;
+  r = ComplexDiv(a, b);
+}
+
+TComplex ComplexPower(TComplex z, TComplex w) {
+  kernelState().AngleMode = 1;
+  const Extended a = z.re, b = z.im, c = w.re, d = w.im;
+  Extended phi, m;
+  if (b == 0) {
+    // The logarithm of the real base is taken whatever the exponent.
+    if (a == 0) throw CalcFailure(msg::DivisionByZero, "logarithm of 0");
+    if (a < 0) improperArgument();
+    phi = d * std::log(a);
+    m = SignedPower(a, c);
+  } else {
+    const Extended alpha = Sgn(b) * kPi / 2 - std::atan(a / b);
+    const Extended r2 = a * a + b * b;
+    phi = d * std::log(r2) / 2 + c * alpha;
+    m = SignedPower(r2, c / 2) * finite(std::exp(-d * alpha));
+  }
+  return finite(TComplex{m * std::cos(phi), m * std::sin(phi)});
+}
+
+Extended ComplexAbsSqr(TComplex z) { return z.re * z.re + z.im * z.im; }
+
+Extended ComplexAbs(TComplex z) { return std::sqrt(ComplexAbsSqr(z)); }
+
+TComplex ComplexTimesI(TComplex z) { return TComplex{-z.im, z.re}; }
+
+TComplex ComplexTimesMinusI(TComplex z) { return TComplex{z.im, -z.re}; }
+
+TComplex ComplexExp(TComplex z) {
+  const Extended e = finite(std::exp(z.re));
+  return TComplex{e * std::cos(z.im), e * std::sin(z.im)};
+}
+
+TComplex ComplexLn(TComplex z) {
+  const Extended r = ComplexAbs(z);
+  if (r == 0) improperArgument();
+  return TComplex{std::log(r), ArcTan2(z.re, z.im)};
+}
+
+TComplex ComplexSqrt(TComplex z) {
+  if (z.re == 0 && z.im == 0) return TComplex{};
+  const Extended t = std::sqrt((ComplexAbs(z) + std::fabs(z.re)) / 2);
+  const Extended s = z.im / (2 * t);
+  if (z.re >= 0) return TComplex{t, s};
+  if (z.im >= 0) return TComplex{s, t};
+  return TComplex{-s, -t};
+}
+
+TComplex ComplexCos(TComplex z) {
+  return TComplex{std::cos(z.re) * CoshChecked(z.im), -std::sin(z.re) * SinhChecked(z.im)};
+}
+
+TComplex ComplexSin(TComplex z) {
+  return TComplex{std::sin(z.re) * CoshChecked(z.im), std::cos(z.re) * SinhChecked(z.im)};
+}
+
+TComplex ComplexTan(TComplex z) {
+  const Extended d = std::cos(2 * z.re) + CoshChecked(2 * z.im);
+  if (d == 0) throw CalcFailure(msg::DivisionByZero, "tangent pole");
+  return TComplex{std::sin(2 * z.re) / d, SinhChecked(2 * z.im) / d};
+}
+
+TComplex ComplexArcTan(TComplex z) {
+  const TComplex u = ComplexTimesI(z);
+  // At z = −i the quotient has no value and at z = i it is 0: arctan has
+  // its branch points there.
+  if (u.re == 1 && u.im == 0) improperArgument();
+  TComplex q;
+  ComplexAtanQuotient(u, q);
+  const TComplex l = ComplexLn(q);
+  const TComplex r = ComplexTimesMinusI(l);
+  return TComplex{r.re / 2, r.im / 2};
+}
+
+void ComplexAtanQuotient(TComplex u, TComplex& q) {
+  ComplexDivSafe(TComplex{1 + u.re, u.im}, TComplex{1 - u.re, -u.im}, q);
+}
+
+Extended ArcTan2(Extended x, Extended y) {
+  if (x == 0) return TransferSign(kPi / 2, y);
+  if (x > 0) return std::atan(y / x);
+  return std::atan(y / x) + TransferSign(kPi, y);
+}
+
+Extended TransferSign(Extended a, Extended b) {
+  if ((a > 0 && b > 0) || (a <= 0 && b < 0)) return a;
+  return -a;
+}
+
+Extended CoshChecked(Extended x) {
+  if (x > kHyperbolicLimit || x < -kHyperbolicLimit)
+    throw CalcFailure(basicmath_msg::Overflow, "********* OVERFLOW **********");
+  const Extended e = std::exp(x);
+  return (e + 1 / e) / 2;
+}
+
+Extended SinhChecked(Extended x) {
+  if (x > kHyperbolicLimit || x < -kHyperbolicLimit)
+    throw CalcFailure(basicmath_msg::Overflow, "********* UNDERFLOW **********");
+  const Extended e = std::exp(x);
+  return (e - 1 / e) / 2;
+}
+
+}  // namespace zw

@@ -1,0 +1,278 @@
+#include "kernel/Matrix.h"
+
+#include <cfloat>
+#include <cmath>
+#include <utility>
+
+#include "kernel/CalcFailure.h"
+
+namespace zw {
+
+namespace {
+
+constexpr Extended kEliminationZero = 1e-15L;  // GaussSolve
+constexpr Extended kRankZero = 1e-9L;          // MatrixRank
+constexpr Extended kDeterminantZero = 1e-12L;  // Determinant, n ∉ {2, 3}
+
+void checkSize(int n) {
+  if (n < 1 || n > VektorSize) throw CalcFailure(msg::InvalidInput, "matrix size");
+}
+
+Extended zeroBelow(Extended v, Extended limit) { return std::fabs(v) < limit ? 0 : v; }
+
+// Row of the largest |A[i][col]| for i = from..n; a later row wins only when
+// strictly larger, so ties keep the upper row.
+int pivotRow(const Matrix& A, int col, int from, int n) {
+  int p = from;
+  for (int i = from + 1; i <= n; ++i)
+    if (std::fabs(A[i][col]) > std::fabs(A[p][col])) p = i;
+  return p;
+}
+
+Extended checked(Extended v) {
+  if (!std::isfinite(v)) throw CalcFailure(msg::DivisionByZero);
+  return v;
+}
+
+// Brings the leading n × n block of A (and b, when given) to row echelon form
+// with partial pivoting; eliminated entries below `zero` in magnitude become
+// 0. A column without a non-zero pivot candidate is skipped. Returns the rank;
+// swaps (when given) counts the row exchanges.
+int rowEchelon(Matrix& A, Vektor* b, int n, Extended zero, int* swaps = nullptr) {
+  int rank = 0;
+  for (int k = 1; k <= n && rank < n; ++k) {
+    const int row = rank + 1;
+    const int p = pivotRow(A, k, row, n);
+    if (p != row) {
+      std::swap(A[p], A[row]);
+      if (b) std::swap((*b)[p], (*b)[row]);
+      if (swaps) ++*swaps;
+    }
+    if (A[row][k] == 0) continue;
+    for (int i = row + 1; i <= n; ++i) {
+      const Extended q = A[i][k] / A[row][k];
+      for (int j = k; j <= n; ++j) A[i][j] = zeroBelow(A[i][j] - q * A[row][j], zero);
+      if (b) (*b)[i] = zeroBelow((*b)[i] - q * (*b)[row], zero);
+    }
+    rank = row;
+  }
+  return rank;
+}
+
+}  // namespace
+
+void GaussSolve(Matrix A, Vektor b, int n, Vektor& x, int& status) {
+  checkSize(n);
+  // A column without a pivot is a free variable, not a contradiction:
+  // rank(A) against rank([A|b]) decides between "no solution" and "no unique
+  // solution".
+  const int rank = rowEchelon(A, &b, n, kEliminationZero);
+  if (rank < n) {
+    status = -1;
+    for (int i = rank + 1; i <= n; ++i)
+      if (b[i] != 0) status = 0;
+    return;
+  }
+  Vektor y{};
+  for (int i = n; i >= 1; --i) {
+    Extended s = b[i];
+    for (int j = i + 1; j <= n; ++j) s -= A[i][j] * y[j];
+    y[i] = s / A[i][i];
+  }
+  for (int i = 1; i <= n; ++i) x[i] = y[i];
+  status = 1;
+}
+
+Extended Determinant(const Matrix& M, int n) {
+  checkSize(n);
+  if (n == 2) return M[1][1] * M[2][2] - M[2][1] * M[1][2];
+  if (n == 3)
+    return M[1][1] * M[2][2] * M[3][3] + M[1][2] * M[2][3] * M[3][1] + M[2][1] * M[1][3] * M[3][2] -
+           M[2][2] * M[3][1] * M[1][3] - M[2][3] * M[3][2] * M[1][1] - M[2][1] * M[3][3] * M[1][2];
+  Matrix A = M;
+  int swaps = 0;
+  if (rowEchelon(A, nullptr, n, 0, &swaps) < n) return 0;
+  Extended d = swaps % 2 ? -1 : 1;
+  for (int k = 1; k <= n; ++k) d *= A[k][k];
+  return std::fabs(d) < kDeterminantZero ? 0 : d;
+}
+
+int MatrixRank(const Matrix& M, int n) {
+  checkSize(n);
+  // (A non-zero determinant is no proof of full rank: for larger matrices
+  // rounding noise alone exceeds its cut-off.)
+  Matrix A = M;
+  return rowEchelon(A, nullptr, n, kRankZero);
+}
+
+void MatrixInverse(const Matrix& A, int n, Matrix& out) {
+  checkSize(n);
+  // Gauss–Jordan elimination with full pivoting.
+  Matrix B = out;
+  Extended largest = 0;
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n; ++j) {
+      B[i][j] = A[i][j];
+      largest = std::max(largest, std::fabs(A[i][j]));
+    }
+  // A pivot at rounding level of the largest entry means a singular matrix.
+  const Extended tiny = n * LDBL_EPSILON * largest;
+  std::array<bool, VektorSize + 1> used{};
+  std::array<int, VektorSize + 1> rowOf{}, colOf{};
+  for (int step = 1; step <= n; ++step) {
+    Extended big = -1;
+    int irow = 0, icol = 0;
+    for (int j = 1; j <= n; ++j) {
+      if (used[j]) continue;
+      for (int k = 1; k <= n; ++k)
+        if (!used[k] && std::fabs(B[j][k]) > big) {
+          big = std::fabs(B[j][k]);
+          irow = j;
+          icol = k;
+        }
+    }
+    if (big <= tiny) throw CalcFailure(msg::DivisionByZero, "singular matrix");
+    used[icol] = true;
+    rowOf[step] = irow;
+    colOf[step] = icol;
+    if (irow != icol)
+      for (int j = 1; j <= n; ++j) std::swap(B[irow][j], B[icol][j]);
+    const Extended piv = B[icol][icol];
+    B[icol][icol] = 1;
+    for (int j = 1; j <= n; ++j) B[icol][j] /= piv;
+    for (int l = 1; l <= n; ++l) {
+      if (l == icol) continue;
+      const Extended d = B[l][icol];
+      B[l][icol] = 0;
+      for (int j = 1; j <= n; ++j) B[l][j] -= d * B[icol][j];
+    }
+  }
+  for (int step = n; step >= 1; --step)
+    if (rowOf[step] != colOf[step])
+      for (int k = 1; k <= n; ++k) std::swap(B[k][rowOf[step]], B[k][colOf[step]]);
+  for (int i = 1; i <= n; ++i)
+    for (int j = 1; j <= n; ++j) checked(B[i][j]);
+  out = B;
+}
+
+void MatrixMultiply(const Matrix& A, const Matrix& B, int m, int n, int p, Matrix& C) {
+  checkSize(m);
+  checkSize(n);
+  checkSize(p);
+  Matrix R = C;
+  for (int i = 1; i <= m; ++i)
+    for (int j = 1; j <= p; ++j) {
+      Extended s = 0;
+      for (int k = 1; k <= n; ++k) s += A[i][k] * B[k][j];
+      R[i][j] = s;
+    }
+  C = R;
+}
+
+void MatrixClearCopy(const Matrix& A, int r, int c, Matrix& B) {
+  checkSize(r);
+  checkSize(c);
+  Matrix T{};
+  for (int i = 1; i <= r; ++i)
+    for (int j = 1; j <= c; ++j) T[j][i] = A[i][j];
+  B = T;
+}
+
+void SwapExtended(Extended& a, Extended& b) { std::swap(a, b); }
+
+Extended NormalDensity(Extended x, Extended mu, Extended sigma) {
+  if (sigma == 0) throw CalcFailure(msg::DivisionByZero);
+  const Extended u = (x - mu) / sigma;
+  return std::exp(-u * u / 2) / (sigma * std::sqrt(2 * M_PIl));
+}
+
+Extended ErfSeries(Extended x) {
+  // The series of erf(x)·e^(x²)·√π/2 has positive terms for x > 0; erf is odd.
+  const Extended a = std::fabs(x);
+  Extended s = a, t = a;
+  for (int k = 1; t > s * 1e-10L; ++k) {
+    t = t * 2 * a * a / (2 * k + 1);
+    s += t;
+  }
+  const Extended e = std::exp(-a * a) * 2 * s / std::sqrt(M_PIl);
+  return x < 0 ? -e : e;
+}
+
+void ErfApprox(Extended& e, int& ok, Extended x) {
+  if (std::fabs(x) < 1e-20L) {
+    ok = 0;
+    return;
+  }
+  ok = 1;
+  // erf is odd: the approximations below hold for positive arguments.
+  const Extended a = std::fabs(x);
+  Extended r;
+  if (a > 4) {
+    r = 1;
+  } else if (a > 1.5L) {
+    r = ErfSeries(a);
+  } else {
+    static constexpr Extended c[] = {0.6666667L,     0.2666667L,     0.07619048L,   0.01693122L,
+                                     0.003078403L,   0.0004736005L,  6.314673e-05L, 7.429027e-06L,
+                                     7.820028e-07L,  7.447646e-08L,  6.476214e-09L};
+    const Extended x2 = a * a;
+    Extended h = 0;
+    for (int k = 10; k >= 0; --k) h = (h + c[k]) * x2;
+    r = std::exp(-x2) * 2 * a * (1 + h) / std::sqrt(M_PIl);
+  }
+  e = x < 0 ? -r : r;
+}
+
+void NormalDistribution(Extended& P, int& ok, Extended x, Extended mu, Extended sigma) {
+  if (x == mu) {
+    P = 0.5;
+    ok = 1;
+    return;
+  }
+  if (sigma == 0) throw CalcFailure(msg::DivisionByZero);
+  const Extended z = std::sqrt(2.0L) * std::fabs(x - mu) / (2 * sigma);
+  Extended e = 0;
+  ErfApprox(e, ok, z);
+  if (!ok) {
+    // erf(z) ≈ 2z/√π is far below the resolution of 0.5 here.
+    P = 0.5;
+    ok = 1;
+    return;
+  }
+  P = x > mu ? e / 2 + 0.5L : 0.5L - e / 2;
+}
+
+Extended SignedPower(Extended base, Extended exponent) {
+  if (exponent == 0) return 1;
+  if (base == 0) return 0;
+  if (base > 0) return checked(std::exp(exponent * std::log(base)));
+  const Extended m = checked(std::exp(exponent * std::log(-base)));
+  // A rational exponent p/q with an odd denominator is a real odd root of a
+  // power: its sign is (-1)^p. The smallest denominator that fits decides.
+  constexpr int kMaxDenominator = 1000;
+  constexpr Extended kTolerance = 1e-12L;
+  for (int q = 1; q <= kMaxDenominator; ++q) {
+    const Extended pq = exponent * q;
+    const Extended p = std::nearbyint(pq);
+    if (std::fabs(pq - p) <= kTolerance * std::max<Extended>(1, std::fabs(pq))) {
+      if (q % 2 == 0) break;
+      return std::fmod(p, 2.0L) == 0 ? m : -m;
+    }
+  }
+  // Otherwise the power of |base| gets a minus sign ((-4)^0.5 = -2).
+  return std::fmod(exponent, 2.0L) == 0 ? m : -m;
+}
+
+Extended RoundToNth(int n, Extended x) {
+  if (n == 0) throw CalcFailure(msg::DivisionByZero);
+  return std::nearbyint(x * n) / n;
+}
+
+Extended SignReal(Extended x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
+
+Extended Log10(Extended x) {
+  if (!(x > 0)) throw CalcFailure(msg::DivisionByZero, "logarithm of a value <= 0");
+  return std::log(x) / std::log(10.0L);
+}
+
+}  // namespace zw

@@ -1,0 +1,200 @@
+#include "kernel/Roots.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "kernel/BasicMath.h"
+
+namespace zw {
+
+namespace {
+
+constexpr int kMaxRoots = 12;
+
+void append(TArrayExt& roots, int& count, Extended x) {
+  if (count < kMaxRoots) roots[++count] = x;
+}
+
+Extended value(const QuarticCoeffs& c, Extended x) {
+  return (((c[4] * x + c[3]) * x + c[2]) * x + c[1]) * x + c[0];
+}
+
+// Sum of |c[i]|·|x|^i: the size of the terms the value is made of.
+Extended magnitude(const QuarticCoeffs& c, Extended x) {
+  const Extended ax = std::fabs(x);
+  return (((std::fabs(c[4]) * ax + std::fabs(c[3])) * ax + std::fabs(c[2])) * ax +
+          std::fabs(c[1])) * ax + std::fabs(c[0]);
+}
+
+}  // namespace
+
+void LinearRoot(TArrayExt& roots, int& count, Extended a1, Extended a0) {
+  count = 0;
+  if (a1 != 0) append(roots, count, -a0 / a1);
+}
+
+void QuadraticRoots(TArrayExt& roots, int& count, Extended a2, Extended a1, Extended a0) {
+  if (a2 == 0) {
+    LinearRoot(roots, count, a1, a0);
+    return;
+  }
+  count = 0;
+  Extended d = a1 * a1 - 4 * a0 * a2;
+  // A double root computed with rounding gives a discriminant of either sign
+  // near 0; treat it as the double root rather than losing it.
+  if (std::fabs(d) <= 1e-15L * (a1 * a1 + std::fabs(4 * a0 * a2))) d = 0;
+  if (d < 0) return;
+  if (d == 0) {
+    append(roots, count, -a1 / (2 * a2));
+  } else {
+    const Extended s = std::sqrt(d);
+    append(roots, count, (-a1 - s) / (2 * a2));
+    append(roots, count, (s - a1) / (2 * a2));
+  }
+  SortUniqueRoots(roots, count);
+}
+
+void CubicRoots(TArrayExt& roots, int& count, Extended p2, Extended p1, Extended p0) {
+  count = 0;
+  const Extended d = 2 * p2 * p2 * p2 - 9 * p1 * p2 + 27 * p0;
+  const Extended e = 3 * p1 - p2 * p2;
+  const Extended f = e * e * e;
+  Extended g = d * d + 4 * f;
+  const Extended h = -4 * d;
+  // g decides between one and three real roots; near a double root its sign
+  // is decided by rounding, so a relative tolerance makes it exactly 0.
+  if (std::fabs(g) <= 1e-15L * (d * d + std::fabs(4 * f))) g = 0;
+  if (g > 0) {
+    const Extended s = std::sqrt(g);
+    append(roots, count, CubeRoot(4 * s + h) / 2 + CubeRoot(h - 4 * s) / 2);
+  } else if (g == 0) {
+    const Extended y1 = CubeRoot(h);
+    append(roots, count, y1);
+    append(roots, count, -y1 / 2);
+  } else {
+    const Extended arg = std::clamp(-d / (2 * std::sqrt(-f)), Extended(-1), Extended(1));
+    const Extended t = std::acos(arg);
+    const Extended r = 2 * std::sqrt(-e);
+    append(roots, count, r * std::cos(t / 3));
+    append(roots, count, r * std::cos(t / 3 + 2.0943951023931954923L));
+    append(roots, count, r * std::cos(t / 3 + 4.1887902047863909845L));
+  }
+  SortUniqueRoots(roots, count);
+  for (int i = 1; i <= count; ++i) roots[i] = (roots[i] - p2) / 3;
+}
+
+void BiquadraticRoots(TArrayExt& roots, int& count, Extended q2, Extended q0) {
+  TArrayExt y{};
+  int ny = 0;
+  QuadraticRoots(y, ny, 1, q2, q0);
+  count = 0;
+  for (int i = 1; i <= ny; ++i) {
+    if (y[i] == 0) {
+      append(roots, count, 0);
+    } else if (y[i] > 0) {
+      append(roots, count, std::sqrt(y[i]));
+      append(roots, count, -std::sqrt(y[i]));
+    }
+  }
+  SortUniqueRoots(roots, count);
+}
+
+void QuarticRoots(TArrayExt& roots, int& count, Extended a3, Extended a2, Extended a1,
+                  Extended a0) {
+  const Extended s = -a3 / 4;
+  const Extended a3sq = a3 * a3;
+  const Extended P = a2 - 0.375L * a3sq;
+  const Extended Q = a1 + 0.125L * a3sq * a3 - a2 * a3 / 2;
+  const Extended R = a0 - 3 * a3sq * a3sq / 256 + a2 * a3sq / 16 - a1 * a3 / 4;
+  count = 0;
+  if (Q == 0) {
+    BiquadraticRoots(roots, count, P, R);
+  } else {
+    TArrayExt ys{};
+    int ny = 0;
+    CubicRoots(ys, ny, 2.5L * P, 2 * P * P - R, (4 * P * P * P - 4 * P * R - Q * Q) / 8);
+    for (int k = 1; k <= ny; ++k) {
+      const Extended y = ys[k];
+      const Extended v = 2 * y + P;
+      if (v < 0) continue;
+      const Extended w = std::sqrt(v);
+      if (w == 0) continue;  // Q ≠ 0 rules this out in exact arithmetic
+      TArrayExt part{};
+      int np = 0;
+      QuadraticRoots(part, np, 1, -w, Q / (2 * w) + P + y);
+      for (int i = 1; i <= np; ++i) append(roots, count, part[i]);
+      QuadraticRoots(part, np, 1, w, -Q / (2 * w) + P + y);
+      for (int i = 1; i <= np; ++i) append(roots, count, part[i]);
+    }
+  }
+  for (int i = 1; i <= count; ++i) roots[i] += s;
+  SortUniqueRoots(roots, count);
+}
+
+Extended NewtonPolish(const QuarticCoeffs& c, Extended x) {
+  for (int step = 0; step <= 100; ++step) {
+    const Extended d = c[1] + x * (2 * c[2] + x * (3 * c[3] + x * 4 * c[4]));
+    const Extended next = d != 0 ? x - value(c, x) / d : x;
+    if (!std::isfinite(next)) break;
+    const bool done = std::fabs(next - x) < 1e-11L;
+    x = next;
+    if (done) break;
+  }
+  return x;
+}
+
+void DropFalseRoots(TArrayExt& roots, int& count, const QuarticCoeffs& c) {
+  // A relative test: an absolute one on a rounded root drops true roots of
+  // polynomials with large coefficients (10⁶x² − 2000001 at 1.41421392).
+  for (int i = count; i >= 1; --i) {
+    const Extended x = roots[i];
+    if (std::fabs(value(c, x)) > 1e-9L * magnitude(c, x)) {
+      for (int j = i; j < count; ++j) roots[j] = roots[j + 1];
+      --count;
+    }
+  }
+}
+
+void SortUniqueRoots(TArrayExt& roots, int& count) {
+  std::sort(roots.begin() + 1, roots.begin() + 1 + count);
+  for (int i = count - 1; i >= 1; --i) {
+    if (RoundDecimals(5, roots[i]) == RoundDecimals(5, roots[i + 1])) {
+      for (int j = i; j < count; ++j) roots[j] = roots[j + 1];
+      --count;
+    }
+  }
+}
+
+void RealRootsDeg4(TArrayExt& roots, int& count, const QuarticCoeffs& c) {
+  count = 0;
+  if (std::all_of(c.begin(), c.end(), [](Extended v) { return v == 0; })) return;
+  QuarticCoeffs b = c;
+  const bool zeroRoot = b[0] == 0;
+  while (b[0] == 0) {
+    for (int i = 0; i < 4; ++i) b[i] = b[i + 1];
+    b[4] = 0;
+  }
+  TArrayExt found{};
+  int n = 0;
+  if (b[4] == 0 && b[3] == 0 && b[2] == 0) {
+    LinearRoot(found, n, b[1], b[0]);
+  } else if (b[4] == 0 && b[3] == 0) {
+    QuadraticRoots(found, n, b[2], b[1], b[0]);
+  } else if (b[4] == 0) {
+    CubicRoots(found, n, b[2] / b[3], b[1] / b[3], b[0] / b[3]);
+  } else if (b[3] == 0 && b[1] == 0) {
+    BiquadraticRoots(found, n, b[2] / b[4], b[0] / b[4]);
+  } else {
+    QuarticRoots(found, n, b[3] / b[4], b[2] / b[4], b[1] / b[4], b[0] / b[4]);
+  }
+  for (int i = 1; i <= n; ++i) found[i] = NewtonPolish(c, found[i]);
+  // The check runs on the polished, unrounded roots; rounding is for output.
+  DropFalseRoots(found, n, c);
+  for (int i = 1; i <= n; ++i) found[i] = RoundDecimals(8, found[i]);
+  if (zeroRoot) append(found, n, 0);
+  SortUniqueRoots(found, n);
+  for (int i = 1; i <= n; ++i) roots[i] = found[i];
+  count = n;
+}
+
+}  // namespace zw

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <complex>
+#include <functional>
+#include <numbers>
+#include <random>
+#include <string>
+
+#include "kernel/CalcFailure.h"
+#include "kernel/Complex.h"
+#include "kernel/KernelState.h"
+
+namespace zw {
+namespace {
+
+constexpr Extended Pi = std::numbers::pi_v<long double>;
+using StdC = std::complex<long double>;
+
+StdC toStd(TComplex z) { return {z.re, z.im}; }
+
+void expectNear(TComplex got, TComplex want, Extended tol, const std::string& what) {
+  EXPECT_NEAR(got.re, want.re, tol) << what;
+  EXPECT_NEAR(got.im, want.im, tol) << what;
+}
+
+std::string failureDetail(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const CalcFailure& e) {
+    return e.detail();
+  }
+  return "no failure";
+}
+
+class Complex : public ::testing::Test {
+protected:
+  void SetUp() override { kernelState().reset(); }
+  void TearDown() override { kernelState().reset(); }
+};
+
+TEST_F(Complex, WorkedExamples) {
+  struct Case { const char* what; TComplex got, want; } cases[] = {
+      {"i·i", ComplexMul({0, 1}, {0, 1}), {-1, 0}},
+      {"1/i", ComplexDiv({1, 0}, {0, 1}), {0, -1}},
+      {"sqrt(-4)", ComplexSqrt({-4, 0}), {0, 2}},
+      {"sqrt(-2i)", ComplexSqrt({0, -2}), {1, -1}},
+      {"sqrt(3+4i)", ComplexSqrt({3, 4}), {2, 1}},
+      {"sqrt(-3-4i)", ComplexSqrt({-3, -4}), {1, -2}},
+      {"sqrt(0)", ComplexSqrt({0, 0}), {0, 0}},
+      {"ln(-1) = -iπ", ComplexLn({-1, 0}), {0, -Pi}},
+      {"ln(i)", ComplexLn({0, 1}), {0, Pi / 2}},
+      {"exp(iπ)", ComplexExp({0, Pi}), {-1, 0}},
+      {"atan 0", ComplexArcTan({0, 0}), {0, 0}},
+      {"atan 1", ComplexArcTan({1, 0}), {Pi / 4, 0}},
+      {"(4)^0.5", ComplexPower({4, 0}, {0.5L, 0}), {2, 0}},
+      {"i^2", ComplexPower({0, 1}, {2, 0}), {-1, 0}},
+      {"op +", ComplexOp({1, 2}, {3, -4}, '+'), {4, -2}},
+      {"op -", ComplexOp({1, 2}, {3, -4}, '-'), {-2, 6}},
+      {"op unknown", ComplexOp({1, 2}, {3, -4}, '%'), {0, 0}},
+      {"times i", ComplexTimesI({2, 3}), {-3, 2}},
+      {"times -i", ComplexTimesMinusI({2, 3}), {3, -2}},
+  };
+  for (const auto& c : cases) expectNear(c.got, c.want, 1e-15L, c.what);
+  EXPECT_EQ(ComplexAbs({3, 4}), 5);
+  EXPECT_EQ(ComplexAbsSqr({3, 4}), 25);
+}
+
+TEST_F(Complex, PowerSetsRadians) {
+  kernelState().AngleMode = 0;
+  ComplexPower({0, 1}, {2, 0});
+  EXPECT_EQ(kernelState().AngleMode, 1);
+}
+
+TEST_F(Complex, ArcTan2AndTransferSign) {
+  EXPECT_EQ(ArcTan2(0, 1), Pi / 2);
+  EXPECT_EQ(ArcTan2(0, -1), -Pi / 2);
+  EXPECT_EQ(ArcTan2(0, 0), -Pi / 2);
+  EXPECT_EQ(ArcTan2(-1, 0), -Pi);  // the negative real axis gets −π
+  EXPECT_NEAR(ArcTan2(-1, 1), 3 * Pi / 4, 1e-18L);
+  EXPECT_NEAR(ArcTan2(1, -1), -Pi / 4, 1e-18L);
+  EXPECT_EQ(TransferSign(2, 5), 2);
+  EXPECT_EQ(TransferSign(2, 0), -2);
+  EXPECT_EQ(TransferSign(-2, -1), -2);
+  EXPECT_EQ(TransferSign(-2, 1), 2);
+}
+
+TEST_F(Complex, FailuresAreRaised) {
+  EXPECT_EQ(failureDetail([] { ComplexLn({0, 0}); }), "*** IMPROPER ARGUMENT ***");
+  // arctan has its branch points at ±i.
+  EXPECT_EQ(failureDetail([] { ComplexArcTan({0, 1}); }), "*** IMPROPER ARGUMENT ***");
+  EXPECT_EQ(failureDetail([] { ComplexArcTan({0, -1}); }), "*** IMPROPER ARGUMENT ***");
+  EXPECT_EQ(failureDetail([] { ComplexCos({0, 100}); }), "********* OVERFLOW **********");
+  EXPECT_EQ(failureDetail([] { ComplexSin({0, -89}); }), "********* OVERFLOW **********");
+  EXPECT_EQ(failureDetail([] { SinhChecked(-88.03L); }), "********* UNDERFLOW **********");
+  EXPECT_EQ(failureDetail([] { ComplexTan({0, 45}); }), "********* OVERFLOW **********");
+  EXPECT_NO_THROW(CoshChecked(88.0288L));
+  EXPECT_THROW(ComplexDiv({1, 0}, {0, 0}), CalcFailure);
+  // A real base ≤ 0 takes the logarithm of the base and fails.
+  EXPECT_THROW(ComplexPower({-2, 0}, {2, 0}), CalcFailure);
+  EXPECT_THROW(ComplexPower({0, 0}, {2, 0}), CalcFailure);
+  EXPECT_THROW(ComplexExp({20000, 0}), CalcFailure);
+  TComplex r{7, 8};
+  ComplexDivSafe({1, 0}, {0, 0}, r);
+  EXPECT_EQ(r.re, 7);
+  EXPECT_EQ(r.im, 8);
+  ComplexAtanQuotient({1, 0}, r);
+  EXPECT_EQ(r.re, 7);
+}
+
+// The principal values agree with the standard library's complex functions.
+TEST_F(Complex, AgreesWithStdComplex) {
+  std::mt19937 rng(2024);
+  std::uniform_real_distribution<double> v(-3, 3);
+  for (int i = 0; i < 400; ++i) {
+    const TComplex a{v(rng), v(rng)}, b{v(rng), v(rng)};
+    const StdC sa = toStd(a), sb = toStd(b);
+    const std::string at = std::to_string(static_cast<double>(a.re)) + "," + std::to_string(static_cast<double>(a.im));
+    expectNear(ComplexMul(a, b), {(sa * sb).real(), (sa * sb).imag()}, 1e-15L, "mul " + at);
+    expectNear(ComplexDiv(a, b), {(sa / sb).real(), (sa / sb).imag()}, 1e-12L, "div " + at);
+    expectNear(ComplexExp(a), {std::exp(sa).real(), std::exp(sa).imag()}, 1e-14L, "exp " + at);
+    expectNear(ComplexLn(a), {std::log(sa).real(), std::log(sa).imag()}, 1e-15L, "ln " + at);
+    expectNear(ComplexSqrt(a), {std::sqrt(sa).real(), std::sqrt(sa).imag()}, 1e-15L, "sqrt " + at);
+    expectNear(ComplexSin(a), {std::sin(sa).real(), std::sin(sa).imag()}, 1e-14L, "sin " + at);
+    expectNear(ComplexCos(a), {std::cos(sa).real(), std::cos(sa).imag()}, 1e-14L, "cos " + at);
+    expectNear(ComplexTan(a), {std::tan(sa).real(), std::tan(sa).imag()}, 1e-12L, "tan " + at);
+    expectNear(ComplexArcTan(a), {std::atan(sa).real(), std::atan(sa).imag()}, 1e-12L, "atan " + at);
+    const StdC p = std::pow(sa, sb);
+    expectNear(ComplexPower(a, b), {p.real(), p.imag()}, 1e-12L * (1 + std::abs(p)), "pow " + at);
+  }
+}
+
+}  // namespace
+}  // namespace zw
