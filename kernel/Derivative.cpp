@@ -1,0 +1,107 @@
+#include "kernel/Derivative.h"
+
+#include <algorithm>
+#include <vector>
+
+// The symbolic calculation library (platform/symbolic, target zw_symbolic).
+extern "C" std::int32_t symbolic_calculate(const char* input, char* output, std::int32_t size);
+
+namespace zw {
+
+namespace {
+
+bool inSet(char16_t c, std::u16string_view set) { return set.find(c) != std::u16string_view::npos; }
+
+// Whether the up to len characters of t from i occur as a whole in pattern.
+bool occursIn(const std::u16string& t, size_t i, size_t len, std::u16string_view pattern) {
+  return pattern.find(std::u16string_view(t).substr(i, len)) != std::u16string_view::npos;
+}
+
+// Case-sensitive replacement of every occurrence, left to right, never
+// searching the inserted text again.
+void replaceAll(std::u16string& t, std::u16string_view from, std::u16string_view to) {
+  std::u16string r;
+  r.reserve(t.size());
+  size_t i = 0;
+  while (i < t.size()) {
+    if (t.compare(i, from.size(), from) == 0) {
+      r.append(to);
+      i += from.size();
+    } else {
+      r.push_back(t[i++]);
+    }
+  }
+  t = std::move(r);
+}
+
+char16_t lower(char16_t c) {
+  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
+  return c;
+}
+
+std::u16string derivative(const std::u16string& term, bool second) {
+  auto blank = [](char16_t c) { return c <= u' '; };
+  if (std::all_of(term.begin(), term.end(), blank)) return u"0";
+  std::u16string t = term;
+  for (char16_t& c : t) c = lower(c);
+  NormalizeSymbolicNames(t);
+  InsertImplicitMul(t);
+  std::u16string command = u"diff(" + t + (second ? u",x,2)" : u",x)");
+  // The library reads 8-bit text; characters it cannot know arrive as "?".
+  std::string narrow;
+  narrow.reserve(command.size());
+  for (char16_t c : command) narrow.push_back(c < 0x80 && c != 0 ? static_cast<char>(c) : '?');
+  std::string answer;
+  std::int32_t code = 0;
+  CallSymbolic(narrow, answer, code);
+  std::u16string result(answer.begin(), answer.end());
+  replaceAll(result, u"ln(e)", u"1");
+  return result;
+}
+
+}  // namespace
+
+void NormalizeSymbolicNames(std::u16string& term) {
+  replaceAll(term, u"atn", u"atan");
+  replaceAll(term, u"arcsin", u"asin");
+  replaceAll(term, u"arccos", u"acos");
+  replaceAll(term, u"fac", u"fak");
+  replaceAll(term, u"exp", u"e^");
+  replaceAll(term, u",", u".");
+}
+
+void InsertImplicitMul(std::u16string& term) {
+  if (term.empty()) return;
+  std::u16string r;
+  r.reserve(term.size() * 2);
+  r.push_back(term[0]);
+  for (size_t i = 1; i < term.size(); ++i) {
+    if (inSet(term[i - 1], u"0123456789x)")) {
+      if (inSet(term[i], u"(asctlfpwxyzASCTLFPWXYZK")) {
+        r.push_back(u'*');
+      } else {
+        if (occursIn(term, i, 3, u"expEXP")) r.push_back(u'*');
+        if (occursIn(term, i, 2, u"e^E^")) r.push_back(u'*');
+      }
+    }
+    r.push_back(term[i]);
+  }
+  term = std::move(r);
+}
+
+void CallSymbolic(const std::string& command, std::string& answer, std::int32_t& code) {
+  std::string lowered = command;
+  for (char& c : lowered)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  // Room for any sensible answer: derivatives grow with the term, the second
+  // one roughly with its square.
+  size_t room = std::clamp<size_t>(lowered.size() * lowered.size() * 4, 4096, size_t{1} << 24);
+  std::vector<char> out(room, '\0');
+  code = symbolic_calculate(lowered.c_str(), out.data(), static_cast<std::int32_t>(room));
+  answer = code >= 0 ? std::string(out.data()) : std::string("Error");
+}
+
+std::u16string SymbolicDerivative(const std::u16string& term) { return derivative(term, false); }
+std::u16string SymbolicDerivative2(const std::u16string& term) { return derivative(term, true); }
+
+}  // namespace zw

@@ -1,0 +1,330 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+#include <string>
+
+#include "kernel/Evaluator.h"
+#include "kernel/KernelState.h"
+
+namespace zw {
+namespace {
+
+constexpr Extended kPi = 3.141592653589793238462643383279502884L;
+constexpr Extended kE = 2.718281828459045235360287471352662498L;
+
+std::u16string u16(const std::string& s) { return std::u16string(s.begin(), s.end()); }
+
+struct Result {
+  Extended value;
+  std::int32_t err;
+};
+
+Result eval(const std::string& text, Extended x = 0) {
+  Result r{-12345, -1};
+  EvaluateFormula(u16(text), r.value, r.err, x);
+  return r;
+}
+
+class EvaluatorTest : public ::testing::Test {
+protected:
+  void SetUp() override { kernelState().reset(); }
+  void TearDown() override { kernelState().reset(); }
+};
+
+struct ValueCase {
+  const char* text;
+  Extended x;
+  Extended expected;
+};
+
+TEST_F(EvaluatorTest, ValuesOfTerms) {
+  const ValueCase cases[] = {
+      {"2x+1", 3, 7},
+      {"(x+1)(x-1)", 3, 8},
+      {"2(x+1)", 3, 8},
+      {"x(x+1)", 3, 12},  // lower-case x multiplies like a digit or ")"
+      {"X(X+1)", 3, 3},   // an upper-case name reads and ignores its argument
+      {"xx", 3, 9},
+      {"x exp(0)", 3, 3},
+      {"2exp(1)", 0, 2 * kE},
+      {"sin x", 3, std::sin(3.0L)},
+      {"sin 2x", 3, std::sin(2.0L) * 3},
+      {"sin(-x)", 3, -std::sin(3.0L)},
+      {"sin-x", 3, std::sin(1.0L) - 3},
+      {"SIN2", 0, std::sin(2.0L)},
+      {"SIN", 0, std::sin(1.0L)},
+      {"pi", 0, kPi},
+      {"2pi", 0, 2 * kPi},
+      {"PI2", 0, kPi},
+      {"PI+1", 0, kPi + 1},
+      {"e", 0, kE},
+      {"2e", 0, 2 * kE},
+      {"e#", 0, kE},
+      {"2e#", 0, 2 * kE},
+      {"e#*e#", 0, kE * kE},
+      {"E#+e#+e#", 0, 3 * kE},
+      {"exp(1)", 0, kE},
+      {"2e3", 0, 2000},
+      {"2e-3", 0, 0.002L},
+      {"2e+3", 0, 2000},
+      {"-2^2", 0, -4},
+      {"2*-2^2", 0, 8},
+      {"2^-1", 0, 0.5},
+      {"0^0", 0, 1},
+      {"0^2", 0, 0},
+      {"(-2)^3", 0, -8},
+      {"(-2)^2", 0, 4},
+      {"(-1)^(2^62+1)", 0, -1},  // a large odd exponent
+      {"3,5", 0, 3.5},
+      {"3.5", 0, 3.5},
+      {",5", 0, 0.5},
+      {".5", 0, 0.5},
+      {"-.5", 0, -0.5},
+      {"(.5)", 0, 0.5},
+      {"+7", 0, 7},
+      {"INT(-2.5)", 0, -3},
+      {"INT(-2)", 0, -2},
+      {"INT(2.7)", 0, 2},
+      {"FAK(4.5)", 0, 24},
+      {"FAK(5.5)", 0, 720},
+      {"fac(3)", 0, 6},
+      {"FAK(-0.5)", 0, 1},
+      {"SGN(0)", 0, 0},
+      {"SGN(-3)", 0, -1},
+      {"RECT(0.5)", 0, 1},
+      {"RECT(0.51)", 0, 0},
+      {"RELU(-2)+RELU(3)", 0, 3},
+      {"abs(-2.5)", 0, 2.5},
+      {"sqr(3)", 0, 9},
+      {"sqrt(16)", 0, 4},
+      {"log(1000)", 0, 3},
+      {"ln(e)", 0, 1},
+      {"arctan(1)", 0, kPi / 4},
+      {"atn(1)", 0, kPi / 4},
+      {"arcsin(1)", 0, kPi / 2},
+      {"arccos(1)", 0, 0},
+      {"tanh(20000)", 0, 1},
+      {"asinh(-1e9)", 0, std::asinh(-1e9L)},
+      {"asinh(-1e10)", 0, std::asinh(-1e10L)},
+      {"atanh(0.5)", 0, std::atanh(0.5L)},
+      {"acoth(2)", 0, std::atanh(0.5L)},
+      {"acosh(1)", 0, 0},
+      {"1e-5000", 0, 0},
+      // A minus after "(" is read as "0-" everywhere in the text.
+      {"(-1)+(-1)+(-1)+(-1)+(-2^2)", 0, -8},
+      {"(-1)+(-1)+(-1)+(-1)+(-1)+(-2^2)", 0, -9},
+      {"(-1)+(-1)+(-1)+(-1)+(-1)+(-1)+(-1)+(-1)+(-2^2)", 0, -12},
+  };
+  for (const auto& c : cases) {
+    Result r = eval(c.text, c.x);
+    EXPECT_EQ(r.err, 0) << c.text;
+    EXPECT_NEAR(static_cast<double>(r.value), static_cast<double>(c.expected),
+                1e-15 * std::max(1.0, std::fabs(static_cast<double>(c.expected))))
+        << c.text;
+  }
+}
+
+struct ErrorCase {
+  const char* text;
+  std::int32_t err;
+  Extended value;  // NAN: not checked
+};
+
+TEST_F(EvaluatorTest, ErrorCodes) {
+  const ErrorCase cases[] = {
+      {"2^3^2", 1003, 8},
+      {"0^-1", 1, 0},  // like 1/0, not a silent 0
+      {"(-8)^(1/3)", 12, -8},
+      {"(-1)^(2^62+0.5)", 17, -1},  // not whole, although beyond 2^62
+      {"1/0", 1, 0},
+      {"2+1/0", 1, NAN},
+      {"1/0+2", 1003, NAN},
+      {"sqrt(-1)", 1, NAN},
+      {"sqrt(-1)+5", 1, NAN},
+      {"ln(0)", 1, 0},
+      {"ln(0)*2", 1003, 0},
+      {"ln(-1)", 1, 0},
+      {"log(0)", 1, 0},
+      {"asin(2)", 1, NAN},
+      {"acos(-1.5)", 1, NAN},
+      {"acosh(0.5)", 1, NAN},
+      {"atanh(1)", 1, NAN},
+      {"acoth(1)", 1, NAN},
+      {"coth(0)", 1, NAN},
+      {"cot(0)", 1, NAN},
+      {"exp(20000)", 1, 0},
+      {"exp(20000)+1", 1003, 0},
+      {"1e4000*1e4000", 1, 0},
+      {"1e9999", 1, 0},
+      {"FAK(1755)", 1, 0},
+      {"FAK(1e30)", 1, 0},
+      {"FAK(-3)", 1, 0},
+      {"FAK(-3)+1", 1, NAN},    // undefined: latched like sqrt(-1)
+      {"FAK(2000)+1", 1003, 0},  // overflow: like exp(20000)+1
+      {"", 1001, 0},
+      {"   ", 1001, 0},
+      {"+", 1001, 0},
+      {"(2", 1002, 0},
+      {"2)", 1002, 0},
+      {"abc", 1003, NAN},
+      {"2k", 1003, NAN},
+      {"2^", 3, 2},
+      {"2*", 3, 2},
+      {"(2+3", 1002, 0},
+      {"2\r5", 1003, NAN},  // a carriage return is no end of the text
+      {"sin(x+)", 7, NAN},
+      {"sqrt(2+)", 8, NAN},
+      {"(2*)^2", 4, NAN},
+      {"(2*)^sin", 4, NAN},
+      {"1E*2", 3, NAN},
+      {"2E*3", 3, NAN},
+      {"Y(1/0)", 1, NAN},  // an ignored argument still reports its failure
+  };
+  for (const auto& c : cases) {
+    Result r = eval(c.text, 0);
+    EXPECT_EQ(r.err, c.err) << c.text;
+    if (!std::isnan(static_cast<double>(c.value))) {
+      EXPECT_EQ(r.value, c.value) << c.text;
+    }
+  }
+}
+
+TEST_F(EvaluatorTest, AngleModesAndFormulaVariables) {
+  struct Case {
+    int mode;
+    const char* text;
+    Extended expected;
+  };
+  kernelState().FormulaY = 2;
+  kernelState().FormulaZ = 3;
+  kernelState().FormulaK = 5;
+  const Case cases[] = {
+      {0, "sin(30)", 0.5},   {2, "sin(100)", 1},     {1, "sin(pi/2)", 1},
+      {0, "atan(1)", 45},    {2, "atan(1)", 50},     {0, "cos(60)", 0.5},
+      {1, "2K", 10},         {1, "y*z+k", 11},       {1, "Y(3)", 2},
+  };
+  for (const auto& c : cases) {
+    kernelState().AngleMode = c.mode;
+    Result r = eval(c.text);
+    EXPECT_EQ(r.err, 0) << c.text;
+    EXPECT_NEAR(static_cast<double>(r.value), static_cast<double>(c.expected), 1e-15) << c.text;
+  }
+}
+
+TEST_F(EvaluatorTest, NoLengthLimit) {
+  std::string term;
+  for (int i = 0; i < 400; ++i) term += "1+";
+  term += "(-2^2)";
+  Result r = eval(term);
+  EXPECT_EQ(r.err, 0);
+  EXPECT_EQ(r.value, 396);
+  // A cut after 255 characters would hide this error at the very end.
+  Result bad = eval(term + "+");
+  EXPECT_NE(bad.err, 0);
+}
+
+TEST_F(EvaluatorTest, HugeTermsNeitherCrashNorMislead) {
+  std::string chain = "x";
+  for (int i = 0; i < 200000; ++i) chain += "+1";
+  for (int round = 0; round < 2; ++round) {  // the second time from the cache
+    Result r = eval(chain, 0.5L);
+    EXPECT_EQ(r.err, 0);
+    EXPECT_EQ(r.value, 200000.5L);
+  }
+  // Nesting beyond any sensible term is refused with an error, not a stack overflow.
+  std::string nested = std::string(50000, '(') + "1" + std::string(50000, ')');
+  EXPECT_NE(eval(nested).err, 0);
+  std::string fine = std::string(500, '(') + "x" + std::string(500, ')');
+  EXPECT_EQ(eval(fine, 2).value, 2);
+}
+
+TEST_F(EvaluatorTest, NormalFormOfTheText) {
+  struct Case {
+    const char* in;
+    const char* out;
+  };
+  const Case cases[] = {
+      {"2x", "2*X"},         {"2e", "2*E"},         {"2e3", "2E3"},        {"2e+1", "2E+1"},
+      {"2exp(x)", "2*EXP(X)"}, {")(", ")*("},       {"x(x+1)", "X*(X+1)"}, {"exp(x)", "EXP(X)"},
+      {"-x", "0-X"},         {"(-(-x))", "(0-(0-X))"}, {"3,5", "3.5"},     {"a.5", "A0.5"},
+      {".5", "0.5"},         {"+7", "7"},            {"2e#", "2*W"},        {"2 k", "2K"},
+  };
+  for (const auto& c : cases) {
+    std::u16string normal;
+    EXPECT_EQ(NormalizeFormula(u16(c.in), normal), evalerr::Ok) << c.in;
+    EXPECT_EQ(normal, u16(c.out)) << c.in;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The cache of compiled terms must give exactly what the direct reading gives.
+
+std::string randomTerm(std::mt19937& rng, int depth) {
+  static const char* atoms[] = {"x", "X", "2", "0", "3.5", "1e3", ",5", "pi", "e", "e#", "k",
+                                "K", "y", "z", "1e-4000", "1e4000", "0.5", "7", "2x", "1/0"};
+  static const char* funcs[] = {"sin", "cos", "tan", "cot", "asin", "acos", "atan", "sqrt",
+                                "sqr", "ln", "log", "exp", "abs", "int", "sgn", "rect", "relu",
+                                "sinh", "cosh", "tanh", "coth", "asinh", "acosh", "atanh",
+                                "acoth", "fak", "erf", "PI", "E", "X", "W"};
+  static const char* ops[] = {"+", "-", "*", "/", "^"};
+  std::uniform_int_distribution<int> pick(0, 99);
+  int kind = depth <= 0 ? 0 : pick(rng) % 6;
+  auto choose = [&](auto& arr) { return std::string(arr[pick(rng) % std::size(arr)]); };
+  switch (kind) {
+    case 0: return choose(atoms);
+    case 1: return choose(funcs) + "(" + randomTerm(rng, depth - 1) + ")";
+    case 2: return choose(funcs) + randomTerm(rng, depth - 1);
+    case 3: return "(" + randomTerm(rng, depth - 1) + ")";
+    case 4: return "-" + randomTerm(rng, depth - 1);
+    default: return randomTerm(rng, depth - 1) + choose(ops) + randomTerm(rng, depth - 1);
+  }
+}
+
+std::string randomNoise(std::mt19937& rng) {
+  static const char pieces[] = "x2e.,+-*/^()sinpkKE# 0";
+  std::uniform_int_distribution<int> len(0, 12), ch(0, sizeof(pieces) - 2);
+  std::string s;
+  for (int n = len(rng); n > 0; --n) s += pieces[ch(rng)];
+  return s;
+}
+
+TEST_F(EvaluatorTest, CompiledFormGivesExactlyTheDirectResult) {
+  std::mt19937 rng(20261210);
+  const Extended xs[] = {0, 1, -1, 0.5L, -2.5L, 3, 1e-9L, 90, 1e300L, -1e4000L};
+  int compared = 0;
+  for (int t = 0; t < 6000; ++t) {
+    std::string term = t % 4 == 3 ? randomNoise(rng) : randomTerm(rng, 1 + t % 5);
+    std::u16string text = u16(term);
+    for (int mode = 0; mode < 3; ++mode) {
+      kernelState().AngleMode = mode;
+      kernelState().FormulaY = mode - 1;
+      kernelState().FormulaK = 0.5L * t;
+      for (Extended x : xs) {
+        Extended v1 = -1, v2 = -2;
+        std::int32_t e1 = -1, e2 = -2;
+        EvaluateFormula(text, v1, e1, x);
+        EvaluateFormulaDirect(text, v2, e2, x);
+        ASSERT_EQ(e1, e2) << term << " x=" << static_cast<double>(x) << " mode " << mode;
+        ASSERT_TRUE(v1 == v2 || (std::isnan(v1) && std::isnan(v2)))
+            << term << " x=" << static_cast<double>(x) << " " << static_cast<double>(v1)
+            << " != " << static_cast<double>(v2);
+        ++compared;
+      }
+    }
+  }
+  EXPECT_GT(compared, 0);
+}
+
+TEST_F(EvaluatorTest, CachedTermReadsCurrentSharedValues) {
+  EXPECT_EQ(eval("sin(90)").value, std::sin(90.0L));
+  kernelState().AngleMode = 0;
+  EXPECT_EQ(eval("sin(90)").value, 1);
+  kernelState().FormulaK = 4;
+  EXPECT_EQ(eval("2K+x", 1).value, 9);
+  kernelState().FormulaK = 5;
+  EXPECT_EQ(eval("2K+x", 1).value, 11);
+}
+
+}  // namespace
+}  // namespace zw
