@@ -51,9 +51,11 @@ function(zw_test name dir)
   add_executable(${name})
   target_sources(${name} PRIVATE ${_src})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  # Tests find the shipped sample files and their fixtures through the source folder.
+  target_compile_definitions(${name} PRIVATE ZW_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZW_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 endfunction()

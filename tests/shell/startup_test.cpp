@@ -109,8 +109,7 @@ TEST_F(StartupTest, RunProgramShowsTheWindowUntilItClosesThenShutsDown) {
 
 // The sample files the program ships must read as their topics expect.
 TEST(ShippedSamples, AreWellFormedExamples) {
-  // Beside the test fixtures: <source>/tests/data -> <source>/data.
-  const QString dataDir = QDir::cleanPath(qEnvironmentVariable("ZW_TEST_DATA") + "/../../data") + "/";
+  const QString dataDir = QStringLiteral(ZW_SOURCE_DIR "/data/");
   ASSERT_TRUE(QFile::exists(dataDir + "DEMO.DAT")) << dataDir.toStdString();
   zw::IniFile demo(dataDir + "DEMO.DAT");
   EXPECT_TRUE(demo.hasKey("acc", "d"));

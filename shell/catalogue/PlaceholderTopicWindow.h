@@ -1,0 +1,42 @@
+#pragma once
+// Stands in for a topic window that is not built yet: it has the class name,
+// title and default size of the real window, says that the topic is not
+// available yet, and records the commands it received.
+#include <QLabel>
+#include <vector>
+
+#include "shell/TopicWindowBase.h"
+
+namespace zw {
+
+struct TopicClassInfo;
+
+class PlaceholderTopicWindow : public TopicWindowBase {
+  Q_OBJECT
+public:
+  PlaceholderTopicWindow(QWidget* owner, const TopicClassInfo& info);
+
+  const std::vector<TopicCommand>& receivedCommands() const { return received_; }
+  QString noticeText() const;
+
+  void relayout() override;
+
+  void cmdLoad() override { received_.push_back(WM_LOADWORKSHEET); }
+  void cmdSave() override { received_.push_back(WM_SAVEWORKSHEET); }
+  void cmdSnapshot() override { received_.push_back(WM_SNAPSHOT); }
+  void cmdPrint() override { received_.push_back(WM_PRINTWORKSHEET); }
+  void cmdChartSettings() override { received_.push_back(WM_CHARTSETTINGS); }
+  void cmdChartSettings2() override { received_.push_back(WM_CHARTSETTINGS2); }
+  // The topic's web help page exists before the topic does.
+  void cmdHelp() override;
+  void cmdNew() override { received_.push_back(WM_NEWWORKSHEET); }
+
+protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+private:
+  QLabel* notice_;
+  std::vector<TopicCommand> received_;
+};
+
+}  // namespace zw

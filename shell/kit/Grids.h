@@ -1,0 +1,102 @@
+#pragma once
+// String grids of the topic windows: one fixed row (column heads) and one
+// fixed column (row heads) that stay in place when the grid scrolls, editable
+// cells with the editor kept open on the current cell, Tab moving between
+// cells. Cells are addressed (column, row) with the fixed ones at 0.
+//
+// The Setup* routines give a grid its heads, cell sizes and an outer size
+// that shows exactly its cells; the *Size functions compute those sizes
+// without a display.
+#include <QSize>
+#include <QString>
+#include <QTableWidget>
+
+#include "shell/Metrics.h"
+
+class QAbstractScrollArea;
+class QLabel;
+
+namespace zw {
+
+class StringGrid : public QTableWidget {
+  Q_OBJECT
+public:
+  explicit StringGrid(QWidget* parent = nullptr);
+
+  // Counts include the fixed row and column (at least 1 each).
+  int ColCount() const { return columnCount() + 1; }
+  int RowCount() const { return rowCount() + 1; }
+  void setColCount(int n);
+  void setRowCount(int n);
+
+  QString Cells(int col, int row) const;
+  void setCells(int col, int row, const QString& text);  // outside the grid: ignored
+
+  // Width of the lines between cells. The fixed row and column are exactly
+  // RowHeight and the fixed width (their line included); every other cell is
+  // its width plus one line, and the 3D frame is two pixels on each side.
+  static constexpr int GridLineWidth = 1;
+  // Cell sizes without the grid line; column 0 is the fixed column.
+  void setDefaultColWidth(int w);
+  void setDefaultRowHeight(int h);
+  void setColWidth(int col, int w);
+  int colWidth(int col) const;
+  int defaultColWidth() const { return defaultColWidth_; }
+  int defaultRowHeight() const { return defaultRowHeight_; }
+
+  // Editor mode: the editor stays open on the current cell.
+  void setEditorMode(bool on);
+  bool editorMode() const { return editorMode_; }
+  // Whether a cell editor is open.
+  bool isEditing() const { return state() == QAbstractItemView::EditingState; }
+  // Current cell in grid coordinates (fixed cells excluded).
+  void setCurrentGridCell(int col, int row);
+  int Col() const { return currentColumn() + 1; }
+  int Row() const { return currentRow() + 1; }
+
+protected:
+  void updateGeometries() override;
+  void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+  void applySectionSizes();
+  void openEditor();
+  int defaultColWidth_ = 64;
+  int defaultRowHeight_ = 24;
+  int fixedColWidth_ = 24;
+  bool editorMode_ = false;
+  QLabel* corner_ = nullptr;
+};
+
+// Outer sizes (glw = the grid-line width).
+QSize twoPointGridSize(const LayoutMetrics& m, int colWidth, int glw);
+QSize onePointGridSize(const LayoutMetrics& m, int colWidth, int glw);
+// n value columns, r value rows.
+QSize coordGridSize(const LayoutMetrics& m, int n, int r, int colWidth, int glw);
+int pointListGridWidth(const LayoutMetrics& m, int glw);
+QSize numberedGridSize(const LayoutMetrics& m, int zoom, int rows, int glw);
+
+struct MatrixGridGeometry {
+  int colWidth = 0;
+  QSize size;
+  bool verticalBar = false;
+  bool horizontalBar = false;
+};
+MatrixGridGeometry matrixGridGeometry(const LayoutMetrics& m, int rows, int cols, int glw);
+
+void SetupTwoPointGrid(StringGrid* grid, int left, int top, int colWidth);
+void SetupOnePointGrid(StringGrid* grid, int left, int top, int colWidth);
+void SetupCoordGrid(StringGrid* grid, int left, int top);
+void SetupCoordGridSized(StringGrid* grid, int left, int top, int colWidth);
+void SetupPointGrid(StringGrid* grid, int left, int top);
+void SetupPointListGrid(StringGrid* grid, int left, int top, int height);
+void SetupNumberedGrid(StringGrid* grid, int left, int top, int cols, int rows);
+void SetupMatrixGrid(StringGrid* grid, int left, int top, int rows, int cols, const QString& cornerText);
+void StyleGrid(StringGrid* grid);
+void FocusFirstCell(StringGrid* grid);
+void FocusCell(StringGrid* grid, int col, int row);
+void FocusGridCell(StringGrid* grid, int col, int row);
+// Shows the first line of a memo.
+void MemoScrollTop(QAbstractScrollArea* memo);
+
+}  // namespace zw

@@ -1,0 +1,437 @@
+// The main window: tile and window geometry, the language switch, the
+// catalogue items, the Datei items, the status-line game, the calculator and
+// the closing sequence.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cmath>
+#include <memory>
+
+#include "kernel/KernelState.h"
+#include "platform/desktop/Desktop.h"
+#include "platform/folders/Folders.h"
+#include "platform/ini/IniFile.h"
+#include "shell/Metrics.h"
+#include "shell/State.h"
+#include "tests/shell/mainwindow_mouse.h"
+#include "shell/catalogue/PlaceholderTopicWindow.h"
+#include "shell/catalogue/TopicRegistry.h"
+#include "shell/mainwindow/MainWindow.h"
+#include "shell/mainwindow/WindowLayout.h"
+#include "shell/texts/LanguageFiles.h"
+#include "shell/texts/Texts.h"
+
+namespace zw {
+namespace {
+
+TEST(MainWindowGeometry, TilesAreCentredInTheClientArea) {
+  struct Case { int width, height, zoom, x0, y0, w, h; };
+  const Case cases[] = {
+      {800, 600, 100, 47, 45, 225, 250},    // (800 - 675 - 30) div 2 = 47
+      {1000, 700, 120, 80, 45, 270, 300},
+      {1280, 900, 150, 5, 70, 337, 375},    // (1280 - 1011 - 30) div 2 = 119 ... see below
+      {600, 400, 100, -52, -55, 225, 250},  // too small: truncation toward zero
+  };
+  for (const Case& c : cases) {
+    const auto r = tileRects(QSize(c.width, c.height), c.zoom);
+    const int w = ScalePixelsAt(225, c.zoom), h = ScalePixelsAt(250, c.zoom);
+    ASSERT_EQ(w, c.w);
+    ASSERT_EQ(h, c.h);
+    const int x0 = (c.width - 3 * w - 30) / 2, y0 = (c.height - 2 * h - 10) / 2;
+    if (c.zoom != 150) {
+      EXPECT_EQ(x0, c.x0);
+      EXPECT_EQ(y0, c.y0);
+    }
+    for (int i = 0; i < 6; ++i) {
+      EXPECT_EQ(r[i], QRect(x0 + (i % 3) * (w + 10), y0 + (i / 3) * (h + 10), w, h)) << c.width << " tile " << i;
+    }
+  }
+  EXPECT_EQ(tilePictureRect(120), QRect(2, 2, 265, 249));
+  EXPECT_EQ(languageButtonRect(0, 256), QRect(4, 1, 34, 22));
+  EXPECT_EQ(languageButtonRect(6, 256), QRect(220, 1, 34, 22));
+}
+
+TEST(MainWindowGeometry, WindowPlacementAndWorkAreaLimit) {
+  struct Case { int zoom; bool max; int work; QSize screen; int zoomOut; QRect bounds; };
+  const Case cases[] = {
+      {150, false, 1040, {1920, 1080}, 133, {295, 47, 1330, 931}},
+      {0, false, 1040, {1920, 1080}, 120, {360, 93, 1200, 840}},
+      {0, true, 1040, {1920, 1080}, 120, {}},
+      {150, true, 600, {800, 600}, 150, {}},      // maximised: no limit
+      {120, false, 600, {800, 600}, 77, {15, 15, 770, 539}},
+      {100, false, 200, {800, 240}, 50, {150, 0, 500, 350}},  // the limit never goes below 50
+  };
+  for (const Case& c : cases) {
+    const WindowPlacement p = computeWindowPlacement(c.zoom, c.max, c.work, c.screen);
+    EXPECT_EQ(p.maximised, c.max);
+    EXPECT_EQ(p.zoom, c.zoomOut) << c.zoom << " " << c.work;
+    if (!c.max) {
+      EXPECT_EQ(p.bounds, c.bounds) << c.zoom << " " << c.work;
+    }
+  }
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    resetShellState();
+    clearLanguageFiles();
+    kernelState().reset();
+    ShellState& s = shellState();
+    s.AppFolder = dir.path() + QLatin1Char('/');
+    s.DataFolder = s.AppFolder;
+    s.Zoom = 100;
+    s.MaxOption = true;  // no work-area limit on the small offscreen screen
+    makeWindow();
+  }
+  void makeWindow() {
+    w = std::make_unique<TFMenu>();
+    w->setQuitQuestion([this] { return answerYes; });
+    w->setMessageSink([this](const QString& m) { messages << m; });
+  }
+  void TearDown() override {
+    if (w) {
+      answerYes = true;
+      w->close();
+    }
+    w.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    clearLanguageFiles();
+    resetShellState();
+    kernelState().reset();
+  }
+  void settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+  }
+  int openCount() const { return static_cast<int>(w->topicWindows().size()); }
+
+  QTemporaryDir dir;
+  std::unique_ptr<TFMenu> w;
+  bool answerYes = false;
+  QStringList messages;
+};
+
+TEST_F(MainWindowTest, TilesFollowTheClientSizeAndZoom) {
+  w->show();
+  w->showNormal();
+  for (QSize size : {QSize(1000, 700), QSize(760, 640)}) {
+    w->resize(size);
+    settle();
+    const auto expected = tileRects(w->mdiArea()->viewport()->size(), shellState().Zoom);
+    for (int i = 0; i < 6; ++i) {
+      EXPECT_EQ(w->tile(i)->geometry(), expected[i]) << size.width() << " tile " << i;
+      EXPECT_TRUE(w->tile(i)->isVisible());
+    }
+  }
+  EXPECT_EQ(w->toolButton("BtnHelp")->geometry().left(), w->centralWidget()->width() - 50);
+  EXPECT_EQ(w->toolButton("BtnHint")->geometry().left(), w->centralWidget()->width() - 80);
+  EXPECT_EQ(w->toolButton("BtnQuit")->geometry(), QRect(216, 2, 20, 20));
+  EXPECT_EQ(w->languageButton(3)->geometry(), languageButtonRect(3, 256));
+}
+
+TEST_F(MainWindowTest, ApplyWindowLayoutSetsZoomAndMetrics) {
+  struct Case { int zoom; int rowHeight, row1, row2, row3, colLeft7, half, quarter; };
+  const Case cases[] = {
+      {100, 20, 16, 40, 64, 376, 12, 6},
+      {120, 24, 19, 48, 76, 451, 14, 7},
+      {150, 30, 24, 60, 96, 564, 18, 9},
+  };
+  for (const Case& c : cases) {
+    shellState().Zoom = c.zoom;
+    shellState().MaxOption = true;
+    w->ApplyWindowLayout();
+    const LayoutMetrics& m = metrics();
+    EXPECT_EQ(shellState().Zoom, c.zoom);
+    EXPECT_EQ(m.RowHeight, c.rowHeight);
+    EXPECT_EQ(m.RowTop[1], c.row1);
+    EXPECT_EQ(m.RowTop[2], c.row2);
+    EXPECT_EQ(m.RowTop[3], c.row3);
+    EXPECT_EQ(m.ColLeft[7], c.colLeft7);
+    EXPECT_EQ(m.HalfRowStep, c.half);
+    EXPECT_EQ(m.QuarterRowStep, c.quarter);
+  }
+  // In normal state the work area of the screen limits the zoom.
+  const int workHeight = w->screen()->availableGeometry().height();
+  const int limit = std::max(50, static_cast<int>(std::trunc(workHeight / 700.0 * 90.0)));
+  shellState().Zoom = limit + 30;
+  shellState().MaxOption = false;
+  w->ApplyWindowLayout();
+  EXPECT_EQ(shellState().Zoom, limit);
+  EXPECT_EQ(metrics().RowHeight, ScalePixelsAt(20, limit));
+  EXPECT_EQ(w->size(), QSize(1000 * limit / 100, 700 * limit / 100));
+}
+
+// Every caption of the main window in the current language.
+void expectCaptionsOfCurrentLanguage(TFMenu& w) {
+  EXPECT_EQ(w.menuColumn(0)->title(), GetText(IDatei, 0));
+  EXPECT_EQ(w.menuColumn(1)->title(), GetText(IAlg, 0));
+  EXPECT_EQ(w.menuColumn(2)->title(), GetText(IGeo, 0) + QStringLiteral(" &2D"));
+  EXPECT_EQ(w.menuColumn(3)->title(), GetText(IGeo, 0) + QStringLiteral(" &3D"));
+  EXPECT_EQ(w.menuColumn(4)->title(), GetText(IAna, 0));
+  EXPECT_EQ(w.menuColumn(5)->title(), GetText(ISto, 0));
+  EXPECT_EQ(w.menuColumn(6)->title(), GetText(ILinAlg, 0));
+  EXPECT_EQ(w.menuColumn(7)->title(), GetText(IFenster, 0));
+  EXPECT_EQ(w.menuColumn(8)->title(), GetText(IHelp, 0));
+  struct Fixed { const char* name; TTextIndex page; int item; };
+  for (const Fixed& f : {Fixed{"MNew", ITabelle, 4}, Fixed{"MLoad", IDatei, 10}, Fixed{"MSave", IDatei, 20},
+                         Fixed{"MClose", IDatei, 30}, Fixed{"MPrint", IPrint, 0}, Fixed{"MSetup", IPrint, 1},
+                         Fixed{"MOpt", IOpt, 0}, Fixed{"MQuit", IQuit, 0}, Fixed{"MCascade", IFenster, 1},
+                         Fixed{"MTile", IFenster, 2}, Fixed{"MArrange", IFenster, 3},
+                         Fixed{"MCloseAll", IFenster, 4}, Fixed{"MIndex", IHelp, 1}, Fixed{"MAbout", IHelp, 3}})
+    EXPECT_EQ(w.menuItem(f.name)->text(), GetText(f.page, f.item)) << f.name;
+  EXPECT_EQ(w.menuItem("MLoad")->statusTip(), GetText(IDatei, -10));
+  for (const CatalogueItem& item : catalogueItems())
+    EXPECT_EQ(w.menuItem(item.name)->text(), GetText(item.captionPage, 0)) << item.name;
+  struct Hint { const char* button; TTextIndex page; int item; };
+  for (const Hint& h : {Hint{"BtnNew", ITabelle, 4}, Hint{"btnopen", IDatei, 10}, Hint{"BtnSave", IDatei, 20},
+                        Hint{"BtnCut", ITool, 1}, Hint{"BtnCopy", ITool, 2}, Hint{"BtnPaste", ITool, 3},
+                        Hint{"BtnSnap", ITool, 4}, Hint{"BtnHint", ITool, 5}, Hint{"BtnPrint", IPrint, 0},
+                        Hint{"BtnQuit", IQuit, 0}, Hint{"BtnHelp", IHelp, 0}})
+    EXPECT_EQ(w.toolButton(h.button)->toolTip(), GetText(h.page, h.item)) << h.button;
+  const QString tiles[6] = {GetText(IAlg, 0), GetText(IGeo, 0) + QStringLiteral(" &2D"),
+                            GetText(IGeo, 0) + QStringLiteral(" &3D"), GetText(IAna, 0), GetText(ISto, 0),
+                            GetText(ILinAlg, 0)};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(w.tile(i)->caption(), tiles[i]);
+}
+
+TEST_F(MainWindowTest, LanguageButtonsSwitchEveryCaption) {
+  const QString germanFile = w->menuColumn(0)->title();
+  EXPECT_EQ(germanFile, QStringLiteral("&Datei"));
+  struct Case { int k; const char16_t* separator; };
+  for (const Case& c : {Case{1, u"."}, Case{2, u","}, Case{0, u","}}) {
+    testing::click(w->languageButton(c.k), Qt::LeftButton);
+    EXPECT_EQ(shellState().LanguageKind, c.k);
+    EXPECT_EQ(kernelState().LanguageDecimalSeparator, std::u16string(c.separator));
+    expectCaptionsOfCurrentLanguage(*w);
+    if (c.k == 1) {
+      EXPECT_NE(w->menuColumn(0)->title(), germanFile);
+    }
+  }
+  EXPECT_TRUE(shellState().HelpFile.endsWith(QLatin1String("Zw100d.chm")));
+}
+
+TEST_F(MainWindowTest, AnExternalRightToLeftLanguageMirrorsTheWindowAndItsTopics) {
+  const QString file = dir.path() + QStringLiteral("/mirror.txt");
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("[IPage]\n0=right\n[IAlg]\n0=Algebra-X\n");
+  f.close();
+  ASSERT_TRUE(setLanguageFile(5, file));
+  shellState().LanguageNames[5] = QStringLiteral("mirror");
+  TopicWindowBase* topic = w->openTopic("MggT");
+  testing::click(w->languageButton(5), Qt::LeftButton);
+  EXPECT_EQ(shellState().LanguageNumber, 5);
+  EXPECT_TRUE(shellState().RightToLeft);
+  EXPECT_EQ(w->layoutDirection(), Qt::RightToLeft);
+  EXPECT_EQ(topic->layoutDirection(), Qt::RightToLeft);
+  EXPECT_EQ(w->menuColumn(1)->title(), QStringLiteral("Algebra-X"));
+  EXPECT_EQ(w->menuColumn(2)->title(), QStringLiteral("&2D-") + GetText(IGeo, 0));
+  testing::click(w->languageButton(0), Qt::LeftButton);
+  EXPECT_FALSE(shellState().RightToLeft);
+  EXPECT_EQ(topic->layoutDirection(), Qt::LeftToRight);
+}
+
+TEST_F(MainWindowTest, EveryCatalogueItemOpensANewWindowOfItsClass) {
+  int expectedCount = 0;
+  for (const CatalogueItem& item : catalogueItems()) {
+    if (item.kind != CatalogueItem::Kind::Topic) continue;
+    w->menuItem(item.name)->trigger();
+    ++expectedCount;
+    ASSERT_EQ(openCount(), expectedCount) << item.name;
+    TopicWindowBase* topic = w->topicWindows().back();
+    const TopicClassInfo* info = findTopicClass(item.className);
+    EXPECT_EQ(topic->className(), QString::fromLatin1(item.className.data(), item.className.size()));
+    EXPECT_EQ(topic->textPage(), info->page);
+    EXPECT_EQ(topic->windowTitle(), GetText(info->page, 0)) << item.name;
+    EXPECT_EQ(w->mdiArea()->subWindowList().back()->widget(), topic);
+  }
+  EXPECT_EQ(expectedCount, 86);
+  // A second click opens a second, independent window.
+  TopicWindowBase* a = w->openTopic("MPrim");
+  TopicWindowBase* b = w->openTopic("MPrim");
+  EXPECT_NE(a, b);
+  EXPECT_EQ(a->className(), b->className());
+  w->closeAllTopicWindows();
+  settle();
+  EXPECT_EQ(openCount(), 0);
+  EXPECT_TRUE(w->mdiArea()->subWindowList().isEmpty());
+}
+
+TEST_F(MainWindowTest, PlaceholderHasTheDefaultSizeAndSaysSo) {
+  struct Case { const char* item; QSize size; };
+  for (const Case& c : {Case{"MggT", {600, 340}}, Case{"MBigInt", {720, 440}}, Case{"MAbbilden", {720, 480}},
+                        Case{"MPlot3d", {600, 520}}, Case{"MStat", {640, 400}}}) {
+    auto* p = dynamic_cast<PlaceholderTopicWindow*>(w->openTopic(c.item));
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->size(), c.size) << c.item;
+    EXPECT_FALSE(p->noticeText().isEmpty());
+  }
+}
+
+TEST_F(MainWindowTest, DateiItemsAndTilesFollowTheTopicWindows) {
+  w->show();
+  const char* items[] = {"MNew", "MLoad", "MSave", "MClose", "MPrint"};
+  auto expectEnabled = [&](bool on) {
+    for (const char* name : items) EXPECT_EQ(w->menuItem(name)->isEnabled(), on) << name;
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(w->tile(i)->isVisible(), !on) << "tile " << i;
+  };
+  expectEnabled(false);
+  EXPECT_TRUE(w->menuItem("MSetup")->isEnabled());
+  w->openTopic("MKreis");
+  expectEnabled(true);
+  TopicWindowBase* second = w->openTopic("MStat");
+  expectEnabled(true);
+  // Closing through the window's own frame.
+  w->mdiArea()->subWindowList().front()->close();
+  settle();
+  expectEnabled(true);
+  // A destroyed window counts as closed at once.
+  delete second->parentWidget();
+  expectEnabled(false);
+  w->menuItem("MggT")->trigger();
+  w->menuItem("MClose")->trigger();
+  expectEnabled(false);
+}
+
+TEST_F(MainWindowTest, TileOpensItsMenuColumn) {
+  w->show();
+  settle();
+  testing::click(w->tile(4), Qt::LeftButton);
+  settle();
+  EXPECT_TRUE(w->menuColumn(5)->isVisible());
+  w->menuColumn(5)->close();
+}
+
+TEST_F(MainWindowTest, BothMouseButtonsOnTheStatusLineOpenTheGame) {
+  QString opened;
+  auto closeModal = [&opened] {
+    QTimer::singleShot(30, [&opened] {
+      if (QWidget* m = QApplication::activeModalWidget()) {
+        opened = m->objectName();
+        m->close();
+      }
+    });
+  };
+  QWidget* status = w->statusLine();
+  using testing::sendMouse;
+  auto bothButtons = [&] {
+    sendMouse(status, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(status, QEvent::MouseButtonPress, Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+    sendMouse(status, QEvent::MouseButtonRelease, Qt::RightButton, Qt::LeftButton);
+    sendMouse(status, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+  };
+  // Left alone, or both with a modifier: no game.
+  closeModal();
+  testing::click(status);
+  sendMouse(status, QEvent::MouseButtonPress, Qt::RightButton, Qt::LeftButton | Qt::RightButton,
+            Qt::ShiftModifier);
+  testing::wait(60);
+  EXPECT_TRUE(opened.isEmpty());
+  // Left and right together.
+  closeModal();
+  bothButtons();
+  EXPECT_EQ(opened, QStringLiteral("TFlipFlop"));
+  // Not with the noflop setting.
+  opened.clear();
+  shellState().NoFlopOption = true;
+  closeModal();
+  bothButtons();
+  testing::wait(60);
+  EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(MainWindowTest, CalculatorIsTheFirstInstalledOne) {
+  RecordingDesktopServices desk;
+  ScopedDesktopServices use(desk);
+  w->setProgramFinder([](const QString& name) {
+    return name == QLatin1String("galculator") || name == QLatin1String("xcalc") ? QStringLiteral("/usr/bin/") + name
+                                                                                  : QString();
+  });
+  w->menuItem("MWinCalc")->trigger();
+  ASSERT_EQ(desk.calls.size(), 1u);
+  EXPECT_EQ(desk.calls[0].kind, DesktopCall::StartDetached);
+  EXPECT_EQ(desk.calls[0].target, QStringLiteral("/usr/bin/galculator"));
+  EXPECT_TRUE(messages.isEmpty());
+
+  w->setProgramFinder([](const QString&) { return QString(); });
+  w->menuItem("MWinCalc")->trigger();
+  EXPECT_EQ(desk.calls.size(), 1u);
+  ASSERT_EQ(messages.size(), 1);
+  EXPECT_TRUE(messages[0].contains(QLatin1String("gnome-calculator")));
+}
+
+TEST_F(MainWindowTest, ClosingWritesTheDateAndAsks) {
+  // An existing sample worksheet under another case is the same file.
+  const QString demo = dir.path() + QStringLiteral("/demo.dat");
+  ASSERT_TRUE(iniWriteString(demo, QStringLiteral("ggt"), QStringLiteral("a"), QStringLiteral("12")));
+  const QString today = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+  w->show();
+  w->openTopic("MggT");
+  w->openTopic("MFplot1");
+
+  answerYes = false;
+  EXPECT_FALSE(w->close());
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(openCount(), 2);
+  IniFile after(demo);
+  EXPECT_EQ(after.readString(QStringLiteral("acc"), QStringLiteral("d")), today);
+  EXPECT_EQ(after.readString(QStringLiteral("ggt"), QStringLiteral("a")), QStringLiteral("12"));
+  // No second file under the upper-case name.
+  EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("demo.dat")}, QDir::Files | QDir::CaseSensitive).size() +
+                QDir(dir.path()).entryList({QStringLiteral("DEMO.DAT")}, QDir::Files | QDir::CaseSensitive).size(),
+            1);
+  EXPECT_NE(workingBuffers(), nullptr);
+
+  answerYes = true;
+  EXPECT_TRUE(w->close());
+  EXPECT_EQ(openCount(), 0);
+  EXPECT_EQ(workingBuffers(), nullptr);
+}
+
+TEST_F(MainWindowTest, ALanguageGlyphFileReplacesTheButtonGlyph) {
+  QImage glyph(30, 18, QImage::Format_RGB32);
+  glyph.fill(QColor(0x12, 0x34, 0x56));
+  ASSERT_TRUE(glyph.save(dir.path() + QStringLiteral("/Greek.BMP"), "BMP"));  // any case
+  shellState().LanguageNames[5] = QStringLiteral("greek");
+  makeWindow();
+  const QImage shown = w->languageButton(5)->icon().pixmap(30, 18).toImage();
+  EXPECT_EQ(shown.pixelColor(15, 9), QColor(0x12, 0x34, 0x56));
+  const QImage other = w->languageButton(4)->icon().pixmap(30, 18).toImage();
+  EXPECT_NE(other.pixelColor(15, 9), QColor(0x12, 0x34, 0x56));
+}
+
+TEST_F(MainWindowTest, SingleWindowModeMaximisesTheTopicWithoutButtons) {
+  shellState().MdiOption = false;
+  w->show();
+  w->openTopic("MggT");
+  QMdiSubWindow* sub = w->mdiArea()->subWindowList().back();
+  EXPECT_TRUE(sub->isMaximized());
+  EXPECT_FALSE(sub->windowFlags().testFlag(Qt::WindowMinMaxButtonsHint));
+}
+
+TEST_F(MainWindowTest, HelpWithoutACommandModule) {
+  RecordingDesktopServices desk;
+  ScopedDesktopServices use(desk);
+  testing::click(w->toolButton("BtnHelp"), Qt::LeftButton);
+  ASSERT_EQ(desk.calls.size(), 1u);
+  EXPECT_TRUE(desk.calls[0].target.endsWith(QLatin1String("/help/de/D000-Content.html")));
+  auto* topic = dynamic_cast<PlaceholderTopicWindow*>(w->openTopic("MBruch"));
+  w->mdiArea()->setActiveSubWindow(w->mdiArea()->subWindowList().front());
+  testing::click(w->toolButton("BtnHelp"), Qt::LeftButton);
+  EXPECT_EQ(topic->receivedCommands(), std::vector<TopicCommand>{WM_TOPICHELP});
+  ASSERT_EQ(desk.calls.size(), 2u);
+  EXPECT_TRUE(desk.calls[1].target.endsWith(QLatin1String("/help/de/D122-Calculation_with_Fractions.html")));
+}
+
+}  // namespace
+}  // namespace zw

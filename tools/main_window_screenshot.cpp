@@ -1,0 +1,40 @@
+// Saves a picture of the main window as the program shows it: start-up with
+// the given program folder, the zoom forced, optionally one topic opened.
+// Built and run by tools/main_window_screenshot.sh.
+//
+//   main_window_screenshot <program folder> <out.png> [zoom] [catalogue item | about | game]
+#include <QApplication>
+#include <QPixmap>
+#include <QTimer>
+
+#include "shell/Startup.h"
+#include "shell/State.h"
+#include "shell/about/AboutBox.h"
+#include "shell/about/FlipFlopDialog.h"
+#include "shell/mainwindow/MainWindow.h"
+
+int main(int argc, char** argv) {
+  if (argc < 3) return 2;
+  QApplication app(argc, argv);
+  zw::StartUp(QString::fromLocal8Bit(argv[1]));
+  zw::shellState().Zoom = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 100;
+  zw::shellState().MaxOption = false;
+  zw::TFMenu window;
+  window.setQuitQuestion([] { return true; });
+  window.show();
+  const QString item = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
+  QWidget* shown = &window;
+  zw::TFInfo about(&window);
+  zw::TFlipFlop game(&window);
+  if (item == QLatin1String("about")) shown = &about;
+  else if (item == QLatin1String("game")) shown = &game;
+  else if (!item.isEmpty()) window.openTopic(item.toStdString());
+  if (shown != &window) shown->show();
+  bool saved = false;
+  QTimer::singleShot(800, [&] {
+    saved = shown->grab().save(QString::fromLocal8Bit(argv[2]));
+    app.quit();
+  });
+  app.exec();
+  return saved ? 0 : 1;
+}
