@@ -1,0 +1,55 @@
+#include "topics/algebra/ggTWindow.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "shell/Fonts.h"
+#include "shell/Metrics.h"
+#include "shell/catalogue/TopicRegistry.h"
+#include "shell/kit/InputRows.h"
+
+namespace zw {
+
+namespace {
+
+const TopicFactoryRegistration registration{"TFggT", [](QWidget* owner) -> TopicWindowBase* {
+                                              return new TFggT(owner);
+                                            }};
+
+// The captions of the layout; "i" has two blanks before "=".
+QString captionOf(int index) {
+  return index == 8 ? QStringLiteral("i  =  ") : GgtName(index) + QStringLiteral(" =  ");
+}
+
+}  // namespace
+
+TFggT::TFggT(QWidget* owner) : TopicWindow(owner, "TFggT") {
+  QWidget* box = inputArea();
+  for (int i = 0; i < GgtFieldCount; ++i) {
+    captions_[static_cast<std::size_t>(i)] = new QLabel(box);
+    QLineEdit* e = edits_[static_cast<std::size_t>(i)] = new QLineEdit(box);
+    e->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
+    // a and b are required (whole, above 0), the others optional (whole, 0 or more).
+    fields().addField(GgtName(i), e, i < 2 ? u'n' : u'N');
+  }
+  initTopic();
+}
+
+void TFggT::layoutInputs() {
+  const int captionWidth = FontTextMeasurer(fonts().TextFont.font).width(QStringLiteral(" w =  "));
+  for (int i = 0; i < GgtFieldCount; ++i) {
+    const int left = ScalePixels(i < 5 ? 16 : 196);
+    const int row = 1 + i % 5;
+    PlaceLabelEdit(captions_[static_cast<std::size_t>(i)], edits_[static_cast<std::size_t>(i)], left,
+                   metrics().RowTop[static_cast<std::size_t>(row)], captionWidth, captionOf(i));
+  }
+}
+
+void TFggT::compute() {
+  std::array<std::uint64_t, GgtFieldCount> x{};
+  // The reading passed: whole numbers from 0 to 10^15.
+  for (int i = 0; i < GgtFieldCount; ++i) x[static_cast<std::size_t>(i)] = static_cast<std::uint64_t>(fields().value(i));
+  setMemoLines(GgtMemoLines(x, FontTextMeasurer(memoFont())));
+}
+
+}  // namespace zw

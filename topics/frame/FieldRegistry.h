@@ -1,0 +1,85 @@
+#pragma once
+// The inputs of a topic window as data: every edit field with its worksheet
+// key, kind letter and default text, the cells of its grids, and further
+// integer or text keys (spinners, check boxes, choices). Loading, saving and
+// New work on the registry alone, so no topic writes them again, and the
+// reading strategies (topics/frame/InputCheck.h) check the same list.
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "kernel/Types.h"
+
+class QLineEdit;
+
+namespace zw {
+
+class IniFile;
+class StringGrid;
+
+struct InputField {
+  QString key;                // worksheet key
+  QLineEdit* edit = nullptr;  // the field; its raw text is what is stored
+  char16_t kind = 0;          // ReadValue kind letter; 0: a text that is not read as a number
+  QString defaultText;        // what a missing key loads as
+};
+
+// Every non-fixed cell of a grid, each under the key `cellKey` gives it.
+struct GridBinding {
+  StringGrid* grid = nullptr;
+  std::function<QString(int col, int row)> cellKey;
+  QString defaultText;
+};
+
+// A value that is not an edit field's text: a text, or an integer read the
+// way the profile functions read one.
+struct ExtraKey {
+  QString key;
+  std::function<QString()> get;
+  std::function<void(const QString&)> setText;  // text keys
+  std::function<void(int)> setInteger;           // integer keys
+  QString defaultText;
+  int defaultInteger = 0;
+};
+
+// How a section is written.
+enum class SavePolicy {
+  RawTexts,         // every field's raw text under its key
+  NonEmptyTrimmed,  // the section is erased first; only non-empty texts, trimmed
+};
+
+class FieldRegistry {
+public:
+  // Fields are read, loaded and saved in the order they are added; the first
+  // one is the window's first input.
+  InputField& addField(const QString& key, QLineEdit* edit, char16_t kind, const QString& defaultText = {});
+  void addGrid(StringGrid* grid, std::function<QString(int col, int row)> cellKey,
+               const QString& defaultText = {});
+  void addText(const QString& key, std::function<QString()> get, std::function<void(const QString&)> set,
+               const QString& defaultText = {});
+  // An integer key: read like the profile functions (leading digits, else the default).
+  void addInteger(const QString& key, std::function<int()> get, std::function<void(int)> set, int defaultValue);
+
+  const std::vector<InputField>& fields() const { return fields_; }
+  const std::vector<GridBinding>& grids() const { return grids_; }
+  const InputField* field(const QString& key) const;
+  int indexOf(const QString& key) const;
+
+  // Puts the section's values (or the defaults) into the controls.
+  void load(const IniFile& ini, const QString& section) const;
+  // Writes the controls' values into the section.
+  void save(IniFile& ini, const QString& section, SavePolicy policy) const;
+
+  // The values of the last reading that passed, by field index (0 before).
+  const std::vector<Extended>& values() const { return values_; }
+  Extended value(int index) const;
+  void setValues(std::vector<Extended> values) { values_ = std::move(values); }
+
+private:
+  std::vector<InputField> fields_;
+  std::vector<GridBinding> grids_;
+  std::vector<ExtraKey> extras_;
+  std::vector<Extended> values_;
+};
+
+}  // namespace zw

@@ -1,0 +1,511 @@
+#include "topics/frame/TopicWindow.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <algorithm>
+#include <exception>
+
+#include "kernel/CalcFailure.h"
+#include "platform/folders/Folders.h"
+#include "platform/ini/IniFile.h"
+#include "shell/Metrics.h"
+#include "shell/State.h"
+#include "shell/catalogue/TopicRegistry.h"
+#include "shell/commands/Commands.h"
+#include "shell/help/Help.h"
+#include "shell/kit/Grids.h"
+#include "shell/kit/InputRows.h"
+#include "shell/kit/PageLayout.h"
+#include "topics/frame/LongRun.h"
+#include "topics/frame/TopicPrinting.h"
+
+namespace zw {
+
+// ----- configuration --------------------------------------------------------
+
+std::vector<PageSpec> TopicConfig::inputAndResults(int resultsItem) {
+  return {{PageKind::Input, 1}, {PageKind::Results, resultsItem}};
+}
+std::vector<PageSpec> TopicConfig::inputAndChart() { return {{PageKind::Input, 1}, {PageKind::Chart, 4}}; }
+std::vector<PageSpec> TopicConfig::inputResultsChart() {
+  return {{PageKind::Input, 1}, {PageKind::Results, 3}, {PageKind::Chart, 4}};
+}
+std::vector<PageSpec> TopicConfig::singlePage() { return {{PageKind::Input, 1}}; }
+std::vector<PageSpec> TopicConfig::fourPages() {
+  return {{PageKind::Input, 1}, {PageKind::Results, 3}, {PageKind::Chart, 4}, {PageKind::Other, 5}};
+}
+
+// ----- widgets ----------------------------------------------------------------
+
+struct TopicWindow::PageWidgets {
+  PageSpec spec;
+  QWidget* page = nullptr;
+  QGroupBox* content = nullptr;
+  QGroupBox* legend = nullptr;
+  QPushButton* ok = nullptr;
+  QPushButton* esc = nullptr;
+  QPushButton* help = nullptr;
+};
+
+// The window's side of an input check.
+class TopicWindow::CheckUi : public InputCheckUi {
+public:
+  explicit CheckUi(TopicWindow& w) : w_(w) {}
+  void showInputPage() override { w_.showPageSilently(std::max(0, w_.pageOf(PageKind::Input))); }
+  bool showError(int message) override {
+    QPointer<TopicWindow> alive(&w_);
+    ShowErrorBox(&w_, GetMessageText(message));
+    return !alive.isNull();
+  }
+  void focusField(QWidget* field) override {
+    if (field) field->setFocus(Qt::OtherFocusReason);
+  }
+  void focusCell(StringGrid* grid, int col, int row) override { FocusCell(grid, col, row); }
+
+private:
+  TopicWindow& w_;
+};
+
+TopicWindow::TopicWindow(QWidget* owner, std::string_view className, TopicConfig config)
+    : TopicWindowBase(owner, className), config_(std::move(config)) {
+  if (config_.pages.empty()) config_.pages = TopicConfig::singlePage();
+  scroll_ = new QScrollArea(this);
+  scroll_->setFrameShape(QFrame::NoFrame);
+  // The page control fills the window, but never gets smaller than its
+  // pages' inputs need (fitPageControl); a smaller window scrolls.
+  scroll_->setWidgetResizable(false);
+  tabs_ = new PageControl(config_.tabStyle == TabStyle::Shell ? CaptionTabBar::CaptionStyle::Shell
+                                                              : CaptionTabBar::CaptionStyle::Topic,
+                          scroll_);
+  scroll_->setWidget(tabs_);
+  buildPages();
+  longRun_ = new LongRun(this);
+  connect(longRun_, &LongRun::ended, this, [this](Stepper::End how, int message) {
+    if (how == Stepper::End::Failed) failComputation(message);
+  });
+  connect(tabs_, &QTabWidget::currentChanged, this, &TopicWindow::pageChanged);
+}
+
+TopicWindow::~TopicWindow() = default;
+
+void TopicWindow::buildPages() {
+  for (const PageSpec& spec : config_.pages) {
+    PageWidgets p{spec};
+    p.page = new QWidget;
+    p.content = new QGroupBox(p.page);
+    p.legend = new QGroupBox(p.page);
+    p.ok = new QPushButton(p.legend);
+    p.esc = new QPushButton(p.legend);
+    p.help = new QPushButton(p.legend);
+    connect(p.ok, &QPushButton::clicked, this, &TopicWindow::okClicked);
+    connect(p.esc, &QPushButton::clicked, this, &TopicWindow::escClicked);
+    connect(p.help, &QPushButton::clicked, this, &TopicWindow::helpClicked);
+    p.legend->installEventFilter(this);
+    p.page->installEventFilter(this);
+    if (spec.kind == PageKind::Input && !taskPanel_) {
+      taskPanel_ = new QFrame(p.content);
+      taskLabel_ = new QLabel(taskPanel_);
+      inputArea_ = new QWidget(p.content);
+    }
+    if (spec.kind == PageKind::Results && !memo_) {
+      memo_ = new QPlainTextEdit(p.content);
+      memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      memo_->setLayoutDirection(Qt::LeftToRight);
+    }
+    tabs_->addTab(p.page, QString());
+    pages_.push_back(p);
+  }
+}
+
+QString TopicWindow::section() const {
+  return classInfo() ? QString::fromUtf8(classInfo()->section.data(), static_cast<qsizetype>(classInfo()->section.size()))
+                     : QString();
+}
+
+QString TopicWindow::memoryFile() {
+  const QString& folder = shellState().DataFolder;
+  return folder.isEmpty() ? QString() : locateFile(folder, QStringLiteral("memory.dat"));
+}
+
+int TopicWindow::pageCount() const { return static_cast<int>(pages_.size()); }
+int TopicWindow::currentPage() const { return tabs_->currentIndex(); }
+
+QWidget* TopicWindow::page(int i) const { return i >= 0 && i < pageCount() ? pages_[i].page : nullptr; }
+QGroupBox* TopicWindow::contentBox(int i) const { return i >= 0 && i < pageCount() ? pages_[i].content : nullptr; }
+QGroupBox* TopicWindow::legendBox(int i) const { return i >= 0 && i < pageCount() ? pages_[i].legend : nullptr; }
+QPushButton* TopicWindow::okButton(int i) const { return i >= 0 && i < pageCount() ? pages_[i].ok : nullptr; }
+QPushButton* TopicWindow::escButton(int i) const { return i >= 0 && i < pageCount() ? pages_[i].esc : nullptr; }
+QPushButton* TopicWindow::helpButton(int i) const { return i >= 0 && i < pageCount() ? pages_[i].help : nullptr; }
+
+int TopicWindow::pageOf(PageKind kind) const {
+  for (int i = 0; i < pageCount(); ++i)
+    if (pages_[static_cast<std::size_t>(i)].spec.kind == kind) return i;
+  return -1;
+}
+
+QStringList TopicWindow::memoLines() const {
+  if (!memo_ || memo_->document()->isEmpty()) return {};
+  return memo_->toPlainText().split(u'\n');
+}
+
+void TopicWindow::setMemoLines(const QStringList& lines) {
+  if (memo_) memo_->setPlainText(lines.join(u'\n'));
+}
+
+void TopicWindow::appendMemoLines(const QStringList& lines) {
+  if (!memo_) return;
+  for (const QString& l : lines) memo_->appendPlainText(l);
+}
+
+QFont TopicWindow::memoFont() const { return fonts()[config_.memoFont].font; }
+
+// ----- creation, size, layout ---------------------------------------------
+
+void TopicWindow::initTopic() {
+  setDefaultSize();
+  showPageSilently(0);
+  if (memo_) memo_->clear();
+  if (shellState().MemoryOption)
+    loadInputs(memoryFile());
+  else
+    noMemoryDefaults();
+  created_ = true;
+  relayout();
+}
+
+QSize TopicWindow::defaultSize() const { return DefaultFormSizeAt(textPage(), shellState().Zoom); }
+
+void TopicWindow::setDefaultSize() {
+  const QSize size = defaultSize();
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+    if (sub->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) return;
+    sub->resize(size + (sub->size() - sub->contentsRect().size()));
+    return;
+  }
+  if (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) return;
+  resize(size);
+}
+
+void TopicWindow::applySizePolicy() {
+  switch (config_.size) {
+    case SizePolicy::DefaultOnCreate: break;
+    case SizePolicy::KeepDefault: setDefaultSize(); break;
+    case SizePolicy::HoldWidth: {
+      const int w = defaultSize().width();
+      if (width() == w || (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) break;
+      if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->resize(w + (sub->width() - sub->contentsRect().width()), sub->height());
+      else
+        resize(w, height());
+      break;
+    }
+  }
+}
+
+void TopicWindow::relayout() {
+  if (inLayout_) return;
+  inLayout_ = true;
+  applySizePolicy();
+  fitPageControl();
+  setWindowTitle(GetText(textPage(), 0));
+  tabs_->setFont(fonts().TextFont.font);
+  for (int i = 0; i < pageCount(); ++i) {
+    const PageSpec& s = pages_[static_cast<std::size_t>(i)].spec;
+    tabs_->setTabText(i, GetText(s.captionPage, s.captionItem));
+  }
+  layoutPages();
+  inLayout_ = false;
+}
+
+void TopicWindow::layoutPage(int index) {
+  const PageWidgets& p = pages_[static_cast<std::size_t>(index)];
+  LayoutInputPage(p.page->width(), p.content, p.legend, p.ok, p.esc, p.help);
+}
+
+void TopicWindow::layoutPages() {
+  for (int i = 0; i < pageCount(); ++i) {
+    const PageWidgets& p = pages_[static_cast<std::size_t>(i)];
+    if (p.spec.kind == PageKind::Input || p.spec.kind == PageKind::Results)
+      LayoutInputPage(p.page->width(), p.content, p.legend, p.ok, p.esc, p.help);
+    else
+      layoutPage(i);
+    if (p.spec.kind == PageKind::Input && taskPanel_ && taskPanel_->parentWidget() == p.content) {
+      SetupTextPanelTop(taskLabel_, taskPanel_, fonts().TextFont.font, GetText(textPage(), 1), config_.taskLines);
+      const QRect client = p.content->contentsRect();
+      const int top = taskPanel_->geometry().bottom() + 1;
+      inputArea_->setGeometry(client.left(), top, client.width(), std::max(0, client.bottom() + 1 - top));
+      layoutInputs();
+    }
+    if (p.spec.kind == PageKind::Results && memo_ && memo_->parentWidget() == p.content) {
+      memo_->setGeometry(p.content->contentsRect());
+      memo_->setFont(memoFont());
+    }
+  }
+  // A new minimum size resizes the pages: one more pass lays them out at
+  // their new size (and only one, should a topic place its rows by the page
+  // width).
+  if (updateScrollRange() && !secondPass_) {
+    secondPass_ = true;
+    layoutPages();
+    secondPass_ = false;
+  }
+}
+
+bool TopicWindow::updateScrollRange() {
+  // The input page must show its last field and the button bar beside it;
+  // a smaller window scrolls.
+  const int input = pageOf(PageKind::Input);
+  if (input < 0) return false;
+  QWidget* pageWidget = page(input);
+  QRect used;
+  for (const InputField& f : fields_.fields())
+    if (f.edit) used |= QRect(f.edit->mapTo(pageWidget, QPoint(0, 0)), f.edit->size());
+  for (const GridBinding& g : fields_.grids())
+    if (g.grid) used |= QRect(g.grid->mapTo(pageWidget, QPoint(0, 0)), g.grid->size());
+  if (used.isNull()) return false;
+  // What the page control adds around a page (its tab row and frame); before
+  // the control is laid out, the height of its tab row.
+  const QSize around = tabs_->size() - pageWidget->size();
+  const int aroundH = std::max(around.height(), tabs_->tabBar()->sizeHint().height());
+  const QSize minimum(used.right() + 1 + ScalePixels(88) + std::max(0, around.width()), used.bottom() + 1 + aroundH);
+  if (minimum == tabs_->minimumSize()) return false;
+  tabs_->setMinimumSize(minimum);
+  fitPageControl();
+  return true;
+}
+
+void TopicWindow::fitPageControl() {
+  scroll_->setGeometry(rect());
+  const QSize minimum = tabs_->minimumSize();
+  QSize room = scroll_->maximumViewportSize();
+  const int bar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+  bool across = false, down = false;
+  for (int pass = 0; pass < 2; ++pass) {  // one scroll bar can make room for the other one too small
+    if (!across && minimum.width() > room.width()) {
+      across = true;
+      room.rheight() -= bar;
+    }
+    if (!down && minimum.height() > room.height()) {
+      down = true;
+      room.rwidth() -= bar;
+    }
+  }
+  tabs_->resize(room.expandedTo(minimum));
+}
+
+// ----- pages --------------------------------------------------------------
+
+void TopicWindow::showPageSilently(int index) {
+  const QSignalBlocker block(tabs_);
+  tabs_->setCurrentIndex(index);
+}
+
+void TopicWindow::pageChanged(int index) {
+  if (longRun_->running() || index < 0 || index >= pageCount()) return;
+  try {
+    switch (pages_[static_cast<std::size_t>(index)].spec.kind) {
+      case PageKind::Input: focusFirstInput(); break;
+      case PageKind::Results: runComputation(); break;
+      case PageKind::Chart: enterChartPage(index); break;
+      case PageKind::Other: enterOtherPage(index); break;
+    }
+  } catch (const CalcFailure& f) {
+    failComputation(f.message());
+  } catch (const std::exception&) {
+    failComputation(msg::ImproperArgument);
+  }
+}
+
+bool TopicWindow::readInputs() {
+  CheckUi ui(*this);
+  return CheckInputs(config_.check, fields_, ui);
+}
+
+void TopicWindow::runComputation() {
+  if (!readInputs()) return;
+  if (memo_ && config_.memo == MemoPolicy::ClearPerComputation) memo_->clear();
+  compute();
+}
+
+void TopicWindow::failComputation(int message) {
+  showPageSilently(std::max(0, pageOf(PageKind::Input)));
+  QPointer<TopicWindow> alive(this);
+  ShowErrorBox(this, GetMessageText(message));
+  if (alive) focusFirstInput();
+}
+
+bool TopicWindow::startLongRun(std::unique_ptr<Stepper> stepper) { return longRun_->start(std::move(stepper)); }
+
+QWidget* TopicWindow::firstInput() const {
+  for (const InputField& f : fields_.fields())
+    if (f.edit) return f.edit;
+  for (const GridBinding& g : fields_.grids())
+    if (g.grid) return g.grid;
+  return nullptr;
+}
+
+void TopicWindow::focusFirstInput() {
+  if (QWidget* w = firstInput()) w->setFocus(Qt::OtherFocusReason);
+}
+
+void TopicWindow::okClicked() {
+  if (longRun_->running()) return;
+  const int n = pageCount();
+  const int i = currentPage();
+  const int next = n == 2 ? 1 - i : (n > 0 ? (i + 1) % n : 0);
+  showPageSilently(next);
+  pageChanged(next);
+}
+
+void TopicWindow::escClicked() {
+  if (longRun_->running()) {
+    longRun_->stop();
+    return;
+  }
+  if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    sub->close();
+  else
+    close();
+}
+
+void TopicWindow::helpClicked() { ShowCompiledHelp(HelpContextOf(textPage())); }
+
+// ----- worksheets -----------------------------------------------------------
+
+void TopicWindow::loadInputs(const QString& file) {
+  showPageSilently(std::max(0, pageOf(PageKind::Input)));
+  if (file.isEmpty()) return;
+  const IniFile ini(file);
+  fields_.load(ini, section());
+  afterLoad();
+}
+
+bool TopicWindow::saveInputs(const QString& file, QString* error) {
+  if (file.isEmpty()) return true;
+  IniFile ini(file);
+  fields_.save(ini, section(), config_.save);
+  return ini.save(error);
+}
+
+void TopicWindow::cmdLoad() { loadInputs(shellState().FileNameParam); }
+
+void TopicWindow::cmdSave() {
+  QString error;
+  if (!saveInputs(shellState().FileNameParam, &error)) ShowErrorBox(this, error);
+}
+
+void TopicWindow::cmdNew() {
+  const QString file = shellState().FileNameParam;
+  if (file.isEmpty()) return;
+  {
+    // Only this window's section goes; a file without it stays as it is.
+    IniFile ini(file);
+    if (ini.hasSection(section())) {
+      ini.eraseSection(section());
+      QString error;
+      if (!ini.save(&error)) {
+        QPointer<TopicWindow> alive(this);
+        ShowErrorBox(this, error);
+        if (!alive) return;
+      }
+    }
+  }
+  loadInputs(file);
+}
+
+// ----- printing, help, snapshot --------------------------------------------
+
+void TopicWindow::cmdPrint() {
+  QPointer<TopicWindow> alive(this);
+  if (!RunPrintDialog(this) || !alive) return;
+  QPrinter& printer = ShellPrinter();
+  QPainter painter;
+  if (!painter.begin(&printer)) return;
+  PrintCursor cursor;
+  PrintPageHeader(painter, cursor, GetText(textPage(), 0));
+  printBody(painter, printer, cursor);
+  painter.end();
+}
+
+void TopicWindow::printBody(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor) {
+  if (memo_) PrintMemoLines(painter, device, memoFont(), memoLines(), cursor);
+  if (TopicPicture* p = picture()) p->print(painter, device, cursor);
+}
+
+void TopicWindow::cmdHelp() { ShowWebHelp(HelpContextOf(textPage())); }
+
+void TopicWindow::cmdSnapshot() {
+  if (TopicPicture* p = picture()) p->copyToClipboard(shellState().ClipboardBlackWhite);
+}
+
+// ----- events -------------------------------------------------------------
+
+void TopicWindow::resizeEvent(QResizeEvent* event) {
+  TopicWindowBase::resizeEvent(event);
+  relayout();
+}
+
+void TopicWindow::showEvent(QShowEvent* event) {
+  TopicWindowBase::showEvent(event);
+  relayout();
+  if ((config_.focus == FocusPolicy::OnShow || config_.focus == FocusPolicy::OnShowAndActivate) &&
+      currentPage() == pageOf(PageKind::Input))
+    focusFirstInput();
+}
+
+bool TopicWindow::event(QEvent* event) {
+  const bool handled = TopicWindowBase::event(event);
+  if (event->type() == QEvent::WindowActivate) {
+    if (config_.focus == FocusPolicy::OnShowAndActivate && currentPage() == pageOf(PageKind::Input))
+      focusFirstInput();
+    else if (config_.focus == FocusPolicy::RecomputeOnActivate)
+      pageChanged(currentPage());
+  }
+  return handled;
+}
+
+void TopicWindow::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && longRun_->running()) {
+    longRun_->stop();
+    return;
+  }
+  TopicWindowBase::keyPressEvent(event);
+}
+
+void TopicWindow::closeEvent(QCloseEvent* event) {
+  if (longRun_->running()) longRun_->stop();
+  if (created_ && shellState().MemoryOption) saveInputs(memoryFile());
+  event->accept();
+}
+
+bool TopicWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease) {
+    for (const PageWidgets& p : pages_)
+      if (watched == p.legend) setDefaultSize();
+  } else if (event->type() == QEvent::Resize && !inLayout_) {
+    for (const PageWidgets& p : pages_)
+      if (watched == p.page) {
+        inLayout_ = true;
+        layoutPages();
+        inLayout_ = false;
+        break;
+      }
+  }
+  return TopicWindowBase::eventFilter(watched, event);
+}
+
+}  // namespace zw

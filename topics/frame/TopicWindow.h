@@ -1,0 +1,232 @@
+#pragma once
+// The base of every topic window: the pages with their button bars, the page
+// change that reads the inputs and computes, the worksheet commands, printing,
+// help, the memory file and closing. A topic describes itself with a
+// TopicConfig and a FieldRegistry and fills in a few hooks; the variants the
+// topics differ in are configuration values, not copies of this code.
+// topics/frame/README.md shows how a topic is added.
+//
+// Widgets, named as the topics' layouts name them:
+//   page(i)        the tab pages (TabSheet1 ...), in pageControl() (Tabulator)
+//   contentBox(i)  the group box filling a page left of its button bar
+//                  (Eingabe on the input page, Ausgabe on the results page)
+//   legendBox(i)   the button bar of a page (Legende1 ...) with okButton(i),
+//                  escButton(i), helpButton(i)
+//   taskPanel()    the task text at the top of the input box (panAufgabe)
+//   inputArea()    the rest of the input box below the task text: the
+//                  parent of the input rows, whose RowTop positions count
+//                  from its top
+//   memo()         the results text on the results page (Memo)
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "shell/Fonts.h"
+#include "shell/TopicWindowBase.h"
+#include "topics/frame/FieldRegistry.h"
+#include "topics/frame/InputCheck.h"
+
+class QGroupBox;
+class QLabel;
+class QPagedPaintDevice;
+class QPainter;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QTabWidget;
+
+namespace zw {
+
+class LongRun;
+class Stepper;
+struct PrintCursor;
+
+enum class PageKind { Input, Results, Chart, Other };
+
+struct PageSpec {
+  PageKind kind;
+  int captionItem;                // item of captionPage that captions the tab
+  TTextIndex captionPage = IPage; // IPage: 1 "Eingabe", 2 "Ausgabe", 3 "Ergebnisse", 4 "Grafik", 5 "Wertetabelle"
+};
+
+// Tab captions: the shell's DrawTabCaption, or the topic form (TextFont at
+// 9/10 size, bold, offset 4, 4).
+enum class TabStyle { Shell, Topic };
+// When the input page's first field takes the focus besides a change to the
+// input page: when the window is shown; also when it is activated; never;
+// or activation re-runs the change handler of the page showing (recompute).
+enum class FocusPolicy { OnShow, OnShowAndActivate, None, RecomputeOnActivate };
+// The default size: applied at creation and on a click on a button bar; also
+// restored by every layout; or only its width restored by every layout.
+enum class SizePolicy { DefaultOnCreate, KeepDefault, HoldWidth };
+// The results memo: cleared for every computation, or a running record the
+// computations append to.
+enum class MemoPolicy { ClearPerComputation, RunningRecord };
+
+// A picture that a topic shows (a chart, a 3D view, a sketch): what the
+// snapshot and print commands need of it. Chart and 3D topics supply one.
+class TopicPicture {
+public:
+  virtual ~TopicPicture() = default;
+  virtual void copyToClipboard(bool blackWhite) = 0;
+  // Draws on the open printer page at the cursor and advances it.
+  virtual void print(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor) = 0;
+};
+
+// The defaults are those of the gcd topic, the reference instance.
+struct TopicConfig {
+  std::vector<PageSpec> pages = inputAndResults();
+  TabStyle tabStyle = TabStyle::Topic;
+  SavePolicy save = SavePolicy::RawTexts;
+  FocusPolicy focus = FocusPolicy::OnShow;
+  SizePolicy size = SizePolicy::DefaultOnCreate;
+  MemoPolicy memo = MemoPolicy::ClearPerComputation;
+  InputCheck check = InputCheck::OneBoxFirstField;
+  int taskLines = 3;                              // height of the task panel in text lines
+  SharedFontId memoFont = SharedFontId::TextFont; // font of the memo, its measurer and printout
+
+  // Input and results (results captioned "Ausgabe" = 2, or "Ergebnisse" = 3).
+  static std::vector<PageSpec> inputAndResults(int resultsItem = 2);
+  static std::vector<PageSpec> inputAndChart();
+  static std::vector<PageSpec> inputResultsChart();  // Eingabe / Ergebnisse / Grafik
+  static std::vector<PageSpec> singlePage();
+  static std::vector<PageSpec> fourPages();  // Eingabe / Ergebnisse / Grafik / Wertetabelle
+};
+
+class TopicWindow : public TopicWindowBase {
+  Q_OBJECT
+public:
+  // `className` is the topic's class in the topic registry, which gives the
+  // text page and the worksheet section.
+  TopicWindow(QWidget* owner, std::string_view className, TopicConfig config = {});
+  ~TopicWindow() override;
+
+  const TopicConfig& config() const { return config_; }
+  QString section() const;
+  // "memory.dat" in the data folder (empty when there is no data folder).
+  static QString memoryFile();
+
+  // ----- widgets
+  QTabWidget* pageControl() const { return tabs_; }
+  int pageCount() const;
+  int currentPage() const;
+  QWidget* page(int index) const;
+  QGroupBox* contentBox(int index) const;
+  QGroupBox* legendBox(int index) const;
+  QPushButton* okButton(int index) const;
+  QPushButton* escButton(int index) const;
+  QPushButton* helpButton(int index) const;
+  QWidget* taskPanel() const { return taskPanel_; }
+  QLabel* taskLabel() const { return taskLabel_; }
+  QWidget* inputArea() const { return inputArea_; }
+  QPlainTextEdit* memo() const { return memo_; }
+  QStringList memoLines() const;
+  FieldRegistry& fields() { return fields_; }
+  const FieldRegistry& fields() const { return fields_; }
+  LongRun& longRun() const { return *longRun_; }
+
+  // ----- the frame's operations
+  // The default size of the text page, unless maximised or minimised.
+  void setDefaultSize();
+  // The section of the file into the inputs; the input page to the front.
+  void loadInputs(const QString& file);
+  // The inputs into the section of the file; false (with a reason) when the
+  // file could not be written.
+  bool saveInputs(const QString& file, QString* error = nullptr);
+  // A page change made in code: the page shows, its change handler does not run.
+  void showPageSilently(int index);
+  // The change handler of the pages (also called by OK).
+  void pageChanged(int index);
+  void okClicked();
+  // Closes the window; during a long run it stops the run instead.
+  void escClicked();
+  void helpClicked();
+
+  // ----- main-window commands and layout
+  void relayout() override;
+  void cmdLoad() override;
+  void cmdSave() override;
+  void cmdPrint() override;
+  void cmdHelp() override;
+  void cmdNew() override;
+  void cmdSnapshot() override;
+
+protected:
+  // The creation sequence; the topic calls it at the end of its constructor,
+  // once its fields are registered: default size, input page, memo cleared,
+  // the memory file loaded while the memory option is on.
+  void initTopic();
+
+  // ----- hooks
+  // Places the input rows in inputArea() (relayout, after the task panel).
+  virtual void layoutInputs() {}
+  // Lays out a page other than the input and results pages (default: button bar and content box).
+  virtual void layoutPage(int index);
+  // Runs the computation after the inputs passed (their values in fields().values()),
+  // writing into the memo. Throws CalcFailure{message} when it fails.
+  virtual void compute() {}
+  // After the inputs were loaded from a file.
+  virtual void afterLoad() {}
+  // At creation with the memory option off, in place of loading the memory file.
+  virtual void noMemoryDefaults() {}
+  // Entering a chart page, or a page of kind Other.
+  virtual void enterChartPage(int index) {}
+  virtual void enterOtherPage(int index) {}
+  // What is printed under the header: the memo lines, then the picture.
+  virtual void printBody(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor);
+  // The topic's picture for snapshot and printing, or null.
+  virtual TopicPicture* picture() { return nullptr; }
+  // Reads and checks the inputs with the configured strategy.
+  virtual bool readInputs();
+
+  // ----- helpers for topics
+  void setMemoLines(const QStringList& lines);
+  void appendMemoLines(const QStringList& lines);
+  QFont memoFont() const;
+  // The first registered field, or the first focusable child of the input box.
+  QWidget* firstInput() const;
+  void focusFirstInput();
+  // Reads the fields, computes and reports a failure: the results page's change handler.
+  void runComputation();
+  // The input page, the message in an error box, the focus on the first input.
+  void failComputation(int message);
+  // A long run started from the page-change handler; refused while one runs.
+  bool startLongRun(std::unique_ptr<Stepper> stepper);
+  // The index of the first page of a kind, or -1.
+  int pageOf(PageKind kind) const;
+
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+  struct PageWidgets;
+  class CheckUi;
+  void buildPages();
+  void layoutPages();
+  void applySizePolicy();
+  bool updateScrollRange();  // true when the minimum size changed
+  void fitPageControl();
+  QSize defaultSize() const;
+
+  TopicConfig config_;
+  FieldRegistry fields_;
+  QScrollArea* scroll_ = nullptr;
+  QTabWidget* tabs_ = nullptr;
+  std::vector<PageWidgets> pages_;
+  QWidget* taskPanel_ = nullptr;
+  QLabel* taskLabel_ = nullptr;
+  QWidget* inputArea_ = nullptr;
+  QPlainTextEdit* memo_ = nullptr;
+  LongRun* longRun_ = nullptr;
+  bool created_ = false;
+  bool inLayout_ = false;
+  bool secondPass_ = false;
+};
+
+}  // namespace zw
