@@ -12,6 +12,7 @@
 #include "kernel/KernelState.h"
 #include "platform/folders/Folders.h"
 #include "platform/ini/IniFile.h"
+#include "shell/help/Help.h"
 #include "shell/texts/LanguageFiles.h"
 
 namespace zw {
@@ -202,14 +203,7 @@ void ReadSettings(bool reset) {
   }
 
   // 5. The compiled help file of the language.
-  static constexpr const char* kHelpNames[3] = {"Zw100d.chm", "Zw100e.chm", "Zw100f.chm"};
-  QString help = QString::fromLatin1(kHelpNames[s.LanguageKind <= 2 ? s.LanguageKind : 1]);
-  if (s.LanguageKind >= 3) {
-    const QString name = s.LanguageNames[size_t(s.LanguageNumber)].toLower();
-    if (name == u"italiano") help = QStringLiteral("Zw100i.chm");
-    if (name == u"espaniol") help = QStringLiteral("Zw100s.chm");
-  }
-  s.HelpFile = locateFile(s.AppFolder, help);
+  s.HelpFile = CurrentHelpFile();
 
   // 6. Set again when the language is applied to the windows.
   s.RightToLeft = false;

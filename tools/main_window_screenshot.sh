@@ -14,7 +14,7 @@ item="${4:-}"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 g++ -std=c++20 -fPIC -I"$root" "$root/tools/main_window_screenshot.cpp" -o "$work/shot" \
-  -Wl,--start-group "$build"/libzw_shell.a "$build"/libzw_charts_base.a "$build"/libzw_platform.a \
+  -Wl,--whole-archive "$build"/libzw_topics.a -Wl,--no-whole-archive -Wl,--start-group "$build"/libzw_shell.a "$build"/libzw_charts_base.a "$build"/libzw_platform.a \
   "$build"/libzw_kernel.a "$build"/libzw_symbolic.a -Wl,--end-group \
   $(pkg-config --cflags --libs Qt6Widgets Qt6PrintSupport) -ljpeg -lz
 mkdir -p "$work/app"
