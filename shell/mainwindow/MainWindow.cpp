@@ -28,6 +28,7 @@
 #include "shell/about/AboutBox.h"
 #include "shell/about/FlipFlopDialog.h"
 #include "shell/catalogue/TopicRegistry.h"
+#include "shell/commands/Commands.h"
 #include "shell/help/Help.h"
 #include "shell/mainwindow/Glyphs.h"
 #include "shell/mainwindow/JpegImage.h"
@@ -757,6 +758,10 @@ QToolButton* TFMenu::toolButton(std::string_view name) const {
   return it == toolButtons_.end() ? nullptr : it->second;
 }
 
-std::unique_ptr<QWidget> createMainWindow() { return std::make_unique<TFMenu>(); }
+std::unique_ptr<QWidget> createMainWindow() {
+  auto window = std::make_unique<TFMenu>();
+  InstallCommandHandlers(*window);
+  return window;
+}
 
 }  // namespace zw

@@ -1,0 +1,233 @@
+#include "shell/commands/Commands.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextEdit>
+
+#include "platform/folders/Folders.h"
+#include "shell/Settings.h"
+#include "shell/State.h"
+#include "shell/TopicWindowBase.h"
+#include "shell/catalogue/TopicRegistry.h"
+#include "shell/gridexchange/GridExchange.h"
+#include "shell/help/Help.h"
+#include "shell/mainwindow/MainWindow.h"
+#include "shell/options/OptionsDialog.h"
+#include "shell/texts/Texts.h"
+
+namespace zw {
+
+namespace {
+
+constexpr const char* kDemoCsvName = "DEMO.CSV";
+
+QString chooseFile(QWidget* parent, const QString& folder, const QString& filter, bool save) {
+  // Qt's own dialog: its file list matches the patterns without regard to
+  // case, so "*.dat" also shows "DEMO.DAT".
+  QFileDialog dlg(parent);
+  dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+  dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  dlg.setDirectory(folder);
+  dlg.setNameFilters(FileDialogFilters(filter));
+  if (dlg.exec() != QDialog::Accepted) return {};
+  const QStringList files = dlg.selectedFiles();
+  return files.isEmpty() ? QString() : files.front();
+}
+
+void showMessageNumber(QWidget* parent, int number) { ShowErrorBox(parent, GetMessageText(number)); }
+
+QString worksheetFilter(const TopicWindowBase* window) {
+  return UsesCsvWorksheets(window) ? CsvFileFilter() : DatFileFilter();
+}
+
+// Sets the file name and calls the window's handler of the command.
+void send(TopicWindowBase* window, TopicCommand command, const QString& fileName) {
+  shellState().FileNameParam = fileName;
+  deliverCommand(window, command);
+}
+
+}  // namespace
+
+CommandUi& commandUi() {
+  static CommandUi ui;
+  return ui;
+}
+
+void resetCommandUi() { commandUi() = CommandUi{}; }
+
+QString AskOpenFile(QWidget* parent, const QString& folder, const QString& filter) {
+  if (commandUi().openFile) return commandUi().openFile(parent, folder, filter);
+  return chooseFile(parent, folder, filter, false);
+}
+
+QString AskSaveFile(QWidget* parent, const QString& folder, const QString& filter) {
+  if (commandUi().saveFile) return commandUi().saveFile(parent, folder, filter);
+  return chooseFile(parent, folder, filter, true);
+}
+
+void ShowErrorBox(QWidget* parent, const QString& text) {
+  if (commandUi().error) return commandUi().error(parent, text);
+  QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void ShowInfoBox(QWidget* parent, const QString& text) {
+  if (commandUi().information) return commandUi().information(parent, text);
+  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) {
+  if (commandUi().question) return commandUi().question(parent, text, caption);
+  QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+QString ReplaceExtension(const QString& fileName, const QString& ext) {
+  const qsizetype slash = fileName.lastIndexOf(u'/');
+  const qsizetype dot = fileName.lastIndexOf(u'.');
+  if (dot > slash) return fileName.left(dot) + ext;
+  return fileName + ext;
+}
+
+QStringList FileDialogFilters(const QString& filter) {
+  const QStringList parts = filter.split(u'|');
+  QStringList out;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    const QString& desc = parts[i];
+    const QString patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts).join(u' ');
+    // The dialog reads the patterns from the last parentheses of a filter
+    // and matches them without regard to case, so a description that
+    // already names them in another case serves as it stands.
+    if (desc.endsWith(QStringLiteral("(") + patterns + QStringLiteral(")"), Qt::CaseInsensitive))
+      out.append(desc);
+    else
+      out.append(desc + QStringLiteral(" (") + patterns + QStringLiteral(")"));
+  }
+  return out;
+}
+
+bool UsesCsvWorksheets(const TopicWindowBase* window) {
+  return window && window->classInfo() && window->classInfo()->csvWorksheet;
+}
+
+void CmdNew(TopicWindowBase* window, QWidget* parent) {
+  if (!window) return showMessageNumber(parent, 47);
+  send(window, WM_NEWWORKSHEET, locateFile(shellState().DataFolder, MemoryFileName));
+}
+
+void CmdLoad(TopicWindowBase* window, QWidget* parent) {
+  if (!window) return showMessageNumber(parent, 47);
+  QPointer<TopicWindowBase> guard(window);
+  const QString file = AskOpenFile(parent, shellState().DataFolder, worksheetFilter(window));
+  if (!guard || file.isEmpty()) return;
+  send(guard, WM_LOADWORKSHEET, file);
+}
+
+void CmdDemo(TopicWindowBase* window, QWidget* parent) {
+  if (!window) return showMessageNumber(parent, 47);
+  const char* name = UsesCsvWorksheets(window) ? kDemoCsvName : DemoFileName;
+  send(window, WM_LOADWORKSHEET, locateFile(shellState().DataFolder, QString::fromLatin1(name)));
+}
+
+void CmdSave(TopicWindowBase* window, QWidget* parent) {
+  if (!window) return showMessageNumber(parent, 47);
+  QPointer<TopicWindowBase> guard(window);
+  const bool csv = UsesCsvWorksheets(window);
+  const QString file = AskSaveFile(parent, shellState().DataFolder, worksheetFilter(window));
+  if (!guard || file.isEmpty()) return;
+  send(guard, WM_SAVEWORKSHEET, ReplaceExtension(file, csv ? QStringLiteral(".csv") : QStringLiteral(".dat")));
+}
+
+void CmdSnapshot(TopicWindowBase* window, QWidget* parent) {
+  if (!window) return showMessageNumber(parent, 48);
+  deliverCommand(window, WM_SNAPSHOT);
+}
+
+void CmdPrint(TopicWindowBase* window, QWidget* parent) {
+  if (!window) return showMessageNumber(parent, 47);
+  deliverCommand(window, WM_PRINTWORKSHEET);
+}
+
+void CmdHelp(TopicWindowBase* window, QWidget*) {
+  if (!window) return ShowWebHelp(1000);
+  deliverCommand(window, WM_TOPICHELP);
+}
+
+void CmdEdit(TopicWindowBase* window, QWidget* parent, EditAction action) {
+  if (!window) return showMessageNumber(parent, action == EditAction::Paste ? 46 : 45);
+  QWidget* focus = window->focusWidget();
+  if (auto* combo = qobject_cast<QComboBox*>(focus)) focus = combo->lineEdit();
+  if (!focus) return;
+  auto apply = [action](auto* edit) {
+    switch (action) {
+      case EditAction::Cut: edit->cut(); break;
+      case EditAction::Copy: edit->copy(); break;
+      case EditAction::Paste: edit->paste(); break;
+    }
+  };
+  if (auto* line = qobject_cast<QLineEdit*>(focus))
+    apply(line);
+  else if (auto* text = qobject_cast<QTextEdit*>(focus))
+    apply(text);
+  else if (auto* plain = qobject_cast<QPlainTextEdit*>(focus))
+    apply(plain);
+}
+
+QPrinter& ShellPrinter() {
+  // Made on first use and kept to the end of the process: a printer must not
+  // be destroyed after the application object, which a static would be.
+  static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+  return *printer;
+}
+
+bool PrinterSetup(QWidget* parent) {
+  QPrinter& printer = ShellPrinter();
+  if (commandUi().printerSetup) return commandUi().printerSetup(parent, printer);
+  QPrintDialog dlg(&printer, parent);
+  dlg.setWindowTitle(GetText(IPrint, 1));
+  dlg.setOptions(QAbstractPrintDialog::PrintToFile);
+  return dlg.exec() == QDialog::Accepted;
+}
+
+bool RunPrintDialog(QWidget* parent) {
+  QPrinter& printer = ShellPrinter();
+  if (commandUi().printDialog) return commandUi().printDialog(parent, printer);
+  QPrintDialog dlg(&printer, parent);
+  return dlg.exec() == QDialog::Accepted;
+}
+
+void RunMainCommand(TFMenu& menu, MainCommand command) {
+  TopicWindowBase* w = menu.activeTopicWindow();
+  QWidget* parent = &menu;
+  switch (command) {
+    case MainCommand::New: CmdNew(w, parent); break;
+    case MainCommand::Load: CmdLoad(w, parent); break;
+    case MainCommand::Demo: CmdDemo(w, parent); break;
+    case MainCommand::Save: CmdSave(w, parent); break;
+    case MainCommand::Snapshot: CmdSnapshot(w, parent); break;
+    case MainCommand::Print: CmdPrint(w, parent); break;
+    case MainCommand::Help: CmdHelp(w, parent); break;
+    case MainCommand::Cut: CmdEdit(w, parent, EditAction::Cut); break;
+    case MainCommand::Copy: CmdEdit(w, parent, EditAction::Copy); break;
+    case MainCommand::Paste: CmdEdit(w, parent, EditAction::Paste); break;
+    case MainCommand::PrinterSetup: PrinterSetup(parent); break;
+    case MainCommand::Options: RunOptionsDialog(&menu); break;
+  }
+}
+
+void InstallCommandHandlers(TFMenu& menu) {
+  QObject::connect(&menu, &TFMenu::commandRequested, &menu,
+                   [m = &menu](MainCommand command) { RunMainCommand(*m, command); });
+}
+
+}  // namespace zw

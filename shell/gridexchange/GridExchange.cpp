@@ -1,0 +1,330 @@
+#include "shell/gridexchange/GridExchange.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QSaveFile>
+#include <QStringList>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "kernel/KernelState.h"
+#include "platform/ini/IniFile.h"
+#include "shell/commands/Commands.h"
+#include "shell/kit/Grids.h"
+#include "shell/texts/Texts.h"
+
+namespace zw {
+
+namespace {
+
+// Sets *error, or shows the message when the caller gave no place for it.
+void report(const QString& message, QString* error) {
+  if (error)
+    *error = message;
+  else
+    ShowErrorBox(QApplication::activeWindow(), message);
+}
+
+// A numbered message followed by the file it is about.
+QString fileMessage(int number, const QString& fileName) {
+  return GetMessageText(number).trimmed() + QStringLiteral("\n") + fileName;
+}
+
+bool isSpaceOrControl(QChar c) { return c.unicode() <= 32; }
+
+QString trimControl(QStringView s) {
+  qsizetype b = 0, e = s.size();
+  while (b < e && isSpaceOrControl(s[b])) ++b;
+  while (e > b && isSpaceOrControl(s[e - 1])) --e;
+  return s.mid(b, e - b).toString();
+}
+
+// Lines of a text broken at CR LF, LF or CR; a final line break ends the last
+// line rather than starting an empty one.
+QStringList splitLines(const QString& text) {
+  QStringList lines;
+  qsizetype start = 0;
+  const qsizetype n = text.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const QChar c = text[i];
+    if (c != u'\r' && c != u'\n') continue;
+    lines.append(text.mid(start, i - start));
+    if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+    start = i + 1;
+  }
+  if (start < n) lines.append(text.mid(start));
+  return lines;
+}
+
+void setClipboardText(const QString& text) {
+  if (QClipboard* cb = QGuiApplication::clipboard()) cb->setText(text);
+}
+
+bool writeTextFile(const QString& path, const QString& text, QString* error) {
+  QSaveFile f(path);
+  if (f.open(QIODevice::WriteOnly)) {
+    const QByteArray bytes = text.toUtf8();
+    if (f.write(bytes) == bytes.size() && f.commit()) return true;
+  }
+  report(fileMessage(31, path), error);
+  return false;
+}
+
+}  // namespace
+
+QString CsvFileFilter() {
+  return GetText(IDatei, 13) + QStringLiteral(" (*.csv)|*.csv|") + GetText(IDatei, 12) +
+         QStringLiteral(" (*.*)|*.*");
+}
+
+QString DatFileFilter() {
+  return GetText(IDatei, 11) + QStringLiteral(" (*.dat)|*.dat|") + GetText(IDatei, 12) +
+         QStringLiteral(" (*.*)|*.*");
+}
+
+QString ForceCsvExt(const QString& fileName) {
+  if (fileName.endsWith(QLatin1String(".csv"), Qt::CaseSensitive)) return fileName;
+  return fileName + QStringLiteral(".csv");
+}
+
+QString SplitPastedLine(const QString& line) {
+  QString s = trimControl(line);
+  s.remove(u'|');
+  // Trimmed again, so that the blanks next to removed bars do not become
+  // empty items.
+  s = trimControl(s);
+  QString out;
+  out.reserve(s.size());
+  bool blank = false;
+  for (QChar c : s) {
+    if (c == u' ') {
+      if (!blank) out.append(u';');
+      blank = true;
+    } else {
+      out.append(c);
+      blank = false;
+    }
+  }
+  return out;
+}
+
+QStringList SplitDelimitedLine(const QString& line) {
+  // The delimited-list reading of the runtime's string lists: white space
+  // (code 32 and below) separates like ";", runs of it count once, a ";" at
+  // the very end adds an empty item, and "..." quotes an item.
+  QStringList items;
+  const qsizetype n = line.size();
+  qsizetype p = 0;
+  while (p < n && isSpaceOrControl(line[p])) ++p;
+  while (p < n) {
+    QString item;
+    if (line[p] == u'"') {
+      ++p;
+      while (p < n) {
+        if (line[p] == u'"') {
+          if (p + 1 < n && line[p + 1] == u'"') {
+            item.append(u'"');
+            p += 2;
+            continue;
+          }
+          ++p;
+          break;
+        }
+        item.append(line[p++]);
+      }
+    } else {
+      const qsizetype b = p;
+      while (p < n && !isSpaceOrControl(line[p]) && line[p] != u';') ++p;
+      item = line.mid(b, p - b);
+    }
+    items.append(item);
+    while (p < n && isSpaceOrControl(line[p])) ++p;
+    if (p < n && line[p] == u';') {
+      if (p + 1 == n) items.append(QString());
+      ++p;
+      while (p < n && isSpaceOrControl(line[p])) ++p;
+    }
+  }
+  return items;
+}
+
+QString GridText(StringGrid* grid, bool cut) {
+  if (!grid) return {};
+  QString text;
+  const int rows = grid->RowCount(), cols = grid->ColCount();
+  for (int r = 1; r < rows; ++r) {
+    for (int c = 1; c < cols; ++c) {
+      if (c > 1) text.append(u';');
+      text.append(grid->Cells(c, r));
+      if (cut) grid->setCells(c, r, QString());
+    }
+    text.append(QStringLiteral("\r\n"));
+  }
+  return text;
+}
+
+void GridPasteText(StringGrid* grid, const QString& text) {
+  if (!grid) return;
+  const QStringList lines = splitLines(text);
+  const int rows = grid->RowCount(), cols = grid->ColCount();
+  for (int i = 1; i <= lines.size() && i < rows; ++i) {
+    const QStringList items = SplitDelimitedLine(SplitPastedLine(lines[i - 1]));
+    for (int k = 0; k < items.size() && k + 1 < cols; ++k) grid->setCells(k + 1, i, items[k]);
+  }
+}
+
+void GridCopyToClipboard(StringGrid* grid) { setClipboardText(GridText(grid, false)); }
+
+void GridCutToClipboard(StringGrid* grid) { setClipboardText(GridText(grid, true)); }
+
+void GridPasteFromClipboard(StringGrid* grid) {
+  QClipboard* cb = QGuiApplication::clipboard();
+  if (!grid || !cb) return;
+  const QMimeData* data = cb->mimeData();
+  if (!data || !data->hasText()) return;
+  GridPasteText(grid, cb->text());
+}
+
+bool GridSaveCsv(StringGrid* grid, const QString& fileName, QString* error) {
+  return writeTextFile(ForceCsvExt(fileName), GridText(grid, false), error);
+}
+
+bool GridLoadCsv(StringGrid* grid, int& rows, int& cols, const QString& fileName, QString* error) {
+  if (!grid) return false;
+  QFile f(fileName);
+  if (!QFileInfo(fileName).isFile() || !f.open(QIODevice::ReadOnly)) {
+    report(fileMessage(28, fileName), error);
+    return false;
+  }
+  if (f.size() > MaxCsvFileSize) {
+    report(fileMessage(4, fileName), error);
+    return false;
+  }
+  const QByteArray bytes = f.read(MaxCsvFileSize + 1);
+  if (f.error() != QFileDevice::NoError) {
+    report(fileMessage(28, fileName), error);
+    return false;
+  }
+  const QString text = IniFile::decode(bytes);
+  // A text file never holds a NUL character; a file that does is not one.
+  if (text.contains(QChar(0))) {
+    report(fileMessage(30, fileName), error);
+    return false;
+  }
+  QStringList lines = splitLines(text);
+  while (!lines.isEmpty() && trimControl(lines.back()).isEmpty()) lines.removeLast();
+  if (lines.isEmpty()) {
+    report(fileMessage(3, fileName), error);
+    return false;
+  }
+  if (lines.size() > MaxCsvRows) {
+    report(fileMessage(4, fileName), error);
+    return false;
+  }
+  std::vector<QStringList> items;
+  items.reserve(size_t(lines.size()));
+  qsizetype width = 0;
+  for (const QString& line : lines) {
+    items.push_back(SplitDelimitedLine(line));
+    width = std::max(width, items.back().size());
+    if (width > MaxCsvColumns) {
+      report(fileMessage(4, fileName), error);
+      return false;
+    }
+  }
+  const int newRows = int(lines.size()), newCols = int(width);
+  grid->setRowCount(newRows + 1);
+  grid->setColCount(newCols + 1);
+  for (int r = 1; r <= newRows; ++r)
+    for (int c = 1; c <= newCols; ++c) grid->setCells(c, r, QString());
+  for (int r = 1; r <= newRows; ++r) {
+    const QStringList& line = items[size_t(r - 1)];
+    for (int k = 0; k < line.size(); ++k) grid->setCells(k + 1, r, line[k]);
+  }
+  rows = newRows;
+  cols = newCols;
+  return true;
+}
+
+void GridResize(StringGrid* grid, int rows, int cols) {
+  if (!grid) return;
+  const int oldRows = grid->RowCount(), oldCols = grid->ColCount();
+  grid->setRowCount(rows);
+  grid->setColCount(cols);
+  for (int r = 1; r < grid->RowCount(); ++r)
+    for (int c = 1; c < grid->ColCount(); ++c)
+      if (r > oldRows - 1 || c > oldCols - 1) grid->setCells(c, r, QString());
+}
+
+void GridTranspose(StringGrid* grid) {
+  if (!grid) return;
+  const int n = std::min(grid->RowCount(), grid->ColCount()) - 1;
+  for (int r = 1; r <= n; ++r)
+    for (int c = 1; c < r; ++c) {
+      const QString a = grid->Cells(c, r);
+      grid->setCells(c, r, grid->Cells(r, c));
+      grid->setCells(r, c, a);
+    }
+}
+
+QString FloatToStr15(Extended x) {
+  const double v = static_cast<double>(x);
+  if (std::isnan(v)) return QStringLiteral("NAN");
+  if (std::isinf(v)) return v > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+  if (v == 0) return QStringLiteral("0");
+  // Mantissa digits and decimal exponent of the value rounded to 15 digits.
+  char buf[64];
+  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+  const std::string sci(buf, r.ptr);
+  const size_t e = sci.find('e');
+  const int exponent = std::atoi(sci.c_str() + e + 1);
+  const bool negative = sci[0] == '-';
+  std::string digits;
+  for (size_t i = negative ? 1 : 0; i < e; ++i)
+    if (sci[i] != '.') digits.push_back(sci[i]);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  const QChar point(kernelState().RegionalDecimalSeparator);
+  QString out = negative ? QStringLiteral("-") : QString();
+  if (exponent >= 15 || exponent < -5) {
+    out += QChar(digits[0]);
+    if (digits.size() > 1) out += point + QString::fromLatin1(digits.substr(1));
+    out += QStringLiteral("E") + QString::number(exponent);
+  } else if (exponent < 0) {
+    out += QStringLiteral("0") + point + QString(-exponent - 1, u'0') + QString::fromLatin1(digits);
+  } else {
+    const size_t whole = size_t(exponent) + 1;
+    if (digits.size() <= whole) {
+      out += QString::fromLatin1(digits) + QString(qsizetype(whole - digits.size()), u'0');
+    } else {
+      out += QString::fromLatin1(digits.substr(0, whole)) + point + QString::fromLatin1(digits.substr(whole));
+    }
+  }
+  return out;
+}
+
+QString MatrixText(const Matrix& m, int rows, int cols) {
+  rows = std::clamp(rows, 0, VektorSize);
+  cols = std::clamp(cols, 0, VektorSize);
+  QString text;
+  for (int r = 1; r <= rows; ++r) {
+    for (int c = 1; c <= cols; ++c) {
+      if (c > 1) text.append(u';');
+      text.append(FloatToStr15(m[size_t(r)][size_t(c)]));
+    }
+    text.append(QStringLiteral("\r\n"));
+  }
+  return text;
+}
+
+void MatrixCopyToClipboard(const Matrix& m, int rows, int cols) { setClipboardText(MatrixText(m, rows, cols)); }
+
+bool MatrixSaveCsv(const Matrix& m, int rows, int cols, const QString& fileName, QString* error) {
+  return writeTextFile(ForceCsvExt(fileName), MatrixText(m, rows, cols), error);
+}
+
+}  // namespace zw
