@@ -17,16 +17,17 @@ function(zw_sources target)
   endforeach()
 endfunction()
 
-# zw_library(name dir... [deps...]): dirs are the arguments that are existing
-# folders, the rest are targets it depends on.
+# zw_library(name dir... [deps...]): arguments that name targets (zw_* or
+# Namespace::target) are dependencies, the rest are source folders (a folder
+# that has no files yet, and so is not even in a fresh clone, is fine).
 function(zw_library name)
   set(_dirs)
   set(_deps)
   foreach(a IN LISTS ARGN)
-    if(IS_DIRECTORY ${CMAKE_SOURCE_DIR}/${a})
-      list(APPEND _dirs ${a})
-    else()
+    if(a MATCHES "^zw_" OR a MATCHES "::")
       list(APPEND _deps ${a})
+    else()
+      list(APPEND _dirs ${a})
     endif()
   endforeach()
   # An empty folder still gives a linkable target.
