@@ -191,12 +191,6 @@ int ReadExponent(std::u16string_view text) {
   return v;
 }
 
-std::u16string ScriptDigits(std::int64_t n, const char16_t (&forms)[10]) {
-  std::u16string s;
-  for (char c : std::to_string(n)) s += (c >= '0' && c <= '9') ? forms[c - '0'] : char16_t(c);
-  return s;
-}
-
 void TrimBlanks(std::u16string& s) {
   const std::size_t a = s.find_first_not_of(u' ');
   if (a == std::u16string::npos) {
@@ -208,21 +202,6 @@ void TrimBlanks(std::u16string& s) {
 
 }  // namespace
 
-namespace ksym {
-
-std::u16string SupScriptDigits(std::int64_t n) {
-  static constexpr char16_t forms[10] = {u'\u2070', u'\u00B9', u'\u00B2', u'\u00B3', u'\u2074',
-                                         u'\u2075', u'\u2076', u'\u2077', u'\u2078', u'\u2079'};
-  return ScriptDigits(n, forms);
-}
-
-std::u16string SubScriptDigits(std::int64_t n) {
-  static constexpr char16_t forms[10] = {u'\u2080', u'\u2081', u'\u2082', u'\u2083', u'\u2084',
-                                         u'\u2085', u'\u2086', u'\u2087', u'\u2088', u'\u2089'};
-  return ScriptDigits(n, forms);
-}
-
-}  // namespace ksym
 
 std::u16string FormatReal(int digits, Extended x) {
   if (fabsl(x) < 1e-18L) return u"0";

@@ -7,19 +7,10 @@
 #include <cstdint>
 #include <string>
 
+#include "kernel/TextSigns.h"  // the signs and script digits the texts use (ksym)
 #include "kernel/Types.h"
 
 namespace zw {
-
-// Signs and digit strings the formatting writes (the same characters the
-// shell's symbol strings return).
-namespace ksym {
-inline constexpr char16_t MulDotSign[] = u"\u00B7";  // ·
-inline constexpr char16_t EnDash[] = u"\u2013";      // –
-// Decimal digits of n >= 0 as superscript / subscript digits.
-std::u16string SupScriptDigits(std::int64_t n);
-std::u16string SubScriptDigits(std::int64_t n);
-}  // namespace ksym
 
 // The standard real text: digits significant digits; |x| < 1e-18 is "0";
 // numbers below 1e-4 in fixed notation with digits decimals.

@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "kernel/Format.h"
+#include "kernel/PastedLine.h"
+#include "kernel/TextPadding.h"
+#include "kernel/TextSigns.h"
 
 namespace zw {
 
 namespace {
 
 constexpr char16_t kMulDot = ksym::MulDotSign[0];
-constexpr char16_t kEmDash[] = u"\u2014";
-constexpr char16_t kFunctionChar[] = u"\u0192";
-constexpr char16_t kThinSpace[] = u"\u2009";
 
 std::u16string digitsOf(int64_t v) {
   const std::string s = std::to_string(v);
@@ -63,63 +63,12 @@ void replaceAll(std::u16string& text, const std::u16string& from, const std::u16
     text.replace(pos, from.size(), to);
 }
 
-// Pixel padding in the measured font: n blanks for the difference in width
-// and a thin space for a rest of at least its width.
-struct Pad {
-  int blanks = 0;
-  bool thin = false;
-};
-
-Pad padFor(const TextMeasurer& font, const std::u16string& reference, const std::u16string& text) {
-  const int wb = font.textWidth(u" ");
-  const int wt = font.textWidth(kThinSpace);
-  if (wb <= 0) return {};
-  const int diff = font.textWidth(reference) - font.textWidth(text);
-  Pad pad;
-  pad.blanks = diff > 0 ? diff / wb : 0;
-  const int rest = diff - pad.blanks * wb;
-  pad.thin = wt > 0 && rest >= wt;
-  return pad;
-}
-
-std::u16string padRightToWidth(const TextMeasurer& font, const std::u16string& reference,
-                               const std::u16string& text) {
-  const Pad pad = padFor(font, reference, text);
-  return text + (pad.thin ? std::u16string(kThinSpace) : u"") + std::u16string(pad.blanks, u' ');
-}
-
-std::u16string padCenterToWidth(const TextMeasurer& font, const std::u16string& reference,
-                                const std::u16string& text) {
-  const Pad pad = padFor(font, reference, text);
-  std::u16string leading(pad.blanks - pad.blanks / 2, u' ');
-  if (pad.thin) leading += kThinSpace;
-  return leading + text + std::u16string(pad.blanks / 2, u' ');
-}
-
+// The bar of a three-line fraction: as wide as the wider part and one em
+// dash more on either side, so that the bar stands out over both.
 std::u16string fractionBar(const TextMeasurer& font, const std::u16string& numerator,
                            const std::u16string& denominator) {
   const int w = std::max(font.textWidth(numerator), font.textWidth(denominator));
-  const int we = font.textWidth(kEmDash);
-  const int count = (we > 0 ? w / we : 0) + 2;
-  std::u16string bar;
-  for (int i = 0; i < count; ++i) bar += kEmDash;
-  return bar;
-}
-
-// One pasted line as ";"-separated items: bars dropped, runs of blanks
-// collapsed, blanks turned into ";".
-std::u16string splitPastedLine(const std::u16string& line) {
-  std::u16string out;
-  for (char16_t c : line)
-    if (c != u'|') out += c;
-  auto isTrim = [](char16_t c) { return c <= u' '; };
-  while (!out.empty() && isTrim(out.front())) out.erase(out.begin());
-  while (!out.empty() && isTrim(out.back())) out.pop_back();
-  out.erase(std::unique(out.begin(), out.end(), [](char16_t a, char16_t b) { return a == u' ' && b == u' '; }),
-            out.end());
-  for (char16_t& c : out)
-    if (c == u' ') c = u';';
-  return out;
+  return EmDashesForWidth(font, w) + ksym::EmDash + ksym::EmDash;
 }
 
 std::u16string firstLine(const std::u16string& text) {
@@ -252,24 +201,24 @@ FractionText3 FractionLinesEq(const TextMeasurer& font, const std::u16string& pr
   const std::u16string bar1 = fractionBar(font, numerator1, denominator1);
   FractionText3 lines;
   lines.numeratorLine =
-      padRightToWidth(font, prefix, lead) + padCenterToWidth(font, bar1, numerator1);
-  lines.barLine = padRightToWidth(font, prefix, prefix) + bar1;
+      PadRightToWidth(font, prefix, lead) + PadCenterToWidth(font, bar1, numerator1);
+  lines.barLine = PadRightToWidth(font, prefix, prefix) + bar1;
   lines.denominatorLine =
-      padRightToWidth(font, prefix, u" ") + padCenterToWidth(font, bar1, denominator1);
+      PadRightToWidth(font, prefix, u" ") + PadCenterToWidth(font, bar1, denominator1);
   if (numerator2 != numerator1 || denominator2 != denominator1) {
     const std::u16string eq = u" = ";
     const std::u16string bar2 = fractionBar(font, numerator2, denominator2);
-    lines.numeratorLine += padRightToWidth(font, eq, u"") + padCenterToWidth(font, bar2, numerator2);
-    lines.barLine += padRightToWidth(font, eq, eq) + bar2;
+    lines.numeratorLine += PadRightToWidth(font, eq, u"") + PadCenterToWidth(font, bar2, numerator2);
+    lines.barLine += PadRightToWidth(font, eq, eq) + bar2;
     lines.denominatorLine +=
-        padRightToWidth(font, eq, u"") + padCenterToWidth(font, bar2, denominator2);
+        PadRightToWidth(font, eq, u"") + PadCenterToWidth(font, bar2, denominator2);
   }
   return lines;
 }
 
 std::u16string FunctionFractionText(const TextMeasurer& font, const std::u16string& numerator,
                                     const std::u16string& denominator) {
-  const std::u16string prefix = std::u16string(kFunctionChar) + u"(x) = ";
+  const std::u16string prefix = std::u16string(ksym::FunctionSign) + u"(x) = ";
   const FractionText3 l =
       FractionLinesEq(font, prefix, u"", numerator, denominator, numerator, denominator);
   return l.numeratorLine + u"\r\n" + l.barLine + u"\r\n" + l.denominatorLine;
@@ -294,7 +243,7 @@ void PolyGridCut(CoefficientGrid& grid, TextClipboard& clipboard) {
 
 void PolyGridPasteRow(CoefficientGrid& grid, const TextClipboard& clipboard) {
   if (!clipboard.hasText()) return;
-  const std::vector<std::u16string> items = splitItems(splitPastedLine(firstLine(clipboard.text())));
+  const std::vector<std::u16string> items = splitItems(SplitPastedLine(firstLine(clipboard.text())));
   const int row = grid.currentRow();
   const int first = grid.firstEditableColumn();
   for (size_t i = 0; i < items.size(); ++i) {
@@ -313,7 +262,7 @@ void PolyGridPaste(std::u16string& text, const TextClipboard& clipboard) {
   for (int i = 2; i <= 9; ++i) replaceAll(t, ksym::SupScriptDigits(i), u"^" + digitsOf(i));
   replaceAll(t, std::u16string(1, kMulDot), u"*");
   if (t.find(u';') != std::u16string::npos) {
-    const std::vector<std::u16string> items = splitItems(splitPastedLine(firstLine(t)));
+    const std::vector<std::u16string> items = splitItems(SplitPastedLine(firstLine(t)));
     if (items.size() > PolyMaxDegree + 1)
       throw CalcFailure(fracmsg::ImproperData, "more coefficients than a polynomial holds");
     TPoly p{};

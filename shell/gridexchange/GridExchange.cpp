@@ -11,8 +11,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <string_view>
 
 #include "kernel/KernelState.h"
+#include "kernel/PastedLine.h"
 #include "platform/ini/IniFile.h"
 #include "shell/commands/Commands.h"
 #include "shell/kit/Grids.h"
@@ -93,24 +95,8 @@ QString ForceCsvExt(const QString& fileName) {
 }
 
 QString SplitPastedLine(const QString& line) {
-  QString s = trimControl(line);
-  s.remove(u'|');
-  // Trimmed again, so that the blanks next to removed bars do not become
-  // empty items.
-  s = trimControl(s);
-  QString out;
-  out.reserve(s.size());
-  bool blank = false;
-  for (QChar c : s) {
-    if (c == u' ') {
-      if (!blank) out.append(u';');
-      blank = true;
-    } else {
-      out.append(c);
-      blank = false;
-    }
-  }
-  return out;
+  const std::u16string_view text(reinterpret_cast<const char16_t*>(line.utf16()), static_cast<size_t>(line.size()));
+  return QString::fromStdU16String(SplitPastedLine(text));
 }
 
 QStringList SplitDelimitedLine(const QString& line) {

@@ -6,6 +6,7 @@
 // shown in. The shared fonts list MathFallbackFamily (shell/Fonts.h) after
 // their own family, which shows the signs Liberation Sans lacks (superscript
 // zero, minus and the long arrow among them).
+// These are the QString forms of kernel/TextSigns.h and kernel/TextPadding.h.
 #include <QChar>
 #include <QString>
 
@@ -52,7 +53,8 @@ QString BlankWidthOf4(const TextMeasurer& font, const QString& t1, const QString
                       const QString& t4, const QString& t5, const QString& t6, const QString& t7);
 
 // Padding to the width of `reference`. A blank of width 0 or less pads
-// nothing. The thin space, when the rest allows one, stands next to the text.
+// nothing, and a thin space of width 0 or less is never added. The thin
+// space, when the rest allows one, stands next to the text.
 QString PadLeftToWidth(const TextMeasurer& font, const QString& reference, const QString& text);
 QString PadRightToWidth(const TextMeasurer& font, const QString& reference, const QString& text);
 QString PadCenterToWidth(const TextMeasurer& font, const QString& reference, const QString& text);
