@@ -224,10 +224,7 @@ Extended ArcCosDeg(Extended x) {
   return RadToDeg(acosl(x));
 }
 
-namespace {
-
-// Factor from the angle mode's unit to radians; 0 for an unknown mode.
-Extended ToRadianFactor(int mode) {
+Extended AngleModeToRadians(int mode) {
   switch (mode) {
     case 0: return Pi / 180;
     case 1: return 1;
@@ -235,6 +232,8 @@ Extended ToRadianFactor(int mode) {
     default: return 0;
   }
 }
+
+namespace {
 
 Extended FromRadians(Extended r) {
   switch (kernelState().AngleMode) {
@@ -248,17 +247,17 @@ Extended FromRadians(Extended r) {
 }  // namespace
 
 Extended SinAngle(Extended x) {
-  const Extended f = ToRadianFactor(kernelState().AngleMode);
+  const Extended f = AngleModeToRadians(kernelState().AngleMode);
   return f == 0 ? 0 : sinl(x * f);
 }
 
 Extended CosAngle(Extended x) {
-  const Extended f = ToRadianFactor(kernelState().AngleMode);
+  const Extended f = AngleModeToRadians(kernelState().AngleMode);
   return f == 0 ? 0 : cosl(x * f);
 }
 
 Extended TanAngle(Extended x) {
-  const Extended f = ToRadianFactor(kernelState().AngleMode);
+  const Extended f = AngleModeToRadians(kernelState().AngleMode);
   return TanRad(f == 0 ? x : x * f);
 }
 

@@ -83,6 +83,9 @@ Extended ArcSinRad(Extended x);
 Extended ArcCosRad(Extended x);
 // Never fails: 180 for x <= -1, 0 for x >= 1.
 Extended ArcCosDeg(Extended x);
+// The factor from the unit of an angle mode (0 degrees, 1 radians, 2 gon) to
+// radians; 0 for any other mode.
+Extended AngleModeToRadians(int mode);
 // Read x in the angle mode of kernelState() (0 degrees, 1 radians, 2 gon).
 Extended SinAngle(Extended x);
 Extended CosAngle(Extended x);

@@ -30,8 +30,11 @@ bool isDigit(int c) { return c >= u'0' && c <= u'9'; }
 // rounding mode of the unit, which stalls it; these helpers round by the
 // 64-bit mantissa instead (in the default rounding mode, to nearest).
 // For |v| < 2^63, v ± 2^63 lies where the spacing of extended reals is 1.
+// The shift takes the sign of v by a comparison: copysign reads the sign
+// through the unit's status word, which stalls it. Both give the same sum
+// for every v (for -0 either shift gives +0).
 Extended roundToWhole(Extended v) {
-  const Extended shift = std::copysign(0x1p63L, v);
+  const Extended shift = v < 0 ? -0x1p63L : 0x1p63L;
   return (v + shift) - shift;
 }
 // From 2^63 on every extended real is whole.
@@ -105,24 +108,15 @@ void sinCos(Extended x, Extended* sine, Extended* cosine) {
   if (cosine) *cosine = (quadrant == 1 || quadrant == 2) ? -c : c;
 }
 
-// The factor from the angle mode's unit to radians (0: unknown mode).
-Extended toRadians(int mode) {
-  switch (mode) {
-    case 0: return kPi / 180;
-    case 1: return 1;
-    case 2: return kPi / 200;
-    default: return 0;
-  }
-}
-
-Extended sinAngle(Extended a) {
-  Extended f = toRadians(kernelState().AngleMode), s = 0;
+// sin and cos of a read with the radians factor f of the angle mode.
+inline Extended sinAngle(Extended a, Extended f) {
+  Extended s = 0;
   if (f != 0) sinCos(a * f, &s, nullptr);
   return s;
 }
 
-Extended cosAngle(Extended a) {
-  Extended f = toRadians(kernelState().AngleMode), c = 0;
+inline Extended cosAngle(Extended a, Extended f) {
+  Extended c = 0;
   if (f != 0) sinCos(a * f, nullptr, &c);
   return c;
 }
@@ -130,7 +124,7 @@ Extended cosAngle(Extended a) {
 // tan as sin/cos; an unknown mode leaves the argument as it is. cos exactly 0
 // is a division by zero (status 2).
 Extended tanAngle(Extended a, int& status) {
-  Extended f = toRadians(kernelState().AngleMode), s, c;
+  Extended f = AngleModeToRadians(kernelState().AngleMode), s, c;
   sinCos(f == 0 ? a : a * f, &s, &c);
   if (c == 0) {
     status = 2;
@@ -139,9 +133,6 @@ Extended tanAngle(Extended a, int& status) {
   return s / c;
 }
 
-// Thrown inside one evaluation for an arithmetic failure (overflow, the
-// logarithm of a number <= 0, ...); the evaluation ends with value 0, err 1.
-struct ArithmeticFailure {};
 
 // Reads a number text as the standard decimal conversion does: digits, an
 // optional fraction, an optional "E" with optional sign and digits. Returns 0
@@ -190,13 +181,8 @@ public:
   // The whole evaluation of a normalised, non-empty text.
   void run(Extended& value, std::int32_t& err) {
     next();
-    V v{};
-    bool failed = false;
-    try {
-      v = expression();
-    } catch (const ArithmeticFailure&) {
-      failed = true;
-    }
+    V v = expression();
+    const bool failed = failed_;
     if (ch_ != kEnd) err_ = evalerr::LeftOver;
     if (latch_) err_ = evalerr::Math;
     if constexpr (Build) {
@@ -234,17 +220,23 @@ private:
     return static_cast<int>(tree_->nodes.size()) - 1;
   }
 
-  static Extended checked(Extended v) {
-    if (!finite(v)) throw ArithmeticFailure{};
-    return v;
+  // An arithmetic failure (overflow, the logarithm of a number <= 0, ...)
+  // ends the reading where it happens: every step returns at once, and the
+  // evaluation ends with value 0, err 1. (A flag, not an exception: plots
+  // meet such points often, and unwinding costs a thousand times more.)
+  V fail() {
+    failed_ = true;
+    return V{};
   }
+  Extended checked(Extended v) { return finite(v) ? v : fail(); }
 
   V expression() {
     V v = term();
-    while ((ch_ == u'+' || ch_ == u'-') && err_ == evalerr::Ok) {
+    while (!failed_ && (ch_ == u'+' || ch_ == u'-') && err_ == evalerr::Ok) {
       bool plus = ch_ == u'+';
       next();
       V t = term();
+      if (failed_) break;
       if constexpr (Build)
         v = node(plus ? FormulaOp::Add : FormulaOp::Sub, v, t);
       else
@@ -255,10 +247,11 @@ private:
 
   V term() {
     V v = power();
-    while ((ch_ == u'*' || ch_ == u'/') && err_ == evalerr::Ok) {
+    while (!failed_ && (ch_ == u'*' || ch_ == u'/') && err_ == evalerr::Ok) {
       bool times = ch_ == u'*';
       next();
       V p = power();
+      if (failed_) break;
       if constexpr (Build) {
         v = node(times ? FormulaOp::Mul : FormulaOp::Div, v, p);
       } else if (times) {
@@ -275,9 +268,10 @@ private:
 
   V power() {
     V b = signedFactor();
-    if (ch_ == u'^') {
+    if (!failed_ && ch_ == u'^') {
       next();
       V p = signedFactor();
+      if (failed_) return b;
       if constexpr (Build) {
         b = node(FormulaOp::Pow, b, p);
       } else {
@@ -286,7 +280,7 @@ private:
         switch (status) {
           case 0: b = r; break;
           case 1: b = 0; err_ = evalerr::Math; break;
-          case 2: throw ArithmeticFailure{};
+          case 2: return fail();
           default: err_ = pos_; break;  // negative base, non-integral exponent: b stays
         }
       }
@@ -327,7 +321,7 @@ private:
       err_ = code;
       value = 0;
     } else if (status == 2) {
-      throw ArithmeticFailure{};
+      return fail();
     }
     if constexpr (Build) {
       int n = node(FormulaOp::Number);
@@ -351,6 +345,7 @@ private:
     if (ch_ == u'(') {
       next();
       V v = expression();
+      if (failed_) return v;
       if (ch_ == u')')
         next();
       else
@@ -370,6 +365,7 @@ private:
       int argStart = pos_;
       std::int32_t before = err_;
       V a = factor();
+      if (failed_) return a;
       // A name followed by nothing it can read stands alone (argument 1):
       // «PI+1», «E», «SIN-X». An argument that was read keeps its failure.
       if (pos_ == argStart) err_ = before;
@@ -381,7 +377,7 @@ private:
       } else {
         int status = 0;
         Extended v = ApplyFormulaFunc(func, a, x_, status);
-        if (status == 2) throw ArithmeticFailure{};
+        if (status == 2) return fail();
         if (status == 1) {
           v = 0;
           err_ = evalerr::Math;
@@ -412,32 +408,93 @@ private:
   int ch_ = kEnd;
   std::int32_t err_ = evalerr::Ok;
   bool latch_ = false;
+  bool failed_ = false;
   bool staticFailure_ = false;
   int depth_ = 0;
   static constexpr int kMaxDepth = 1000;
 };
 
+// Reads a normalised text; code is what NormalizeFormula returned for it.
+void readNormal(std::int32_t code, const std::u16string& normal, Extended& value,
+                std::int32_t& err, Extended x) {
+  if (code != evalerr::Ok) {
+    value = 0;
+    err = code;
+    return;
+  }
+  try {
+    Reader<false> reader(normal, x, nullptr);
+    reader.run(value, err);
+  } catch (const std::bad_alloc&) {
+    err = evalerr::Prepare;
+  }
+}
+
+bool parseNormal(std::int32_t code, const std::u16string& normal, FormulaTree& tree) {
+  tree = FormulaTree{};
+  if (code != evalerr::Ok) return false;
+  Reader<true> reader(normal, 0, &tree);
+  Extended ignored = 0;
+  std::int32_t err = 0;
+  reader.run(ignored, err);
+  return err == evalerr::Ok && !reader.staticFailure() && tree.root >= 0;
+}
+
 // ---------------------------------------------------------------------------
 // Compiled form: the tree as postfix code for a small stack machine. It runs
 // only the successful path; any value-dependent failure hands the call back
 // to the direct reading, which then produces the exact value and err.
+//
+// The top of the stack lives in an accumulator. Operands that are constants
+// or monomials k·X^n are part of the instruction («x^3-2x^2» is LoadM x^3,
+// SubM 2·x^2), so most terms need few pushes: an extended real kept in
+// memory costs more than the arithmetic. Overflow is not tested after every
+// step: +, -, * and the whole powers keep an infinite or undefined operand
+// infinite or undefined, so one test of the result finds it. Only the steps that could turn such a value
+// into a finite one (a divisor, an exponent, a function's argument, a
+// dropped argument) test their operands before they run.
 
 enum class Code : std::uint8_t {
-  Const, X, Param, Neg, Add, Sub, Mul, Div, Pow, Func, Drop,
-  // With a constant operand k (fewer steps for «3*x», «x^2», «1/x»).
-  AddK, SubK, KSub, MulK, DivK, KDiv, PowK, PowN,
+  End, Const, Push, Param, Neg, Drop, Check, Add, Sub, Mul, Div, Pow, Func,
+  LoadK,  // Const on an empty stack: nothing below to keep
+  // With a constant operand k: acc op k, or k op acc.
+  AddK, SubK, KSub, MulK, DivK, KDiv, PowK, KPow,
+  // With a monomial m = k·X^n (n = 0: k·X) as operand.
+  LoadM, PushM, AddM, SubM, MSub, MulM, DivM, MDiv,
+  // Whole powers as the repeated squaring computes them.
+  Sqr, Cube, PowN,
+  // Frequent names without the general call.
+  Abs, Sqrt, Sin, Cos, Exp, Ln,
 };
 struct Instr {
   Code code;
   FormulaFunc func;
-  unsigned n;  // PowN: the exponent
+  unsigned n;  // PowN and monomials: the exponent
   Extended k;
 };
 
+// The monomial of an instruction. X^n is what FormulaPower gives (+0 for a
+// base 0); k = 1 when the term has no factor, and 1·p is p exactly.
+inline Extended monomial(const Instr& in, const Extended& x) {
+  Extended p;
+  switch (in.n) {
+    case 0: p = x; break;
+    case 1: p = x == 0 ? 0 : x; break;
+    case 2: p = x * x; break;  // the square of -0 is +0 anyway
+    case 3: p = x == 0 ? 0 : x * (x * x); break;
+    default: p = x == 0 ? 0 : powWhole(x, in.n); break;
+  }
+  return in.k == 1 ? p : in.k * p;
+}
+
 struct Compiled {
-  bool usable = false;  // false: always read directly (a static failure)
+  bool usable = false;     // false: always read directly (a static failure)
+  bool usesAngle = false;  // Sin or Cos: read the angle mode once per run
   std::vector<Instr> code;
   int maxDepth = 0;
+  // The normal form, for the direct reading when the code cannot decide.
+  std::int32_t normalCode = evalerr::Prepare;
+  std::u16string normal;
 };
 
 class Compiler {
@@ -447,6 +504,7 @@ public:
         foldValue_(t.nodes.size(), 0) {}
   bool compile() {
     emit(t_.root);
+    push(Code::End);
     return depth_ == 1;
   }
 
@@ -507,6 +565,47 @@ private:
     return status == 0 && finite(v);
   }
 
+  // Whether the ignored argument of a name can be left out: it cannot fail.
+  // PI, W and X cannot (X is tested once per run); Y, Z and K can, when the
+  // shared value is not finite.
+  bool harmlessArgument(int n) {
+    const FormulaNode& arg = t_.nodes[n];
+    Extended ignored = 0;
+    return arg.op == FormulaOp::Number ||
+           (arg.op == FormulaOp::Func &&
+            (arg.func == FormulaFunc::Pi || arg.func == FormulaFunc::W ||
+             arg.func == FormulaFunc::X) &&
+            t_.nodes[arg.a].op == FormulaOp::Number) ||
+           (constant(n) && fold(n, ignored));
+  }
+
+  // An operand that can be part of the instruction: a constant, or a
+  // monomial k·X^n with a whole 1 <= n <= 64 (n = 0 stands for plain X).
+  enum class Leaf { None, K, M };
+  Leaf leaf(int n, Extended& k, unsigned& power) {
+    if (constant(n) && fold(n, k)) return Leaf::K;
+    const FormulaNode& nd = t_.nodes[n];
+    Extended factor = 1;
+    int base = n;
+    if (nd.op == FormulaOp::Mul) {
+      if (constant(nd.a) && fold(nd.a, factor)) base = nd.b;
+      else if (constant(nd.b) && fold(nd.b, factor)) base = nd.a;
+      else return Leaf::None;
+    }
+    power = 0;
+    const FormulaNode* b = &t_.nodes[base];
+    Extended e = 0;
+    if (b->op == FormulaOp::Pow && constant(b->b) && fold(b->b, e) && e >= 1 && e <= 64 &&
+        isWhole(e)) {
+      power = static_cast<unsigned>(static_cast<double>(e));
+      b = &t_.nodes[b->a];
+    }
+    if (b->op != FormulaOp::Func || b->func != FormulaFunc::X || !harmlessArgument(b->a))
+      return Leaf::None;
+    k = factor;
+    return Leaf::M;
+  }
+
   void push(Code code, Extended k = 0, FormulaFunc f = FormulaFunc::Abs, unsigned n = 0) {
     c_.code.push_back(Instr{code, f, n, k});
   }
@@ -515,18 +614,46 @@ private:
     c_.maxDepth = std::max(c_.maxDepth, depth_);
   }
 
+  void loadK(Extended k) {
+    push(depth_ == 0 ? Code::LoadK : Code::Const, k);
+    grow(1);
+  }
+
+  void emitFunc(FormulaFunc f) {
+    switch (f) {
+      case FormulaFunc::Abs: push(Code::Abs); return;
+      case FormulaFunc::Sqrt: push(Code::Sqrt); return;
+      case FormulaFunc::Sqr: push(Code::Sqr); return;  // a·a, as the name computes it
+      case FormulaFunc::Sin: push(Code::Sin); c_.usesAngle = true; return;
+      case FormulaFunc::Cos: push(Code::Cos); c_.usesAngle = true; return;
+      case FormulaFunc::Exp: push(Code::Exp); return;
+      case FormulaFunc::Ln: push(Code::Ln); return;
+      default: push(Code::Func, 0, f); return;
+    }
+  }
+
+  // acc^k for a constant exponent.
+  void emitPowK(Extended k) {
+    if (k >= 1 && k <= 64 && isWhole(k)) {
+      unsigned n = static_cast<unsigned>(static_cast<double>(k));
+      if (n == 2) push(Code::Sqr);
+      else if (n == 3) push(Code::Cube);
+      else push(Code::PowN, k, FormulaFunc::Abs, n);
+    } else {
+      push(Code::PowK, k);
+    }
+  }
+
   void emit(int n) {
     const FormulaNode& nd = t_.nodes[n];
     Extended v = 0;
     if (constant(n) && fold(n, v)) {
-      push(Code::Const, v);
-      grow(1);
+      loadK(v);
       return;
     }
     switch (nd.op) {
       case FormulaOp::Number:
-        push(Code::Const, nd.number);
-        grow(1);
+        loadK(nd.number);
         return;
       case FormulaOp::Neg:
         emit(nd.a);
@@ -535,58 +662,68 @@ private:
       case FormulaOp::Func:
         if (FormulaFuncIgnoresArgument(nd.func)) {
           // The argument is still computed for its failures, unless it cannot fail.
-          const FormulaNode& arg = t_.nodes[nd.a];
-          Extended ignored = 0;
-          bool harmless = arg.op == FormulaOp::Number ||
-                          (arg.op == FormulaOp::Func && FormulaFuncIgnoresArgument(arg.func) &&
-                           t_.nodes[arg.a].op == FormulaOp::Number) ||
-                          (constant(nd.a) && fold(nd.a, ignored));
-          if (!harmless) {
+          if (!harmlessArgument(nd.a)) {
             emit(nd.a);
-            push(Code::Drop);
+            push(depth_ > 1 ? Code::Drop : Code::Check);  // Check: nothing below it
             grow(-1);
           }
           if (nd.func == FormulaFunc::X) {
-            push(Code::X);
+            push(depth_ == 0 ? Code::LoadM : Code::PushM, 1);
+            grow(1);
           } else if (nd.func == FormulaFunc::Pi) {
-            push(Code::Const, kPi);
+            loadK(kPi);
           } else if (nd.func == FormulaFunc::W) {
-            push(Code::Const, kE);
+            loadK(kE);
           } else {
+            if (depth_ > 0) push(Code::Push);
             push(Code::Param, 0, nd.func);  // Y, Z, K: read at run time
+            grow(1);
           }
-          grow(1);
           return;
         }
         emit(nd.a);
-        push(Code::Func, 0, nd.func);
+        emitFunc(nd.func);
         return;
       default: break;
     }
+    // Which operand is evaluated first does not matter: the compiled form
+    // runs only when nothing fails. k + v and k·v are v + k and v·k exactly.
+    const int op = static_cast<int>(nd.op) - static_cast<int>(FormulaOp::Add);  // Add..Pow
     Extended k = 0;
-    if (nd.op != FormulaOp::Pow && constant(nd.a) && fold(nd.a, k)) {
-      // Constant left operand: k + v and k·v are v + k and v·k exactly.
-      static constexpr Code leftK[] = {Code::Const, Code::Neg, Code::AddK, Code::KSub,
-                                       Code::MulK,  Code::KDiv};
+    unsigned power = 0;
+    Leaf right = leaf(nd.b, k, power);
+    if (right == Leaf::K) {
+      emit(nd.a);
+      static constexpr Code withK[] = {Code::AddK, Code::SubK, Code::MulK, Code::DivK};
+      if (nd.op == FormulaOp::Pow) emitPowK(k);
+      else push(withK[op], k);
+      return;
+    }
+    if (right == Leaf::M && nd.op != FormulaOp::Pow) {
+      emit(nd.a);
+      static constexpr Code withM[] = {Code::AddM, Code::SubM, Code::MulM, Code::DivM};
+      push(withM[op], k, FormulaFunc::Abs, power);
+      return;
+    }
+    Leaf left = leaf(nd.a, k, power);
+    if (left == Leaf::K || (left == Leaf::M && nd.op != FormulaOp::Pow)) {
       emit(nd.b);
-      push(leftK[static_cast<int>(nd.op)], k);
+      static constexpr Code kWith[] = {Code::AddK, Code::KSub, Code::MulK, Code::KDiv,
+                                       Code::KPow};
+      static constexpr Code mWith[] = {Code::AddM, Code::MSub, Code::MulM, Code::MDiv};
+      if (left == Leaf::K) push(kWith[op], k);
+      else push(mWith[op], k, FormulaFunc::Abs, power);
+      return;
+    }
+    if (nd.op == FormulaOp::Mul && leaf(n, k, power) == Leaf::M) {  // k·X^n alone
+      push(depth_ == 0 ? Code::LoadM : Code::PushM, k, FormulaFunc::Abs, power);
+      grow(1);
       return;
     }
     emit(nd.a);
-    if (constant(nd.b) && fold(nd.b, k)) {
-      static constexpr Code withK[] = {Code::Const, Code::Neg, Code::AddK, Code::SubK,
-                                       Code::MulK,  Code::DivK, Code::PowK};
-      Code code = withK[static_cast<int>(nd.op)];
-      if (code == Code::PowK && k >= 1 && k <= 64 && isWhole(k))
-        push(Code::PowN, k, FormulaFunc::Abs, static_cast<unsigned>(static_cast<double>(k)));
-      else
-        push(code, k);
-      return;
-    }
     emit(nd.b);
-    static constexpr Code ops[] = {Code::Const, Code::Neg, Code::Add, Code::Sub,
-                                   Code::Mul,   Code::Div, Code::Pow};
-    push(ops[static_cast<int>(nd.op)]);
+    static constexpr Code ops[] = {Code::Add, Code::Sub, Code::Mul, Code::Div, Code::Pow};
+    push(ops[op]);
     grow(-1);
   }
 
@@ -597,45 +734,61 @@ private:
   int depth_ = 0;
 };
 
-// Runs compiled code; false when the direct reading must decide.
-bool runCompiled(const Compiled& c, Extended x, Extended& result) {
-  // The top of the stack is kept in acc; st holds the values below it.
-  constexpr int kStack = 64;
-  Extended small[kStack];
-  std::unique_ptr<Extended[]> large;
-  Extended* st = small;
-  if (c.maxDepth > kStack) {
-    large.reset(new Extended[c.maxDepth]);
-    st = large.get();
-  }
+// Runs compiled code with st as the stack (room for c.maxDepth values);
+// false when the direct reading must decide. Inlined into the callers, so
+// that x and the result go through no further copies.
+[[gnu::always_inline]] inline bool runCode(const Compiled& c, const Extended& x, Extended* st,
+                                           Extended& result) {
+  if (!finite(x)) return false;
+  const Extended radians = c.usesAngle ? AngleModeToRadians(kernelState().AngleMode) : 0;
   int sp = 0;
   int status = 0;
   Extended acc = 0;
-  for (const Instr& in : c.code) {
+  // A divisor must be finite and not 0.
+  auto divisor = [](Extended d) { return std::fabs(d) <= LDBL_MAX && d != 0; };
+  for (const Instr* ip = c.code.data();; ++ip) {
+    const Instr& in = *ip;
     switch (in.code) {
-      case Code::Const: st[sp++] = acc; acc = in.k; continue;
-      case Code::X: st[sp++] = acc; acc = x; continue;
+      case Code::End:
+        if (!finite(acc)) return false;
+        result = acc;
+        return true;
+      case Code::LoadK: acc = in.k; break;
+      case Code::LoadM: acc = monomial(in, x); break;
+      case Code::PushM: st[sp++] = acc; acc = monomial(in, x); break;
+      case Code::Const: st[sp++] = acc; acc = in.k; break;
+      case Code::Push: st[sp++] = acc; break;
       case Code::Param:
-        st[sp++] = acc;
         acc = ApplyFormulaFunc(in.func, 1, x, status);
-        continue;
-      case Code::Neg: acc = -acc; continue;
-      case Code::Drop: acc = st[--sp]; continue;
+        if (status != 0) return false;
+        break;
+      case Code::Neg: acc = -acc; break;
+      case Code::Drop:
+        if (!finite(acc)) return false;
+        acc = st[--sp];
+        break;
+      case Code::Check:
+        if (!finite(acc)) return false;
+        break;
       case Code::Add: acc = st[--sp] + acc; break;
       case Code::Sub: acc = st[--sp] - acc; break;
       case Code::Mul: acc = st[--sp] * acc; break;
       case Code::Div:
-        if (acc == 0) return false;
+        if (!divisor(acc)) return false;
         acc = st[--sp] / acc;
         break;
-      case Code::Pow:
-        acc = FormulaPower(st[--sp], acc, status);
+      case Code::Pow: {
+        Extended b = st[--sp];
+        if (!finite(b) || !finite(acc)) return false;
+        acc = FormulaPower(b, acc, status);
         if (status != 0) return false;
-        continue;
+        break;
+      }
       case Code::Func:
+        if (!finite(acc)) return false;
         acc = ApplyFormulaFunc(in.func, acc, x, status);
         if (status != 0) return false;
-        continue;
+        break;
       case Code::AddK: acc += in.k; break;
       case Code::SubK: acc -= in.k; break;
       case Code::KSub: acc = in.k - acc; break;
@@ -645,25 +798,68 @@ bool runCompiled(const Compiled& c, Extended x, Extended& result) {
         acc /= in.k;
         break;
       case Code::KDiv:
-        if (acc == 0) return false;
+        if (!divisor(acc)) return false;
         acc = in.k / acc;
         break;
       case Code::PowK:
+        if (!finite(acc)) return false;
         acc = FormulaPower(acc, in.k, status);
         if (status != 0) return false;
-        continue;
-      case Code::PowN:  // what FormulaPower gives for a whole exponent 1..64 and a base != 0
-        if (acc == 0) {
-          acc = 0;
-          continue;
-        }
-        acc = powWhole(acc, in.n);
+        break;
+      case Code::KPow:
+        if (!finite(acc)) return false;
+        acc = FormulaPower(in.k, acc, status);
+        if (status != 0) return false;
+        break;
+      case Code::AddM: acc += monomial(in, x); break;
+      case Code::SubM: acc -= monomial(in, x); break;
+      case Code::MSub: acc = monomial(in, x) - acc; break;
+      case Code::MulM: acc *= monomial(in, x); break;
+      case Code::DivM: {
+        Extended m = monomial(in, x);
+        if (!divisor(m)) return false;
+        acc /= m;
+        break;
+      }
+      case Code::MDiv:
+        if (!divisor(acc)) return false;
+        acc = monomial(in, x) / acc;
+        break;
+      // FormulaPower gives +0 for a base 0 (also -0) and a positive exponent.
+      case Code::Sqr: acc *= acc; break;
+      case Code::Cube: acc = acc == 0 ? 0 : acc * (acc * acc); break;
+      case Code::PowN: acc = acc == 0 ? 0 : powWhole(acc, in.n); break;
+      case Code::Abs: acc = std::fabs(acc); break;
+      case Code::Sqrt:
+        if (!(acc >= 0) || !finite(acc)) return false;
+        acc = std::sqrt(acc);
+        break;
+      case Code::Sin:
+        if (!finite(acc)) return false;
+        acc = sinAngle(acc, radians);
+        break;
+      case Code::Cos:
+        if (!finite(acc)) return false;
+        acc = cosAngle(acc, radians);
+        break;
+      case Code::Exp:  // an overflow is found by the test of the result
+        if (!finite(acc)) return false;
+        acc = std::exp(acc);
+        break;
+      case Code::Ln:
+        if (!(acc > 0) || !finite(acc)) return false;
+        acc = std::log(acc);
         break;
     }
-    if (!finite(acc)) return false;
   }
-  result = acc;
-  return true;
+}
+
+constexpr int kSmallStack = 32;
+
+// Terms nested deeper than the stack on the machine stack.
+[[gnu::noinline]] bool runCompiledLarge(const Compiled& c, Extended x, Extended& result) {
+  std::vector<Extended> st(static_cast<size_t>(c.maxDepth));
+  return runCode(c, x, st.data(), result);
 }
 
 std::shared_ptr<const Compiled> compileText(const std::u16string& text) {
@@ -671,8 +867,10 @@ std::shared_ptr<const Compiled> compileText(const std::u16string& text) {
   // with the direct reading, which reads chains in loops.
   constexpr int kMaxCompiledDepth = 3000;
   auto c = std::make_shared<Compiled>();
+  c->normalCode = NormalizeFormula(text, c->normal);
   FormulaTree tree;
-  if (ParseFormulaTree(text, tree) && FormulaTreeDepth(tree) <= kMaxCompiledDepth) {
+  if (parseNormal(c->normalCode, c->normal, tree) &&
+      FormulaTreeDepth(tree) <= kMaxCompiledDepth) {
     Compiler compiler(tree, *c);
     c->usable = compiler.compile();
   }
@@ -686,18 +884,27 @@ struct FormulaCache {
   std::shared_ptr<const Compiled> last;
   std::unordered_map<std::u16string, std::shared_ptr<const Compiled>> map;
 
-  const Compiled* find(const std::u16string& text) {
-    if (last && text.size() == lastText.size() &&
-        std::memcmp(text.data(), lastText.data(), text.size() * sizeof(char16_t)) == 0)
+  // The plotters pass the same text for every point: one comparison.
+  bool sameAsLast(const std::u16string& text) const {
+    return last && text.size() == lastText.size() &&
+           std::memcmp(text.data(), lastText.data(), text.size() * sizeof(char16_t)) == 0;
+  }
+
+  // Looks the text up or compiles it; nullptr when memory runs out.
+  [[gnu::noinline]] const Compiled* find(const std::u16string& text) noexcept {
+    try {
+      auto it = map.find(text);
+      if (it == map.end()) {
+        if (map.size() >= kCapacity) map.clear();
+        it = map.emplace(text, compileText(text)).first;
+      }
+      lastText = text;
+      last = it->second;
       return last.get();
-    auto it = map.find(text);
-    if (it == map.end()) {
-      if (map.size() >= kCapacity) map.clear();
-      it = map.emplace(text, compileText(text)).first;
+    } catch (const std::bad_alloc&) {
+      last.reset();
+      return nullptr;
     }
-    lastText = text;
-    last = it->second;
-    return last.get();
   }
 };
 
@@ -802,8 +1009,8 @@ Extended ApplyFormulaFunc(FormulaFunc f, Extended a, Extended x, int& status) {
         if (std::fabs(a) <= 1) { status = 1; return 0; }
         v = std::atanh(1 / a);
         break;
-      case FormulaFunc::Sin: v = sinAngle(a); break;
-      case FormulaFunc::Cos: v = cosAngle(a); break;
+      case FormulaFunc::Sin: v = sinAngle(a, AngleModeToRadians(kernelState().AngleMode)); break;
+      case FormulaFunc::Cos: v = cosAngle(a, AngleModeToRadians(kernelState().AngleMode)); break;
       case FormulaFunc::Cot: {
         Extended t = tanAngle(a, status);
         if (status != 0) return 0;
@@ -961,17 +1168,7 @@ void EvaluateFormulaDirect(const std::u16string& text, Extended& value, std::int
     err = evalerr::Prepare;
     return;
   }
-  if (code != evalerr::Ok) {
-    value = 0;
-    err = code;
-    return;
-  }
-  try {
-    Reader<false> reader(normal, x, nullptr);
-    reader.run(value, err);
-  } catch (const std::bad_alloc&) {
-    err = evalerr::Prepare;
-  }
+  readNormal(code, normal, value, err, x);
 }
 
 int FormulaTreeDepth(const FormulaTree& tree) {
@@ -988,32 +1185,36 @@ int FormulaTreeDepth(const FormulaTree& tree) {
 }
 
 bool ParseFormulaTree(const std::u16string& text, FormulaTree& tree) {
-  tree = FormulaTree{};
   std::u16string normal;
-  if (NormalizeFormula(text, normal) != evalerr::Ok) return false;
-  Reader<true> reader(normal, 0, &tree);
-  Extended ignored = 0;
-  std::int32_t err = 0;
-  reader.run(ignored, err);
-  return err == evalerr::Ok && !reader.staticFailure() && tree.root >= 0;
+  std::int32_t code = NormalizeFormula(text, normal);
+  return parseNormal(code, normal, tree);
 }
 
 void EvaluateFormula(const std::u16string& text, Extended& value, std::int32_t& err, Extended x) {
-  const Compiled* c = nullptr;
-  try {
-    c = formulaCache().find(text);
-  } catch (const std::bad_alloc&) {
-    c = nullptr;
-  }
+  FormulaCache& cache = formulaCache();
+  const Compiled* c = cache.sameAsLast(text) ? cache.last.get() : cache.find(text);
   if (c && c->usable) {
-    Extended v;
-    if (runCompiled(*c, x, v)) {
-      value = v;
+    // x is read where the caller put it: without this the compiler copies
+    // it to a second place first, and each copy of an extended real through
+    // memory costs more than the arithmetic of a short term.
+    const Extended* px = &x;
+    asm("" : "+r"(px));
+    bool ok;
+    if (c->maxDepth <= kSmallStack) {
+      Extended st[kSmallStack];
+      ok = runCode(*c, *px, st, value);
+    } else {
+      ok = runCompiledLarge(*c, *px, value);
+    }
+    if (ok) {
       err = evalerr::Ok;
       return;
     }
   }
-  EvaluateFormulaDirect(text, value, err, x);
+  if (c)
+    readNormal(c->normalCode, c->normal, value, err, x);
+  else
+    EvaluateFormulaDirect(text, value, err, x);
 }
 
 void ClearFormulaCache() {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -155,6 +157,11 @@ TEST_F(EvaluatorTest, ErrorCodes) {
       {"cot(0)", 1, NAN},
       {"exp(20000)", 1, 0},
       {"exp(20000)+1", 1003, 0},
+      // An arithmetic failure stops the reading where it happens: the ")"
+      // is left unread (unlike a division by zero, which reads on).
+      {"(ln(0))", 1003, 0},
+      {"2*(exp(20000))", 1003, 0},
+      {"((1/0))", 1, 0},
       {"1e4000*1e4000", 1, 0},
       {"1e9999", 1, 0},
       {"FAK(1755)", 1, 0},
@@ -262,7 +269,10 @@ TEST_F(EvaluatorTest, NormalFormOfTheText) {
 
 std::string randomTerm(std::mt19937& rng, int depth) {
   static const char* atoms[] = {"x", "X", "2", "0", "3.5", "1e3", ",5", "pi", "e", "e#", "k",
-                                "K", "y", "z", "1e-4000", "1e4000", "0.5", "7", "2x", "1/0"};
+                                "K", "y", "z", "1e-4000", "1e4000", "0.5", "7", "2x", "1/0",
+                                // powers and multiples of x in every shape the compiler fuses
+                                "x^2", "x^3", "3x^2", "x^2*3", "x^64", "x^65", "2x^5", "x^-2",
+                                "x^2.5", "x^1", "1e3000x^3", "1e-3000*x^2", "0x^3"};
   static const char* funcs[] = {"sin", "cos", "tan", "cot", "asin", "acos", "atan", "sqrt",
                                 "sqr", "ln", "log", "exp", "abs", "int", "sgn", "rect", "relu",
                                 "sinh", "cosh", "tanh", "coth", "asinh", "acosh", "atanh",
@@ -289,16 +299,26 @@ std::string randomNoise(std::mt19937& rng) {
   return s;
 }
 
+// The same extended real, bit for bit (the sign of a zero included).
+bool sameBits(Extended a, Extended b) {
+  return std::memcmp(&a, &b, 10) == 0 || (std::isnan(a) && std::isnan(b));
+}
+
 TEST_F(EvaluatorTest, CompiledFormGivesExactlyTheDirectResult) {
   std::mt19937 rng(20261210);
-  const Extended xs[] = {0, 1, -1, 0.5L, -2.5L, 3, 1e-9L, 90, 1e300L, -1e4000L};
+  constexpr Extended inf = std::numeric_limits<Extended>::infinity();
+  // -0, a subnormal and 1e1700 (whose cube overflows) besides ordinary values.
+  const Extended xs[] = {0, 1, -1, 0.5L, -2.5L, 3, 1e-9L, 90, 1e300L, -1e4000L,
+                         -0.0L, 1e-4940L, 1e1700L};
   int compared = 0;
   for (int t = 0; t < 6000; ++t) {
     std::string term = t % 4 == 3 ? randomNoise(rng) : randomTerm(rng, 1 + t % 5);
     std::u16string text = u16(term);
-    for (int mode = 0; mode < 3; ++mode) {
+    for (int mode = 0; mode < 4; ++mode) {
       kernelState().AngleMode = mode;
-      kernelState().FormulaY = mode - 1;
+      // Mode 3 is no angle mode; with it Y is infinite, which every use of Y must report.
+      kernelState().FormulaY = mode == 3 ? inf : mode - 1;
+      kernelState().FormulaZ = -0.0L;
       kernelState().FormulaK = 0.5L * t;
       for (Extended x : xs) {
         Extended v1 = -1, v2 = -2;
@@ -306,14 +326,49 @@ TEST_F(EvaluatorTest, CompiledFormGivesExactlyTheDirectResult) {
         EvaluateFormula(text, v1, e1, x);
         EvaluateFormulaDirect(text, v2, e2, x);
         ASSERT_EQ(e1, e2) << term << " x=" << static_cast<double>(x) << " mode " << mode;
-        ASSERT_TRUE(v1 == v2 || (std::isnan(v1) && std::isnan(v2)))
-            << term << " x=" << static_cast<double>(x) << " " << static_cast<double>(v1)
-            << " != " << static_cast<double>(v2);
+        ASSERT_TRUE(sameBits(v1, v2))
+            << term << " x=" << static_cast<double>(x) << " mode " << mode << " "
+            << static_cast<double>(v1) << " != " << static_cast<double>(v2);
         ++compared;
       }
     }
   }
   EXPECT_GT(compared, 0);
+}
+
+// Terms whose compiled form once went wrong: an ignored argument at the
+// bottom of the stack, and names that ignore an argument which fails.
+TEST_F(EvaluatorTest, CompiledFormKeepsIgnoredArgumentsAndFailingSharedValues) {
+  struct Case {
+    const char* text;
+    Extended y;
+    Extended x;
+  };
+  constexpr Extended inf = std::numeric_limits<Extended>::infinity();
+  const Case cases[] = {
+      {"(rect W cot pi)-sin(K 2x^5)", 0, 0.5L},
+      {"W(sin x)+x^2", 0, 2},
+      {"PIy", inf, 1},
+      {"-Ky", inf, 1},
+      {"y+x^3", inf, 1},
+      {"2*y", -inf, 1},
+      {"x^3-2x^2+3x-1", 0, -0.0L},
+      {"x^3", 0, -0.0L},
+      {"2x^2/x^3", 0, 1e-2000L},
+  };
+  kernelState().AngleMode = 1;
+  for (const auto& c : cases) {
+    kernelState().FormulaY = c.y;
+    for (int round = 0; round < 2; ++round) {  // compiled, then from the cache
+      Extended v1 = -1, v2 = -2;
+      std::int32_t e1 = -1, e2 = -2;
+      EvaluateFormula(u16(c.text), v1, e1, c.x);
+      EvaluateFormulaDirect(u16(c.text), v2, e2, c.x);
+      EXPECT_EQ(e1, e2) << c.text;
+      EXPECT_TRUE(sameBits(v1, v2)) << c.text << " " << static_cast<double>(v1) << " "
+                                    << static_cast<double>(v2);
+    }
+  }
 }
 
 TEST_F(EvaluatorTest, CachedTermReadsCurrentSharedValues) {
