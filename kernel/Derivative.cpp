@@ -39,21 +39,27 @@ char16_t lower(char16_t c) {
   return c;
 }
 
-std::u16string derivative(const std::u16string& term, bool second) {
+// Lower case, except the two letters whose case the evaluator's implicit
+// multiplication tells apart: "x" is a left neighbour and "X" is not
+// («x(x+1)» is a product, «X(X+1)» is X), "K" is a right neighbour and "k" is
+// not («2K» is 2·K, «2k» an error). The "x" of the name EXP is lowered with it.
+void lowerKeepingXK(std::u16string& t) {
+  for (size_t i = 0; i < t.size(); ++i) {
+    if (i + 3 <= t.size() && lower(t[i]) == u'e' && lower(t[i + 1]) == u'x' && lower(t[i + 2]) == u'p') {
+      t.replace(i, 3, u"exp");
+      i += 2;
+    } else if (t[i] != u'X' && t[i] != u'K') {
+      t[i] = lower(t[i]);
+    }
+  }
+}
+
+std::u16string derivative(const std::u16string& term, int order) {
   auto blank = [](char16_t c) { return c <= u' '; };
   if (std::all_of(term.begin(), term.end(), blank)) return u"0";
-  std::u16string t = term;
-  for (char16_t& c : t) c = lower(c);
-  NormalizeSymbolicNames(t);
-  InsertImplicitMul(t);
-  std::u16string command = u"diff(" + t + (second ? u",x,2)" : u",x)");
-  // The library reads 8-bit text; characters it cannot know arrive as "?".
-  std::string narrow;
-  narrow.reserve(command.size());
-  for (char16_t c : command) narrow.push_back(c < 0x80 && c != 0 ? static_cast<char>(c) : '?');
   std::string answer;
   std::int32_t code = 0;
-  CallSymbolic(narrow, answer, code);
+  CallSymbolic(SymbolicCommand(term, order), answer, code);
   std::u16string result(answer.begin(), answer.end());
   replaceAll(result, u"ln(e)", u"1");
   return result;
@@ -61,12 +67,27 @@ std::u16string derivative(const std::u16string& term, bool second) {
 
 }  // namespace
 
+std::string SymbolicCommand(const std::u16string& term, int order) {
+  std::u16string t = term;
+  lowerKeepingXK(t);
+  NormalizeSymbolicNames(t);
+  InsertImplicitMul(t);
+  const std::u16string command = u"diff(" + t + (order == 2 ? u",x,2)" : u",x)");
+  // The library reads 8-bit text; characters it cannot know arrive as "?".
+  std::string narrow;
+  narrow.reserve(command.size());
+  for (char16_t c : command) narrow.push_back(c < 0x80 && c != 0 ? static_cast<char>(c) : '?');
+  return narrow;
+}
+
 void NormalizeSymbolicNames(std::u16string& term) {
   replaceAll(term, u"atn", u"atan");
   replaceAll(term, u"arcsin", u"asin");
   replaceAll(term, u"arccos", u"acos");
   replaceAll(term, u"fac", u"fak");
-  replaceAll(term, u"exp", u"e^");
+  // "exp" stays a name: the library reads the evaluator's grammar, in which
+  // EXP takes one factor; written "e^" it would change how the term reads
+  // («exp(x)^2» would become the chained «e^(x)^2», «sinexp(x)» sin(e)^x).
   replaceAll(term, u",", u".");
 }
 
@@ -76,7 +97,9 @@ void InsertImplicitMul(std::u16string& term) {
   r.reserve(term.size() * 2);
   r.push_back(term[0]);
   for (size_t i = 1; i < term.size(); ++i) {
-    if (inSet(term[i - 1], u"0123456789x)")) {
+    // The "x" of the name "exp" is no left neighbour (as in the evaluator).
+    const bool xOfExp = term[i - 1] == u'x' && i >= 2 && term[i - 2] == u'e' && term[i] == u'p';
+    if (inSet(term[i - 1], u"0123456789x)") && !xOfExp) {
       if (inSet(term[i], u"(asctlfpwxyzASCTLFPWXYZK")) {
         r.push_back(u'*');
       } else {
@@ -90,9 +113,11 @@ void InsertImplicitMul(std::u16string& term) {
 }
 
 void CallSymbolic(const std::string& command, std::string& answer, std::int32_t& code) {
-  std::string lowered = command;
-  for (char& c : lowered)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  std::u16string wide;
+  for (char c : command) wide.push_back(static_cast<unsigned char>(c));
+  lowerKeepingXK(wide);
+  std::string lowered;
+  for (char16_t c : wide) lowered.push_back(static_cast<char>(c));
   // Room for any sensible answer: derivatives grow with the term, the second
   // one roughly with its square.
   size_t room = std::clamp<size_t>(lowered.size() * lowered.size() * 4, 4096, size_t{1} << 24);
@@ -101,7 +126,7 @@ void CallSymbolic(const std::string& command, std::string& answer, std::int32_t&
   answer = code >= 0 ? std::string(out.data()) : std::string("Error");
 }
 
-std::u16string SymbolicDerivative(const std::u16string& term) { return derivative(term, false); }
-std::u16string SymbolicDerivative2(const std::u16string& term) { return derivative(term, true); }
+std::u16string SymbolicDerivative(const std::u16string& term) { return derivative(term, 1); }
+std::u16string SymbolicDerivative2(const std::u16string& term) { return derivative(term, 2); }
 
 }  // namespace zw

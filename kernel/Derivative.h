@@ -14,15 +14,24 @@ std::u16string SymbolicDerivative(const std::u16string& term);
 // f''(x) of term, likewise.
 std::u16string SymbolicDerivative2(const std::u16string& term);
 
+// The command the library receives for term (order 1 or 2): lower case
+// except "X" and "K" (whose case the evaluator's implicit multiplication
+// tells apart), names mapped, "*" inserted, "diff(" term ",x)" or "diff(" term ",x,2)", as
+// 8-bit text with "?" for every character outside ASCII. Meant for a term
+// that is not blank (a blank term is answered "0" without the library).
+std::string SymbolicCommand(const std::u16string& term, int order);
+
 // One call of the library. answer is the library's answer, or "Error" when
 // code is negative. No length limit on the command; an answer that would be
 // unreasonably long counts as a failure.
 void CallSymbolic(const std::string& command, std::string& answer, std::int32_t& code);
 
 // Preparation steps (applied to the lower-cased term): alternative names
-// (atn, arcsin, arccos, fac), "exp" written "e^", "," as decimal point.
+// (atn, arcsin, arccos, fac), "," as decimal point; "exp" stays, since the
+// library reads the name as the evaluator does.
 void NormalizeSymbolicNames(std::u16string& term);
-// "*" between a digit, "x" or ")" and a following name, "(" or "e^".
+// "*" between a digit, "x" (not the one of "exp") or ")" and a following
+// name, "(" or "e^".
 void InsertImplicitMul(std::u16string& term);
 
 }  // namespace zw

@@ -2,9 +2,10 @@
 // The symbolic calculation library: first and second derivatives of terms
 // written in the formula evaluator's language, answered in that language.
 //
-// Commands: "diff(" term ",x)" and "diff(" term ",x,2)" (lower case). The
-// term is read exactly as the evaluator reads it (the same reader), with the
-// forms "**" (a doubled product sign) and "e^" also accepted. In degree and
+// Commands: "diff(" term ",x)" and "diff(" term ",x,2)". The term is read
+// exactly as the evaluator reads it (the same reader, so the case of "x"/"X"
+// and "k"/"K" matters as it does there), with the forms "**" (a doubled
+// product sign) and "e^" also accepted. In degree and
 // gon mode (kernelState().AngleMode) the derivatives of the angle functions
 // carry the factor pi/180 or pi/200, so that they match the evaluated term.
 #include <cstdint>

@@ -20,24 +20,30 @@ protected:
   void TearDown() override { kernelState().reset(); }
 };
 
-// The term as the library receives it: lower case, names mapped, "*" inserted.
-std::string prepared(const std::string& term) {
-  std::u16string t = u16(term);
-  for (char16_t& c : t)
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c + 32);
-  NormalizeSymbolicNames(t);
-  InsertImplicitMul(t);
-  return narrow(t);
-}
-
+// The exact commands the library receives: lower case, names mapped, "*"
+// inserted (also after "x", so «x(x+1)» is a product as in the evaluator).
+// "X" and "K" keep their case, since the evaluator reads «X(X+1)» as X and
+// «2K» as 2·K; "exp" stays a name, since «e^» would change how
+// «exp(x)^2» reads.
 TEST_F(DerivativeTest, PreparationOfTheTerm) {
   const std::pair<const char*, const char*> cases[] = {
-      {"2x^2", "2*x^2"},        {"exp(x)", "e^(x)"},     {"3,5x", "3.5*x"},
+      {"2x^2", "2*x^2"},        {"exp(x)", "exp(x)"},    {"3,5x", "3.5*x"},
       {"2e", "2**e"},           {"2e^x", "2*e^x"},       {"2e+1", "2e+1"},
       {"x(x+1)", "x*(x+1)"},    {"(x+1)(x-1)", "(x+1)*(x-1)"}, {"arcsin(x)+ATN(x)", "asin(x)+atan(x)"},
-      {"fac(3)", "fak(3)"},     {"2Exp(X)", "2*e^(x)"},  {"xe^x", "x*e^x"},
+      {"fac(3)", "fak(3)"},     {"2Exp(X)", "2*exp(X)"}, {"xe^x", "x*e^x"},
+      {"2e3", "2e3"},           {"2e-3", "2e-3"},        {"ARCCOS(X)", "acos(X)"},
+      {"2pi", "2*pi"},          {"2e#", "2e#"},          {" x ", " x "},
+      {"X(X+1)", "X(X+1)"},     {"XEXP(X)", "Xexp(X)"},  {"2K", "2*K"},
+      {"2k", "2k"},             {"xexp(x)", "x*exp(x)"}, {"SIN(2X)", "sin(2*X)"},
   };
-  for (const auto& [in, out] : cases) EXPECT_EQ(prepared(in), out) << in;
+  for (const auto& [in, out] : cases) {
+    EXPECT_EQ(SymbolicCommand(u16(in), 1), "diff(" + std::string(out) + ",x)") << in;
+    EXPECT_EQ(SymbolicCommand(u16(in), 2), "diff(" + std::string(out) + ",x,2)") << in;
+  }
+  // A character outside the 8-bit text reaches the library as "?", which it
+  // cannot read.
+  EXPECT_EQ(SymbolicCommand(u"x\u00B2+\u03C0", 1), "diff(x?+?,x)");
+  EXPECT_EQ(SymbolicDerivative(u"x\u00B2"), u"Error");
 }
 
 TEST_F(DerivativeTest, BlankTermGivesZero) {
@@ -52,6 +58,7 @@ TEST_F(DerivativeTest, SimplifiedAnswers) {
       {"e^x", "e^x"},       {"exp(x)", "e^x"},      {"ln(x)", "1/x"},    {"x*x", "2*x"},
       {"sin(x)", "cos(x)"}, {"7", "0"},             {"pi*x", "pi"},      {"2e", "0"},
       {"sqrt(x)", "1/(2*sqrt(x))"}, {"x^2+x^2", "4*x"},  {"fak(3)*x", "fak(3)"},
+      {"X(X+1)", "1"},      {"x(x+1)", "2*x+1"},    {"exp(x)^2", "2*e^(2*x)"},
   };
   for (const auto& [in, out] : cases) EXPECT_EQ(narrow(SymbolicDerivative(u16(in))), out) << in;
 }
@@ -90,6 +97,10 @@ TEST_F(DerivativeTest, AnswersReadBackAsTheDerivative) {
       "e#^x", "pi*x^2", "(x-2)^3*(x+1)^2", "sin x^2", "K*x^2+y", "2x^3-4x+7", "abs(x-0.3)",
       "3,5x^2", "(-x)^2", "-x^3", "2*-x^2", "x/(x+1)/(x+2)", "sin(sin(x))", "e^(x^2)/x",
       "sqrt(x)^3", "x^0.5*x^1.5", "X^2", "(2x)^3", "10^(x/3)",
+      // Read exactly as the evaluator reads them: a name takes one factor,
+      // "X" is no left neighbour of an implicit product, "K" is a right one.
+      "exp(x)^2", "exp(-x)^2/2", "sinexp(x)", "2exp(x)", "X(X+1)", "x(x+1)^2", "XEXP(X)",
+      "xexp(x)", "Xe", "2Kx^2", "sqrtx^3",
   };
   kernelState().FormulaK = 1.5;
   kernelState().FormulaY = 4;
