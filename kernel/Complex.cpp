@@ -61,15 +61,26 @@ void ComplexDivSafe(TComplex a, TComplex b, TComplex& r) {
 TComplex ComplexPower(TComplex z, TComplex w) {
   kernelState().AngleMode = 1;
   const Extended a = z.re, b = z.im, c = w.re, d = w.im;
+  if (b == 0 && a == 0) {
+    // 0^w is 0 for Re w > 0 and 1 for w = 0; otherwise it has no value.
+    if (c == 0 && d == 0) return TComplex{1, 0};
+    if (c > 0) return TComplex{};
+    throw CalcFailure(msg::DivisionByZero, "power of 0");
+  }
+  if (b == 0 && a < 0 && d == 0 && c == std::truncl(c)) {
+    // A whole power of a negative real is real, with the sign of (-1)^c:
+    // (-2)^2 = 4 exactly, without a rounding residue in the imaginary part.
+    const Extended m = finite(std::pow(-a, c));
+    return TComplex{std::fmod(c, 2.0L) == 0 ? m : -m, 0};
+  }
   Extended phi, m;
-  if (b == 0) {
-    // The logarithm of the real base is taken whatever the exponent.
-    if (a == 0) throw CalcFailure(msg::DivisionByZero, "logarithm of 0");
-    if (a < 0) improperArgument();
+  if (b == 0 && a > 0) {
     phi = d * std::log(a);
     m = SignedPower(a, c);
   } else {
-    const Extended alpha = Sgn(b) * kPi / 2 - std::atan(a / b);
+    // The argument of z; the negative real axis takes +π, the principal
+    // value, so that (-4)^0.5 = 2i agrees with the square root.
+    const Extended alpha = b != 0 ? Sgn(b) * kPi / 2 - std::atan(a / b) : kPi;
     const Extended r2 = a * a + b * b;
     phi = d * std::log(r2) / 2 + c * alpha;
     m = SignedPower(r2, c / 2) * finite(std::exp(-d * alpha));
@@ -79,7 +90,8 @@ TComplex ComplexPower(TComplex z, TComplex w) {
 
 Extended ComplexAbsSqr(TComplex z) { return z.re * z.re + z.im * z.im; }
 
-Extended ComplexAbs(TComplex z) { return std::sqrt(ComplexAbsSqr(z)); }
+// √(re² + im²) without the overflow of the squares for parts beyond 1e2466.
+Extended ComplexAbs(TComplex z) { return std::hypot(z.re, z.im); }
 
 TComplex ComplexTimesI(TComplex z) { return TComplex{-z.im, z.re}; }
 
@@ -100,9 +112,9 @@ TComplex ComplexSqrt(TComplex z) {
   if (z.re == 0 && z.im == 0) return TComplex{};
   const Extended t = std::sqrt((ComplexAbs(z) + std::fabs(z.re)) / 2);
   const Extended s = z.im / (2 * t);
-  if (z.re >= 0) return TComplex{t, s};
-  if (z.im >= 0) return TComplex{s, t};
-  return TComplex{-s, -t};
+  if (z.re >= 0) return finite(TComplex{t, s});
+  if (z.im >= 0) return finite(TComplex{s, t});
+  return finite(TComplex{-s, -t});
 }
 
 TComplex ComplexCos(TComplex z) {

@@ -63,6 +63,11 @@ TEST_F(Complex, WorkedExamples) {
   };
   for (const auto& c : cases) expectNear(c.got, c.want, 1e-15L, c.what);
   EXPECT_EQ(ComplexAbs({3, 4}), 5);
+  // Parts whose squares overflow: e^6000 ≈ 1e2605.
+  const TComplex huge = ComplexExp({6000, 0});
+  EXPECT_NEAR(ComplexLn(huge).re, 6000, 1e-12L);
+  EXPECT_NEAR(ComplexSqrt(huge).re / std::exp(3000.0L), 1, 1e-15L);
+  EXPECT_NEAR(ComplexAbs({3e3000L, 4e3000L}) / 5e3000L, 1, 1e-18L);
   EXPECT_EQ(ComplexAbsSqr({3, 4}), 25);
 }
 
@@ -96,9 +101,9 @@ TEST_F(Complex, FailuresAreRaised) {
   EXPECT_EQ(failureDetail([] { ComplexTan({0, 45}); }), "********* OVERFLOW **********");
   EXPECT_NO_THROW(CoshChecked(88.0288L));
   EXPECT_THROW(ComplexDiv({1, 0}, {0, 0}), CalcFailure);
-  // A real base ≤ 0 takes the logarithm of the base and fails.
-  EXPECT_THROW(ComplexPower({-2, 0}, {2, 0}), CalcFailure);
-  EXPECT_THROW(ComplexPower({0, 0}, {2, 0}), CalcFailure);
+  // 0 to a power without positive real part has no value.
+  EXPECT_THROW(ComplexPower({0, 0}, {-1, 0}), CalcFailure);
+  EXPECT_THROW(ComplexPower({0, 0}, {0, 1}), CalcFailure);
   EXPECT_THROW(ComplexExp({20000, 0}), CalcFailure);
   TComplex r{7, 8};
   ComplexDivSafe({1, 0}, {0, 0}, r);
@@ -106,6 +111,34 @@ TEST_F(Complex, FailuresAreRaised) {
   EXPECT_EQ(r.im, 8);
   ComplexAtanQuotient({1, 0}, r);
   EXPECT_EQ(r.re, 7);
+}
+
+// A real base ≤ 0 has powers like any other base; the calculator must not
+// report an overflow for (-2)^2.
+TEST_F(Complex, PowersOfNegativeRealsAndZero) {
+  struct Case { const char* what; TComplex z, w, want; } cases[] = {
+      {"(-2)^2", {-2, 0}, {2, 0}, {4, 0}},
+      {"(-2)^3", {-2, 0}, {3, 0}, {-8, 0}},
+      {"(-2)^-1", {-2, 0}, {-1, 0}, {-0.5L, 0}},
+      {"(-4)^0.5 = 2i, as the square root", {-4, 0}, {0.5L, 0}, {0, 2}},
+      {"(-8)^(1/3), principal", {-8, 0}, {1.0L / 3, 0}, {1, std::sqrt(3.0L)}},
+      {"(-1)^i = e^-π", {-1, 0}, {0, 1}, {std::exp(-Pi), 0}},
+      {"0^2", {0, 0}, {2, 0}, {0, 0}},
+      {"0^(1+i)", {0, 0}, {1, 1}, {0, 0}},
+      {"0^0", {0, 0}, {0, 0}, {1, 0}},
+  };
+  for (const auto& c : cases) {
+    kernelState().AngleMode = 0;
+    const TComplex got = ComplexPower(c.z, c.w);
+    expectNear(got, c.want, 1e-17L, c.what);
+    EXPECT_EQ(kernelState().AngleMode, 1) << c.what;
+  }
+  // Whole powers of negative reals are exact reals.
+  EXPECT_EQ(ComplexPower({-2, 0}, {2, 0}).im, 0);
+  EXPECT_EQ(ComplexOp({-3, 0}, {4, 0}, '^').re, 81);
+  // Approached from above the real axis the power is continuous.
+  const TComplex near = ComplexPower({-4, 1e-30L}, {0.5L, 0});
+  expectNear(near, ComplexPower({-4, 0}, {0.5L, 0}), 1e-15L, "continuity");
 }
 
 // The principal values agree with the standard library's complex functions.
@@ -127,6 +160,10 @@ TEST_F(Complex, AgreesWithStdComplex) {
     expectNear(ComplexArcTan(a), {std::atan(sa).real(), std::atan(sa).imag()}, 1e-12L, "atan " + at);
     const StdC p = std::pow(sa, sb);
     expectNear(ComplexPower(a, b), {p.real(), p.imag()}, 1e-12L * (1 + std::abs(p)), "pow " + at);
+    // Real bases of either sign, including the negative real axis.
+    const StdC pr = std::pow(StdC(a.re, 0), sb);
+    expectNear(ComplexPower({a.re, 0}, b), {pr.real(), pr.imag()}, 1e-12L * (1 + std::abs(pr)),
+               "real pow " + at);
   }
 }
 

@@ -20,6 +20,14 @@ std::vector<Extended> rootsOf(const QuarticCoeffs& c) {
   return std::vector<Extended>(r.begin() + 1, r.begin() + 1 + count);
 }
 
+// The product of two polynomials (index = power).
+std::vector<Extended> times(const std::vector<Extended>& p, const std::vector<Extended>& f) {
+  std::vector<Extended> q(p.size() + f.size() - 1, 0);
+  for (size_t i = 0; i < p.size(); ++i)
+    for (size_t j = 0; j < f.size(); ++j) q[i + j] += p[i] * f[j];
+  return q;
+}
+
 // c[i] belongs to x^i.
 struct Case {
   const char* what;
@@ -92,6 +100,57 @@ TEST(Roots, DropFalseRootsUsesARelativeTest) {
   EXPECT_EQ(r[1], 1.41421356237309504880L);
 }
 
+// Multiple roots with decimal digits: the coefficients are inexact, the
+// reduced equations of the closed forms vanish only up to rounding noise of
+// either sign, and Newton's method meets a value and a derivative that are
+// both noise. None of that may lose the root or move it in the 8 decimals.
+TEST(Roots, MultipleDecimalRootsAreKept) {
+  struct MultiCase {
+    const char* what;
+    std::vector<double> roots;  // with multiplicity; a complex pair i, −i when empty slots
+    bool complexPair;
+    std::vector<Extended> expected;
+  } cases[] = {
+      {"(x - 0.1)^4", {0.1, 0.1, 0.1, 0.1}, false, {0.1L}},
+      {"(x - 0.7)^4", {0.7, 0.7, 0.7, 0.7}, false, {0.7L}},
+      {"(x - 0.3)^3", {0.3, 0.3, 0.3}, false, {0.3L}},
+      {"(x - 0.1)^3 (x + 1)", {0.1, 0.1, 0.1, -1}, false, {-1, 0.1L}},
+      {"(x - 0.2)^2 (x + 0.5)^2", {0.2, 0.2, -0.5, -0.5}, false, {-0.5L, 0.2L}},
+      {"(x - 1.1)^2 (x^2 + 1)", {1.1, 1.1}, true, {1.1L}},
+      // Large roots: each double root is only determined to about 1e-5 and
+      // was found twice, or (before) not at all.
+      {"(x - 282.7)^2 (x - 290.5)^2", {282.7, 282.7, 290.5, 290.5}, false, {282.7L, 290.5L}},
+      {"(x + 273)^2 (x + 270.7)^2", {-273, -273, -270.7, -270.7}, false, {-273, -270.7L}},
+  };
+  for (const MultiCase& c : cases) {
+    std::vector<Extended> p{1};  // p[i] belongs to x^i
+    for (double r : c.roots) p = times(p, {-static_cast<Extended>(r), 1});
+    if (c.complexPair) p = times(p, {1, 0, 1});
+    QuarticCoeffs q{};
+    for (size_t i = 0; i < p.size(); ++i) q[i] = p[i];
+    EXPECT_EQ(rootsOf(q), c.expected) << c.what;
+  }
+}
+
+// (x² − 0.2x + 3.25)(x² − 0.2x − 3.6) is biquadratic after the shift by 0.1;
+// from inexact coefficients Ferrari's resolvent gives 2y + P = −1e-19, and
+// the two simple roots were lost.
+TEST(Roots, NearlyBiquadraticQuarticKeepsItsRoots) {
+  const Extended q1[] = {3.25L, -0.2L, 1}, q2[] = {-3.6L, -0.2L, 1};
+  QuarticCoeffs c{};
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j) c[i + j] += q1[i] * q2[j];
+  EXPECT_EQ(rootsOf(c), (std::vector<Extended>{-1.8L, 2}));
+}
+
+TEST(Roots, QuarticValueRounded) {
+  // x² − 2 at 1.41421356: −3.6e-9 rounds to 0; at 1.5 it is 0.25.
+  EXPECT_EQ(QuarticValueRounded({-2, 0, 1, 0, 0}, 1.41421356L), 0);
+  EXPECT_EQ(QuarticValueRounded({-2, 0, 1, 0, 0}, 1.5L), 0.25L);
+  EXPECT_EQ(QuarticValueRounded({0, 0, 0, 0, 1}, 2), 16);  // x⁴
+  EXPECT_EQ(QuarticValueRounded({1, 1, 1, 1, 1}, -1), 1);
+}
+
 // Polynomials built from known, well separated real roots (and a complex
 // pair) must give back exactly those real roots.
 TEST(Roots, RandomPolynomialsFromKnownRoots) {
@@ -132,6 +191,48 @@ TEST(Roots, RandomPolynomialsFromKnownRoots) {
     const std::vector<Extended> got = rootsOf(c);
     ASSERT_EQ(got.size(), real.size()) << "trial " << trial;
     for (size_t i = 0; i < got.size(); ++i) EXPECT_NEAR(got[i], real[i], 1e-7L) << "trial " << trial;
+  }
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// Random roots with one decimal, each of multiplicity 1 to 4, total degree
+// up to four, with a complex pair filling up now and then: every distinct
+// real root comes back once, within the uncertainty a multiple root has when
+// its coefficients are inexact.
+TEST(Roots, RandomMultipleRoots) {
+  std::mt19937 rng(77);
+  std::uniform_int_distribution<int> pick(-300, 300), mult(1, 4), imag(1, 20);
+  for (int trial = 0; trial < 3000; ++trial) {
+    std::vector<Extended> distinct, all;
+    const bool withPair = trial % 4 == 0;
+    const size_t realDegree = withPair ? 2 : 4;
+    while (all.size() < realDegree) {
+      const Extended r = pick(rng) / 10.0L;
+      if (std::find(distinct.begin(), distinct.end(), r) != distinct.end()) continue;
+      const size_t m = std::min<size_t>(mult(rng), realDegree - all.size());
+      distinct.push_back(r);
+      all.insert(all.end(), m, r);
+      if (rng() % 3 == 0) break;
+    }
+    std::vector<Extended> p{1};  // p[i] belongs to x^i
+    for (Extended r : all) p = times(p, {-r, 1});
+    if (withPair) {  // (x − a)² + b²
+      const Extended a = pick(rng) / 10.0L, b = imag(rng) / 10.0L;
+      p = times(p, {a * a + b * b, -2 * a, 1});
+    }
+    QuarticCoeffs c{};
+    for (size_t i = 0; i < p.size(); ++i) c[i] = p[i] * (1 + trial % 5);
+    std::sort(distinct.begin(), distinct.end());
+    const std::vector<Extended> got = rootsOf(c);
+    ASSERT_EQ(got.size(), distinct.size()) << "trial " << trial;
+    for (size_t i = 0; i < got.size(); ++i)
+      EXPECT_NEAR(got[i], distinct[i], 1e-4L * std::max<Extended>(1, std::fabs(distinct[i])))
+          << "trial " << trial;
   }
 }
 
