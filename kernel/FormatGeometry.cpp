@@ -13,9 +13,6 @@ namespace zw {
 
 namespace {
 
-// "Ebene E unbestimmt": a plane without a normal vector.
-constexpr int IndeterminatePlaneMessage = 18;
-
 // Coefficients are scaled by this before the common divisor is taken, so that
 // up to ten decimals become whole numbers.
 constexpr Extended CoefScale = 1e10L;
@@ -164,8 +161,9 @@ std::u16string FormatLineEquationNamed(const std::u16string& name1, const std::u
 }
 
 std::u16string FormatPlaneEquation(const TVec4& plane) {
-  if (plane.x == 0 && plane.y == 0 && plane.z == 0)
-    throw CalcFailure{IndeterminatePlaneMessage, "plane without normal vector"};
+  // Without a normal vector the equation degenerates to 0 = t; it is still
+  // written, so a caller can show what was computed.
+  if (plane.x == 0 && plane.y == 0 && plane.z == 0) return u"0 = " + FormatReal(8, plane.t);
   Extended x = plane.x, y = plane.y, z = plane.z, t = plane.t;
   NormalizeCoefs3(x, y, z);
   if (plane.x != 0) t = t * x / plane.x;

@@ -106,7 +106,8 @@ TEST_F(FormatGeometry, PlaneEquations) {
   };
   for (const auto& c : cases) EXPECT_EQ(FormatPlaneEquation(c.plane), c.text);
   // A plane without a normal vector has no equation.
-  EXPECT_THROW(FormatPlaneEquation({0, 0, 0, 1}), CalcFailure);
+  EXPECT_EQ(FormatPlaneEquation({0, 0, 0, 1}), u"0 = 1");
+  EXPECT_EQ(FormatPlaneEquation({0, 0, 0, 0}), u"0 = 0");
 }
 
 TEST_F(FormatGeometry, ColumnVectors) {
