@@ -2,7 +2,10 @@
 
 #include <QAbstractScrollArea>
 #include <QHeaderView>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -12,6 +15,30 @@
 namespace zw {
 
 // --- StringGrid -----------------------------------------------------------
+
+namespace {
+
+// The application's style with scroll bars of StringGrid::ScrollBarExtent.
+class GridScrollBarStyle : public QProxyStyle {
+public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_ScrollBarExtent) return StringGrid::ScrollBarExtent;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+// One style for every grid, living as long as the application, so that no
+// scroll bar outlives the style it paints with.
+QStyle* gridScrollBarStyle() {
+  static QPointer<QStyle> style;
+  if (!style) {
+    style = new GridScrollBarStyle;
+    style->setParent(QCoreApplication::instance());
+  }
+  return style;
+}
+
+}  // namespace
 
 StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent) {
   setFrameShape(QFrame::Panel);
@@ -26,6 +53,8 @@ StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent) {
   setCornerButtonEnabled(false);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setTabKeyNavigation(true);
+  verticalScrollBar()->setStyle(gridScrollBarStyle());
+  horizontalScrollBar()->setStyle(gridScrollBarStyle());
   corner_ = new QLabel(this);
   corner_->setAlignment(Qt::AlignCenter);
   applySectionSizes();
@@ -173,8 +202,8 @@ MatrixGridGeometry matrixGridGeometry(const LayoutMetrics& m, int rows, int cols
   // Room for the scroll bars (plain pixels).
   g.verticalBar = rows > 5;
   g.horizontalBar = cols > 5;
-  if (g.verticalBar) w += 18;
-  if (g.horizontalBar) h += 18;
+  if (g.verticalBar) w += StringGrid::ScrollBarExtent;
+  if (g.horizontalBar) h += StringGrid::ScrollBarExtent;
   g.size = QSize(w, h);
   return g;
 }

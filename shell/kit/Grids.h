@@ -36,6 +36,10 @@ public:
   // RowHeight and the fixed width (their line included); every other cell is
   // its width plus one line, and the 3D frame is two pixels on each side.
   static constexpr int GridLineWidth = 1;
+  // Thickness of the scroll bars, in plain pixels at every zoom: the outer
+  // sizes keep exactly this much room for a bar, so a grid with a bar still
+  // shows its cells without slack.
+  static constexpr int ScrollBarExtent = 18;
   // Cell sizes without the grid line; column 0 is the fixed column.
   void setDefaultColWidth(int w);
   void setDefaultRowHeight(int h);

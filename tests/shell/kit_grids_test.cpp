@@ -71,10 +71,35 @@ TEST_F(KitGrids, MatrixGridShowsExactlyItsCells) {
   EXPECT_GT(grid->verticalScrollBar()->maximum(), 0);
   EXPECT_TRUE(grid->verticalScrollBar()->isVisible());
   EXPECT_EQ(grid->horizontalScrollBar()->maximum(), 0);
+  // The bar takes exactly the room kept for it: no slack beside the cells.
+  EXPECT_EQ(grid->viewport()->width(), 3 * (66 + 1));
+  EXPECT_EQ(grid->verticalScrollBar()->width(), StringGrid::ScrollBarExtent);
   // Scrolling keeps the column heads in place.
   grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
   EXPECT_EQ(grid->Cells(2, 0), QStringLiteral("2"));
   EXPECT_TRUE(grid->horizontalHeader()->isVisible());
+
+  // Eight columns: five of them in view, the bar right below the three rows.
+  SetupMatrixGrid(grid, 10, 20, 3, 8, QStringLiteral("C"));
+  QApplication::processEvents();
+  EXPECT_EQ(grid->size(), QSize(359, 105));
+  EXPECT_TRUE(grid->horizontalScrollBar()->isVisible());
+  EXPECT_EQ(grid->viewport()->size(), QSize(5 * (66 + 1), 3 * (20 + 1)));
+}
+
+TEST_F(KitGrids, PointGridsShowTheirRowsWhole) {
+  // The one-point grid keeps the frame's two pixels like every other grid:
+  // without them its value row would be cut.
+  QWidget page;
+  page.resize(500, 200);
+  auto* one = new StringGrid(&page);
+  auto* two = new StringGrid(&page);
+  SetupOnePointGrid(one, 0, 0, 80);
+  SetupTwoPointGrid(two, 0, 60, 80);
+  page.show();
+  QApplication::processEvents();
+  EXPECT_EQ(one->viewport()->size(), QSize(2 * (80 + 1), 20 + 1));
+  EXPECT_EQ(two->viewport()->size(), QSize(2 * (80 + 1), 2 * (20 + 1)));
 }
 
 TEST_F(KitGrids, CoordAndPointGridHeads) {

@@ -40,16 +40,21 @@ TEST_F(KitPageLayout, DefaultFormSizeBySizeClassAndZoom) {
 }
 
 TEST_F(KitPageLayout, ButtonBarGeometry) {
-  const ButtonBarRects a = buttonBarRects(100);
-  EXPECT_EQ(a.legendWidth, 88);
-  EXPECT_EQ(a.ok, QRect(4, 12, 80, 20));
-  EXPECT_EQ(a.cancel, QRect(4, 36, 80, 20));
-  EXPECT_EQ(a.help, QRect(4, 60, 80, 20));
-  const ButtonBarRects b = buttonBarRects(150);
-  EXPECT_EQ(b.legendWidth, 132);
-  EXPECT_EQ(b.ok, QRect(6, 18, 120, 30));
-  EXPECT_EQ(b.cancel, QRect(6, 54, 120, 30));
-  EXPECT_EQ(b.help, QRect(6, 90, 120, 30));
+  // Each button S(4) below the previous one, every measure scaled on its own:
+  // at 110 % the help button's top is 13 + 22 + 4 + 22 + 4 = 65, not S(60) = 66.
+  struct Case { int zoom, legend; QRect ok, cancel, help; } cases[] = {
+      {75, 66, QRect(3, 9, 60, 15), QRect(3, 27, 60, 15), QRect(3, 45, 60, 15)},
+      {100, 88, QRect(4, 12, 80, 20), QRect(4, 36, 80, 20), QRect(4, 60, 80, 20)},
+      {110, 96, QRect(4, 13, 88, 22), QRect(4, 39, 88, 22), QRect(4, 65, 88, 22)},
+      {150, 132, QRect(6, 18, 120, 30), QRect(6, 54, 120, 30), QRect(6, 90, 120, 30)},
+  };
+  for (const Case& c : cases) {
+    const ButtonBarRects r = buttonBarRects(c.zoom);
+    EXPECT_EQ(r.legendWidth, c.legend) << c.zoom;
+    EXPECT_EQ(r.ok, c.ok) << c.zoom;
+    EXPECT_EQ(r.cancel, c.cancel) << c.zoom;
+    EXPECT_EQ(r.help, c.help) << c.zoom;
+  }
   EXPECT_EQ(pageRects(QSize(600, 300), 100).content, QRect(0, 0, 512, 300));
   EXPECT_EQ(pageRects(QSize(600, 300), 100).legend, QRect(512, 0, 88, 300));
 }
