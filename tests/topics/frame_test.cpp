@@ -10,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -205,6 +207,24 @@ TEST_F(FrameTest, FailedComputationShowsItsMessageOnTheInputPage) {
   }
 }
 
+TEST_F(FrameTest, FailedComputationKeepsTheLastResultsUnlessItWroteSome) {
+  auto w = open();
+  w->edits[0]->setText("1");
+  w->onCompute = [](FixtureTopic& t) { t.appendMemoLines({"last result"}); };
+  w->okButton(0)->click();
+  w->okButton(1)->click();
+  w->onCompute = [](FixtureTopic&) { throw CalcFailure(msg::DivisionByZero); };
+  w->okButton(0)->click();
+  EXPECT_EQ(w->memoLines(), QStringList{"last result"});
+  w->onCompute = [](FixtureTopic& t) {
+    t.appendMemoLines({"partial"});
+    throw CalcFailure(msg::DivisionByZero);
+  };
+  w->okButton(0)->click();
+  EXPECT_EQ(w->memoLines(), QStringList{"partial"});
+  EXPECT_EQ(errors_.size(), 2u);
+}
+
 TEST_F(FrameTest, MemoIsClearedPerComputationOrKeptAsARecord) {
   for (MemoPolicy policy : {MemoPolicy::ClearPerComputation, MemoPolicy::RunningRecord}) {
     TopicConfig c;
@@ -250,6 +270,87 @@ TEST_F(FrameTest, LongMemosPrintOnSeveralPages) {
   QFile f(pdf);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_GE(f.readAll().count("/Type /Page\n"), 2);
+}
+
+TEST_F(FrameTest, ActivationInTheMdiAreaFocusesOrRecomputesByPolicy) {
+  struct Case {
+    FocusPolicy policy;
+    bool focusesFirst;  // activating the window on its input page focuses the first field
+    bool recomputes;    // activating it on its results page computes again
+  };
+  const Case cases[] = {
+      {FocusPolicy::OnShow, false, false},
+      {FocusPolicy::None, false, false},
+      {FocusPolicy::OnShowAndActivate, true, false},
+      {FocusPolicy::RecomputeOnActivate, true, true},
+  };
+  for (const Case& c : cases) {
+    const int policy = static_cast<int>(c.policy);
+    QMdiArea area;
+    area.resize(1200, 800);
+    area.show();
+    TopicConfig config;
+    config.focus = c.policy;
+    auto* w = new FixtureTopic(config);
+    auto* other = new FixtureTopic(TopicConfig{});
+    QMdiSubWindow* sub = area.addSubWindow(w);
+    QMdiSubWindow* otherSub = area.addSubWindow(other);
+    sub->show();
+    otherSub->show();
+    w->edits[0]->setText("1");
+
+    area.setActiveSubWindow(sub);
+    w->edits[1]->setFocus();
+    area.setActiveSubWindow(otherSub);
+    area.setActiveSubWindow(sub);
+    EXPECT_EQ(w->focusWidget(), c.focusesFirst ? w->edits[0] : w->edits[1]) << policy;
+
+    w->okButton(0)->click();
+    ASSERT_EQ(w->computed, 1) << policy;
+    area.setActiveSubWindow(otherSub);
+    area.setActiveSubWindow(sub);
+    EXPECT_EQ(w->computed, c.recomputes ? 2 : 1) << policy;
+
+    // The main window regaining the activation (as after every message box)
+    // activates no topic window, not even the active one.
+    const int computed = w->computed;
+    w->okButton(1)->click();
+    w->edits[1]->setFocus();
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(&area, &deactivate);
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&area, &activate);
+    EXPECT_EQ(w->focusWidget(), w->edits[1]) << policy;
+    EXPECT_EQ(other->computed, 0) << policy;
+    EXPECT_EQ(w->computed, computed) << policy;
+  }
+}
+
+TEST_F(FrameTest, TheMemoryFileNameIsTheTopicsAndLoadAndSaveCanBeReplaced) {
+  // A topic that keeps its inputs in a CSV file of its own.
+  class CsvTopic : public TopicWindow {
+  public:
+    explicit CsvTopic(TopicConfig c) : TopicWindow(nullptr, "TFProz", std::move(c)) { initTopic(); }
+    QStringList loaded, saved;
+    void loadInputs(const QString& f) override { loaded << f; }
+    bool saveInputs(const QString& f, QString*) override {
+      saved << f;
+      return true;
+    }
+  };
+  shellState().MemoryOption = true;
+  TopicConfig c;
+  c.memoryFileName = "memory.csv";
+  auto w = std::make_unique<CsvTopic>(c);
+  w->setAttribute(Qt::WA_DeleteOnClose, false);
+  w->show();
+  EXPECT_EQ(w->loaded, QStringList{file("memory.csv")});
+  shellState().FileNameParam = file("DEMO.CSV");
+  w->cmdLoad();
+  w->close();
+  EXPECT_EQ(w->loaded, (QStringList{file("memory.csv"), file("DEMO.CSV")}));
+  EXPECT_EQ(w->saved, QStringList{file("memory.csv")});
+  EXPECT_FALSE(QFile::exists(file("memory.dat")));
 }
 
 TEST_F(FrameTest, LongRunDrivesItsStepperInSlicesWithoutBlocking) {

@@ -359,7 +359,8 @@ QStringList GgtMemoLines(const std::array<u64, GgtFieldCount>& x, const GgtResul
     QString line = SigmaSign() + u'(' + GgtName(i) + QStringLiteral(") = ") +
                    PadRightToWidth(font, column, real(18, static_cast<long double>(sum))) + SigmaSign() +
                    QStringLiteral("*(") + GgtName(i) + QStringLiteral(") = ") +
-                   PadRightToWidth(font, column, real(18, static_cast<long double>(sum - v)));
+                   // Signed: the sum of a capped set can stay below the number itself.
+                   PadRightToWidth(font, column, real(18, static_cast<long double>(sum) - static_cast<long double>(v)));
     if (static_cast<u128>(sum) == static_cast<u128>(v) * 2) line += QStringLiteral("   ") + t.perfectNumber;
     lines << line;
   }

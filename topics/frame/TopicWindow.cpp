@@ -136,9 +136,9 @@ QString TopicWindow::section() const {
                      : QString();
 }
 
-QString TopicWindow::memoryFile() {
+QString TopicWindow::memoryFile() const {
   const QString& folder = shellState().DataFolder;
-  return folder.isEmpty() ? QString() : locateFile(folder, QStringLiteral("memory.dat"));
+  return folder.isEmpty() ? QString() : locateFile(folder, config_.memoryFileName);
 }
 
 int TopicWindow::pageCount() const { return static_cast<int>(pages_.size()); }
@@ -337,8 +337,17 @@ bool TopicWindow::readInputs() {
 
 void TopicWindow::runComputation() {
   if (!readInputs()) return;
-  if (memo_ && config_.memo == MemoPolicy::ClearPerComputation) memo_->clear();
-  compute();
+  if (!memo_ || config_.memo != MemoPolicy::ClearPerComputation) return compute();
+  // A computation that fails before it writes a line leaves the last results
+  // in place; one that fails later leaves what it wrote.
+  const QString before = memo_->toPlainText();
+  memo_->clear();
+  try {
+    compute();
+  } catch (...) {
+    if (memo_->document()->isEmpty()) memo_->setPlainText(before);
+    throw;
+  }
 }
 
 void TopicWindow::failComputation(int message) {
@@ -381,6 +390,8 @@ void TopicWindow::escClicked() {
   else
     close();
 }
+
+void TopicWindow::legendClicked(int) { setDefaultSize(); }
 
 void TopicWindow::helpClicked() { ShowCompiledHelp(HelpContextOf(textPage())); }
 
@@ -469,13 +480,32 @@ void TopicWindow::showEvent(QShowEvent* event) {
 
 bool TopicWindow::event(QEvent* event) {
   const bool handled = TopicWindowBase::event(event);
-  if (event->type() == QEvent::WindowActivate) {
-    if (config_.focus == FocusPolicy::OnShowAndActivate && currentPage() == pageOf(PageKind::Input))
-      focusFirstInput();
-    else if (config_.focus == FocusPolicy::RecomputeOnActivate)
-      pageChanged(currentPage());
-  }
+  // Inside the MDI area a window is activated when its subwindow becomes the
+  // active one. The WindowActivate that Qt passes down to every child when
+  // the main window regains the activation (after any message box, too)
+  // does not count: it reaches inactive windows as well, and would pull the
+  // focus off a bad field the moment its error box closed.
+  if (event->type() == QEvent::ParentChange)
+    watchSubWindow();
+  else if (event->type() == QEvent::WindowActivate && isWindow())
+    activated();
   return handled;
+}
+
+void TopicWindow::watchSubWindow() {
+  auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+  if (!sub || sub == watchedSubWindow_) return;
+  watchedSubWindow_ = sub;
+  connect(sub, &QMdiSubWindow::windowStateChanged, this, [this, sub](Qt::WindowStates before, Qt::WindowStates now) {
+    if (sub == parentWidget() && !(before & Qt::WindowActive) && (now & Qt::WindowActive)) activated();
+  });
+}
+
+void TopicWindow::activated() {
+  if (config_.focus == FocusPolicy::OnShowAndActivate && currentPage() == pageOf(PageKind::Input))
+    focusFirstInput();
+  else if (config_.focus == FocusPolicy::RecomputeOnActivate)
+    pageChanged(currentPage());
 }
 
 void TopicWindow::keyPressEvent(QKeyEvent* event) {
@@ -494,8 +524,8 @@ void TopicWindow::closeEvent(QCloseEvent* event) {
 
 bool TopicWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease) {
-    for (const PageWidgets& p : pages_)
-      if (watched == p.legend) setDefaultSize();
+    for (int i = 0; i < pageCount(); ++i)
+      if (watched == pages_[static_cast<std::size_t>(i)].legend) legendClicked(i);
   } else if (event->type() == QEvent::Resize && !inLayout_) {
     for (const PageWidgets& p : pages_)
       if (watched == p.page) {

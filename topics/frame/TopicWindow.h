@@ -85,6 +85,9 @@ struct TopicConfig {
   MemoPolicy memo = MemoPolicy::ClearPerComputation;
   InputCheck check = InputCheck::OneBoxFirstField;
   int taskLines = 3;                              // height of the task panel in text lines
+  // The file of the data folder that keeps the inputs between runs while the
+  // memory option is on (a topic with CSV worksheets names its own).
+  QString memoryFileName = QStringLiteral("memory.dat");
   SharedFontId memoFont = SharedFontId::TextFont; // font of the memo, its measurer and printout
 
   // Input and results (results captioned "Ausgabe" = 2, or "Ergebnisse" = 3).
@@ -105,8 +108,8 @@ public:
 
   const TopicConfig& config() const { return config_; }
   QString section() const;
-  // "memory.dat" in the data folder (empty when there is no data folder).
-  static QString memoryFile();
+  // The memory file in the data folder (empty when there is no data folder).
+  QString memoryFile() const;
 
   // ----- widgets
   QTabWidget* pageControl() const { return tabs_; }
@@ -131,10 +134,13 @@ public:
   // The default size of the text page, unless maximised or minimised.
   void setDefaultSize();
   // The section of the file into the inputs; the input page to the front.
-  void loadInputs(const QString& file);
+  // Creation, Load, Demo and New read through it, closing and Save write
+  // through saveInputs: a topic whose worksheets are not INI sections
+  // (CSV files) overrides both.
+  virtual void loadInputs(const QString& file);
   // The inputs into the section of the file; false (with a reason) when the
   // file could not be written.
-  bool saveInputs(const QString& file, QString* error = nullptr);
+  virtual bool saveInputs(const QString& file, QString* error = nullptr);
   // A page change made in code: the page shows, its change handler does not run.
   void showPageSilently(int index);
   // The change handler of the pages (also called by OK).
@@ -176,6 +182,8 @@ protected:
   virtual void enterOtherPage(int index) {}
   // What is printed under the header: the memo lines, then the picture.
   virtual void printBody(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor);
+  // A click on the background of a page's button bar (default: the default size).
+  virtual void legendClicked(int index);
   // The topic's picture for snapshot and printing, or null.
   virtual TopicPicture* picture() { return nullptr; }
   // Reads and checks the inputs with the configured strategy.
@@ -211,6 +219,10 @@ private:
   void layoutPages();
   void applySizePolicy();
   bool updateScrollRange();  // true when the minimum size changed
+  // The window became the active one: the MDI child activated, or the
+  // top-level window (no MDI area) activated.
+  void activated();
+  void watchSubWindow();
   void fitPageControl();
   QSize defaultSize() const;
 
@@ -224,6 +236,7 @@ private:
   QWidget* inputArea_ = nullptr;
   QPlainTextEdit* memo_ = nullptr;
   LongRun* longRun_ = nullptr;
+  QPointer<QWidget> watchedSubWindow_;
   bool created_ = false;
   bool inLayout_ = false;
   bool secondPass_ = false;
