@@ -88,6 +88,15 @@ TEST_F(GgtComputeTest, EdgeCasesOfSetsSumsAndSkippedFields) {
   }
   // Only the perfect number carries the note.
   EXPECT_EQ(memo({6, 8}).filter("vollkommene Zahl").size(), 1);
+
+  // A sum wider than its column still leaves a blank before the next label.
+  // (With ten pixels for every character the column holds 21 characters.)
+  const u64 wide = 999999999999989;  // a prime: sigma = wide + 1, 15 digits
+  const QString wideSum = QString::number(wide + 1);
+  FixedWidthMeasurer narrowBlank{10, {{u' ', 1}}};
+  const QStringList lines = GgtMemoLines({wide, 1}, narrowBlank);
+  const QString line = lines.filter("\u03c3(a)").value(0);
+  EXPECT_TRUE(line.startsWith("\u03c3(a) = " + wideSum + " \u03c3*(a)")) << line.toStdString();
 }
 
 TEST_F(GgtComputeTest, NumberWithMoreThan99DivisorsKeepsTheSmallest) {

@@ -352,15 +352,21 @@ QStringList GgtMemoLines(const std::array<u64, GgtFieldCount>& x, const GgtResul
 
   lines << t.divisorSums + QStringLiteral(" : ");
   const QString column = BlankWidthOf(font, QString(20, u' '));
+  // A sum wider than the column still keeps one blank before the next label.
+  auto sumColumn = [&](long double value) {
+    const QString text = real(18, value);
+    const QString padded = PadRightToWidth(font, column, text);
+    return padded.size() == text.size() ? text + u' ' : padded;
+  };
   for (int i = 0; i < GgtFieldCount; ++i) {
     if (!present(i)) continue;
     const u64 v = x[static_cast<std::size_t>(i)];
     const u64 sum = r.sums[static_cast<std::size_t>(i + 1)];
     QString line = SigmaSign() + u'(' + GgtName(i) + QStringLiteral(") = ") +
-                   PadRightToWidth(font, column, real(18, static_cast<long double>(sum))) + SigmaSign() +
+                   sumColumn(static_cast<long double>(sum)) + SigmaSign() +
                    QStringLiteral("*(") + GgtName(i) + QStringLiteral(") = ") +
                    // Signed: the sum of a capped set can stay below the number itself.
-                   PadRightToWidth(font, column, real(18, static_cast<long double>(sum) - static_cast<long double>(v)));
+                   sumColumn(static_cast<long double>(sum) - static_cast<long double>(v));
     if (static_cast<u128>(sum) == static_cast<u128>(v) * 2) line += QStringLiteral("   ") + t.perfectNumber;
     lines << line;
   }
