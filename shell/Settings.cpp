@@ -90,7 +90,11 @@ void copyMissingSampleFiles(const QString& from, const QString& to) {
     // Failures are ignored: the program runs without samples.
     ensureFolder(to);
     const QString source = locateFile(from, QString::fromLatin1(name));
-    if (QFileInfo(source).isFile()) QFile::copy(source, joinPath(to, QString::fromLatin1(name)));
+    const QString target = joinPath(to, QString::fromLatin1(name));
+    // A copy may keep the install's read-only mode; the user's own copy must
+    // be writable, since the program saves into its DEMO.DAT.
+    if (QFileInfo(source).isFile() && QFile::copy(source, target))
+      QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
   }
 }
 
@@ -151,9 +155,13 @@ int LanguageNumberToKind(int n) {
 bool IsUserAdmin() {
   if (geteuid() == 0) return true;
   const ShellState& s = shellState();
+  if (s.SettingsPath.isEmpty() && s.AppFolder.isEmpty()) return false;
   const QString path = s.SettingsPath.isEmpty() ? joinPath(s.AppFolder, SettingsFileName) : s.SettingsPath;
-  if (QFileInfo::exists(path)) return access(QFile::encodeName(path).constData(), W_OK) == 0;
-  return !s.AppFolder.isEmpty() && access(QFile::encodeName(s.AppFolder).constData(), W_OK) == 0;
+  const QFileInfo info(path);
+  // The settings file is replaced through a temporary file beside it, so the
+  // folder must be writable, and the file itself when it exists.
+  auto writable = [](const QString& p) { return access(QFile::encodeName(p).constData(), W_OK) == 0; };
+  return writable(info.absolutePath()) && (!info.exists() || writable(path));
 }
 
 QString LanguageFileName(int slot) {

@@ -58,7 +58,8 @@ int GraphLineWidth(const QString& list, int n);
 int LanguageNumberToKind(int n);
 
 // Whether this user may write the settings file in AppFolder: effective uid 0,
-// or the settings file (or, while it does not exist, AppFolder) is writable.
+// or its folder is writable and so is the file itself when it exists (the file
+// is replaced through a temporary file beside it).
 bool IsUserAdmin();
 
 // The file name of external language slot 3..6: LanguageNames[slot] up to its

@@ -6,6 +6,7 @@
 
 #include "kernel/KernelState.h"
 #include "platform/folders/Folders.h"
+#include "shell/KernelMessages.h"
 #include "shell/Settings.h"
 #include "shell/State.h"
 #include "shell/texts/LanguageFiles.h"
@@ -28,10 +29,11 @@ void StartUp(const QString& appFolder) {
   // On Linux the install folder of a non-portable installation is the
   // program's own folder; the data go to the user's XDG data folder.
   s.LocalInstallFolder = s.AppFolder;
-  s.LocalDataFolder = withSeparator(joinPath(specialFolder(kLocalAppDataFolderId), DataFolderName));
+  s.LocalDataFolder = withSeparator(joinPath(SpecialFolder(kLocalAppDataFolderId), DataFolderName));
   s.SettingsPath = locateFile(s.AppFolder, SettingsFileName);
 
   ReadSettings(false);
+  InstallKernelMessageSinks();
 
   QCoreApplication::setApplicationName(ProgramTitle);
 }

@@ -12,7 +12,9 @@
 // A topic window derives from TopicWindowBase, passes its class name (such as
 // "TFggT") to the constructor and overrides the handlers it needs. Its layout
 // goes into relayout(), which the main window also calls after a language or
-// zoom change.
+// zoom change. F1 opens the help overview everywhere in the main window; a
+// topic that gives F1 a meaning of its own accepts the key's ShortcutOverride
+// event and then receives the key press itself.
 #include <QWidget>
 #include <cstdint>
 #include <initializer_list>

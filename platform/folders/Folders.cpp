@@ -15,7 +15,7 @@ QString appFolderPath() {
   return withSeparator(dir);
 }
 
-QString specialFolder(int id) {
+QString SpecialFolder(int id) {
   if (id != kLocalAppDataFolderId) return {};
   const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
   if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg)) return QDir::cleanPath(xdg);

@@ -21,7 +21,7 @@ QString appFolderPath();
 // absolute path. The program-files folder (38) is the program's own folder on
 // Linux, so it has no path of its own here. Every other or undeterminable
 // folder gives an empty string. No trailing separator.
-QString specialFolder(int id);
+QString SpecialFolder(int id);
 
 // `folder` with exactly one trailing "/" (an empty folder stays empty).
 QString withSeparator(const QString& folder);

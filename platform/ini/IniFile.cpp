@@ -1,6 +1,7 @@
 #include "platform/ini/IniFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringConverter>
 #include <QStringDecoder>
@@ -96,7 +97,9 @@ struct IniFile::Impl {
     // A file that cannot be read (or is far too large for an INI file) reads
     // as empty too, but save() refuses to replace it: writing back what little
     // we know would destroy everything else it holds.
-    if (f.size() > kMaxFileSize || !f.open(QIODevice::ReadOnly)) {
+    // Only a regular file is read: a pipe or a device (a link to /dev/zero,
+    // say) would block the program or never end.
+    if (!QFileInfo(path).isFile() || f.size() > kMaxFileSize || !f.open(QIODevice::ReadOnly)) {
       unreadable = true;
       return;
     }

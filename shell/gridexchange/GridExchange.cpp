@@ -259,7 +259,9 @@ void GridTranspose(StringGrid* grid) {
 }
 
 QString FloatToStr15(Extended x) {
-  const double v = static_cast<double>(x);
+  // The extended value itself is rounded to 15 digits: a detour through
+  // double would round twice and lose everything beyond double's range.
+  const long double v = x;
   if (std::isnan(v)) return QStringLiteral("NAN");
   if (std::isinf(v)) return v > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
   if (v == 0) return QStringLiteral("0");

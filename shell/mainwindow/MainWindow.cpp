@@ -212,7 +212,11 @@ TFMenu::TFMenu(QWidget* parent) : QMainWindow(parent) {
   // 11. Glyph files of the external languages.
   loadLanguageGlyphs();
 
+  // F1 anywhere in the window opens the overview. A topic window that gives
+  // F1 a meaning of its own accepts the key's ShortcutOverride event and then
+  // receives the key press itself.
   auto* help = new QAction(this);
+  help->setObjectName(QStringLiteral("HelpKey"));
   help->setShortcut(Qt::Key_F1);
   help->setShortcutContext(Qt::WindowShortcut);
   connect(help, &QAction::triggered, this, [] { ShowCompiledHelp(1000); });
@@ -422,6 +426,11 @@ void TFMenu::TestMDI(TopicWindowBase* form) {
                         Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     sub->resize(sub->sizeHint().expandedTo(form->size() + (sub->size() - sub->contentsRect().size())));
     sub->show();
+    // Cascaded like the windows before it, so that it never opens half outside
+    // the client area while there is room for it.
+    const int step = std::max(1, form->geometry().top());
+    sub->move(cascadePosition(static_cast<int>(topicWindows().size()) - 1, step, sub->size(),
+                              mdi_->viewport()->size()));
   } else {
     sub->setWindowFlags(Qt::SubWindow | Qt::FramelessWindowHint);
     sub->showMaximized();
@@ -469,8 +478,15 @@ void TFMenu::arrangeIcons() {
 void TFMenu::UpdateMenuItems() {
   const bool any = !topicWindows().empty();
   for (const char* name : {"MNew", "MLoad", "MSave", "MClose", "MPrint"}) items_.at(name)->setEnabled(any);
+  applyMenuDirection();
+}
+
+void TFMenu::applyMenuDirection() {
+  // Drop-down menus are windows of their own and do not inherit the main
+  // window's direction.
   const auto direction = shellState().RightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
   menuBar()->setLayoutDirection(direction);
+  for (QMenu* m : menuBar()->findChildren<QMenu*>()) m->setLayoutDirection(direction);
 }
 
 void TFMenu::updateTileVisibility() {
@@ -495,7 +511,7 @@ void TFMenu::SetLanguage(int kind) {
   s.RightToLeft = GetText(IPage, 0).trimmed() == QLatin1String("right");
   const auto direction = s.RightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
   setLayoutDirection(direction);
-  menuBar()->setLayoutDirection(direction);
+  applyMenuDirection();
   // 3. Toolbar hints.
   for (const ToolItem& t : kToolItems) toolButtons_.at(t.name)->setToolTip(GetText(t.page, t.item));
   // 4. Menu captions, item captions, the Load hint and the tile captions.
@@ -726,8 +742,17 @@ void TFMenu::closeEvent(QCloseEvent* e) {
   if (quitQuestion_) {
     yes = quitQuestion_();
   } else {
-    yes = QMessageBox::question(this, GetText(IQuit, 2), GetText(IQuit, 1),
-                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    // The question is shown in a 12-point font (this box only, never the
+    // desktop's message font).
+    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Question, GetText(IQuit, 2), GetText(IQuit, 1),
+                                                QMessageBox::Yes | QMessageBox::No, this);
+    box->setDefaultButton(QMessageBox::No);
+    QFont font = box->font();
+    font.setPointSize(12);
+    box->setFont(font);
+    const int answer = box->exec();
+    yes = box && answer == QMessageBox::Yes;
+    delete box.data();
   }
   if (!self) return;
   if (!yes) {

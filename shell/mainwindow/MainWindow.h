@@ -135,6 +135,7 @@ private:
   void buildTiles();
   void requestCommand(MainCommand command);
   void applyMenuFont();
+  void applyMenuDirection();
   void placeToolbar();
   void placeBottomBar();
   void placeTiles();

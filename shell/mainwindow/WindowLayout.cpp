@@ -30,6 +30,14 @@ QRect languageButtonRect(int k, int panelWidth) {
   return QRect(panelWidth - (7 - k) * 36, 1, 34, 22);
 }
 
+QPoint cascadePosition(int openBefore, int step, QSize window, QSize client) {
+  if (step <= 0 || openBefore <= 0) return {0, 0};
+  const int room = std::min(client.width() - window.width(), client.height() - window.height());
+  const int steps = std::max(0, room / step) + 1;  // positions that keep the window inside
+  const int k = openBefore % steps;
+  return {k * step, k * step};
+}
+
 WindowPlacement computeWindowPlacement(int zoom, bool maximised, int workAreaHeight, QSize screen) {
   WindowPlacement p;
   p.maximised = maximised;

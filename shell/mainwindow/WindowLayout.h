@@ -2,6 +2,7 @@
 // Pure geometry of the main window: where the subject tiles go in the empty
 // client area, where the language buttons sit, and the window's zoomed size
 // and position. No display is needed, so tests can check every case.
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <array>
@@ -23,6 +24,11 @@ QRect tilePictureRect(int zoom);
 // Language button k (0..6) on the language panel: 34 x 22 at top 1, left edge
 // panelWidth - (7 - k) * 36.
 QRect languageButtonRect(int k, int panelWidth);
+
+// Where a new topic window goes in the client area: cascaded below and right
+// of the windows already open, `step` pixels per window, starting again at the
+// top left corner where the window would no longer fit.
+QPoint cascadePosition(int openBefore, int step, QSize window, QSize client);
 
 struct WindowPlacement {
   bool maximised = false;

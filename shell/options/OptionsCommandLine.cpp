@@ -1,5 +1,6 @@
 #include "shell/options/OptionsCommandLine.h"
 
+#include <QFile>
 #include <QStandardPaths>
 #include <charconv>
 #include <cmath>
@@ -30,6 +31,12 @@ QString rawText(int kind, TTextIndex page, int item) {
       return v ? *v : QString();
     }
   }
+}
+
+// The settings file the writer replaces.
+QString settingsFilePath() {
+  const ShellState& s = shellState();
+  return s.SettingsPath.isEmpty() ? joinPath(s.AppFolder, SettingsFileName) : s.SettingsPath;
 }
 
 }  // namespace
@@ -118,8 +125,7 @@ bool RunSettingsWriter(QWidget* parent, const QStringList& args) {
       return false;
     }
   } else if (desktop().runAndWait(writer, args) != 0) {
-    const QString file = s.SettingsPath.isEmpty() ? joinPath(s.AppFolder, SettingsFileName) : s.SettingsPath;
-    ShowErrorBox(parent, QStringLiteral("Error writing file: ") + file);
+    ShowErrorBox(parent, QStringLiteral("Error writing file: ") + settingsFilePath());
     return false;
   }
   ShowInfoBox(parent, GetText(IOpt, 22));

@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -101,8 +102,8 @@ TFOpt::TFOpt(TFMenu* menu, QWidget* parent) : QDialog(parent ? parent : menu), m
   if (menu_) menu_->SetLanguage(shellState().LanguageKind);
   loadColoursAndWidths();
   gbFarbtabelle_->hide();
-  setDialogSize();
   refreshStates();
+  setDialogSize();
   relayout();
   btnOk_->setFocus();
 }
@@ -237,7 +238,33 @@ void TFOpt::loadColoursAndWidths() {
   }
 }
 
-void TFOpt::setDialogSize() { resize(S(620), S(520)); }
+namespace {
+constexpr int kFirstColumn = 150, kSecondColumn = 150, kLegendWidth = 88;
+}  // namespace
+
+int TFOpt::secondColumnWidth() const {
+  // Wide enough for the longer of the two layout check boxes.
+  const QFontMetrics fm(fonts().TextFont.font);
+  const int indicator =
+      style()->pixelMetric(QStyle::PM_IndicatorWidth) + style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+  const int text = std::max(fm.horizontalAdvance(checkMdi_->text()), fm.horizontalAdvance(checkMax_->text()));
+  return std::max(S(kSecondColumn), text + indicator + S(24));
+}
+
+int TFOpt::thirdColumnLeft() const { return S(6) + S(kFirstColumn) + S(6) + secondColumnWidth() + S(6); }
+
+void TFOpt::setDialogSize() {
+  // The base size, wider only where the captions of the current language
+  // and fonts need more room in the third column than it leaves.
+  const QFontMetrics fm(fonts().TextFont.font);
+  int needed = 0;
+  for (const QGroupBox* g : {gbGrafColor_, gbGrafWidth_, gbFlaeche_})
+    needed = std::max(needed, fm.horizontalAdvance(g->title()) + S(24));
+  needed = std::max(needed, fm.horizontalAdvance(lblAreaColour_->text()) + fm.horizontalAdvance(lblAreaWidth_->text()) +
+                                2 * S(28) + S(36));
+  const int available = S(620) - S(kLegendWidth) - thirdColumnLeft() - S(6);
+  resize(S(620) + std::max(0, needed - available), S(520));
+}
 
 void TFOpt::refreshStates() {
   const ShellState& s = shellState();
@@ -315,7 +342,7 @@ void TFOpt::relayout() {
     (void)box;
   };
   // Column 1: language, grid style, fonts, memory and the three buttons.
-  const int c1 = S(6), w1 = S(172);
+  const int c1 = S(6), w1 = S(kFirstColumn);
   optSpr_->setGeometry(c1, S(4), w1, top + 7 * rh + gap);
   stack(optSpr_, lang_, S(8), w1 - S(40));
   for (int k = 0; k < 4; ++k) slotBtn_[size_t(k)]->setGeometry(w1 - S(30), top + (k + 3) * rh, S(24), rh - 2);
@@ -329,7 +356,7 @@ void TFOpt::relayout() {
   cbMemory_->setGeometry(c1 + S(4), y, w1, rh);
 
   // Column 2: layout, window size, printing.
-  const int c2 = c1 + w1 + S(6), w2 = S(150);
+  const int c2 = c1 + w1 + S(6), w2 = secondColumnWidth();
   optLay_->setGeometry(c2, S(4), w2, top + 2 * rh + gap + top + 8 * rh + 2 * gap);
   checkMdi_->setGeometry(S(8), top, w2 - S(16), rh);
   checkMax_->setGeometry(S(8), top + rh, w2 - S(16), rh);
@@ -341,7 +368,7 @@ void TFOpt::relayout() {
   checkFarbe_->setGeometry(S(8), top + 6 * rh, w2 - S(16), rh);
 
   // Column 3: graph colours and widths, the area, then folders or palette.
-  const int c3 = c2 + w2 + S(6), w3 = std::max(S(120), inputBox_->width() - c3 - S(6));
+  const int c3 = thirdColumnLeft(), w3 = std::max(S(120), inputBox_->width() - c3 - S(6));
   const int cell = std::max(8, (w3 - S(16)) / 6);
   auto slotGrid = [&](QGroupBox* box, auto makeRect, QPushButton* reset) {
     for (int k = 1; k <= 12; ++k) {
@@ -358,10 +385,16 @@ void TFOpt::relayout() {
   slotGrid(gbGrafWidth_, [&](int k, QRect r) { edWid_[size_t(k)]->setGeometry(r); }, btnResetW_);
   y = gbGrafWidth_->geometry().bottom() + gap;
   gbFlaeche_->setGeometry(c3, y, w3, top + rh + gap);
-  lblAreaColour_->setGeometry(S(8), top, S(44), rh);
-  panCol_[0]->setGeometry(S(54), top, cell - 2, rh - 2);
-  lblAreaWidth_->setGeometry(S(60) + cell, top, S(40), rh);
-  edWid_[0]->setGeometry(S(104) + cell, top, cell, rh - 2);
+  // Colour label, panel, width label, edit: each as wide as it needs.
+  int x = S(8);
+  for (QWidget* w : {static_cast<QWidget*>(lblAreaColour_), static_cast<QWidget*>(panCol_[0]),
+                     static_cast<QWidget*>(lblAreaWidth_), static_cast<QWidget*>(edWid_[0])}) {
+    const auto* label = qobject_cast<QLabel*>(w);
+    const bool isLabel = label && w != panCol_[0];
+    const int ww = isLabel ? label->fontMetrics().horizontalAdvance(label->text()) + S(4) : cell - 2;
+    w->setGeometry(x, top, ww, isLabel ? rh : rh - 2);
+    x += ww + (isLabel ? S(2) : S(10));
+  }
   y = gbFlaeche_->geometry().bottom() + gap;
   for (QPushButton* b : {btnDefault_, btnExport_, btnSave_}) {
     b->setGeometry(c3, y, w3, S(24));
@@ -399,8 +432,8 @@ void TFOpt::applyLayout() {
   } else {
     applyZoom(shellState().Zoom);
   }
-  setDialogSize();
   refreshTexts();
+  setDialogSize();
   relayout();
 }
 
@@ -410,6 +443,8 @@ void TFOpt::onLanguage(int item) {
   s.DisplayedLanguageKind = s.LanguageKind = LanguageNumberToKind(item);
   if (menu_) menu_->SetLanguage(s.LanguageKind);
   refreshTexts();
+  setDialogSize();
+  relayout();  // the button bar takes its captions there
 }
 
 void TFOpt::onLanguageFile(int slot) {
@@ -425,6 +460,8 @@ void TFOpt::onLanguageFile(int slot) {
   sprChanged_ = true;
   if (menu_ && s.LanguageKind == slot) menu_->SetLanguage(slot);
   refreshTexts();
+  setDialogSize();
+  relayout();
 }
 
 void TFOpt::onZoom(int item) {

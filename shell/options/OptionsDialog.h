@@ -97,6 +97,8 @@ private:
   void refreshTexts();
   void applyGraphValues();
   void setDialogSize();
+  int secondColumnWidth() const;
+  int thirdColumnLeft() const;
   void applyLayout();
   void onLanguage(int item);
   void onLanguageFile(int slot);

@@ -47,13 +47,13 @@ TEST(Folders, LocalAppDataFollowsXdgDataHome) {
   const QByteArray saved = qgetenv("XDG_DATA_HOME");
   const bool had = qEnvironmentVariableIsSet("XDG_DATA_HOME");
   qputenv("XDG_DATA_HOME", "/srv/data");
-  EXPECT_EQ(zw::specialFolder(zw::kLocalAppDataFolderId), "/srv/data");
+  EXPECT_EQ(zw::SpecialFolder(zw::kLocalAppDataFolderId), "/srv/data");
   qputenv("XDG_DATA_HOME", "relative/path");  // not absolute: ignored, as the XDG rules say
-  EXPECT_EQ(zw::specialFolder(zw::kLocalAppDataFolderId), QDir::homePath() + "/.local/share");
+  EXPECT_EQ(zw::SpecialFolder(zw::kLocalAppDataFolderId), QDir::homePath() + "/.local/share");
   qunsetenv("XDG_DATA_HOME");
-  EXPECT_EQ(zw::specialFolder(zw::kLocalAppDataFolderId), QDir::homePath() + "/.local/share");
-  EXPECT_EQ(zw::specialFolder(zw::kProgramFilesFolderId), "");
-  EXPECT_EQ(zw::specialFolder(5), "");
+  EXPECT_EQ(zw::SpecialFolder(zw::kLocalAppDataFolderId), QDir::homePath() + "/.local/share");
+  EXPECT_EQ(zw::SpecialFolder(zw::kProgramFilesFolderId), "");
+  EXPECT_EQ(zw::SpecialFolder(5), "");
   if (had) qputenv("XDG_DATA_HOME", saved);
 }
 

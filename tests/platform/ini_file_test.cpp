@@ -9,6 +9,11 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
+#include <chrono>
+#include <thread>
 
 using zw::IniFile;
 
@@ -30,6 +35,18 @@ class IniFileTest : public ::testing::Test {
 protected:
   QTemporaryDir dir;
   QString file(const QString& name = "t.ini") const { return dir.filePath(name); }
+
+  // An existing file that could not be read reads as empty, and a save
+  // reports a failure instead of replacing it.
+  static void expectReadsEmptyAndIsNeverReplaced(const QString& path) {
+    IniFile ini(path);
+    EXPECT_TRUE(ini.fileExists());
+    EXPECT_TRUE(ini.sections().isEmpty());
+    ini.writeString("acc", "d", "10.12.2026");
+    QString error;
+    EXPECT_FALSE(ini.save(&error));
+    EXPECT_FALSE(error.isEmpty());
+  }
 };
 
 // A settings-like file with the awkward cases side by side.
@@ -251,14 +268,25 @@ TEST_F(IniFileTest, FileThatCannotBeReadIsNeverReplaced) {
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
     ASSERT_TRUE(huge.resize(65LL * 1024 * 1024));
   }
-  IniFile ini(file());
-  EXPECT_TRUE(ini.fileExists());
-  EXPECT_TRUE(ini.sections().isEmpty());
-  ini.writeString("acc", "d", "10.12.2026");
-  QString error;
-  EXPECT_FALSE(ini.save(&error));
-  EXPECT_FALSE(error.isEmpty());
+  expectReadsEmptyAndIsNeverReplaced(file());
   EXPECT_EQ(QFileInfo(file()).size(), 65LL * 1024 * 1024);
+}
+
+// A pipe (or a device) under a settings or worksheet name is neither read,
+// which could block for ever, nor replaced by a regular file.
+TEST_F(IniFileTest, SomethingOtherThanARegularFileIsNeitherReadNorReplaced) {
+  const QString fifo = file("fifo.ini");
+  const QByteArray name = QFile::encodeName(fifo);
+  ASSERT_EQ(mkfifo(name.constData(), 0600), 0);
+  // Should a read wait on the pipe, a writer that comes and goes ends the wait.
+  std::thread unblock([&name] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) ::close(fd);
+  });
+  expectReadsEmptyAndIsNeverReplaced(fifo);
+  unblock.join();
+  EXPECT_FALSE(QFileInfo(fifo).isFile());  // still the pipe
 }
 
 TEST_F(IniFileTest, MalformedBytesNeverCrash) {

@@ -272,6 +272,9 @@ TEST(GridExchange, MatrixTextWritesRuntimeNumbers) {
       {0.0L, "0"},         {1.5L, "1,5"},        {-2.0L, "-2"},       {1e20L, "1E20"},
       {1.5e-7L, "1,5E-7"}, {0.00001L, "0,00001"}, {123456789012345.0L, "123456789012345"},
       {1.0L / 3.0L, "0,333333333333333"},          {1e15L, "1E15"},
+      // Extended values beyond double's range and a 15-digit rounding that
+      // a detour through double would get wrong.
+      {1.5e400L, "1,5E400"},  {-2.5e-400L, "-2,5E-400"}, {0.12345678901234450001L, "0,123456789012345"},
   };
   for (const auto& [v, text] : cases) EXPECT_EQ(FloatToStr15(v), QString::fromUtf8(text)) << text;
   Matrix m{};

@@ -9,8 +9,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <cmath>
 #include <memory>
@@ -37,7 +41,7 @@ TEST(MainWindowGeometry, TilesAreCentredInTheClientArea) {
   const Case cases[] = {
       {800, 600, 100, 47, 45, 225, 250},    // (800 - 675 - 30) div 2 = 47
       {1000, 700, 120, 80, 45, 270, 300},
-      {1280, 900, 150, 5, 70, 337, 375},    // (1280 - 1011 - 30) div 2 = 119 ... see below
+      {1280, 900, 150, 119, 70, 337, 375},  // (1280 - 1011 - 30) div 2 = 119
       {600, 400, 100, -52, -55, 225, 250},  // too small: truncation toward zero
   };
   for (const Case& c : cases) {
@@ -46,10 +50,8 @@ TEST(MainWindowGeometry, TilesAreCentredInTheClientArea) {
     ASSERT_EQ(w, c.w);
     ASSERT_EQ(h, c.h);
     const int x0 = (c.width - 3 * w - 30) / 2, y0 = (c.height - 2 * h - 10) / 2;
-    if (c.zoom != 150) {
-      EXPECT_EQ(x0, c.x0);
-      EXPECT_EQ(y0, c.y0);
-    }
+    EXPECT_EQ(x0, c.x0);
+    EXPECT_EQ(y0, c.y0);
     for (int i = 0; i < 6; ++i) {
       EXPECT_EQ(r[i], QRect(x0 + (i % 3) * (w + 10), y0 + (i / 3) * (h + 10), w, h)) << c.width << " tile " << i;
     }
@@ -77,6 +79,21 @@ TEST(MainWindowGeometry, WindowPlacementAndWorkAreaLimit) {
       EXPECT_EQ(p.bounds, c.bounds) << c.zoom << " " << c.work;
     }
   }
+}
+
+TEST(MainWindowGeometry, NewWindowsCascadeWithinTheClientArea) {
+  struct Case { int before, step; QSize window, client; QPoint expected; };
+  const Case cases[] = {
+      {0, 25, {600, 340}, {1000, 600}, {0, 0}},
+      {1, 25, {600, 340}, {1000, 600}, {25, 25}},
+      {10, 25, {600, 340}, {1000, 600}, {250, 250}},  // 600 - 340 = 260 leaves room for ten steps
+      {11, 25, {600, 340}, {1000, 600}, {0, 0}},      // the eleventh would leave the area: start again
+      {12, 25, {600, 340}, {1000, 600}, {25, 25}},
+      {3, 25, {1200, 800}, {1000, 600}, {0, 0}},      // larger than the area: always the corner
+      {3, 0, {600, 340}, {1000, 600}, {0, 0}},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(cascadePosition(c.before, c.step, c.window, c.client), c.expected) << c.before << " " << c.step;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -236,9 +253,68 @@ TEST_F(MainWindowTest, AnExternalRightToLeftLanguageMirrorsTheWindowAndItsTopics
   EXPECT_EQ(topic->layoutDirection(), Qt::RightToLeft);
   EXPECT_EQ(w->menuColumn(1)->title(), QStringLiteral("Algebra-X"));
   EXPECT_EQ(w->menuColumn(2)->title(), QStringLiteral("&2D-") + GetText(IGeo, 0));
+  // The drop-down menus, submenus included, read right to left as well.
+  for (QMenu* menu : w->menuBar()->findChildren<QMenu*>())
+    EXPECT_EQ(menu->layoutDirection(), Qt::RightToLeft) << menu->objectName().toStdString();
   testing::click(w->languageButton(0), Qt::LeftButton);
   EXPECT_FALSE(shellState().RightToLeft);
   EXPECT_EQ(topic->layoutDirection(), Qt::LeftToRight);
+  for (QMenu* menu : w->menuBar()->findChildren<QMenu*>())
+    EXPECT_EQ(menu->layoutDirection(), Qt::LeftToRight) << menu->objectName().toStdString();
+}
+
+// The menus as a German user sees them: captions in order, "-" for a
+// separator, "[...]" around the items of a submenu.
+QString menuOutline(const QMenu* menu) {
+  QStringList parts;
+  for (const QAction* a : menu->actions()) {
+    if (a->isSeparator())
+      parts << QStringLiteral("-");
+    else if (a->menu())
+      parts << a->text() + QStringLiteral("[") + menuOutline(a->menu()) + QStringLiteral("]");
+    else
+      parts << a->text();
+  }
+  return parts.join(QLatin1Char('|'));
+}
+
+TEST_F(MainWindowTest, TheGermanMenusItemByItem) {
+  const char* const expected[9] = {
+      "Neu|\u00d6ffnen|Speichern|Schlie\u00dfen|-|Drucken|Drucker einrichten|-|Optionen|-|Beenden",
+      "Primzahlen|Primzahltupel|Primfaktorzerlegung|Gr\u00f6\u00dfter gemeinsamer Teiler|-|Prozentrechnen|"
+      "Dezimalzahlen -> Br\u00fcche|Br\u00fcche -> Dezimalzahlen|-|Binome|Gleichungen 4. Grades|"
+      "Diophantische Gleichungen|Pythagor\u00e4ische Zahlentripel|-|Rechnen in Zahlensystemen|"
+      "Rechnen mit Br\u00fcchen|Rechnen mit komplexen Zahlen|Rechnen mit gro\u00dfen Zahlen|-|Rechner aufrufen",
+      "Rechtwinklige Dreiecke|Dreiecke aus drei Gr\u00f6\u00dfen|Dreiecke aus drei Punkten|"
+      "Besondere Geraden im Dreieck|-|Regelm\u00e4\u00dfige Vielecke|Beliebige Vielecke|Abbilden von Vielecken|"
+      "Kreis und Kreisteile|Kreistangenten|-|Schnitt von zwei Geraden (2D)|Schnitt von Kreis und Gerade|"
+      "Schnitt von zwei Kreisen",
+      "Koordinatensysteme|-|Platonische K\u00f6rper[Das Tetraeder|Das Hexaeder|Das Oktaeder|Das Dodekaeder|"
+      "Das Ikosaeder]|-|Das regelm\u00e4\u00dfige Prisma|Der senkrechte Kreiszylinder|Die quadratische Pyramide|"
+      "Der senkrechte Kreiskegel|Die Kugel|-|Gerade durch zwei Punkte|Ebene durch drei Punkte|"
+      "Kugel durch vier Punkte|-|Schnitt von zwei Geraden (3D)|Schnitt von Ebene und Gerade|"
+      "Schnitt von zwei Ebenen|Schnitt von Kugel und Gerade|Schnitt von Kugel und Ebene|Schnitt von zwei Kugeln|-|"
+      "Entfernung zwischen 2 Punkten|Abstand zwischen Punkt und Gerade|Abstand zwischen Punkt und Ebene|"
+      "Abstand zwischen 2 Geraden|Abstand zwischen Gerade und Ebene|Abstand zwischen zwei Ebenen|-|"
+      "Entfernungen auf der Kugel",
+      "Folgen und Reihen|-|Polynomdivision|Polynome faktorisieren|Polynome transformieren|Polynom ggT und kgV|-|"
+      "Funktionsplotter|Abschnittsweise Funktionen|Parameterkurven|Kurvenscharen|-|"
+      "Kurvendiskussion ganzrationaler Funktionen|Kurvendiskussion rationaler Funktionen|"
+      "Kurvendiskussion beliebiger Funktionen|-|Newton-Iteration|Reihenentwicklung|Integralrechnung|-|"
+      "Fl\u00e4chenfunktionen",
+      "Statistik|Regression|Logistische Regression|Kombinatorik|-|Binomialverteilung|"
+      "Hypergeometrische Verteilung|Normalverteilung",
+      "Lineare Gleichungssysteme|Lineare Optimierung|Linearkombination|Skalarprodukt|Vektorprodukt|Spatprodukt|-|"
+      "Matrizeninversion|Pseudoinverse einer Matrix|Matrizenmultiplikation",
+      "\u00dcberlappend|Nebeneinander|Symbole anordnen|-|Alles schlie\u00dfen",
+      "Inhalt|-|Info",
+  };
+  const char* const titles[9] = {"&Datei", "&Algebra", "Geometrie &2D", "Geometrie &3D", "A&nalysis",
+                                 "&Stochastik", "&Lineare Algebra", "Fenster", "Hilfe"};
+  for (int i = 0; i < 9; ++i) {
+    EXPECT_EQ(w->menuColumn(i)->title(), QString::fromUtf8(titles[i]));
+    EXPECT_EQ(menuOutline(w->menuColumn(i)), QString::fromUtf8(expected[i])) << i;
+  }
 }
 
 TEST_F(MainWindowTest, EveryCatalogueItemOpensANewWindowOfItsClass) {
@@ -265,6 +341,22 @@ TEST_F(MainWindowTest, EveryCatalogueItemOpensANewWindowOfItsClass) {
   settle();
   EXPECT_EQ(openCount(), 0);
   EXPECT_TRUE(w->mdiArea()->subWindowList().isEmpty());
+}
+
+TEST_F(MainWindowTest, NewTopicWindowsOpenInsideTheClientArea) {
+  w->show();
+  w->showNormal();
+  w->resize(1100, 800);
+  settle();
+  const QRect area(QPoint(0, 0), w->mdiArea()->viewport()->size());
+  QPoint previous(-1, -1);
+  for (const char* item : {"MFplot1", "MBigInt", "MAbbilden", "MPolFkt", "MFolgen"}) {
+    w->openTopic(item);
+    const QRect frame = w->mdiArea()->subWindowList().back()->geometry();
+    EXPECT_TRUE(area.contains(frame)) << item;
+    EXPECT_NE(frame.topLeft(), previous) << item;  // not on top of the one before
+    previous = frame.topLeft();
+  }
 }
 
 TEST_F(MainWindowTest, PlaceholderHasTheDefaultSizeAndSaysSo) {
@@ -431,6 +523,57 @@ TEST_F(MainWindowTest, HelpWithoutACommandModule) {
   EXPECT_EQ(topic->receivedCommands(), std::vector<TopicCommand>{WM_TOPICHELP});
   ASSERT_EQ(desk.calls.size(), 2u);
   EXPECT_TRUE(desk.calls[1].target.endsWith(QLatin1String("/help/de/D122-Calculation_with_Fractions.html")));
+}
+
+// A topic window that gives F1 a meaning of its own.
+class OwnHelpKeyWindow : public TopicWindowBase {
+public:
+  explicit OwnHelpKeyWindow(QWidget* owner) : TopicWindowBase(owner, "TFTang"), edit(new QLineEdit(this)) {
+    edit->installEventFilter(this);
+  }
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    if (e->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1) {
+      e->accept();
+      return true;
+    }
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1) {
+      ++ownHelpKeys;
+      return true;
+    }
+    return TopicWindowBase::eventFilter(watched, e);
+  }
+  QLineEdit* edit;
+  int ownHelpKeys = 0;
+};
+
+TEST_F(MainWindowTest, F1AndContentsOpenTheOverview) {
+  RecordingDesktopServices desk;
+  ScopedDesktopServices use(desk);
+  w->show();
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+  const QString overview = QStringLiteral("/help/de/D000-Content.html");
+
+  QTest::keyClick(w.get(), Qt::Key_F1);
+  ASSERT_EQ(desk.calls.size(), 1u);
+  EXPECT_TRUE(desk.calls[0].target.endsWith(overview)) << desk.calls[0].target.toStdString();
+  w->menuItem("MIndex")->trigger();
+  ASSERT_EQ(desk.calls.size(), 2u);
+  EXPECT_TRUE(desk.calls[1].target.endsWith(overview));
+
+  // Inside a placeholder topic F1 still means the overview ...
+  w->openTopic("MggT");
+  QTest::keyClick(w->activeTopicWindow(), Qt::Key_F1);
+  ASSERT_EQ(desk.calls.size(), 3u);
+  EXPECT_TRUE(desk.calls[2].target.endsWith(overview));
+
+  // ... while a topic that takes the key itself gets it alone.
+  auto* own = new OwnHelpKeyWindow(w.get());
+  w->TestMDI(own);
+  own->edit->setFocus();
+  QTest::keyClick(own->edit, Qt::Key_F1);
+  EXPECT_EQ(own->ownHelpKeys, 1);
+  EXPECT_EQ(desk.calls.size(), 3u);
 }
 
 }  // namespace

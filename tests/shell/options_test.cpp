@@ -236,6 +236,76 @@ TEST_F(OptionsTest, OpeningReadsTheFileAndShowsItsValues) {
   EXPECT_TRUE(dlg.dataFolderLabel()->text().endsWith(s.DataFolder));
 }
 
+// Every caption of the dialog, as the user reads it, in each built-in language.
+TEST_F(OptionsTest, CaptionsFollowTheLanguage) {
+  struct Case {
+    int language;
+    QString title;
+    QStringList groups, texts;
+  };
+  const ShellState& s = shellState();
+  auto folders = [&](const char* local, const char* access, const char* data) {
+    return QStringList{QString::fromUtf8(local), QString::fromUtf8(access) + s.InstallFolder,
+                       QString::fromUtf8(data) + s.DataFolder};
+  };
+  ReadSettings(false);  // the folders the dialog shows
+  const Case cases[] = {
+      {0, "Optionen",
+       {"Sprache", "Darstellung", "Größe", "Ausdruck", "Schriften", "Gitterlinien", "Schaubilder: Linienfarbe",
+        "Schaubilder: Linienstärke", "Fläche", "Farbtabelle", "Verzeichnisse"},
+       QStringList{" Mehrere Fenster", " Vollbild", "Farbe", " Memory", "keine", "Punkte", "Striche", "Linien",
+                   "Einleitung", "Proportional", "Monospace", "Meldungen", "Farbe", "Rand", "Standard", "Export",
+                   "Speichern", "OK", "Abbrechen", "Hilfe"} +
+           folders("Lokale Installation: ", "Zubehör: ", "Daten: ")},
+      {1, "Options",
+       {"Language", "Layout", "Size", "Printing", "Fonts", "Grid lines", "Graphs: Line color", "Graphs: Line width",
+        "Area  ", "Color table", "Directories"},
+       QStringList{" Multiple Documents", " Full Screen", "Color", " Memory", " none", " Points", " Dot lines",
+                   " Lines", "Introduction", "Proportional", "Monospace", "Messages", "Color", "Border  ", "Default",
+                   "Export", "Save", "OK", "Cancel", "&Help"} +
+           folders("Local Installation: ", "Accessories: ", "Data: ")},
+      {2, "Options",
+       {"Langue", "Exposé", "Taille", "Imprimer", "Caractères", "Lignes de grille", "Graphiques: Couleur de ligne",
+        "Graphiques: Epaisseur de trait", "Plan  ", "Table des couleurs", "Répertoires"},
+       QStringList{" Plusier documents", " écran entier", "Couleur", " Memory", " pas des lignes", " des points",
+                   " pointillée", " des lignes", "Introducion", "Proprtionelle", "Chasse fixe", "Messages", "Bord  ",
+                   "Standard", "Export", "Sauver", "OK", "Annuler", "A&ide"} +
+           folders("Installation locale: ", "Accessoires: ", "Dates: ")},
+  };
+  TFOpt dlg(nullptr);
+  for (const Case& c : cases) {
+    dlg.languageItem(c.language)->click();
+    EXPECT_EQ(dlg.windowTitle(), c.title);
+    QStringList groups;
+    for (QGroupBox* g : dlg.findChildren<QGroupBox*>()) groups.append(g->title());
+    QStringList wanted = c.groups;
+    groups.sort();
+    wanted.sort();
+    EXPECT_EQ(groups, wanted) << c.language;
+    auto shows = [&dlg](const QString& text) {
+      for (QAbstractButton* b : dlg.findChildren<QAbstractButton*>())
+        if (b->text() == text) return true;
+      for (QLabel* l : dlg.findChildren<QLabel*>())
+        if (l->text() == text) return true;
+      return false;
+    };
+    for (const QString& text : c.texts) EXPECT_TRUE(shows(text)) << c.language << " " << text.toStdString();
+    // Nothing is cut off: group titles and check boxes fit their width.
+    for (QGroupBox* g : dlg.findChildren<QGroupBox*>())
+      EXPECT_LE(g->fontMetrics().horizontalAdvance(g->title()), g->width()) << g->title().toStdString();
+    for (QCheckBox* b : dlg.findChildren<QCheckBox*>())
+      EXPECT_LE(b->sizeHint().width(), b->width()) << b->text().toStdString();
+  }
+  // The language list shows the seven names, the four external ones with
+  // their file buttons; the size and print lists their percentages.
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(dlg.languageItem(i)->text(), s.LanguageNames[size_t(i)]) << i;
+  EXPECT_EQ(dlg.languageItem(3)->text(), QStringLiteral("italiano"));
+  for (int k = 3; k <= 6; ++k) EXPECT_EQ(dlg.languageFileButton(k)->text(), QStringLiteral(">"));
+  const char* sizes[8] = {"150 %", "140 %", "130 %", "120 %", "110 %", "100 %", "90 %", "auto"};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(dlg.zoomItem(i)->text(), QString::fromLatin1(sizes[i]));
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(dlg.printSizeItem(i)->text(), QStringLiteral("%1 %").arg(100 - 10 * i));
+}
+
 TEST_F(OptionsTest, ControlsChangeTheRunningProgram) {
   TFOpt dlg(nullptr);
   ShellState& s = shellState();

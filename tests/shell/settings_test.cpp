@@ -9,8 +9,10 @@
 #include <map>
 #include <gtest/gtest.h>
 #include <random>
+#include <unistd.h>
 
 #include "kernel/KernelState.h"
+#include "platform/ini/IniFile.h"
 #include "shell/State.h"
 #include "shell/texts/LanguageFiles.h"
 #include "shell/texts/Texts.h"
@@ -396,6 +398,21 @@ TEST_F(SettingsTest, MissingSampleFilesAreCopiedOnly) {
   entries.sort();
   EXPECT_EQ(entries, (QStringList{"DEMO.csv", "JHU_DE_Mrz-Mai.csv", "demo.dat", "hopfenwachstum.CSV"}));
 
+  // A read-only install (files owned by root, mode 0444) still gives the user
+  // copies they can write: the program saves into its DEMO.DAT.
+  SetUp();
+  const QString readOnly = root.filePath("readonly/"), data3 = root.filePath("data3/");
+  QDir().mkpath(readOnly);
+  writeFile(readOnly + "DEMO.DAT", "[acc]\nd=01.01.2026\n");
+  ASSERT_TRUE(QFile::setPermissions(readOnly + "DEMO.DAT",
+                                    QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+  shellState().LocalInstallFolder = readOnly;
+  shellState().LocalDataFolder = data3;
+  zw::ReadSettings(false);
+  EXPECT_TRUE(QFile::permissions(data3 + "DEMO.DAT") & QFileDevice::WriteOwner);
+  EXPECT_TRUE(zw::iniWriteString(data3 + "DEMO.DAT", "acc", "d", "10.12.2026"));
+  EXPECT_EQ(zw::IniFile(data3 + "DEMO.DAT").readString("acc", "d"), "10.12.2026");
+
   // Copies come from a source of any case; a missing folder is created
   // with its parents; an absent source is skipped.
   SetUp();
@@ -453,6 +470,38 @@ TEST_F(SettingsTest, MalformedSettingsNeverCrashAndStayInRange) {
       const int w = zw::GraphLineWidth(s.GraphWidthList, n);
       EXPECT_TRUE(w >= 0 && w <= 255) << text.toStdString();
     }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// The settings file may be written when its folder takes the temporary file
+// of the replacement and the file itself (if any) is writable.
+TEST_F(SettingsTest, AdministratorTestAsksWhetherTheSettingsFileMayBeReplaced) {
+  if (geteuid() == 0) GTEST_SKIP() << "every file is writable for root";
+  const auto rw = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+  const auto ro = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+  struct Case { const char* what; bool fileThere; bool fileWritable; bool folderWritable; bool admin; };
+  const Case cases[] = {
+      {"no file, writable folder", false, false, true, true},
+      {"writable file and folder", true, true, true, true},
+      {"read-only file", true, false, true, false},
+      {"writable file in a read-only folder", true, true, false, false},
+      {"no file, read-only folder", false, false, false, false},
+  };
+  for (const Case& c : cases) {
+    SetUp();
+    QFile::remove(app + "ZW100.INI");
+    if (c.fileThere) {
+      settings("[options]\n");
+      QFile::setPermissions(app + "ZW100.INI", c.fileWritable ? QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                              : QFileDevice::ReadOwner);
+    }
+    ASSERT_TRUE(QFile::setPermissions(app, c.folderWritable ? rw : ro));
+    EXPECT_EQ(zw::IsUserAdmin(), c.admin) << c.what;
+    ASSERT_TRUE(QFile::setPermissions(app, rw));
   }
 }
 
