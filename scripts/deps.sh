@@ -4,6 +4,7 @@ set -euo pipefail
 pkgs=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev        # windows, dialogs, painting, printing, clipboard
+  qt6-translations-l10n         # Qt's own dialogs and buttons in German and French
   zlib1g-dev libjpeg-dev        # about-box picture (inflate) and the subject tiles (JPEG)
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev

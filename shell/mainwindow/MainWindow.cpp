@@ -23,6 +23,7 @@
 #include "platform/ini/IniFile.h"
 #include "shell/Fonts.h"
 #include "shell/Metrics.h"
+#include "shell/QtTranslations.h"
 #include "shell/Settings.h"
 #include "shell/State.h"
 #include "shell/about/AboutBox.h"
@@ -507,6 +508,7 @@ void TFMenu::SetLanguage(int kind) {
   // 1. Language and its decimal separator.
   s.LanguageKind = kind;
   kernelState().LanguageDecimalSeparator = kind == 1 ? u"." : u",";
+  ApplyQtTranslations(kind);
   // 2. Reading direction.
   s.RightToLeft = GetText(IPage, 0).trimmed() == QLatin1String("right");
   const auto direction = s.RightToLeft ? Qt::RightToLeft : Qt::LeftToRight;
