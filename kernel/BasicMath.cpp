@@ -16,7 +16,7 @@ constexpr Extended Pi = std::numbers::pi_v<long double>;
 Extended Int(Extended x) { return truncl(x); }
 
 Extended CheckedFinite(Extended v) {
-  if (!std::isfinite(v)) throw CalcFailure{basicmath_msg::Overflow};
+  if (!std::isfinite(v)) throw CalcFailure{msg::Overflow};
   return v;
 }
 
@@ -155,7 +155,7 @@ Extended RealPower(Extended base, Extended exponent) {
   }
   // powl equals exp(exponent * ln base) but gives exact integer powers.
   if (base > 0) return CheckedFinite(powl(base, exponent));
-  if (!IsIntegral(exponent)) throw CalcFailure{basicmath_msg::ImproperArgument};
+  if (!IsIntegral(exponent)) throw CalcFailure{msg::ImproperArgument};
   Extended v = CheckedFinite(powl(-base, exponent));
   if (!IsIntegral(exponent / 2)) v = -v;
   return v;
@@ -168,11 +168,11 @@ Extended Binomial(Extended n, std::int32_t k) {
 }
 
 Extended Factorial(std::int64_t n) {
-  if (n < 0) throw CalcFailure{basicmath_msg::ImproperArgument};
+  if (n < 0) throw CalcFailure{msg::ImproperArgument};
   Extended p = 1;
   for (std::int64_t i = 2; i <= n; ++i) {
     p *= static_cast<Extended>(i);
-    if (!std::isfinite(p)) throw CalcFailure{basicmath_msg::Overflow};
+    if (!std::isfinite(p)) throw CalcFailure{msg::Overflow};
   }
   return p;
 }
@@ -180,7 +180,7 @@ Extended Factorial(std::int64_t n) {
 Extended RoundDecimals(std::int32_t d, Extended x) {
   const Extended f = Int(powl(10.0L, d) + 0.5L);
   if (f == 0) throw CalcFailure{msg::DivisionByZero};
-  if (!std::isfinite(f)) throw CalcFailure{basicmath_msg::Overflow};
+  if (!std::isfinite(f)) throw CalcFailure{msg::Overflow};
   return x >= 0 ? Int(x * f + 0.5L) / f : Int(x * f - 0.5L) / f;
 }
 

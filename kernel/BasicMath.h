@@ -13,12 +13,6 @@
 
 namespace zw {
 
-// Message numbers thrown by these routines (besides msg::DivisionByZero).
-namespace basicmath_msg {
-inline constexpr int ImproperArgument = 23;  // "Unzulässiges Argument"
-inline constexpr int Overflow = 44;          // "overflow"
-}  // namespace basicmath_msg
-
 // ---- text ---------------------------------------------------------------
 // The first n characters (all of them when n exceeds the length, "" for n <= 0).
 std::u16string LeftStrCopy(const std::u16string& text, int n);

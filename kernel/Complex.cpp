@@ -16,11 +16,11 @@ constexpr Extended kPi = std::numbers::pi_v<long double>;
 constexpr Extended kHyperbolicLimit = 88.0288L;
 
 [[noreturn]] void improperArgument() {
-  throw CalcFailure(basicmath_msg::ImproperArgument, "*** IMPROPER ARGUMENT ***");
+  throw CalcFailure(msg::ImproperArgument, "*** IMPROPER ARGUMENT ***");
 }
 
 Extended finite(Extended v) {
-  if (!std::isfinite(v)) throw CalcFailure(basicmath_msg::Overflow, "complex overflow");
+  if (!std::isfinite(v)) throw CalcFailure(msg::Overflow, "complex overflow");
   return v;
 }
 
@@ -160,14 +160,14 @@ Extended TransferSign(Extended a, Extended b) {
 
 Extended CoshChecked(Extended x) {
   if (x > kHyperbolicLimit || x < -kHyperbolicLimit)
-    throw CalcFailure(basicmath_msg::Overflow, "********* OVERFLOW **********");
+    throw CalcFailure(msg::Overflow, "********* OVERFLOW **********");
   const Extended e = std::exp(x);
   return (e + 1 / e) / 2;
 }
 
 Extended SinhChecked(Extended x) {
   if (x > kHyperbolicLimit || x < -kHyperbolicLimit)
-    throw CalcFailure(basicmath_msg::Overflow, "********* UNDERFLOW **********");
+    throw CalcFailure(msg::Overflow, "********* UNDERFLOW **********");
   const Extended e = std::exp(x);
   return (e - 1 / e) / 2;
 }

@@ -142,7 +142,7 @@ TBruch BruchOp(TBruch a, TBruch b, char op) {
     case '^':
       // The exponent is the reduced value of b and must be whole: (4/1)^(1/2)
       // is not 4, and 4^(2/4) is not 16.
-      if (y.n != 1) throw CalcFailure(fracmsg::ImproperArgument, "exponent is not a whole number");
+      if (y.n != 1) throw CalcFailure(msg::ImproperArgument, "exponent is not a whole number");
       return powerOf(a, y.z);
     default:
       return TBruch{0, 1};
@@ -269,7 +269,7 @@ TBruchf BruchfOp(TBruchf a, TBruchf b, char op) {
       break;
     case '^': {
       if (b.n != 1 || !isWhole(b.z))
-        throw CalcFailure(fracmsg::ImproperArgument, "exponent is not a whole number");
+        throw CalcFailure(msg::ImproperArgument, "exponent is not a whole number");
       Extended e = b.z;
       if (e < 0) {
         std::swap(a.z, a.n);
@@ -340,7 +340,7 @@ void BruchOpExt(char op, Extended& num, Extended& den, Extended za, Extended na,
     case '^': {
       // A non-whole exponent has no fraction as result: (2/3)^(1/3) is not 2/3.
       if (nb != 1 || !isWhole(zb))
-        throw CalcFailure(fracmsg::ImproperArgument, "exponent is not a whole number");
+        throw CalcFailure(msg::ImproperArgument, "exponent is not a whole number");
       Extended e = zb;
       if (e < 0) {
         std::swap(za, na);

@@ -13,17 +13,10 @@
 
 namespace zw {
 
-// Message numbers of the fraction and polynomial routines' failures.
-namespace fracmsg {
-inline constexpr int ImproperData = 21;  // "Unzulässige Daten"
-inline constexpr int ImproperArgument = basicmath_msg::ImproperArgument;
-inline constexpr int Overflow = basicmath_msg::Overflow;
-}  // namespace fracmsg
-
 // A result (or an intermediate that must be stored) beyond the 32-bit range.
 class FractionOverflow : public CalcFailure {
 public:
-  FractionOverflow() : CalcFailure(fracmsg::Overflow, "fraction overflow") {}
+  FractionOverflow() : CalcFailure(msg::Overflow, "fraction overflow") {}
 };
 
 struct TBruch {

@@ -55,7 +55,7 @@ bool isZero(const RPoly& p) {
 }
 
 TPoly fromRPoly(const RPoly& r) {
-  if (degreeOf(r) > PolyMaxDegree) throw CalcFailure(fracmsg::ImproperData, "degree above 36");
+  if (degreeOf(r) > PolyMaxDegree) throw CalcFailure(msg::ImproperData, "degree above 36");
   TPoly p{};
   for (size_t i = 0; i < r.size() && i < p.size(); ++i) p[i] = toBruch(r[i]);
   return p;
@@ -165,7 +165,7 @@ void PolySub(const TPoly& a, const TPoly& b, TPoly& c) {
 void PolyMul(const TPoly& a, const TPoly& b, TPoly& c) {
   if (PolyDegree(a) + PolyDegree(b) > PolyMaxDegree) {
     PolyClear(c);
-    notify(fracmsg::ImproperData);
+    notify(msg::ImproperData);
     return;
   }
   c = fromRPoly(mulR(toRPoly(a), toRPoly(b)));
@@ -196,7 +196,7 @@ bool PolyDivides(const TPoly& a, const TPoly& b) {
 void PolyMulDiv(const TPoly& a, const TPoly& b, const TPoly& c, TPoly& d) {
   if (PolyDegree(a) + PolyDegree(b) > PolyMaxDegree) {
     PolyClear(d);
-    notify(fracmsg::ImproperData);
+    notify(msg::ImproperData);
     return;
   }
   if (PolyIsZero(c)) {

@@ -264,7 +264,7 @@ void PolyGridPaste(std::u16string& text, const TextClipboard& clipboard) {
   if (t.find(u';') != std::u16string::npos) {
     const std::vector<std::u16string> items = splitItems(SplitPastedLine(firstLine(t)));
     if (items.size() > PolyMaxDegree + 1)
-      throw CalcFailure(fracmsg::ImproperData, "more coefficients than a polynomial holds");
+      throw CalcFailure(msg::ImproperData, "more coefficients than a polynomial holds");
     TPoly p{};
     for (size_t i = 0; i < items.size(); ++i) p[items.size() - 1 - i] = TextToBruch(items[i]);
     t = PolyToTextPlain(p);

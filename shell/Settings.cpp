@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -12,6 +11,7 @@
 #include "kernel/KernelState.h"
 #include "platform/folders/Folders.h"
 #include "platform/ini/IniFile.h"
+#include "shell/commands/Commands.h"
 #include "shell/help/Help.h"
 #include "shell/texts/LanguageFiles.h"
 
@@ -27,21 +27,6 @@ constexpr std::array<const char*, PaletteSize + 1> kPalette{
     "$D580FF", "$FF80D5", "$9E9CC3", "$C0DCC0", "$E0E0E0", "$FFCCCC", "$FFBBAA", "$FFD580",
     "$FFFFAA", "$9AEE9A", "$AAFFFF", "$ABABFF", "$FFCCFF", "$FFBBEE", "$A6CAF0", "$E0F0E0",
     "$FFFFFF"};
-
-std::function<void(const QString&)>& messageHandler() {
-  static std::function<void(const QString&)> handler;
-  return handler;
-}
-
-void showMessage(const QString& text) {
-  if (messageHandler()) {
-    messageHandler()(text);
-    return;
-  }
-  if (!qobject_cast<QApplication*>(QCoreApplication::instance())) return;
-  QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok);
-  box.exec();
-}
 
 bool isTrue(const QString& v) { return v.toUpper() == u"TRUE"; }
 
@@ -205,7 +190,7 @@ void ReadSettings(bool reset) {
   for (int slot = 3; slot <= 6; ++slot) {
     const QString path = LanguageFileName(slot);
     if (!setLanguageFile(slot, path)) {
-      showMessage(QStringLiteral("Missing File: ") + path);
+      ShowInfoBox(nullptr, QStringLiteral("Missing File: ") + path);
       break;
     }
   }
@@ -274,10 +259,6 @@ bool EraseMemorySection(const QString& section) {
   const QString path = locateFile(shellState().DataFolder, MemoryFileName);
   if (!QFileInfo(path).isFile()) return true;
   return iniEraseSection(path, section);
-}
-
-void setSettingsMessageHandler(std::function<void(const QString&)> handler) {
-  messageHandler() = std::move(handler);
 }
 
 }  // namespace zw

@@ -75,8 +75,4 @@ void ReadSettings(bool reset);
 // could not be written (a missing file has nothing to erase: true).
 bool EraseMemorySection(const QString& section);
 
-// Where the program's message boxes of this module go ("Missing File: ...").
-// Tests install their own; nullptr restores the plain message box.
-void setSettingsMessageHandler(std::function<void(const QString&)> handler);
-
 }  // namespace zw

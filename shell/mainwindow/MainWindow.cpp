@@ -710,13 +710,7 @@ void TFMenu::startCalculator() {
   showMessage(calculatorMessage());
 }
 
-void TFMenu::showMessage(const QString& text) {
-  if (messageSink_) {
-    messageSink_(text);
-    return;
-  }
-  QMessageBox::information(this, windowTitle(), text);
-}
+void TFMenu::showMessage(const QString& text) { ShowInfoBox(this, text); }
 
 void TFMenu::openGame() {
   if (shellState().NoFlopOption) return;

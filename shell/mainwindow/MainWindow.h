@@ -108,7 +108,6 @@ public:
   // The closing question (Yes = true); tests install an answer.
   void setQuitQuestion(std::function<bool()> ask) { quitQuestion_ = std::move(ask); }
   // Where the window's own messages go (the missing calculator); tests record them.
-  void setMessageSink(std::function<void(const QString&)> sink) { messageSink_ = std::move(sink); }
   // How the calculator is found: program name -> path or empty (tests replace it).
   void setProgramFinder(std::function<QString(const QString&)> finder) { programFinder_ = std::move(finder); }
 
@@ -158,7 +157,6 @@ private:
   std::vector<QPointer<QMdiSubWindow>> subWindows_;
   std::unique_ptr<WorkingBuffers> buffers_;
   std::function<bool()> quitQuestion_;
-  std::function<void(const QString&)> messageSink_;
   std::function<QString(const QString&)> programFinder_;
   bool gameOpenedThisPress_ = false;
 };

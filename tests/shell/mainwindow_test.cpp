@@ -28,6 +28,7 @@
 #include "tests/shell/mainwindow_mouse.h"
 #include "shell/catalogue/PlaceholderTopicWindow.h"
 #include "shell/catalogue/TopicRegistry.h"
+#include "shell/commands/Commands.h"
 #include "shell/mainwindow/MainWindow.h"
 #include "shell/mainwindow/WindowLayout.h"
 #include "shell/texts/LanguageFiles.h"
@@ -113,7 +114,7 @@ protected:
   void makeWindow() {
     w = std::make_unique<TFMenu>();
     w->setQuitQuestion([this] { return answerYes; });
-    w->setMessageSink([this](const QString& m) { messages << m; });
+    commandUi().information = [this](QWidget*, const QString& m) { messages << m; };
   }
   void TearDown() override {
     if (w) {
@@ -122,6 +123,7 @@ protected:
     }
     w.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    resetCommandUi();
     clearLanguageFiles();
     resetShellState();
     kernelState().reset();

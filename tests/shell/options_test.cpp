@@ -55,7 +55,6 @@ protected:
     s.AppFolder = withSeparator(dir_.path());
     s.LocalInstallFolder = s.LocalDataFolder = s.AppFolder;
     s.SettingsPath = joinPath(dir_.path(), QStringLiteral("ZW100.INI"));
-    setSettingsMessageHandler([](const QString&) {});
     CommandUi& ui = commandUi();
     ui.error = [this](QWidget*, const QString& t) { errors_.push_back(t); };
     ui.information = [this](QWidget*, const QString& t) { infos_.push_back(t); };
@@ -76,7 +75,6 @@ protected:
     resetCommandUi();
     settingsWriterEnvironment() = {};
     setRestartEnder(nullptr);
-    setSettingsMessageHandler(nullptr);
     clearLanguageFiles();
     kernelState().RegionalDecimalSeparator = savedSeparator_;
     resetShellState();

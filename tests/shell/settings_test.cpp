@@ -14,6 +14,7 @@
 #include "kernel/KernelState.h"
 #include "platform/ini/IniFile.h"
 #include "shell/State.h"
+#include "shell/commands/Commands.h"
 #include "shell/texts/LanguageFiles.h"
 #include "shell/texts/Texts.h"
 #include "tests/shell/settings_files.h"
@@ -84,10 +85,10 @@ protected:
     s.LocalInstallFolder = install;
     s.LocalDataFolder = data;
     s.SettingsPath = app + "ZW100.INI";
-    zw::setSettingsMessageHandler([this](const QString& m) { messages << m; });
+    zw::commandUi().information = [this](QWidget*, const QString& m) { messages << m; };
   }
   void TearDown() override {
-    zw::setSettingsMessageHandler(nullptr);
+    zw::resetCommandUi();
     zw::clearLanguageFiles();
     zw::resetShellState();
     kernelState().reset();

@@ -15,6 +15,7 @@
 #include "platform/ini/IniFile.h"
 #include "shell/Settings.h"
 #include "shell/State.h"
+#include "shell/commands/Commands.h"
 #include "shell/texts/LanguageFiles.h"
 #include "shell/texts/Texts.h"
 #include "tests/shell/settings_files.h"
@@ -42,11 +43,11 @@ protected:
     hadXdg = qEnvironmentVariableIsSet("XDG_DATA_HOME");
     savedXdg = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", xdg.toUtf8());
-    zw::setSettingsMessageHandler([](const QString&) {});
+    zw::commandUi().information = [](QWidget*, const QString&) {};
   }
   void TearDown() override {
     if (hadXdg) qputenv("XDG_DATA_HOME", savedXdg); else qunsetenv("XDG_DATA_HOME");
-    zw::setSettingsMessageHandler(nullptr);
+    zw::resetCommandUi();
     zw::clearLanguageFiles();
     zw::resetShellState();
     kernelState().reset();
