@@ -1,6 +1,6 @@
 #pragma once
 // Base types of the chart library: the enumerations the controls share, the
-// library's exception class, the 3D-looking frame, the table of 52 marker
+// 3D-looking frame, the table of 52 marker
 // symbols, a colour conversion and three small settings objects (date-time
 // label format, crosshair, free text label). Nothing here keeps global state.
 #include <QColor>
@@ -12,6 +12,9 @@
 #include <functional>
 #include <stdexcept>
 #include <vector>
+
+#include "common/ChartTypes.h"
+#include "common/ZwError.h"
 
 class QPainter;
 
@@ -39,19 +42,7 @@ enum class TMouseActMode {
 };
 enum class TZoomState { zsNormal, zsDrawWin };
 
-struct TPointDouble {
-  double X = 0;
-  double Y = 0;
-};
-using TPDblArray = std::vector<TPointDouble>;
 using TQuad = std::array<QPoint, 4>;
-
-// The library's exception class; every part of the library raises its own
-// subclass, which keeps the (English) message it is raised with.
-class EKROError : public std::runtime_error {
-public:
-  using std::runtime_error::runtime_error;
-};
 
 // Draws the frame inside the pixels (left, top)..(right, bottom): two rings,
 // the outer on the edge, the inner one pixel inside. fsNone and unknown

@@ -8,7 +8,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "charts/ChartMath.h"
+#include "common/ChartMath.h"
 #include "charts/DateTimeText.h"
 
 namespace zw {

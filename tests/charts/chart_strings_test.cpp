@@ -6,8 +6,8 @@
 #include <numbers>
 #include <vector>
 
-#include "charts/ChartMath.h"
-#include "charts/ChartStrings.h"
+#include "common/ChartMath.h"
+#include "common/ChartStrings.h"
 
 namespace zw {
 namespace {
@@ -121,7 +121,7 @@ TEST(ChartMath, Log10CheckedRaises) {
     try {
       Log10Checked(bad);
       ADD_FAILURE() << bad;
-    } catch (const EKROError& e) {
+    } catch (const EZwError& e) {
       EXPECT_STREQ(e.what(), "logarithm: invalid argument");
     }
   }

@@ -1,4 +1,4 @@
-#include "charts/ChartStrings.h"
+#include "common/ChartStrings.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,10 +1,10 @@
-#include "charts/ChartMath.h"
+#include "common/ChartMath.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "charts/ChartStrings.h"
+#include "common/ChartStrings.h"
 
 namespace zw {
 
@@ -44,7 +44,7 @@ std::string FormatEngineering(int Digits, double X) {
 void FormatEngineering(int Digits, std::string& S, double X) { S = FormatEngineering(Digits, X); }
 
 double Log10Checked(double X) {
-  if (!(X > 0)) throw EKROMathError("logarithm: invalid argument");
+  if (!(X > 0)) throw EZwMathError("logarithm: invalid argument");
   return std::log10(X);
 }
 

@@ -7,14 +7,14 @@
 #include <string>
 #include <utility>
 
-#include "charts/ChartBase.h"
+#include "common/ZwError.h"
 
 namespace zw {
 
 // The exception class of the library's maths helpers.
-class EKROMathError : public EKROError {
+class EZwMathError : public EZwError {
 public:
-  using EKROError::EKROError;
+  using EZwError::EZwError;
 };
 
 // Angle of (X, Y) in radians, 0 .. 2*pi; (0, 0) gives 3*pi/2.
@@ -26,7 +26,7 @@ double PolarAngle(double X, double Y);
 void FormatEngineering(int Digits, std::string& S, double X);
 std::string FormatEngineering(int Digits, double X);
 
-// Decimal logarithm; X <= 0 throws EKROMathError.
+// Decimal logarithm; X <= 0 throws EZwMathError.
 double Log10Checked(double X);
 
 void CombSortDoubles(std::span<double> Data, bool Ascending);
