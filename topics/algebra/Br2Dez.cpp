@@ -14,8 +14,8 @@ namespace {
 
 // ----- texts of the topic's page (registered here; move to the explicit list at merge)
 constexpr TextItem kBr2DezDe[] = {
-    {1, u"Ein Bruch wird durch schriftliches Dividieren in eine Dezimalzahl verwandelt; die Periode "
-        u"wird bestimmt und überstrichen. Eine Zeile z/n im Ausgabefeld wird mit der Eingabetaste umgewandelt."},
+    {1, u"Ein Bruch wird in eine Dezimalzahl verwandelt, die Periode überstrichen. Eine Zeile z/n im "
+        u"Ausgabefeld wandelt die Eingabetaste um."},
     {2, u"Zähler"},
     {3, u"Nenner"},
     {4, u"Periodisch ab der "},
@@ -26,8 +26,8 @@ constexpr TextItem kBr2DezDe[] = {
     {9, u"nach 1000 Nachkommastellen noch nicht periodisch."},
 };
 constexpr TextItem kBr2DezEn[] = {
-    {1, u"A fraction is turned into a decimal by long division; the period is found and overlined. "
-        u"A line z/n typed into the output is converted with the Enter key."},
+    {1, u"A fraction becomes a decimal with its period overlined. The Enter key converts a line z/n "
+        u"typed into the output."},
     {2, u"Numerator"},
     {3, u"Denominator"},
     {4, u"Recurring from decimal place "},
@@ -38,8 +38,8 @@ constexpr TextItem kBr2DezEn[] = {
     {9, u"not yet recurring after 1000 decimal places."},
 };
 constexpr TextItem kBr2DezFr[] = {
-    {1, u"Une fraction est convertie en nombre décimal par division ; la période est trouvée et surlignée. "
-        u"Une ligne z/n tapée dans la sortie est convertie avec la touche Entrée."},
+    {1, u"Une fraction devient un nombre décimal à période surlignée. La touche Entrée convertit une "
+        u"ligne z/n tapée dans la sortie."},
     {2, u"Numérateur"},
     {3, u"Dénominateur"},
     {4, u"Périodique à partir de la "},

@@ -12,8 +12,8 @@ namespace {
 
 // ----- texts of the topic's page (registered here; move to the explicit list at merge)
 constexpr TextItem kDez2BrDe[] = {
-    {1, u"Eine abbrechende oder periodische Dezimalzahl wird in einen gekürzten Bruch verwandelt. "
-        u"Beispiel: 0,1666... hat den nichtperiodischen Teil 0,1 und die Periode 6."},
+    {1, u"Eine abbrechende oder periodische Dezimalzahl (z. B. 0,1666...: nichtperiodischer Teil 0,1, "
+        u"Periode 6) wird in einen gekürzten Bruch verwandelt."},
     {2, u"Nichtperiodischer Teil"},
     {3, u"Periode"},
 };
@@ -24,8 +24,8 @@ constexpr TextItem kDez2BrEn[] = {
     {3, u"Period"},
 };
 constexpr TextItem kDez2BrFr[] = {
-    {1, u"Un nombre décimal limité ou périodique est converti en fraction irréductible. "
-        u"Exemple : 0,1666... a la partie non périodique 0,1 et la période 6."},
+    {1, u"Un nombre décimal limité ou périodique (par ex. 0,1666... : partie 0,1, période 6) "
+        u"est converti en fraction irréductible."},
     {2, u"Partie non périodique"},
     {3, u"Période"},
 };

@@ -38,6 +38,8 @@ TFDio::TFDio(QWidget* owner) : TopicWindow(owner, "TFDio", dioConfig()) {
   equation_ = new THtmlLab(box);
   equation_->setObjectName(QStringLiteral("HtmlGleichung"));
   equation_->setTransparent(true);
+  equation_->setAlignment(Qt::AlignLeft);  // in line with the task text above it
+  equation_->setFrameStyle(TFrameStyle::fsNone);
   equation_->setSuppressExceptions(true);
   const char16_t* const keys[3] = {u"a", u"b", u"c"};
   for (int i = 0; i < 3; ++i) {
@@ -54,7 +56,7 @@ void TFDio::layoutInputs() {
   // The equation form right below the task text, its baseline 16 scaled pixels down.
   const int labelHeight = ScalePixels(24);
   equation_->setFont(fonts().LabelFont.font);
-  equation_->setGeometry(ScalePixels(16), 0, std::max(0, inputArea()->width() - ScalePixels(32)), labelHeight);
+  equation_->setGeometry(ScalePixels(8), 0, std::max(0, inputArea()->width() - ScalePixels(32)), labelHeight);
   equation_->setCaption(QStringLiteral("<I>a") + MulDot() + QStringLiteral("x + b") + MulDot() +
                         QStringLiteral("y + c = 0 ,   a, b, c</I> ") + GetText(IDio, 2));
   equation_->setPosY(ScalePixels(16));

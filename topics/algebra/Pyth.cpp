@@ -14,20 +14,20 @@ namespace {
 
 // ----- texts of the topic's page (registered here; move to the explicit list at merge)
 constexpr TextItem kPythDe[] = {
-    {1, u"Berechnet werden alle primitiven pythagoräischen Zahlentripel (a|b|c) mit a² + b² = c², "
-        u"deren kleinere Kathete mindestens die untere und deren Hypotenuse höchstens die obere Grenze ist."},
+    {1, u"Berechnet werden die primitiven pythagoräischen Zahlentripel (a|b|c), a² + b² = c², "
+        u"mit a ≥ untere Grenze und c ≤ obere Grenze."},
     {2, u"Untere Grenze"},
     {3, u"Obere Grenze"},
 };
 constexpr TextItem kPythEn[] = {
-    {1, u"Lists all primitive Pythagorean triples (a|b|c) with a² + b² = c² whose shorter leg is at "
-        u"least the lower bound and whose hypotenuse is at most the upper bound."},
+    {1, u"Lists the primitive Pythagorean triples (a|b|c), a² + b² = c², "
+        u"with a ≥ lower bound and c ≤ upper bound."},
     {2, u"Lower bound"},
     {3, u"Upper bound"},
 };
 constexpr TextItem kPythFr[] = {
-    {1, u"Donne tous les triplets pythagoriciens primitifs (a|b|c) avec a² + b² = c² dont le plus petit "
-        u"côté est au moins la borne inférieure et l'hypoténuse au plus la borne supérieure."},
+    {1, u"Donne les triplets pythagoriciens primitifs (a|b|c), a² + b² = c², "
+        u"avec a ≥ borne inférieure et c ≤ borne supérieure."},
     {2, u"Borne inférieure"},
     {3, u"Borne supérieure"},
 };
