@@ -1,5 +1,6 @@
 #include "topics/algebra/Dez2Br.h"
 
+#include <algorithm>
 #include <numeric>
 
 #include "kernel/Format.h"

@@ -81,7 +81,8 @@ TBruchf ratio(Extended z, Extended n) {
   return f;
 }
 
-Extended checkedQuotientBase(Extended divisor) {
+// A pair that would divide by zero has no solution ("Keine Lösung").
+Extended nonZeroDivisor(Extended divisor) {
   if (divisor == 0) throw CalcFailure(5, "no solution: division by zero");
   return divisor;
 }
@@ -172,7 +173,7 @@ ProzValues SolveProz(const ProzValues& in, int mask) {
       v.E = v.G + v.W;
       break;
     case 6:  // W, p
-      v.G = v.W * v.p.n / checkedQuotientBase(v.p.z);
+      v.G = v.W * v.p.n / nonZeroDivisor(v.p.z);
       fromP();
       v.E = v.G + v.W;
       break;
@@ -183,7 +184,7 @@ ProzValues SolveProz(const ProzValues& in, int mask) {
       break;
     case 10:  // W, q: q = 1 has no percentage to divide by
       fromQ();
-      v.G = v.W * v.p.n / checkedQuotientBase(v.p.z);
+      v.G = v.W * v.p.n / nonZeroDivisor(v.p.z);
       v.E = v.G + v.W;
       break;
     case 17:  // G, E
@@ -193,16 +194,16 @@ ProzValues SolveProz(const ProzValues& in, int mask) {
       break;
     case 18:  // W, E: E = W leaves no base value
       v.G = v.E - v.W;
-      v.p = ratio(v.W, checkedQuotientBase(v.G));
+      v.p = ratio(v.W, nonZeroDivisor(v.G));
       fromP();
       break;
     case 20:  // p, E: p = -100 % makes q = 0
       fromP();
-      v.G = v.E * v.q.n / checkedQuotientBase(v.q.z);
+      v.G = v.E * v.q.n / nonZeroDivisor(v.q.z);
       v.W = v.E - v.G;
       break;
     case 24:  // q, E
-      v.G = v.E * v.q.n / checkedQuotientBase(v.q.z);
+      v.G = v.E * v.q.n / nonZeroDivisor(v.q.z);
       fromQ();
       v.W = v.E - v.G;
       break;
