@@ -9,6 +9,7 @@
 #include "shell/State.h"
 #include "shell/catalogue/TopicRegistry.h"
 #include "shell/commands/Commands.h"
+#include "shell/texts/Texts.h"
 #include "tests/topics/TopicTestBase.h"
 #include "topics/frame/LongRun.h"
 #include "topics/frame/TopicWindow.h"
@@ -43,6 +44,15 @@ TEST_F(AlgebraDemoTest, EverySectionLoadsAndComputes) {
     ASSERT_FALSE(w->memoLines().isEmpty()) << c.topic;
     EXPECT_TRUE(w->memoLines().first().startsWith(QString::fromUtf8(c.memoStart))) << c.topic;
   }
+}
+
+TEST_F(AlgebraDemoTest, TextPagesHoldTheirItemsInEveryBuiltInLanguage) {
+  const std::pair<TTextIndex, int> pages[] = {{IProz, 7}, {IDez2Br, 4}, {IBr2Dez, 10},
+                                              {IBino, 3}, {IDio, 3},    {IPyth, 4}};
+  for (const auto& [page, count] : pages)
+    for (TextLanguage l : {TextLanguage::German, TextLanguage::English, TextLanguage::French})
+      EXPECT_EQ(BuiltInTextCount(l, page), count) << int(page) << " " << int(l);
+  EXPECT_TRUE(RegisteredTextConflicts().isEmpty()) << RegisteredTextConflicts().join('\n').toStdString();
 }
 
 }  // namespace
