@@ -1,0 +1,42 @@
+#include "topics/algebra/AlgebraKit.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <algorithm>
+
+#include "shell/Fonts.h"
+#include "shell/Metrics.h"
+#include "shell/commands/Commands.h"
+#include "shell/kit/InputRows.h"
+#include "shell/texts/Texts.h"
+#include <QLabel>
+#include <QLineEdit>
+
+#include "topics/frame/TopicWindow.h"
+
+namespace zw {
+
+void FailOnField(TopicWindow& window, int message, QWidget* field) {
+  window.showPageSilently(0);
+  QPointer<TopicWindow> alive(&window);
+  QPointer<QWidget> target(field);
+  ShowErrorBox(&window, GetMessageText(message));
+  if (alive && target) target->setFocus(Qt::OtherFocusReason);
+}
+
+QStringList UnderlinedLines(const TextMeasurer& font, const QString& text) {
+  return UnderlineText(font, text).split(QStringLiteral("\r\n"));
+}
+
+int PlaceCaptionRows(std::span<QLabel* const> captions, std::span<QLineEdit* const> edits,
+                      std::span<const QString> texts, std::span<const int> tops) {
+  const FontTextMeasurer canvas(fonts().TextFont.font);
+  int width = 0;
+  for (const QString& t : texts) width = std::max(width, canvas.width(u' ' + t));
+  for (std::size_t i = 0; i < captions.size() && i < edits.size() && i < texts.size() && i < tops.size(); ++i)
+    PlaceLabelEdit(captions[i], edits[i], ScalePixels(16), tops[i], width, texts[i]);
+  return width;
+}
+
+}  // namespace zw
