@@ -1,10 +1,11 @@
 // The analysis topics that are built, registered with the catalogue.
 #include "shell/catalogue/TopicRegistry.h"
 #include "topics/analysis/PolyDivWindow.h"
+#include "topics/analysis/SequencesWindow.h"
 
 namespace zw {
 
-void RegisterPolyTopicTexts();
+void RegisterAnalysisTexts();
 
 namespace {
 
@@ -18,9 +19,11 @@ const TopicFactoryRegistration registrations[] = {
     {"TFPolyggT", factory<TFPolyggT>()},
     {"TFPolyFak", factory<TFPolyFak>()},
     {"TFPolTrans", factory<TFPolTrans>()},
+    {"TFFolgen", factory<TFFolgen>()},
+    {"TFIter", factory<TFIter>()},
 };
 
-const bool textsRegistered = (RegisterPolyTopicTexts(), true);
+const bool textsRegistered = (RegisterAnalysisTexts(), true);
 
 }  // namespace
 

@@ -22,13 +22,6 @@ namespace {
 
 class PolyWindowTest : public TopicTestBase {
 protected:
-  template <typename W>
-  std::unique_ptr<W> open() {
-    auto w = std::make_unique<W>();
-    w->setAttribute(Qt::WA_DeleteOnClose, false);
-    w->show();
-    return w;
-  }
   // Coefficients of x⁹ … x⁰ of a row, right-aligned: fill(w, 1, {"1", "0", "-1"}) is x² − 1.
   static void fill(PolyTopicWindow& w, int row, const QStringList& coeffs) {
     for (int c = 1; c <= 10; ++c) w.grid()->setCells(c, row, QString());
@@ -38,7 +31,7 @@ protected:
 };
 
 TEST_F(PolyWindowTest, DivisionByOkShowsResultsAndCopiesQuotient) {
-  auto w = open<TFPolyDiv>();
+  auto w = openTopic<TFPolyDiv>();
   fill(*w, 1, {"1", "0", "-1"});
   fill(*w, 2, {"1", "-1"});
   w->okButton(0)->click();
@@ -53,7 +46,7 @@ TEST_F(PolyWindowTest, DivisionByOkShowsResultsAndCopiesQuotient) {
 }
 
 TEST_F(PolyWindowTest, BadCellGivesOneBoxAndBecomesCurrent) {
-  auto w = open<TFPolyDiv>();
+  auto w = openTopic<TFPolyDiv>();
   fill(*w, 1, {"1", "0", "-1"});
   w->okButton(0)->click();
   const QStringList before = w->memoLines();
@@ -67,7 +60,7 @@ TEST_F(PolyWindowTest, BadCellGivesOneBoxAndBecomesCurrent) {
 }
 
 TEST_F(PolyWindowTest, ConstantKeepsTheMemoInGcdAndFactorisation) {
-  auto g = open<TFPolyggT>();
+  auto g = openTopic<TFPolyggT>();
   fill(*g, 1, {"1", "0", "-1"});
   fill(*g, 2, {"1", "2", "1"});
   g->okButton(0)->click();
@@ -77,14 +70,14 @@ TEST_F(PolyWindowTest, ConstantKeepsTheMemoInGcdAndFactorisation) {
   g->okButton(0)->click();
   EXPECT_EQ(g->memoLines(), lines);
 
-  auto f = open<TFPolyFak>();
+  auto f = openTopic<TFPolyFak>();
   fill(*f, 1, {"1", "-6", "11", "-6"});
   f->okButton(0)->click();
   EXPECT_TRUE(f->memoLines().join('\n').contains(u"(x - 1)·(x - 2)·(x - 3)"));
 }
 
 TEST_F(PolyWindowTest, TransformModeRelabelsAndRecomputes) {
-  auto w = open<TFPolTrans>();
+  auto w = openTopic<TFPolTrans>();
   fill(*w, 1, {"1", "0", "0"});
   w->dxEdit()->setText(QStringLiteral("2"));
   w->okButton(0)->click();
@@ -100,7 +93,7 @@ TEST_F(PolyWindowTest, TransformModeRelabelsAndRecomputes) {
 TEST_F(PolyWindowTest, SaveWritesTrimmedCellsAndLoadComputes) {
   const QString sheet = file("sheet.dat");
   {
-    auto w = open<TFPolyDiv>();
+    auto w = openTopic<TFPolyDiv>();
     fill(*w, 1, {" 1/2 ", "0", "-1"});
     fill(*w, 2, {"1"});
     ASSERT_TRUE(w->saveInputs(sheet));
@@ -109,14 +102,14 @@ TEST_F(PolyWindowTest, SaveWritesTrimmedCellsAndLoadComputes) {
   EXPECT_EQ(ini.readString("poldiv", "a2", "?"), QStringLiteral("1/2"));
   EXPECT_EQ(ini.readString("poldiv", "a9", "?"), QStringLiteral("?"));
   EXPECT_EQ(ini.readString("poldiv", "b0", "?"), QStringLiteral("1"));
-  auto w = open<TFPolyDiv>();
+  auto w = openTopic<TFPolyDiv>();
   w->loadInputs(sheet);
   EXPECT_EQ(w->grid()->Cells(8, 1), QStringLiteral("1/2"));
   EXPECT_EQ(w->memoLines().size(), 6);
 }
 
 TEST_F(PolyWindowTest, PrintHasTitleAndMemo) {
-  auto w = open<TFPolyFak>();
+  auto w = openTopic<TFPolyFak>();
   fill(*w, 1, {"1", "0", "1"});
   w->okButton(0)->click();
   const QString pdf = printToPdf("fak.pdf");

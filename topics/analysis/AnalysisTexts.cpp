@@ -1,4 +1,4 @@
-// Texts of the four polynomial topics' pages (item 0, the title, is built in).
+// Texts of the analysis topics' pages (item 0, the title, is built in).
 #include "shell/texts/Texts.h"
 
 namespace zw {
@@ -63,10 +63,39 @@ constexpr TextItem kPolTransFr[] = {
     {2, u"Translation de"}, {3, u"Étirement de"},
 };
 
+constexpr TextItem kFolgenDe[] = {
+    {1, u"Die ersten n Glieder a[0] ... a[n-1] einer Folge werden aus Anfangsgliedern und einem Term für a[i] "
+        u"berechnet, der i und frühere Glieder a[k] enthalten darf (z. B. a[i-1] + a[i-2]); dazu die "
+        u"Partialsummen der Reihe."},
+    {2, u"Folge"}, {3, u"Reihe"}, {4, u"  numeriert"},
+};
+constexpr TextItem kFolgenEn[] = {
+    {1, u"The first n terms a[0] ... a[n-1] of a sequence are computed from start terms and a term for a[i] "
+        u"that may contain i and earlier terms a[k] (for example a[i-1] + a[i-2]), together with the "
+        u"partial sums of the series."},
+    {2, u"Sequence"}, {3, u"Series"}, {4, u"  numbered"},
+};
+constexpr TextItem kFolgenFr[] = {
+    {1, u"Les n premiers termes a[0] ... a[n-1] d'une suite sont calculés à partir des termes initiaux et "
+        u"d'un terme pour a[i] qui peut contenir i et des termes précédents a[k] (par ex. a[i-1] + a[i-2]), "
+        u"ainsi que les sommes partielles de la série."},
+    {2, u"Suite"}, {3, u"Série"}, {4, u"  numérotés"},
+};
+
+constexpr TextItem kIterDe[] = {
+    {1, u"Approximation einer Nullstelle von ƒ(x) nach dem Verfahren von Newton mit Startwert xₒ."},
+};
+constexpr TextItem kIterEn[] = {
+    {1, u"Approximation of a zero of ƒ(x) by Newton's method with the start value xₒ."},
+};
+constexpr TextItem kIterFr[] = {
+    {1, u"Approximation d'un zéro de ƒ(x) par la méthode de Newton avec la valeur initiale xₒ."},
+};
+
 }  // namespace
 
 // Called once from the area's registration.
-void RegisterPolyTopicTexts() {
+void RegisterAnalysisTexts() {
   static const TextPageRegistration regs[] = {
       {IPolDiv, TextLanguage::German, kPolDivDe},     {IPolDiv, TextLanguage::English, kPolDivEn},
       {IPolDiv, TextLanguage::French, kPolDivFr},     {IPolyggT, TextLanguage::German, kPolyggTDe},
@@ -74,6 +103,9 @@ void RegisterPolyTopicTexts() {
       {IPolFak, TextLanguage::German, kPolFakDe},     {IPolFak, TextLanguage::English, kPolFakEn},
       {IPolFak, TextLanguage::French, kPolFakFr},     {IPolTrans, TextLanguage::German, kPolTransDe},
       {IPolTrans, TextLanguage::English, kPolTransEn}, {IPolTrans, TextLanguage::French, kPolTransFr},
+      {IFolgen, TextLanguage::German, kFolgenDe},     {IFolgen, TextLanguage::English, kFolgenEn},
+      {IFolgen, TextLanguage::French, kFolgenFr},     {IIter, TextLanguage::German, kIterDe},
+      {IIter, TextLanguage::English, kIterEn},        {IIter, TextLanguage::French, kIterFr},
   };
   (void)regs;
 }
