@@ -6,6 +6,7 @@
 
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <memory>
 #include <vector>
 
 #include "kernel/KernelState.h"
@@ -29,6 +30,14 @@ protected:
   void TearDown() override {
     resetCommandUi();
     resetShellState();
+  }
+  // A topic window the test owns, shown offscreen.
+  template <typename W>
+  static std::unique_ptr<W> openTopic() {
+    auto w = std::make_unique<W>();
+    w->setAttribute(Qt::WA_DeleteOnClose, false);
+    w->show();
+    return w;
   }
   QString file(const QString& name) const { return joinPath(dir_.path(), name); }
   // Makes the print dialog answer OK with the printer writing a PDF file of

@@ -129,6 +129,12 @@ void TopicWindow::buildPages() {
     tabs_->addTab(p.page, QString());
     pages_.push_back(p);
   }
+  // One-page topics show their memo below the inputs; the topic places it.
+  if (!memo_ && inputArea_) {
+    memo_ = new QPlainTextEdit(inputArea_);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setLayoutDirection(Qt::LeftToRight);
+  }
 }
 
 QString TopicWindow::section() const {
@@ -330,6 +336,17 @@ void TopicWindow::pageChanged(int index) {
   }
 }
 
+void TopicWindow::computeNow() {
+  if (longRun_->running()) return;
+  try {
+    runComputation();
+  } catch (const CalcFailure& f) {
+    failComputation(f.message());
+  } catch (const std::exception&) {
+    failComputation(msg::ImproperArgument);
+  }
+}
+
 bool TopicWindow::readInputs() {
   CheckUi ui(*this);
   return CheckInputs(config_.check, fields_, ui);
@@ -374,6 +391,8 @@ void TopicWindow::focusFirstInput() {
 void TopicWindow::okClicked() {
   if (longRun_->running()) return;
   const int n = pageCount();
+  // A one-page window computes in place.
+  if (n == 1) return computeNow();
   const int i = currentPage();
   const int next = n == 2 ? 1 - i : (n > 0 ? (i + 1) % n : 0);
   showPageSilently(next);

@@ -198,6 +198,9 @@ protected:
   void focusFirstInput();
   // Reads the fields, computes and reports a failure: the results page's change handler.
   void runComputation();
+  // runComputation from an event of a one-page window (OK, a grid click, a
+  // check box): a failure is reported, never thrown.
+  void computeNow();
   // The input page, the message in an error box, the focus on the first input.
   void failComputation(int message);
   // A long run started from the page-change handler; refused while one runs.

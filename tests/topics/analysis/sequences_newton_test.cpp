@@ -1,0 +1,125 @@
+// The sequences and Newton computations without a window.
+#include <gtest/gtest.h>
+
+#include "kernel/CalcFailure.h"
+#include "kernel/KernelState.h"
+#include "platform/text/TextMeasurer.h"
+#include "topics/analysis/Newton.h"
+#include "topics/analysis/Sequences.h"
+
+namespace zw {
+namespace {
+
+const FixedWidthMeasurer kMemo(10);
+const SequenceLabels kLabels{QStringLiteral("a[ i ] = "), QStringLiteral("Folge"), QStringLiteral("Reihe")};
+
+class SequenceTest : public ::testing::Test {
+protected:
+  void SetUp() override { kernelState().reset(); }
+  static QString Dec(const char* german) {
+    // Numbers are written with the regional decimal separator.
+    return QString::fromUtf8(german).replace(u',', QString::fromStdU16String(kernelState().LanguageDecimalSeparator));
+  }
+};
+
+TEST_F(SequenceTest, FibonacciTermsAndSums) {
+  const SequenceResult r = ComputeSequence({"1;1", "a[i-1]+a[i-2]", "10", false}, kMemo, kLabels);
+  EXPECT_EQ(r.lines[0], QStringLiteral("a[0]=1;   a[1]=1;   a[ i ] = a[i-1]+a[i-2];   n = 10"));
+  EXPECT_EQ(r.lines[1], QStringLiteral(" "));
+  EXPECT_EQ(r.lines[2], QStringLiteral("Folge"));
+  EXPECT_EQ(r.lines[4], QStringLiteral("( a[ i ] ) = (1; 1; 2; 3; 5; 8; 13; 21; 34; 55)"));
+  EXPECT_EQ(r.lines[5], QString());
+  EXPECT_EQ(r.lines[6], QStringLiteral("Reihe"));
+  EXPECT_EQ(r.lines[8], QStringLiteral("( ∑ a[ i ] ) = (1; 2; 4; 7; 12; 20; 33; 54; 88; 143)"));
+}
+
+TEST_F(SequenceTest, ExplicitTermNumberedAndShortCases) {
+  const SequenceResult r = ComputeSequence({"", "1/(i+1)", "4", true}, kMemo, kLabels);
+  EXPECT_EQ(r.lines[0], QStringLiteral("a[ i ] = 1/(i+1);   n = 4"));
+  EXPECT_EQ(r.terms.size(), 4);
+  EXPECT_EQ(r.terms[1], Dec("0,5"));
+  EXPECT_TRUE(r.lines[4].startsWith(QStringLiteral("a[0]=1; a[1]=") + Dec("0,5") + QStringLiteral("; a[2]=")));
+  EXPECT_TRUE(r.lines[8].startsWith(QStringLiteral("∑[0]=1; ∑[1]=") + Dec("1,5")));
+  // n not above the start terms: only the start terms; a trailing ";" adds none.
+  const SequenceResult s = ComputeSequence({"1;2;", "a[i-1]", "1", false}, kMemo, kLabels);
+  EXPECT_EQ(s.terms, QStringList({"1", "2"}));
+  // Braces become brackets, and the shown term says so.
+  EXPECT_EQ(ComputeSequence({"1", "a{i-1}*2", "3", false}, kMemo, kLabels).shownTerm, QStringLiteral("a[i-1]*2"));
+}
+
+TEST_F(SequenceTest, ReferencesEnterAsValuesAndFunctionsKeepTheirLetters) {
+  EXPECT_EQ(ComputeSequence({"-2", "a[i-1]^2", "2", false}, kMemo, kLabels).terms[1], QStringLiteral("4"));
+  const SequenceResult r = ComputeSequence({"", "int(i/2)+2i", "4", false}, kMemo, kLabels);
+  EXPECT_EQ(r.terms, QStringList({"0", "2", "5", "7"}));
+  // A fraction as start term sums like any term.
+  EXPECT_EQ(ComputeSequence({"1/2", "a[i-1]", "2", false}, kMemo, kLabels).lines[8],
+            QStringLiteral("( ∑ a[ i ] ) = (") + Dec("0,5") + QStringLiteral("; 1)"));
+}
+
+TEST_F(SequenceTest, RefusedInputsNameTheirField) {
+  struct Case {
+    SequenceInput in;
+    SequenceField field;
+  };
+  const Case cases[] = {
+      {{"1", "a[i-1]", "", false}, SequenceField::Count},
+      {{"1", "a[i-1]", "2.5", false}, SequenceField::Count},
+      {{"1", "a[i-1]", "10001", false}, SequenceField::Count},
+      {{"1", "a[i+1]", "3", false}, SequenceField::Term},
+      {{"1", "a[i-5]", "3", false}, SequenceField::Term},
+      {{"1", "a[i-1]+(", "3", false}, SequenceField::Term},
+      {{"1", "ln(-1)", "3", false}, SequenceField::Term},
+  };
+  for (const Case& c : cases) {
+    try {
+      ComputeSequence(c.in, kMemo, kLabels);
+      ADD_FAILURE() << c.in.term.toStdString() << " n=" << c.in.count.toStdString();
+    } catch (const SequenceInputError& e) {
+      EXPECT_EQ(e.field, c.field) << c.in.term.toStdString();
+    }
+  }
+}
+
+class NewtonTest : public SequenceTest {};
+
+TEST_F(NewtonTest, SquareRootOfTwoSettles) {
+  const NewtonResult r = NewtonIteration(QStringLiteral("x^2-2"), 1, kMemo, QStringLiteral("divergent"));
+  ASSERT_GE(r.lines.size(), 9);
+  EXPECT_TRUE(r.lines[4].endsWith(QStringLiteral("x₀ = 1")));
+  EXPECT_TRUE(r.lines[5].contains(QStringLiteral("x₁ = ") + Dec("1,5")));
+  EXPECT_TRUE(r.lines[6].contains(QStringLiteral("x₂ = ") + Dec("1,4166667")));
+  EXPECT_TRUE(r.lines[7].contains(QStringLiteral("x₃ = ") + Dec("1,4142157")));
+  EXPECT_TRUE(r.lines[8].contains(Dec("1,4142136")));
+  EXPECT_TRUE(r.lines[9].contains(Dec("1,4142136")));
+  EXPECT_EQ(r.lines.size(), 10);
+}
+
+TEST_F(NewtonTest, DivergentZeroStartAndThirtySteps) {
+  EXPECT_EQ(NewtonIteration("x^2-2", 0, kMemo, "divergent").lines.last(), QStringLiteral("   divergent"));
+  EXPECT_EQ(NewtonIteration("x-1", 1, kMemo, "divergent").lines.size(), 5);
+  const NewtonResult r = NewtonIteration("x^3-2*x+2", 0, kMemo, "divergent");
+  EXPECT_EQ(r.lines.last(), QStringLiteral("   x₃₀ =  ..."));
+  EXPECT_EQ(NewtonTermText("0,5*x-1"), QStringLiteral("0.5*x-1"));
+}
+
+TEST_F(NewtonTest, RefusedTermAndStartValue) {
+  try {
+    NewtonIteration("x^2-", 1, kMemo, "divergent");
+    ADD_FAILURE();
+  } catch (const CalcFailure& f) {
+    EXPECT_EQ(f.message(), msg::SyntaxError);
+  }
+  try {
+    NewtonIteration("ln(x)", -1, kMemo, "divergent");
+    ADD_FAILURE();
+  } catch (const CalcFailure& f) {
+    EXPECT_EQ(f.message(), msg::InvalidInput);
+  }
+  // The program's angle mode is left as it was.
+  kernelState().AngleMode = 0;
+  NewtonIteration("sin(x)", 3, kMemo, "divergent");
+  EXPECT_EQ(kernelState().AngleMode, 0);
+}
+
+}  // namespace
+}  // namespace zw

@@ -1,0 +1,85 @@
+// The sequences and Newton windows offscreen.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <memory>
+
+#include "platform/ini/IniFile.h"
+#include "tests/topics/TopicTestBase.h"
+#include "topics/analysis/SequencesWindow.h"
+
+namespace zw {
+namespace {
+
+class AnalysisWindowTest : public TopicTestBase {};
+
+TEST_F(AnalysisWindowTest, SequenceComputesOnOkAndOnTheCheckBox) {
+  auto w = openTopic<TFFolgen>();
+  EXPECT_EQ(w->countEdit()->text(), QStringLiteral("10"));
+  w->startEdit()->setText(QStringLiteral("1;1"));
+  w->termEdit()->setText(QStringLiteral("a{i-1} + a{i-2}"));
+  w->okButton(0)->click();
+  EXPECT_EQ(w->termEdit()->text(), QStringLiteral("a[i-1]+a[i-2]"));
+  ASSERT_GE(w->memoLines().size(), 9);
+  EXPECT_TRUE(w->memoLines()[4].endsWith(u"34; 55)"));
+  w->numberedBox()->click();
+  EXPECT_TRUE(w->memoLines()[4].startsWith(u"a[0]=1; a[1]=1"));
+  EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(AnalysisWindowTest, SequenceRefusalKeepsTheMemoAndFocusesTheField) {
+  auto w = openTopic<TFFolgen>();
+  w->startEdit()->setText(QStringLiteral("1"));
+  w->termEdit()->setText(QStringLiteral("a[i-1]*2"));
+  w->okButton(0)->click();
+  const QStringList before = w->memoLines();
+  w->countEdit()->setText(QStringLiteral("x"));
+  w->okButton(0)->click();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(w->memoLines(), before);
+  EXPECT_EQ(w->focusWidget(), w->countEdit());
+}
+
+TEST_F(AnalysisWindowTest, SequenceWorksheetKeepsRawTexts) {
+  const QString sheet = file("s.dat");
+  auto w = openTopic<TFFolgen>();
+  w->startEdit()->setText(QStringLiteral(" 1; 2"));
+  ASSERT_TRUE(w->saveInputs(sheet));
+  EXPECT_EQ(IniFile(sheet).readString("folgen", "a0"), QStringLiteral("1; 2"));  // values are trimmed on read
+  auto v = openTopic<TFFolgen>();
+  v->loadInputs(sheet);
+  EXPECT_EQ(v->startEdit()->text(), QStringLiteral("1; 2"));
+  EXPECT_TRUE(v->memoLines().isEmpty() || v->memoLines() == QStringList{QString()});
+}
+
+TEST_F(AnalysisWindowTest, NewtonTableAndRefusals) {
+  auto w = openTopic<TFIter>();
+  w->termEdit()->setText(QStringLiteral("x^2-2"));
+  w->startEdit()->setText(QStringLiteral("1"));
+  w->okButton(0)->click();
+  EXPECT_EQ(w->pageControl()->currentIndex(), 1);
+  EXPECT_EQ(w->memoLines().size(), 10);
+  const QStringList table = w->memoLines();
+
+  w->okButton(1)->click();  // back to the input page
+  w->termEdit()->setText(QStringLiteral("ln(x)"));
+  w->startEdit()->setText(QStringLiteral("-1"));
+  w->okButton(0)->click();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(w->pageControl()->currentIndex(), 0);
+  EXPECT_EQ(w->focusWidget(), w->startEdit());
+  EXPECT_EQ(w->memoLines(), table);
+
+  w->termEdit()->setText(QStringLiteral("x^"));
+  w->startEdit()->setText(QStringLiteral("1"));
+  w->okButton(0)->click();
+  ASSERT_EQ(errors_.size(), 2u);
+  EXPECT_EQ(errors_[1], QStringLiteral("Syntaxfehler"));
+  EXPECT_EQ(w->focusWidget(), w->termEdit());
+}
+
+}  // namespace
+}  // namespace zw

@@ -1,0 +1,113 @@
+// Texts of the analysis topics' pages (item 0, the title, is built in).
+#include "shell/texts/Texts.h"
+
+namespace zw {
+
+namespace {
+
+constexpr TextItem kPolDivDe[] = {
+    {1, u"Berechnet werden Produkt, Quotient und Rest zweier Polynome p₁ und p₂ vom Grad ≤ 9 "
+        u"mit Brüchen als Koeffizienten."},
+    {2, u"Polynom"}, {3, u"Produkt"}, {4, u"Quotient"}, {5, u"Rest"}, {6, u"Koeff. dezimal"},
+};
+constexpr TextItem kPolDivEn[] = {
+    {1, u"Computes the product, the quotient and the remainder of two polynomials p₁ and p₂ of degree ≤ 9 "
+        u"with fractions as coefficients."},
+    {2, u"Polynomial"}, {3, u"Product"}, {4, u"Quotient"}, {5, u"Remainder"}, {6, u"Decimal coeff."},
+};
+constexpr TextItem kPolDivFr[] = {
+    {1, u"Calcule le produit, le quotient et le reste de deux polynômes p₁ et p₂ de degré ≤ 9 "
+        u"à coefficients fractionnaires."},
+    {2, u"Polynôme"}, {3, u"Produit"}, {4, u"Quotient"}, {5, u"Reste"}, {6, u"Coeff. décimaux"},
+};
+
+constexpr TextItem kPolyggTDe[] = {
+    {1, u"Berechnet werden ein größter gemeinsamer Teiler (ggT) und das kleinste gemeinsame Vielfache (kgV) "
+        u"zweier Polynome p₁ und p₂ vom Grad 1 bis 9."},
+};
+constexpr TextItem kPolyggTEn[] = {
+    {1, u"Computes a greatest common factor (G.C.F.) and the least common multiple (L.C.M.) "
+        u"of two polynomials p₁ and p₂ of degree 1 to 9."},
+};
+constexpr TextItem kPolyggTFr[] = {
+    {1, u"Calcule un plus grand commun diviseur (PGCD) et le plus petit commun multiple (PPCM) "
+        u"de deux polynômes p₁ et p₂ de degré 1 à 9."},
+};
+
+constexpr TextItem kPolFakDe[] = {
+    {1, u"Ein Polynom vom Grad 1 bis 9 mit Brüchen als Koeffizienten wird in Linearfaktoren seiner "
+        u"rationalen Nullstellen und einen Restfaktor zerlegt."},
+    {2, u"Rationale Nullstellen"}, {3, u"Keine rationalen Nullstellen"}, {4, u"Irrationale Nullstellen"},
+};
+constexpr TextItem kPolFakEn[] = {
+    {1, u"A polynomial of degree 1 to 9 with fractions as coefficients is split into the linear factors "
+        u"of its rational zeros and a remaining factor."},
+    {2, u"Rational zeros"}, {3, u"No rational zeros"}, {4, u"Irrational zeros"},
+};
+constexpr TextItem kPolFakFr[] = {
+    {1, u"Un polynôme de degré 1 à 9 à coefficients fractionnaires est décomposé en facteurs linéaires "
+        u"de ses zéros rationnels et un facteur restant."},
+    {2, u"Zéros rationnels"}, {3, u"Pas de zéros rationnels"}, {4, u"Zéros irrationnels"},
+};
+
+constexpr TextItem kPolTransDe[] = {
+    {1, u"Der Graph eines Polynoms vom Grad ≤ 9 wird in x- und y-Richtung verschoben oder gestreckt."},
+    {2, u"Verschiebung um"}, {3, u"Streckung um"},
+};
+constexpr TextItem kPolTransEn[] = {
+    {1, u"The graph of a polynomial of degree ≤ 9 is shifted or stretched in x- and y-direction."},
+    {2, u"Shift by"}, {3, u"Stretch by"},
+};
+constexpr TextItem kPolTransFr[] = {
+    {1, u"Le graphe d'un polynôme de degré ≤ 9 est translaté ou étiré dans la direction x et y."},
+    {2, u"Translation de"}, {3, u"Étirement de"},
+};
+
+constexpr TextItem kFolgenDe[] = {
+    {1, u"Die ersten n Glieder a[0] ... a[n-1] einer Folge werden aus Anfangsgliedern und einem Term für a[i] "
+        u"berechnet, der i und frühere Glieder a[k] enthalten darf (z. B. a[i-1] + a[i-2]); dazu die "
+        u"Partialsummen der Reihe."},
+    {2, u"Folge"}, {3, u"Reihe"}, {4, u"  numeriert"},
+};
+constexpr TextItem kFolgenEn[] = {
+    {1, u"The first n terms a[0] ... a[n-1] of a sequence are computed from start terms and a term for a[i] "
+        u"that may contain i and earlier terms a[k] (for example a[i-1] + a[i-2]), together with the "
+        u"partial sums of the series."},
+    {2, u"Sequence"}, {3, u"Series"}, {4, u"  numbered"},
+};
+constexpr TextItem kFolgenFr[] = {
+    {1, u"Les n premiers termes a[0] ... a[n-1] d'une suite sont calculés à partir des termes initiaux et "
+        u"d'un terme pour a[i] qui peut contenir i et des termes précédents a[k] (par ex. a[i-1] + a[i-2]), "
+        u"ainsi que les sommes partielles de la série."},
+    {2, u"Suite"}, {3, u"Série"}, {4, u"  numérotés"},
+};
+
+constexpr TextItem kIterDe[] = {
+    {1, u"Approximation einer Nullstelle von ƒ(x) nach dem Verfahren von Newton mit Startwert xₒ."},
+};
+constexpr TextItem kIterEn[] = {
+    {1, u"Approximation of a zero of ƒ(x) by Newton's method with the start value xₒ."},
+};
+constexpr TextItem kIterFr[] = {
+    {1, u"Approximation d'un zéro de ƒ(x) par la méthode de Newton avec la valeur initiale xₒ."},
+};
+
+}  // namespace
+
+// Called once from the area's registration.
+void RegisterAnalysisTexts() {
+  static const TextPageRegistration regs[] = {
+      {IPolDiv, TextLanguage::German, kPolDivDe},     {IPolDiv, TextLanguage::English, kPolDivEn},
+      {IPolDiv, TextLanguage::French, kPolDivFr},     {IPolyggT, TextLanguage::German, kPolyggTDe},
+      {IPolyggT, TextLanguage::English, kPolyggTEn},  {IPolyggT, TextLanguage::French, kPolyggTFr},
+      {IPolFak, TextLanguage::German, kPolFakDe},     {IPolFak, TextLanguage::English, kPolFakEn},
+      {IPolFak, TextLanguage::French, kPolFakFr},     {IPolTrans, TextLanguage::German, kPolTransDe},
+      {IPolTrans, TextLanguage::English, kPolTransEn}, {IPolTrans, TextLanguage::French, kPolTransFr},
+      {IFolgen, TextLanguage::German, kFolgenDe},     {IFolgen, TextLanguage::English, kFolgenEn},
+      {IFolgen, TextLanguage::French, kFolgenFr},     {IIter, TextLanguage::German, kIterDe},
+      {IIter, TextLanguage::English, kIterEn},        {IIter, TextLanguage::French, kIterFr},
+  };
+  (void)regs;
+}
+
+}  // namespace zw

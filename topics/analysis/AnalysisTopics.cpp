@@ -1,0 +1,30 @@
+// The analysis topics that are built, registered with the catalogue.
+#include "shell/catalogue/TopicRegistry.h"
+#include "topics/analysis/PolyDivWindow.h"
+#include "topics/analysis/SequencesWindow.h"
+
+namespace zw {
+
+void RegisterAnalysisTexts();
+
+namespace {
+
+template <typename W>
+TopicFactory factory() {
+  return [](QWidget* owner) -> TopicWindowBase* { return new W(owner); };
+}
+
+const TopicFactoryRegistration registrations[] = {
+    {"TFPolyDiv", factory<TFPolyDiv>()},
+    {"TFPolyggT", factory<TFPolyggT>()},
+    {"TFPolyFak", factory<TFPolyFak>()},
+    {"TFPolTrans", factory<TFPolTrans>()},
+    {"TFFolgen", factory<TFFolgen>()},
+    {"TFIter", factory<TFIter>()},
+};
+
+const bool textsRegistered = (RegisterAnalysisTexts(), true);
+
+}  // namespace
+
+}  // namespace zw

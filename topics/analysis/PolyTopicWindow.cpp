@@ -1,0 +1,112 @@
+#include "topics/analysis/PolyTopicWindow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+#include "kernel/CalcFailure.h"
+#include "kernel/PolyText.h"
+#include "shell/Metrics.h"
+#include "shell/kit/InputRows.h"
+#include "shell/commands/Commands.h"
+#include "shell/texts/Texts.h"
+
+namespace zw {
+
+namespace {
+
+TopicConfig polyConfig() {
+  TopicConfig c;
+  c.pages = TopicConfig::singlePage();
+  c.save = SavePolicy::NonEmptyTrimmed;
+  // The topics decide themselves when the memo changes: a constant
+  // polynomial leaves it as it was.
+  c.memo = MemoPolicy::RunningRecord;
+  c.taskLines = 2;
+  return c;
+}
+
+}  // namespace
+
+PolyTopicWindow::PolyTopicWindow(QWidget* owner, std::string_view className, PolyWindowSpec spec)
+    : TopicWindow(owner, className, polyConfig()), spec_(spec) {
+  QWidget* box = inputArea();
+  form_ = new QLabel(box);
+  form_->setText(QStringLiteral("   ") + PolyGeneralForm(spec.polynomials == 2));
+  QFont italic = form_->font();
+  italic.setItalic(true);
+  form_->setFont(italic);
+  grid_ = new PolyGrid(box, spec.polynomials, spec.rowHeads, clipboard_);
+  grid_->setObjectName(QStringLiteral("sgKoeff"));
+  // Keys "a9" … "a0" (and "b9" … "b0" for the second row).
+  fields().addGrid(grid_, [](int col, int row) {
+    if (col < 1 || row < 1 || row > 2) return QString();
+    return QString(QChar(u'a' + row - 1)) + QString::number(10 - col);
+  });
+  if (spec.decimalBox) {
+    decimalCaption_ = new QLabel(box);
+    decimal_ = new QCheckBox(box);
+    decimal_->setObjectName(QStringLiteral("cbxDezimal"));
+    connect(decimal_, &QCheckBox::toggled, this, [this] { computeNow(); });
+  }
+  connect(grid_, &PolyGrid::cellClicked, this, [this] { computeNow(); });
+  connect(grid_, &PolyGrid::leftGrid, this, [this] { computeNow(); });
+  connect(grid_, &PolyGrid::enterPressed, this, [this] { computeNow(); });
+  if (spec.tabComputes) connect(grid_, &PolyGrid::tabPressed, this, [this] { computeNow(); });
+}
+
+bool PolyTopicWindow::decimal() const { return decimal_ && decimal_->isChecked(); }
+
+void PolyTopicWindow::layoutInputs() {
+  const LayoutMetrics& m = metrics();
+  const int left = ScalePixels(16);
+  form_->setGeometry(left, 0, inputArea()->width() - left, m.RowHeight);
+  int top = m.RowHeight + ScalePixels(4);
+  grid_->place(left, top);
+  int bottom = grid_->geometry().bottom() + 1;
+  if (decimal_) {
+    const QString caption = GetText(IPolDiv, 6) + QStringLiteral(" ");
+    const int w = FontTextMeasurer(decimalCaption_->font()).width(caption);
+    const int right = grid_->geometry().right();
+    decimal_->setGeometry(right - ScalePixels(16), bottom + ScalePixels(4), ScalePixels(18), m.RowHeight);
+    decimalCaption_->setText(caption);
+    decimalCaption_->setGeometry(decimal_->x() - w - ScalePixels(4), bottom + ScalePixels(4), w, m.RowHeight);
+    bottom = decimal_->geometry().bottom() + 1;
+  }
+  layoutExtraInputs(bottom + ScalePixels(4));
+  bottom += extraInputsHeight();
+  const int memoTop = bottom + ScalePixels(8);
+  memo()->setFont(memoFont());
+  memo()->setGeometry(left, memoTop, inputArea()->width() - 2 * left,
+                      std::max(m.RowHeight * 3, inputArea()->height() - memoTop - ScalePixels(8)));
+}
+
+bool PolyTopicWindow::readInputs() {
+  std::vector<TPoly> polys;
+  for (int row = 1; row <= spec_.polynomials; ++row) {
+    try {
+      polys.push_back(grid_->polynomial(row));
+    } catch (const CalcFailure& f) {
+      // The box first, then the bad cell becomes current (polynomial() chose it).
+      const int col = grid_->Col(), r = grid_->Row();
+      QPointer<PolyTopicWindow> alive(this);
+      ShowErrorBox(this, GetMessageText(f.message()));
+      if (alive) FocusCell(grid_, col, r);
+      return false;
+    }
+  }
+  if (!readExtraInputs()) return false;
+  polys_ = std::move(polys);
+  return true;
+}
+
+void PolyTopicWindow::showResult(const std::optional<PolyComputation>& result) {
+  if (!result) return;
+  setMemoLines(result->lines);
+  if (result->clipboard) PolyCopyToClipboard(*result->clipboard, clipboard_);
+}
+
+void PolyTopicWindow::afterLoad() { computeNow(); }
+
+}  // namespace zw

@@ -1,0 +1,147 @@
+#include "topics/analysis/SequencesWindow.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+#include "kernel/CalcFailure.h"
+#include "shell/Metrics.h"
+#include "shell/commands/Commands.h"
+#include "shell/kit/InputRows.h"
+#include "shell/kit/Symbols.h"
+#include "shell/texts/Texts.h"
+#include "topics/analysis/Newton.h"
+#include "topics/analysis/Sequences.h"
+
+namespace zw {
+
+// ----- sequences ------------------------------------------------------------
+
+namespace {
+
+TopicConfig sequenceConfig() {
+  TopicConfig c;
+  c.pages = TopicConfig::singlePage();
+  c.taskLines = 4;
+  // A refused input leaves the last listing in place.
+  c.memo = MemoPolicy::RunningRecord;
+  return c;
+}
+
+const QString kA0Caption = QStringLiteral("a[0]; a[1]; a[2]  . . . = ");
+const QString kNCaption = QStringLiteral("i = 0 . . . n-1;     n = ");
+
+}  // namespace
+
+TFFolgen::TFFolgen(QWidget* owner) : TopicWindow(owner, "TFFolgen", sequenceConfig()) {
+  QWidget* box = inputArea();
+  a0Caption_ = new QLabel(box);
+  aiCaption_ = new QLabel(box);
+  nCaption_ = new QLabel(box);
+  a0_ = new QLineEdit(box);
+  ai_ = new QLineEdit(box);
+  n_ = new QLineEdit(box);
+  numbered_ = new QCheckBox(box);
+  fields().addField(QStringLiteral("a0"), a0_, 0);
+  fields().addField(QStringLiteral("ai"), ai_, 0);
+  fields().addField(QStringLiteral("n"), n_, 0, QStringLiteral("10"));
+  connect(numbered_, &QCheckBox::clicked, this, [this] { computeNow(); });
+  initTopic();
+}
+
+void TFFolgen::layoutInputs() {
+  const LayoutMetrics& m = metrics();
+  const FontTextMeasurer font(fonts().TextFont.font);
+  const QString ai = SequenceLabels::current().termCaption;
+  const int captionWidth = std::max({font.width(kA0Caption), font.width(ai), font.width(kNCaption)});
+  const int left = ScalePixels(16);
+  const int editWidth = std::max(m.EditWidth, inputArea()->width() - left - captionWidth - ScalePixels(24));
+  PlaceLabelEdit(a0Caption_, a0_, left, m.RowTop[1], captionWidth, kA0Caption);
+  PlaceLabelEdit(aiCaption_, ai_, left, m.RowTop[2], captionWidth, ai);
+  PlaceLabelEdit(nCaption_, n_, left, m.RowTop[3], captionWidth, kNCaption);
+  a0_->resize(editWidth, a0_->height());
+  ai_->resize(editWidth, ai_->height());
+  numbered_->setText(GetText(IFolgen, 4).trimmed());
+  const int w = numbered_->sizeHint().width();
+  numbered_->setGeometry(a0_->geometry().right() - w, m.RowTop[3], w, m.RowHeight);
+  const int top = n_->geometry().bottom() + ScalePixels(12);
+  memo()->setFont(memoFont());
+  memo()->setGeometry(left, top, inputArea()->width() - 2 * left,
+                      std::max(3 * m.RowHeight, inputArea()->height() - top - ScalePixels(8)));
+}
+
+void TFFolgen::compute() {
+  const SequenceInput in{a0_->text(), ai_->text(), n_->text(), numbered_->isChecked()};
+  try {
+    const SequenceResult r = ComputeSequence(in, FontTextMeasurer(memoFont()), SequenceLabels::current());
+    ai_->setText(r.shownTerm);
+    setMemoLines(r.lines);
+  } catch (const SequenceInputError& e) {
+    ai_->setText(SequenceTermText(ai_->text()));
+    QPointer<TFFolgen> alive(this);
+    ShowErrorBox(this, GetMessageText(msg::InvalidInput));
+    if (!alive) return;
+    QLineEdit* bad = e.field == SequenceField::Count ? n_ : e.field == SequenceField::Term ? ai_ : a0_;
+    bad->setFocus();
+  }
+}
+
+// ----- Newton iteration -------------------------------------------------------
+
+namespace {
+
+TopicConfig iterationConfig() {
+  TopicConfig c;
+  // A refused term or start value leaves the last table in place.
+  c.memo = MemoPolicy::RunningRecord;
+  c.taskLines = 4;
+  return c;
+}
+
+}  // namespace
+
+TFIter::TFIter(QWidget* owner) : TopicWindow(owner, "TFIter", iterationConfig()) {
+  QWidget* box = inputArea();
+  termCaption_ = new QLabel(box);
+  x0Caption_ = new QLabel(box);
+  term_ = new QLineEdit(box);
+  x0_ = new QLineEdit(box);
+  term_->setObjectName(QStringLiteral("Edit1"));
+  x0_->setObjectName(QStringLiteral("Edit2"));
+  fields().addField(QStringLiteral("fkt"), term_, 0);
+  fields().addField(QStringLiteral("x0"), x0_, u'e');
+  initTopic();
+}
+
+void TFIter::layoutInputs() {
+  const LayoutMetrics& m = metrics();
+  const QString c1 = FunctionSign() + QStringLiteral("(x) = ");
+  const QString c2 = QStringLiteral(" x") + QChar(0x2092) + QStringLiteral(" = ");
+  const FontTextMeasurer font(fonts().TextFont.font);
+  const int captionWidth = std::max(font.width(c1), font.width(c2));
+  const int left = ScalePixels(16);
+  PlaceLabelEdit(termCaption_, term_, left, m.RowTop[1], captionWidth, c1);
+  PlaceLabelEdit(x0Caption_, x0_, left, m.RowTop[2], captionWidth, c2);
+  term_->resize(std::max(m.EditWidth, inputArea()->width() - left - captionWidth - ScalePixels(24)), term_->height());
+}
+
+void TFIter::compute() {
+  // The start value passed the frame's check (kind 'e').
+  const Extended x0 = fields().value(1);
+  try {
+    const NewtonResult r =
+        NewtonIteration(NewtonTermText(term_->text()), x0, FontTextMeasurer(memoFont()), GetMessageText(41));
+    setMemoLines(r.lines);
+  } catch (const CalcFailure& f) {
+    // The frame shows the message on the input page; the field at fault
+    // takes the focus after it.
+    QLineEdit* bad = f.message() == msg::SyntaxError ? term_ : x0_;
+    QPointer<TFIter> alive(this);
+    failComputation(f.message());
+    if (alive) bad->setFocus();
+  }
+}
+
+}  // namespace zw
