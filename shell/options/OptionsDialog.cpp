@@ -97,9 +97,8 @@ void TFOpt::setFontChooser(FontChooser chooser) { fontChooser() = std::move(choo
 
 TFOpt::TFOpt(TFMenu* menu, QWidget* parent) : QDialog(parent ? parent : menu), menu_(menu) {
   build();
-  // The file's values again; the main window follows the language read.
-  ReadSettings(false);
-  if (menu_) menu_->SetLanguage(shellState().LanguageKind);
+  // The values the program runs with, not the file's: a zoom that the work
+  // area limited stays what it is, and so does everything else.
   loadColoursAndWidths();
   gbFarbtabelle_->hide();
   refreshStates();
@@ -215,7 +214,7 @@ void TFOpt::build() {
   btnExport_ = new QPushButton(QStringLiteral("Export"), inputBox_);
   connect(btnExport_, &QPushButton::clicked, this, &TFOpt::onExport);
   btnSave_ = new QPushButton(inputBox_);
-  // The shield of the Windows original: the file may need elevated rights.
+  // The shield: the settings file may need elevated rights.
   btnSave_->setIcon(style()->standardIcon(QStyle::SP_VistaShield));
   connect(btnSave_, &QPushButton::clicked, this, &TFOpt::onSave);
 
@@ -325,14 +324,23 @@ void TFOpt::refreshTexts() {
   optDir_->setTitle(GetText(IOpt, 4));
   lblInstallation_->setText(s.PortableOption ? GetTextColon(IOpt, 21) : GetTextColon(IOpt, 20));
   lblAccessverz_->setText(GetTextColon(IOpt, 18) + s.InstallFolder);
-  lblDatenverz_->setText(GetTextColon(IOpt, 19) + s.DataFolder);
+  lblDatenverz_->setToolTip(s.DataFolder);
+  elideDataFolder();
   cbMemory_->setText(QStringLiteral(" Memory"));
   btnDefault_->setText(GetText(IOpt, 17));
   btnSave_->setText(GetText(IDatei, 20));
 }
 
+void TFOpt::elideDataFolder() {
+  // A long path is cut in the middle, so that its start and its last
+  // folders stay readable; the tool tip has all of it.
+  const QString caption = GetTextColon(IOpt, 19);
+  const QFontMetrics fm(lblDatenverz_->font());
+  const int room = lblDatenverz_->width() - fm.horizontalAdvance(caption) - 2 * lblDatenverz_->margin() - 4;
+  lblDatenverz_->setText(caption + fm.elidedText(shellState().DataFolder, Qt::ElideMiddle, std::max(0, room)));
+}
+
 void TFOpt::relayout() {
-  metrics().HalfRowStep = S(10);
   LayoutInputPage(width(), inputBox_, legendBox_, btnOk_, btnEsc_, btnHelp_);
   inputBox_->setGeometry(0, 0, std::max(0, width() - S(88)), height());
   legendBox_->setGeometry(width() - S(88), 0, S(88), height());
@@ -408,6 +416,7 @@ void TFOpt::relayout() {
   lblInstallation_->setGeometry(S(8), top, dir.width() - S(16), rh);
   lblAccessverz_->setGeometry(S(8), top + rh, dir.width() - S(16), rh);
   lblDatenverz_->setGeometry(S(8), top + 2 * rh, dir.width() - S(16), rh);
+  elideDataFolder();
   gbFarbtabelle_->setGeometry(dir);
   const int sq = std::max(6, std::min((dir.width() - S(40)) / 12, (dir.height() - top - S(4)) / 4));
   for (int k = 1; k <= PaletteSize; ++k)
@@ -456,7 +465,12 @@ void TFOpt::onLanguageFile(int slot) {
   // A cancelled dialog leaves the slot as it was.
   if (!self || file.isEmpty()) return;
   s.LanguageNames[size_t(slot)] = QFileInfo(file).completeBaseName();
-  setLanguageFile(slot, LanguageFileName(slot));
+  const QString path = LanguageFileName(slot);
+  LanguageFileProblem problem = LanguageFileProblem::None;
+  if (!setLanguageFile(slot, path, &problem)) {
+    ShowErrorBox(this, LanguageFileMessage(problem, path));
+    if (!self) return;
+  }
   sprChanged_ = true;
   if (menu_ && s.LanguageKind == slot) menu_->SetLanguage(slot);
   refreshTexts();

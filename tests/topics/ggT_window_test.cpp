@@ -129,8 +129,7 @@ TEST_F(GgtWindowTest, LoadWhileResultsShowReturnsToInputsAndKeepsTheMemo) {
   w->okButton(0)->click();
   ASSERT_EQ(w->currentPage(), 1);
   const QStringList memo = w->memoLines();
-  shellState().FileNameParam = file("sheet.dat");
-  EXPECT_TRUE(deliverCommand(w.get(), WM_LOADWORKSHEET));
+  EXPECT_TRUE(deliverCommand(w.get(), WM_LOADWORKSHEET, file("sheet.dat")));
   EXPECT_EQ(w->currentPage(), 0);
   EXPECT_EQ(texts(*w), (QStringList{"84", "126", "210", "", "", "", "", "", "", ""}));
   EXPECT_EQ(w->memoLines(), memo);
@@ -141,8 +140,7 @@ TEST_F(GgtWindowTest, NewEmptiesAllFieldsAndErasesOnlyTheTopicsSection) {
   writeSection(memoryFile(), "proz", {"a", "17"});
   auto w = open();
   ASSERT_EQ(w->edit(9)->text(), "8");  // loaded at creation
-  shellState().FileNameParam = memoryFile();
-  deliverCommand(w.get(), WM_NEWWORKSHEET);
+  deliverCommand(w.get(), WM_NEWWORKSHEET, memoryFile());
   EXPECT_EQ(texts(*w), QStringList(GgtFieldCount, QString()));
   const IniFile after(memoryFile());
   EXPECT_FALSE(after.hasSection("ggt"));
@@ -151,7 +149,7 @@ TEST_F(GgtWindowTest, NewEmptiesAllFieldsAndErasesOnlyTheTopicsSection) {
   // A file without the section is left exactly as it was.
   const QByteArray unchanged = bytes(memoryFile());
   fill(*w, {"1", "2"});
-  deliverCommand(w.get(), WM_NEWWORKSHEET);
+  deliverCommand(w.get(), WM_NEWWORKSHEET, memoryFile());
   EXPECT_EQ(bytes(memoryFile()), unchanged);
   EXPECT_EQ(texts(*w), QStringList(GgtFieldCount, QString()));
 }
@@ -161,14 +159,13 @@ TEST_F(GgtWindowTest, SaveAndReloadRestoreAllTenFields) {
   const QStringList all = {"12", "18", "2*3", "", "9", "10^3", "11", "12", "13", "14"};
   auto w = open();
   fill(*w, all);
-  shellState().FileNameParam = file("saved.dat");
-  deliverCommand(w.get(), WM_SAVEWORKSHEET);
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, file("saved.dat"));
   EXPECT_TRUE(errors_.empty());
   const IniFile ini(file("saved.dat"));
   EXPECT_EQ(ini.keys("ggt"), (QStringList{"a", "b", "c", "d", "e", "f", "g", "h", "i", "k"}));
 
   auto other = open();
-  deliverCommand(other.get(), WM_LOADWORKSHEET);
+  deliverCommand(other.get(), WM_LOADWORKSHEET, file("saved.dat"));
   EXPECT_EQ(texts(*other), all);
 }
 
@@ -176,8 +173,7 @@ TEST_F(GgtWindowTest, SaveToAnUnwritableFileIsReported) {
   shellState().MemoryOption = false;
   auto w = open();
   fill(*w, {"1", "2"});
-  shellState().FileNameParam = joinPath(file("missing-folder"), "x.dat");
-  deliverCommand(w.get(), WM_SAVEWORKSHEET);
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, joinPath(file("missing-folder"), "x.dat"));
   EXPECT_EQ(errors_.size(), 1u);
 }
 

@@ -1,0 +1,19 @@
+#pragma once
+// The widget style of the program: the platform's style, with the marks of
+// radio buttons and check boxes grown with the zoom as the fonts are, so a
+// caption at 150 % does not sit beside a mark drawn for 100 %.
+#include <QProxyStyle>
+
+namespace zw {
+
+class ZoomStyle : public QProxyStyle {
+public:
+  using QProxyStyle::QProxyStyle;
+  int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr) const override;
+};
+
+// Makes ZoomStyle the application's style (the program does so at start-up).
+void InstallZoomStyle();
+
+}  // namespace zw
