@@ -228,7 +228,7 @@ void TopicWindow::applySizePolicy() {
 void TopicWindow::relayout() {
   if (inLayout_) return;
   inLayout_ = true;
-  runGuarded([this] {
+  guardedLayout([this] {
     applySizePolicy();
     fitPageControl();
     setWindowTitle(GetText(textPage(), 0));
@@ -352,6 +352,21 @@ void TopicWindow::pageChanged(int index) {
     }
   });
   if (!done && self && currentPage() == pageOf(PageKind::Input)) focusFirstInput();
+}
+
+void TopicWindow::guardedLayout(const std::function<void()>& layout) {
+  // A layout that fails fails again at every resize: it is shown once, and
+  // again only after a layout in between went through.
+  if (!layoutFailing_) {
+    layoutFailing_ = !runGuarded(layout);
+    return;
+  }
+  try {
+    layout();
+    layoutFailing_ = false;
+  } catch (...) {
+    // Already shown.
+  }
 }
 
 bool TopicWindow::runGuarded(const std::function<void()>& action) {
@@ -607,7 +622,7 @@ bool TopicWindow::eventFilter(QObject* watched, QEvent* event) {
     for (const PageWidgets& p : pages_)
       if (watched == p.page) {
         inLayout_ = true;
-        runGuarded([this] { layoutPages(); });
+        guardedLayout([this] { layoutPages(); });
         inLayout_ = false;
         secondPass_ = false;
         break;

@@ -248,6 +248,8 @@ private:
   QSize defaultSize() const;
   // runComputation, then the kernel's messages raised meanwhile.
   void computeAndReport();
+  // A layout pass through the guard; a failure shows once while it repeats.
+  void guardedLayout(const std::function<void()>& layout);
 
   TopicConfig config_;
   FieldRegistry fields_;
@@ -263,6 +265,7 @@ private:
   bool created_ = false;
   bool inLayout_ = false;
   bool secondPass_ = false;
+  bool layoutFailing_ = false;
 };
 
 // The notice that inputs cannot be kept is given once per run; tests start again.
