@@ -670,3 +670,29 @@ TEST_F(OptionsTest, ExportReadsBackAsALanguageFile) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+// A long data folder is cut in the middle so that both ends stay readable;
+// the tool tip holds all of it.
+TEST_F(OptionsTest, LongDataFolderIsElidedInTheMiddle) {
+  applyZoom(120);
+  const QString folder = QStringLiteral("/home/someone/.local/share/a-rather-long-folder-name/another-level/"
+                                        "Zahlwerk 10.0/");
+  shellState().DataFolder = folder;
+  TFOpt dlg(nullptr);
+  dlg.show();
+  QCoreApplication::processEvents();
+  QLabel* label = dlg.dataFolderLabel();
+  const QString text = label->text();
+  EXPECT_EQ(label->toolTip(), folder);
+  EXPECT_TRUE(text.startsWith(GetTextColon(IOpt, 19) + QStringLiteral("/home"))) << text.toStdString();
+  EXPECT_TRUE(text.endsWith(QStringLiteral("Zahlwerk 10.0/"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QChar(0x2026))) << text.toStdString();
+  EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(text), label->contentsRect().width());
+  applyZoom(100);
+}
+
+}  // namespace
+}  // namespace zw

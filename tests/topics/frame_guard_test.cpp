@@ -347,3 +347,24 @@ TEST_F(FrameGuardTest, InputsThatCannotBeKeptAreReportedOnce) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+// Whatever a topic puts into its input area (a radio group, a panel, a
+// chart) counts for the minimum size: nothing is clipped.
+TEST_F(FrameGuardTest, MinimumSizeCountsEveryChildOfTheInputArea) {
+  auto w = open();
+  auto* group = new QWidget(w->inputArea());
+  group->setGeometry(400, 300, 120, 80);
+  group->show();
+  w->resize(200, 150);
+  w->relayout();
+  const QRect used(group->mapTo(w->page(0), QPoint(0, 0)), group->size());
+  EXPECT_LE(used.right(), w->page(0)->width());
+  EXPECT_LE(used.bottom(), w->page(0)->height());
+  EXPECT_GE(w->pageControl()->minimumWidth(), used.right() + 1);
+}
+
+}  // namespace
+}  // namespace zw

@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -249,6 +252,50 @@ TEST_F(GgtWindowTest, LanguageSwitchRenewsCaptionsAndMemoTexts) {
 TEST_F(GgtWindowTest, TheCatalogueCreatesThisWindow) {
   std::unique_ptr<TopicWindowBase> w(createTopicWindow("TFggT", nullptr));
   EXPECT_NE(dynamic_cast<TFggT*>(w.get()), nullptr);
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// Every field shows its longest valid input whole, at every zoom, and the
+// two columns do not overlap.
+TEST_F(GgtWindowTest, LongestInputsFitTheirFieldsAtEveryZoom) {
+  const QString longest = QStringLiteral("1000000000000000");  // 10^15
+  for (int zoom : {90, 100, 120, 150, 160}) {
+    applyZoom(zoom);
+    auto w = open();
+    fill(*w, QStringList(GgtFieldCount, longest));
+    w->relayout();
+    for (int i = 0; i < GgtFieldCount; ++i) {
+      QLineEdit* e = w->edit(i);
+      const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
+      const int room = e->width() - 2 * frame - 2 * 2;  // the edit keeps 2 px on either side
+      EXPECT_LE(QFontMetrics(e->font()).horizontalAdvance(longest), room) << "zoom " << zoom << " field " << i;
+    }
+    EXPECT_LT(w->edit(0)->geometry().right(), w->captionPanel(5)->geometry().left()) << zoom;
+  }
+  applyZoom(100);
+}
+
+// In a narrow window nothing is cut: the task text takes the lines it needs
+// and the inputs stay reachable through the scroll range.
+TEST_F(GgtWindowTest, NarrowWindowCutsNeitherTaskTextNorFields) {
+  for (int language : {0, 1, 2}) {
+    shellState().LanguageKind = language;
+    auto w = open();
+    w->resize(260, 200);
+    QApplication::processEvents();
+    QLabel* task = w->taskLabel();
+    EXPECT_GE(task->height(), task->heightForWidth(task->width())) << language;
+    QWidget* page = w->page(0);
+    const QRect last(w->edit(9)->mapTo(page, QPoint(0, 0)), w->edit(9)->size());
+    EXPECT_LE(last.right(), page->width()) << language;
+    EXPECT_LE(last.bottom(), page->height()) << language;
+  }
+  shellState().LanguageKind = 0;
 }
 
 }  // namespace
