@@ -198,6 +198,8 @@ void TopicWindow::initTopic() {
 
 QSize TopicWindow::defaultSize() const { return DefaultFormSizeAt(textPage(), shellState().Zoom); }
 
+QSize TopicWindow::sizeHint() const { return defaultSize(); }
+
 void TopicWindow::setDefaultSize() {
   const QSize size = defaultSize();
   if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {

@@ -134,6 +134,9 @@ public:
   // ----- the frame's operations
   // The default size of the text page, unless maximised or minimised.
   void setDefaultSize();
+  // The default size: what the MDI area gives the window when it cascades
+  // or tiles the windows (after a zoom change, for one).
+  QSize sizeHint() const override;
   // The section of the file into the inputs; the input page to the front.
   // Creation, Load, Demo and New read through it, closing and Save write
   // through saveInputs: a topic whose worksheets are not INI sections
