@@ -473,7 +473,8 @@ int EditWidthFor(const QString& longest) {
   // for the caret after the last character.
   const QSize content(fm.horizontalAdvance(longest) + 2 * 2 + 1 + text.left() + text.right(), fm.height());
   const int needed = probe.style()->sizeFromContents(QStyle::CT_LineEdit, &option, content, &probe).width();
-  return std::max(metrics().EditWidth, needed);
+  // A few pixels to spare, so the last digit never touches the frame.
+  return std::max(metrics().EditWidth, needed + ScalePixels(4));
 }
 
 void PlaceLabelEditSized(QLabel* panel, QWidget* edit, int left, int top, int captionWidth, int editWidth,

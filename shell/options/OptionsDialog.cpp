@@ -20,6 +20,7 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/folders/Folders.h"
 #include "shell/Fonts.h"
+#include "shell/Guard.h"
 #include "shell/Metrics.h"
 #include "shell/Settings.h"
 #include "shell/State.h"
@@ -115,12 +116,12 @@ void TFOpt::build() {
   optSpr_ = new QGroupBox(inputBox_);
   for (int i = 0; i < 7; ++i) {
     lang_[size_t(i)] = radio(optSpr_);
-    connect(lang_[size_t(i)], &QRadioButton::clicked, this, [this, i] { onLanguage(i); });
+    connect(lang_[size_t(i)], &QRadioButton::clicked, this, Guarded(this, [this, i] { onLanguage(i); }));
   }
   for (int k = 3; k <= 6; ++k) {
     auto* b = new QPushButton(QStringLiteral(">"), optSpr_);
     slotBtn_[size_t(k - 3)] = b;
-    connect(b, &QPushButton::clicked, this, [this, k] { onLanguageFile(k); });
+    connect(b, &QPushButton::clicked, this, Guarded(this, [this, k] { onLanguageFile(k); }));
   }
 
   optLay_ = new QGroupBox(inputBox_);
@@ -133,7 +134,7 @@ void TFOpt::build() {
   for (int i = 0; i < 8; ++i) {
     size_[size_t(i)] = radio(optSize_);
     size_[size_t(i)]->setText(QString::fromLatin1(kSizeTexts[i]));
-    connect(size_[size_t(i)], &QRadioButton::clicked, this, [this, i] { onZoom(i); });
+    connect(size_[size_t(i)], &QRadioButton::clicked, this, Guarded(this, [this, i] { onZoom(i); }));
   }
   rgPrintSize_ = new QGroupBox(inputBox_);
   for (int i = 0; i < 6; ++i) {
@@ -148,7 +149,7 @@ void TFOpt::build() {
   for (int i = 0; i < 4; ++i) {
     fontLbl_[size_t(i)] = new ClickLabel(optFont_);
     fontLbl_[size_t(i)]->setCursor(Qt::PointingHandCursor);
-    connect(fontLbl_[size_t(i)], &ClickLabel::clicked, this, [this, i] { onFont(i); });
+    connect(fontLbl_[size_t(i)], &ClickLabel::clicked, this, Guarded(this, [this, i] { onFont(i); }));
   }
 
   rgLineStyle_ = new QGroupBox(inputBox_);
@@ -166,7 +167,7 @@ void TFOpt::build() {
     QWidget* colourParent = k == 0 ? gbFlaeche_ : gbGrafColor_;
     QWidget* widthParent = k == 0 ? gbFlaeche_ : gbGrafWidth_;
     panCol_[size_t(k)] = new ClickLabel(colourParent);
-    connect(panCol_[size_t(k)], &ClickLabel::clicked, this, [this, k] { onColourSlot(k); });
+    connect(panCol_[size_t(k)], &ClickLabel::clicked, this, Guarded(this, [this, k] { onColourSlot(k); }));
     edWid_[size_t(k)] = new QLineEdit(widthParent);
     edWid_[size_t(k)]->setAlignment(Qt::AlignCenter);
     connect(edWid_[size_t(k)], &QLineEdit::textEdited, this,
@@ -190,7 +191,7 @@ void TFOpt::build() {
   for (int k = 1; k <= PaletteSize; ++k) {
     square_[size_t(k - 1)] = new ClickLabel(gbFarbtabelle_);
     paintPanel(square_[size_t(k - 1)], k, false);
-    connect(square_[size_t(k - 1)], &ClickLabel::clicked, this, [this, k] { onPaletteSquare(k); });
+    connect(square_[size_t(k - 1)], &ClickLabel::clicked, this, Guarded(this, [this, k] { onPaletteSquare(k); }));
   }
   btnClose_ = new QPushButton(QStringLiteral("x"), gbFarbtabelle_);
   connect(btnClose_, &QPushButton::clicked, this, [this] {
@@ -203,28 +204,29 @@ void TFOpt::build() {
   lblAccessverz_ = new QLabel(optDir_);
   lblDatenverz_ = new ClickLabel(optDir_);
   lblDatenverz_->setCursor(Qt::PointingHandCursor);
-  connect(lblDatenverz_, &ClickLabel::clicked, this, [] { desktop().openFolder(shellState().DataFolder); });
+  connect(lblDatenverz_, &ClickLabel::clicked, this,
+          Guarded(this, [] { desktop().openFolder(shellState().DataFolder); }));
   for (QLabel* l : {lblInstallation_, lblAccessverz_, static_cast<QLabel*>(lblDatenverz_)})
     l->setTextInteractionFlags(Qt::NoTextInteraction);
 
   cbMemory_ = new QCheckBox(inputBox_);
   connect(cbMemory_, &QCheckBox::toggled, this, [](bool on) { shellState().MemoryOption = on; });
   btnDefault_ = new QPushButton(inputBox_);
-  connect(btnDefault_, &QPushButton::clicked, this, &TFOpt::onDefault);
+  connect(btnDefault_, &QPushButton::clicked, this, Guarded(this, [this] { onDefault(); }));
   btnExport_ = new QPushButton(QStringLiteral("Export"), inputBox_);
-  connect(btnExport_, &QPushButton::clicked, this, &TFOpt::onExport);
+  connect(btnExport_, &QPushButton::clicked, this, Guarded(this, [this] { onExport(); }));
   btnSave_ = new QPushButton(inputBox_);
   // The shield: the settings file may need elevated rights.
   btnSave_->setIcon(style()->standardIcon(QStyle::SP_VistaShield));
-  connect(btnSave_, &QPushButton::clicked, this, &TFOpt::onSave);
+  connect(btnSave_, &QPushButton::clicked, this, Guarded(this, [this] { onSave(); }));
 
   btnOk_ = new QPushButton(legendBox_);
   btnEsc_ = new QPushButton(legendBox_);
   btnHelp_ = new QPushButton(legendBox_);
   btnOk_->setDefault(true);
-  connect(btnOk_, &QPushButton::clicked, this, &TFOpt::onOk);
+  connect(btnOk_, &QPushButton::clicked, this, Guarded(this, [this] { onOk(); }));
   connect(btnEsc_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(btnHelp_, &QPushButton::clicked, this, [] { ShowCompiledHelp(HelpContextOf(IOpt)); });
+  connect(btnHelp_, &QPushButton::clicked, this, Guarded(this, [] { ShowCompiledHelp(HelpContextOf(IOpt)); }));
 }
 
 void TFOpt::loadColoursAndWidths() {

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -317,6 +318,32 @@ TEST_F(CommandsTest, MainWindowRequestsRunOnItsActiveTopicWindow) {
   EXPECT_EQ(w->receivedCommands(), (std::vector<TopicCommand>{WM_PRINTWORKSHEET, WM_TOPICHELP}));
   EXPECT_EQ(errors_.size(), 1u);
   menu.closeAllTopicWindows();
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// Every error and information box carries the program's title, whatever the
+// application was called when it started.
+TEST_F(CommandsTest, BoxesCarryTheProgramTitle) {
+  resetCommandUi();
+  const QString before = QCoreApplication::applicationName();
+  QCoreApplication::setApplicationName(QStringLiteral("zahlwerk"));
+  QStringList titles;
+  for (auto show : {&ShowErrorBox, &ShowInfoBox}) {
+    QTimer::singleShot(0, [&titles] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        titles << box->windowTitle();
+        box->close();
+      }
+    });
+    show(nullptr, QStringLiteral("text"));
+  }
+  QCoreApplication::setApplicationName(before);
+  EXPECT_EQ(titles, QStringList(2, QStringLiteral("Zahlwerk 10.0")));
 }
 
 }  // namespace
