@@ -210,7 +210,9 @@ TEST_F(FrameGuardTest, EveryEntryShowsTheFailureAndTheWindowStaysUsable) {
       ASSERT_EQ(errors_.size(), 1u);
       EXPECT_EQ(errors_[0], expected);
       // A failure brings the inputs back.
-      if (QString::fromLatin1(c.entry) == QLatin1String("compute")) EXPECT_EQ(w->currentPage(), 0);
+      if (QString::fromLatin1(c.entry) == QLatin1String("compute")) {
+        EXPECT_EQ(w->currentPage(), 0);
+      }
       // Nothing half written: the worksheet as it was, no unfinished printout.
       QFile f(sheet);
       ASSERT_TRUE(f.open(QIODevice::ReadOnly));
