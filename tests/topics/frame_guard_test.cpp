@@ -370,3 +370,26 @@ TEST_F(FrameGuardTest, MinimumSizeCountsEveryChildOfTheInputArea) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+// Loading the memory file at creation is guarded too: the window opens and works.
+TEST_F(FrameGuardTest, MemoryFileThatFailsToLoadStillOpensTheWindow) {
+  shellState().MemoryOption = true;
+  {
+    IniFile ini(file("memory.dat"));
+    ini.writeString("fplot1", "a", "3");
+    ASSERT_TRUE(ini.save());
+  }
+  g_throwIn = QStringLiteral("load");
+  auto w = open();
+  g_throwIn.clear();
+  EXPECT_EQ(errors_, std::vector<QString>{QStringLiteral("broken load")});
+  EXPECT_EQ(w->a->text(), "3");
+  expectUsable(*w, "creation with memory");
+  shellState().MemoryOption = false;
+}
+
+}  // namespace
+}  // namespace zw
