@@ -12,6 +12,19 @@ namespace zw {
 namespace {
 
 bool g_reporting = false;  // a failure box of the guard is open
+int g_depth = 0;           // guarded work running, one inside the other
+
+// The outermost guarded work shows the kernel's messages once it is over;
+// guarded work nested in it (a layout a computation set off) leaves them.
+struct Depth {
+  Depth() { ++g_depth; }
+  ~Depth() { --g_depth; }
+  bool outermost() const { return g_depth == 1; }
+};
+
+void showKernelMessages(QWidget* parent, const Depth& depth) {
+  if (depth.outermost()) ShowPendingKernelMessages(parent);
+}
 
 void report(QWidget* parent, const std::function<void()>& show) noexcept {
   if (g_reporting) return;
@@ -34,6 +47,7 @@ QString textOf(const std::exception& e) {
 bool RunGuarded(QWidget* parent, const std::function<void()>& action,
                 const CalcFailureReaction& onCalcFailure) noexcept {
   QPointer<QWidget> owner(parent);
+  const Depth depth;
   bool completed = false;
   try {
     action();
@@ -41,7 +55,7 @@ bool RunGuarded(QWidget* parent, const std::function<void()>& action,
   } catch (const CalcFailure& f) {
     const int message = f.message();
     report(owner, [&] {
-      ShowPendingKernelMessages(owner);
+      showKernelMessages(owner, depth);
       if (onCalcFailure)
         onCalcFailure(message);
       else
@@ -50,18 +64,19 @@ bool RunGuarded(QWidget* parent, const std::function<void()>& action,
   } catch (const std::exception& e) {
     const QString text = textOf(e);
     report(owner, [&] {
-      ShowPendingKernelMessages(owner);
+      showKernelMessages(owner, depth);
       ShowErrorBox(owner, text);
     });
   } catch (...) {
     report(owner, [&] {
-      ShowPendingKernelMessages(owner);
+      showKernelMessages(owner, depth);
       ShowErrorBox(owner, GetMessageText(msg::ImproperArgument));
     });
   }
   try {
-    ShowPendingKernelMessages(owner);
+    showKernelMessages(owner, depth);
   } catch (...) {
+    // A box that fails to show is not a failure of the work.
   }
   return completed;
 }

@@ -13,7 +13,8 @@
 //    was (IniFile writes through a temporary file; printing removes its
 //    unfinished output).
 // Messages the kernel raised while the work ran are shown afterwards, in
-// order, each once: no box ever opens inside a computation.
+// order, each once, by the outermost guarded work (a layout that a
+// computation sets off shows none): no box opens inside a computation.
 //
 // While a failure box of the guard is open, failures of further guarded
 // work (a layout that fails again at every resize) are not shown once more.
