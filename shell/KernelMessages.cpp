@@ -1,6 +1,7 @@
 #include "shell/KernelMessages.h"
 
-#include <QApplication>
+#include <QPointer>
+#include <QWidget>
 
 #include "kernel/Poly.h"
 #include "shell/commands/Commands.h"
@@ -10,18 +11,31 @@ namespace zw {
 
 namespace {
 
-class MessageBoxSink : public PolyMessageSink {
+// Keeps the numbers until the work that raised them has returned.
+class CollectingSink : public PolyMessageSink {
 public:
-  void showMessage(int messageNumber) override {
-    ShowInfoBox(QApplication::activeWindow(), GetMessageText(messageNumber));
-  }
+  void showMessage(int messageNumber) override { pending.push_back(messageNumber); }
+  std::vector<int> pending;
 };
+
+CollectingSink& sink() {
+  static CollectingSink s;
+  return s;
+}
 
 }  // namespace
 
-void InstallKernelMessageSinks() {
-  static MessageBoxSink sink;
-  SetPolyMessageSink(&sink);
+void InstallKernelMessageSinks() { SetPolyMessageSink(&sink()); }
+
+std::vector<int> TakeKernelMessages() {
+  std::vector<int> out;
+  out.swap(sink().pending);
+  return out;
+}
+
+void ShowPendingKernelMessages(QWidget* parent) {
+  QPointer<QWidget> owner(parent);
+  for (int message : TakeKernelMessages()) ShowInfoBox(owner, GetMessageText(message));
 }
 
 }  // namespace zw

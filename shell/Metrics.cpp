@@ -33,18 +33,20 @@ LayoutMetrics computeMetrics(int zoom) {
 
 namespace {
 int g_metricsZoom = 100;
+
+LayoutMetrics& current() {
+  static LayoutMetrics m = computeMetrics(100);
+  return m;
+}
 }  // namespace
 
-LayoutMetrics& metrics() {
-  static LayoutMetrics current = computeMetrics(100);
-  return current;
-}
+const LayoutMetrics& metrics() { return current(); }
 
 int metricsZoom() { return g_metricsZoom; }
 
 void recomputeMetrics() {
   g_metricsZoom = shellState().Zoom;
-  metrics() = computeMetrics(g_metricsZoom);
+  current() = computeMetrics(g_metricsZoom);
 }
 
 void applyZoom(int zoom) {

@@ -24,17 +24,18 @@ struct LayoutMetrics {
   int HalfRowStep = 0;
   int QuarterRowStep = 0;
 
-  // The standard edit width, restored by the rows that narrow it for a call.
+  // The standard edit width.
   static int standardEditWidth(int zoom);
+  bool operator==(const LayoutMetrics&) const = default;
 };
 
 // All metrics at the given zoom percentage (no display needed).
 LayoutMetrics computeMetrics(int zoom);
 
-// The metrics of the running program. Mutable on purpose: a few layout
-// routines narrow EditWidth for the length of one call, and the options dialog
-// widens HalfRowStep while it lays itself out.
-LayoutMetrics& metrics();
+// The metrics of the running program. Layout code only reads them: a row or
+// dialog that needs other values computes its own (computeMetrics or local
+// copies), so one layout can never shift the next one.
+const LayoutMetrics& metrics();
 
 // The zoom metrics() was computed for (100 until the first recomputation).
 int metricsZoom();

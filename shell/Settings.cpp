@@ -189,8 +189,9 @@ void ReadSettings(bool reset) {
   clearLanguageFiles();
   for (int slot = 3; slot <= 6; ++slot) {
     const QString path = LanguageFileName(slot);
-    if (!setLanguageFile(slot, path)) {
-      ShowInfoBox(nullptr, QStringLiteral("Missing File: ") + path);
+    LanguageFileProblem problem = LanguageFileProblem::None;
+    if (!setLanguageFile(slot, path, &problem)) {
+      ShowErrorBox(nullptr, LanguageFileMessage(problem, path));
       break;
     }
   }
@@ -253,6 +254,10 @@ void ReadSettings(bool reset) {
   s.PrintScale = std::isfinite(scale) && scale > 0 ? scale : 1.0;
   const bool colour = isTrue(read("printcol", "TRUE"));
   s.PrintBlackWhite = s.ClipboardBlackWhite = !colour;
+}
+
+QString LanguageFileMessage(LanguageFileProblem problem, const QString& path) {
+  return GetTextColon(IDatei, problem == LanguageFileProblem::TooLarge ? 24 : 25) + path;
 }
 
 bool EraseMemorySection(const QString& section) {

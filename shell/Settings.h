@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "shell/State.h"
+#include "shell/texts/LanguageFiles.h"
 
 namespace zw {
 
@@ -70,6 +71,10 @@ QString LanguageFileName(int slot);
 // Reads the settings file into the shared state. With reset the graph colour
 // and width lists take their defaults whatever the file holds.
 void ReadSettings(bool reset);
+
+// What the user is told when a language file was not read: what is wrong,
+// in the program language, and the file.
+QString LanguageFileMessage(LanguageFileProblem problem, const QString& path);
 
 // Erases the section from "memory.dat" in DataFolder. False when the file
 // could not be written (a missing file has nothing to erase: true).

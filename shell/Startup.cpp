@@ -9,11 +9,15 @@
 #include "shell/KernelMessages.h"
 #include "shell/Settings.h"
 #include "shell/State.h"
+#include "shell/ZoomStyle.h"
 #include "shell/texts/LanguageFiles.h"
 
 namespace zw {
 
 void StartUp(const QString& appFolder) {
+  // First: every box, those about the settings and language files included,
+  // carries the program's title.
+  QCoreApplication::setApplicationName(ProgramTitle);
   // The shared fonts are created by their module on first use, once the
   // settings (zoom) are known; the main window applies them.
   KernelState& k = kernelState();
@@ -34,8 +38,6 @@ void StartUp(const QString& appFolder) {
 
   ReadSettings(false);
   InstallKernelMessageSinks();
-
-  QCoreApplication::setApplicationName(ProgramTitle);
 }
 
 void StartUp() { StartUp(appFolderPath()); }
@@ -44,6 +46,7 @@ void ShutDown() { clearLanguageFiles(); }
 
 int RunProgram(QApplication& app, const std::function<std::unique_ptr<QWidget>()>& createMainWindow) {
   StartUp();
+  InstallZoomStyle();
   int rc = 0;
   {
     std::unique_ptr<QWidget> window = createMainWindow();

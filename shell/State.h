@@ -1,8 +1,9 @@
 #pragma once
 // The shell's process-wide values that every other part of the program reads:
-// folders, options, language, chart and print options, graph colour lists and
-// the file-name parameter of the command protocol. They live for the whole run
-// and are touched only on the GUI thread.
+// folders, options, language, chart and print options and graph colour lists.
+// They live for the whole run and are touched only on the GUI thread. What
+// belongs to one window or one command (the worksheet file of Load, Save and
+// New, for one) is passed to it, not kept here.
 //
 // The values the maths kernel reads (angle mode, decimal separators, unicode
 // option) live in zw::kernelState() only, so there is one source of truth.
@@ -27,7 +28,6 @@ struct ShellState {
   QString InstallFolder;
   QString DataFolder;
   QString SettingsPath;
-  QString FileNameParam;
 
   // Options (ReadSettings gives the defaults).
   int Zoom = 0;

@@ -1,5 +1,8 @@
 #include "shell/TopicWindowBase.h"
 
+#include <QPointer>
+
+#include "shell/Guard.h"
 #include "shell/catalogue/TopicRegistry.h"
 
 namespace zw {
@@ -36,18 +39,21 @@ bool TopicWindowBase::handles(TopicCommand command) const {
   return info_ && info_->handles.contains(command);
 }
 
-bool deliverCommand(TopicWindowBase* window, TopicCommand command) {
+bool deliverCommand(TopicWindowBase* window, TopicCommand command, const QString& file) {
   if (!window || !window->handles(command)) return false;
-  switch (command) {
-    case WM_LOADWORKSHEET: window->cmdLoad(); break;
-    case WM_SAVEWORKSHEET: window->cmdSave(); break;
-    case WM_SNAPSHOT: window->cmdSnapshot(); break;
-    case WM_PRINTWORKSHEET: window->cmdPrint(); break;
-    case WM_CHARTSETTINGS: window->cmdChartSettings(); break;
-    case WM_TOPICHELP: window->cmdHelp(); break;
-    case WM_NEWWORKSHEET: window->cmdNew(); break;
-    case WM_CHARTSETTINGS2: window->cmdChartSettings2(); break;
-  }
+  QPointer<TopicWindowBase> w(window);
+  RunGuarded(window, [&] {
+    switch (command) {
+      case WM_LOADWORKSHEET: w->cmdLoad(file); break;
+      case WM_SAVEWORKSHEET: w->cmdSave(file); break;
+      case WM_SNAPSHOT: w->cmdSnapshot(); break;
+      case WM_PRINTWORKSHEET: w->cmdPrint(); break;
+      case WM_CHARTSETTINGS: w->cmdChartSettings(); break;
+      case WM_TOPICHELP: w->cmdHelp(); break;
+      case WM_NEWWORKSHEET: w->cmdNew(file); break;
+      case WM_CHARTSETTINGS2: w->cmdChartSettings2(); break;
+    }
+  });
   return true;
 }
 

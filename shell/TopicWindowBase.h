@@ -2,8 +2,8 @@
 // The interface between the main window and every topic window.
 //
 // The main window's worksheet commands reach the active topic window as
-// direct virtual calls. Each command keeps its historic number (the enum
-// below), and each topic class handles a fixed set of them (the topic
+// direct virtual calls. Each command has a fixed number (the enum below),
+// and each topic class handles a fixed set of them (the topic
 // registry, shell/catalogue/TopicRegistry.h); deliverCommand() calls a
 // window's handler only for the commands its class handles, so a command a
 // class does not handle does nothing there. The default handlers ignore the
@@ -26,13 +26,13 @@
 namespace zw {
 
 enum TopicCommand : int {
-  WM_LOADWORKSHEET = 1124,   // load the topic's section from FileNameParam
-  WM_SAVEWORKSHEET = 1125,   // write the topic's section into FileNameParam
+  WM_LOADWORKSHEET = 1124,   // load the topic's section from the file of the command
+  WM_SAVEWORKSHEET = 1125,   // write the topic's section into the file of the command
   WM_SNAPSHOT = 1127,        // picture to the clipboard
   WM_PRINTWORKSHEET = 1129,  // print dialog and printout
   WM_CHARTSETTINGS = 1131,   // chart-settings dialog (sent by the window's own button)
   WM_TOPICHELP = 1132,       // web help page of the topic
-  WM_NEWWORKSHEET = 1133,    // erase the section of FileNameParam and reload
+  WM_NEWWORKSHEET = 1133,    // erase the section of the command's file and reload
   WM_CHARTSETTINGS2 = 1134,  // chart settings of a second chart
 };
 
@@ -81,22 +81,25 @@ public:
   // Lays the window out again (resize, show, language, zoom, font changes).
   virtual void relayout() {}
 
-  // Command handlers; the defaults ignore the command.
-  virtual void cmdLoad() {}
-  virtual void cmdSave() {}
+  // Command handlers; the defaults ignore the command. Load, Save and New
+  // get the worksheet file the user chose (or the memory or sample file).
+  virtual void cmdLoad(const QString& file) {}
+  virtual void cmdSave(const QString& file) {}
   virtual void cmdSnapshot() {}
   virtual void cmdPrint() {}
   virtual void cmdChartSettings() {}
   virtual void cmdChartSettings2() {}
   virtual void cmdHelp() {}
-  virtual void cmdNew() {}
+  virtual void cmdNew(const QString& file) {}
 
 private:
   const TopicClassInfo* info_ = nullptr;
 };
 
 // Calls the window's handler of `command` when its class handles it; returns
-// whether a handler was called. A null window does nothing.
-bool deliverCommand(TopicWindowBase* window, TopicCommand command);
+// whether a handler was called. A null window does nothing. `file` is the
+// worksheet of Load, Save and New. The handler runs through the guard
+// (shell/Guard.h): whatever it throws is shown, never passed on.
+bool deliverCommand(TopicWindowBase* window, TopicCommand command, const QString& file = {});
 
 }  // namespace zw

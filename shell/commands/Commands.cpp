@@ -13,6 +13,8 @@
 
 #include "platform/folders/Folders.h"
 #include "shell/Settings.h"
+#include "shell/Guard.h"
+#include "shell/Startup.h"
 #include "shell/State.h"
 #include "shell/TopicWindowBase.h"
 #include "shell/catalogue/TopicRegistry.h"
@@ -48,10 +50,8 @@ QString worksheetFilter(const TopicWindowBase* window) {
   return UsesCsvWorksheets(window) ? CsvFileFilter() : DatFileFilter();
 }
 
-// Sets the file name and calls the window's handler of the command.
 void send(TopicWindowBase* window, TopicCommand command, const QString& fileName) {
-  shellState().FileNameParam = fileName;
-  deliverCommand(window, command);
+  deliverCommand(window, command, fileName);
 }
 
 }  // namespace
@@ -75,13 +75,13 @@ QString AskSaveFile(QWidget* parent, const QString& folder, const QString& filte
 
 void ShowErrorBox(QWidget* parent, const QString& text) {
   if (commandUi().error) return commandUi().error(parent, text);
-  QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text, QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::Critical, QString::fromLatin1(ProgramTitle), text, QMessageBox::Ok, parent);
   box.exec();
 }
 
 void ShowInfoBox(QWidget* parent, const QString& text) {
   if (commandUi().information) return commandUi().information(parent, text);
-  QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(ProgramTitle), text, QMessageBox::Ok, parent);
   box.exec();
 }
 
@@ -206,7 +206,16 @@ bool RunPrintDialog(QWidget* parent) {
   return dlg.exec() == QDialog::Accepted;
 }
 
+namespace {
+void runMainCommand(TFMenu& menu, MainCommand command);
+}  // namespace
+
 void RunMainCommand(TFMenu& menu, MainCommand command) {
+  RunGuarded(&menu, [&menu, command] { runMainCommand(menu, command); });
+}
+
+namespace {
+void runMainCommand(TFMenu& menu, MainCommand command) {
   TopicWindowBase* w = menu.activeTopicWindow();
   QWidget* parent = &menu;
   switch (command) {
@@ -224,6 +233,7 @@ void RunMainCommand(TFMenu& menu, MainCommand command) {
     case MainCommand::Options: RunOptionsDialog(&menu); break;
   }
 }
+}  // namespace
 
 void InstallCommandHandlers(TFMenu& menu) {
   QObject::connect(&menu, &TFMenu::commandRequested, &menu,

@@ -6,10 +6,11 @@
 // Every command acts on the topic window that is active when it starts. A
 // command that needs a topic window and finds none shows its numbered
 // message in an error box (47; 48 for Snapshot; 45 for Cut and Copy; 46 for
-// Paste); Help then opens the overview page. The file name of Load, Demo,
-// Save and New travels in shellState().FileNameParam, set just before the
-// topic's handler runs and kept afterwards. The window is guarded across the
-// file dialog: when it closes meanwhile, nothing is sent.
+// Paste); Help then opens the overview page. Load, Demo, Save and New hand
+// their file to the topic's handler as its argument. The window is guarded
+// across the file dialog: when it closes meanwhile, nothing is sent.
+//
+// Error and information boxes carry the program's title ("Zahlwerk 10.0").
 //
 // Dialogs and message boxes go through commandUi(), whose hooks tests fill
 // in; an empty hook means the real dialog.
@@ -88,7 +89,8 @@ bool PrinterSetup(QWidget* parent);
 // The print dialog on ShellPrinter(), which a topic shows before printing.
 bool RunPrintDialog(QWidget* parent);
 
-// Runs a command of the main window on its active topic window.
+// Runs a command of the main window on its active topic window, through the
+// guard of event-loop entries (shell/Guard.h).
 void RunMainCommand(TFMenu& menu, MainCommand command);
 // Connects the main window's command requests to RunMainCommand.
 void InstallCommandHandlers(TFMenu& menu);

@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
 #include <initializer_list>
 
@@ -324,6 +326,15 @@ void SetupTextPanelTop(QLabel* label, QWidget* panel, const QFont& canvasFont, c
   standardPanelLook(panel);
   placeTextLabel(label, panel, metrics().ColLeft[1], fonts().LabelFont, caption, Qt::AlignLeft | Qt::AlignTop,
                  true);
+  // A narrow window wraps the text into more lines than planned: the panel
+  // grows, so that no line is cut off.
+  if (label && label->width() > 0) {
+    const int extra = label->heightForWidth(label->width()) - label->height();
+    if (extra > 0) {
+      panel->resize(panel->width(), panel->height() + extra);
+      fillPanel(label, panel, metrics().ColLeft[1]);
+    }
+  }
 }
 
 void SetupTextPanelAt(QLabel* label, QWidget* panel, int left, int top, int width, int height,
@@ -448,6 +459,24 @@ void PlaceLabelEdit(QLabel* panel, QWidget* edit, int left, int top, int caption
   PlaceLabelEditSized(panel, edit, left, top, captionWidth, metrics().EditWidth, caption);
 }
 
+int EditWidthFor(const QString& longest) {
+  // Measured on an edit as the rows set it up, so frame, margins and the
+  // caret are those the style draws.
+  QLineEdit probe;
+  applySharedFont(&probe, fonts().TextFont);
+  QStyleOptionFrame option;
+  option.initFrom(&probe);
+  option.lineWidth = probe.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &probe);
+  const QFontMetrics fm(probe.font());
+  const QMargins text = probe.textMargins() + probe.contentsMargins();
+  // The line edit keeps 2 px of room on each side of its text, and one more
+  // for the caret after the last character.
+  const QSize content(fm.horizontalAdvance(longest) + 2 * 2 + 1 + text.left() + text.right(), fm.height());
+  const int needed = probe.style()->sizeFromContents(QStyle::CT_LineEdit, &option, content, &probe).width();
+  // A few pixels to spare, so the last digit never touches the frame.
+  return std::max(metrics().EditWidth, needed + ScalePixels(4));
+}
+
 void PlaceLabelEditSized(QLabel* panel, QWidget* edit, int left, int top, int captionWidth, int editWidth,
                          const QString& caption) {
   PlaceCaptionControl(panel, edit, left, top, captionWidth, editWidth, metrics().RowHeight, caption,
@@ -505,7 +534,6 @@ void PlaceTwoValueInput(QLabel* panel1, QLabel* panel2, QWidget* editX, QWidget*
                         const QString& caption2, int left, int top) {
   apply(twoValueRowLayout(withCanvas(canvas), caption1, caption2, left, top), {panel1, panel2},
         {editX, editY, editZ, editR}, fonts().TextFont, true);
-  metrics().EditWidth = LayoutMetrics::standardEditWidth(shellState().Zoom);
 }
 
 void PlaceLineInputLabels(QLabel* label1, QLabel* label2, QLabel* label3, QWidget* editA, QWidget* editB,
@@ -525,7 +553,6 @@ void PlacePlaneInput(QLabel* panel1, QLabel* panel2, QLabel* panel3, QLabel* pan
                      const QString& caption, int left, int top) {
   apply(planeRowLayout(withCanvas(canvas), caption, left, top), {panel1, panel2, panel3, panel4},
         {editA, editB, editC, editD}, fonts().TextFont, true);
-  metrics().EditWidth = LayoutMetrics::standardEditWidth(shellState().Zoom);
 }
 
 void PlaceParamLineInput(QLabel* arrowPanel, QLabel* namePanel, QLabel* paramPanel, QWidget* p0, QWidget* p1,

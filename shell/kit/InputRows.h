@@ -140,6 +140,9 @@ void PlaceCaptionControl(QLabel* panel, QWidget* control, int left, int top, int
                          int controlWidth, int height, const QString& caption, Qt::Alignment alignment,
                          const SharedFont& font);
 void PlaceLabelEdit(QLabel* panel, QWidget* edit, int left, int top, int captionWidth, const QString& caption);
+// The width an edit field needs to show `longest` whole in the shared text
+// font at the current zoom (frame and margins included), at least EditWidth.
+int EditWidthFor(const QString& longest);
 void PlaceLabelEditSized(QLabel* panel, QWidget* edit, int left, int top, int captionWidth, int editWidth,
                          const QString& caption);
 void PlaceRightLabelEdit(QLabel* label, QWidget* edit, int left, int top, int labelWidth,
@@ -157,7 +160,7 @@ void PlaceCircleInput(QLabel* panel1, QLabel* panel2, const TextMeasurer& canvas
                       QWidget* editY, QWidget* editR, const QString& name, int left, int top);
 void PlaceCircleInputLabels(QLabel* label1, QLabel* label2, QWidget* editX, QWidget* editY, QWidget* editR,
                             const QString& name, int left, int top);
-// Fields S(80) wide; leaves metrics().EditWidth at its standard value.
+// Fields S(80) wide (the shared metrics stay as they are).
 void PlaceTwoValueInput(QLabel* panel1, QLabel* panel2, QWidget* editX, QWidget* editY, QWidget* editZ,
                         QWidget* editR, const TextMeasurer& canvas, const QString& caption1,
                         const QString& caption2, int left, int top);
@@ -165,7 +168,7 @@ void PlaceLineInputLabels(QLabel* label1, QLabel* label2, QLabel* label3, QWidge
                           QWidget* editC, const QString& caption, int left, int top);
 void PlaceLineInput(QLabel* panel1, QLabel* panel2, QLabel* panel3, const TextMeasurer& canvas,
                     QWidget* editA, QWidget* editB, QWidget* editC, int left, int top, const QString& caption);
-// Fields 0.8 of EditWidth; leaves metrics().EditWidth at its standard value.
+// Fields 0.8 of EditWidth (the shared metrics stay as they are).
 void PlacePlaneInput(QLabel* panel1, QLabel* panel2, QLabel* panel3, QLabel* panel4, QWidget* editA,
                      QWidget* editB, QWidget* editC, QWidget* editD, const TextMeasurer& canvas,
                      const QString& caption, int left, int top);

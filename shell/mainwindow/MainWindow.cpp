@@ -22,6 +22,7 @@
 #include "platform/folders/Folders.h"
 #include "platform/ini/IniFile.h"
 #include "shell/Fonts.h"
+#include "shell/Guard.h"
 #include "shell/Metrics.h"
 #include "shell/QtTranslations.h"
 #include "shell/Settings.h"
@@ -256,11 +257,11 @@ void TFMenu::buildMenu() {
   connect(addItem(datei, "MNew"), &QAction::triggered, this, [this] { requestCommand(MainCommand::New); });
   connect(addItem(datei, "MLoad"), &QAction::triggered, this, [this] { requestCommand(MainCommand::Load); });
   connect(addItem(datei, "MSave"), &QAction::triggered, this, [this] { requestCommand(MainCommand::Save); });
-  connect(addItem(datei, "MClose"), &QAction::triggered, this, [this] {
-    if (QMdiSubWindow* sub = mdi_->activeSubWindow()) sub->close();
-    UpdateMenuItems();
-    updateTileVisibility();
-  });
+  connect(addItem(datei, "MClose"), &QAction::triggered, this, Guarded(this, [this] {
+            if (QMdiSubWindow* sub = mdi_->activeSubWindow()) sub->close();
+            UpdateMenuItems();
+            updateTileVisibility();
+          }));
   datei->addSeparator();
   connect(addItem(datei, "MPrint"), &QAction::triggered, this, [this] { requestCommand(MainCommand::Print); });
   connect(addItem(datei, "MSetup"), &QAction::triggered, this,
@@ -289,7 +290,7 @@ void TFMenu::buildMenu() {
       }
       case CatalogueItem::Kind::Calculator:
         action = addItem(column, name);
-        connect(action, &QAction::triggered, this, &TFMenu::startCalculator);
+        connect(action, &QAction::triggered, this, Guarded(this, [this] { startCalculator(); }));
         break;
       case CatalogueItem::Kind::Topic:
         action = addItem(column, name);
@@ -301,17 +302,18 @@ void TFMenu::buildMenu() {
 
   // Fenster
   QMenu* fenster = menus_[7];
-  connect(addItem(fenster, "MCascade"), &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
-  connect(addItem(fenster, "MTile"), &QAction::triggered, mdi_, &QMdiArea::tileSubWindows);
-  connect(addItem(fenster, "MArrange"), &QAction::triggered, this, &TFMenu::arrangeIcons);
+  connect(addItem(fenster, "MCascade"), &QAction::triggered, this, Guarded(this, [this] { mdi_->cascadeSubWindows(); }));
+  connect(addItem(fenster, "MTile"), &QAction::triggered, this, Guarded(this, [this] { mdi_->tileSubWindows(); }));
+  connect(addItem(fenster, "MArrange"), &QAction::triggered, this, Guarded(this, [this] { arrangeIcons(); }));
   fenster->addSeparator();
-  connect(addItem(fenster, "MCloseAll"), &QAction::triggered, this, &TFMenu::closeAllTopicWindows);
+  connect(addItem(fenster, "MCloseAll"), &QAction::triggered, this,
+          Guarded(this, [this] { closeAllTopicWindows(); }));
 
   // Hilfe
   QMenu* hilfe = menus_[8];
-  connect(addItem(hilfe, "MIndex"), &QAction::triggered, this, [] { ShowCompiledHelp(1000); });
+  connect(addItem(hilfe, "MIndex"), &QAction::triggered, this, Guarded(this, [] { ShowCompiledHelp(1000); }));
   hilfe->addSeparator();
-  connect(addItem(hilfe, "MAbout"), &QAction::triggered, this, &TFMenu::showAbout);
+  connect(addItem(hilfe, "MAbout"), &QAction::triggered, this, Guarded(this, [this] { showAbout(); }));
 }
 
 void TFMenu::buildToolbar() {
@@ -365,7 +367,7 @@ void TFMenu::buildBottomBar() {
     b->setIcon(languageGlyph(k, shellState().LanguageNames[k]));
     b->setIconSize(QSize(30, 18));
     b->setAutoRaise(true);
-    connect(b, &QToolButton::clicked, this, [this, k] { onLanguageButton(k); });
+    connect(b, &QToolButton::clicked, this, Guarded(this, [this, k] { onLanguageButton(k); }));
     languageButtons_[k] = b;
   }
 }
@@ -377,7 +379,7 @@ void TFMenu::buildTiles() {
     tiles_[i] = new SubjectTile(QString::fromLatin1(kTileNames[i]), client);
     QFile file(QStringLiteral(":/pictures/") + QString::fromLatin1(kTilePictures[i]));
     if (file.open(QIODevice::ReadOnly)) tiles_[i]->setPicture(decodeJpeg(file.readAll()));
-    connect(tiles_[i], &SubjectTile::clicked, this, [this, i] { OpenMenu(i + 1); });
+    connect(tiles_[i], &SubjectTile::clicked, this, Guarded(this, [this, i] { OpenMenu(i + 1); }));
   }
 }
 
@@ -404,9 +406,14 @@ void TFMenu::applyMenuFont() {
 TopicWindowBase* TFMenu::openTopic(std::string_view itemName) {
   const CatalogueItem* item = findCatalogueItem(itemName);
   if (!item || item->kind != CatalogueItem::Kind::Topic) return nullptr;
-  TopicWindowBase* w = createTopicWindow(item->className, this);
-  if (w) TestMDI(w);
-  return w;
+  // Creating a window is an entry from the event loop like any other: a
+  // topic whose creation fails is reported and the program goes on.
+  QPointer<TopicWindowBase> w;
+  RunGuarded(this, [&] {
+    w = createTopicWindow(item->className, this);
+    if (w) TestMDI(w);
+  });
+  return w.data();
 }
 
 void TFMenu::TestMDI(TopicWindowBase* form) {
@@ -603,10 +610,15 @@ void TFMenu::relayout() {
 }
 
 void TFMenu::placeToolbar() {
+  // The buttons and their pictures grow with the zoom, as the fonts do.
+  speedPanel_->setFixedHeight(ScalePixels(kSpeedPanelHeight));
   const int w = speedPanel_->width();
+  const int icon = ScalePixels(16);
   for (const ToolItem& t : kToolItems) {
-    const int left = t.left >= 0 ? t.left : w + t.left;
-    toolButtons_.at(t.name)->setGeometry(left, 2, 20, 20);
+    const int left = ScalePixels(t.left >= 0 ? t.left : -t.left);
+    QToolButton* b = toolButtons_.at(t.name);
+    b->setGeometry(t.left >= 0 ? left : w - left, ScalePixels(2), ScalePixels(20), ScalePixels(20));
+    b->setIconSize(QSize(icon, icon));
   }
 }
 
@@ -656,7 +668,7 @@ bool TFMenu::eventFilter(QObject* watched, QEvent* e) {
       const auto* me = static_cast<QMouseEvent*>(e);
       if (me->buttons() == (Qt::LeftButton | Qt::RightButton) && me->modifiers() == Qt::NoModifier) {
         gameOpenedThisPress_ = true;
-        openGame();
+        RunGuarded(this, [this] { openGame(); });
         return true;
       }
     } else if (type == QEvent::MouseButtonRelease) {
@@ -664,14 +676,14 @@ bool TFMenu::eventFilter(QObject* watched, QEvent* e) {
       if (me->buttons() == Qt::NoButton) {
         const bool game = gameOpenedThisPress_;
         gameOpenedThisPress_ = false;
-        if (!game && me->button() == Qt::LeftButton) ApplyWindowLayout();
+        if (!game && me->button() == Qt::LeftButton) RunGuarded(this, [this] { ApplyWindowLayout(); });
         return true;
       }
     }
   }
   if (type == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
     if (watched == speedPanel_) {
-      ApplyWindowLayout();
+      RunGuarded(this, [this] { ApplyWindowLayout(); });
       return true;
     }
     if (watched == panel2_) {
@@ -685,16 +697,18 @@ bool TFMenu::eventFilter(QObject* watched, QEvent* e) {
 // ---------------------------------------------------------------- commands
 
 void TFMenu::requestCommand(MainCommand command) {
-  if (isSignalConnected(QMetaMethod::fromSignal(&TFMenu::commandRequested))) {
-    emit commandRequested(command);
-    return;
-  }
-  if (command == MainCommand::Help) {
-    if (TopicWindowBase* w = activeTopicWindow())
-      deliverCommand(w, WM_TOPICHELP);
-    else
-      ShowWebHelp(1000);
-  }
+  RunGuarded(this, [this, command] {
+    if (isSignalConnected(QMetaMethod::fromSignal(&TFMenu::commandRequested))) {
+      emit commandRequested(command);
+      return;
+    }
+    if (command == MainCommand::Help) {
+      if (TopicWindowBase* w = activeTopicWindow())
+        deliverCommand(w, WM_TOPICHELP);
+      else
+        ShowWebHelp(1000);
+    }
+  });
 }
 
 const std::array<const char*, 5> TFMenu::CalculatorPrograms{"gnome-calculator", "kcalc", "galculator",

@@ -125,7 +125,7 @@ bool RunSettingsWriter(QWidget* parent, const QStringList& args) {
       return false;
     }
   } else if (desktop().runAndWait(writer, args) != 0) {
-    ShowErrorBox(parent, QStringLiteral("Error writing file: ") + settingsFilePath());
+    ShowErrorBox(parent, GetTextColon(IDatei, 22) + settingsFilePath());
     return false;
   }
   ShowInfoBox(parent, GetText(IOpt, 22));

@@ -20,6 +20,7 @@
 #include "platform/desktop/Desktop.h"
 #include "platform/folders/Folders.h"
 #include "shell/Fonts.h"
+#include "shell/Guard.h"
 #include "shell/Metrics.h"
 #include "shell/Settings.h"
 #include "shell/State.h"
@@ -97,9 +98,8 @@ void TFOpt::setFontChooser(FontChooser chooser) { fontChooser() = std::move(choo
 
 TFOpt::TFOpt(TFMenu* menu, QWidget* parent) : QDialog(parent ? parent : menu), menu_(menu) {
   build();
-  // The file's values again; the main window follows the language read.
-  ReadSettings(false);
-  if (menu_) menu_->SetLanguage(shellState().LanguageKind);
+  // The values the program runs with, not the file's: a zoom that the work
+  // area limited stays what it is, and so does everything else.
   loadColoursAndWidths();
   gbFarbtabelle_->hide();
   refreshStates();
@@ -116,12 +116,12 @@ void TFOpt::build() {
   optSpr_ = new QGroupBox(inputBox_);
   for (int i = 0; i < 7; ++i) {
     lang_[size_t(i)] = radio(optSpr_);
-    connect(lang_[size_t(i)], &QRadioButton::clicked, this, [this, i] { onLanguage(i); });
+    connect(lang_[size_t(i)], &QRadioButton::clicked, this, Guarded(this, [this, i] { onLanguage(i); }));
   }
   for (int k = 3; k <= 6; ++k) {
     auto* b = new QPushButton(QStringLiteral(">"), optSpr_);
     slotBtn_[size_t(k - 3)] = b;
-    connect(b, &QPushButton::clicked, this, [this, k] { onLanguageFile(k); });
+    connect(b, &QPushButton::clicked, this, Guarded(this, [this, k] { onLanguageFile(k); }));
   }
 
   optLay_ = new QGroupBox(inputBox_);
@@ -134,7 +134,7 @@ void TFOpt::build() {
   for (int i = 0; i < 8; ++i) {
     size_[size_t(i)] = radio(optSize_);
     size_[size_t(i)]->setText(QString::fromLatin1(kSizeTexts[i]));
-    connect(size_[size_t(i)], &QRadioButton::clicked, this, [this, i] { onZoom(i); });
+    connect(size_[size_t(i)], &QRadioButton::clicked, this, Guarded(this, [this, i] { onZoom(i); }));
   }
   rgPrintSize_ = new QGroupBox(inputBox_);
   for (int i = 0; i < 6; ++i) {
@@ -149,7 +149,7 @@ void TFOpt::build() {
   for (int i = 0; i < 4; ++i) {
     fontLbl_[size_t(i)] = new ClickLabel(optFont_);
     fontLbl_[size_t(i)]->setCursor(Qt::PointingHandCursor);
-    connect(fontLbl_[size_t(i)], &ClickLabel::clicked, this, [this, i] { onFont(i); });
+    connect(fontLbl_[size_t(i)], &ClickLabel::clicked, this, Guarded(this, [this, i] { onFont(i); }));
   }
 
   rgLineStyle_ = new QGroupBox(inputBox_);
@@ -167,7 +167,7 @@ void TFOpt::build() {
     QWidget* colourParent = k == 0 ? gbFlaeche_ : gbGrafColor_;
     QWidget* widthParent = k == 0 ? gbFlaeche_ : gbGrafWidth_;
     panCol_[size_t(k)] = new ClickLabel(colourParent);
-    connect(panCol_[size_t(k)], &ClickLabel::clicked, this, [this, k] { onColourSlot(k); });
+    connect(panCol_[size_t(k)], &ClickLabel::clicked, this, Guarded(this, [this, k] { onColourSlot(k); }));
     edWid_[size_t(k)] = new QLineEdit(widthParent);
     edWid_[size_t(k)]->setAlignment(Qt::AlignCenter);
     connect(edWid_[size_t(k)], &QLineEdit::textEdited, this,
@@ -191,7 +191,7 @@ void TFOpt::build() {
   for (int k = 1; k <= PaletteSize; ++k) {
     square_[size_t(k - 1)] = new ClickLabel(gbFarbtabelle_);
     paintPanel(square_[size_t(k - 1)], k, false);
-    connect(square_[size_t(k - 1)], &ClickLabel::clicked, this, [this, k] { onPaletteSquare(k); });
+    connect(square_[size_t(k - 1)], &ClickLabel::clicked, this, Guarded(this, [this, k] { onPaletteSquare(k); }));
   }
   btnClose_ = new QPushButton(QStringLiteral("x"), gbFarbtabelle_);
   connect(btnClose_, &QPushButton::clicked, this, [this] {
@@ -204,28 +204,29 @@ void TFOpt::build() {
   lblAccessverz_ = new QLabel(optDir_);
   lblDatenverz_ = new ClickLabel(optDir_);
   lblDatenverz_->setCursor(Qt::PointingHandCursor);
-  connect(lblDatenverz_, &ClickLabel::clicked, this, [] { desktop().openFolder(shellState().DataFolder); });
+  connect(lblDatenverz_, &ClickLabel::clicked, this,
+          Guarded(this, [] { desktop().openFolder(shellState().DataFolder); }));
   for (QLabel* l : {lblInstallation_, lblAccessverz_, static_cast<QLabel*>(lblDatenverz_)})
     l->setTextInteractionFlags(Qt::NoTextInteraction);
 
   cbMemory_ = new QCheckBox(inputBox_);
   connect(cbMemory_, &QCheckBox::toggled, this, [](bool on) { shellState().MemoryOption = on; });
   btnDefault_ = new QPushButton(inputBox_);
-  connect(btnDefault_, &QPushButton::clicked, this, &TFOpt::onDefault);
+  connect(btnDefault_, &QPushButton::clicked, this, Guarded(this, [this] { onDefault(); }));
   btnExport_ = new QPushButton(QStringLiteral("Export"), inputBox_);
-  connect(btnExport_, &QPushButton::clicked, this, &TFOpt::onExport);
+  connect(btnExport_, &QPushButton::clicked, this, Guarded(this, [this] { onExport(); }));
   btnSave_ = new QPushButton(inputBox_);
-  // The shield of the Windows original: the file may need elevated rights.
+  // The shield: the settings file may need elevated rights.
   btnSave_->setIcon(style()->standardIcon(QStyle::SP_VistaShield));
-  connect(btnSave_, &QPushButton::clicked, this, &TFOpt::onSave);
+  connect(btnSave_, &QPushButton::clicked, this, Guarded(this, [this] { onSave(); }));
 
   btnOk_ = new QPushButton(legendBox_);
   btnEsc_ = new QPushButton(legendBox_);
   btnHelp_ = new QPushButton(legendBox_);
   btnOk_->setDefault(true);
-  connect(btnOk_, &QPushButton::clicked, this, &TFOpt::onOk);
+  connect(btnOk_, &QPushButton::clicked, this, Guarded(this, [this] { onOk(); }));
   connect(btnEsc_, &QPushButton::clicked, this, &QDialog::reject);
-  connect(btnHelp_, &QPushButton::clicked, this, [] { ShowCompiledHelp(HelpContextOf(IOpt)); });
+  connect(btnHelp_, &QPushButton::clicked, this, Guarded(this, [] { ShowCompiledHelp(HelpContextOf(IOpt)); }));
 }
 
 void TFOpt::loadColoursAndWidths() {
@@ -325,14 +326,23 @@ void TFOpt::refreshTexts() {
   optDir_->setTitle(GetText(IOpt, 4));
   lblInstallation_->setText(s.PortableOption ? GetTextColon(IOpt, 21) : GetTextColon(IOpt, 20));
   lblAccessverz_->setText(GetTextColon(IOpt, 18) + s.InstallFolder);
-  lblDatenverz_->setText(GetTextColon(IOpt, 19) + s.DataFolder);
+  lblDatenverz_->setToolTip(s.DataFolder);
+  elideDataFolder();
   cbMemory_->setText(QStringLiteral(" Memory"));
   btnDefault_->setText(GetText(IOpt, 17));
   btnSave_->setText(GetText(IDatei, 20));
 }
 
+void TFOpt::elideDataFolder() {
+  // A long path is cut in the middle, so that its start and its last
+  // folders stay readable; the tool tip has all of it.
+  const QString caption = GetTextColon(IOpt, 19);
+  const QFontMetrics fm(lblDatenverz_->font());
+  const int room = lblDatenverz_->width() - fm.horizontalAdvance(caption) - 2 * lblDatenverz_->margin() - 4;
+  lblDatenverz_->setText(caption + fm.elidedText(shellState().DataFolder, Qt::ElideMiddle, std::max(0, room)));
+}
+
 void TFOpt::relayout() {
-  metrics().HalfRowStep = S(10);
   LayoutInputPage(width(), inputBox_, legendBox_, btnOk_, btnEsc_, btnHelp_);
   inputBox_->setGeometry(0, 0, std::max(0, width() - S(88)), height());
   legendBox_->setGeometry(width() - S(88), 0, S(88), height());
@@ -408,6 +418,7 @@ void TFOpt::relayout() {
   lblInstallation_->setGeometry(S(8), top, dir.width() - S(16), rh);
   lblAccessverz_->setGeometry(S(8), top + rh, dir.width() - S(16), rh);
   lblDatenverz_->setGeometry(S(8), top + 2 * rh, dir.width() - S(16), rh);
+  elideDataFolder();
   gbFarbtabelle_->setGeometry(dir);
   const int sq = std::max(6, std::min((dir.width() - S(40)) / 12, (dir.height() - top - S(4)) / 4));
   for (int k = 1; k <= PaletteSize; ++k)
@@ -456,7 +467,12 @@ void TFOpt::onLanguageFile(int slot) {
   // A cancelled dialog leaves the slot as it was.
   if (!self || file.isEmpty()) return;
   s.LanguageNames[size_t(slot)] = QFileInfo(file).completeBaseName();
-  setLanguageFile(slot, LanguageFileName(slot));
+  const QString path = LanguageFileName(slot);
+  LanguageFileProblem problem = LanguageFileProblem::None;
+  if (!setLanguageFile(slot, path, &problem)) {
+    ShowErrorBox(this, LanguageFileMessage(problem, path));
+    if (!self) return;
+  }
   sprChanged_ = true;
   if (menu_ && s.LanguageKind == slot) menu_->SetLanguage(slot);
   refreshTexts();

@@ -4,8 +4,9 @@
 // picks the four external language files, exports the current text table
 // and saves the settings through the separate settings writer.
 //
-// Opening the dialog reads the settings file again, which returns the
-// language and the graph lists of the running program to the file's values.
+// Opening the dialog changes nothing of the running program: it shows the
+// values the program runs with (a zoom the work area limited included), and
+// only its controls change them.
 #include <QColor>
 #include <QDialog>
 #include <QFont>
@@ -95,6 +96,7 @@ private:
   void refreshStates();
   void refreshColours();
   void refreshTexts();
+  void elideDataFolder();
   void applyGraphValues();
   void setDialogSize();
   int secondColumnWidth() const;

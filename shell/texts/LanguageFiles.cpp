@@ -91,22 +91,32 @@ std::unique_ptr<LanguageTexts> parse(const QByteArray& bytes) {
 
 }  // namespace
 
-bool setLanguageFile(int slot, const QString& path) {
-  if (slot < 3 || slot > 6) return false;
+bool setLanguageFile(int slot, const QString& path, LanguageFileProblem* problem) {
+  auto fail = [problem](LanguageFileProblem why) {
+    if (problem) *problem = why;
+    return false;
+  };
+  if (problem) *problem = LanguageFileProblem::None;
+  if (slot < 3 || slot > 6) return fail(LanguageFileProblem::Unreadable);
   auto& target = languageSlots()[slot - 3];
   target.reset();
   if (path.isEmpty()) return true;
   try {
     if (!QFileInfo(path).isFile()) return true;  // a missing file reads as an empty one
     QFile f(path);
-    if (f.size() > kMaxLanguageFileSize || !f.open(QIODevice::ReadOnly)) return false;
+    if (f.size() > kMaxLanguageFileSize) return fail(LanguageFileProblem::TooLarge);
+    if (!f.open(QIODevice::ReadOnly)) return fail(LanguageFileProblem::Unreadable);
     const QByteArray bytes = f.read(kMaxLanguageFileSize + 1);
-    if (f.error() != QFileDevice::NoError || bytes.size() > kMaxLanguageFileSize) return false;
+    if (bytes.size() > kMaxLanguageFileSize) return fail(LanguageFileProblem::TooLarge);
+    if (f.error() != QFileDevice::NoError) return fail(LanguageFileProblem::Unreadable);
     target = parse(bytes);
     return true;
+  } catch (const std::bad_alloc&) {
+    target.reset();
+    return fail(LanguageFileProblem::TooLarge);
   } catch (const std::exception&) {
     target.reset();
-    return false;
+    return fail(LanguageFileProblem::Unreadable);
   }
 }
 

@@ -11,8 +11,10 @@ namespace zw {
 // that does not exist (or an empty path) leaves the slot empty, which shows the
 // English texts, and counts as success. Returns false when the file exists but
 // cannot be read (the slot is then empty too) or when the slot is not 3..6.
-// Never throws, whatever the file holds.
-bool setLanguageFile(int slot, const QString& path);
+// Never throws, whatever the file holds. `problem` (when given) tells why a
+// file was not read.
+enum class LanguageFileProblem { None, TooLarge, Unreadable };
+bool setLanguageFile(int slot, const QString& path, LanguageFileProblem* problem = nullptr);
 void clearLanguageFiles();
 
 // The raw value of item `item` on `page` in slot 3..6, untrimmed lookups of the

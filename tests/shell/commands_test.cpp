@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -80,11 +81,9 @@ TEST_F(CommandsTest, WithoutTopicWindowEachCommandShowsItsMessage) {
                         {"Cut", cut, 45},            {"Copy", copy, 45},      {"Paste", paste, 46}};
   for (const Case& c : cases) {
     errors_.clear();
-    shellState().FileNameParam = QStringLiteral("unchanged");
     c.run(nullptr, nullptr);
     ASSERT_EQ(errors_.size(), 1u) << c.name;
     EXPECT_EQ(errors_[0], GetMessageText(c.message)) << c.name;
-    EXPECT_EQ(shellState().FileNameParam, QStringLiteral("unchanged")) << c.name;
   }
   EXPECT_TRUE(dialogs_.empty());
   EXPECT_EQ(GetMessageText(47), QStringLiteral("Diese Funktion ist nur möglich, wenn ein Programmfenster geöffnet ist."));
@@ -108,13 +107,12 @@ TEST_F(CommandsTest, WorksheetCommandsReachTheWindowWithTheirFileName) {
   answer_ = chosen;
 
   CmdNew(w.get(), nullptr);
-  EXPECT_EQ(shellState().FileNameParam, joinPath(dir_.path(), QStringLiteral("Memory.DAT")));
   CmdLoad(w.get(), nullptr);
-  EXPECT_EQ(shellState().FileNameParam, chosen);
   CmdDemo(w.get(), nullptr);
-  EXPECT_EQ(shellState().FileNameParam, joinPath(dir_.path(), QStringLiteral("demo.dat")));
   CmdSave(w.get(), nullptr);
-  EXPECT_EQ(shellState().FileNameParam, chosen);
+  const QStringList files{joinPath(dir_.path(), QStringLiteral("Memory.DAT")), chosen,
+                          joinPath(dir_.path(), QStringLiteral("demo.dat")), chosen};
+  EXPECT_EQ(w->receivedFiles(), files);
   CmdPrint(w.get(), nullptr);
   CmdSnapshot(w.get(), nullptr);  // no picture: ignored, no message
   CmdHelp(w.get(), nullptr);
@@ -133,12 +131,10 @@ TEST_F(CommandsTest, WorksheetCommandsReachTheWindowWithTheirFileName) {
 
 TEST_F(CommandsTest, CancelledDialogSendsNothingAndKeepsTheFileName) {
   auto w = open("TFggT");
-  shellState().FileNameParam = QStringLiteral("before");
   answer_.clear();
   CmdLoad(w.get(), nullptr);
   CmdSave(w.get(), nullptr);
   EXPECT_TRUE(w->receivedCommands().empty());
-  EXPECT_EQ(shellState().FileNameParam, QStringLiteral("before"));
 }
 
 TEST_F(CommandsTest, WindowClosedDuringTheDialogReceivesNothing) {
@@ -146,7 +142,7 @@ TEST_F(CommandsTest, WindowClosedDuringTheDialogReceivesNothing) {
   answer_ = joinPath(dir_.path(), QStringLiteral("x.dat"));
   onDialog_ = [w] { delete w; };
   CmdLoad(w, nullptr);  // must not touch the deleted window
-  EXPECT_NE(shellState().FileNameParam, answer_);
+  EXPECT_TRUE(errors_.empty());
 }
 
 TEST_F(CommandsTest, SaveReplacesTheExtension) {
@@ -162,8 +158,8 @@ TEST_F(CommandsTest, SaveReplacesTheExtension) {
     auto w = open(c.className);
     answer_ = d + QString::fromUtf8(c.chosen);
     CmdSave(w.get(), nullptr);
-    EXPECT_EQ(shellState().FileNameParam, d + QString::fromUtf8(c.sent)) << c.chosen;
     ASSERT_EQ(w->receivedCommands().size(), 1u);
+    EXPECT_EQ(w->receivedFiles().front(), d + QString::fromUtf8(c.sent)) << c.chosen;
   }
 }
 
@@ -174,7 +170,8 @@ TEST_F(CommandsTest, LogisticGrowthUsesCsvFilesAndHasNoNew) {
   CmdNew(w.get(), nullptr);
   EXPECT_TRUE(w->receivedCommands().empty());
   CmdDemo(w.get(), nullptr);
-  EXPECT_EQ(shellState().FileNameParam, joinPath(dir_.path(), QStringLiteral("DEMO.csv")));
+  ASSERT_EQ(w->receivedFiles().size(), 1);
+  EXPECT_EQ(w->receivedFiles().front(), joinPath(dir_.path(), QStringLiteral("DEMO.csv")));
   CmdLoad(w.get(), nullptr);
   ASSERT_EQ(dialogs_.size(), 1u);
   EXPECT_EQ(dialogs_[0].filter, CsvFileFilter());
@@ -321,6 +318,32 @@ TEST_F(CommandsTest, MainWindowRequestsRunOnItsActiveTopicWindow) {
   EXPECT_EQ(w->receivedCommands(), (std::vector<TopicCommand>{WM_PRINTWORKSHEET, WM_TOPICHELP}));
   EXPECT_EQ(errors_.size(), 1u);
   menu.closeAllTopicWindows();
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// Every error and information box carries the program's title, whatever the
+// application was called when it started.
+TEST_F(CommandsTest, BoxesCarryTheProgramTitle) {
+  resetCommandUi();
+  const QString before = QCoreApplication::applicationName();
+  QCoreApplication::setApplicationName(QStringLiteral("zahlwerk"));
+  QStringList titles;
+  for (auto show : {&ShowErrorBox, &ShowInfoBox}) {
+    QTimer::singleShot(0, [&titles] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        titles << box->windowTitle();
+        box->close();
+      }
+    });
+    show(nullptr, QStringLiteral("text"));
+  }
+  QCoreApplication::setApplicationName(before);
+  EXPECT_EQ(titles, QStringList(2, QStringLiteral("Zahlwerk 10.0")));
 }
 
 }  // namespace

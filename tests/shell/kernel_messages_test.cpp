@@ -3,24 +3,51 @@
 #include <gtest/gtest.h>
 
 #include "kernel/Poly.h"
+#include "shell/Guard.h"
 #include "shell/State.h"
 #include "shell/commands/Commands.h"
 #include "shell/texts/Texts.h"
 
-TEST(KernelMessages, PolynomialMessagesReachAPlainBox) {
-  zw::resetShellState();
-  QStringList shown;
-  zw::commandUi().information = [&](QWidget*, const QString& text) { shown << text; };
-  zw::InstallKernelMessageSinks();
+namespace {
 
-  // A product whose degree exceeds what a polynomial holds is refused with message 21.
+// A product whose degree exceeds what a polynomial holds is refused with message 21.
+void refusedProduct() {
   zw::TPoly a{}, b{}, c{};
   a[30] = zw::TBruch{1, 1};
   b[30] = zw::TBruch{1, 1};
   zw::PolyMul(a, b, c);
+}
 
-  zw::resetCommandUi();
-  ASSERT_EQ(shown.size(), 1);
+}  // namespace
+
+// The kernel's messages wait until the work that raised them is over: no box
+// opens inside the computation, each shows once, in order.
+TEST(KernelMessages, ShownAfterTheGuardedWorkInOrderAndOnce) {
+  zw::resetShellState();
+  QStringList shown;
+  bool working = false;
+  bool boxWhileWorking = false;
+  zw::commandUi().information = [&](QWidget*, const QString& text) {
+    boxWhileWorking = boxWhileWorking || working;
+    shown << text;
+  };
+  zw::InstallKernelMessageSinks();
+  zw::TakeKernelMessages();
+
+  zw::RunGuarded(nullptr, [&] {
+    working = true;
+    refusedProduct();
+    refusedProduct();
+    working = false;
+  });
+  EXPECT_FALSE(boxWhileWorking);
+  EXPECT_EQ(shown, QStringList(2, QString::fromUtf8("Unzulässige Daten")));
   EXPECT_EQ(shown[0], zw::GetMessageText(21));
-  EXPECT_EQ(shown[0], QString::fromUtf8("Unzulässige Daten"));
+  EXPECT_TRUE(zw::TakeKernelMessages().empty());
+
+  // The next entry shows nothing again.
+  shown.clear();
+  zw::RunGuarded(nullptr, [] {});
+  EXPECT_TRUE(shown.isEmpty());
+  zw::resetCommandUi();
 }

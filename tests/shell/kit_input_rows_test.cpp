@@ -80,22 +80,21 @@ TEST_F(KitInputRows, ColumnHeads) {
   EXPECT_EQ(c.fields[2], QRect(70 + 2 * 104, 34, 100, 20));
 }
 
-TEST_F(KitInputRows, NarrowingRowsRestoreTheStandardEditWidth) {
+TEST_F(KitInputRows, NarrowRowsLeaveTheSharedMetricsAlone) {
   QWidget page;
   QLabel p1(&page), p2(&page), p3(&page), p4(&page);
   QLineEdit e1(&page), e2(&page), e3(&page), e4(&page);
-  metrics().EditWidth = 50;
+  const LayoutMetrics before = metrics();
   PlaceTwoValueInput(&p1, &p2, &e1, &e2, &e3, &e4, five, QStringLiteral("M ( "), QStringLiteral(" )  r = "), 16,
                      16);
-  EXPECT_EQ(metrics().EditWidth, 100);
   EXPECT_EQ(e1.width(), 80);
   EXPECT_EQ(e2.x(), e1.x() + 80);
   EXPECT_EQ(e4.x(), e3.x() + 80 + 40);  // caption 2 is 8 characters
 
-  metrics().EditWidth = 125;
   PlacePlaneInput(&p1, &p2, &p3, &p4, &e1, &e2, &e3, &e4, five, QStringLiteral("E: "), 16, 16);
-  EXPECT_EQ(e1.width(), 100);  // 0.8 of the width it had
-  EXPECT_EQ(metrics().EditWidth, 100);
+  EXPECT_EQ(e1.width(), 80);  // 0.8 of the standard width
+  EXPECT_EQ(metrics().EditWidth, before.EditWidth);
+  EXPECT_EQ(metrics().HalfRowStep, before.HalfRowStep);
 }
 
 TEST_F(KitInputRows, MathematicalRows) {

@@ -152,9 +152,11 @@ TEST_F(MainWindowTest, TilesFollowTheClientSizeAndZoom) {
       EXPECT_TRUE(w->tile(i)->isVisible());
     }
   }
-  EXPECT_EQ(w->toolButton("BtnHelp")->geometry().left(), w->centralWidget()->width() - 50);
-  EXPECT_EQ(w->toolButton("BtnHint")->geometry().left(), w->centralWidget()->width() - 80);
-  EXPECT_EQ(w->toolButton("BtnQuit")->geometry(), QRect(216, 2, 20, 20));
+  const auto S = [](int v) { return ScalePixels(v); };
+  EXPECT_EQ(w->toolButton("BtnHelp")->geometry().left(), w->centralWidget()->width() - S(50));
+  EXPECT_EQ(w->toolButton("BtnHint")->geometry().left(), w->centralWidget()->width() - S(80));
+  EXPECT_EQ(w->toolButton("BtnQuit")->geometry(), QRect(S(216), S(2), S(20), S(20)));
+  EXPECT_EQ(w->toolButton("BtnQuit")->iconSize(), QSize(S(16), S(16)));
   EXPECT_EQ(w->languageButton(3)->geometry(), languageButtonRect(3, 256));
 }
 

@@ -26,7 +26,9 @@
 #include "shell/State.h"
 #include "shell/catalogue/TopicRegistry.h"
 #include "shell/commands/Commands.h"
+#include "shell/Metrics.h"
 #include "shell/mainwindow/MainWindow.h"
+#include "shell/mainwindow/WindowLayout.h"
 #include "shell/options/OptionsCommandLine.h"
 #include "shell/options/OptionsDialog.h"
 #include "shell/texts/LanguageFiles.h"
@@ -209,15 +211,55 @@ TEST_F(OptionsTest, WriterOutcomeDecidesTheMessage) {
   }
 }
 
-TEST_F(OptionsTest, OpeningReadsTheFileAndShowsItsValues) {
+// The messages about files the user cannot fix from inside the program say
+// what is wrong in the program language.
+TEST_F(OptionsTest, FileMessagesInThreeLanguages) {
+  struct Case {
+    int language;
+    const char* writerFailed;
+    const char* languageTooLarge;
+    const char* inputsNotKept;
+  };
+  const Case cases[] = {
+      {0, "Die Datei konnte nicht geschrieben werden: ", "Die Sprachdatei ist zu groß: ",
+       "Der Datenordner kann nicht angelegt werden, die Eingaben werden nicht aufbewahrt"},
+      {1, "The file could not be written: ", "The language file is too large: ",
+       "The data folder cannot be created, inputs cannot be kept"},
+      {2, "Le fichier n'a pas pu être écrit: ", "Le fichier de langue est trop grand: ",
+       "Le dossier des données ne peut pas être créé, les entrées ne sont pas conservées"},
+  };
+  for (const Case& c : cases) {
+    shellState().LanguageKind = c.language;
+    RecordingDesktopServices rec;
+    ScopedDesktopServices use(rec);
+    rec.exitCode = 1;
+    errors_.clear();
+    EXPECT_FALSE(RunSettingsWriter(nullptr, kDefaultLine));
+    ASSERT_EQ(errors_.size(), 1u);
+    EXPECT_EQ(errors_[0], QString::fromUtf8(c.writerFailed) + shellState().SettingsPath) << c.language;
+    EXPECT_EQ(LanguageFileMessage(LanguageFileProblem::TooLarge, QStringLiteral("/x/greek.txt")),
+              QString::fromUtf8(c.languageTooLarge) + QStringLiteral("/x/greek.txt"));
+    EXPECT_EQ(GetText(IDatei, 23), QString::fromUtf8(c.inputsNotKept));
+  }
+}
+
+TEST_F(OptionsTest, OpeningShowsTheRunningValuesAndChangesNothing) {
   writeSettings("[options]\r\nprintsize=0,7\r\nzoom=160\r\ngridstyle=1\r\nprintcol=FALSE\r\nMDI=0\r\n"
                 "language=2\r\nmemory=FALSE\r\n");
+  ReadSettings(false);  // as at start-up
   ShellState& s = shellState();
-  s.LanguageKind = 1;
+  // The running program has moved on since.
   s.GraphColorList = QStringLiteral("1,1,1");
+  const ShellState before = s;
+  const LayoutMetrics metricsBefore = metrics();
   TFOpt dlg(nullptr);
-  EXPECT_EQ(s.LanguageKind, 2);
-  EXPECT_EQ(s.GraphColorList, QString::fromLatin1(DefaultLineColor));
+  dlg.show();
+  dlg.resize(dlg.width() + 40, dlg.height());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(s.LanguageKind, before.LanguageKind);
+  EXPECT_EQ(s.GraphColorList, QStringLiteral("1,1,1"));
+  EXPECT_EQ(s.Zoom, before.Zoom);
+  EXPECT_TRUE(metrics() == metricsBefore);
   EXPECT_TRUE(dlg.printSizeItem(3)->isChecked());
   EXPECT_EQ(dlg.printSizeItem(3)->text(), QStringLiteral("70 %"));
   for (int i = 0; i < 8; ++i) EXPECT_FALSE(dlg.zoomItem(i)->isChecked()) << i;
@@ -231,7 +273,44 @@ TEST_F(OptionsTest, OpeningReadsTheFileAndShowsItsValues) {
   EXPECT_EQ(dlg.colourSlot(3), 13);
   EXPECT_EQ(dlg.widthSlot(12), 2);
   EXPECT_FALSE(dlg.paletteTable()->isVisibleTo(&dlg));
-  EXPECT_TRUE(dlg.dataFolderLabel()->text().endsWith(s.DataFolder));
+}
+
+// Laying the dialog out leaves the shared metrics as they were: the head
+// rows of the topic windows laid out afterwards stand where they did.
+TEST_F(OptionsTest, MetricsUnchangedAfterTheDialog) {
+  for (int zoom : {120, 150}) {
+    applyZoom(zoom);
+    const LayoutMetrics before = metrics();
+    {
+      TFOpt dlg(nullptr);
+      dlg.show();
+      dlg.relayout();
+      QCoreApplication::processEvents();
+    }
+    EXPECT_TRUE(metrics() == before) << zoom;
+    EXPECT_EQ(metrics().HalfRowStep, computeMetrics(zoom).HalfRowStep) << zoom;
+  }
+}
+
+// A zoom the work area limited is the running zoom: the dialog shows it and
+// a save without changes sends it, not the file's value.
+TEST_F(OptionsTest, ZoomLimitedByTheWorkAreaIsShownAndSent) {
+  writeSettings("[options]\r\nzoom=150\r\nMAX=0\r\n");
+  ReadSettings(false);
+  ASSERT_EQ(shellState().Zoom, 150);
+  const WindowPlacement p = computeWindowPlacement(shellState().Zoom, shellState().MaxOption, 1040, QSize(1920, 1080));
+  ASSERT_EQ(p.zoom, 133);
+  applyZoom(p.zoom);  // what the main window does with the placement
+  RecordingDesktopServices rec;
+  ScopedDesktopServices use(rec);
+  TFOpt dlg(nullptr);
+  EXPECT_EQ(shellState().Zoom, 133);
+  EXPECT_TRUE(dlg.zoomItem(ZoomListItem(133))->isChecked());
+  EXPECT_EQ(dlg.zoomItem(ZoomListItem(133))->text(), QStringLiteral("130 %"));
+  dlg.saveButton()->click();
+  ASSERT_EQ(rec.calls.size(), 1u);
+  EXPECT_EQ(rec.calls[0].args.value(8), QStringLiteral("133"));
+  EXPECT_EQ(shellState().Zoom, 133);
 }
 
 // Every caption of the dialog, as the user reads it, in each built-in language.
@@ -364,6 +443,7 @@ TEST_F(OptionsTest, ControlsChangeTheRunningProgram) {
 TEST_F(OptionsTest, ResetButtonsAndStandard) {
   writeSettings("[options]\r\nLineColor=1,2,3,4,5,6,7,8,9,10,11,12\r\nLineWidth=3,3,3,3,3,3,3,3,3,3,3,3\r\n"
                 "AreaColor=30\r\nRandWidth=4\r\n");
+  ReadSettings(false);  // as at start-up
   TFOpt dlg(nullptr);
   EXPECT_EQ(dlg.colourSlot(2), 2);
   dlg.resetColoursButton()->click();
@@ -380,6 +460,7 @@ TEST_F(OptionsTest, ResetButtonsAndStandard) {
 }
 
 TEST_F(OptionsTest, FontLabelsTakeTheChosenFontAndColour) {
+  ReadSettings(false);  // as at start-up
   TFOpt dlg(nullptr);
   const QColor red(255, 0, 0);
   TFOpt::setFontChooser([&](QWidget*, QFont& font, QColor& colour) {
@@ -403,7 +484,8 @@ TEST_F(OptionsTest, SaveStoresOnlyWhenTheWriterSucceeds) {
   ScopedDesktopServices use(rec);
   {
     rec.exitCode = 1;
-    TFOpt dlg(nullptr);
+    ReadSettings(false);  // as at start-up
+  TFOpt dlg(nullptr);
     dlg.show();
     QTest::mouseClick(dlg.colourPanel(1), Qt::LeftButton);
     QTest::mouseClick(dlg.paletteSquare(40), Qt::LeftButton);
@@ -440,6 +522,7 @@ TEST_F(OptionsTest, LanguageFileSlots) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write("[IOpt]\n0=Einstellungen X\n");
   }
+  ReadSettings(false);  // as at start-up
   TFOpt dlg(nullptr);
   ShellState& s = shellState();
   fileAnswer_.clear();  // cancelled: the slot stays
@@ -583,6 +666,32 @@ TEST_F(OptionsTest, ExportReadsBackAsALanguageFile) {
   shellState().LanguageKind = 0;
   dlg.exportButton()->click();
   EXPECT_EQ(QGuiApplication::clipboard()->text(), german);
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// A long data folder is cut in the middle so that both ends stay readable;
+// the tool tip holds all of it.
+TEST_F(OptionsTest, LongDataFolderIsElidedInTheMiddle) {
+  applyZoom(120);
+  const QString folder = QStringLiteral("/home/someone/.local/share/a-rather-long-folder-name/another-level/"
+                                        "Zahlwerk 10.0/");
+  shellState().DataFolder = folder;
+  TFOpt dlg(nullptr);
+  dlg.show();
+  QCoreApplication::processEvents();
+  QLabel* label = dlg.dataFolderLabel();
+  const QString text = label->text();
+  EXPECT_EQ(label->toolTip(), folder);
+  EXPECT_TRUE(text.startsWith(GetTextColon(IOpt, 19) + QStringLiteral("/home"))) << text.toStdString();
+  EXPECT_TRUE(text.endsWith(QStringLiteral("Zahlwerk 10.0/"))) << text.toStdString();
+  EXPECT_TRUE(text.contains(QChar(0x2026))) << text.toStdString();
+  EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(text), label->contentsRect().width());
+  applyZoom(100);
 }
 
 }  // namespace

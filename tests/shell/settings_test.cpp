@@ -86,6 +86,7 @@ protected:
     s.LocalDataFolder = data;
     s.SettingsPath = app + "ZW100.INI";
     zw::commandUi().information = [this](QWidget*, const QString& m) { messages << m; };
+    zw::commandUi().error = zw::commandUi().information;
   }
   void TearDown() override {
     zw::resetCommandUi();
@@ -292,7 +293,8 @@ TEST_F(SettingsTest, UnreadableLanguageFileIsReportedAndStopsTheRest) {
   }
   settings("[options]\nlanguage=2\n");
   zw::ReadSettings(false);
-  EXPECT_EQ(messages, QStringList{"Missing File: " + app + "espaniol.txt"});
+  // What is wrong, in the language of the settings (French here).
+  EXPECT_EQ(messages, QStringList{"Le fichier de langue est trop grand: " + app + "espaniol.txt"});
   EXPECT_NE(zw::languageFileValue(3, zw::IPage, 0), nullptr);
   EXPECT_EQ(zw::languageFileValue(5, zw::IPage, 0), nullptr);
   // Reading goes on after the report.

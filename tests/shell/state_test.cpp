@@ -17,7 +17,6 @@ TEST(ShellState, StartsWithTheDocumentedInitialValues) {
   s.ChartGridAuto = false;
   s.PrintScale = 2.5;
   s.RightToLeft = true;
-  s.FileNameParam = "x.dat";
   s.GraphColorValues[1] = 0xFF;
   s.GraphNames[3] = "sin(x)";
   s.ChartDlgAreaVis = true;
@@ -31,7 +30,6 @@ TEST(ShellState, StartsWithTheDocumentedInitialValues) {
   EXPECT_EQ(s.LanguageNames[1], "English");
   for (int i = 3; i <= 6; ++i) EXPECT_TRUE(s.LanguageNames[size_t(i)].isEmpty()) << i;
   EXPECT_FALSE(s.RightToLeft);
-  EXPECT_TRUE(s.FileNameParam.isEmpty());
   EXPECT_FALSE(s.ChartLogX);
   EXPECT_FALSE(s.ChartLogY);
   EXPECT_EQ(s.ChartResolution, 1);

@@ -113,16 +113,62 @@ TEST_F(GgtComputeTest, NumberWithMoreThan99DivisorsKeepsTheSmallest) {
 
   const GgtResult r = ComputeGgt({n, 1});
   EXPECT_EQ(r.sets[1], smallest);
-  const u64 sum = std::accumulate(smallest.begin(), smallest.end(), u64{0});
-  EXPECT_EQ(r.sums[1], sum);
+  EXPECT_TRUE(r.cut[1]);
+  EXPECT_FALSE(r.cut[2]);
   QString setLine = "T(a) = {";
   for (u64 d : smallest) setLine += " " + QString::number(d);
   const QStringList lines = memo({n, 1});
-  EXPECT_TRUE(lines.contains(setLine + " }"));
-  // The sums cover the listed divisors only, so sigma* goes below zero.
-  ASSERT_LT(sum, n);
-  EXPECT_TRUE(lines.contains(sumLine("a", QString::number(sum), "-" + QString::number(n - sum))))
+  // The reader sees that the list goes on.
+  EXPECT_TRUE(lines.contains(setLine + " \u2026 }"));
+  EXPECT_TRUE(lines.contains("T(b) = { 1 }"));
+  // The sums cover every divisor, listed or not.
+  const u64 sigma = std::accumulate(all.begin(), all.end(), u64{0});
+  EXPECT_EQ(r.sums[1], sigma);
+  EXPECT_TRUE(lines.contains(sumLine("a", QString::number(sigma), QString::number(sigma - n))))
       << lines.filter("\u03c3(a)").value(0).toStdString();
+}
+
+// Divisor sums from the factorisation, against an independent count.
+TEST_F(GgtComputeTest, DivisorSumsAreExactForLargeNumbersAndPrimes) {
+  struct Case {
+    u64 n, sigma, count;
+  };
+  const Case cases[] = {
+      // 10^15 = 2^15 5^15: (2^16 - 1)(5^16 - 1) / 4, 256 divisors.
+      {1000000000000000ull, 2499961853010960ull, 256},
+      {999999999999989ull, 999999999999990ull, 2},  // the largest prime below 10^15
+      {2, 3, 2},
+      {1, 1, 1},
+      {28, 56, 6},
+      {999999000001ull, 0, 0},  // 999999000001 = 10^12 - 10^6 + 1, checked below by trial
+  };
+  for (const Case& c : cases) {
+    u64 sigma = c.sigma, count = c.count;
+    if (sigma == 0) {
+      sigma = count = 0;
+      for (u64 d = 1; d * d <= c.n; ++d)
+        if (c.n % d == 0) {
+          sigma += d, ++count;
+          if (d * d != c.n) sigma += c.n / d, ++count;
+        }
+    }
+    EXPECT_EQ(DivisorSum(c.n), sigma) << c.n;
+    EXPECT_EQ(DivisorCount(c.n), count) << c.n;
+  }
+  // The memo of 10^15: the sums are right although the list stops at 99.
+  const u64 n = 1000000000000000ull;
+  const GgtResult r = ComputeGgt({n, 1});
+  EXPECT_EQ(r.sets[1].size(), 99u);
+  EXPECT_TRUE(r.cut[1]);
+  const QStringList lines = memo({n, 1});
+  EXPECT_TRUE(lines.contains(sumLine("a", "2499961853010960", "1499961853010960")))
+      << lines.filter("\u03c3(a)").value(0).toStdString();
+  // A prime: sigma is p + 1, sigma* is 1, the set is complete.
+  const u64 p = 999999999999989ull;
+  const QStringList primeLines = memo({p, 1});
+  EXPECT_TRUE(primeLines.contains("T(a) = { 1 999999999999989 }"));
+  EXPECT_TRUE(primeLines.contains(sumLine("a", "999999999999990", "1")))
+      << primeLines.filter("\u03c3(a)").value(0).toStdString();
 }
 
 TEST_F(GgtComputeTest, LcmIsExactBeyond64And128Bits) {

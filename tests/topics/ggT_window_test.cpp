@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -129,8 +132,7 @@ TEST_F(GgtWindowTest, LoadWhileResultsShowReturnsToInputsAndKeepsTheMemo) {
   w->okButton(0)->click();
   ASSERT_EQ(w->currentPage(), 1);
   const QStringList memo = w->memoLines();
-  shellState().FileNameParam = file("sheet.dat");
-  EXPECT_TRUE(deliverCommand(w.get(), WM_LOADWORKSHEET));
+  EXPECT_TRUE(deliverCommand(w.get(), WM_LOADWORKSHEET, file("sheet.dat")));
   EXPECT_EQ(w->currentPage(), 0);
   EXPECT_EQ(texts(*w), (QStringList{"84", "126", "210", "", "", "", "", "", "", ""}));
   EXPECT_EQ(w->memoLines(), memo);
@@ -141,8 +143,7 @@ TEST_F(GgtWindowTest, NewEmptiesAllFieldsAndErasesOnlyTheTopicsSection) {
   writeSection(memoryFile(), "proz", {"a", "17"});
   auto w = open();
   ASSERT_EQ(w->edit(9)->text(), "8");  // loaded at creation
-  shellState().FileNameParam = memoryFile();
-  deliverCommand(w.get(), WM_NEWWORKSHEET);
+  deliverCommand(w.get(), WM_NEWWORKSHEET, memoryFile());
   EXPECT_EQ(texts(*w), QStringList(GgtFieldCount, QString()));
   const IniFile after(memoryFile());
   EXPECT_FALSE(after.hasSection("ggt"));
@@ -151,7 +152,7 @@ TEST_F(GgtWindowTest, NewEmptiesAllFieldsAndErasesOnlyTheTopicsSection) {
   // A file without the section is left exactly as it was.
   const QByteArray unchanged = bytes(memoryFile());
   fill(*w, {"1", "2"});
-  deliverCommand(w.get(), WM_NEWWORKSHEET);
+  deliverCommand(w.get(), WM_NEWWORKSHEET, memoryFile());
   EXPECT_EQ(bytes(memoryFile()), unchanged);
   EXPECT_EQ(texts(*w), QStringList(GgtFieldCount, QString()));
 }
@@ -161,14 +162,13 @@ TEST_F(GgtWindowTest, SaveAndReloadRestoreAllTenFields) {
   const QStringList all = {"12", "18", "2*3", "", "9", "10^3", "11", "12", "13", "14"};
   auto w = open();
   fill(*w, all);
-  shellState().FileNameParam = file("saved.dat");
-  deliverCommand(w.get(), WM_SAVEWORKSHEET);
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, file("saved.dat"));
   EXPECT_TRUE(errors_.empty());
   const IniFile ini(file("saved.dat"));
   EXPECT_EQ(ini.keys("ggt"), (QStringList{"a", "b", "c", "d", "e", "f", "g", "h", "i", "k"}));
 
   auto other = open();
-  deliverCommand(other.get(), WM_LOADWORKSHEET);
+  deliverCommand(other.get(), WM_LOADWORKSHEET, file("saved.dat"));
   EXPECT_EQ(texts(*other), all);
 }
 
@@ -176,8 +176,7 @@ TEST_F(GgtWindowTest, SaveToAnUnwritableFileIsReported) {
   shellState().MemoryOption = false;
   auto w = open();
   fill(*w, {"1", "2"});
-  shellState().FileNameParam = joinPath(file("missing-folder"), "x.dat");
-  deliverCommand(w.get(), WM_SAVEWORKSHEET);
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, joinPath(file("missing-folder"), "x.dat"));
   EXPECT_EQ(errors_.size(), 1u);
 }
 
@@ -253,6 +252,50 @@ TEST_F(GgtWindowTest, LanguageSwitchRenewsCaptionsAndMemoTexts) {
 TEST_F(GgtWindowTest, TheCatalogueCreatesThisWindow) {
   std::unique_ptr<TopicWindowBase> w(createTopicWindow("TFggT", nullptr));
   EXPECT_NE(dynamic_cast<TFggT*>(w.get()), nullptr);
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// Every field shows its longest valid input whole, at every zoom, and the
+// two columns do not overlap.
+TEST_F(GgtWindowTest, LongestInputsFitTheirFieldsAtEveryZoom) {
+  const QString longest = QStringLiteral("1000000000000000");  // 10^15
+  for (int zoom : {90, 100, 120, 150, 160}) {
+    applyZoom(zoom);
+    auto w = open();
+    fill(*w, QStringList(GgtFieldCount, longest));
+    w->relayout();
+    for (int i = 0; i < GgtFieldCount; ++i) {
+      QLineEdit* e = w->edit(i);
+      const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
+      const int room = e->width() - 2 * frame - 2 * 2;  // the edit keeps 2 px on either side
+      EXPECT_LE(QFontMetrics(e->font()).horizontalAdvance(longest), room) << "zoom " << zoom << " field " << i;
+    }
+    EXPECT_LT(w->edit(0)->geometry().right(), w->captionPanel(5)->geometry().left()) << zoom;
+  }
+  applyZoom(100);
+}
+
+// In a narrow window nothing is cut: the task text takes the lines it needs
+// and the inputs stay reachable through the scroll range.
+TEST_F(GgtWindowTest, NarrowWindowCutsNeitherTaskTextNorFields) {
+  for (int language : {0, 1, 2}) {
+    shellState().LanguageKind = language;
+    auto w = open();
+    w->resize(260, 200);
+    QApplication::processEvents();
+    QLabel* task = w->taskLabel();
+    EXPECT_GE(task->height(), task->heightForWidth(task->width())) << language;
+    QWidget* page = w->page(0);
+    const QRect last(w->edit(9)->mapTo(page, QPoint(0, 0)), w->edit(9)->size());
+    EXPECT_LE(last.right(), page->width()) << language;
+    EXPECT_LE(last.bottom(), page->height()) << language;
+  }
+  shellState().LanguageKind = 0;
 }
 
 }  // namespace

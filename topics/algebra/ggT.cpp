@@ -150,10 +150,12 @@ std::string u128Digits(u128 v) {
 
 QString real(int digits, long double x) { return QString::fromStdU16String(FormatReal(digits, x)); }
 
-QString setText(const std::vector<u64>& divisors) {
+// " 1 2 3 }", or " 1 2 … }" when the list is cut.
+QString setText(const std::vector<u64>& divisors, bool cut) {
   QString s;
   for (u64 d : divisors) s += u' ' + real(15, static_cast<long double>(d));
-  return s;
+  if (cut) s += QStringLiteral(" \u2026");
+  return s + QStringLiteral(" }");
 }
 
 }  // namespace
@@ -244,6 +246,28 @@ std::vector<u64> SmallestDivisorsByTrial(u64 n, int cap) {
   return d;
 }
 
+u64 DivisorSum(u64 n) {
+  if (n <= 1) return n;
+  u64 sum = 1;
+  for (const auto& [p, e] : PrimeFactorsU64(n)) {
+    // 1 + p + ... + p^e, built up term by term: no division, no overflow
+    // for any n up to 10^15 (the sum stays below 5 * 10^15).
+    u64 term = 1, part = 1;
+    for (int k = 1; k <= e; ++k) {
+      term *= p;
+      part += term;
+    }
+    sum *= part;
+  }
+  return sum;
+}
+
+u64 DivisorCount(u64 n) {
+  u64 count = 1;
+  for (const auto& [p, e] : PrimeFactorsU64(n)) count *= static_cast<u64>(e) + 1;
+  return count;
+}
+
 std::string ExactLcmDigits(std::span<const u64> values) {
   u128 small = 1;
   std::unique_ptr<TBigInt> big;  // set once the lcm no longer fits 128 bits
@@ -309,12 +333,11 @@ GgtResult ComputeGgt(const std::array<u64, GgtFieldCount>& x) {
   for (int i = 0; i <= GgtFieldCount; ++i) {
     const u64 v = i == 0 ? r.gcd : x[static_cast<std::size_t>(i - 1)];
     if (v == 0) continue;
-    r.sets[static_cast<std::size_t>(i)] = SmallestDivisors(v);
+    const auto k = static_cast<std::size_t>(i);
+    r.sets[k] = SmallestDivisors(v);
+    r.cut[k] = DivisorCount(v) > r.sets[k].size();
     // The set of a number below 2 is { 1 }, its sum the number itself.
-    r.sums[static_cast<std::size_t>(i)] =
-        v <= 1 ? v
-               : std::accumulate(r.sets[static_cast<std::size_t>(i)].begin(),
-                                 r.sets[static_cast<std::size_t>(i)].end(), u64{0});
+    r.sums[k] = DivisorSum(v);
   }
   return r;
 }
@@ -340,14 +363,13 @@ QStringList GgtMemoLines(const std::array<u64, GgtFieldCount>& x, const GgtResul
   lines << t.divisorSets + QStringLiteral(" : ");
   for (int i = 0; i < GgtFieldCount; ++i)
     if (present(i))
-      lines << QStringLiteral("T(") + GgtName(i) + QStringLiteral(") = {") + setText(r.sets[i + 1]) +
-                   QStringLiteral(" }");
+      lines << QStringLiteral("T(") + GgtName(i) + QStringLiteral(") = {") + setText(r.sets[i + 1], r.cut[i + 1]);
   lines << QString();
 
   QString intersection = QStringLiteral("T(a) ");
   for (int i = 1; i < GgtFieldCount; ++i)
     if (present(i)) intersection += IntersectionSign() + QStringLiteral(" T(") + GgtName(i) + QStringLiteral(") ");
-  lines << intersection + QStringLiteral("= {") + setText(r.sets[0]) + QStringLiteral(" }");
+  lines << intersection + QStringLiteral("= {") + setText(r.sets[0], r.cut[0]);
   lines << QString();
 
   lines << t.divisorSums + QStringLiteral(" : ");
@@ -365,8 +387,7 @@ QStringList GgtMemoLines(const std::array<u64, GgtFieldCount>& x, const GgtResul
     QString line = SigmaSign() + u'(' + GgtName(i) + QStringLiteral(") = ") +
                    sumColumn(static_cast<long double>(sum)) + SigmaSign() +
                    QStringLiteral("*(") + GgtName(i) + QStringLiteral(") = ") +
-                   // Signed: the sum of a capped set can stay below the number itself.
-                   sumColumn(static_cast<long double>(sum) - static_cast<long double>(v));
+                   sumColumn(static_cast<long double>(sum - v));
     if (static_cast<u128>(sum) == static_cast<u128>(v) * 2) line += QStringLiteral("   ") + t.perfectNumber;
     lines << line;
   }

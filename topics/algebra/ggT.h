@@ -1,7 +1,8 @@
 #pragma once
 // The greatest-common-divisor topic's computation, callable without a window:
 // gcd, exact lcm, the divisor sets (at most the 99 smallest divisors of each
-// number) and the divisor sums of up to ten whole numbers, and the memo text
+// number, marked when cut) and the exact divisor sums of up to ten whole
+// numbers, and the memo text
 // the window shows. Texts that are padded to a pixel width are measured with
 // the TextMeasurer the caller passes (the memo's font in the window, a fixed
 // width measurer in tests).
@@ -41,6 +42,12 @@ std::vector<std::uint64_t> SmallestDivisors(std::uint64_t n, int cap = GgtDiviso
 // must match.
 std::vector<std::uint64_t> SmallestDivisorsByTrial(std::uint64_t n, int cap = GgtDivisorCap);
 
+// sigma(n), the sum of all divisors of n, exactly from the factorisation
+// (n <= 1 gives n). Every n up to 10^15 has a sum that fits 64 bits.
+std::uint64_t DivisorSum(std::uint64_t n);
+// The number of divisors of n (n <= 1 gives 1).
+std::uint64_t DivisorCount(std::uint64_t n);
+
 // The exact least common multiple of the non-zero values (1 when there is
 // none) as decimal digits: 128-bit arithmetic while it fits, big integers
 // beyond.
@@ -64,6 +71,9 @@ struct GgtResult {
   std::string lcmDigits = "1";
   // Index 0 the gcd (the common divisors), 1 ... 10 the inputs a ... k.
   std::array<std::vector<std::uint64_t>, GgtFieldCount + 1> sets;
+  // Whether a set lists fewer divisors than the number has.
+  std::array<bool, GgtFieldCount + 1> cut{};
+  // sigma of each number, over all its divisors whatever the set shows.
   std::array<std::uint64_t, GgtFieldCount + 1> sums{};
 };
 

@@ -4,6 +4,7 @@
 // computation is topics/algebra/ggT.h; this class only reads the fields and
 // shows the lines.
 #include <array>
+#include <string_view>
 
 #include "topics/algebra/ggT.h"
 #include "topics/frame/TopicWindow.h"
@@ -16,6 +17,7 @@ namespace zw {
 class TFggT : public TopicWindow {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFggT";
   explicit TFggT(QWidget* owner = nullptr);
 
   // Edit1 ... Edit10 and their caption panels, index 0 ... 9.

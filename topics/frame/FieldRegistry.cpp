@@ -44,6 +44,8 @@ Extended FieldRegistry::value(int index) const {
   return index >= 0 && index < static_cast<int>(values_.size()) ? values_[static_cast<std::size_t>(index)] : 0;
 }
 
+Extended FieldRegistry::value(const QString& key) const { return value(indexOf(key)); }
+
 namespace {
 template <typename F>
 void forEachCell(const GridBinding& g, F f) {

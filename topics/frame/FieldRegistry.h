@@ -73,6 +73,9 @@ public:
   // The values of the last reading that passed, by field index (0 before).
   const std::vector<Extended>& values() const { return values_; }
   Extended value(int index) const;
+  // The value of the field with that key (0 for an unknown key): topics read
+  // their fields by key, so adding a field never shifts another one.
+  Extended value(const QString& key) const;
   void setValues(std::vector<Extended> values) { values_ = std::move(values); }
 
 private:

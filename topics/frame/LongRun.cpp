@@ -2,7 +2,10 @@
 
 #include <exception>
 
+#include <QWidget>
+
 #include "kernel/CalcFailure.h"
+#include "shell/Guard.h"
 
 namespace zw {
 
@@ -35,16 +38,21 @@ void LongRun::runSlice() {
   ++slices_;
   QElapsedTimer clock;
   clock.start();
-  try {
-    do {
-      if (!stepper_->step()) return end(Stepper::End::Finished, 0);
-    } while (clock.elapsed() < sliceMs_);
-  } catch (const CalcFailure& f) {
-    return end(Stepper::End::Failed, f.message());
-  } catch (const std::exception&) {
-    return end(Stepper::End::Failed, msg::ImproperArgument);
-  }
-  timer_.start(0);
+  // A timer is an entry from the event loop: the slice runs through the guard.
+  RunGuarded(qobject_cast<QWidget*>(parent()), [this, &clock] {
+    try {
+      do {
+        if (!stepper_->step()) return end(Stepper::End::Finished, 0);
+      } while (clock.elapsed() < sliceMs_);
+    } catch (const CalcFailure& f) {
+      return end(Stepper::End::Failed, f.message());
+    } catch (...) {
+      // The run is over; the guard shows what went wrong.
+      end(Stepper::End::Failed, 0);
+      throw;
+    }
+    timer_.start(0);
+  });
 }
 
 void LongRun::end(Stepper::End how, int message) {
@@ -52,11 +60,8 @@ void LongRun::end(Stepper::End how, int message) {
   // The run is over before the stepper writes its end, so a new start from
   // inside finish() or from a handler of ended() is accepted.
   std::unique_ptr<Stepper> done = std::move(stepper_);
-  try {
-    done->finish(how, message);
-  } catch (...) {
-    // finish() only writes output; a failure there must not leave the event loop.
-  }
+  // finish() only writes output; what it throws is shown, the run is over all the same.
+  RunGuarded(qobject_cast<QWidget*>(parent()), [&] { done->finish(how, message); });
   emit ended(how, message);
 }
 

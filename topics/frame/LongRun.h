@@ -10,7 +10,9 @@
 //
 // While a run is in progress a second start() is refused. stop() (the ESC
 // button, the Escape key, closing the window) ends the run before its next
-// step. A step that throws ends the run as failed. Destroying the LongRun
+// step. A step that throws ends the run as failed: a CalcFailure with its
+// message number, anything else with 0 after the guard showed its text
+// (shell/Guard.h). Destroying the LongRun
 // drops a run in progress without finish().
 #include <QElapsedTimer>
 #include <QObject>

@@ -1,6 +1,8 @@
 #include "topics/frame/TopicWindow.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -22,6 +24,8 @@
 #include "kernel/CalcFailure.h"
 #include "platform/folders/Folders.h"
 #include "platform/ini/IniFile.h"
+#include "shell/Guard.h"
+#include "shell/KernelMessages.h"
 #include "shell/Metrics.h"
 #include "shell/State.h"
 #include "shell/catalogue/TopicRegistry.h"
@@ -95,7 +99,9 @@ TopicWindow::TopicWindow(QWidget* owner, std::string_view className, TopicConfig
   buildPages();
   longRun_ = new LongRun(this);
   connect(longRun_, &LongRun::ended, this, [this](Stepper::End how, int message) {
-    if (how == Stepper::End::Failed) failComputation(message);
+    // A failure without a number was something other than a CalcFailure:
+    // the guard around the step shows its text.
+    if (how == Stepper::End::Failed && message != 0) failComputation(message);
   });
   connect(tabs_, &QTabWidget::currentChanged, this, &TopicWindow::pageChanged);
 }
@@ -111,9 +117,9 @@ void TopicWindow::buildPages() {
     p.ok = new QPushButton(p.legend);
     p.esc = new QPushButton(p.legend);
     p.help = new QPushButton(p.legend);
-    connect(p.ok, &QPushButton::clicked, this, &TopicWindow::okClicked);
-    connect(p.esc, &QPushButton::clicked, this, &TopicWindow::escClicked);
-    connect(p.help, &QPushButton::clicked, this, &TopicWindow::helpClicked);
+    connect(p.ok, &QPushButton::clicked, this, guardedSlot([this] { okClicked(); }));
+    connect(p.esc, &QPushButton::clicked, this, guardedSlot([this] { escClicked(); }));
+    connect(p.help, &QPushButton::clicked, this, guardedSlot([this] { helpClicked(); }));
     p.legend->installEventFilter(this);
     p.page->installEventFilter(this);
     if (spec.kind == PageKind::Input && !taskPanel_) {
@@ -185,15 +191,20 @@ void TopicWindow::initTopic() {
   setDefaultSize();
   showPageSilently(0);
   if (memo_) memo_->clear();
-  if (shellState().MemoryOption)
-    loadInputs(memoryFile());
-  else
-    noMemoryDefaults();
+  // A memory file that fails to load still leaves a usable window.
+  runGuarded([this] {
+    if (shellState().MemoryOption)
+      loadInputs(memoryFile());
+    else
+      noMemoryDefaults();
+  });
   created_ = true;
   relayout();
 }
 
 QSize TopicWindow::defaultSize() const { return DefaultFormSizeAt(textPage(), shellState().Zoom); }
+
+QSize TopicWindow::sizeHint() const { return defaultSize(); }
 
 void TopicWindow::setDefaultSize() {
   const QSize size = defaultSize();
@@ -225,16 +236,19 @@ void TopicWindow::applySizePolicy() {
 void TopicWindow::relayout() {
   if (inLayout_) return;
   inLayout_ = true;
-  applySizePolicy();
-  fitPageControl();
-  setWindowTitle(GetText(textPage(), 0));
-  tabs_->setFont(fonts().TextFont.font);
-  for (int i = 0; i < pageCount(); ++i) {
-    const PageSpec& s = pages_[static_cast<std::size_t>(i)].spec;
-    tabs_->setTabText(i, GetText(s.captionPage, s.captionItem));
-  }
-  layoutPages();
+  guardedLayout([this] {
+    applySizePolicy();
+    fitPageControl();
+    setWindowTitle(GetText(textPage(), 0));
+    tabs_->setFont(fonts().TextFont.font);
+    for (int i = 0; i < pageCount(); ++i) {
+      const PageSpec& s = pages_[static_cast<std::size_t>(i)].spec;
+      tabs_->setTabText(i, GetText(s.captionPage, s.captionItem));
+    }
+    layoutPages();
+  });
   inLayout_ = false;
+  secondPass_ = false;
 }
 
 void TopicWindow::layoutPage(int index) {
@@ -278,6 +292,12 @@ bool TopicWindow::updateScrollRange() {
   if (input < 0) return false;
   QWidget* pageWidget = page(input);
   QRect used;
+  // Every control of the input area counts (rows, radio groups, panels,
+  // charts), not only the registered fields.
+  if (inputArea_ && inputArea_->parentWidget()) {
+    const QRect children = inputArea_->childrenRect();
+    if (!children.isNull()) used |= QRect(inputArea_->mapTo(pageWidget, children.topLeft()), children.size());
+  }
   for (const InputField& f : fields_.fields())
     if (f.edit) used |= QRect(f.edit->mapTo(pageWidget, QPoint(0, 0)), f.edit->size());
   for (const GridBinding& g : fields_.grids())
@@ -322,18 +342,46 @@ void TopicWindow::showPageSilently(int index) {
 
 void TopicWindow::pageChanged(int index) {
   if (longRun_->running() || index < 0 || index >= pageCount()) return;
-  try {
-    switch (pages_[static_cast<std::size_t>(index)].spec.kind) {
-      case PageKind::Input: focusFirstInput(); break;
-      case PageKind::Results: runComputation(); break;
-      case PageKind::Chart: enterChartPage(index); break;
-      case PageKind::Other: enterOtherPage(index); break;
+  QPointer<TopicWindow> self(this);
+  const bool done = runGuarded([this, index] {
+    try {
+      switch (pages_[static_cast<std::size_t>(index)].spec.kind) {
+        case PageKind::Input: focusFirstInput(); break;
+        case PageKind::Results: computeAndReport(); break;
+        case PageKind::Chart: enterChartPage(index); break;
+        case PageKind::Other: enterOtherPage(index); break;
+      }
+    } catch (const CalcFailure&) {
+      throw;  // failComputation, through the guard
+    } catch (...) {
+      // Whatever else failed, the inputs come back to the front.
+      showPageSilently(std::max(0, pageOf(PageKind::Input)));
+      throw;
     }
-  } catch (const CalcFailure& f) {
-    failComputation(f.message());
-  } catch (const std::exception&) {
-    failComputation(msg::ImproperArgument);
+  });
+  if (!done && self && currentPage() == pageOf(PageKind::Input)) focusFirstInput();
+}
+
+void TopicWindow::guardedLayout(const std::function<void()>& layout) {
+  // A layout that fails fails again at every resize: it is shown once, and
+  // again only after a layout in between went through.
+  if (!layoutFailing_) {
+    layoutFailing_ = !runGuarded(layout);
+    return;
   }
+  try {
+    layout();
+    layoutFailing_ = false;
+  } catch (...) {
+    // Already shown.
+  }
+}
+
+bool TopicWindow::runGuarded(const std::function<void()>& action) {
+  QPointer<TopicWindow> self(this);
+  return RunGuarded(this, action, [self](int message) {
+    if (self) self->failComputation(message);
+  });
 }
 
 void TopicWindow::computeNow() {
@@ -367,11 +415,30 @@ void TopicWindow::runComputation() {
   }
 }
 
-void TopicWindow::failComputation(int message) {
+void TopicWindow::computeAndReport() {
+  // What the kernel had to say while computing is shown once the
+  // computation is over, in order, before a failure of the computation.
+  try {
+    runComputation();
+  } catch (...) {
+    ShowPendingKernelMessages(this);
+    throw;
+  }
+  ShowPendingKernelMessages(this);
+}
+
+void TopicWindow::failComputation(int message) { rejectInput(firstInput(), message); }
+
+bool TopicWindow::rejectInput(QWidget* field, int message) {
   showPageSilently(std::max(0, pageOf(PageKind::Input)));
   QPointer<TopicWindow> alive(this);
+  QPointer<QWidget> bad(field);
   ShowErrorBox(this, GetMessageText(message));
-  if (alive) focusFirstInput();
+  if (alive && bad) {
+    bad->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(bad.data())) edit->selectAll();
+  }
+  return false;
 }
 
 bool TopicWindow::startLongRun(std::unique_ptr<Stepper> stepper) { return longRun_->start(std::move(stepper)); }
@@ -431,15 +498,14 @@ bool TopicWindow::saveInputs(const QString& file, QString* error) {
   return ini.save(error);
 }
 
-void TopicWindow::cmdLoad() { loadInputs(shellState().FileNameParam); }
+void TopicWindow::cmdLoad(const QString& file) { loadInputs(file); }
 
-void TopicWindow::cmdSave() {
+void TopicWindow::cmdSave(const QString& file) {
   QString error;
-  if (!saveInputs(shellState().FileNameParam, &error)) ShowErrorBox(this, error);
+  if (!saveInputs(file, &error)) ShowErrorBox(this, error);
 }
 
-void TopicWindow::cmdNew() {
-  const QString file = shellState().FileNameParam;
+void TopicWindow::cmdNew(const QString& file) {
   if (file.isEmpty()) return;
   {
     // Only this window's section goes; a file without it stays as it is.
@@ -466,8 +532,15 @@ void TopicWindow::cmdPrint() {
   QPainter painter;
   if (!painter.begin(&printer)) return;
   PrintCursor cursor;
-  PrintPageHeader(painter, cursor, GetText(textPage(), 0));
-  printBody(painter, printer, cursor);
+  try {
+    PrintPageHeader(painter, cursor, GetText(textPage(), 0));
+    printBody(painter, printer, cursor);
+  } catch (...) {
+    // No unfinished printout is left behind as a file.
+    painter.end();
+    if (!printer.outputFileName().isEmpty()) QFile::remove(printer.outputFileName());
+    throw;
+  }
   painter.end();
 }
 
@@ -492,9 +565,11 @@ void TopicWindow::resizeEvent(QResizeEvent* event) {
 void TopicWindow::showEvent(QShowEvent* event) {
   TopicWindowBase::showEvent(event);
   relayout();
-  if ((config_.focus == FocusPolicy::OnShow || config_.focus == FocusPolicy::OnShowAndActivate) &&
-      currentPage() == pageOf(PageKind::Input))
-    focusFirstInput();
+  runGuarded([this] {
+    if ((config_.focus == FocusPolicy::OnShow || config_.focus == FocusPolicy::OnShowAndActivate) &&
+        currentPage() == pageOf(PageKind::Input))
+      focusFirstInput();
+  });
 }
 
 bool TopicWindow::event(QEvent* event) {
@@ -522,35 +597,55 @@ void TopicWindow::watchSubWindow() {
 
 void TopicWindow::activated() {
   if (config_.focus == FocusPolicy::OnShowAndActivate && currentPage() == pageOf(PageKind::Input))
-    focusFirstInput();
+    runGuarded([this] { focusFirstInput(); });
   else if (config_.focus == FocusPolicy::RecomputeOnActivate)
     pageChanged(currentPage());
 }
 
 void TopicWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && longRun_->running()) {
-    longRun_->stop();
+    runGuarded([this] { longRun_->stop(); });
     return;
   }
   TopicWindowBase::keyPressEvent(event);
 }
 
+namespace {
+// Said once per run: closing windows one after another must not repeat it.
+bool g_toldInputsNotKept = false;
+}  // namespace
+
+void resetInputsNotKeptNotice() { g_toldInputsNotKept = false; }
+
 void TopicWindow::closeEvent(QCloseEvent* event) {
-  if (longRun_->running()) longRun_->stop();
-  if (created_ && shellState().MemoryOption) saveInputs(memoryFile());
+  runGuarded([this] {
+    if (longRun_->running()) longRun_->stop();
+    if (!created_ || !shellState().MemoryOption) return;
+    const QString folder = shellState().DataFolder;
+    // Without its folder the memory file cannot be written: the user hears
+    // so once instead of finding the inputs gone at the next start.
+    if (!folder.isEmpty() && !QDir().mkpath(folder)) {
+      if (g_toldInputsNotKept) return;
+      g_toldInputsNotKept = true;
+      ShowInfoBox(this, GetText(IDatei, 23) + QStringLiteral(":\n") + QDir::toNativeSeparators(folder));
+      return;
+    }
+    saveInputs(memoryFile());
+  });
   event->accept();
 }
 
 bool TopicWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease) {
     for (int i = 0; i < pageCount(); ++i)
-      if (watched == pages_[static_cast<std::size_t>(i)].legend) legendClicked(i);
+      if (watched == pages_[static_cast<std::size_t>(i)].legend) runGuarded([this, i] { legendClicked(i); });
   } else if (event->type() == QEvent::Resize && !inLayout_) {
     for (const PageWidgets& p : pages_)
       if (watched == p.page) {
         inLayout_ = true;
-        layoutPages();
+        guardedLayout([this] { layoutPages(); });
         inLayout_ = false;
+        secondPass_ = false;
         break;
       }
   }

@@ -19,6 +19,7 @@
 //   memo()         the results text on the results page (Memo)
 #include <QPointer>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -133,6 +134,9 @@ public:
   // ----- the frame's operations
   // The default size of the text page, unless maximised or minimised.
   void setDefaultSize();
+  // The default size: what the MDI area gives the window when it cascades
+  // or tiles the windows (after a zoom change, for one).
+  QSize sizeHint() const override;
   // The section of the file into the inputs; the input page to the front.
   // Creation, Load, Demo and New read through it, closing and Save write
   // through saveInputs: a topic whose worksheets are not INI sections
@@ -152,12 +156,28 @@ public:
 
   // ----- main-window commands and layout
   void relayout() override;
-  void cmdLoad() override;
-  void cmdSave() override;
+  void cmdLoad(const QString& file) override;
+  void cmdSave(const QString& file) override;
   void cmdPrint() override;
   void cmdHelp() override;
-  void cmdNew() override;
+  void cmdNew(const QString& file) override;
   void cmdSnapshot() override;
+
+  // ----- the guard of event-loop entries (shell/Guard.h)
+  // Runs `action` so that nothing it throws leaves the window: a CalcFailure
+  // fails like a computation (input page, its message, focus on the first
+  // input), any other exception shows its text. True when it ran to its end.
+  // The frame's own handlers (layout, pages, buttons, commands, closing, long
+  // runs) already run through it; a topic uses it for handlers of its own.
+  bool runGuarded(const std::function<void()>& action);
+  // A slot for connect() (a timer, a control of the topic) through runGuarded:
+  //   connect(&timer_, &QTimer::timeout, this, guardedSlot([this] { tick(); }));
+  template <class F>
+  auto guardedSlot(F f) {
+    return [w = QPointer<TopicWindow>(this), f = std::move(f)]() mutable {
+      if (w) w->runGuarded([&f] { f(); });
+    };
+  }
 
 protected:
   // The creation sequence; the topic calls it at the end of its constructor,
@@ -196,13 +216,17 @@ protected:
   // The first registered field, or the first focusable child of the input box.
   QWidget* firstInput() const;
   void focusFirstInput();
-  // Reads the fields, computes and reports a failure: the results page's change handler.
+  // Reads the fields and computes: the results page's change handler.
   void runComputation();
   // runComputation from an event of a one-page window (OK, a grid click, a
   // check box): a failure is reported, never thrown.
   void computeNow();
   // The input page, the message in an error box, the focus on the first input.
   void failComputation(int message);
+  // A topic's own input check found `field` bad: the input page, the message
+  // in an error box, the focus on that field (selected). Returns false, so a
+  // check can end with `return rejectInput(field, message);`.
+  bool rejectInput(QWidget* field, int message = 22);
   // A long run started from the page-change handler; refused while one runs.
   bool startLongRun(std::unique_ptr<Stepper> stepper);
   // The index of the first page of a kind, or -1.
@@ -228,6 +252,10 @@ private:
   void watchSubWindow();
   void fitPageControl();
   QSize defaultSize() const;
+  // runComputation, then the kernel's messages raised meanwhile.
+  void computeAndReport();
+  // A layout pass through the guard; a failure shows once while it repeats.
+  void guardedLayout(const std::function<void()>& layout);
 
   TopicConfig config_;
   FieldRegistry fields_;
@@ -243,6 +271,10 @@ private:
   bool created_ = false;
   bool inLayout_ = false;
   bool secondPass_ = false;
+  bool layoutFailing_ = false;
 };
+
+// The notice that inputs cannot be kept is given once per run; tests start again.
+void resetInputsNotKeptNotice();
 
 }  // namespace zw
