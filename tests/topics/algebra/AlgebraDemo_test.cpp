@@ -36,8 +36,7 @@ TEST_F(AlgebraDemoTest, EverySectionLoadsAndComputes) {
     auto* w = dynamic_cast<TopicWindow*>(base.get());
     ASSERT_NE(w, nullptr) << c.topic;
     w->show();
-    shellState().FileNameParam = QStringLiteral(ZW_SOURCE_DIR "/data/DEMO.DAT");
-    ASSERT_TRUE(deliverCommand(w, WM_LOADWORKSHEET));
+    ASSERT_TRUE(deliverCommand(w, WM_LOADWORKSHEET, QStringLiteral(ZW_SOURCE_DIR "/data/DEMO.DAT")));
     w->okButton(0)->click();
     QTRY_VERIFY(!w->longRun().running());
     EXPECT_TRUE(errors_.empty()) << c.topic;

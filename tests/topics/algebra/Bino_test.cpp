@@ -110,11 +110,10 @@ TEST_F(BinoWindowTest, SaveReloadAndPrint) {
   shellState().MemoryOption = false;
   auto w = open();
   for (int i = 0; i < 3; ++i) w->edit(i)->setText((QStringList{"2", "-3", "3"})[i]);
-  shellState().FileNameParam = file("bino.dat");
-  deliverCommand(w.get(), WM_SAVEWORKSHEET);
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, file("bino.dat"));
   EXPECT_EQ(IniFile(file("bino.dat")).readString("bino", "n"), "3");
   auto other = open();
-  deliverCommand(other.get(), WM_LOADWORKSHEET);
+  deliverCommand(other.get(), WM_LOADWORKSHEET, file("bino.dat"));
   EXPECT_EQ(other->edit(1)->text(), "-3");
   const QString pdf = printToPdf("bino.pdf");
   other->okButton(0)->click();

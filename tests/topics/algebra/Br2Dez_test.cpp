@@ -152,11 +152,10 @@ TEST_F(Br2DezWindowTest, SaveReloadAndPrint) {
   auto w = open();
   w->edit(0)->setText("1");
   w->edit(1)->setText("7");
-  shellState().FileNameParam = file("b.dat");
-  deliverCommand(w.get(), WM_SAVEWORKSHEET);
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, file("b.dat"));
   EXPECT_EQ(IniFile(file("b.dat")).readString("Br2Dez", "nenner"), "7");
   auto other = open();
-  deliverCommand(other.get(), WM_LOADWORKSHEET);
+  deliverCommand(other.get(), WM_LOADWORKSHEET, file("b.dat"));
   EXPECT_EQ(other->edit(0)->text(), "1");
   EXPECT_EQ(other->edit(1)->text(), "7");
   const QString pdf = printToPdf("b.pdf");

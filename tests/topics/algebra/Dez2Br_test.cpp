@@ -146,11 +146,10 @@ TEST_F(Dez2BrWindowTest, SaveReloadAndPrint) {
   auto w = open();
   w->edit(0)->setText(" 0.1");
   w->edit(1)->setText("6 ");
-  shellState().FileNameParam = file("d.dat");
-  deliverCommand(w.get(), WM_SAVEWORKSHEET);
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, file("d.dat"));
   EXPECT_EQ(IniFile(file("d.dat")).readString("Dez2Br", "nichtperiodisch"), "0.1");
   auto other = open();
-  deliverCommand(other.get(), WM_LOADWORKSHEET);
+  deliverCommand(other.get(), WM_LOADWORKSHEET, file("d.dat"));
   EXPECT_EQ(other->edit(0)->text(), "0.1");
   EXPECT_EQ(other->edit(1)->text(), "6");
 

@@ -130,11 +130,10 @@ TEST_F(DioWindowTest, SaveReloadAndPrint) {
   shellState().MemoryOption = false;
   auto w = open();
   for (int i = 0; i < 3; ++i) w->edit(i)->setText((QStringList{"6", "10", "-4"})[i]);
-  shellState().FileNameParam = file("dio.dat");
-  deliverCommand(w.get(), WM_SAVEWORKSHEET);
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, file("dio.dat"));
   EXPECT_EQ(IniFile(file("dio.dat")).readString("dio", "c"), "-4");
   auto other = open();
-  deliverCommand(other.get(), WM_LOADWORKSHEET);
+  deliverCommand(other.get(), WM_LOADWORKSHEET, file("dio.dat"));
   EXPECT_EQ(other->edit(2)->text(), "-4");
   const QString pdf = printToPdf("dio.pdf");
   other->okButton(0)->click();

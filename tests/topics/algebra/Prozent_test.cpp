@@ -207,15 +207,14 @@ TEST_F(ProzWindowTest, SaveWritesOnlyNonEmptyTrimmedTextsAndReloads) {
     ini.writeString("proz", "W", "old");
     ASSERT_TRUE(ini.save());
   }
-  shellState().FileNameParam = file("sheet.dat");
-  deliverCommand(w.get(), WM_SAVEWORKSHEET);
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, file("sheet.dat"));
   const IniFile ini(file("sheet.dat"));
   EXPECT_EQ(ini.keys("proz"), (QStringList{"G", "p"}));
   EXPECT_EQ(ini.readString("proz", "G"), "200");
 
   auto other = open();
   fill(*other, {"1", "2", "3", "4", "5"});
-  deliverCommand(other.get(), WM_LOADWORKSHEET);
+  deliverCommand(other.get(), WM_LOADWORKSHEET, file("sheet.dat"));
   for (int i = 0; i < ProzCount; ++i) EXPECT_EQ(other->edit(i)->text(), (Texts{"200", "", "5%", "", ""})[i]);
 }
 

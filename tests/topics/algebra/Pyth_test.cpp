@@ -136,13 +136,12 @@ TEST_F(PythWindowTest, SwappedKeysAreKeptOnSaveAndLoad) {
   auto w = open();
   w->edit(0)->setText("10");
   w->edit(1)->setText("500");
-  shellState().FileNameParam = file("p.dat");
-  deliverCommand(w.get(), WM_SAVEWORKSHEET);
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, file("p.dat"));
   const IniFile ini(file("p.dat"));
   EXPECT_EQ(ini.readString("pyth", "upper"), "10");
   EXPECT_EQ(ini.readString("pyth", "lower"), "500");
   auto other = open();
-  deliverCommand(other.get(), WM_LOADWORKSHEET);
+  deliverCommand(other.get(), WM_LOADWORKSHEET, file("p.dat"));
   EXPECT_EQ(other->edit(0)->text(), "10");
   EXPECT_EQ(other->edit(1)->text(), "500");
 
