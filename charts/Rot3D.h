@@ -23,6 +23,7 @@
 
 #include "charts/ChartBase.h"
 #include "charts/Rot3DCore.h"
+#include "charts/View3DBase.h"
 #include "common/ZwError.h"
 
 class QPainter;
@@ -39,7 +40,7 @@ struct TFontStyles {
   bool operator==(const TFontStyles&) const = default;
 };
 
-class TRot3D : public QWidget {
+class TRot3D : public TView3DBase {
   Q_OBJECT
 public:
   // A handler may draw on the canvas or replace it; rendering goes on with
@@ -176,8 +177,6 @@ public:
   int FindNearestItemScreen(int mx, int my, Tr3Item itemId, double& dist) const;
 
   // ----- pictures
-  // The rendered picture (colour, without frame) as it shows on screen.
-  const QImage& GrafBmp() const { return FGrafBmp; }
   // Renders afresh onto `canvas` in the control's pixels: background, scene,
   // frame when asked. Black and white: white background, every item black.
   void PaintPicture(QPainter& canvas, bool includeFrame, bool blkWhite);
@@ -197,7 +196,7 @@ public:
   TRenderEvent OnDataRendered;
 
 protected:
-  void paintEvent(QPaintEvent* event) override;
+  void paintScreenPicture(QPainter& canvas) override { PaintPicture(canvas, true, false); }
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -207,8 +206,6 @@ private:
   void calcRotMat();
   void setViewAngle(int axis, double v);
   void setAxName(int axis, const QString& v);
-  void redraw();  // renders into GrafBmp and schedules a repaint
-  void renderGrafBmp();
   void renderScene(QPainter& canvas, bool blkWhite);
   void takeAnchors(QPoint pos);
   QPoint projectCube(int x, int y, int z) const;
@@ -252,8 +249,6 @@ private:
   TFontStyles FTextFontStyle;
   int FTextMarkSize = 8;
   bool FPrinting = false;
-
-  QImage FGrafBmp;
 };
 
 }  // namespace zw

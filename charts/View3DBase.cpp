@@ -1,0 +1,57 @@
+#include "charts/View3DBase.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace zw {
+
+namespace {
+int roundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+}  // namespace
+
+TView3DBase::TView3DBase(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);  // the drag anchors come from moves without a button
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TView3DBase::renderGrafBmp() {
+  if (paintingSuppressed()) return;
+  if (FGrafBmp.size() != size()) FGrafBmp = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  QPainter p(&FGrafBmp);
+  paintScreenPicture(p);
+}
+
+void TView3DBase::redraw() {
+  renderGrafBmp();
+  update();
+}
+
+void TView3DBase::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.drawImage(0, 0, FGrafBmp);
+}
+
+void TView3DBase::printScaled(QPainter& printer, int& x, int& y, double scaleF,
+                              const std::function<void(QPainter&)>& paint) {
+  const QPaintDevice* device = printer.device();
+  const double ppiX = device ? device->logicalDpiX() : 96, ppiY = device ? device->logicalDpiY() : 96;
+  const int W = width(), H = height();
+  printer.save();
+  struct Restore {
+    QPainter& p;
+    ~Restore() { p.restore(); }
+  } restore{printer};
+  printer.setClipRect(QRect(x, y, roundHalfEven(scaleF * ppiX * (W - 1) / 96.0),
+                            roundHalfEven(scaleF * ppiY * (H - 1) / 96.0)),
+                      Qt::IntersectClip);
+  printer.translate(x, y);
+  const double s = std::min(roundHalfEven(scaleF * ppiX), roundHalfEven(scaleF * ppiY)) / 96.0;
+  printer.scale(s, s);
+  paint(printer);
+  x += roundHalfEven(scaleF * W / 96.0 * ppiX);
+  y += roundHalfEven(scaleF * H / 96.0 * ppiY);
+}
+
+}  // namespace zw

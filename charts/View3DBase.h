@@ -1,0 +1,40 @@
+#pragma once
+// What the 3D view and the surface plot share: the picture image that every
+// change renders into and the paint event copies to the screen, and the print
+// transform that keeps a picture's on-screen size in inches on any device.
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+class QPainter;
+
+namespace zw {
+
+class TView3DBase : public QWidget {
+  Q_OBJECT
+public:
+  // The picture as it shows on screen (with the frame).
+  const QImage& GrafBmp() const { return FGrafBmp; }
+
+protected:
+  explicit TView3DBase(QWidget* parent);
+  // Renders the screen picture onto `canvas`, in the control's pixels.
+  virtual void paintScreenPicture(QPainter& canvas) = 0;
+  virtual bool paintingSuppressed() const { return false; }
+
+  void renderGrafBmp();  // at the control's size
+  void redraw();         // renders and schedules a repaint
+  void paintEvent(QPaintEvent* event) override;
+
+  // Draws with `paint` onto the open page of `printer`, top left corner at
+  // device point (x, y): one control pixel becomes scaleF * ppi / 96 device
+  // pixels (the smaller of the two directions, as an isotropic mapping),
+  // clipped to Round(scaleF * ppi * (W - 1) / 96) by the same of H. The
+  // painter's state is restored on every exit; x and y then move past the
+  // picture by Round(scaleF * W / 96 * ppiX) and Round(scaleF * H / 96 * ppiY).
+  void printScaled(QPainter& printer, int& x, int& y, double scaleF, const std::function<void(QPainter&)>& paint);
+
+  QImage FGrafBmp;
+};
+
+}  // namespace zw
