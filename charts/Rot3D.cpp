@@ -383,6 +383,7 @@ void TRot3D::renderScene(QPainter& target, bool blkWhite) {
     bool markFontSet = false;
 
     std::vector<QLine> batch;
+    batch.reserve(FRotPoints.size());
     auto flush = [&] {
       if (!batch.empty()) p.drawLines(batch.data(), static_cast<int>(batch.size()));
       batch.clear();
@@ -400,8 +401,9 @@ void TRot3D::renderScene(QPainter& target, bool blkWhite) {
     };
     QPoint current;
     bool havePoint = false;
+    const TTruncDivider divider(FMagnify);
     for (const TRotPoint& pt : FRotPoints) {
-      const TScreenPos s = ProjectRot(FRotMat, pt.x, pt.y, pt.z, FMagnify, FCentX, FCentY);
+      const TScreenPos s = ProjectRot(FRotMat, pt.x, pt.y, pt.z, divider, FCentX, FCentY);
       const QPoint at(ClampScreen(s.x), ClampScreen(s.y));
       const QRgb color = blkWhite ? qRgb(0, 0, 0) : pt.color;
       switch (pt.kind) {
