@@ -490,10 +490,6 @@ QImage TPlot3D::Snapshot(bool includeFrame, bool blkWhite) {
   return img;
 }
 
-void TPlot3D::CopyToClipboard(bool includeFrame, bool blkWhite) {
-  QGuiApplication::clipboard()->setImage(Snapshot(includeFrame, blkWhite));
-}
-
 void TPlot3D::CopyToOpenPrinter(QPainter& printer, int& x, int& y, double scaleF, bool blkWhite,
                                 bool includeFrame) {
   refreshGrid();

@@ -157,12 +157,12 @@ public:
   // ----- pictures
   // Renders afresh onto `canvas` in the control's pixels.
   void PaintPicture(QPainter& canvas, bool includeFrame);
-  // The picture as an image; blkWhite uses the black-and-white colour set.
-  QImage Snapshot(bool includeFrame, bool blkWhite = false);
-  void CopyToClipboard(bool includeFrame, bool blkWhite = false);
+  // Black and white uses the black-and-white colour set.
+  QImage Snapshot(bool includeFrame, bool blkWhite = false) override;
   // As TRot3D::CopyToOpenPrinter; painting is suppressed for the call and the
   // colours come back on every exit.
-  void CopyToOpenPrinter(QPainter& printer, int& x, int& y, double scaleF, bool blkWhite, bool includeFrame);
+  void CopyToOpenPrinter(QPainter& printer, int& x, int& y, double scaleF, bool blkWhite,
+                         bool includeFrame) override;
   // Renders onto a foreign canvas, then switches painting on (refresh and paint).
   void DrawOnForeignCanvas(QPainter& canvas);
 

@@ -543,16 +543,6 @@ QImage TRot3D::Snapshot(bool includeFrame, bool blkWhite) {
   return img;
 }
 
-void TRot3D::CopyToClipboard(bool includeFrame, bool blkWhite) {
-  QGuiApplication::clipboard()->setImage(Snapshot(includeFrame, blkWhite));
-}
-
-bool TRot3D::CopyToBMP(const QString& fname, bool includeFrame) {
-  const QFileInfo info(fname);
-  const QString path = QDir(info.path()).filePath(info.fileName().section(u'.', 0, 0) + QStringLiteral(".bmp"));
-  return Snapshot(includeFrame).save(path, "BMP");
-}
-
 void TRot3D::CopyToOpenPrinter(QPainter& printer, int& x, int& y, double scaleF, bool blkWhite, bool includeFrame) {
   ColorRestorer restore{&FFrameCol, &FChartCol, &FDataCol};
   if (blkWhite) {

@@ -180,17 +180,11 @@ public:
   // Renders afresh onto `canvas` in the control's pixels: background, scene,
   // frame when asked. Black and white: white background, every item black.
   void PaintPicture(QPainter& canvas, bool includeFrame, bool blkWhite);
-  // The picture as an image; with blkWhite as it prints in black and white.
-  QImage Snapshot(bool includeFrame, bool blkWhite = false);
-  void CopyToClipboard(bool includeFrame, bool blkWhite = false);
-  // Saves a BMP file named after `fname` cut at its first "." plus ".bmp",
-  // in the same folder; false when it cannot be written.
-  bool CopyToBMP(const QString& fname, bool includeFrame);
-  // Draws onto the open page of `printer` with the top left corner at device
-  // point (x, y), keeping the on-screen size in inches times scaleF, clipped
-  // to the picture, then advances x and y past it. The painter's state is
-  // restored; colours changed for black and white are restored on every exit.
-  void CopyToOpenPrinter(QPainter& printer, int& x, int& y, double scaleF, bool blkWhite, bool includeFrame);
+  // In black and white ColorFrame, ColorChart and ColorData are also black,
+  // white and black for the call; the cube, axes and names keep their colours.
+  QImage Snapshot(bool includeFrame, bool blkWhite = false) override;
+  void CopyToOpenPrinter(QPainter& printer, int& x, int& y, double scaleF, bool blkWhite,
+                         bool includeFrame) override;
 
   TRenderEvent OnBeforeRenderData;
   TRenderEvent OnDataRendered;

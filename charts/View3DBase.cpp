@@ -1,7 +1,12 @@
 #include "charts/View3DBase.h"
 
+#include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPrinter>
 #include <algorithm>
 #include <cmath>
 
@@ -52,6 +57,27 @@ void TView3DBase::printScaled(QPainter& printer, int& x, int& y, double scaleF,
   paint(printer);
   x += roundHalfEven(scaleF * W / 96.0 * ppiX);
   y += roundHalfEven(scaleF * H / 96.0 * ppiY);
+}
+
+void TView3DBase::CopyToClipboard(bool includeFrame, bool blkWhite) {
+  QGuiApplication::clipboard()->setImage(Snapshot(includeFrame, blkWhite));
+}
+
+bool TView3DBase::CopyToBMP(const QString& fname, bool includeFrame) {
+  const QFileInfo info(fname);
+  const QString path = QDir(info.path()).filePath(info.fileName().section(u'.', 0, 0) + QStringLiteral(".bmp"));
+  return Snapshot(includeFrame).save(path, "BMP");
+}
+
+bool TView3DBase::PrintIt(QPrinter& printer, double scaleF, bool blkWhite, bool includeFrame) {
+  printer.setDocName(objectName());
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  const int pictureWidth = roundHalfEven(printer.logicalDpiX() * scaleF * width() / 96.0);
+  int x = std::max(0, (printer.width() - pictureWidth) / 2);
+  int y = printer.logicalDpiY() / 2;
+  CopyToOpenPrinter(painter, x, y, scaleF, blkWhite, includeFrame);
+  return painter.end();
 }
 
 }  // namespace zw

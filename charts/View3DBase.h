@@ -7,6 +7,7 @@
 #include <functional>
 
 class QPainter;
+class QPrinter;
 
 namespace zw {
 
@@ -15,6 +16,25 @@ class TView3DBase : public QWidget {
 public:
   // The picture as it shows on screen (with the frame).
   const QImage& GrafBmp() const { return FGrafBmp; }
+
+  // The picture rendered afresh as an image; blkWhite as it prints in black and white.
+  virtual QImage Snapshot(bool includeFrame, bool blkWhite = false) = 0;
+  // Draws onto the open page of `printer` with the top left corner at device
+  // point (x, y), keeping the on-screen size in inches times scaleF, clipped
+  // to the picture, then advances x and y past it (see printScaled). The
+  // painter's state and colours changed for black and white come back on
+  // every exit.
+  virtual void CopyToOpenPrinter(QPainter& printer, int& x, int& y, double scaleF, bool blkWhite,
+                                 bool includeFrame) = 0;
+
+  void CopyToClipboard(bool includeFrame, bool blkWhite = false);
+  // Saves a BMP file named after `fname` cut at its first "." plus ".bmp",
+  // in the same folder; false when it cannot be written.
+  bool CopyToBMP(const QString& fname, bool includeFrame);
+  // One page of its own: the job is named after the control's object name,
+  // the picture centred across the page (never left of its edge) and half an
+  // inch from the top. False when the job cannot be begun.
+  bool PrintIt(QPrinter& printer, double scaleF, bool blkWhite, bool includeFrame);
 
 protected:
   explicit TView3DBase(QWidget* parent);
