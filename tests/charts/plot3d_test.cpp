@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "charts/Plot3D.h"
+#include "tests/charts/MiniRecordingDevice.h"
 
 namespace zw {
 namespace {
@@ -125,6 +126,71 @@ TEST(Plot3D, CellsInPainterOrderWithTheirColours) {
   p.GridMat.Resize(1, 5);
   EXPECT_TRUE(drawCells(p).cells.empty());
   EXPECT_NE(QColor(p.GrafBmp().pixel(325, 250)), QColor(Qt::white));
+}
+
+TEST(Plot3D, MeshKinds) {
+  TPlot3D p;
+  p.GridMat.Resize(3, 3);
+  p.setVisibleCoords(0, false);
+  p.setVisibleCoords(1, false);
+  p.setVisibleCoords(2, false);
+  struct Case { TMeshKind kind; size_t extraLines, points; } cases[] = {
+      {TMeshKind::mkMesh, 0, 0},
+      {TMeshKind::mkWaterfallHorz, 8, 0},
+      {TMeshKind::mkWaterfallVert, 8, 0},
+      {TMeshKind::mkWaterfallDiag, 4, 0},
+      {TMeshKind::mkGrid, 0, 16},
+  };
+  for (const Case& c : cases) {
+    p.setMeshKind(c.kind);
+    test::MiniRecordingDevice dev(650, 500);
+    {
+      QPainter painter(&dev);
+      p.PaintPicture(painter, false);
+    }
+    EXPECT_EQ(dev.engine.polygons.size(), 3u + 4u) << static_cast<int>(c.kind);  // cube faces and cells
+    EXPECT_EQ(dev.engine.lines.size(), 6u + c.extraLines) << static_cast<int>(c.kind);  // cube edges too
+    EXPECT_EQ(dev.engine.points.size(), c.points);
+    // The mesh colour draws the cell outline only for mkMesh.
+    EXPECT_EQ(dev.engine.polygons[3].pen, c.kind == TMeshKind::mkMesh ? QColor(Qt::black) : dev.engine.polygons[3].brush);
+  }
+}
+
+TEST(Plot3D, ScaleTicksSitOnTheCubeEdges) {
+  TPlot3D p;  // angles 60 / 15, ranges -1 .. 1, three ticks at least
+  struct Label { TP3ScaleKind kind; QString text; QPoint at; };
+  std::vector<Label> labels;
+  p.OnBeforeDrawScaleLabel = [&](TPlot3D*, QPainter*&, TP3ScaleKind kind, QString& text, int x, int y) {
+    labels.push_back({kind, text, QPoint(x, y)});
+    if (kind == TP3ScaleKind::p3skY) text = "y" + text;  // the handler may change the label
+  };
+  QImage img(p.size(), QImage::Format_RGB32);
+  QPainter painter(&img);
+  p.PaintPicture(painter, false);
+  ASSERT_EQ(labels.size(), 15u);
+  const TPlotView view{p.RotMat(), 1, 1, 1, 1, 325, 250};
+  const int far = 7 - NearestPlotCorner(p.RotMat());
+  auto corner = [&](int c) {
+    return ProjectPlot(view, (c & 4) ? 150 : -150, (c & 2) ? 150 : -150, (c & 1) ? 150 : -150);
+  };
+  const QString xTexts[] = {"-1.0", "-0.5", "0.0", "0.5", "1.0"};
+  const QString zTexts[] = {"-1.00", "-0.50", "0.00", "0.50", "1.00"};
+  for (int axis = 0; axis < 3; ++axis) {
+    const TScaleEdge e = ScaleEdge(static_cast<TP3ScaleKind>(axis), p.RotMat(), far);
+    const QPoint a = corner(e.a), b = corner(e.b);
+    for (int k = 0; k < 5; ++k) {
+      const Label& l = labels[static_cast<size_t>(5 * axis + k)];
+      EXPECT_EQ(static_cast<int>(l.kind), axis);
+      EXPECT_EQ(l.text, axis == 2 ? zTexts[k] : xTexts[k]);
+      const double t = k / 4.0;
+      EXPECT_EQ(l.at, QPoint(a.x() + static_cast<int>(std::nearbyint(t * (b.x() - a.x()))),
+                             a.y() + static_cast<int>(std::nearbyint(t * (b.y() - a.y())))))
+          << axis << " " << k;
+    }
+  }
+  // The z scale stands on a bottom corner, the x scale runs from x = -150.
+  EXPECT_EQ(ScaleEdge(TP3ScaleKind::p3skZ, p.RotMat(), far).a & 1, 0);
+  EXPECT_EQ(ScaleEdge(TP3ScaleKind::p3skX, p.RotMat(), far).a & 4, 0);
 }
 
 TEST(Plot3D, ExportRestoresColoursAndPaintingOnEveryExit) {
