@@ -174,6 +174,7 @@ public:
 
 protected:
   void paintScreenPicture(QPainter& canvas) override { PaintPicture(canvas, true); }
+  void paintExport(QPainter& canvas, bool includeFrame) override { PaintPicture(canvas, includeFrame); }
   bool paintingSuppressed() const override { return FSuppressPaint; }
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

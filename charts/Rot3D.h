@@ -191,6 +191,7 @@ public:
 
 protected:
   void paintScreenPicture(QPainter& canvas) override { PaintPicture(canvas, true, false); }
+  void paintExport(QPainter& canvas, bool includeFrame) override { PaintPicture(canvas, includeFrame, false); }
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;

@@ -2,11 +2,15 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QBuffer>
+#include <QMimeData>
 #include <QPrinter>
+#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
@@ -63,10 +67,46 @@ void TView3DBase::CopyToClipboard(bool includeFrame, bool blkWhite) {
   QGuiApplication::clipboard()->setImage(Snapshot(includeFrame, blkWhite));
 }
 
-bool TView3DBase::CopyToBMP(const QString& fname, bool includeFrame) {
+namespace {
+// The folder and name of `fname`, cut at the name's first ".", plus `extension`.
+QString exportPath(const QString& fname, const char* extension) {
   const QFileInfo info(fname);
-  const QString path = QDir(info.path()).filePath(info.fileName().section(u'.', 0, 0) + QStringLiteral(".bmp"));
-  return Snapshot(includeFrame).save(path, "BMP");
+  return QDir(info.path()).filePath(info.fileName().section(u'.', 0, 0) + QLatin1String(extension));
+}
+}  // namespace
+
+bool TView3DBase::CopyToBMP(const QString& fname, bool includeFrame) {
+  return Snapshot(includeFrame).save(exportPath(fname, ".bmp"), "BMP");
+}
+
+QByteArray TView3DBase::SvgPicture(bool includeFrame) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setResolution(96);
+  svg.setSize(QSize(width() + 1, height() + 1));
+  svg.setViewBox(QRect(0, 0, width() + 1, height() + 1));
+  svg.setTitle(objectName());
+  {
+    QPainter p(&svg);
+    p.setClipRect(QRect(0, 0, width() + 1, height() + 1));
+    paintExport(p, includeFrame);
+  }
+  return buffer.data();
+}
+
+void TView3DBase::CopyToClipboardWMF(bool includeFrame) {
+  auto* mime = new QMimeData;
+  mime->setData(QStringLiteral("image/svg+xml"), SvgPicture(includeFrame));
+  mime->setImageData(Snapshot(includeFrame));
+  QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+bool TView3DBase::CopyToWMF(const QString& fname, bool includeFrame) {
+  QFile file(exportPath(fname, ".svg"));
+  const QByteArray data = SvgPicture(includeFrame);
+  return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush();
 }
 
 bool TView3DBase::PrintIt(QPrinter& printer, double scaleF, bool blkWhite, bool includeFrame) {

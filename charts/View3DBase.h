@@ -35,12 +35,21 @@ public:
   // the picture centred across the page (never left of its edge) and half an
   // inch from the top. False when the job cannot be begun.
   bool PrintIt(QPrinter& printer, double scaleF, bool blkWhite, bool includeFrame);
+  // The picture as an SVG drawing (the program's vector picture format), one
+  // pixel wider and higher than the control as the metafile was.
+  QByteArray SvgPicture(bool includeFrame);
+  // SVG and, for programs that take no SVG, the same picture as an image.
+  void CopyToClipboardWMF(bool includeFrame);
+  // Saves `fname` cut at its first "." plus ".svg"; false when it cannot be written.
+  bool CopyToWMF(const QString& fname, bool includeFrame);
 
 protected:
   explicit TView3DBase(QWidget* parent);
   // Renders the screen picture onto `canvas`, in the control's pixels.
   virtual void paintScreenPicture(QPainter& canvas) = 0;
   virtual bool paintingSuppressed() const { return false; }
+  // Renders the picture in colour onto `canvas` (background, scene, frame when asked).
+  virtual void paintExport(QPainter& canvas, bool includeFrame) = 0;
 
   void renderGrafBmp();  // at the control's size
   void redraw();         // renders and schedules a repaint
