@@ -45,9 +45,7 @@ private:
 
 }  // namespace
 
-TRot3D::TRot3D(QWidget* parent) : QWidget(parent) {
-  setMouseTracking(true);  // the anchors come from moves without a button
-  setAttribute(Qt::WA_OpaquePaintEvent);
+TRot3D::TRot3D(QWidget* parent) : TView3DBase(parent) {
   resize(450, 300);
   calcRotMat();
   FMagAnchor = 4000.0 / FMagnify;
@@ -385,6 +383,7 @@ void TRot3D::renderScene(QPainter& target, bool blkWhite) {
     bool markFontSet = false;
 
     std::vector<QLine> batch;
+    batch.reserve(FRotPoints.size());
     auto flush = [&] {
       if (!batch.empty()) p.drawLines(batch.data(), static_cast<int>(batch.size()));
       batch.clear();
@@ -402,8 +401,9 @@ void TRot3D::renderScene(QPainter& target, bool blkWhite) {
     };
     QPoint current;
     bool havePoint = false;
+    const TTruncDivider divider(FMagnify);
     for (const TRotPoint& pt : FRotPoints) {
-      const TScreenPos s = ProjectRot(FRotMat, pt.x, pt.y, pt.z, FMagnify, FCentX, FCentY);
+      const TScreenPos s = ProjectRot(FRotMat, pt.x, pt.y, pt.z, divider, FCentX, FCentY);
       const QPoint at(ClampScreen(s.x), ClampScreen(s.y));
       const QRgb color = blkWhite ? qRgb(0, 0, 0) : pt.color;
       switch (pt.kind) {
@@ -458,22 +458,6 @@ void TRot3D::PaintPicture(QPainter& canvas, bool includeFrame, bool blkWhite) {
                 QColor(0xC0, 0xC0, 0xC0), QColor(0x80, 0x80, 0x80), Qt::black, FFrameCol);
 }
 
-void TRot3D::renderGrafBmp() {
-  if (FGrafBmp.size() != size()) FGrafBmp = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-  QPainter p(&FGrafBmp);
-  PaintPicture(p, true, false);
-}
-
-void TRot3D::redraw() {
-  renderGrafBmp();
-  update();
-}
-
-void TRot3D::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.drawImage(0, 0, FGrafBmp);
-}
-
 void TRot3D::resizeEvent(QResizeEvent*) { renderGrafBmp(); }
 
 // ----- mouse
@@ -490,11 +474,11 @@ void TRot3D::takeAnchors(QPoint pos) {
 void TRot3D::mousePressEvent(QMouseEvent* event) {
   // A drag never starts from anchors of an earlier move.
   takeAnchors(event->position().toPoint());
-  QWidget::mousePressEvent(event);
+  TView3DBase::mousePressEvent(event);
 }
 
 void TRot3D::mouseMoveEvent(QMouseEvent* event) {
-  QWidget::mouseMoveEvent(event);
+  TView3DBase::mouseMoveEvent(event);
   const QPoint pos = event->position().toPoint();
   const bool left = event->buttons() & Qt::LeftButton;
   const bool right = event->buttons() & Qt::RightButton;
@@ -559,16 +543,6 @@ QImage TRot3D::Snapshot(bool includeFrame, bool blkWhite) {
   return img;
 }
 
-void TRot3D::CopyToClipboard(bool includeFrame, bool blkWhite) {
-  QGuiApplication::clipboard()->setImage(Snapshot(includeFrame, blkWhite));
-}
-
-bool TRot3D::CopyToBMP(const QString& fname, bool includeFrame) {
-  const QFileInfo info(fname);
-  const QString path = QDir(info.path()).filePath(info.fileName().section(u'.', 0, 0) + QStringLiteral(".bmp"));
-  return Snapshot(includeFrame).save(path, "BMP");
-}
-
 void TRot3D::CopyToOpenPrinter(QPainter& printer, int& x, int& y, double scaleF, bool blkWhite, bool includeFrame) {
   ColorRestorer restore{&FFrameCol, &FChartCol, &FDataCol};
   if (blkWhite) {
@@ -576,30 +550,12 @@ void TRot3D::CopyToOpenPrinter(QPainter& printer, int& x, int& y, double scaleF,
     FChartCol = Qt::white;
     FDataCol = Qt::black;
   }
-  const QPaintDevice* device = printer.device();
-  const double ppiX = device ? device->logicalDpiX() : 96, ppiY = device ? device->logicalDpiY() : 96;
-  const int W = width(), H = height();
-  printer.save();
-  struct Restore {
-    QPainter& p;
-    bool& printing;
-    ~Restore() {
-      printing = false;
-      p.restore();
-    }
-  } restorePainter{printer, FPrinting};
-  printer.setClipRect(QRect(x, y, roundHalfEven(scaleF * ppiX * (W - 1) / 96.0),
-                            roundHalfEven(scaleF * ppiY * (H - 1) / 96.0)),
-                      Qt::IntersectClip);
-  printer.translate(x, y);
-  // One screen pixel becomes scaleF * ppi / 96 device pixels, the same in
-  // both directions (the smaller of the two, as an isotropic mapping does).
-  const double s = std::min(roundHalfEven(scaleF * ppiX), roundHalfEven(scaleF * ppiY)) / 96.0;
-  printer.scale(s, s);
+  struct PrintingFlag {
+    bool& flag;
+    ~PrintingFlag() { flag = false; }
+  } printing{FPrinting};
   FPrinting = true;
-  PaintPicture(printer, includeFrame, blkWhite);
-  x += roundHalfEven(scaleF * W / 96.0 * ppiX);
-  y += roundHalfEven(scaleF * H / 96.0 * ppiY);
+  printScaled(printer, x, y, scaleF, [&](QPainter& p) { PaintPicture(p, includeFrame, blkWhite); });
 }
 
 }  // namespace zw

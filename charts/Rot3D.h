@@ -23,6 +23,7 @@
 
 #include "charts/ChartBase.h"
 #include "charts/Rot3DCore.h"
+#include "charts/View3DBase.h"
 #include "common/ZwError.h"
 
 class QPainter;
@@ -39,7 +40,7 @@ struct TFontStyles {
   bool operator==(const TFontStyles&) const = default;
 };
 
-class TRot3D : public QWidget {
+class TRot3D : public TView3DBase {
   Q_OBJECT
 public:
   // A handler may draw on the canvas or replace it; rendering goes on with
@@ -176,28 +177,21 @@ public:
   int FindNearestItemScreen(int mx, int my, Tr3Item itemId, double& dist) const;
 
   // ----- pictures
-  // The rendered picture (colour, without frame) as it shows on screen.
-  const QImage& GrafBmp() const { return FGrafBmp; }
   // Renders afresh onto `canvas` in the control's pixels: background, scene,
   // frame when asked. Black and white: white background, every item black.
   void PaintPicture(QPainter& canvas, bool includeFrame, bool blkWhite);
-  // The picture as an image; with blkWhite as it prints in black and white.
-  QImage Snapshot(bool includeFrame, bool blkWhite = false);
-  void CopyToClipboard(bool includeFrame, bool blkWhite = false);
-  // Saves a BMP file named after `fname` cut at its first "." plus ".bmp",
-  // in the same folder; false when it cannot be written.
-  bool CopyToBMP(const QString& fname, bool includeFrame);
-  // Draws onto the open page of `printer` with the top left corner at device
-  // point (x, y), keeping the on-screen size in inches times scaleF, clipped
-  // to the picture, then advances x and y past it. The painter's state is
-  // restored; colours changed for black and white are restored on every exit.
-  void CopyToOpenPrinter(QPainter& printer, int& x, int& y, double scaleF, bool blkWhite, bool includeFrame);
+  // In black and white ColorFrame, ColorChart and ColorData are also black,
+  // white and black for the call; the cube, axes and names keep their colours.
+  QImage Snapshot(bool includeFrame, bool blkWhite = false) override;
+  void CopyToOpenPrinter(QPainter& printer, int& x, int& y, double scaleF, bool blkWhite,
+                         bool includeFrame) override;
 
   TRenderEvent OnBeforeRenderData;
   TRenderEvent OnDataRendered;
 
 protected:
-  void paintEvent(QPaintEvent* event) override;
+  void paintScreenPicture(QPainter& canvas) override { PaintPicture(canvas, true, false); }
+  void paintExport(QPainter& canvas, bool includeFrame) override { PaintPicture(canvas, includeFrame, false); }
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -207,8 +201,6 @@ private:
   void calcRotMat();
   void setViewAngle(int axis, double v);
   void setAxName(int axis, const QString& v);
-  void redraw();  // renders into GrafBmp and schedules a repaint
-  void renderGrafBmp();
   void renderScene(QPainter& canvas, bool blkWhite);
   void takeAnchors(QPoint pos);
   QPoint projectCube(int x, int y, int z) const;
@@ -252,8 +244,6 @@ private:
   TFontStyles FTextFontStyle;
   int FTextMarkSize = 8;
   bool FPrinting = false;
-
-  QImage FGrafBmp;
 };
 
 }  // namespace zw

@@ -37,12 +37,40 @@ struct TScreenPos {
   std::int64_t x = 0, y = 0;
 };
 
+// n / d truncating toward zero, for d > 0 and |n| < 2^52: a multiplication
+// by the reciprocal, corrected to the exact quotient (a repaint divides twice
+// per point, and a hardware division costs many times a multiplication).
+class TTruncDivider {
+public:
+  explicit TTruncDivider(int d) : d_(d), inv_(1.0 / d) {}
+  std::int64_t operator()(std::int64_t n) const {
+    auto q = static_cast<std::int64_t>(static_cast<double>(n) * inv_);
+    std::int64_t r = n - q * d_;
+    if (n >= 0) {
+      while (r < 0) --q, r += d_;
+      while (r >= d_) ++q, r -= d_;
+    } else {
+      while (r > 0) ++q, r -= d_;
+      while (r <= -d_) --q, r += d_;
+    }
+    return q;
+  }
+
+private:
+  std::int64_t d_;
+  double inv_;
+};
+
 // (X·M11 + Y·M12 + Z·M13) / magnify + centX, the same with row 2; 64-bit
-// products, division truncating toward zero.
+// products (32-bit coordinates times entries up to 1000 stay far below 2^52),
+// division truncating toward zero.
+inline TScreenPos ProjectRot(const TRotMat& m, std::int64_t X, std::int64_t Y, std::int64_t Z,
+                             const TTruncDivider& div, int centX, int centY) {
+  return {div(X * m[0][0] + Y * m[0][1] + Z * m[0][2]) + centX, div(X * m[1][0] + Y * m[1][1] + Z * m[1][2]) + centY};
+}
 inline TScreenPos ProjectRot(const TRotMat& m, std::int64_t X, std::int64_t Y, std::int64_t Z, int magnify,
                              int centX, int centY) {
-  return {(X * m[0][0] + Y * m[0][1] + Z * m[0][2]) / magnify + centX,
-          (X * m[1][0] + Y * m[1][1] + Z * m[1][2]) / magnify + centY};
+  return ProjectRot(m, X, Y, Z, TTruncDivider(magnify), centX, centY);
 }
 
 // Item points are drawn within -30000 .. 30000.

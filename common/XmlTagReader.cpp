@@ -3,11 +3,17 @@
 #include "common/ChartStrings.h"
 #include "common/Cp1252.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
 namespace zw {
 
 namespace {
 
 constexpr char16_t lowerAscii(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c; }
+constexpr char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
 
 std::u16string lowered(std::u16string_view s) {
   std::u16string out(s);
@@ -15,101 +21,186 @@ std::u16string lowered(std::u16string_view s) {
   return out;
 }
 
-int lookup(std::u16string_view name, std::span<const std::u16string_view> tags) {
+// Decodes into `out`, reusing its storage (callers read many tags into the same strings).
+// Plain widening first (the compiler vectorises it); only the rare bytes
+// 0x80..0x9F then take the table.
+void decodeInto(std::string_view bytes, std::u16string& out) {
+  const size_t n = bytes.size();
+  out.resize(n);
+  const auto* in = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  char16_t* o = out.data();
+  std::uint8_t high = 0;
+  for (size_t i = 0; i < n; ++i) {
+    o[i] = in[i];
+    high |= in[i];
+  }
+  if (high & 0x80)
+    for (size_t i = 0; i < n; ++i) o[i] = Cp1252ToUnicode(in[i]);
+}
+
+std::string_view trimBlanks(std::string_view s) {
+  const size_t first = s.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+// The index of the lower-cased name in the table, else the last index.
+int lookup(std::string_view name, std::span<const std::u16string_view> tags) {
   if (tags.empty()) return -1;
-  const std::u16string lower = lowered(name);
   const int last = static_cast<int>(tags.size()) - 1;
-  for (int i = 0; i < last; ++i)
-    if (tags[static_cast<size_t>(i)] == lower) return i;
+  for (int i = 0; i < last; ++i) {
+    const std::u16string_view t = tags[static_cast<size_t>(i)];
+    if (t.size() != name.size()) continue;
+    size_t k = 0;
+    while (k < name.size() && lowerAscii(Cp1252ToUnicode(static_cast<std::uint8_t>(name[k]))) == t[k]) ++k;
+    if (k == name.size()) return i;
+  }
   return last;
 }
 
-bool endsWith(std::u16string_view s, std::u16string_view tail) {
-  return s.size() >= tail.size() && s.substr(s.size() - tail.size()) == tail;
+// `bytes` ends with "</" + lowerName + ">" when its ASCII capitals are lowered.
+bool endsWithClosingTag(std::string_view bytes, std::string_view lowerName) {
+  const size_t n = lowerName.size() + 3;
+  if (bytes.size() < n) return false;
+  const std::string_view tail = bytes.substr(bytes.size() - n);
+  if (tail[0] != '<' || tail[1] != '/' || tail[n - 1] != '>') return false;
+  for (size_t k = 0; k < lowerName.size(); ++k)
+    if (lowerAscii(tail[k + 2]) != lowerName[k]) return false;
+  return true;
 }
 
-// `next()` gives the next character, or -1 at the end of the input.
-template <class Next>
-int readTag(Next next, std::span<const std::u16string_view> tags, std::u16string& attributes,
+// The rules on a byte source with two calls: skipPast(c) consumes up to and
+// including the next c (false at the end of the input); readUntil(c, out)
+// appends the bytes before the next c to out and consumes c (false when the
+// input ended first). Bytes are decoded only at the end, which is exact
+// because the code page maps byte to character one to one and only ASCII
+// letters change case.
+template <class Source>
+int readTag(Source& src, std::span<const std::u16string_view> tags, std::u16string& attributes,
             std::u16string& content) {
   attributes.clear();
   content.clear();
-  int ch;
-  do {
-    ch = next();
-  } while (ch >= 0 && ch != u'<');
+  thread_local std::string tag, bytes;
+  tag.clear();
+  if (src.skipPast('<') && src.readUntil('>', tag)) tag += '>';
 
-  std::u16string tag;
-  if (ch >= 0) {
-    while ((ch = next()) >= 0) {
-      tag += static_cast<char16_t>(ch);
-      if (ch == u'>') break;
-    }
-  }
-
-  const size_t blank = tag.find(u' ');
-  if (tag.find(u"/>") != std::u16string::npos) {
-    const size_t from = blank == std::u16string::npos ? 0 : blank + 1;
+  const size_t blank = tag.find(' ');
+  if (tag.find("/>") != std::string::npos) {
+    const size_t from = blank == std::string::npos ? 0 : blank + 1;
     const size_t to = tag.size() >= 2 ? tag.size() - 2 : 0;
-    attributes = TrimBlanks(from < to ? std::u16string_view(tag).substr(from, to - from) : std::u16string_view());
-    if (blank != std::u16string::npos) tag.erase(blank);
+    if (from < to) decodeInto(trimBlanks(std::string_view(tag).substr(from, to - from)), attributes);
+    if (blank != std::string::npos) tag.erase(blank);
     return lookup(tag, tags);
   }
 
-  if (blank != std::u16string::npos) {
+  if (blank != std::string::npos) {
     const size_t to = tag.size() - 1;  // the final ">"
-    attributes = TrimBlanks(blank + 1 < to ? std::u16string_view(tag).substr(blank + 1, to - blank - 1)
-                                           : std::u16string_view());
+    if (blank + 1 < to) decodeInto(trimBlanks(std::string_view(tag).substr(blank + 1, to - blank - 1)), attributes);
     tag.erase(blank, to - blank);
   }
   // The final character is the ">"; a tag cut off by the end of the input
   // loses its last character too, so a truncated file reads as the catch-all.
   if (!tag.empty()) tag.pop_back();
-  const std::u16string name = lowered(tag);
-  const int index = lookup(name, tags);
-  if (name.empty() || name.front() == u'/') return index;
+  for (char& c : tag) c = lowerAscii(c);
+  const int index = lookup(tag, tags);
+  if (tag.empty() || tag.front() == '/') return index;
 
-  // Only the text that ends with the ">" just read can complete the closing
-  // tag (an earlier one would have been found at its own ">"), so testing the
-  // tail keeps the search linear in the content length.
-  const std::u16string closing = u"</" + name + u">";
-  std::u16string lowerContent;
-  while ((ch = next()) >= 0) {
-    content += static_cast<char16_t>(ch);
-    lowerContent += lowerAscii(static_cast<char16_t>(ch));
-    if (ch == u'>' && endsWith(lowerContent, closing)) {
-      content.resize(content.size() - closing.size());
+  // Only text that ends with the ">" just read can complete the closing tag
+  // (an earlier one would have been found at its own ">"), so the search is
+  // linear in the content length.
+  bytes.clear();
+  while (src.readUntil('>', bytes)) {
+    bytes += '>';
+    if (endsWithClosingTag(bytes, tag)) {
+      bytes.resize(bytes.size() - tag.size() - 3);
       break;
     }
   }
+  decodeInto(bytes, content);
   return index;
 }
+
+// Reads the stream's buffered bytes in place, so that the delimiters are
+// found with memchr; a stream without a buffer is read byte by byte.
+struct BufferAccess : std::streambuf {
+  static char* begin(std::streambuf* b) { return (b->*(&BufferAccess::gptr))(); }
+  static char* end(std::streambuf* b) { return (b->*(&BufferAccess::egptr))(); }
+  static void consume(std::streambuf* b, std::ptrdiff_t n) { (b->*(&BufferAccess::gbump))(static_cast<int>(n)); }
+};
+
+struct StreamSource {
+  std::istream& in;
+
+  // Scans for c, handing every byte before it to `take`; consumes c.
+  template <class Take>
+  bool scan(char c, Take take) {
+    std::streambuf* buf = in.rdbuf();
+    if (!buf || !in.good()) return false;
+    for (;;) {
+      char* g = BufferAccess::begin(buf);
+      char* e = BufferAccess::end(buf);
+      if (g == e) {
+        if (buf->sgetc() == std::char_traits<char>::eof()) {
+          in.setstate(std::ios::eofbit);
+          return false;
+        }
+        if (BufferAccess::begin(buf) == BufferAccess::end(buf)) {  // unbuffered
+          const char ch = std::char_traits<char>::to_char_type(buf->sbumpc());
+          if (ch == c) return true;
+          take(&ch, &ch + 1);
+        }
+        continue;
+      }
+      // A get area is far below 2 GB, so the consumed count fits gbump's int.
+      const std::ptrdiff_t n = std::min<std::ptrdiff_t>(e - g, 1 << 30);
+      if (const void* hit = std::memchr(g, c, static_cast<size_t>(n))) {
+        const char* h = static_cast<const char*>(hit);
+        take(g, h);
+        BufferAccess::consume(buf, h - g + 1);
+        return true;
+      }
+      take(g, g + n);
+      BufferAccess::consume(buf, n);
+    }
+  }
+  bool skipPast(char c) {
+    return scan(c, [](const char*, const char*) {});
+  }
+  bool readUntil(char c, std::string& out) {
+    return scan(c, [&out](const char* from, const char* to) { out.append(from, to); });
+  }
+};
+
+struct FileSource {
+  std::FILE* f;
+  bool skipPast(char c) {
+    if (!f) return false;
+    for (int ch; (ch = getc_unlocked(f)) != EOF;)
+      if (ch == static_cast<unsigned char>(c)) return true;
+    return false;
+  }
+  bool readUntil(char c, std::string& out) {
+    if (!f) return false;
+    for (int ch; (ch = getc_unlocked(f)) != EOF;) {
+      if (ch == static_cast<unsigned char>(c)) return true;
+      out += static_cast<char>(ch);
+    }
+    return false;
+  }
+};
 
 }  // namespace
 
 int ReadXMLTagFromStream(std::istream& in, std::span<const std::u16string_view> tagNames,
                          std::u16string& attributes, std::u16string& content) {
-  std::streambuf* buf = in.rdbuf();
-  auto next = [&]() -> int {
-    if (!buf) return -1;
-    const auto c = buf->sbumpc();
-    if (c == std::char_traits<char>::eof()) {
-      in.setstate(std::ios::eofbit);
-      return -1;
-    }
-    return Cp1252ToUnicode(static_cast<std::uint8_t>(c));
-  };
-  return readTag(next, tagNames, attributes, content);
+  StreamSource src{in};
+  return readTag(src, tagNames, attributes, content);
 }
 
 int ReadXMLTagFromFile(std::FILE* file, std::span<const std::u16string_view> tagNames,
                        std::u16string& attributes, std::u16string& content) {
-  auto next = [&]() -> int {
-    if (!file) return -1;
-    const int c = std::getc(file);
-    return c == EOF ? -1 : Cp1252ToUnicode(static_cast<std::uint8_t>(c));
-  };
-  return readTag(next, tagNames, attributes, content);
+  FileSource src{file};
+  return readTag(src, tagNames, attributes, content);
 }
 
 void ReadAttributeValue(std::u16string_view attrText, std::u16string_view attrName, std::u16string& value) {

@@ -73,6 +73,12 @@ public:
     for (int i = 0; i < n; ++i) rects.push_back(transform.mapRect(QRectF(r[i])));
   }
   void drawPath(const QPainterPath&) override {}
+  void drawPoints(const QPointF* p, int n) override {
+    for (int i = 0; i < n; ++i) points.push_back(transform.map(p[i]));
+  }
+  void drawPoints(const QPoint* p, int n) override {
+    for (int i = 0; i < n; ++i) points.push_back(transform.map(QPointF(p[i])));
+  }
 
   QPen pen;
   QBrush brush;
@@ -81,6 +87,7 @@ public:
   std::vector<RecordedLine> lines;
   std::vector<RecordedPolygon> polygons;
   std::vector<QRectF> rects;
+  std::vector<QPointF> points;
 };
 
 class MiniRecordingDevice : public QPaintDevice {

@@ -70,6 +70,15 @@ TEST(Rot3DCore, ProjectionTruncatesAndDoesNotOverflow) {
     EXPECT_EQ(s.x, c.x);
     EXPECT_EQ(s.y, c.y);
   }
+  // The fast divider gives the exact truncated quotient, also next to
+  // multiples of the divisor and at the largest products.
+  for (int d : {800, 801, 3000, 5000, 13333, 40000}) {
+    const TTruncDivider div(d);
+    const std::int64_t big = 3LL * 2147483647LL * 1000;
+    for (std::int64_t base : {std::int64_t{0}, std::int64_t{d} * 12345, big - big % d, std::int64_t{7}})
+      for (std::int64_t n : {base - 1, base, base + 1, -base - 1, -base, -base + 1})
+        EXPECT_EQ(div(n), n / d) << n << " / " << d;
+  }
   EXPECT_EQ(ClampScreen(2'500'000'225), 30000);
   EXPECT_EQ(ClampScreen(-40000), -30000);
   EXPECT_EQ(ClampScreen(123), 123);

@@ -1,6 +1,8 @@
 // The rotatable 3D view as a widget: list, setters, painting, mouse, export.
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QMimeData>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -375,6 +377,20 @@ TEST(Rot3D, ClipboardAndBitmapFile) {
   const QImage saved(dir.filePath("pic.bmp"));
   EXPECT_EQ(saved.size(), QSize(450, 300));
   EXPECT_FALSE(v.CopyToBMP(dir.filePath("missing/folder/pic.bmp"), false));
+
+  // The vector picture: SVG in a file and, with an image beside it, on the clipboard.
+  ASSERT_TRUE(v.CopyToWMF(dir.filePath("vec.old.wmf"), true));
+  QFile svg(dir.filePath("vec.svg"));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  const QByteArray text = svg.readAll();
+  EXPECT_TRUE(text.contains("<svg"));
+  EXPECT_TRUE(text.contains("viewBox=\"0 0 451 301\""));
+  EXPECT_FALSE(v.CopyToWMF(dir.filePath("missing/folder/pic"), false));
+  v.CopyToClipboardWMF(false);
+  const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(mime, nullptr);
+  EXPECT_TRUE(mime->hasFormat("image/svg+xml"));
+  EXPECT_TRUE(mime->hasImage());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -46,6 +47,23 @@ TEST(PrintRot3D, PrintsWhereYStandsAndBreaksThePageOnlyWhenNeeded) {
   }
   EXPECT_EQ(view.ColorChart(), QColor(Qt::white));
   s = saved;
+}
+
+TEST(PrintRot3D, APrintJobOfItsOwn) {
+  TRot3D view;
+  view.setObjectName("solid");
+  view.Line(0, 0, 0, 1, 1, 1);
+  view.MakeVisible();
+  QTemporaryDir dir;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath("own.pdf"));
+  EXPECT_TRUE(view.PrintIt(printer, 1.0, true, true));
+  EXPECT_EQ(printer.docName(), "solid");
+  EXPECT_EQ(pagesOf(dir.filePath("own.pdf")), 1);
+  EXPECT_EQ(view.ColorFrame(), QColor(Qt::black));
+  view.resize(3000, 300);  // wider than the page: still one page, from its left edge
+  EXPECT_TRUE(view.PrintIt(printer, 1.0, false, false));
 }
 
 }  // namespace
