@@ -95,9 +95,28 @@ bool isPrimeOddLarge(u64 n) {
     ++s;
   }
   const Montgomery m(n);
-  // Base 2 alone first: most composites fail there, and need no more.
-  static constexpr u64 first[1] = {2};
-  if (!strongProbablePrime(m, first, d, s)) return false;
+  // Base 2 alone first: most composites fail there, and need no more. A
+  // multiplication by the base 2 is an addition.
+  const u64 one = m.one();
+  const u64 minusOne = n - one;
+  u64 x = one;
+  for (int bit = 63 - __builtin_clzll(d); bit >= 0; --bit) {
+    x = m.mul(x, x);
+    if ((d >> bit) & 1) x = m.add(x, x);
+  }
+  if (x != one && x != minusOne) {
+    bool composite = true;
+    for (int r = 1; r < s && composite; ++r) {
+      x = m.mul(x, x);
+      if (x == minusOne) composite = false;
+    }
+    if (composite) return false;
+  }
+  // Below these bounds fewer small prime bases decide (Jaeschke's bounds).
+  static constexpr u64 upTo5[4] = {3, 5, 7, 11};
+  static constexpr u64 upTo6[5] = {3, 5, 7, 11, 13};
+  if (n < 2152302898747ULL) return strongProbablePrime(m, upTo5, d, s);
+  if (n < 3474749660383ULL) return strongProbablePrime(m, upTo6, d, s);
   static constexpr u64 rest[kBaseCount - 1] = {kBases[1], kBases[2], kBases[3], kBases[4], kBases[5], kBases[6]};
   return strongProbablePrime(m, rest, d, s);
 }
@@ -162,17 +181,33 @@ std::u16string decimalU(u64 n) {
 
 // ----- base primes ------------------------------------------------------------
 
+// The primes up to `bound` by the sieve of Eratosthenes.
+std::vector<std::uint32_t> primesUpTo(std::uint32_t bound) {
+  std::vector<bool> composite(bound + 1, false);
+  for (std::uint32_t q = 2; q * q <= bound; ++q)
+    if (!composite[q])
+      for (std::uint32_t k = q * q; k <= bound; k += q) composite[k] = true;
+  std::vector<std::uint32_t> list;
+  for (std::uint32_t q = 2; q <= bound; ++q)
+    if (!composite[q]) list.push_back(q);
+  return list;
+}
+
 const std::vector<std::uint32_t>& basePrimeList() {
   static std::vector<std::uint32_t> list;
   static std::once_flag once;
-  std::call_once(once, [] {
-    std::vector<bool> composite(BasePrimeBound + 1, false);
-    for (std::uint32_t q = 2; q * q <= BasePrimeBound; ++q)
-      if (!composite[q])
-        for (std::uint32_t k = q * q; k <= BasePrimeBound; k += q) composite[k] = true;
-    for (std::uint32_t q = 2; q <= BasePrimeBound; ++q)
-      if (!composite[q]) list.push_back(q);
-  });
+  std::call_once(once, [] { list = primesUpTo(BasePrimeBound); });
+  return list;
+}
+
+// The primes up to FullSieveRoot, for windows sieved completely: below
+// FullSieveRoot² a full sieve costs less than confirming every survivor.
+constexpr std::uint32_t kFullSieveRoot = 1'500'000;
+
+const std::vector<std::uint32_t>& sievingPrimeList() {
+  static std::vector<std::uint32_t> list;
+  static std::once_flag once;
+  std::call_once(once, [] { list = primesUpTo(kFullSieveRoot); });
   return list;
 }
 
@@ -293,14 +328,20 @@ void WindowSieve::start() {
   // Above the base list only odd numbers can be prime (a >= b − 40,000 > 2).
   firstOdd_ = a_ | 1;
   odd_.assign(b_ >= firstOdd_ ? static_cast<std::size_t>((b_ - firstOdd_) / 2 + 1) : 0, 1);
-  // Every composite below 147,456² has a prime factor in the base list.
-  confirm_ = static_cast<u64>(b_) >= static_cast<u64>(BasePrimeBound) * BasePrimeBound;
+  // Every composite below 147,456² has a prime factor in the base list, and
+  // below 1,500,000² one among the sieving primes. Higher windows are
+  // thinned by the base primes and their survivors confirmed.
+  const bool full = static_cast<u64>(b_) < static_cast<u64>(kFullSieveRoot) * kFullSieveRoot;
+  sieving_ = full && static_cast<u64>(b_) >= static_cast<u64>(BasePrimeBound) * BasePrimeBound
+                 ? &sievingPrimeList()
+                 : &base;
+  confirm_ = !full;
   phase_ = Phase::Sieve;
 }
 
 void WindowSieve::sieveBatch() {
-  constexpr std::size_t batch = 2048;
-  const auto& base = basePrimeList();
+  constexpr std::size_t batch = 4096;
+  const auto& base = *sieving_;
   const std::size_t end = std::min(base.size(), nextBase_ + batch);
   const u64 lo = static_cast<u64>(firstOdd_);
   const std::size_t size = odd_.size();

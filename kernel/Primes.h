@@ -57,8 +57,9 @@ std::span<const std::uint32_t> BasePrimes();
 // that a window of the user interface can let the event loop run between them.
 // b is cut to a + MaxSpan; a below 0 counts as 0, and b < a gives no primes.
 // A window whose upper end is below SmallWindowBound is read from the base
-// primes; a higher one is sieved by the base primes up to √b, and when those
-// do not reach √b every survivor is confirmed by the primality test.
+// primes; a higher one is sieved by the primes up to √b, and above 2.25·10^12,
+// where that costs more than a primality test of the survivors, by the base
+// primes only, every survivor then confirmed by the primality test.
 class WindowSieve {
 public:
   static constexpr std::int64_t MaxSpan = 40000;
@@ -92,7 +93,8 @@ private:
   std::vector<std::uint8_t> odd_;    // 1: candidate k = firstOdd_ + 2k may be prime
   std::size_t nextBase_ = 1;         // next base prime to sieve with (index; 3 is index 1)
   std::size_t nextCandidate_ = 0;    // next candidate to collect or confirm
-  bool confirm_ = false;             // the base primes do not reach √b
+  const std::vector<std::uint32_t>* sieving_ = nullptr;  // the primes sieved with
+  bool confirm_ = false;             // the sieving primes do not reach √b
   std::vector<std::int64_t> primes_;
 };
 

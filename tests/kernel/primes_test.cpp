@@ -137,6 +137,8 @@ TEST(IsPrimeU64, AgreesWithPrimesieveAndKnownHardCases) {
   }
   // Strong pseudoprimes to several small bases, and the largest 64-bit prime.
   EXPECT_FALSE(IsPrimeU64(3215031751ULL));
+  EXPECT_FALSE(IsPrimeU64(2152302898747ULL));  // strong pseudoprime to the bases 2 ... 11
+  EXPECT_FALSE(IsPrimeU64(3474749660383ULL));  // ... and to 2 ... 13
   EXPECT_FALSE(IsPrimeU64(3825123056546413051ULL));
   EXPECT_TRUE(IsPrimeU64(18446744073709551557ULL));
   EXPECT_FALSE(IsPrimeU64(18446744073709551557ULL - 2));
@@ -170,7 +172,8 @@ TEST(WindowSieve, MatchesPrimesieveOnRandomWindows) {
     const std::int64_t b = a + static_cast<std::int64_t>(rng() % 40001);
     ASSERT_EQ(sieve(a, b), oracle(a, b)) << a << " .. " << b;
   }
-  for (std::int64_t a : {1'000'000'000'000'000LL - 40000, 1'000'000'000'000'000LL, 21'743'000'000LL})
+  for (std::int64_t a : {1'000'000'000'000'000LL - 40000, 1'000'000'000'000'000LL, 21'743'000'000LL,
+                         2'152'302'898'747LL - 20000, 3'474'749'660'383LL - 20000})
     ASSERT_EQ(sieve(a, a + 40000), oracle(a, a + 40000)) << a;
 }
 
