@@ -138,6 +138,27 @@ void ecmFactors(mpz_t n, std::vector<std::uint64_t>& out) {
   mpz_t f, rest;
   mpz_init(f);
   mpz_init(rest);
+  // A curve finds all small factors at once (and both of a square), giving
+  // back n itself: small primes go by trial division, squares by a root.
+  for (unsigned long p = 2; p < 1000; p += (p == 2 ? 1 : 2)) {
+    if (mpz_divisible_ui_p(n, p)) {
+      mpz_set_ui(f, p);
+      mpz_divexact_ui(rest, n, p);
+      out.push_back(p);
+      ecmFactors(rest, out);
+      mpz_clear(f);
+      mpz_clear(rest);
+      return;
+    }
+  }
+  if (mpz_perfect_square_p(n)) {
+    mpz_sqrt(f, n);
+    ecmFactors(f, out);
+    ecmFactors(f, out);
+    mpz_clear(f);
+    mpz_clear(rest);
+    return;
+  }
   for (;;) {
     if (ecm_factor(f, n, 2000.0, nullptr) > 0 && mpz_cmp(f, n) != 0 && mpz_cmp_ui(f, 1) != 0) break;
   }

@@ -164,6 +164,15 @@ void collectFactors(u64 n, std::vector<u64>& primes) {
     primes.push_back(n);
     return;
   }
+  // A square is split by its root at once (rho would walk for it).
+  u64 root = static_cast<u64>(sqrtl(static_cast<long double>(n)));
+  while (static_cast<u128>(root) * root > n) --root;
+  while (static_cast<u128>(root + 1) * (root + 1) <= n) ++root;
+  if (static_cast<u128>(root) * root == n) {
+    collectFactors(root, primes);
+    collectFactors(root, primes);
+    return;
+  }
   const u64 d = rhoFactor(n);
   collectFactors(d, primes);
   collectFactors(n / d, primes);
