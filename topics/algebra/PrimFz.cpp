@@ -1,5 +1,6 @@
 #include "topics/algebra/PrimFz.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -119,6 +120,7 @@ PrimFzRun::PrimFzRun(const PrimFzRequest& request, PrimFzFormat format, PrimeMem
     case PrimFzMode::Single: break;
     case PrimFzMode::Interval:
       k_ = r_.n1 <= 0 ? 1 : r_.n1;
+      r_.n3 = std::max<std::int64_t>(r_.n3, 1);  // CompleteInterval rejects others; never loop in place
       out_.clear();
       break;
     case PrimFzMode::Sequence: {
