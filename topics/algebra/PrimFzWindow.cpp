@@ -116,10 +116,11 @@ void TFPrimFz::layoutInputs() {
                                                      radioWidth - ScalePixels(16), m.RowHeight);
   }
   stopwatch_->setText(GetText(IPrfz, 15));
-  stopwatch_->setGeometry(left, m.RowTop[1] - ScalePixels(8) + row * 4 + ScalePixels(8), radioWidth, m.RowHeight);
+  stopwatch_->setGeometry(left + radioWidth + ScalePixels(16), m.RowTop[1], radioWidth, m.RowHeight);
 
   const FontTextMeasurer canvas(fonts().TextFont.font);
-  const int boxLeft = left + radioWidth + ScalePixels(12);
+  // The box of the chosen mode stands under the choice.
+  const int boxTop = m.RowTop[1] - ScalePixels(8) + row * 4 + ScalePixels(6);
   const int top = ScalePixels(20);
   auto spaced = [](const QString& t) { return QStringLiteral("  ") + t + QStringLiteral("  "); };
   const QString intervalCaptions[3] = {spaced(GetText(ITabelle, 1)), spaced(GetText(ITabelle, 2)),
@@ -146,7 +147,7 @@ void TFPrimFz::layoutInputs() {
 
   const int boxWidth =
       ScalePixels(16) + std::max(nWidth + widest + m.EditWidth, widestSequence + m.WideEditWidth);
-  for (QGroupBox* b : boxes_) b->setGeometry(boxLeft, m.RowTop[1] - ScalePixels(8), boxWidth, row * 4);
+  for (QGroupBox* b : boxes_) b->setGeometry(left, boxTop, boxWidth, ScalePixels(28) + row * 3);
 }
 
 void TFPrimFz::compute() {
