@@ -11,18 +11,17 @@ namespace {
 // ----- texts of the topic's page (the title is the shell's) -----------------
 
 constexpr TextItem kPrimDe[] = {
-    {1, u"Bestimmt alle Primzahlen zwischen zwei natürlichen Zahlen a und b, die höchstens 40000 auseinander "
-        u"liegen, oder die Primzahlen mit den Nummern a bis b."},
+    {1, u"Bestimmt die Primzahlen zwischen a und b (höchstens 40000 auseinander) oder die Primzahlen mit "
+        u"den Nummern a bis b."},
     {3, u"Primzahl"}, {4, u"zwischen"}, {5, u"und"}, {6, u"von Nr."}, {7, u"bis Nr."},
 };
 constexpr TextItem kPrimEn[] = {
-    {1, u"Finds all primes between two natural numbers a and b at most 40000 apart, or the primes "
-        u"number a to number b."},
+    {1, u"Finds the primes between a and b (at most 40000 apart) or the primes number a to number b."},
     {3, u"prime"}, {4, u"between"}, {5, u"and"}, {6, u"from no."}, {7, u"to no."},
 };
 constexpr TextItem kPrimFr[] = {
-    {1, u"Détermine tous les nombres premiers entre deux nombres naturels a et b distants de 40000 au plus, "
-        u"ou les nombres premiers de numéro a à b."},
+    {1, u"Détermine les nombres premiers entre a et b (40000 d'écart au plus) ou les nombres premiers "
+        u"de numéro a à b."},
     {3, u"nombre premier"}, {4, u"entre"}, {5, u"et"}, {6, u"du no"}, {7, u"au no"},
 };
 const TextPageRegistration regDe{IPrim, TextLanguage::German, kPrimDe};

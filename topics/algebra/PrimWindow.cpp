@@ -68,6 +68,10 @@ void TFPrim::layoutInputs() {
   const int widest = std::max(canvas.width(items[0]), canvas.width(items[1]));
   const int row = m.RowTop[2] - m.RowTop[1];
   modeGroup_->setTitle(GetText(IPrim, 0));
+  // The caption's colour comes from a style sheet, which does not pass the
+  // window's font on: the group and its items take it here.
+  modeGroup_->setFont(fonts().TextFont.font);
+  for (QRadioButton* r : radios_) r->setFont(fonts().TextFont.font);
   modeGroup_->setGeometry(left + captionWidth + m.EditWidth + ScalePixels(24), m.RowTop[1] - ScalePixels(8),
                           widest + ScalePixels(48), ScalePixels(24) + 2 * row);
   for (int i = 0; i < 2; ++i) {

@@ -13,15 +13,15 @@ namespace {
 
 constexpr TextItem kPrimtupDe[] = {
     {1, u"Aufgelistet und gezählt werden die Primzahlzwillinge, Primzahlcousins, sexy Primzahlen oder "
-        u"Primzahldrillinge zwischen zwei natürlichen Zahlen a und b, die höchstens 40000 auseinander liegen."},
+        u"Primzahldrillinge zwischen a und b (höchstens 40000 auseinander)."},
     {2, u"Untere Grenze"}, {3, u"Obere Grenze"},
     {4, u"Primzahlzwillinge"}, {5, u"Primzahlcousins"}, {6, u"Sexy Primzahlen"}, {7, u"Primzahldrillinge"},
     {8, u"zwischen"}, {9, u"und"}, {10, u"1 Paar"}, {11, u"Paare"}, {12, u"1 Tripel"}, {13, u"Tripel"},
     {14, u"der Form"},
 };
 constexpr TextItem kPrimtupEn[] = {
-    {1, u"Lists and counts the twin primes, cousin primes, sexy primes or prime triplets between two "
-        u"natural numbers a and b at most 40000 apart."},
+    {1, u"Lists and counts the twin primes, cousin primes, sexy primes or prime triplets between a and b "
+        u"(at most 40000 apart)."},
     {2, u"Lower bound"}, {3, u"Upper bound"},
     {4, u"twin primes"}, {5, u"cousin primes"}, {6, u"sexy primes"}, {7, u"prime triplets"},
     {8, u"between"}, {9, u"and"}, {10, u"1 pair"}, {11, u"pairs"}, {12, u"1 triplet"}, {13, u"triplets"},
@@ -29,7 +29,7 @@ constexpr TextItem kPrimtupEn[] = {
 };
 constexpr TextItem kPrimtupFr[] = {
     {1, u"Énumère et compte les nombres premiers jumeaux, cousins, sexy ou les triplets de nombres premiers "
-        u"entre deux nombres naturels a et b distants de 40000 au plus."},
+        u"entre a et b (40000 d'écart au plus)."},
     {2, u"Borne inférieure"}, {3, u"Borne supérieure"},
     {4, u"nombres premiers jumeaux"}, {5, u"nombres premiers cousins"}, {6, u"nombres premiers sexy"},
     {7, u"triplets de nombres premiers"},
