@@ -59,62 +59,7 @@ const TextPageRegistration regFr{IggT, TextLanguage::French, kGgtFr};
 using u64 = std::uint64_t;
 using u128 = unsigned __int128;
 
-u64 mulMod(u64 a, u64 b, u64 m) { return static_cast<u64>(static_cast<u128>(a) * b % m); }
-
-u64 powMod(u64 b, u64 e, u64 m) {
-  u64 r = 1 % m;
-  b %= m;
-  while (e) {
-    if (e & 1) r = mulMod(r, b, m);
-    b = mulMod(b, b, m);
-    e >>= 1;
-  }
-  return r;
-}
-
 u64 gcdU64(u64 a, u64 b) { return std::gcd(a, b); }
-
-constexpr u64 kSmallPrimeLimit = 1000;
-
-// Pollard's rho with Brent's cycle search and batched gcds; n is odd,
-// composite and has no prime factor below kSmallPrimeLimit.
-u64 rhoFactor(u64 n) {
-  for (u64 c = 1;; ++c) {
-    u64 y = 2, x = 2, q = 1, g = 1, ys = 2;
-    constexpr u64 batch = 128;
-    auto f = [n, c](u64 v) { return (mulMod(v, v, n) + c) % n; };
-    for (u64 r = 1; g == 1; r <<= 1) {
-      x = y;
-      for (u64 i = 0; i < r; ++i) y = f(y);
-      for (u64 k = 0; k < r && g == 1; k += batch) {
-        ys = y;
-        for (u64 i = 0; i < std::min(batch, r - k); ++i) {
-          y = f(y);
-          q = mulMod(q, x > y ? x - y : y - x, n);
-        }
-        g = gcdU64(q, n);
-      }
-    }
-    if (g == n) {  // the batch overshot: step back one at a time
-      do {
-        ys = f(ys);
-        g = gcdU64(x > ys ? x - ys : ys - x, n);
-      } while (g == 1);
-    }
-    if (g != n) return g;
-  }
-}
-
-void collectFactors(u64 n, std::vector<u64>& primes) {
-  if (n == 1) return;
-  if (IsPrimeU64(n)) {
-    primes.push_back(n);
-    return;
-  }
-  const u64 d = rhoFactor(n);
-  collectFactors(d, primes);
-  collectFactors(n / d, primes);
-}
 
 // ----- exact lcm ----------------------------------------------------------
 
@@ -164,54 +109,6 @@ QString GgtName(int index) {
   static const char16_t* const kNames[GgtFieldCount] = {u"a", u"b", u"c", u"d", u"e",
                                                         u"f", u"g", u"h", u"i", u"k"};
   return index >= 0 && index < GgtFieldCount ? QString::fromUtf16(kNames[index]) : QString();
-}
-
-bool IsPrimeU64(u64 n) {
-  if (n < 2) return false;
-  for (u64 p : {2u, 3u, 5u, 7u, 11u, 13u, 17u, 19u, 23u, 29u, 31u, 37u}) {
-    if (n % p == 0) return n == p;
-  }
-  u64 d = n - 1;
-  int s = 0;
-  while ((d & 1) == 0) {
-    d >>= 1;
-    ++s;
-  }
-  // These seven bases decide every 64-bit number.
-  for (u64 a : {2ull, 325ull, 9375ull, 28178ull, 450775ull, 9780504ull, 1795265022ull}) {
-    const u64 b = a % n;
-    if (b == 0) continue;
-    u64 x = powMod(b, d, n);
-    if (x == 1 || x == n - 1) continue;
-    bool composite = true;
-    for (int r = 1; r < s && composite; ++r) {
-      x = mulMod(x, x, n);
-      if (x == n - 1) composite = false;
-    }
-    if (composite) return false;
-  }
-  return true;
-}
-
-std::vector<std::pair<u64, int>> PrimeFactorsU64(u64 n) {
-  std::vector<u64> primes;
-  if (n < 2) return {};
-  for (u64 p = 2; p < kSmallPrimeLimit && p * p <= n; p += (p == 2 ? 1 : 2)) {
-    while (n % p == 0) {
-      primes.push_back(p);
-      n /= p;
-    }
-  }
-  if (n > 1) collectFactors(n, primes);
-  std::sort(primes.begin(), primes.end());
-  std::vector<std::pair<u64, int>> out;
-  for (u64 p : primes) {
-    if (!out.empty() && out.back().first == p)
-      ++out.back().second;
-    else
-      out.emplace_back(p, 1);
-  }
-  return out;
 }
 
 std::vector<u64> SmallestDivisors(u64 n, int cap) {

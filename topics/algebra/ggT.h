@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "kernel/Primes.h"
+
 namespace zw {
 
 class TextMeasurer;
@@ -29,11 +31,7 @@ QString GgtName(int index);  // index 0..9
 
 // ----- number theory on 64-bit integers --------------------------------
 
-// Deterministic primality test for the whole 64-bit range.
-bool IsPrimeU64(std::uint64_t n);
-// The prime factors of n >= 2 with their exponents, primes ascending
-// (Pollard's rho for the large ones); n <= 1 gives no factors.
-std::vector<std::pair<std::uint64_t, int>> PrimeFactorsU64(std::uint64_t n);
+// IsPrimeU64 and PrimeFactorsU64: kernel/Primes.h.
 // The divisors of n >= 1 in ascending order, at most `cap` of them (the
 // smallest ones); n = 0 gives {1}, as the divisor set of a number below 2.
 std::vector<std::uint64_t> SmallestDivisors(std::uint64_t n, int cap = GgtDivisorCap);
