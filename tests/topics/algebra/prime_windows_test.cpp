@@ -226,7 +226,7 @@ TEST_F(PrimeWindowsTest, PrimWindowTogglesTheNumberedListAndRerunsOnActivation) 
 }
 
 TEST_F(PrimeWindowsTest, WorksheetsRestoreEveryFieldAndTheChoices) {
-  shellState().FileNameParam = file("sheet.dat");
+  const QString sheet = file("sheet.dat");
   {
     auto f = open<TFPrimFz>();
     const char* texts[4] = {"360", "10", "20", "5"};
@@ -235,30 +235,30 @@ TEST_F(PrimeWindowsTest, WorksheetsRestoreEveryFieldAndTheChoices) {
     f->edai()->setText("a[i-1]+a[i-2]");
     f->ednCount()->setText("10");
     f->setMode(2);
-    deliverCommand(f.get(), WM_SAVEWORKSHEET);
+    deliverCommand(f.get(), WM_SAVEWORKSHEET, sheet);
     auto t = open<TFPrimtup>();
     t->edit(0)->setText("100");
     t->edit(1)->setText("50");
     t->setChoice(2);
-    deliverCommand(t.get(), WM_SAVEWORKSHEET);
+    deliverCommand(t.get(), WM_SAVEWORKSHEET, sheet);
     auto p = open<TFPrim>();
     p->edit(0)->setText("7");
     p->edit(1)->setText("9");
-    deliverCommand(p.get(), WM_SAVEWORKSHEET);
+    deliverCommand(p.get(), WM_SAVEWORKSHEET, sheet);
   }
   auto f = open<TFPrimFz>();
-  deliverCommand(f.get(), WM_LOADWORKSHEET);
+  deliverCommand(f.get(), WM_LOADWORKSHEET, sheet);
   EXPECT_EQ(f->edn(3)->text(), "5");
   EXPECT_EQ(f->edai()->text(), "a[i-1]+a[i-2]");
   EXPECT_EQ(f->ednCount()->text(), "10");
   EXPECT_EQ(f->mode(), 2);
   EXPECT_TRUE(f->modeBox(2)->isVisibleTo(f.get()));
   auto t = open<TFPrimtup>();
-  deliverCommand(t.get(), WM_LOADWORKSHEET);
+  deliverCommand(t.get(), WM_LOADWORKSHEET, sheet);
   EXPECT_EQ(t->edit(1)->text(), "50");
   EXPECT_EQ(t->choice(), 2);
   auto p = open<TFPrim>();
-  deliverCommand(p.get(), WM_LOADWORKSHEET);
+  deliverCommand(p.get(), WM_LOADWORKSHEET, sheet);
   EXPECT_EQ(p->edit(0)->text(), "7");
   const IniFile ini(file("sheet.dat"));
   EXPECT_EQ(ini.readString("primfz", "idx", ""), "2");
