@@ -59,6 +59,10 @@ bool occursIn(const std::u16string& t, size_t i, size_t len, const char* pattern
   return false;
 }
 
+bool isVariable(FormulaFunc f) {
+  return f == FormulaFunc::X || f == FormulaFunc::Y || f == FormulaFunc::Z || f == FormulaFunc::K;
+}
+
 struct FuncInfo {
   const char* name;
   std::uint8_t length;
@@ -362,14 +366,22 @@ private:
       if (!match) continue;
       pos_ += info.length - 1;
       next();
-      int argStart = pos_;
-      std::int32_t before = err_;
-      V a = factor();
-      if (failed_) return a;
-      // A name followed by nothing it can read stands alone (argument 1):
-      // «PI+1», «E», «SIN-X». An argument that was read keeps its failure.
-      if (pos_ == argStart) err_ = before;
       auto func = static_cast<FormulaFunc>(f);
+      V a;
+      if (isVariable(func) && isDigit(ch_)) {
+        // A number directly after a variable («2x3», «x10») is no argument:
+        // the name stands alone and the digits are left over, a syntax error
+        // instead of silently dropped digits. («PI2» stays π.)
+        a = one();
+      } else {
+        int argStart = pos_;
+        std::int32_t before = err_;
+        a = factor();
+        if (failed_) return a;
+        // A name followed by nothing it can read stands alone (argument 1):
+        // «PI+1», «E», «SIN-X». An argument that was read keeps its failure.
+        if (pos_ == argStart) err_ = before;
+      }
       if constexpr (Build) {
         int n = node(FormulaOp::Func, a);
         tree_->nodes[n].func = func;
@@ -392,6 +404,10 @@ private:
   // No factor can be read here: value 1, err = the cursor position.
   V unreadable() {
     err_ = pos_;
+    return one();
+  }
+
+  V one() {
     if constexpr (Build) {
       int n = node(FormulaOp::Number);
       tree_->nodes[n].number = 1;

@@ -383,3 +383,34 @@ TEST_F(EvaluatorTest, CachedTermReadsCurrentSharedValues) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+// A number directly after a variable is a syntax error, not an ignored
+// argument; a parenthesis after a lower-case x still multiplies.
+TEST_F(EvaluatorTest, NumberAfterAVariableIsAnError) {
+  kernelState().FormulaK = 4;
+  const ErrorCase cases[] = {
+      {"2x3", 1003, 10},  {"x10", 1003, 5},  {"2+x10", 1003, 7}, {"K3", 1003, 4},
+      {"x.5", 1003, 5},   {"y2", 1003, 0},   {"sin(x2)", 1003, NAN}, {"x(2)", 0, 10},
+      {"x^2", 0, 25},     {"2x", 0, 10},     {"PI2", 0, kPi},
+  };
+  for (const auto& c : cases) {
+    for (bool direct : {false, true}) {
+      Extended value = -1;
+      std::int32_t err = -1;
+      if (direct)
+        EvaluateFormulaDirect(u16(c.text), value, err, 5);
+      else
+        EvaluateFormula(u16(c.text), value, err, 5);
+      EXPECT_EQ(err, c.err) << c.text;
+      if (!std::isnan(static_cast<double>(c.value))) {
+        EXPECT_EQ(value, c.value) << c.text;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zw
