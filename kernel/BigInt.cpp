@@ -710,13 +710,34 @@ void BigIntBinomial(std::int64_t n, std::int64_t k, TBigInt& c) {
   if (n < k) return store(Limbs{}, false, c);
   if (n < 2 * k) k = n - k;
   if (n == 1 || k == 0) return store(Limbs{1}, false, c);
-  // n·(n-1)·…·(n-k+1) under the limb rule of small-factor products, then
-  // divided by k!.
-  BigIntPermutations(n, k, c);
-  if (BigIntIsOverflow(c)) return;
-  Limbs q, r;
-  divMod(magnitude(c), productRange(2, static_cast<u64>(k)), q, r);
-  store(q, false, c);
+  // Step i multiplies by n - k + i and divides by i: the division is exact,
+  // since the value after step i is (n - k + i) over i, and every
+  // intermediate value is at most the result, so any result that fits is
+  // given. Factors are grouped while numerator and denominator stay single
+  // limbs (each group boundary is again such a step).
+  const u64 lo = static_cast<u64>(n - k);
+  Limbs value{1}, rest;
+  u64 i = 1;
+  const u64 last = static_cast<u64>(k);
+  while (i <= last) {
+    u64 num = lo + i, den = i;
+    if (num >= kBase) {
+      value = mul(value, fromWord(num));
+    } else {
+      while (i < last && (num * (lo + i + 1)) < kBase && den * (i + 1) < kBase) {
+        ++i;
+        num *= lo + i;
+        den *= i;
+      }
+      value = mulSmall(value, num);
+    }
+    divSmall(value, den, rest);
+    value.swap(rest);
+    // Beyond the limit the growing intermediate values can only get larger.
+    if (static_cast<int>(value.size()) > kMaxLimbs) return setOverflow(c);
+    ++i;
+  }
+  store(value, false, c);
 }
 
 // ---- texts ------------------------------------------------------------------
