@@ -247,6 +247,54 @@ TEST(BigIntArith, ProductsOfAllShapes) {
     }
 }
 
+// Division by the long method and by divide and conquer (from 60 limbs of
+// divisor and of quotient on), on both sides of that switch: random digits,
+// nines, divisors with a small top limb, and the largest remainder.
+TEST(BigIntArith, DivisionAroundTheMethodSwitch) {
+  std::mt19937_64 gen(7);
+  const int divisorLimbs[] = {2, 3, 59, 60, 61, 120, 121};
+  const int quotientLimbs[] = {1, 2, 59, 60, 61, 122};
+  auto digitsOf = [&](int limbCount, int shape) {
+    const int d = 9 * limbCount - (shape == 2 ? 8 : 0);  // shape 2: top limb 1
+    if (shape == 1) return std::string(d, '9');
+    if (shape == 2) return "1" + std::string(d - 1, '0');
+    return randomDigits(gen, d);
+  };
+  for (int nb : divisorLimbs)
+    for (int nq : quotientLimbs)
+      for (int shape = 0; shape < 4; ++shape) {
+        const cpp_int b(digitsOf(nb, shape == 3 ? 0 : shape));
+        const cpp_int q(digitsOf(nq, shape == 2 ? 1 : shape == 3 ? 0 : shape));
+        const cpp_int a = shape == 3 ? b * q + b - 1 : cpp_int(digitsOf(nb + nq, shape));
+        TBigInt bq, br;
+        BigIntDivMod(big(a.str()), big(b.str()), bq, br);
+        const std::string what = std::to_string(nb + nq) + " by " + std::to_string(nb) +
+                                 " limbs, shape " + std::to_string(shape);
+        expectValue(bq, a / b, "quotient of " + what);
+        expectValue(br, a % b, "remainder of " + what);
+      }
+  // Random sizes on both sides, with limbs drawn from the extremes.
+  std::uniform_int_distribution<int> size(1, 130);
+  std::uniform_int_distribution<int> kind(0, 3);
+  auto limbText = [&](int count) {
+    std::string s;
+    for (int i = 0; i < count; ++i) {
+      const int k = kind(gen);
+      std::string limb = k == 0 ? "999999999" : k == 1 ? "000000000" : randomDigits(gen, 9);
+      if (i == 0 && limb[0] == '0') limb[0] = '1';
+      s += limb;
+    }
+    return s;
+  };
+  for (int round = 0; round < 400; ++round) {
+    const cpp_int b(limbText(1 + size(gen))), a(limbText(size(gen) + size(gen)));
+    TBigInt bq, br;
+    BigIntDivMod(big(a.str()), big(b.str()), bq, br);
+    expectValue(bq, a / b, "random quotient " + std::to_string(round));
+    expectValue(br, a % b, "random remainder " + std::to_string(round));
+  }
+}
+
 TEST(BigIntArith, ProductLimbRules) {
   // Limb counts adding up to 1120 overflow even when the product would fit.
   TBigInt a = big("1" + std::string(9 * 559, '0'));  // 560 limbs
