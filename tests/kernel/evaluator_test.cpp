@@ -414,3 +414,80 @@ TEST_F(EvaluatorTest, NumberAfterAVariableIsAnError) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+// Two windows evaluate the same cached terms, one in degrees and one in
+// radians, each with its own Y, Z and K; the program-wide settings are
+// neither read nor changed.
+TEST_F(EvaluatorTest, ContextsOfTwoWindows) {
+  kernelState().AngleMode = 2;  // gon: neither window's mode
+  kernelState().FormulaY = kernelState().FormulaZ = kernelState().FormulaK = 99;
+  FormulaContext degrees;
+  degrees.AngleMode = 0;
+  degrees.Y = 2;
+  degrees.K = 3;
+  FormulaContext radians;
+  radians.AngleMode = 1;
+  radians.Z = -1;
+  struct Case {
+    const char* text;
+    Extended inDegrees, inRadians;
+  };
+  const Case cases[] = {
+      {"sin(90)", 1, std::sin(90.0L)},
+      {"cos(x)", std::cos(kPi / 3), std::cos(60.0L)},  // x = 60
+      {"atan(1)", 45, kPi / 4},
+      {"tan(45)+y", 1 + 2, std::tan(45.0L)},
+      {"asin(1)*K+z", 90 * 3, kPi / 2 * 0 - 1},
+  };
+  for (int round = 0; round < 2; ++round) {  // the second round from the cache
+    for (const auto& c : cases) {
+      for (bool direct : {false, true}) {
+        Extended d = -1, r = -1;
+        std::int32_t ed = -1, er = -1;
+        if (direct) {
+          EvaluateFormulaDirect(u16(c.text), d, ed, 60, degrees);
+          EvaluateFormulaDirect(u16(c.text), r, er, 60, radians);
+        } else {
+          EvaluateFormula(u16(c.text), d, ed, 60, degrees);
+          EvaluateFormula(u16(c.text), r, er, 60, radians);
+        }
+        EXPECT_EQ(ed, 0) << c.text;
+        EXPECT_EQ(er, 0) << c.text;
+        EXPECT_NEAR(static_cast<double>(d), static_cast<double>(c.inDegrees), 1e-15) << c.text;
+        EXPECT_NEAR(static_cast<double>(r), static_cast<double>(c.inRadians), 1e-15) << c.text;
+      }
+    }
+  }
+  EXPECT_EQ(kernelState().AngleMode, 2);
+  EXPECT_EQ(kernelState().FormulaY, 99);
+  // Without a context the settings hold.
+  EXPECT_EQ(eval("sin(100)+K").value, 1 + 99);
+}
+
+// The compiled form under a given context is the direct reading under it.
+TEST_F(EvaluatorTest, CompiledFormUnderAContextGivesTheDirectResult) {
+  std::mt19937 rng(77);
+  kernelState().AngleMode = 1;
+  for (int t = 0; t < 1500; ++t) {
+    const std::u16string text = u16(randomTerm(rng, 1 + t % 5));
+    FormulaContext context;
+    context.AngleMode = t % 3 == 0 ? 0 : t % 3 == 1 ? 2 : 1;
+    context.Y = 0.25L * t;
+    context.Z = -3;
+    context.K = t % 7;
+    for (Extended x : {0.0L, -1.5L, 7.0L, 1e300L}) {
+      Extended v1 = -1, v2 = -2;
+      std::int32_t e1 = -1, e2 = -2;
+      EvaluateFormula(text, v1, e1, x, context);
+      EvaluateFormulaDirect(text, v2, e2, x, context);
+      ASSERT_EQ(e1, e2) << std::string(text.begin(), text.end());
+      ASSERT_TRUE(sameBits(v1, v2)) << std::string(text.begin(), text.end());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zw
