@@ -7,7 +7,7 @@
 #include <string>
 
 #include "kernel/CheckedInput.h"
-#include "kernel/Derivative.h"
+#include "platform/symbolic/Derivative.h"
 #include "kernel/Evaluator.h"
 #include "kernel/KernelState.h"
 

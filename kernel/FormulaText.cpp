@@ -19,7 +19,7 @@ bool inSet(char16_t c, const char* set) {
 }
 
 // Whether the up to `len` characters of t from i occur as a whole in pattern.
-bool occursIn(const std::u16string& t, size_t i, size_t len, const char* pattern) {
+bool occursIn(std::u16string_view t, size_t i, size_t len, const char* pattern) {
   size_t n = std::min(len, t.size() - i);
   std::string_view p(pattern);
   for (size_t start = 0; start + n <= p.size(); ++start) {
@@ -32,16 +32,32 @@ bool occursIn(const std::u16string& t, size_t i, size_t len, const char* pattern
 
 }  // namespace
 
-void NormalizeFunctionNames(std::u16string& text) {
-  std::u16string t;
-  t.reserve(text.size());
-  for (char16_t c : text)
-    if (c != u' ') t.push_back(c);
+bool IsProductLeftNeighbour(std::u16string_view t, size_t i) {
+  const char16_t prev = t[i - 1];
+  const bool xOfExp = prev == u'x' && i >= 2 && (t[i - 2] == u'e' || t[i - 2] == u'E') &&
+                      (t[i] == u'p' || t[i] == u'P');
+  return isDigit(prev) || prev == u')' || (prev == u'x' && !xOfExp);
+}
+
+bool ImpliesProduct(std::u16string_view t, size_t i) {
+  return IsProductLeftNeighbour(t, i) &&
+         (inSet(t[i], "(asctlfpwxyzASCTLFPWXYZK") || occursIn(t, i, 3, "expEXP"));
+}
+
+void MapFunctionNames(std::u16string& t) {
   ReplaceAllText(t, u"atn", u"atan");
   ReplaceAllText(t, u"arctan", u"atan");
   ReplaceAllText(t, u"arcsin", u"asin");
   ReplaceAllText(t, u"arccos", u"acos");
   ReplaceAllText(t, u"fac", u"fak");
+}
+
+void NormalizeFunctionNames(std::u16string& text) {
+  std::u16string t;
+  t.reserve(text.size());
+  for (char16_t c : text)
+    if (c != u' ') t.push_back(c);
+  MapFunctionNames(t);
   text = std::move(t);
 }
 
@@ -64,21 +80,13 @@ std::int32_t NormalizeFormula(const std::u16string& text, std::u16string& normal
     t = std::move(r);
   }
 
-  // Implicit multiplication: after a digit, ")" or a lower-case "x" (except
-  // the "x" of "exp"), before an opening parenthesis, a name's first letter
-  // or the beginning of "exp".
   if (!t.empty()) {
     std::u16string r;
     r.reserve(t.size() * 2);
     r.push_back(t[0]);
     for (size_t i = 1; i < t.size(); ++i) {
-      char16_t prev = t[i - 1], cur = t[i];
-      bool xOfExp = prev == u'x' && i >= 2 && (t[i - 2] == u'e' || t[i - 2] == u'E') &&
-                    (cur == u'p' || cur == u'P');
-      bool left = isDigit(prev) || prev == u')' || (prev == u'x' && !xOfExp);
-      if (left && (inSet(cur, "(asctlfpwxyzASCTLFPWXYZK") || occursIn(t, i, 3, "expEXP")))
-        r.push_back(u'*');
-      r.push_back(cur);
+      if (ImpliesProduct(t, i)) r.push_back(u'*');
+      r.push_back(t[i]);
     }
     t = std::move(r);
   }

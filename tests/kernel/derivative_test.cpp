@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "kernel/Derivative.h"
+#include "platform/symbolic/Derivative.h"
 #include "kernel/Evaluator.h"
 #include "kernel/KernelState.h"
 #include "platform/symbolic/Symbolic.h"

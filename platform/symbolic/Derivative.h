@@ -26,12 +26,12 @@ std::string SymbolicCommand(const std::u16string& term, int order);
 // unreasonably long counts as a failure.
 void CallSymbolic(const std::string& command, std::string& answer, std::int32_t& code);
 
-// Preparation steps (applied to the lower-cased term): alternative names
-// (atn, arcsin, arccos, fac), "," as decimal point; "exp" stays, since the
-// library reads the name as the evaluator does.
+// Preparation steps (applied to the lower-cased term): the evaluator's
+// alternative names (MapFunctionNames), "," as decimal point; "exp" stays,
+// since the library reads the name as the evaluator does.
 void NormalizeSymbolicNames(std::u16string& term);
-// "*" between a digit, "x" (not the one of "exp") or ")" and a following
-// name, "(" or "e^".
+// "*" where the evaluator implies a product (ImpliesProduct), and before an
+// "e^" after a left neighbour.
 void InsertImplicitMul(std::u16string& term);
 
 }  // namespace zw
