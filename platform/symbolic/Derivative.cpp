@@ -5,6 +5,7 @@
 
 #include "kernel/BasicMath.h"
 #include "kernel/FormulaText.h"
+#include "kernel/KernelState.h"
 #include "platform/symbolic/Symbolic.h"
 
 namespace zw {
@@ -53,12 +54,12 @@ void lowerKeepingXK(std::u16string& t) {
   }
 }
 
-std::u16string derivative(const std::u16string& term, int order) {
+std::u16string derivative(const std::u16string& term, int order, int angleMode) {
   auto blank = [](char16_t c) { return c <= u' '; };
   if (std::all_of(term.begin(), term.end(), blank)) return u"0";
   std::string answer;
   std::int32_t code = 0;
-  CallSymbolic(SymbolicCommand(term, order), answer, code);
+  CallSymbolic(SymbolicCommand(term, order), angleMode, answer, code);
   std::u16string result(answer.begin(), answer.end());
   replaceAll(result, u"ln(e)", u"1");
   return result;
@@ -104,6 +105,11 @@ void InsertImplicitMul(std::u16string& term) {
 }
 
 void CallSymbolic(const std::string& command, std::string& answer, std::int32_t& code) {
+  CallSymbolic(command, kernelState().AngleMode, answer, code);
+}
+
+void CallSymbolic(const std::string& command, int angleMode, std::string& answer,
+                  std::int32_t& code) {
   std::u16string wide;
   for (char c : command) wide.push_back(static_cast<unsigned char>(c));
   lowerKeepingXK(wide);
@@ -113,11 +119,22 @@ void CallSymbolic(const std::string& command, std::string& answer, std::int32_t&
   // one roughly with its square.
   size_t room = std::clamp<size_t>(lowered.size() * lowered.size() * 4, 4096, size_t{1} << 24);
   std::vector<char> out(room, '\0');
-  code = symbolic_calculate(lowered.c_str(), out.data(), static_cast<std::int32_t>(room));
+  code = symbolic::CalculateInto(lowered.c_str(), out.data(), static_cast<std::int32_t>(room),
+                                 angleMode);
   answer = code >= 0 ? std::string(out.data()) : std::string("Error");
 }
 
-std::u16string SymbolicDerivative(const std::u16string& term) { return derivative(term, 1); }
-std::u16string SymbolicDerivative2(const std::u16string& term) { return derivative(term, 2); }
+std::u16string SymbolicDerivative(const std::u16string& term) {
+  return derivative(term, 1, kernelState().AngleMode);
+}
+std::u16string SymbolicDerivative2(const std::u16string& term) {
+  return derivative(term, 2, kernelState().AngleMode);
+}
+std::u16string SymbolicDerivative(const std::u16string& term, const FormulaContext& context) {
+  return derivative(term, 1, context.AngleMode);
+}
+std::u16string SymbolicDerivative2(const std::u16string& term, const FormulaContext& context) {
+  return derivative(term, 2, context.AngleMode);
+}
 
 }  // namespace zw
