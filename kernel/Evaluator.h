@@ -7,6 +7,12 @@
 // The same reader also builds a tree of the term (FormulaTree) for the
 // compiled fast path of repeated evaluations and for symbolic work, so every
 // consumer reads a term exactly as the evaluator does.
+//
+// The evaluator by concern: FormulaText (text preparation into the normal
+// form), FormulaFuncs (the names and their values), FormulaTree and
+// FormulaReader (reading), FormulaCompiled and FormulaCompiler (the compiled
+// form), this file's Evaluator.cpp (the cache and the entry points), and
+// FormulaContext (what a term reads besides X).
 #include <cstdint>
 #include <string>
 
@@ -19,7 +25,8 @@
 namespace zw {
 
 // Evaluates text with the variable X = x; AngleMode, FormulaY, FormulaZ and
-// FormulaK are read from kernelState() at the time of the call. value receives
+// FormulaK are read from kernelState() at the time of the call (only where
+// the term needs them). value receives
 // the value reached (0 after an arithmetic failure); err 0 means success.
 // Repeated texts are served from a small per-thread cache of compiled forms
 // that gives exactly the value and err of the direct reading.

@@ -30,6 +30,7 @@ inline Extended roundToWhole(Extended v) {
 inline bool isWhole(Extended v) { return std::fabs(v) >= 0x1p63L || roundToWhole(v) == v; }
 inline bool finite(Extended v) { return std::fabs(v) <= LDBL_MAX; }  // false for inf and NaN
 
+// The variables: a number directly after one of them is no argument.
 inline bool isVariable(FormulaFunc f) {
   return f == FormulaFunc::X || f == FormulaFunc::Y || f == FormulaFunc::Z || f == FormulaFunc::K;
 }
