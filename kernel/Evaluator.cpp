@@ -93,6 +93,12 @@ template <class Source>
 
 }  // namespace
 
+std::shared_ptr<const Compiled> formula::cachedCompiledForm(const std::u16string& text) noexcept {
+  FormulaCache& cache = formulaCache();
+  if (!cache.sameAsLast(text)) cache.find(text);
+  return cache.last;
+}
+
 void EvaluateFormula(const std::u16string& text, Extended& value, std::int32_t& err, Extended x) {
   evaluate(text, value, err, x, CurrentSettings{});
 }

@@ -13,6 +13,7 @@
 // FormulaReader (reading), FormulaCompiled and FormulaCompiler (the compiled
 // form), this file's Evaluator.cpp (the cache and the entry points), and
 // FormulaContext (what a term reads besides X).
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -41,6 +42,20 @@ void EvaluateFormulaDirect(const std::u16string& text, Extended& value, std::int
                            Extended x);
 void EvaluateFormulaDirect(const std::u16string& text, Extended& value, std::int32_t& err,
                            Extended x, const FormulaContext& context);
+
+// For drawing only: text for the n values xs[0..n-1] of X in double
+// precision, a block of points at a time (each step of the compiled form as
+// a loop over the block). errs[i] is what EvaluateFormula gives for xs[i]
+// wherever that value lies within ±1e300, and values[i] agrees with it to
+// about 1e-9·max(1, |value|); beyond, a point may be reported as an
+// overflow. Points this path cannot decide are evaluated by EvaluateFormula.
+// Numbers that users read as text keep EvaluateFormula.
+void EvaluateFormulaBlockDouble(const std::u16string& text, const double* xs, std::size_t n,
+                                double* values, std::int32_t* errs,
+                                const FormulaContext& context);
+// The same with the program-wide settings.
+void EvaluateFormulaBlockDouble(const std::u16string& text, const double* xs, std::size_t n,
+                                double* values, std::int32_t* errs);
 
 // Empties the calling thread's cache of compiled terms.
 void ClearFormulaCache();

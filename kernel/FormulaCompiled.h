@@ -78,6 +78,10 @@ struct Compiled {
 // form that is not usable (always read directly).
 std::shared_ptr<const Compiled> compileText(const std::u16string& text);
 
+// The compiled form of text from the calling thread's cache (compiled now if
+// it is not there); nullptr when memory runs out.
+std::shared_ptr<const Compiled> cachedCompiledForm(const std::u16string& text) noexcept;
+
 // Where a run reads the angle mode and Y, Z, K: a context the caller gave,
 // or the program-wide settings, read only when the term needs them (copying
 // a whole context for every point of a plot costs more than a short term).
