@@ -13,6 +13,26 @@
 #include "kernel/Evaluator.h"
 #include "kernel/FormulaCompiled.h"
 
+// The C library's functions, declared so that the compiler may
+// call their vector versions (libmvec, within a few units in the last
+// place) in a loop over a block: for drawing, that precision is plenty.
+#if defined(__GNUC__) && !defined(__clang__)
+#define ZW_VECTOR_VERSION __attribute__((simd("notinbranch")))
+#else
+#define ZW_VECTOR_VERSION  // other compilers call the scalar functions
+#endif
+extern "C" {
+double blockSin(double) __asm__("sin") ZW_VECTOR_VERSION __attribute__((const, nothrow));
+double blockCos(double) __asm__("cos") ZW_VECTOR_VERSION __attribute__((const, nothrow));
+double blockExp(double) __asm__("exp") ZW_VECTOR_VERSION __attribute__((const, nothrow));
+double blockLog(double) __asm__("log") ZW_VECTOR_VERSION __attribute__((const, nothrow));
+double blockLog10(double) __asm__("log10") ZW_VECTOR_VERSION __attribute__((const, nothrow));
+double blockSinh(double) __asm__("sinh") ZW_VECTOR_VERSION __attribute__((const, nothrow));
+double blockCosh(double) __asm__("cosh") ZW_VECTOR_VERSION __attribute__((const, nothrow));
+double blockTanh(double) __asm__("tanh") ZW_VECTOR_VERSION __attribute__((const, nothrow));
+double blockAtan(double) __asm__("atan") ZW_VECTOR_VERSION __attribute__((const, nothrow));
+}
+
 namespace zw {
 
 using namespace formula;
@@ -164,6 +184,33 @@ bool funcD(FormulaFunc f, double a, int angleMode, double& v) {
   return std::isfinite(v);
 }
 
+// The names without a domain edge (and LOG) as loops that the compiler
+// turns into calls of the vector versions; false for the other names.
+bool vectorFunc(FormulaFunc f, double* acc, bool* bad, int angleMode) {
+  switch (f) {
+    case FormulaFunc::Sinh: case FormulaFunc::Cosh: case FormulaFunc::Tanh:
+    case FormulaFunc::Atan: case FormulaFunc::Log: break;
+    default: return false;
+  }
+  for (int l = 0; l < kLanes; ++l) bad[l] |= !std::isfinite(acc[l]);
+  switch (f) {
+    case FormulaFunc::Sinh: for (int l = 0; l < kLanes; ++l) acc[l] = blockSinh(acc[l]); break;
+    case FormulaFunc::Cosh: for (int l = 0; l < kLanes; ++l) acc[l] = blockCosh(acc[l]); break;
+    case FormulaFunc::Tanh: for (int l = 0; l < kLanes; ++l) acc[l] = blockTanh(acc[l]); break;
+    case FormulaFunc::Atan: {
+      const double toMode = static_cast<double>(RadiansToAngleMode(angleMode, 1));
+      for (int l = 0; l < kLanes; ++l) acc[l] = blockAtan(acc[l]) * toMode;
+      break;
+    }
+    default:  // LOG
+      for (int l = 0; l < kLanes; ++l) bad[l] |= !(acc[l] >= kNearEdge);
+      for (int l = 0; l < kLanes; ++l) acc[l] = blockLog10(std::fabs(acc[l]));
+      break;
+  }
+  for (int l = 0; l < kLanes; ++l) bad[l] |= !std::isfinite(acc[l]);
+  return true;
+}
+
 // Runs the code for a full block; bad[l] marks the points the extended path
 // must decide.
 void runBlock(const Compiled& c, const double* x, const FormulaContext& context, Lanes* st,
@@ -231,6 +278,7 @@ void runBlock(const Compiled& c, const double* x, const FormulaContext& context,
         for (int l = 0; l < kLanes; ++l) fails(l, !powerD(st[sp][l], acc[l], acc[l]));
         break;
       case Code::Func:
+        if (vectorFunc(in.func, acc, bad, context.AngleMode)) break;
         for (int l = 0; l < kLanes; ++l)
           fails(l, !finiteD(acc[l]) || !funcD(in.func, acc[l], context.AngleMode, acc[l]));
         break;
@@ -254,7 +302,15 @@ void runBlock(const Compiled& c, const double* x, const FormulaContext& context,
         for (int l = 0; l < kLanes; ++l) fails(l, !powerD(acc[l], k, acc[l]));
         break;
       case Code::KPow:
-        for (int l = 0; l < kLanes; ++l) fails(l, !powerD(k, acc[l], acc[l]));
+        if (k >= kNearEdge) {
+          // A positive constant base («e^(-x)», «2^x»): one vector exponential.
+          const double lnK = std::log(k);
+          for (int l = 0; l < kLanes; ++l) fails(l, !finiteD(acc[l]));
+          for (int l = 0; l < kLanes; ++l) acc[l] = blockExp(acc[l] * lnK);
+          for (int l = 0; l < kLanes; ++l) fails(l, !finiteD(acc[l]));
+        } else {
+          for (int l = 0; l < kLanes; ++l) fails(l, !powerD(k, acc[l], acc[l]));
+        }
         break;
       case Code::AddM: for (int l = 0; l < kLanes; ++l) acc[l] += monomialD(in, x[l]); break;
       case Code::SubM: for (int l = 0; l < kLanes; ++l) acc[l] -= monomialD(in, x[l]); break;
@@ -289,29 +345,27 @@ void runBlock(const Compiled& c, const double* x, const FormulaContext& context,
           acc[l] = std::sqrt(std::fabs(acc[l]));
         }
         break;
+      // The flags first, then the function alone in its loop, so that the
+      // compiler can call the vector version for the whole block.
       case Code::Sin:
-        for (int l = 0; l < kLanes; ++l) {
-          fails(l, !finiteD(acc[l]) || std::fabs(acc[l] * radians) > kLargestAngle);
-          acc[l] = radians == 0 ? 0 : std::sin(acc[l] * radians);
-        }
-        break;
       case Code::Cos:
-        for (int l = 0; l < kLanes; ++l) {
-          fails(l, !finiteD(acc[l]) || std::fabs(acc[l] * radians) > kLargestAngle);
-          acc[l] = radians == 0 ? 0 : std::cos(acc[l] * radians);
+        for (int l = 0; l < kLanes; ++l)
+          fails(l, !finiteD(acc[l]) | (std::fabs(acc[l] * radians) > kLargestAngle));
+        if (radians == 0) {
+          std::fill(acc, acc + kLanes, 0.0);
+        } else if (in.code == Code::Sin) {
+          for (int l = 0; l < kLanes; ++l) acc[l] = blockSin(acc[l] * radians);
+        } else {
+          for (int l = 0; l < kLanes; ++l) acc[l] = blockCos(acc[l] * radians);
         }
         break;
       case Code::Exp:
-        for (int l = 0; l < kLanes; ++l) {
-          fails(l, !finiteD(acc[l]));
-          acc[l] = std::exp(acc[l]);
-        }
+        for (int l = 0; l < kLanes; ++l) fails(l, !finiteD(acc[l]));
+        for (int l = 0; l < kLanes; ++l) acc[l] = blockExp(acc[l]);
         break;
       case Code::Ln:
-        for (int l = 0; l < kLanes; ++l) {
-          fails(l, !(acc[l] >= kNearEdge) || !finiteD(acc[l]));
-          acc[l] = std::log(std::fabs(acc[l]));
-        }
+        for (int l = 0; l < kLanes; ++l) fails(l, !(acc[l] >= kNearEdge) | !finiteD(acc[l]));
+        for (int l = 0; l < kLanes; ++l) acc[l] = blockLog(std::fabs(acc[l]));
         break;
     }
   }
