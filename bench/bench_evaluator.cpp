@@ -3,16 +3,22 @@
 //   ours            EvaluateFormula(text, value, err, x) for every x (the text
 //                   is passed each time, as the plotters do)
 //   ours_direct     the same without the cache of compiled terms
+//   ours_double     EvaluateFormulaBlockDouble for all 10,000 values at once
+//                   (the path for drawing)
 //   muparser        SetExpr once, then Eval for every x (muParser's usual use)
 //   muparser_text   SetExpr and Eval for every x (the text passed each time)
-// After the runs the program prints evaluations per second and the ratio
-// ours / muparser for each term, and the largest relative difference of the
-// values (extended against double precision).
+//   muparser_bulk   SetExpr once, then muParser's bulk mode Eval(results, n)
+//                   for all values, on one thread
+// After the runs the program prints evaluations per second and the ratios
+// ours / muparser and ours_double / muparser_bulk for each term, and the
+// largest relative differences of the values: extended against muParser,
+// and the double path against the extended one.
 //
 //   cmake -S . -B build -DZW_BUILD_BENCH=ON
 //   cmake --build build --target bench_evaluator && build/bin/bench_evaluator
 #include <benchmark/benchmark.h>
 #include <muParser.h>
+#include <omp.h>
 
 #include <algorithm>
 #include <cmath>
@@ -77,6 +83,58 @@ void BM_ours(benchmark::State& state, const Workload* w, bool cached) {
   state.SetItemsProcessed(state.iterations() * kPoints);
 }
 
+std::vector<double> grid() {
+  std::vector<double> xs(kPoints);
+  for (int i = 0; i < kPoints; ++i) xs[i] = xAt(i);
+  return xs;
+}
+
+void BM_ours_double(benchmark::State& state, const Workload* w) {
+  zw::kernelState().reset();
+  const std::u16string text = u16(w->ours);
+  const std::vector<double> xs = grid();
+  std::vector<double> values(kPoints);
+  std::vector<std::int32_t> errs(kPoints);
+  for (auto _ : state) {
+    zw::EvaluateFormulaBlockDouble(text, xs.data(), kPoints, values.data(), errs.data());
+    benchmark::DoNotOptimize(values.data());
+  }
+  state.SetItemsProcessed(state.iterations() * kPoints);
+}
+
+void BM_muparser_bulk(benchmark::State& state, const Workload* w) {
+  mu::Parser p;
+  std::vector<double> xs = grid(), results(kPoints);
+  p.DefineVar("x", xs.data());
+  p.SetExpr(w->muparser);
+  for (auto _ : state) {
+    p.Eval(results.data(), kPoints);
+    benchmark::DoNotOptimize(results.data());
+  }
+  state.SetItemsProcessed(state.iterations() * kPoints);
+}
+
+// The largest difference of the double path from the extended one, relative
+// to max(1, |value|); infinite when an error code differs.
+double doublePathDifference(const Workload& w) {
+  zw::kernelState().reset();
+  const std::u16string text = u16(w.ours);
+  const std::vector<double> xs = grid();
+  std::vector<double> values(kPoints);
+  std::vector<std::int32_t> errs(kPoints);
+  zw::EvaluateFormulaBlockDouble(text, xs.data(), kPoints, values.data(), errs.data());
+  double worst = 0;
+  for (int i = 0; i < kPoints; ++i) {
+    zw::Extended v;
+    std::int32_t err;
+    zw::EvaluateFormula(text, v, err, xs[i]);
+    if (err != errs[i]) return INFINITY;
+    const double e = static_cast<double>(v);
+    worst = std::max(worst, std::fabs(values[i] - e) / std::max(1.0, std::fabs(e)));
+  }
+  return worst;
+}
+
 void BM_muparser(benchmark::State& state, const Workload* w, bool textEachTime) {
   mu::Parser p;
   double x = 0;
@@ -129,7 +187,12 @@ double maxRelativeDifference(const Workload& w) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  omp_set_num_threads(1);  // muParser's bulk mode would use a thread per core
   for (const Workload& w : workloads()) {
+    benchmark::RegisterBenchmark(("ours_double/" + std::string(w.name)).c_str(), BM_ours_double,
+                                 &w);
+    benchmark::RegisterBenchmark(("muparser_bulk/" + std::string(w.name)).c_str(),
+                                 BM_muparser_bulk, &w);
     benchmark::RegisterBenchmark(("ours/" + std::string(w.name)).c_str(), BM_ours, &w, true);
     benchmark::RegisterBenchmark(("ours_direct/" + std::string(w.name)).c_str(), BM_ours, &w,
                                  false);
@@ -152,6 +215,15 @@ int main(int argc, char** argv) {
     if (ours == 0 || mu == 0) continue;
     std::printf("%-15s %14.3e %14.3e %14.3e %10.2f %10.2f %12.1e\n", w.name, ours, mu, muText,
                 ours / mu, muText > 0 ? ours / muText : 0.0, maxRelativeDifference(w));
+  }
+  std::printf("\n%-15s %14s %14s %10s %12s\n", "term", "double eval/s", "muParser bulk",
+              "ratio", "max rel diff");
+  for (const Workload& w : workloads()) {
+    std::string n = w.name;
+    double fast = reporter.rates["ours_double/" + n], bulk = reporter.rates["muparser_bulk/" + n];
+    if (fast == 0 || bulk == 0) continue;
+    std::printf("%-15s %14.3e %14.3e %10.2f %12.1e\n", w.name, fast, bulk, fast / bulk,
+                doublePathDifference(w));
   }
   return 0;
 }

@@ -1,5 +1,5 @@
 // Fuzz target for the term readers: EvaluateFormula (cached and direct must
-// agree exactly), ReadValue, EvalToInt64 and the symbolic derivative (whose
+// agree exactly, the double block path in its error codes), ReadValue, EvalToInt64 and the symbolic derivative (whose
 // answers must read back). Built and run by scripts/fuzz.sh.
 #include <cmath>
 #include <cstdint>
@@ -7,7 +7,7 @@
 #include <string>
 
 #include "kernel/CheckedInput.h"
-#include "kernel/Derivative.h"
+#include "platform/symbolic/Derivative.h"
 #include "kernel/Evaluator.h"
 #include "kernel/KernelState.h"
 
@@ -53,6 +53,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zw::EvaluateFormulaDirect(text, v2, e2, x);
     check(e1 == e2);
     check(v1 == v2 || (std::isnan(v1) && std::isnan(v2)));
+  }
+
+  // The double block path for drawing: the error codes of point-by-point
+  // evaluation wherever its value lies within ±1e300.
+  const double grid[] = {0, 1.5, -2, 1e-300, 1e300, 0.1, -7.25, 3};
+  double values[8];
+  std::int32_t errs[8];
+  zw::EvaluateFormulaBlockDouble(text, grid, 8, values, errs);
+  for (int i = 0; i < 8; ++i) {
+    zw::Extended v = 0;
+    std::int32_t e = 0;
+    zw::EvaluateFormula(text, v, e, grid[i]);
+    if (e != 0 || std::fabs(v) <= 1e300L) check(errs[i] == e);
   }
 
   zw::Extended x = 0;

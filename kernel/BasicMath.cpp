@@ -233,18 +233,14 @@ Extended AngleModeToRadians(int mode) {
   }
 }
 
-namespace {
-
-Extended FromRadians(Extended r) {
-  switch (kernelState().AngleMode) {
+Extended RadiansToAngleMode(int mode, Extended r) {
+  switch (mode) {
     case 0: return r * 180 / Pi;
     case 1: return r;
     case 2: return r * 200 / Pi;
     default: return 0;
   }
 }
-
-}  // namespace
 
 Extended SinAngle(Extended x) {
   const Extended f = AngleModeToRadians(kernelState().AngleMode);
@@ -261,8 +257,8 @@ Extended TanAngle(Extended x) {
   return TanRad(f == 0 ? x : x * f);
 }
 
-Extended ArcSinAngle(Extended x) { return FromRadians(ArcSinRad(x)); }
-Extended ArcCosAngle(Extended x) { return FromRadians(ArcCosRad(x)); }
-Extended ArcTanAngle(Extended x) { return FromRadians(atanl(x)); }
+Extended ArcSinAngle(Extended x) { return RadiansToAngleMode(kernelState().AngleMode, ArcSinRad(x)); }
+Extended ArcCosAngle(Extended x) { return RadiansToAngleMode(kernelState().AngleMode, ArcCosRad(x)); }
+Extended ArcTanAngle(Extended x) { return RadiansToAngleMode(kernelState().AngleMode, atanl(x)); }
 
 }  // namespace zw

@@ -80,6 +80,8 @@ Extended ArcCosDeg(Extended x);
 // The factor from the unit of an angle mode (0 degrees, 1 radians, 2 gon) to
 // radians; 0 for any other mode.
 Extended AngleModeToRadians(int mode);
+// The angle r (radians) in the unit of an angle mode; 0 for any other mode.
+Extended RadiansToAngleMode(int mode, Extended r);
 // Read x in the angle mode of kernelState() (0 degrees, 1 radians, 2 gon).
 Extended SinAngle(Extended x);
 Extended CosAngle(Extended x);

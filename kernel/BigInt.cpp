@@ -243,7 +243,49 @@ Limbs mul(const Limbs& a, const Limbs& b) {
 
 // ---- division ---------------------------------------------------------------
 
-// Knuth's algorithm D in base 10^9.
+// x = h·B + l with 0 ≤ l < B (floor division of a signed value).
+inline std::int64_t floorSplit(std::int64_t x, std::int64_t& low) {
+  constexpr std::int64_t B = static_cast<std::int64_t>(kBase);
+  std::int64_t h = x / B;
+  low = x - h * B;
+  if (low < 0) {
+    --h;
+    low += B;
+  }
+  return h;
+}
+
+// Cells from..to-1 into [0, B), the carry added to cell `to`.
+void normalizeCells(std::int64_t* u, size_t from, size_t to) {
+  std::int64_t carry = 0;
+  for (size_t k = from; k < to; ++k) carry = floorSplit(u[k] + carry, u[k]);
+  u[to] += carry;
+}
+
+// Brings cells from..to-1 back to a few times B in size, the last carry
+// added to cell `to`: each cell keeps its low part plus the high part of the
+// cell below. No carry runs through the divisions, so the cells are split
+// independently.
+void reduceCells(std::int64_t* u, size_t from, size_t to) {
+  std::int64_t below = 0;
+  for (size_t k = from; k < to; ++k) {
+    std::int64_t low = 0;
+    const std::int64_t high = floorSplit(u[k], low);
+    u[k] = low + below;
+    below = high;
+  }
+  u[to] += below;
+}
+
+// Schoolbook division in base 10^9 (Knuth's algorithm D with a different
+// quotient step). Each quotient digit is estimated in floating point from the
+// top cells of the remainder and the divisor, rounded to nearest, so digits
+// may be slightly negative or one too large: the remainder stays within half
+// the divisor either way, and the next digit absorbs the error. The products
+// are subtracted whole into signed 64-bit cells without splitting them into
+// limbs and without a borrow running from limb to limb; only every few rows
+// are the cells brought back into range. The quotient digits and the
+// remainder are normalised once at the end.
 void divKnuth(const Limbs& a, const Limbs& b, Limbs& q, Limbs& r) {
   if (compare(a, b) < 0) {
     q.clear();
@@ -256,52 +298,87 @@ void divKnuth(const Limbs& a, const Limbs& b, Limbs& q, Limbs& r) {
     trim(r);
     return;
   }
+  using i64 = std::int64_t;
+  constexpr double B = static_cast<double>(kBase);
+  // Normalised divisor (top limb at least B/2): the estimate then divides by
+  // a number of at least B/2, so rounding errors in it stay far below 1.
   const u64 f = kBase / (b.back() + 1);
-  Limbs u = mulSmall(a, f), v = mulSmall(b, f);
+  const Limbs v = f == 1 ? b : mulSmall(b, f);
   const size_t n = v.size();
-  u.resize(a.size() + 1, 0);
-  const size_t m = u.size() - n;  // quotient limbs
-  q.assign(m, 0);
-  const std::int64_t B = static_cast<std::int64_t>(kBase);
+  std::vector<std::uint32_t> v32(v.begin(), v.end());
+  // The dividend times f in cells 0..na, one zero cell above it.
+  const size_t na = a.size() + 1;
+  std::vector<i64> cells(na + 1, 0);
+  i64* u = cells.data();
+  {
+    u64 carry = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+      const u64 p = a[i] * f + carry;
+      carry = p / kBase;
+      u[i] = static_cast<i64>(p - carry * kBase);
+    }
+    u[a.size()] = static_cast<i64>(carry);
+  }
+  const size_t m = na - n + 1;  // quotient digits
+  std::vector<i64> digits(m, 0);
+  const double vTop = static_cast<double>(v[n - 1]) + static_cast<double>(v[n - 2]) / B +
+                      (n >= 3 ? static_cast<double>(v[n - 3]) / (B * B) : 0.0);
+  // Digits are at most about B/2 in size, so a product is below 5.1·10^17 and
+  // eight rows of them fit a cell that was reduced to a few times B.
+  constexpr int kRowsBetweenNormalising = 8;
+  int rows = 0;
   for (size_t j = m; j-- > 0;) {
-    const u64 num = u[j + n] * kBase + u[j + n - 1];
-    u64 qhat = num / v[n - 1], rhat = num % v[n - 1];
-    while (qhat >= kBase || qhat * v[n - 2] > rhat * kBase + u[j + n - 2]) {
-      --qhat;
-      rhat += v[n - 1];
-      if (rhat >= kBase) break;
+    const size_t t = j + n;
+    double top = static_cast<double>(u[t]) * B + static_cast<double>(u[t - 1]) +
+                 static_cast<double>(u[t - 2]) / B;
+    if (t >= 3) top += static_cast<double>(u[t - 3]) / (B * B);
+    const i64 qhat = static_cast<i64>(std::floor(top / vTop + 0.5));
+    digits[j] = qhat;
+    // u[j..j+n-1] -= qhat·v, in unsigned arithmetic (two's complement), so
+    // that the compiler can use vector multiplications.
+    auto* w = reinterpret_cast<u64*>(u + j);
+    if (qhat > 0) {
+      const u64 qa = static_cast<u64>(qhat);
+      for (size_t i = 0; i < n; ++i) w[i] -= qa * v32[i];
+    } else if (qhat < 0) {
+      const u64 qa = static_cast<u64>(-qhat);
+      for (size_t i = 0; i < n; ++i) w[i] += qa * v32[i];
     }
-    // u[j..j+n] -= qhat·v. The split of each product does not depend on the
-    // previous limb, so only the cheap borrow runs from limb to limb.
-    std::int64_t borrow = 0, carry = 0;
-    for (size_t i = 0; i < n; ++i) {
-      const u64 p = qhat * v[i];
-      const std::int64_t hi = static_cast<std::int64_t>(p / kBase);
-      const std::int64_t lo = static_cast<std::int64_t>(p) - hi * B;
-      std::int64_t d = static_cast<std::int64_t>(u[i + j]) - lo - carry - borrow;  // > -2B
-      borrow = (d < 0) + (d < -B);
-      u[i + j] = static_cast<u64>(d + borrow * B);
-      carry = hi;
+    // The remainder is now below half the divisor times B^j: the top cell
+    // only compensates the one below it. Folding it in keeps both small.
+    u[t - 1] += u[t] * static_cast<i64>(kBase);
+    u[t] = 0;
+    if (++rows == kRowsBetweenNormalising) {
+      reduceCells(u, j, t - 1);
+      rows = 0;
     }
-    std::int64_t d = static_cast<std::int64_t>(u[j + n]) - carry - borrow;
-    if (d < 0) {
-      // qhat was one too large: add v back.
-      --qhat;
-      u64 c = 0;
-      for (size_t i = 0; i < n; ++i) {
-        const u64 s = u[i + j] + v[i] + c;
-        c = s >= kBase;
-        u[i + j] = c ? s - kBase : s;
-      }
-      d += static_cast<std::int64_t>(c);
-    }
-    u[j + n] = static_cast<u64>(d);
-    q[j] = qhat;
+  }
+  normalizeCells(u, 0, n - 1);
+  // Remainder in cells 0..n-1 (the top one signed); make it 0 ≤ r < v.
+  auto remainderSign = [&] { return u[n - 1] < 0 ? -1 : 0; };
+  while (remainderSign() < 0) {
+    for (size_t i = 0; i < n; ++i) u[i] += static_cast<i64>(v[i]);
+    normalizeCells(u, 0, n - 1);
+    --digits[0];
+  }
+  Limbs rem(u, u + n);
+  trim(rem);
+  while (compare(rem, v) >= 0) {
+    rem = sub(rem, v);
+    ++digits[0];
+  }
+  q.assign(m, 0);
+  i64 carry = 0;
+  for (size_t j = 0; j < m; ++j) {
+    i64 low = 0;
+    carry = floorSplit(digits[j] + carry, low);
+    q[j] = static_cast<u64>(low);
   }
   trim(q);
-  u.resize(n);
-  trim(u);
-  divSmall(u, f, r);
+  if (f == 1)
+    r = std::move(rem);
+  else
+    divSmall(rem, f, r);
 }
 
 // Below this many limbs of divisor or quotient the long division is faster.
@@ -710,13 +787,34 @@ void BigIntBinomial(std::int64_t n, std::int64_t k, TBigInt& c) {
   if (n < k) return store(Limbs{}, false, c);
   if (n < 2 * k) k = n - k;
   if (n == 1 || k == 0) return store(Limbs{1}, false, c);
-  // n·(n-1)·…·(n-k+1) under the limb rule of small-factor products, then
-  // divided by k!.
-  BigIntPermutations(n, k, c);
-  if (BigIntIsOverflow(c)) return;
-  Limbs q, r;
-  divMod(magnitude(c), productRange(2, static_cast<u64>(k)), q, r);
-  store(q, false, c);
+  // Step i multiplies by n - k + i and divides by i: the division is exact,
+  // since the value after step i is (n - k + i) over i, and every
+  // intermediate value is at most the result, so any result that fits is
+  // given. Factors are grouped while numerator and denominator stay single
+  // limbs (each group boundary is again such a step).
+  const u64 lo = static_cast<u64>(n - k);
+  Limbs value{1}, rest;
+  u64 i = 1;
+  const u64 last = static_cast<u64>(k);
+  while (i <= last) {
+    u64 num = lo + i, den = i;
+    if (num >= kBase) {
+      value = mul(value, fromWord(num));
+    } else {
+      while (i < last && (num * (lo + i + 1)) < kBase && den * (i + 1) < kBase) {
+        ++i;
+        num *= lo + i;
+        den *= i;
+      }
+      value = mulSmall(value, num);
+    }
+    divSmall(value, den, rest);
+    value.swap(rest);
+    // Beyond the limit the growing intermediate values can only get larger.
+    if (static_cast<int>(value.size()) > kMaxLimbs) return setOverflow(c);
+    ++i;
+  }
+  store(value, false, c);
 }
 
 // ---- texts ------------------------------------------------------------------

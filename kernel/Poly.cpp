@@ -8,6 +8,7 @@
 
 #include <boost/multiprecision/cpp_int.hpp>
 
+#include "kernel/KernelMessages.h"
 #include "kernel/PolyText.h"
 #include "kernel/Roots.h"
 
@@ -115,6 +116,7 @@ RPoly primitiveR(const RPoly& p, Rational& factor) {
 }
 
 void notify(int messageNumber) {
+  if (CollectKernelMessage(messageNumber)) return;
   if (g_sink) g_sink->showMessage(messageNumber);
 }
 

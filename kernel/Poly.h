@@ -18,9 +18,10 @@ constexpr int PolyMaxDegree = 36;
 // Coefficient i belongs to x^i. Also used as a 1-based list of fractions.
 using TPoly = std::array<TBruch, PolyMaxDegree + 1>;
 
-// Where the polynomial routines tell the user about refused data. The
-// program shows the message (a number of the message catalogue) in a plain
-// message box; without a sink the message is dropped.
+// Where the polynomial routines tell the user about refused data when no
+// KernelMessageCollector (kernel/KernelMessages.h) is collecting on the
+// calling thread. The program shows the message (a number of the message
+// catalogue) in a plain message box; without a sink the message is dropped.
 class PolyMessageSink {
 public:
   virtual ~PolyMessageSink() = default;

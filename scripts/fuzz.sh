@@ -14,7 +14,7 @@ mkdir -p "$out/corpus" "$out/artifacts"
 
 sources=(
   fuzz/fuzz_formula.cpp
-  kernel/Evaluator.cpp kernel/CheckedInput.cpp kernel/Derivative.cpp
+  kernel/Evaluator.cpp kernel/Formula*.cpp kernel/CheckedInput.cpp
   kernel/BasicMath.cpp kernel/Erf.cpp kernel/KernelState.cpp
   platform/symbolic/*.cpp
 )

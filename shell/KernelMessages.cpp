@@ -3,7 +3,9 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "kernel/Poly.h"
+#include <memory>
+
+#include "kernel/KernelMessages.h"
 #include "shell/commands/Commands.h"
 #include "shell/texts/Texts.h"
 
@@ -11,26 +13,21 @@ namespace zw {
 
 namespace {
 
-// Keeps the numbers until the work that raised them has returned.
-class CollectingSink : public PolyMessageSink {
-public:
-  void showMessage(int messageNumber) override { pending.push_back(messageNumber); }
-  std::vector<int> pending;
-};
-
-CollectingSink& sink() {
-  static CollectingSink s;
-  return s;
+// The GUI thread's outermost collector, alive for the whole run: whatever
+// the kernel reports waits there until the work that raised it has returned.
+std::unique_ptr<KernelMessageCollector>& collector() {
+  static std::unique_ptr<KernelMessageCollector> c;
+  return c;
 }
 
 }  // namespace
 
-void InstallKernelMessageSinks() { SetPolyMessageSink(&sink()); }
+void InstallKernelMessageSinks() {
+  if (!collector()) collector() = std::make_unique<KernelMessageCollector>();
+}
 
 std::vector<int> TakeKernelMessages() {
-  std::vector<int> out;
-  out.swap(sink().pending);
-  return out;
+  return collector() ? collector()->take() : std::vector<int>{};
 }
 
 void ShowPendingKernelMessages(QWidget* parent) {

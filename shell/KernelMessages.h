@@ -11,7 +11,7 @@ class QWidget;
 
 namespace zw {
 
-// Installs the collecting sinks for the whole run (called once at start-up).
+// Installs the GUI thread's collector for the whole run (called once at start-up).
 void InstallKernelMessageSinks();
 
 // The messages raised since the last call, in order; each is returned once.

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "kernel/Derivative.h"
+#include "platform/symbolic/Derivative.h"
 #include "kernel/Evaluator.h"
 #include "kernel/KernelState.h"
 #include "platform/symbolic/Symbolic.h"
@@ -125,6 +125,25 @@ TEST_F(DerivativeTest, AnswersReadBackAsTheDerivative) {
       }
     }
   }
+}
+
+// A window in degrees differentiates in degrees while the program runs in
+// radians, and the program-wide mode stays as it is.
+TEST_F(DerivativeTest, AngleModeOfAContext) {
+  kernelState().AngleMode = 1;
+  FormulaContext degrees;
+  degrees.AngleMode = 0;
+  const std::u16string f1 = SymbolicDerivative(u"sin(x)", degrees);
+  const std::u16string f2 = SymbolicDerivative2(u"sin(x)", degrees);
+  Extended v = 0;
+  std::int32_t err = -1;
+  EvaluateFormula(f1, v, err, 60, degrees);
+  EXPECT_EQ(err, 0);
+  EXPECT_NEAR(static_cast<double>(v), 3.14159265358979 / 180 * 0.5, 1e-15);
+  EvaluateFormula(f2, v, err, 90, degrees);
+  EXPECT_NEAR(static_cast<double>(v), -std::pow(3.14159265358979 / 180, 2), 1e-15);
+  EXPECT_EQ(SymbolicDerivative(u"sin(x)"), u"cos(x)");
+  EXPECT_EQ(kernelState().AngleMode, 1);
 }
 
 TEST_F(DerivativeTest, ErfFollowsTheApproximationClosely) {

@@ -383,3 +383,195 @@ TEST_F(EvaluatorTest, CachedTermReadsCurrentSharedValues) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+// A number directly after a variable is a syntax error, not an ignored
+// argument; a parenthesis after a lower-case x still multiplies.
+TEST_F(EvaluatorTest, NumberAfterAVariableIsAnError) {
+  kernelState().FormulaK = 4;
+  const ErrorCase cases[] = {
+      {"2x3", 1003, 10},  {"x10", 1003, 5},  {"2+x10", 1003, 7}, {"K3", 1003, 4},
+      {"x.5", 1003, 5},   {"y2", 1003, 0},   {"sin(x2)", 1003, NAN}, {"x(2)", 0, 10},
+      {"x^2", 0, 25},     {"2x", 0, 10},     {"PI2", 0, kPi},
+  };
+  for (const auto& c : cases) {
+    for (bool direct : {false, true}) {
+      Extended value = -1;
+      std::int32_t err = -1;
+      if (direct)
+        EvaluateFormulaDirect(u16(c.text), value, err, 5);
+      else
+        EvaluateFormula(u16(c.text), value, err, 5);
+      EXPECT_EQ(err, c.err) << c.text;
+      if (!std::isnan(static_cast<double>(c.value))) {
+        EXPECT_EQ(value, c.value) << c.text;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// Two windows evaluate the same cached terms, one in degrees and one in
+// radians, each with its own Y, Z and K; the program-wide settings are
+// neither read nor changed.
+TEST_F(EvaluatorTest, ContextsOfTwoWindows) {
+  kernelState().AngleMode = 2;  // gon: neither window's mode
+  kernelState().FormulaY = kernelState().FormulaZ = kernelState().FormulaK = 99;
+  FormulaContext degrees;
+  degrees.AngleMode = 0;
+  degrees.Y = 2;
+  degrees.K = 3;
+  FormulaContext radians;
+  radians.AngleMode = 1;
+  radians.Z = -1;
+  struct Case {
+    const char* text;
+    Extended inDegrees, inRadians;
+  };
+  const Case cases[] = {
+      {"sin(90)", 1, std::sin(90.0L)},
+      {"cos(x)", std::cos(kPi / 3), std::cos(60.0L)},  // x = 60
+      {"atan(1)", 45, kPi / 4},
+      {"tan(45)+y", 1 + 2, std::tan(45.0L)},
+      {"asin(1)*K+z", 90 * 3, kPi / 2 * 0 - 1},
+  };
+  for (int round = 0; round < 2; ++round) {  // the second round from the cache
+    for (const auto& c : cases) {
+      for (bool direct : {false, true}) {
+        Extended d = -1, r = -1;
+        std::int32_t ed = -1, er = -1;
+        if (direct) {
+          EvaluateFormulaDirect(u16(c.text), d, ed, 60, degrees);
+          EvaluateFormulaDirect(u16(c.text), r, er, 60, radians);
+        } else {
+          EvaluateFormula(u16(c.text), d, ed, 60, degrees);
+          EvaluateFormula(u16(c.text), r, er, 60, radians);
+        }
+        EXPECT_EQ(ed, 0) << c.text;
+        EXPECT_EQ(er, 0) << c.text;
+        EXPECT_NEAR(static_cast<double>(d), static_cast<double>(c.inDegrees), 1e-15) << c.text;
+        EXPECT_NEAR(static_cast<double>(r), static_cast<double>(c.inRadians), 1e-15) << c.text;
+      }
+    }
+  }
+  EXPECT_EQ(kernelState().AngleMode, 2);
+  EXPECT_EQ(kernelState().FormulaY, 99);
+  // Without a context the settings hold.
+  EXPECT_EQ(eval("sin(100)+K").value, 1 + 99);
+}
+
+// The compiled form under a given context is the direct reading under it.
+TEST_F(EvaluatorTest, CompiledFormUnderAContextGivesTheDirectResult) {
+  std::mt19937 rng(77);
+  kernelState().AngleMode = 1;
+  for (int t = 0; t < 1500; ++t) {
+    const std::u16string text = u16(randomTerm(rng, 1 + t % 5));
+    FormulaContext context;
+    context.AngleMode = t % 3 == 0 ? 0 : t % 3 == 1 ? 2 : 1;
+    context.Y = 0.25L * t;
+    context.Z = -3;
+    context.K = t % 7;
+    for (Extended x : {0.0L, -1.5L, 7.0L, 1e300L}) {
+      Extended v1 = -1, v2 = -2;
+      std::int32_t e1 = -1, e2 = -2;
+      EvaluateFormula(text, v1, e1, x, context);
+      EvaluateFormulaDirect(text, v2, e2, x, context);
+      ASSERT_EQ(e1, e2) << std::string(text.begin(), text.end());
+      ASSERT_TRUE(sameBits(v1, v2)) << std::string(text.begin(), text.end());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// The double block path for drawing against point-by-point evaluation:
+// every operator and name, the failures, over a grid of X that crosses poles
+// and domain edges, in every angle mode and under a context. Error codes
+// agree wherever the exact value lies within ±1e300, values to 1e-9 relative
+// (absolute below 1).
+TEST_F(EvaluatorTest, DoubleBlockPathAgreesWithTheExactEvaluation) {
+  const char* terms[] = {
+      "x^3-2x^2+3x-1", "sin(x)*x^2+3x-1", "sqrt(abs(x))/(1+e^(-x))", "1/x", "1/(x-1)+2/x^2",
+      "x/(x*x-4)", "sqrt(x)", "sqrt(x-1)+1", "ln(x)", "log(x+2)*2", "ln(0)*x", "0^x", "x^0",
+      "x^x", "(-8)^(1/3)+x", "x^(1/3)", "(x-1)^-1", "2^x", "x^2.5", "exp(x*x)", "exp(1000x)",
+      "tan(x)", "cot(x)", "asin(x/5)", "acos(x/5)", "atan(x)", "sinh(x)", "cosh(x*900)",
+      "tanh(x)", "coth(x)", "asinh(x)", "acosh(x)", "atanh(x/5)", "acoth(x)", "int(x)+x",
+      "sgn(x)", "rect(x)", "relu(x)", "sqr(x)", "fak(x)", "erf(x)", "pi*x+e", "e#*W",
+      "x*Y+Z-K", "Y(x)", "X(1/x)", "-x", "-(x^4)", "x^7-x^6", "1/(sin(x))", "(x+1)(x-1)/(x-3)",
+      "1/0", "2*", "", "(2", "abc", "2x3", "1e4000*x", "x*1e4000", "10^(x*400)", "x^70",
+      "(x^2-1)^(0.5)", "2^(1/x)", "sin(x)^2+cos(x)^2", "exp(-x)^3/(1+x^4)",
+  };
+  std::vector<double> xs;
+  for (int i = -150; i <= 150; ++i) xs.push_back(i / 15.0);
+  for (double special : {-0.0, 1e300, -1e300, 5e-324, 1e-200, 1e154,
+                         std::numeric_limits<double>::infinity(),
+                         std::numeric_limits<double>::quiet_NaN()})
+    xs.push_back(special);
+  FormulaContext context;
+  context.Y = 2;
+  context.Z = -0.5L;
+  context.K = 3;
+  for (int mode : {0, 1, 2}) {
+    context.AngleMode = mode;
+    for (const char* term : terms) {
+      const std::u16string text = u16(term);
+      std::vector<double> values(xs.size(), -7);
+      std::vector<std::int32_t> errs(xs.size(), -7);
+      EvaluateFormulaBlockDouble(text, xs.data(), xs.size(), values.data(), errs.data(), context);
+      for (size_t i = 0; i < xs.size(); ++i) {
+        Extended v = -7;
+        std::int32_t e = -7;
+        EvaluateFormula(text, v, e, xs[i], context);
+        if (e == 0 && std::fabs(v) > 1e300L) continue;  // off every chart
+        const std::string at = std::string(term) + " x=" + std::to_string(xs[i]) + " mode " +
+                               std::to_string(mode);
+        ASSERT_EQ(errs[i], e) << at;
+        if (e != 0) continue;
+        const double exact = static_cast<double>(v);
+        EXPECT_LE(std::fabs(values[i] - exact), 1e-9 * std::max(1.0, std::fabs(exact))) << at;
+      }
+    }
+  }
+}
+
+// Random terms with lengths that leave a short last block, with the
+// program-wide settings.
+TEST_F(EvaluatorTest, DoubleBlockPathOfRandomTerms) {
+  std::mt19937 rng(4242);
+  std::uniform_real_distribution<double> spread(-20, 20);
+  kernelState().FormulaY = 1.5L;
+  for (int t = 0; t < 3000; ++t) {
+    const std::u16string text = u16(t % 5 == 4 ? randomNoise(rng) : randomTerm(rng, 1 + t % 5));
+    kernelState().AngleMode = t % 3;
+    std::vector<double> xs(1 + t % 150);
+    for (double& x : xs) x = spread(rng);
+    std::vector<double> values(xs.size());
+    std::vector<std::int32_t> errs(xs.size());
+    EvaluateFormulaBlockDouble(text, xs.data(), xs.size(), values.data(), errs.data());
+    for (size_t i = 0; i < xs.size(); ++i) {
+      Extended v = 0;
+      std::int32_t e = -1;
+      EvaluateFormula(text, v, e, xs[i]);
+      if (e == 0 && std::fabs(v) > 1e300L) continue;
+      const std::string at = std::string(text.begin(), text.end()) + " x=" + std::to_string(xs[i]);
+      // Only the error codes: random terms include ill-conditioned ones
+      // («atanh(tanh(x)^64)»), whose values differ between the precisions.
+      ASSERT_EQ(errs[i], e) << at;
+    }
+  }
+  EvaluateFormulaBlockDouble(u"x", nullptr, 0, nullptr, nullptr);  // nothing to do
+}
+
+}  // namespace
+}  // namespace zw

@@ -2,33 +2,21 @@
 
 #include "kernel/BasicMath.h"
 #include "kernel/CalcFailure.h"
-#include "kernel/Derivative.h"
 #include "kernel/Evaluator.h"
+#include "kernel/FormulaContext.h"
 #include "kernel/Format.h"
 #include "kernel/TextPadding.h"
-#include "kernel/KernelState.h"
 #include "platform/text/TextMeasurer.h"
+#include "platform/symbolic/Derivative.h"
 #include "shell/kit/Symbols.h"
 
 namespace zw {
 
 namespace {
 
-// The iteration reads its terms in radians whatever the program's setting,
-// and leaves the setting as it found it.
-class RadiansScope {
-public:
-  RadiansScope() : saved_(kernelState().AngleMode) { kernelState().AngleMode = 1; }
-  ~RadiansScope() { kernelState().AngleMode = saved_; }
-  RadiansScope(const RadiansScope&) = delete;
-  RadiansScope& operator=(const RadiansScope&) = delete;
-private:
-  int saved_;
-};
-
-Extended Value(const std::u16string& term, Extended x, std::int32_t& err) {
+Extended Value(const std::u16string& term, Extended x, const FormulaContext& context, std::int32_t& err) {
   Extended v = 0;
-  EvaluateFormula(term, v, err, x);
+  EvaluateFormula(term, v, err, x, context);
   return v;
 }
 
@@ -42,10 +30,12 @@ QString NewtonTermText(const QString& typed) {
 }
 
 NewtonResult NewtonIteration(const QString& term, Extended x0, const TextMeasurer& memo, const QString& divergentText) {
-  RadiansScope radians;
+  // The iteration reads its terms in radians whatever the program's setting.
+  FormulaContext radians = FormulaContext::current();
+  radians.AngleMode = 1;
   const std::u16string f0 = term.toStdU16String();
   std::int32_t err = 0;
-  const Extended y0 = Value(f0, x0, err);
+  const Extended y0 = Value(f0, x0, radians, err);
   if (err > evalerr::Math) throw CalcFailure(msg::SyntaxError, "term");
   if (err == evalerr::Math) throw CalcFailure(msg::InvalidInput, "start value");
 
@@ -63,19 +53,19 @@ NewtonResult NewtonIteration(const QString& term, Extended x0, const TextMeasure
   r.last = x0;
   if (RoundDecimals(10, y0) == 0) return r;  // the start value is a zero
 
-  const std::u16string f1 = SymbolicDerivative(f0);
+  const std::u16string f1 = SymbolicDerivative(f0, radians);
   const std::u16string iteration = u"x-(" + f0 + u")/(" + f1 + u")";
   QString previous;
   Extended x = x0;
   for (int i = 1; i <= NewtonMaxSteps; ++i) {
-    const Extended next = Value(iteration, x, err);
+    const Extended next = Value(iteration, x, radians, err);
     if (err != evalerr::Ok) {
       r.lines << s + divergentText;
       break;
     }
     std::int32_t ignored = 0;
-    const Extended y = Value(f0, x, ignored);
-    const Extended d = Value(f1, x, ignored);
+    const Extended y = Value(f0, x, radians, ignored);
+    const Extended d = Value(f1, x, radians, ignored);
     const QString text = Digits8(next);
     const QString label = QStringLiteral("x") + SubScriptDigits(i) + QStringLiteral(" = ");
     if (i == NewtonMaxSteps && text != previous) {

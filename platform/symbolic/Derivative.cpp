@@ -1,16 +1,16 @@
-#include "kernel/Derivative.h"
+#include "platform/symbolic/Derivative.h"
 
 #include <algorithm>
 #include <vector>
 
-// The symbolic calculation library (platform/symbolic, target zw_symbolic).
-extern "C" std::int32_t symbolic_calculate(const char* input, char* output, std::int32_t size);
+#include "kernel/BasicMath.h"
+#include "kernel/FormulaText.h"
+#include "kernel/KernelState.h"
+#include "platform/symbolic/Symbolic.h"
 
 namespace zw {
 
 namespace {
-
-bool inSet(char16_t c, std::u16string_view set) { return set.find(c) != std::u16string_view::npos; }
 
 // Whether the up to len characters of t from i occur as a whole in pattern.
 bool occursIn(const std::u16string& t, size_t i, size_t len, std::u16string_view pattern) {
@@ -39,10 +39,10 @@ char16_t lower(char16_t c) {
   return c;
 }
 
-// Lower case, except the two letters whose case the evaluator's implicit
-// multiplication tells apart: "x" is a left neighbour and "X" is not
-// («x(x+1)» is a product, «X(X+1)» is X), "K" is a right neighbour and "k" is
-// not («2K» is 2·K, «2k» an error). The "x" of the name EXP is lowered with it.
+// The library's commands are lower case, except the two letters whose case
+// the evaluator's implied multiplication tells apart (ImpliesProduct): "x" is
+// a left neighbour and "X" is not, "K" is a right neighbour and "k" is not.
+// The "x" of the name EXP is lowered with it.
 void lowerKeepingXK(std::u16string& t) {
   for (size_t i = 0; i < t.size(); ++i) {
     if (i + 3 <= t.size() && lower(t[i]) == u'e' && lower(t[i + 1]) == u'x' && lower(t[i + 2]) == u'p') {
@@ -54,12 +54,12 @@ void lowerKeepingXK(std::u16string& t) {
   }
 }
 
-std::u16string derivative(const std::u16string& term, int order) {
+std::u16string derivative(const std::u16string& term, int order, int angleMode) {
   auto blank = [](char16_t c) { return c <= u' '; };
   if (std::all_of(term.begin(), term.end(), blank)) return u"0";
   std::string answer;
   std::int32_t code = 0;
-  CallSymbolic(SymbolicCommand(term, order), answer, code);
+  CallSymbolic(SymbolicCommand(term, order), angleMode, answer, code);
   std::u16string result(answer.begin(), answer.end());
   replaceAll(result, u"ln(e)", u"1");
   return result;
@@ -81,14 +81,11 @@ std::string SymbolicCommand(const std::u16string& term, int order) {
 }
 
 void NormalizeSymbolicNames(std::u16string& term) {
-  replaceAll(term, u"atn", u"atan");
-  replaceAll(term, u"arcsin", u"asin");
-  replaceAll(term, u"arccos", u"acos");
-  replaceAll(term, u"fac", u"fak");
+  MapFunctionNames(term);
   // "exp" stays a name: the library reads the evaluator's grammar, in which
   // EXP takes one factor; written "e^" it would change how the term reads
   // («exp(x)^2» would become the chained «e^(x)^2», «sinexp(x)» sin(e)^x).
-  replaceAll(term, u",", u".");
+  term = CommaToPoint(std::move(term));
 }
 
 void InsertImplicitMul(std::u16string& term) {
@@ -97,22 +94,22 @@ void InsertImplicitMul(std::u16string& term) {
   r.reserve(term.size() * 2);
   r.push_back(term[0]);
   for (size_t i = 1; i < term.size(); ++i) {
-    // The "x" of the name "exp" is no left neighbour (as in the evaluator).
-    const bool xOfExp = term[i - 1] == u'x' && i >= 2 && term[i - 2] == u'e' && term[i] == u'p';
-    if (inSet(term[i - 1], u"0123456789x)") && !xOfExp) {
-      if (inSet(term[i], u"(asctlfpwxyzASCTLFPWXYZK")) {
-        r.push_back(u'*');
-      } else {
-        if (occursIn(term, i, 3, u"expEXP")) r.push_back(u'*');
-        if (occursIn(term, i, 2, u"e^E^")) r.push_back(u'*');
-      }
-    }
+    if (ImpliesProduct(term, i)) r.push_back(u'*');
+    // The library also reads "e^" for Euler's number; after a left
+    // neighbour it is a factor of its own (a doubled "*" when "e" also
+    // begins "exp", which the library reads as one).
+    if (IsProductLeftNeighbour(term, i) && occursIn(term, i, 2, u"e^E^")) r.push_back(u'*');
     r.push_back(term[i]);
   }
   term = std::move(r);
 }
 
 void CallSymbolic(const std::string& command, std::string& answer, std::int32_t& code) {
+  CallSymbolic(command, kernelState().AngleMode, answer, code);
+}
+
+void CallSymbolic(const std::string& command, int angleMode, std::string& answer,
+                  std::int32_t& code) {
   std::u16string wide;
   for (char c : command) wide.push_back(static_cast<unsigned char>(c));
   lowerKeepingXK(wide);
@@ -122,11 +119,22 @@ void CallSymbolic(const std::string& command, std::string& answer, std::int32_t&
   // one roughly with its square.
   size_t room = std::clamp<size_t>(lowered.size() * lowered.size() * 4, 4096, size_t{1} << 24);
   std::vector<char> out(room, '\0');
-  code = symbolic_calculate(lowered.c_str(), out.data(), static_cast<std::int32_t>(room));
+  code = symbolic::CalculateInto(lowered.c_str(), out.data(), static_cast<std::int32_t>(room),
+                                 angleMode);
   answer = code >= 0 ? std::string(out.data()) : std::string("Error");
 }
 
-std::u16string SymbolicDerivative(const std::u16string& term) { return derivative(term, 1); }
-std::u16string SymbolicDerivative2(const std::u16string& term) { return derivative(term, 2); }
+std::u16string SymbolicDerivative(const std::u16string& term) {
+  return derivative(term, 1, kernelState().AngleMode);
+}
+std::u16string SymbolicDerivative2(const std::u16string& term) {
+  return derivative(term, 2, kernelState().AngleMode);
+}
+std::u16string SymbolicDerivative(const std::u16string& term, const FormulaContext& context) {
+  return derivative(term, 1, context.AngleMode);
+}
+std::u16string SymbolicDerivative2(const std::u16string& term, const FormulaContext& context) {
+  return derivative(term, 2, context.AngleMode);
+}
 
 }  // namespace zw

@@ -1,0 +1,220 @@
+#pragma once
+// Internal to the formula evaluator: the compiled form of a term and the
+// machine that runs it.
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "kernel/BasicMath.h"
+#include "kernel/FormulaContext.h"
+#include "kernel/FormulaFuncs.h"
+#include "kernel/FormulaMath.h"
+#include "kernel/FormulaText.h"
+
+namespace zw::formula {
+
+// ---------------------------------------------------------------------------
+// Compiled form: the tree as postfix code for a small stack machine. It runs
+// only the successful path; any value-dependent failure hands the call back
+// to the direct reading, which then produces the exact value and err.
+//
+// The top of the stack lives in an accumulator. Operands that are constants
+// or monomials k·X^n are part of the instruction («x^3-2x^2» is LoadM x^3,
+// SubM 2·x^2), so most terms need few pushes: an extended real kept in
+// memory costs more than the arithmetic. Overflow is not tested after every
+// step: +, -, * and the whole powers keep an infinite or undefined operand
+// infinite or undefined, so one test of the result finds it. Only the steps that could turn such a value
+// into a finite one (a divisor, an exponent, a function's argument, a
+// dropped argument) test their operands before they run.
+
+enum class Code : std::uint8_t {
+  End, Const, Push, Param, Neg, Drop, Check, Add, Sub, Mul, Div, Pow, Func,
+  LoadK,  // Const on an empty stack: nothing below to keep
+  // With a constant operand k: acc op k, or k op acc.
+  AddK, SubK, KSub, MulK, DivK, KDiv, PowK, KPow,
+  // With a monomial m = k·X^n (n = 0: k·X) as operand.
+  LoadM, PushM, AddM, SubM, MSub, MulM, DivM, MDiv,
+  // Whole powers as the repeated squaring computes them.
+  Sqr, Cube, PowN,
+  // Frequent names without the general call.
+  Abs, Sqrt, Sin, Cos, Exp, Ln,
+};
+struct Instr {
+  Code code;
+  FormulaFunc func;
+  unsigned n;  // PowN and monomials: the exponent
+  Extended k;
+};
+
+// The monomial of an instruction. X^n is what FormulaPower gives (+0 for a
+// base 0); k = 1 when the term has no factor, and 1·p is p exactly.
+inline Extended monomial(const Instr& in, const Extended& x) {
+  Extended p;
+  switch (in.n) {
+    case 0: p = x; break;
+    case 1: p = x == 0 ? 0 : x; break;
+    case 2: p = x * x; break;  // the square of -0 is +0 anyway
+    case 3: p = x == 0 ? 0 : x * (x * x); break;
+    default: p = x == 0 ? 0 : powWhole(x, in.n); break;
+  }
+  return in.k == 1 ? p : in.k * p;
+}
+
+struct Compiled {
+  bool usable = false;     // false: always read directly (a static failure)
+  bool usesAngle = false;  // Sin or Cos: read the angle mode once per run
+  std::vector<Instr> code;
+  int maxDepth = 0;
+  // The normal form, for the direct reading when the code cannot decide.
+  std::int32_t normalCode = evalerr::Prepare;
+  std::u16string normal;
+};
+
+// Normalises and compiles a text; a text that cannot be compiled gives a
+// form that is not usable (always read directly).
+std::shared_ptr<const Compiled> compileText(const std::u16string& text);
+
+// The compiled form of text from the calling thread's cache (compiled now if
+// it is not there); nullptr when memory runs out.
+std::shared_ptr<const Compiled> cachedCompiledForm(const std::u16string& text) noexcept;
+
+// Where a run reads the angle mode and Y, Z, K: a context the caller gave,
+// or the program-wide settings, read only when the term needs them (copying
+// a whole context for every point of a plot costs more than a short term).
+struct GivenContext {
+  const FormulaContext& given;
+  int angleMode() const { return given.AngleMode; }
+  const FormulaContext& get() const { return given; }
+};
+struct CurrentSettings {
+  int angleMode() const { return kernelState().AngleMode; }
+  FormulaContext get() const { return FormulaContext::current(); }
+};
+
+// Runs compiled code with st as the stack (room for c.maxDepth values);
+// false when the direct reading must decide. Inlined into the callers, so
+// that x and the result go through no further copies.
+template <class Source>
+[[gnu::always_inline]] inline bool runCode(const Compiled& c, const Extended& x,
+                                           const Source& source, Extended* st,
+                                           Extended& result) {
+  if (!finite(x)) return false;
+  const Extended radians = c.usesAngle ? AngleModeToRadians(source.angleMode()) : 0;
+  int sp = 0;
+  int status = 0;
+  Extended acc = 0;
+  // A divisor must be finite and not 0.
+  auto divisor = [](Extended d) { return std::fabs(d) <= LDBL_MAX && d != 0; };
+  for (const Instr* ip = c.code.data();; ++ip) {
+    const Instr& in = *ip;
+    switch (in.code) {
+      case Code::End:
+        if (!finite(acc)) return false;
+        result = acc;
+        return true;
+      case Code::LoadK: acc = in.k; break;
+      case Code::LoadM: acc = monomial(in, x); break;
+      case Code::PushM: st[sp++] = acc; acc = monomial(in, x); break;
+      case Code::Const: st[sp++] = acc; acc = in.k; break;
+      case Code::Push: st[sp++] = acc; break;
+      case Code::Param:
+        acc = ApplyFormulaFunc(in.func, 1, x, source.get(), status);
+        if (status != 0) return false;
+        break;
+      case Code::Neg: acc = -acc; break;
+      case Code::Drop:
+        if (!finite(acc)) return false;
+        acc = st[--sp];
+        break;
+      case Code::Check:
+        if (!finite(acc)) return false;
+        break;
+      case Code::Add: acc = st[--sp] + acc; break;
+      case Code::Sub: acc = st[--sp] - acc; break;
+      case Code::Mul: acc = st[--sp] * acc; break;
+      case Code::Div:
+        if (!divisor(acc)) return false;
+        acc = st[--sp] / acc;
+        break;
+      case Code::Pow: {
+        Extended b = st[--sp];
+        if (!finite(b) || !finite(acc)) return false;
+        acc = FormulaPower(b, acc, status);
+        if (status != 0) return false;
+        break;
+      }
+      case Code::Func:
+        if (!finite(acc)) return false;
+        acc = ApplyFormulaFunc(in.func, acc, x, source.get(), status);
+        if (status != 0) return false;
+        break;
+      case Code::AddK: acc += in.k; break;
+      case Code::SubK: acc -= in.k; break;
+      case Code::KSub: acc = in.k - acc; break;
+      case Code::MulK: acc *= in.k; break;
+      case Code::DivK:
+        if (in.k == 0) return false;
+        acc /= in.k;
+        break;
+      case Code::KDiv:
+        if (!divisor(acc)) return false;
+        acc = in.k / acc;
+        break;
+      case Code::PowK:
+        if (!finite(acc)) return false;
+        acc = FormulaPower(acc, in.k, status);
+        if (status != 0) return false;
+        break;
+      case Code::KPow:
+        if (!finite(acc)) return false;
+        acc = FormulaPower(in.k, acc, status);
+        if (status != 0) return false;
+        break;
+      case Code::AddM: acc += monomial(in, x); break;
+      case Code::SubM: acc -= monomial(in, x); break;
+      case Code::MSub: acc = monomial(in, x) - acc; break;
+      case Code::MulM: acc *= monomial(in, x); break;
+      case Code::DivM: {
+        Extended m = monomial(in, x);
+        if (!divisor(m)) return false;
+        acc /= m;
+        break;
+      }
+      case Code::MDiv:
+        if (!divisor(acc)) return false;
+        acc = monomial(in, x) / acc;
+        break;
+      // FormulaPower gives +0 for a base 0 (also -0) and a positive exponent.
+      case Code::Sqr: acc *= acc; break;
+      case Code::Cube: acc = acc == 0 ? 0 : acc * (acc * acc); break;
+      case Code::PowN: acc = acc == 0 ? 0 : powWhole(acc, in.n); break;
+      case Code::Abs: acc = std::fabs(acc); break;
+      case Code::Sqrt:
+        if (!(acc >= 0) || !finite(acc)) return false;
+        acc = std::sqrt(acc);
+        break;
+      case Code::Sin:
+        if (!finite(acc)) return false;
+        acc = sinAngle(acc, radians);
+        break;
+      case Code::Cos:
+        if (!finite(acc)) return false;
+        acc = cosAngle(acc, radians);
+        break;
+      case Code::Exp:  // an overflow is found by the test of the result
+        if (!finite(acc)) return false;
+        acc = std::exp(acc);
+        break;
+      case Code::Ln:
+        if (!(acc > 0) || !finite(acc)) return false;
+        acc = std::log(acc);
+        break;
+    }
+  }
+}
+
+}  // namespace zw::formula

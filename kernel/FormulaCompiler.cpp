@@ -1,0 +1,266 @@
+#include <memory>
+#include <vector>
+
+#include "kernel/FormulaCompiled.h"
+#include "kernel/FormulaReader.h"
+
+namespace zw::formula {
+
+namespace {
+
+class Compiler {
+public:
+  Compiler(const FormulaTree& t, Compiled& c)
+      : t_(t), c_(c), constMemo_(t.nodes.size(), -1), foldMemo_(t.nodes.size(), -1),
+        foldValue_(t.nodes.size(), 0) {}
+  bool compile() {
+    emit(t_.root);
+    push(Code::End);
+    return depth_ == 1;
+  }
+
+private:
+  // Whether a subtree can be computed now: no X, Y, Z, K, no angle mode.
+  bool constant(int n) {
+    if (constMemo_[n] < 0) constMemo_[n] = computeConstant(n) ? 1 : 0;
+    return constMemo_[n] == 1;
+  }
+  bool computeConstant(int n) {
+    const FormulaNode& nd = t_.nodes[n];
+    switch (nd.op) {
+      case FormulaOp::Number: return true;
+      case FormulaOp::Func:
+        if (nd.func == FormulaFunc::X || nd.func == FormulaFunc::Y || nd.func == FormulaFunc::Z ||
+            nd.func == FormulaFunc::K || FormulaFuncUsesAngleMode(nd.func))
+          return false;
+        return constant(nd.a);
+      case FormulaOp::Neg: return constant(nd.a);
+      default: return constant(nd.a) && constant(nd.b);
+    }
+  }
+
+  // Computes a constant subtree; false when it would fail (then it is left
+  // to run, so that the failure takes the direct path).
+  bool fold(int n, Extended& v) {
+    if (foldMemo_[n] < 0) foldMemo_[n] = computeFold(n, foldValue_[n]) ? 1 : 0;
+    v = foldValue_[n];
+    return foldMemo_[n] == 1;
+  }
+  bool computeFold(int n, Extended& v) {
+    const FormulaNode& nd = t_.nodes[n];
+    Extended a = 0, b = 0;
+    int status = 0;
+    switch (nd.op) {
+      case FormulaOp::Number: v = nd.number; return true;
+      case FormulaOp::Neg:
+        if (!fold(nd.a, a)) return false;
+        v = -a;
+        return true;
+      case FormulaOp::Func:
+        if (!fold(nd.a, a)) return false;
+        v = ApplyFormulaFunc(nd.func, a, 0, status);
+        return status == 0;
+      default: break;
+    }
+    if (!fold(nd.a, a) || !fold(nd.b, b)) return false;
+    switch (nd.op) {
+      case FormulaOp::Add: v = a + b; break;
+      case FormulaOp::Sub: v = a - b; break;
+      case FormulaOp::Mul: v = a * b; break;
+      case FormulaOp::Div:
+        if (b == 0) return false;
+        v = a / b;
+        break;
+      default: v = FormulaPower(a, b, status); break;
+    }
+    return status == 0 && finite(v);
+  }
+
+  // Whether the ignored argument of a name can be left out: it cannot fail.
+  // PI, W and X cannot (X is tested once per run); Y, Z and K can, when the
+  // shared value is not finite.
+  bool harmlessArgument(int n) {
+    const FormulaNode& arg = t_.nodes[n];
+    Extended ignored = 0;
+    return arg.op == FormulaOp::Number ||
+           (arg.op == FormulaOp::Func &&
+            (arg.func == FormulaFunc::Pi || arg.func == FormulaFunc::W ||
+             arg.func == FormulaFunc::X) &&
+            t_.nodes[arg.a].op == FormulaOp::Number) ||
+           (constant(n) && fold(n, ignored));
+  }
+
+  // An operand that can be part of the instruction: a constant, or a
+  // monomial k·X^n with a whole 1 <= n <= 64 (n = 0 stands for plain X).
+  enum class Leaf { None, K, M };
+  Leaf leaf(int n, Extended& k, unsigned& power) {
+    if (constant(n) && fold(n, k)) return Leaf::K;
+    const FormulaNode& nd = t_.nodes[n];
+    Extended factor = 1;
+    int base = n;
+    if (nd.op == FormulaOp::Mul) {
+      if (constant(nd.a) && fold(nd.a, factor)) base = nd.b;
+      else if (constant(nd.b) && fold(nd.b, factor)) base = nd.a;
+      else return Leaf::None;
+    }
+    power = 0;
+    const FormulaNode* b = &t_.nodes[base];
+    Extended e = 0;
+    if (b->op == FormulaOp::Pow && constant(b->b) && fold(b->b, e) && e >= 1 && e <= 64 &&
+        isWhole(e)) {
+      power = static_cast<unsigned>(static_cast<double>(e));
+      b = &t_.nodes[b->a];
+    }
+    if (b->op != FormulaOp::Func || b->func != FormulaFunc::X || !harmlessArgument(b->a))
+      return Leaf::None;
+    k = factor;
+    return Leaf::M;
+  }
+
+  void push(Code code, Extended k = 0, FormulaFunc f = FormulaFunc::Abs, unsigned n = 0) {
+    c_.code.push_back(Instr{code, f, n, k});
+  }
+  void grow(int d) {
+    depth_ += d;
+    c_.maxDepth = std::max(c_.maxDepth, depth_);
+  }
+
+  void loadK(Extended k) {
+    push(depth_ == 0 ? Code::LoadK : Code::Const, k);
+    grow(1);
+  }
+
+  void emitFunc(FormulaFunc f) {
+    switch (f) {
+      case FormulaFunc::Abs: push(Code::Abs); return;
+      case FormulaFunc::Sqrt: push(Code::Sqrt); return;
+      case FormulaFunc::Sqr: push(Code::Sqr); return;  // a·a, as the name computes it
+      case FormulaFunc::Sin: push(Code::Sin); c_.usesAngle = true; return;
+      case FormulaFunc::Cos: push(Code::Cos); c_.usesAngle = true; return;
+      case FormulaFunc::Exp: push(Code::Exp); return;
+      case FormulaFunc::Ln: push(Code::Ln); return;
+      default: push(Code::Func, 0, f); return;
+    }
+  }
+
+  // acc^k for a constant exponent.
+  void emitPowK(Extended k) {
+    if (k >= 1 && k <= 64 && isWhole(k)) {
+      unsigned n = static_cast<unsigned>(static_cast<double>(k));
+      if (n == 2) push(Code::Sqr);
+      else if (n == 3) push(Code::Cube);
+      else push(Code::PowN, k, FormulaFunc::Abs, n);
+    } else {
+      push(Code::PowK, k);
+    }
+  }
+
+  void emit(int n) {
+    const FormulaNode& nd = t_.nodes[n];
+    Extended v = 0;
+    if (constant(n) && fold(n, v)) {
+      loadK(v);
+      return;
+    }
+    switch (nd.op) {
+      case FormulaOp::Number:
+        loadK(nd.number);
+        return;
+      case FormulaOp::Neg:
+        emit(nd.a);
+        push(Code::Neg);
+        return;
+      case FormulaOp::Func:
+        if (FormulaFuncIgnoresArgument(nd.func)) {
+          // The argument is still computed for its failures, unless it cannot fail.
+          if (!harmlessArgument(nd.a)) {
+            emit(nd.a);
+            push(depth_ > 1 ? Code::Drop : Code::Check);  // Check: nothing below it
+            grow(-1);
+          }
+          if (nd.func == FormulaFunc::X) {
+            push(depth_ == 0 ? Code::LoadM : Code::PushM, 1);
+            grow(1);
+          } else if (nd.func == FormulaFunc::Pi) {
+            loadK(kPi);
+          } else if (nd.func == FormulaFunc::W) {
+            loadK(kE);
+          } else {
+            if (depth_ > 0) push(Code::Push);
+            push(Code::Param, 0, nd.func);  // Y, Z, K: read at run time
+            grow(1);
+          }
+          return;
+        }
+        emit(nd.a);
+        emitFunc(nd.func);
+        return;
+      default: break;
+    }
+    // Which operand is evaluated first does not matter: the compiled form
+    // runs only when nothing fails. k + v and k·v are v + k and v·k exactly.
+    const int op = static_cast<int>(nd.op) - static_cast<int>(FormulaOp::Add);  // Add..Pow
+    Extended k = 0;
+    unsigned power = 0;
+    Leaf right = leaf(nd.b, k, power);
+    if (right == Leaf::K) {
+      emit(nd.a);
+      static constexpr Code withK[] = {Code::AddK, Code::SubK, Code::MulK, Code::DivK};
+      if (nd.op == FormulaOp::Pow) emitPowK(k);
+      else push(withK[op], k);
+      return;
+    }
+    if (right == Leaf::M && nd.op != FormulaOp::Pow) {
+      emit(nd.a);
+      static constexpr Code withM[] = {Code::AddM, Code::SubM, Code::MulM, Code::DivM};
+      push(withM[op], k, FormulaFunc::Abs, power);
+      return;
+    }
+    Leaf left = leaf(nd.a, k, power);
+    if (left == Leaf::K || (left == Leaf::M && nd.op != FormulaOp::Pow)) {
+      emit(nd.b);
+      static constexpr Code kWith[] = {Code::AddK, Code::KSub, Code::MulK, Code::KDiv,
+                                       Code::KPow};
+      static constexpr Code mWith[] = {Code::AddM, Code::MSub, Code::MulM, Code::MDiv};
+      if (left == Leaf::K) push(kWith[op], k);
+      else push(mWith[op], k, FormulaFunc::Abs, power);
+      return;
+    }
+    if (nd.op == FormulaOp::Mul && leaf(n, k, power) == Leaf::M) {  // k·X^n alone
+      push(depth_ == 0 ? Code::LoadM : Code::PushM, k, FormulaFunc::Abs, power);
+      grow(1);
+      return;
+    }
+    emit(nd.a);
+    emit(nd.b);
+    static constexpr Code ops[] = {Code::Add, Code::Sub, Code::Mul, Code::Div, Code::Pow};
+    push(ops[op]);
+    grow(-1);
+  }
+
+  const FormulaTree& t_;
+  Compiled& c_;
+  std::vector<signed char> constMemo_, foldMemo_;
+  std::vector<Extended> foldValue_;
+  int depth_ = 0;
+};
+
+}  // namespace
+
+std::shared_ptr<const Compiled> compileText(const std::u16string& text) {
+  // Compiling walks the tree recursively; very long chains («1+1+…+1») stay
+  // with the direct reading, which reads chains in loops.
+  constexpr int kMaxCompiledDepth = 3000;
+  auto c = std::make_shared<Compiled>();
+  c->normalCode = NormalizeFormula(text, c->normal);
+  FormulaTree tree;
+  if (parseNormal(c->normalCode, c->normal, tree) &&
+      FormulaTreeDepth(tree) <= kMaxCompiledDepth) {
+    Compiler compiler(tree, *c);
+    c->usable = compiler.compile();
+  }
+  if (!c->usable) c->code.clear();
+  return c;
+}
+
+}  // namespace zw::formula
