@@ -51,6 +51,8 @@ QPoint oneShort(int x0, int y0, int x1, int y1) {
 }
 }  // namespace
 
+QPoint LineEnd(int x0, int y0, int x1, int y1) { return oneShort(x0, y0, x1, y1); }
+
 void Line(QPainter& p, int x0, int y0, int x1, int y1) {
   if (x0 == x1 && y0 == y1) return;
   const QPoint e = oneShort(x0, y0, x1, y1);

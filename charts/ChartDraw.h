@@ -37,6 +37,9 @@ namespace draw {
 
 // The line (x0, y0)-(x1, y1) without its last pixel; nothing when both are equal.
 void Line(QPainter& p, int x0, int y0, int x1, int y1);
+// The end of that line: the last pixel before (x1, y1) (the start itself for
+// a line one pixel long).
+QPoint LineEnd(int x0, int y0, int x1, int y1);
 // A connected line through n points without the last pixel of the last point.
 void Polyline(QPainter& p, const QPoint* pts, int n);
 // Rectangle and ellipse of the box (x1, y1)-(x2, y2), right and bottom exclusive,

@@ -18,10 +18,15 @@ double below(double v, double m) {
   return r < v ? r : std::nextafter(v, -HUGE_VAL);
 }
 
-int clampRound(long double v) {
+// Clamped into the int range and rounded half to even. Adding and taking
+// away 1.5 * 2^52 rounds a double in the default rounding mode without a
+// library call (this runs for every point of every curve).
+int clampRound(double v) {
   if (!(v == v)) return 0;
-  v = std::clamp(v, -2147483647.0L, 2147483647.0L);
-  return int(std::nearbyint(v));
+  v = std::clamp(v, -2147483647.0, 2147483647.0);
+  constexpr double kMagic = 6755399441055744.0;
+  const double r = v + kMagic;
+  return int(r - kMagic);
 }
 
 constexpr TColor kLayerColors[17] = {0,        0x000000, 0x000080, 0x008000, 0x008080, 0x800000,
@@ -236,6 +241,8 @@ void TChartLayers::CalcTransformParams() {
       FCpky[i] = 0;
       FCpdy[i] = Height / 2;
     }
+    kx_[i] = double(FCpkx[i]), dx_[i] = double(FCpdx[i]);
+    ky_[i] = double(FCpky[i]), dy_[i] = double(FCpdy[i]);
   }
 }
 
@@ -244,15 +251,15 @@ void TChartLayers::R2M(int layer, double xin, double yin, int& xout, int& yout) 
   const TScaleProps& px = FScalePropsX[l];
   const TScaleProps& py = FScalePropsY[l];
   if (px.Logarithmic())
-    xout = xin > 1e-100 ? clampRound(FCpkx[l] * std::log(xin) + FCpdx[l])
+    xout = xin > 1e-100 ? clampRound(double(FCpkx[l] * std::log(xin) + FCpdx[l]))
                         : (px.RangeHigh() >= px.RangeLow() ? 0 : Width);
   else
-    xout = clampRound(FCpkx[l] * xin + FCpdx[l]);
+    xout = clampRound(kx_[l] * xin + dx_[l]);
   if (py.Logarithmic())
-    yout = yin > 1e-100 ? clampRound(FCpky[l] * std::log(yin) + FCpdy[l])
+    yout = yin > 1e-100 ? clampRound(double(FCpky[l] * std::log(yin) + FCpdy[l]))
                         : (py.RangeHigh() >= py.RangeLow() ? Height : 0);
   else
-    yout = clampRound(FCpky[l] * yin + FCpdy[l]);
+    yout = clampRound(ky_[l] * yin + dy_[l]);
 }
 
 void TChartLayers::M2R(int layer, int xin, int yin, double& xout, double& yout) const {

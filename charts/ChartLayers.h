@@ -235,6 +235,7 @@ private:
   std::array<TScaleRenderer, 17> FScalesX, FScalesY;
   TJointLayers FJointLayers{this};
   std::array<long double, 17> FCpkx{}, FCpdx{}, FCpky{}, FCpdy{};
+  std::array<double, 17> kx_{}, dx_{}, ky_{}, dy_{};  // the same in doubles, for the per-point path
   std::array<double, 4> FZoomRange{};
   struct Ranges {
     double xLo, xHi, yLo, yHi;

@@ -43,10 +43,9 @@ bool TDisplayList::HasSecondPoint(TrcItem k) {
 }
 
 void TDisplayList::Add(const TrcChartItem& item) {
-  if (NumItems() >= numAllocated_) {
-    numAllocated_ += allocSize_;
-    items_.reserve(std::size_t(numAllocated_));
-  }
+  // The allocation counts in steps of AllocSize as callers see it; the
+  // storage itself grows geometrically, so long lists stay linear to build.
+  if (NumItems() >= numAllocated_) numAllocated_ += allocSize_;
   items_.push_back(item);
 }
 

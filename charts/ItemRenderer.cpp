@@ -28,6 +28,7 @@ void TItemRenderer::Begin(QPainter& p, const TChartLayers& layers, const TItemSt
                           bool blackWhite) {
   attach(p, layers, style, x0, y0, blackWhite);
   polylines_ = 0;
+  lastLineto_ = false;
   const QColor chart = ToQColor(style.ChartColor);
   penColor_ = brushColor_ = fontColor_ = chart;
   penStyle_ = Qt::SolidLine;
@@ -43,6 +44,7 @@ void TItemRenderer::Begin(QPainter& p, const TChartLayers& layers, const TItemSt
 void TItemRenderer::Resume(QPainter& p, const TChartLayers& layers, const TItemStyle& style, int x0, int y0,
                            bool blackWhite) {
   attach(p, layers, style, x0, y0, blackWhite);
+  lastLineto_ = false;
   applyPen();
   if (brushClear_)
     p.setBrush(Qt::NoBrush);
@@ -53,9 +55,32 @@ void TItemRenderer::Resume(QPainter& p, const TChartLayers& layers, const TItemS
   p.setFont(f);
 }
 
-void TItemRenderer::End() { flush(); }
+QColor TItemRenderer::colorOf(TColor c) {
+  // Items of one curve share their colours: two remembered conversions spare
+  // the palette look-ups for almost every item.
+  if (c == memo_[0].first) return memo_[0].second;
+  if (c == memo_[1].first) return memo_[1].second;
+  memo_[1] = memo_[0];
+  memo_[0] = {c, ToQColor(c)};
+  return memo_[0].second;
+}
 
-void TItemRenderer::applyPen() { p_->setPen(ChartPen(penColor_, penWidth_, penStyle_)); }
+void TItemRenderer::End() {
+  flush();
+  flushLines();
+}
+
+void TItemRenderer::flushLines() {
+  if (lines_.empty()) return;
+  p_->drawLines(lines_.data(), int(lines_.size()));
+  lines_.clear();
+}
+
+void TItemRenderer::applyPen() {
+  flushLines();
+  lastLineto_ = false;
+  p_->setPen(ChartPen(penColor_, penWidth_, penStyle_));
+}
 
 void TItemRenderer::setPen(const QColor& c, Qt::PenStyle s) {
   if (c == penColor_ && s == penStyle_) return;
@@ -66,6 +91,8 @@ void TItemRenderer::setPen(const QColor& c, Qt::PenStyle s) {
 
 void TItemRenderer::setBrushColor(const QColor& c) {
   if (c == brushColor_ && !brushClear_) return;
+  flushLines();
+  lastLineto_ = false;
   brushColor_ = c;
   brushClear_ = false;
   p_->setBrush(c);
@@ -73,6 +100,7 @@ void TItemRenderer::setBrushColor(const QColor& c) {
 
 void TItemRenderer::flush() {
   if (numPPa_ == 0) return;
+  flushLines();
   draw::Polyline(*p_, poly_.data(), numPPa_);
   ++polylines_;
   current_ = penPos_ = poly_[std::size_t(numPPa_ - 1)];
@@ -91,7 +119,7 @@ void TItemRenderer::addPolylinePoint(QPoint pt) {
 }
 
 bool TItemRenderer::toPixel(const TrcChartItem& it, double x, double y, QPoint& out, bool clampIt) const {
-  if (!std::isfinite(x) || !std::isfinite(y)) return false;
+  if (!__builtin_isfinite(x) || !__builtin_isfinite(y)) return false;
   int px, py;
   layers_->R2M(it.Layer, x, y, px, py);
   px += dx_;
@@ -163,23 +191,32 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
   if (k == TrcItem::tkNone || k == TrcItem::tkEverything || k == TrcItem::tkNotMoveTo ||
       int(k) >= kItemKindCount)
     return;
-  const QColor c = bw_ ? QColor(Qt::black) : ToQColor(it.Color);
-  const QColor f = bw_ ? QColor(0xC0, 0xC0, 0xC0) : ToQColor(it.FillColor);
+  const QColor c = bw_ ? QColor(Qt::black) : colorOf(it.Color);
+  const QColor f = bw_ ? QColor(0xC0, 0xC0, 0xC0) : colorOf(it.FillColor);
   const Qt::PenStyle ps = ToQtPenStyle(it.PenStyle);
 
   if (k == TrcItem::tkLineto) {
     QPoint pt;
     if (!toPixel(it, it.x, it.y, pt)) return;
-    const QColor fill = ToQColor(it.FillColor);
-    if (c != penColor_ || ps != penStyle_ || fill != brushColor_ || brushClear_) {
-      flush();
-      setPen(c, ps);
-      setBrushColor(fill);
+    // Consecutive points of one curve: same colours and style as the last
+    // point, so no attribute needs a look.
+    if (!(lastLineto_ && it.Color == lastColor_ && it.FillColor == lastFill_ && ps == penStyle_)) {
+      const QColor fill = colorOf(it.FillColor);
+      if (c != penColor_ || ps != penStyle_ || fill != brushColor_ || brushClear_) {
+        flush();
+        setPen(c, ps);
+        setBrushColor(fill);
+      }
+      lastLineto_ = true;
+      lastColor_ = it.Color;
+      lastFill_ = it.FillColor;
     }
     addPolylinePoint(pt);
     return;
   }
   flush();
+  lastLineto_ = false;  // other kinds may change pen and brush on their own
+  if (k != TrcItem::tkLine) flushLines();
   auto pixelCase = [&](QPoint a, QPoint b) {
     if (a != b) return false;
     draw::Pixel(p, a.x(), a.y(), penColor_);
@@ -217,9 +254,20 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
       QPoint a, b;
       if (!toPixel(it, it.x, it.y, a) || !toPixel(it, it.x2, it.y2, b)) return;
       setPen(c, ps);
-      setBrushColor(ToQColor(it.FillColor));
-      if (!pixelCase(a, b)) draw::Line(p, a.x(), a.y(), b.x(), b.y());
+      setBrushColor(colorOf(it.FillColor));
       penPos_ = b;
+      if (a == b) {
+        flushLines();
+        draw::Pixel(p, a.x(), a.y(), penColor_);
+        break;
+      }
+      const QPoint e = draw::LineEnd(a.x(), a.y(), b.x(), b.y());
+      if (e == a) {
+        flushLines();
+        p.drawPoint(a);
+      } else {
+        lines_.emplace_back(a, e);
+      }
       break;
     }
     case TrcItem::tkRect:
@@ -229,7 +277,7 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
         if (!toPixel(it, it.x, it.y, a) || !toPixel(it, it.x2, it.y2, b)) return;
       } else {
         QPoint cc;
-        if (!toPixel(it, it.x, it.y, cc, false) || !std::isfinite(it.x2) || !std::isfinite(it.y2)) return;
+        if (!toPixel(it, it.x, it.y, cc, false) || !__builtin_isfinite(it.x2) || !__builtin_isfinite(it.y2)) return;
         const QPoint d(halfEven(it.x2), halfEven(it.y2));
         a = cc - d;
         b = cc + d;
@@ -277,12 +325,12 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
     case TrcItem::tkText:
     case TrcItem::tkTextOfs: {
       QPoint pt;
-      if (!std::isfinite(it.x) || !std::isfinite(it.y)) return;
+      if (!__builtin_isfinite(it.x) || !__builtin_isfinite(it.y)) return;
       int px, py;
       layers_->R2M(it.Layer, it.x, it.y, px, py);
       px += dx_;
       py += dy_;
-      if (k == TrcItem::tkTextOfs && std::isfinite(it.x2) && std::isfinite(it.y2)) {
+      if (k == TrcItem::tkTextOfs && __builtin_isfinite(it.x2) && __builtin_isfinite(it.y2)) {
         px += halfEven(it.x2);
         py += halfEven(it.y2);
       }
@@ -327,17 +375,17 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
       break;
     }
     case TrcItem::tkMoveRelPix: {
-      if (!std::isfinite(it.x) || !std::isfinite(it.y)) return;
+      if (!__builtin_isfinite(it.x) || !__builtin_isfinite(it.y)) return;
       current_ = penPos_ = penPos_ + QPoint(halfEven(it.x), halfEven(it.y));
       break;
     }
     case TrcItem::tkLineRelPix: {
-      if (!std::isfinite(it.x) || !std::isfinite(it.y)) return;
+      if (!__builtin_isfinite(it.x) || !__builtin_isfinite(it.y)) return;
       const QPoint t = penPos_ + QPoint(halfEven(it.x), halfEven(it.y));
       penColor_ = c;
       penStyle_ = ps;
       applyPen();
-      brushColor_ = ToQColor(it.FillColor);
+      brushColor_ = colorOf(it.FillColor);
       brushClear_ = false;
       p.setBrush(brushColor_);
       draw::Line(p, penPos_.x(), penPos_.y(), t.x(), t.y());

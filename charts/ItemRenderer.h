@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <array>
 #include <span>
+#include <vector>
 
 #include "charts/ChartLayers.h"
 #include "charts/DisplayList.h"
@@ -47,9 +48,11 @@ public:
 private:
   void attach(QPainter& p, const TChartLayers& layers, const TItemStyle& style, int x0, int y0, bool blackWhite);
   void applyPen();
+  QColor colorOf(TColor c);
   void setPen(const QColor& c, Qt::PenStyle s);
   void setBrushColor(const QColor& c);
   void flush();
+  void flushLines();
   void addPolylinePoint(QPoint p);
   bool toPixel(const TrcChartItem& it, double x, double y, QPoint& out, bool clampIt = true) const;
   void drawOne(const TrcChartItem& it);
@@ -63,6 +66,7 @@ private:
   bool bw_ = false;
   QPoint current_, penPos_;
   std::array<QPoint, kPolyMax> poly_{};
+  std::vector<QLine> lines_;  // plain lines of one pen, drawn together
   int numPPa_ = 0;
   QColor penColor_, brushColor_, fontColor_;
   Qt::PenStyle penStyle_ = Qt::SolidLine;
@@ -70,6 +74,9 @@ private:
   int fontPixelSize_ = 0;
   bool brushClear_ = false;
   int polylines_ = 0;
+  bool lastLineto_ = false;
+  TColor lastColor_ = 0, lastFill_ = 0;
+  std::array<std::pair<TColor, QColor>, 2> memo_{{{0xFFFFFFFFu, QColor()}, {0xFFFFFFFFu, QColor()}}};
 };
 
 }  // namespace zw
