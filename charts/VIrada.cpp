@@ -765,6 +765,10 @@ void TVIrada::mousePressEvent(QMouseEvent* e) {
     return;
   }
   e->accept();
+  try {
+    if (OnMouseDown) OnMouseDown(this, e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
+  } catch (const std::exception&) {
+  }
 }
 
 void TVIrada::mouseMoveEvent(QMouseEvent* e) {
@@ -825,7 +829,7 @@ void TVIrada::mouseMoveEvent(QMouseEvent* e) {
     updateCursor(X, Y);
     double wx, wy;
     layers_.M2R(FActiveLayer, X, Y, wx, wy);
-    if (OnMouseMoveInChart) OnMouseMoveInChart(this, in, e->modifiers(), wx, wy);
+    if (OnMouseMoveInChart) OnMouseMoveInChart(this, in, e->modifiers(), e->buttons(), wx, wy);
   } catch (const std::exception&) {
     // A handler of the page failed; the chart stays usable.
   }
@@ -842,6 +846,10 @@ void TVIrada::mouseReleaseEvent(QMouseEvent* e) {
     layers_.PushZoomHistory();
   if (!(e->buttons() & Qt::LeftButton)) LButtonWasDown = false;
   e->accept();
+  try {
+    if (OnMouseUp) OnMouseUp(this, e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
+  } catch (const std::exception&) {
+  }
 }
 
 void TVIrada::mouseDoubleClickEvent(QMouseEvent*) {

@@ -36,7 +36,8 @@ public:
   // Drawing hooks: (sender, painter, top, left). A hook may replace the painter.
   using TRenderEvent = std::function<void(TVIrada* sender, QPainter*& canvas, int top, int left)>;
   using TMouseMoveInChartEvent =
-      std::function<void(TVIrada* sender, bool inChart, Qt::KeyboardModifiers shift, double x, double y)>;
+      std::function<void(TVIrada* sender, bool inChart, Qt::KeyboardModifiers shift, Qt::MouseButtons buttons,
+                         double x, double y)>;
   using TNotifyEvent = std::function<void(TVIrada* sender)>;
 
   explicit TVIrada(QWidget* parent = nullptr);
@@ -217,6 +218,8 @@ public:
   double MousePosY() const { return FMousePosY; }
   TMouseMoveInChartEvent OnMouseMoveInChart;
   TNotifyEvent OnZoomPan, OnMouseEnter, OnMouseLeave, OnDblClick;
+  using TMouseEvent = std::function<void(TVIrada* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>;
+  TMouseEvent OnMouseDown, OnMouseUp;
 
   // ----- export
   // The control image on the clipboard (PNG image), in colour or black and white.
