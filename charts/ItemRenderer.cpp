@@ -10,7 +10,11 @@ namespace zw {
 
 namespace {
 constexpr int kClampPix = 30000;
-int halfEven(double v) { return int(std::nearbyint(v)); }
+// Rounded half to even, kept inside the int range.
+int halfEven(double v) { return int(std::nearbyint(std::clamp(v, -2147483647.0, 2147483647.0))); }
+// A pixel position plus an offset, saturated at the int range (positions at
+// the end of the range stand for points far outside).
+int shifted(int p, long long d) { return int(std::clamp<long long>(p + d, -2147483647LL, 2147483647LL)); }
 }  // namespace
 
 void TItemRenderer::attach(QPainter& p, const TChartLayers& layers, const TItemStyle& style, int x0, int y0,
@@ -122,8 +126,8 @@ bool TItemRenderer::toPixel(const TrcChartItem& it, double x, double y, QPoint& 
   if (!__builtin_isfinite(x) || !__builtin_isfinite(y)) return false;
   int px, py;
   layers_->R2M(it.Layer, x, y, px, py);
-  px += dx_;
-  py += dy_;
+  px = shifted(px, dx_);
+  py = shifted(py, dy_);
   if (clampIt) {
     px = std::clamp(px, -kClampPix, kClampPix);
     py = std::clamp(py, -kClampPix, kClampPix);
@@ -278,9 +282,9 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
       } else {
         QPoint cc;
         if (!toPixel(it, it.x, it.y, cc, false) || !__builtin_isfinite(it.x2) || !__builtin_isfinite(it.y2)) return;
-        const QPoint d(halfEven(it.x2), halfEven(it.y2));
-        a = cc - d;
-        b = cc + d;
+        const int hx = halfEven(it.x2), hy = halfEven(it.y2);
+        a = QPoint(shifted(cc.x(), -(long long)hx), shifted(cc.y(), -(long long)hy));
+        b = QPoint(shifted(cc.x(), hx), shifted(cc.y(), hy));
         a = QPoint(std::clamp(a.x(), -kClampPix, kClampPix), std::clamp(a.y(), -kClampPix, kClampPix));
         b = QPoint(std::clamp(b.x(), -kClampPix, kClampPix), std::clamp(b.y(), -kClampPix, kClampPix));
       }
@@ -328,11 +332,11 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
       if (!__builtin_isfinite(it.x) || !__builtin_isfinite(it.y)) return;
       int px, py;
       layers_->R2M(it.Layer, it.x, it.y, px, py);
-      px += dx_;
-      py += dy_;
+      px = shifted(px, dx_);
+      py = shifted(py, dy_);
       if (k == TrcItem::tkTextOfs && __builtin_isfinite(it.x2) && __builtin_isfinite(it.y2)) {
-        px += halfEven(it.x2);
-        py += halfEven(it.y2);
+        px = shifted(px, halfEven(it.x2));
+        py = shifted(py, halfEven(it.y2));
       }
       pt = QPoint(std::clamp(px, -kClampPix, kClampPix), std::clamp(py, -kClampPix, kClampPix));
       QFont fnt = style_.TextFont;

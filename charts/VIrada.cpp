@@ -511,7 +511,8 @@ void TVIrada::DrawGrid(QPainter& p, int x0, int y0) {
   auto pix = [&](double x, double y) {
     int a, b;
     layers_.R2M(l, x, y, a, b);
-    return QPoint(std::clamp(a + dx, -30000, 30000), std::clamp(b + dy, -30000, 30000));
+    return QPoint(int(std::clamp<long long>((long long)a + dx, -30000, 30000)),
+                  int(std::clamp<long long>((long long)b + dy, -30000, 30000)));
   };
   if (gs == GridStyleType::gsPoints) {
     int n = 0;
