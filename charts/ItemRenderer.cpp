@@ -26,6 +26,7 @@ void TItemRenderer::attach(QPainter& p, const TChartLayers& layers, const TItemS
   dy_ = y0 - layers.RcTRim;
   bw_ = blackWhite;
   numPPa_ = 0;
+  for (int l = 1; l <= 16; ++l) maps_[std::size_t(l)] = layers.PixelMapOf(l);
 }
 
 void TItemRenderer::Begin(QPainter& p, const TChartLayers& layers, const TItemStyle& style, int x0, int y0,
@@ -124,6 +125,20 @@ void TItemRenderer::addPolylinePoint(QPoint pt) {
 
 bool TItemRenderer::toPixel(const TrcChartItem& it, double x, double y, QPoint& out, bool clampIt) const {
   if (!__builtin_isfinite(x) || !__builtin_isfinite(y)) return false;
+  const unsigned l = unsigned(it.Layer);
+  const TChartLayers::PixelMap& m = maps_[l >= 1 && l <= 16 ? l : (it.Layer < 1 ? 1 : 16)];
+  if (clampIt && !m.logX && !m.logY) {
+    // The common case inline: linear axes, the offset added before the
+    // clamp, which gives the same pixel as the transform's own rounding.
+    const double fx = std::clamp(m.kx * x + m.dx, -2147483647.0, 2147483647.0);
+    const double fy = std::clamp(m.ky * y + m.dy, -2147483647.0, 2147483647.0);
+    constexpr double kMagic = 6755399441055744.0;  // rounds half to even
+    const long long rx = (long long)((fx + kMagic) - kMagic) + dx_;
+    const long long ry = (long long)((fy + kMagic) - kMagic) + dy_;
+    out = QPoint(int(std::clamp<long long>(rx, -kClampPix, kClampPix)),
+                 int(std::clamp<long long>(ry, -kClampPix, kClampPix)));
+    return true;
+  }
   int px, py;
   layers_->R2M(it.Layer, x, y, px, py);
   px = shifted(px, dx_);

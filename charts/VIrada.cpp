@@ -575,6 +575,7 @@ void TVIrada::DrawItems(QPainter& p, int x0, int y0, bool blackWhite, int startI
 }
 
 void TVIrada::copyPlotIntoChart() {
+  plotBehind_ = false;
   QPainter p(&ChartBmp);
   p.drawImage(QPoint(layers_.RcLRim, layers_.RcTRim), GrafBmp);
 }
@@ -605,6 +606,10 @@ void TVIrada::render() {
 
 const QImage& TVIrada::ChartImage() {
   if (stale_ || ChartBmp.isNull()) render();
+  if (plotBehind_) {
+    copyPlotIntoChart();
+    plotBehind_ = false;
+  }
   return ChartBmp;
 }
 
@@ -616,6 +621,7 @@ void TVIrada::paintEvent(QPaintEvent*) {
   }
   if (stale_ || ChartBmp.isNull()) render();
   p.drawImage(0, 0, ChartBmp);
+  if (plotBehind_) p.drawImage(QPoint(layers_.RcLRim, layers_.RcTRim), GrafBmp);
 }
 
 void TVIrada::ShowGraf() {
@@ -655,8 +661,8 @@ void TVIrada::ShowGrafNewOnly() {
   }
   shownCount_ = NumItems();
   FLastElemOnShow = std::max(0, NumItems() - 1);
-  copyPlotIntoChart();
-  repaint();
+  plotBehind_ = true;  // the chart image holds an older plot: paint puts the new one on top
+  repaint(QRect(layers_.RcLRim, layers_.RcTRim, GrafBmp.width(), GrafBmp.height()));
 }
 
 void TVIrada::RenderTo(QPainter& p, bool blackWhite, bool printer) {

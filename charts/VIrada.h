@@ -270,6 +270,7 @@ private:
   TItemRenderer screenRenderer_;
   QImage ChartBmp, GrafBmp;
   bool stale_ = true;
+  bool plotBehind_ = false;  // GrafBmp is newer than the plot inside ChartBmp
   int shownCount_ = 0;  // items drawn into GrafBmp
   int FLastElemOnShow = 0;
   int renderCount_ = 0;
