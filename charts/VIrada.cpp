@@ -232,6 +232,61 @@ void TVIrada::SetRange(int layer, double xLo, double yLo, double xHi, double yHi
   if (AutoRedraw && !layers_.Loading) markStale();
 }
 
+void TVIrada::autoRange(int layer, double margin, double minRange, bool doX, bool doY) {
+  if (layer < 0 || layer > 16) return;
+  if (!(doX && doY)) layers_.Isometric = false;
+  const bool saved = layers_.SuppressRepaint;
+  layers_.SuppressRepaint = true;
+  for (int l = layer == 0 ? 1 : layer; l <= (layer == 0 ? 16 : layer); ++l) {
+    double xLo, yLo, xHi, yHi;
+    list_.LayerDataExtent(l, margin, minRange, layers_.X(l).Logarithmic(), layers_.Y(l).Logarithmic(), xLo, yLo, xHi,
+                          yHi);
+    if (!doX) xLo = layers_.X(l).RangeLow(), xHi = layers_.X(l).RangeHigh();
+    if (!doY) yLo = layers_.Y(l).RangeLow(), yHi = layers_.Y(l).RangeHigh();
+    if (layers_.Isometric) {
+      const double c = (yLo + yHi) / 2, h = layers_.IsoSpan(xHi - xLo) / 2;
+      yLo = c - h, yHi = c + h;
+    }
+    layers_.ApplyJointRange(l, true, xLo, yLo, xHi, yHi, false);
+  }
+  layers_.SuppressRepaint = saved;
+  changed();
+}
+
+void TVIrada::AutoRange(int layer, double margin, double minRange) { autoRange(layer, margin, minRange, true, true); }
+void TVIrada::AutoRangeXOnly(int layer, double margin, double minRange) {
+  autoRange(layer, margin, minRange, true, false);
+}
+void TVIrada::AutoRangeYOnly(int layer, double margin, double minRange) {
+  autoRange(layer, margin, minRange, false, true);
+}
+
+void TVIrada::equalRange(std::uint32_t set, bool doX, bool doY) {
+  double xLo = 0, xHi = 0, yLo = 0, yHi = 0;
+  bool first = true;
+  for (int l = 1; l <= 16; ++l) {
+    if (!(set & (1u << l))) continue;
+    const double a = layers_.X(l).RangeLow(), b = layers_.X(l).RangeHigh();
+    const double c = layers_.Y(l).RangeLow(), d = layers_.Y(l).RangeHigh();
+    if (first) {
+      xLo = a, xHi = b, yLo = c, yHi = d;
+      first = false;
+    } else {
+      xLo = std::min(xLo, a), xHi = std::max(xHi, b), yLo = std::min(yLo, c), yHi = std::max(yHi, d);
+    }
+  }
+  if (first) return;  // an empty set changes nothing
+  for (int l = 1; l <= 16; ++l) {
+    if (!(set & (1u << l))) continue;
+    layers_.AdjustLayerRange(l, true, doX ? xLo : layers_.X(l).RangeLow(), doY ? yLo : layers_.Y(l).RangeLow(),
+                             doX ? xHi : layers_.X(l).RangeHigh(), doY ? yHi : layers_.Y(l).RangeHigh(), false);
+  }
+}
+
+void TVIrada::SetEqualRange(std::uint32_t set) { equalRange(set, true, true); }
+void TVIrada::SetEqualRangeXOnly(std::uint32_t set) { equalRange(set, true, false); }
+void TVIrada::SetEqualRangeYOnly(std::uint32_t set) { equalRange(set, false, true); }
+
 void TVIrada::ZoomHistory(int index) {
   if (layers_.ZoomHistory(index)) markStale();
 }

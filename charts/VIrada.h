@@ -183,6 +183,15 @@ public:
   void M2R(int layer, int x, int y, double& xo, double& yo) const { layers_.M2R(layer, x, y, xo, yo); }
   void SetRange(int layer, double xLo, double yLo, double xHi, double yHi);
   void ConfineZoomRange(double xLo, double yLo, double xHi, double yHi) { layers_.ConfineZoomRange(xLo, yLo, xHi, yHi); }
+  // Ranges from the extent of a layer's items (layer 0: every layer), widened
+  // by margin per cent and at least minRange per cent of the midpoint.
+  void AutoRange(int layer, double margin, double minRange = 0);
+  void AutoRangeXOnly(int layer, double margin, double minRange = 0);
+  void AutoRangeYOnly(int layer, double margin, double minRange = 0);
+  // Every layer of the set (bit i for layer i) gets the union of their ranges.
+  void SetEqualRange(std::uint32_t layers);
+  void SetEqualRangeXOnly(std::uint32_t layers);
+  void SetEqualRangeYOnly(std::uint32_t layers);
   void ZoomHistory(int index);
   void ClearZoomHistory() { layers_.ClearZoomHistory(); }
   bool Isometric() const { return layers_.Isometric; }
@@ -259,6 +268,8 @@ private:
   void drawPlotFrame(QPainter& p, int x0, int y0);
   void runHook(const TRenderEvent& hook, QPainter& p, int top, int left);
   void setMargin(int& field, int v);
+  void autoRange(int layer, double margin, double minRange, bool doX, bool doY);
+  void equalRange(std::uint32_t layers, bool doX, bool doY);
   void copyPlotIntoChart();
   TItemStyle itemStyle(bool printer) const;
   bool inside(int x, int y) const;

@@ -250,3 +250,36 @@ TEST(VIrada, StandardLayouts) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaRanges, AutoRangeFromTheItemsAndEqualRanges) {
+  TVIrada c;
+  c.resize(400, 300);
+  c.Loaded();
+  c.MarkAt(2, 3, 0);
+  c.Line(4, -1, 6, 7);
+  c.AutoRange(1, 10);
+  EXPECT_DOUBLE_EQ(c.Scale1X().RangeLow(), 2 - 0.4);
+  EXPECT_DOUBLE_EQ(c.Scale1X().RangeHigh(), 6 + 0.4);
+  EXPECT_DOUBLE_EQ(c.Scale1Y().RangeLow(), -1 - 0.8);
+  c.SetRange(1, 0, 0, 1, 1);
+  c.AutoRangeYOnly(1, 0);
+  EXPECT_EQ(c.Scale1X().RangeHigh(), 1);
+  EXPECT_EQ(c.Scale1Y().RangeHigh(), 7);
+  c.SetRange(2, -5, 0, 0, 20);
+  c.SetEqualRange((1u << 1) | (1u << 2));
+  EXPECT_EQ(c.ScaleX(1).RangeLow(), -5);
+  EXPECT_EQ(c.ScaleX(2).RangeHigh(), 1);
+  EXPECT_EQ(c.ScaleY(1).RangeHigh(), 20);
+  c.SetRange(3, 100, 100, 200, 200);
+  c.SetEqualRangeXOnly((1u << 1) | (1u << 3));
+  EXPECT_EQ(c.ScaleX(1).RangeHigh(), 200);
+  EXPECT_EQ(c.ScaleY(1).RangeHigh(), 20);
+  c.SetEqualRange(0);  // nothing
+  EXPECT_EQ(c.ScaleX(3).RangeLow(), -5);
+}
+
+}  // namespace
+}  // namespace zw
