@@ -1,6 +1,10 @@
 #include "charts/VIrada.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QFileInfo>
+#include <QDir>
+#include <QSvgGenerator>
 #include <QClipboard>
 #include <QEnterEvent>
 #include <QFontMetrics>
@@ -775,6 +779,58 @@ QImage TVIrada::ExportImage(bool blackWhite) {
 void TVIrada::CopyToClipboard(bool blackWhite) {
   const QImage img = ExportImage(blackWhite);
   QApplication::clipboard()->setImage(img);
+}
+
+namespace {
+// Folder of fileName + its name cut before the first "." + ext.
+QString exportName(const QString& fileName, const QString& ext) {
+  const QFileInfo fi(fileName);
+  QString base = fi.fileName();
+  const int dot = int(base.indexOf(u'.'));
+  if (dot >= 0) base.truncate(dot);
+  return QDir(fi.path()).filePath(base + ext);
+}
+}  // namespace
+
+QByteArray TVIrada::ExportSvg(bool blackWhite) {
+  if (layers_.Width != width() || layers_.Height != height()) layers_.SetSize(std::max(1, width()), std::max(1, height()));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setResolution(96);
+  svg.setSize(QSize(layers_.Width, layers_.Height));
+  svg.setViewBox(QRect(0, 0, layers_.Width, layers_.Height));
+  const bool saved = FSuppressPaint;
+  ScopeExit restore{[&, this] { FSuppressPaint = saved; }};
+  FSuppressPaint = true;
+  {
+    QPainter p(&svg);
+    RenderTo(p, blackWhite, true);
+  }
+  return bytes;
+}
+
+void TVIrada::CopyToClipboardWMF(bool blackWhite) {
+  auto* data = new QMimeData;
+  data->setData(QStringLiteral("image/svg+xml"), ExportSvg(blackWhite));
+  data->setImageData(ExportImage(blackWhite));
+  QApplication::clipboard()->setMimeData(data);
+}
+
+bool TVIrada::CopyToWMF(const QString& fileName, bool blackWhite) {
+  QFile f(exportName(fileName, QStringLiteral(".svg")));
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  return f.write(ExportSvg(blackWhite)) >= 0;
+}
+
+bool TVIrada::CopyToBMP(const QString& fileName, bool blackWhite) {
+  return ExportImage(blackWhite).save(exportName(fileName, QStringLiteral(".bmp")), "BMP");
+}
+
+void TVIrada::CopyToBitmap(QImage* image, bool blackWhite) {
+  if (!image) return;
+  *image = ExportImage(blackWhite);
 }
 
 void TVIrada::CopyToOpenPrinter(QPainter& p, int& x, int& y, double scaleF, bool blackWhite, int dpiX, int dpiY) {

@@ -238,6 +238,14 @@ public:
   void CopyToOpenPrinter(QPainter& p, int& x, int& y, double scaleF, bool blackWhite, int dpiX, int dpiY);
   // The image that CopyToClipboard puts on the clipboard.
   QImage ExportImage(bool blackWhite);
+  // The picture as SVG (96 dpi): to the clipboard (with a PNG beside it) or
+  // to a file named like fileName, cut at the first "." of its name, ".svg".
+  void CopyToClipboardWMF(bool blackWhite);
+  bool CopyToWMF(const QString& fileName, bool blackWhite);
+  // The image to a ".bmp" file named the same way; into a caller's image.
+  bool CopyToBMP(const QString& fileName, bool blackWhite);
+  void CopyToBitmap(QImage* image, bool blackWhite);
+  QByteArray ExportSvg(bool blackWhite);
 
   // Counts of renders (tests check that setters do not render at once).
   int renderCount() const { return renderCount_; }

@@ -2,6 +2,9 @@
 // shadow, grid and items, hooks under screen, export and print transforms.
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QMimeData>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
@@ -279,6 +282,34 @@ TEST(VIradaRanges, AutoRangeFromTheItemsAndEqualRanges) {
   EXPECT_EQ(c.ScaleY(1).RangeHigh(), 20);
   c.SetEqualRange(0);  // nothing
   EXPECT_EQ(c.ScaleX(3).RangeLow(), -5);
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaExport, FilesClipboardAndBitmap) {
+  TVIrada c;
+  c.resize(280, 200);
+  c.Loaded();
+  c.Line(0, 0, 1, 1);
+  QTemporaryDir dir;
+  ASSERT_TRUE(c.CopyToBMP(QDir(dir.path()).filePath("chart.old.png"), false));
+  EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("chart.bmp")));
+  ASSERT_TRUE(c.CopyToWMF(QDir(dir.path()).filePath("pic"), true));
+  QFile svg(QDir(dir.path()).filePath("pic.svg"));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(svg.readAll().contains("<svg"));
+  c.CopyToClipboardWMF(false);
+  const QMimeData* m = QApplication::clipboard()->mimeData();
+  EXPECT_TRUE(m->hasFormat("image/svg+xml"));
+  EXPECT_TRUE(m->hasImage());
+  c.CopyToBitmap(nullptr, false);  // nothing
+  QImage img;
+  c.CopyToBitmap(&img, false);
+  EXPECT_EQ(img.size(), QSize(280, 200));
 }
 
 }  // namespace
