@@ -1,5 +1,7 @@
 #include "charts/VIrada.h"
 
+#include "charts/ChartDataFile.h"
+
 #include <QApplication>
 #include <QBuffer>
 #include <QFileInfo>
@@ -193,6 +195,16 @@ void TVIrada::ClearGraf() {
     QPainter p(&GrafBmp);
     DrawBackground(p, 0, 0, false);
   }
+}
+
+bool TVIrada::SaveData(const QString& fileName) const { return SaveChartData(list_, fileName); }
+bool TVIrada::SaveDataASC(const QString& fileName) const { return SaveChartDump(list_, fileName); }
+bool TVIrada::LoadData(const QString& fileName, bool append) {
+  if (!LoadChartData(list_, fileName, append)) return false;
+  if (!append) FLastElemOnShow = 0;
+  shownCount_ = 0;
+  markStale();
+  return true;
 }
 
 int TVIrada::FindNearestItemScreen(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const {

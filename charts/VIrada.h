@@ -85,6 +85,12 @@ public:
   }
   int FindNearestItemScreen(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const;
 
+  // The display list as a file of records and as a text dump (true on success);
+  // loading replaces the items or appends to them, and repaints.
+  bool SaveData(const QString& fileName) const;
+  bool LoadData(const QString& fileName, bool append);
+  bool SaveDataASC(const QString& fileName) const;
+
   // ----- adders (each takes the current drawing state)
   void MarkAt(double x, double y, std::uint8_t mk);
   void MoveTo(double x, double y);
