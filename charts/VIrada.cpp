@@ -50,6 +50,12 @@ TVIrada::TVIrada(QWidget* parent) : QWidget(parent) {
     layers_.X(i).OnChange = keepX;
     layers_.Y(i).OnChange = keepY;
   }
+  for (int n = 1; n <= 4; ++n) {
+    TCrossHair& ch = FCrossHair[std::size_t(n - 1)];
+    ch.setLayer(n);
+    ch.setMode(TCrossHMode::chOff);
+    ch.OnChange = [this](TCrossHair*) { update(); };
+  }
   resize(280, 200);
   layers_.SetSize(280, 200);
   setStandardLayout(TrcLayout::rcl_X1Bottom_Y1Left);
@@ -693,6 +699,42 @@ void TVIrada::paintEvent(QPaintEvent*) {
   if (stale_ || ChartBmp.isNull()) render();
   p.drawImage(0, 0, ChartBmp);
   if (plotBehind_) p.drawImage(QPoint(layers_.RcLRim, layers_.RcTRim), GrafBmp);
+  DrawCrossHairs(p, 0, 0);
+}
+
+void TVIrada::DrawCrossHairs(QPainter& p, int dx, int dy) {
+  const int xL = layers_.xL(), xR = layers_.xR(), yT = layers_.yT(), yB = layers_.yB();
+  for (const TCrossHair& ch : FCrossHair) {
+    if (ch.Mode() == TCrossHMode::chOff) continue;
+    int px, py;
+    layers_.R2M(ch.Layer(), ch.PosX(), ch.PosY(), px, py);
+    QPen pen(ch.Color(), std::max(1, ch.LineWid()), ch.LineType());
+    p.setPen(pen);
+    const int h = ch.LineWid() / 2;
+    const bool horiz = ch.Mode() == TCrossHMode::chHoriz || ch.Mode() == TCrossHMode::chBoth;
+    const bool vert = ch.Mode() == TCrossHMode::chVert || ch.Mode() == TCrossHMode::chBoth;
+    // A crosshair on the plot border (within half its width) is not drawn.
+    if (horiz && yT + h < py && py < yB - h) draw::Line(p, xL + h + 1 - dx, py - dy, xR - h - dx, py - dy);
+    if (vert && xL + h < px && px < xR - h) draw::Line(p, px - dx, yT + h + 1 - dy, px - dx, yB - h - dy);
+  }
+}
+
+void TVIrada::CrossHairSetup(int n, TColor color, TCrossHMode mode, Qt::PenStyle lineType, int lineWidth) {
+  if (n < 1 || n > 4) return;
+  TCrossHair& ch = CrossHair(n);
+  ch.setColor(ToQColor(color));
+  ch.setMode(mode);
+  ch.setLineType(lineType);
+  ch.setLineWid(lineWidth);
+  repaint();
+}
+
+void TVIrada::CrossHairSetPos(int n, double x, double y) {
+  if (n < 1 || n > 4) return;
+  TCrossHair& ch = CrossHair(n);
+  ch.setPosX(x);
+  ch.setPosY(y);
+  if (ch.Mode() != TCrossHMode::chOff) repaint();
 }
 
 void TVIrada::ShowGraf() {

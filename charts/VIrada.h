@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <array>
 #include <functional>
 
 #include "charts/ChartBase.h"
@@ -228,6 +229,13 @@ public:
 
   TRenderEvent OnScalesRendered, OnBeforeRenderData, OnDataRendered;
 
+  // ----- crosshairs (1..4), drawn over the picture on screen
+  TCrossHair& CrossHair(int n) { return FCrossHair[std::size_t(std::clamp(n, 1, 4) - 1)]; }
+  void CrossHairSetup(int ch, TColor color, TCrossHMode mode, Qt::PenStyle lineType, int lineWidth);
+  void CrossHairSetPos(int ch, double x, double y);
+  // Draws the crosshairs that are on, with the canvas origin at control pixel (dx, dy).
+  void DrawCrossHairs(QPainter& p, int dx, int dy);
+
   // ----- mouse
   double MousePosX() const { return FMousePosX; }
   double MousePosY() const { return FMousePosY; }
@@ -324,6 +332,8 @@ private:
   TColor FTextBkColor = clWhite;
   QFont FChartFont;
   TColor FFontColor = clBlack;
+
+  std::array<TCrossHair, 4> FCrossHair;
 
   // mouse
   bool LButtonWasDown = false;

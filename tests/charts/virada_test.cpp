@@ -314,3 +314,29 @@ TEST(VIradaExport, FilesClipboardAndBitmap) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaCrossHairs, OverlayOnScreenOnlyAndNotOnTheBorder) {
+  Shown s;
+  TVIrada& c = s.chart;
+  c.SetRange(1, 0, 0, 10, 10);
+  c.CrossHairSetup(1, 0x0000FF, TCrossHMode::chBoth, Qt::SolidLine, 1);
+  c.CrossHairSetPos(1, 5, 5);
+  int x, y;
+  c.R2M(1, 5, 5, x, y);
+  const QImage shot = c.grab().toImage();
+  EXPECT_EQ(shot.pixelColor(x, y - 20), QColor(Qt::red));
+  EXPECT_EQ(shot.pixelColor(x + 20, y), QColor(Qt::red));
+  EXPECT_NE(c.ExportImage(false).pixelColor(x, y - 20), QColor(Qt::red));  // not in copies
+  c.CrossHairSetPos(1, 0, 10);  // on the border: not drawn
+  const QImage border = c.grab().toImage();
+  int xb, yb;
+  c.R2M(1, 0, 10, xb, yb);
+  EXPECT_NE(border.pixelColor(xb + 30, yb), QColor(Qt::red));
+  c.CrossHairSetup(7, 0, TCrossHMode::chBoth, Qt::SolidLine, 1);  // ignored
+}
+
+}  // namespace
+}  // namespace zw
