@@ -56,6 +56,7 @@ TVIrada::TVIrada(QWidget* parent) : QWidget(parent) {
     ch.setMode(TCrossHMode::chOff);
     ch.OnChange = [this](TCrossHair*) { update(); };
   }
+  FBakGndFile.OnChange = [this] { markStale(); };
   resize(280, 200);
   layers_.SetSize(280, 200);
   setStandardLayout(TrcLayout::rcl_X1Bottom_Y1Left);
@@ -510,7 +511,67 @@ void TVIrada::DrawBackground(QPainter& p, int x0, int y0, bool printer) {
   const int Hg = std::max(0, layers_.Height - layers_.RcTRim - layers_.RcBRim - layers_.F3DRim + e);
   p.setPen(ChartPen(ToQColor(FChartFrameCol), 1));
   p.setBrush(ToQColor(RcChartCol));
+  const TBakGndImg& bg = FBakGndFile;
+  if (!bg.Name().isEmpty()) {
+    const QFileInfo fi(bg.Name());
+    if (fi.absoluteFilePath() != bgPath_ || fi.lastModified() != bgStamp_) {
+      bgPath_ = fi.absoluteFilePath();
+      bgStamp_ = fi.lastModified();
+      bgImage_ = QImage(bgPath_);
+    }
+    if (bgImage_.isNull() || bgImage_.width() == 0 || bgImage_.height() == 0) {
+      // No usable picture: the name goes, and one repaint follows later
+      // (never a repaint from inside this painting).
+      draw::Rect(p, x0, y0, x0 + Wg, y0 + Hg);
+      QMetaObject::invokeMethod(this, [this] { FBakGndFile.setName(QString()); }, Qt::QueuedConnection);
+      return;
+    }
+    switch (bg.FillMode()) {
+      case TBkgFill::bfSimple:
+        draw::Rect(p, x0, y0, x0 + Wg, y0 + Hg);
+        p.drawImage(QPoint(x0, y0), bgImage_);
+        break;
+      case TBkgFill::bfStretch: p.drawImage(QRect(x0, y0, Wg, Hg), bgImage_); break;
+      case TBkgFill::bfTile:
+        for (int cx = 0; cx < (Wg - 1) / bgImage_.width() + 1; ++cx)
+          for (int cy = 0; cy < (Hg - 1) / bgImage_.height() + 1; ++cy)
+            p.drawImage(QPoint(x0 + cx * bgImage_.width(), y0 + cy * bgImage_.height()), bgImage_);
+        break;
+    }
+    return;
+  }
   draw::Rect(p, x0, y0, x0 + Wg, y0 + Hg);
+  if (bg.AreaMode() == TBGAreaMode::bamNone) return;
+  int ax1, ay1, ax2, ay2;
+  layers_.R2M(1, bg.AreaLeft(), bg.AreaTop(), ax1, ay1);
+  layers_.R2M(1, bg.AreaRight(), bg.AreaBottom(), ax2, ay2);
+  auto c30k = [](int v) { return std::clamp(v, -30000, 30000); };
+  const int u1 = x0 + c30k(ax1) - layers_.RcLRim, u2 = x0 + c30k(ax2) - layers_.RcLRim;
+  const int v1 = y0 + c30k(ay1) - layers_.RcTRim, v2 = y0 + c30k(ay2) - layers_.RcTRim;
+  const QColor area = ToQColor(bg.AreaColor());
+  p.setPen(ChartPen(area, 1));
+  p.setBrush(area);
+  switch (bg.AreaMode()) {
+    case TBGAreaMode::bamLeft: draw::Rect(p, x0, y0, u1, y0 + Hg); break;
+    case TBGAreaMode::bamRight: draw::Rect(p, u2, y0, x0 + Wg, y0 + Hg); break;
+    case TBGAreaMode::bamTop: draw::Rect(p, x0, y0, x0 + Wg, v1); break;
+    case TBGAreaMode::bamBottom: draw::Rect(p, x0, v2, x0 + Wg, y0 + Hg); break;
+    case TBGAreaMode::bamVStripe: draw::Rect(p, u1, y0, u2, y0 + Hg); break;
+    case TBGAreaMode::bamHStripe: draw::Rect(p, x0, v1, x0 + Wg, v2); break;
+    case TBGAreaMode::bamRect: draw::Rect(p, u1, v1, u2, v2); break;
+    default: break;
+  }
+}
+
+void TBakGndImg::setName(const QString& v) {
+  FName = FIncldPath ? v : QFileInfo(v).fileName();
+  changed();
+}
+
+void TBakGndImg::setIncludePath(bool v) {
+  FIncldPath = v;
+  if (!v) FName = QFileInfo(FName).fileName();
+  changed();
 }
 
 namespace {

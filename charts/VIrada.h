@@ -8,6 +8,7 @@
 // stale, so it is rendered once before the next paint. Exports and printing
 // render into their own image or painter.
 #include <QFont>
+#include <QDateTime>
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
@@ -29,6 +30,44 @@ enum class TCaptionAnchorVert { cavControlTop, cavChartTop, cavChartCenter, cavC
 enum class TrcLayout {
   rcl_X1Bottom_Y1Left, rcl_X1Bottom_Y2Left, rcl_X1Bottom_Y3Left, rcl_X1Bottom_Y4Left,
   rcl_X1Bottom_Y2Both, rcl_X2Bottom_Y2Left, rcl_X2Both_Y2Both
+};
+
+enum class TBGAreaMode { bamNone, bamLeft, bamRight, bamTop, bamBottom, bamVStripe, bamHStripe, bamRect };
+
+// The plot background: an image file, or a coloured area given in world
+// coordinates of layer 1. Every setting repaints the chart.
+class TBakGndImg {
+public:
+  const QString& Name() const { return FName; }
+  bool IncludePath() const { return FIncldPath; }
+  TBkgFill FillMode() const { return FFillMode; }
+  TBGAreaMode AreaMode() const { return FBGAreaMode; }
+  TColor AreaColor() const { return FBGAreaColor; }
+  double AreaLeft() const { return FLeft; }
+  double AreaRight() const { return FRight; }
+  double AreaTop() const { return FTop; }
+  double AreaBottom() const { return FBottom; }
+  void setName(const QString& v);  // only the file name unless IncludePath
+  void setIncludePath(bool v);
+  void setFillMode(TBkgFill v) { FFillMode = v; changed(); }
+  void setAreaMode(TBGAreaMode v) { FBGAreaMode = v; changed(); }
+  void setAreaColor(TColor v) { FBGAreaColor = v; changed(); }
+  void setArea(double left, double top, double right, double bottom) {
+    FLeft = left, FTop = top, FRight = right, FBottom = bottom;
+    changed();
+  }
+  std::function<void()> OnChange;
+
+private:
+  void changed() {
+    if (OnChange) OnChange();
+  }
+  QString FName;
+  bool FIncldPath = false;
+  TBkgFill FFillMode = TBkgFill::bfStretch;
+  TBGAreaMode FBGAreaMode = TBGAreaMode::bamNone;
+  TColor FBGAreaColor = 0xDDDDDD;
+  double FLeft = -1, FRight = 1, FTop = 1, FBottom = -1;
 };
 
 class TVIrada : public QWidget {
@@ -229,6 +268,8 @@ public:
 
   TRenderEvent OnScalesRendered, OnBeforeRenderData, OnDataRendered;
 
+  TBakGndImg& BackGroundImg() { return FBakGndFile; }
+
   // ----- crosshairs (1..4), drawn over the picture on screen
   TCrossHair& CrossHair(int n) { return FCrossHair[std::size_t(std::clamp(n, 1, 4) - 1)]; }
   void CrossHairSetup(int ch, TColor color, TCrossHMode mode, Qt::PenStyle lineType, int lineWidth);
@@ -334,6 +375,11 @@ private:
   TColor FFontColor = clBlack;
 
   std::array<TCrossHair, 4> FCrossHair;
+  TBakGndImg FBakGndFile;
+  // The background image as read, kept while the file's time stamp stays.
+  QImage bgImage_;
+  QString bgPath_;
+  QDateTime bgStamp_;
 
   // mouse
   bool LButtonWasDown = false;

@@ -340,3 +340,39 @@ TEST(VIradaCrossHairs, OverlayOnScreenOnlyAndNotOnTheBorder) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaBackground, AreasAndAMissingPicture) {
+  Shown s;
+  TVIrada& c = s.chart;
+  c.SetRange(1, -10, -10, 10, 10);
+  c.BackGroundImg().setAreaColor(0x00FF00);
+  c.BackGroundImg().setArea(-5, 5, 5, -5);
+  c.BackGroundImg().setAreaMode(TBGAreaMode::bamVStripe);
+  int x0, y0, x1, y1;
+  c.R2M(1, 0, 0, x0, y0);
+  c.R2M(1, 8, 0, x1, y1);
+  QImage img = c.ChartImage();
+  EXPECT_EQ(img.pixelColor(x0, y0), QColor(Qt::green));
+  EXPECT_EQ(img.pixelColor(x1, y1), QColor(Qt::white));
+  c.BackGroundImg().setAreaMode(TBGAreaMode::bamRect);
+  c.R2M(1, 0, 8, x1, y1);
+  EXPECT_EQ(c.ChartImage().pixelColor(x1, y1), QColor(Qt::white));
+  // A picture that cannot be read: the plot shows the chart colour, the name
+  // goes after the painting, and nothing repaints from inside the painting.
+  c.BackGroundImg().setIncludePath(true);
+  c.BackGroundImg().setName("/no/such/picture.png");
+  const int renders = c.renderCount();
+  EXPECT_EQ(c.ChartImage().pixelColor(x0, y0), QColor(Qt::white));
+  EXPECT_EQ(c.renderCount(), renders + 1);
+  QApplication::processEvents();
+  EXPECT_TRUE(c.BackGroundImg().Name().isEmpty());
+  c.BackGroundImg().setIncludePath(false);
+  c.BackGroundImg().setName("/a/b/pic.png");
+  EXPECT_EQ(c.BackGroundImg().Name(), "pic.png");
+}
+
+}  // namespace
+}  // namespace zw
