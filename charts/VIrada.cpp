@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -946,6 +947,17 @@ bool TVIrada::CopyToBMP(const QString& fileName, bool blackWhite) {
 void TVIrada::CopyToBitmap(QImage* image, bool blackWhite) {
   if (!image) return;
   *image = ExportImage(blackWhite);
+}
+
+bool TVIrada::PrintIt(QPrinter& printer, double scaleF, bool blackWhite) {
+  printer.setDocName(FChartCaption.isEmpty() ? objectName() : FChartCaption);
+  QPainter p;
+  if (!p.begin(&printer)) return false;
+  const int px = printer.logicalDpiX(), py = printer.logicalDpiY();
+  int h = std::max(0, (printer.width() - int(std::nearbyint(px * scaleF * width() / 96.0))) / 2);
+  int v = py / 2;
+  CopyToOpenPrinter(p, h, v, scaleF, blackWhite, px, py);
+  return p.end();
 }
 
 void TVIrada::CopyToOpenPrinter(QPainter& p, int& x, int& y, double scaleF, bool blackWhite, int dpiX, int dpiY) {

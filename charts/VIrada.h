@@ -21,6 +21,7 @@
 #include "charts/ItemRenderer.h"
 
 class QPainter;
+class QPrinter;
 
 namespace zw {
 
@@ -291,6 +292,8 @@ public:
   // The chart at (x, y) device pixels on the open page of `p`, scaled by
   // scaleF from screen inches; x and y move past it.
   void CopyToOpenPrinter(QPainter& p, int& x, int& y, double scaleF, bool blackWhite, int dpiX, int dpiY);
+  // One print job with the chart centred across the page, half an inch down.
+  bool PrintIt(QPrinter& printer, double scaleF, bool blackWhite);
   // The image that CopyToClipboard puts on the clipboard.
   QImage ExportImage(bool blackWhite);
   // The picture as SVG (96 dpi): to the clipboard (with a PNG beside it) or

@@ -6,7 +6,9 @@
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QImage>
+#include <QFileInfo>
 #include <QPainter>
+#include <QPrinter>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -372,6 +374,27 @@ TEST(VIradaBackground, AreasAndAMissingPicture) {
   c.BackGroundImg().setIncludePath(false);
   c.BackGroundImg().setName("/a/b/pic.png");
   EXPECT_EQ(c.BackGroundImg().Name(), "pic.png");
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaExport, PrintItWritesOneJob) {
+  TVIrada c;
+  c.resize(280, 200);
+  c.Loaded();
+  c.setCaption("Demo");
+  QTemporaryDir dir;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setResolution(600);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QDir(dir.path()).filePath("job.pdf"));
+  ASSERT_TRUE(c.PrintIt(printer, 1.0, true));
+  EXPECT_EQ(printer.docName(), "Demo");
+  EXPECT_GT(QFileInfo(QDir(dir.path()).filePath("job.pdf")).size(), 500);
 }
 
 }  // namespace
