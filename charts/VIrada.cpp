@@ -58,6 +58,14 @@ TVIrada::TVIrada(QWidget* parent) : QWidget(parent) {
     ch.OnChange = [this](TCrossHair*) { update(); };
   }
   FBakGndFile.OnChange = [this] { markStale(); };
+  for (TTextLabel& l : FTextLabels) {
+    l.setPosX(0), l.setPosY(0), l.setAttachToData(TTxtLblAttachMode::tlamBoth);
+    l.setAlignment(Qt::AlignHCenter), l.setVerticalAlignment(TVerticalAlignment::vaBottom);
+    l.setColorBkg(Qt::white), l.setColorBorder(Qt::black), l.setShadowDx(3), l.setShadowDy(3);
+    l.setColorShadow(QColor(0x80, 0x80, 0x80)), l.setTransparent(false), l.setFont(FChartFont);
+    l.setVisible(false), l.setMode(TTxtLblMode::tlOff);
+    l.OnChange = [this](TCustomTextLabel*) { markStale(); };
+  }
   resize(280, 200);
   layers_.SetSize(280, 200);
   setStandardLayout(TrcLayout::rcl_X1Bottom_Y1Left);
@@ -564,6 +572,106 @@ void TVIrada::DrawBackground(QPainter& p, int x0, int y0, bool printer) {
   }
 }
 
+void TVIrada::DrawTextLabels(QPainter& p, int x0, int y0) {
+  const int dx = x0 - layers_.RcLRim, dy = y0 - layers_.RcTRim;
+  for (int n = 30; n >= 1; --n) {  // label 1 ends on top
+    const TTextLabel& l = FTextLabels[std::size_t(n - 1)];
+    if (l.Mode() == TTxtLblMode::tlOff || !l.Visible()) continue;
+    int ax, ay;
+    layers_.R2M(l.Layer(), l.PosX(), l.PosY(), ax, ay);
+    int x = int(std::nearbyint(std::clamp(l.PosX(), -1e9, 1e9)));
+    int y = int(std::nearbyint(std::clamp(l.PosY(), -1e9, 1e9)));
+    const TTxtLblAttachMode at = l.AttachToData();
+    if (at == TTxtLblAttachMode::tlamXOnly || at == TTxtLblAttachMode::tlamBoth) x = ax;
+    if (at == TTxtLblAttachMode::tlamYOnly || at == TTxtLblAttachMode::tlamBoth) y = ay;
+    x = std::clamp(x, -30000, 30000) + dx;
+    y = std::clamp(y, -30000, 30000) + dy;
+    p.setFont(l.Font());
+    const QFontMetrics fm(l.Font());
+    const QStringList lines = l.Caption().split(u'\n');
+    const int R = int(lines.size()), H = fm.height();
+    int N = 0;
+    for (const QString& t : lines) N = std::max(N, fm.horizontalAdvance(t));
+    if (l.VerticalAlignment() == TVerticalAlignment::vaTop) y += H * R;
+    if (l.VerticalAlignment() == TVerticalAlignment::vaCenter) y += H * R / 2;
+    if (l.Alignment() & Qt::AlignRight) x -= N;
+    else if (l.Alignment() & Qt::AlignHCenter) x -= N / 2;
+    const QRect box(QPoint(x - 4, y - H * R - 2), QPoint(x + N + 4 - 1, y + 2 - 1));
+    const QPen border = ChartPen(l.ColorBorder(), 1);
+    const QBrush back = l.Transparent() ? QBrush(Qt::NoBrush) : QBrush(l.ColorBkg());
+    auto drawBox = [&](const QRect& b, const QPen& pen, const QBrush& brush) {
+      p.setPen(pen);
+      p.setBrush(brush);
+      draw::Rect(p, b.left(), b.top(), b.right() + 1, b.bottom() + 1);
+    };
+    switch (l.Mode()) {
+      case TTxtLblMode::tlsimple:
+        if (!l.Transparent()) drawBox(box, ChartPen(l.ColorBkg(), 1), back);
+        break;
+      case TTxtLblMode::tlBox: drawBox(box, border, back); break;
+      case TTxtLblMode::tlUnderline:
+        if (!l.Transparent()) drawBox(box, ChartPen(l.ColorBkg(), 1), back);
+        p.setPen(border);
+        draw::Line(p, x, y, x + N, y);
+        break;
+      case TTxtLblMode::tlShadow:
+        drawBox(box.translated(l.ShadowDx(), l.ShadowDy()), ChartPen(l.ColorShadow(), 1), QBrush(l.ColorShadow()));
+        drawBox(box, border, back);
+        break;
+      default: break;
+    }
+    p.setPen(ChartPen(ToQColor(FLabelColors[std::size_t(n - 1)]), 1));
+    for (int k = 1; k <= R; ++k) {
+      const QString& t = lines[k - 1];
+      int sx = x;
+      if (l.Alignment() & Qt::AlignRight) sx += N - fm.horizontalAdvance(t);
+      else if (l.Alignment() & Qt::AlignHCenter) sx += (N - fm.horizontalAdvance(t)) / 2;
+      draw::TextTopLeft(p, sx, y - H * (R - k + 1), t);
+    }
+  }
+}
+
+void TVIrada::fillLabel(int idx, double posX, double posY, TColor txtColor, const QString& txt, int tmpl) {
+  TTextLabel& l = FTextLabels[std::size_t(idx - 1)];
+  auto keep = l.OnChange;
+  l.OnChange = nullptr;
+  l.setPosX(posX), l.setPosY(posY), l.setLayer(FActiveLayer);
+  if (tmpl >= 1 && tmpl <= 30) {
+    const TTextLabel& t = FTextLabels[std::size_t(tmpl - 1)];
+    l.setAttachToData(t.AttachToData()), l.setAlignment(t.Alignment());
+    l.setShadowDx(t.ShadowDx()), l.setShadowDy(t.ShadowDy()), l.setColorShadow(t.ColorShadow());
+    l.setColorBkg(t.ColorBkg()), l.setColorBorder(t.ColorBorder()), l.setTransparent(t.Transparent());
+    l.setMode(t.Mode() == TTxtLblMode::tlOff ? TTxtLblMode::tlsimple : t.Mode());
+  } else {
+    l.setAttachToData(TTxtLblAttachMode::tlamBoth), l.setAlignment(Qt::AlignHCenter);
+    l.setShadowDx(0), l.setShadowDy(0), l.setColorShadow(QColor(0x80, 0x80, 0x80));
+    l.setColorBkg(ToQColor(RcChartCol)), l.setColorBorder(ToQColor(FChartFrameCol)), l.setTransparent(false);
+    l.setMode(TTxtLblMode::tlsimple);
+  }
+  l.setCaption(txt);
+  FLabelColors[std::size_t(idx - 1)] = txtColor;
+  l.setVisible(true);
+  l.OnChange = keep;
+  markStale();
+}
+
+int TVIrada::AddTextLabel(double posX, double posY, TColor txtColor, const QString& txt, int tmpl) {
+  for (int n = 1; n <= 30; ++n)
+    if (FTextLabels[std::size_t(n - 1)].Mode() == TTxtLblMode::tlOff) {
+      fillLabel(n, posX, posY, txtColor, txt, tmpl);
+      return n;
+    }
+  return 0;
+}
+
+void TVIrada::SetTextLabel(int idx, double posX, double posY, TColor txtColor, const QString& txt, int tmpl) {
+  if (idx >= 1 && idx <= 30) fillLabel(idx, posX, posY, txtColor, txt, tmpl);
+}
+
+void TVIrada::AllTextLabelsOff() {
+  for (TTextLabel& l : FTextLabels) l.setVisible(false);
+}
+
 void TBakGndImg::setName(const QString& v) {
   FName = FIncldPath ? v : QFileInfo(v).fileName();
   changed();
@@ -709,6 +817,7 @@ void TVIrada::DrawItems(QPainter& p, int x0, int y0, bool blackWhite, int startI
   if (startIndex < int(items.size()))
     r.Draw(std::span<const TrcChartItem>(items.data() + startIndex, items.size() - std::size_t(startIndex)));
   r.End();
+  DrawTextLabels(p, x0, y0);
   runHook(OnDataRendered, p, layers_.RcTRim - y0, layers_.RcLRim - x0);
   drawPlotFrame(p, x0, y0);
 }

@@ -271,6 +271,15 @@ public:
 
   TBakGndImg& BackGroundImg() { return FBakGndFile; }
 
+  // ----- the 30 text labels
+  TTextLabel& TextLabel(int n) { return FTextLabels[std::size_t(std::clamp(n, 1, 30) - 1)]; }
+  // Takes the first free label; 0 when all 30 are in use. A template 1..30
+  // lends its look.
+  int AddTextLabel(double posX, double posY, TColor txtColor, const QString& txt, int propertyTemplate);
+  void SetTextLabel(int idx, double posX, double posY, TColor txtColor, const QString& txt, int propertyTemplate);
+  void AllTextLabelsOff();
+  TColor TextLabelColor(int n) const { return FLabelColors[std::size_t(std::clamp(n, 1, 30) - 1)]; }
+
   // ----- crosshairs (1..4), drawn over the picture on screen
   TCrossHair& CrossHair(int n) { return FCrossHair[std::size_t(std::clamp(n, 1, 4) - 1)]; }
   void CrossHairSetup(int ch, TColor color, TCrossHMode mode, Qt::PenStyle lineType, int lineWidth);
@@ -379,6 +388,10 @@ private:
 
   std::array<TCrossHair, 4> FCrossHair;
   TBakGndImg FBakGndFile;
+  std::array<TTextLabel, 30> FTextLabels;
+  std::array<TColor, 30> FLabelColors{};
+  void DrawTextLabels(QPainter& p, int x0, int y0);
+  void fillLabel(int idx, double posX, double posY, TColor txtColor, const QString& txt, int propertyTemplate);
   // The background image as read, kept while the file's time stamp stays.
   QImage bgImage_;
   QString bgPath_;

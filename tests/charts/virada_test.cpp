@@ -399,3 +399,45 @@ TEST(VIradaExport, PrintItWritesOneJob) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaLabels, PlacesAndTheirLimit) {
+  TVIrada c;
+  c.resize(300, 220);
+  c.Loaded();
+  c.SetRange(1, 0, 0, 10, 10);
+  const int n = c.AddTextLabel(5, 5, 0x0000FF, "one\ntwo", 0);
+  EXPECT_EQ(n, 1);
+  c.TextLabel(1).setVerticalAlignment(TVerticalAlignment::vaBottom);
+  test::RecordingPaintDevice dev(300, 220, 96);
+  {
+    QPainter p(&dev);
+    c.RenderTo(p, false, true);
+  }
+  const auto texts = dev.callsOf(test::PaintCall::Text);
+  const QFontMetrics fm(c.TextLabel(1).Font());
+  int ax, ay;
+  c.R2M(1, 5, 5, ax, ay);
+  int found = 0;
+  for (const auto& t : texts) {
+    if (t.text == "one") {
+      ++found;
+      EXPECT_EQ(t.points[0].y(), ay - 2 * fm.height() + fm.ascent());  // block's lower edge on the anchor
+      EXPECT_EQ(t.pen, QColor(Qt::red));
+    }
+    if (t.text == "two") {
+      ++found;
+      EXPECT_EQ(t.points[0].y(), ay - fm.height() + fm.ascent());
+    }
+  }
+  EXPECT_EQ(found, 2);
+  for (int i = 2; i <= 30; ++i) EXPECT_EQ(c.AddTextLabel(0, 0, 0, "x", 1), i);
+  EXPECT_EQ(c.AddTextLabel(0, 0, 0, "x", 0), 0);
+  c.AllTextLabelsOff();
+  EXPECT_EQ(c.AddTextLabel(0, 0, 0, "x", 0), 0);  // off but still taken
+}
+
+}  // namespace
+}  // namespace zw
