@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -71,7 +72,65 @@ TVIrada::TVIrada(QWidget* parent) : QWidget(parent) {
   setStandardLayout(TrcLayout::rcl_X1Bottom_Y1Left);
 }
 
-TVIrada::~TVIrada() = default;
+TVIrada::~TVIrada() {
+  // Users keep a copy of what they showed; the owner forgets this user.
+  for (const QPointer<TVIrada>& u : FDataUsers)
+    if (u) {
+      u->list_ = std::make_shared<TDisplayList>(*list_);
+      u->FUseDataOf = nullptr;
+    }
+  leaveOwner();
+}
+
+std::function<void(QWidget*, const QString&)> TVIrada::DataShareMessage = [](QWidget* parent, const QString& text) {
+  QMessageBox::information(parent, QString(), text);
+};
+
+int TVIrada::DataUsersNum() const {
+  int n = 0;
+  for (const QPointer<TVIrada>& u : FDataUsers) n += !u.isNull();
+  return n;
+}
+
+void TVIrada::leaveOwner() {
+  if (!FUseDataOf) return;
+  auto& users = FUseDataOf->FDataUsers;
+  users.erase(std::remove_if(users.begin(), users.end(),
+                             [this](const QPointer<TVIrada>& u) { return u.isNull() || u.data() == this; }),
+              users.end());
+  FUseDataOf = nullptr;
+}
+
+void TVIrada::setUseDataOf(TVIrada* c) {
+  if (c == this) {
+    if (DataShareMessage) DataShareMessage(this, QStringLiteral("VIrada: Cannot share data with myself"));
+    return;
+  }
+  if (DataUsersNum() > 0) {
+    if (DataShareMessage)
+      DataShareMessage(this, QStringLiteral("VIrada: Cannot use foreign data. Other VIradas are using my own data."));
+    return;
+  }
+  if (c == FUseDataOf.data()) return;
+  if (c) {
+    TVIrada* owner = c->FUseDataOf ? c->FUseDataOf.data() : c;
+    if (owner == FUseDataOf.data()) return;
+    if (owner->DataUsersNum() >= 4) {
+      if (DataShareMessage) DataShareMessage(this, QStringLiteral("VIrada: Max. number of data shares exceeded"));
+      return;
+    }
+    leaveOwner();
+    FUseDataOf = owner;
+    list_ = owner->list_;
+    owner->FDataUsers.emplace_back(this);
+  } else {
+    if (!FUseDataOf) return;
+    leaveOwner();
+    list_ = std::make_shared<TDisplayList>(*list_);
+  }
+  shownCount_ = 0;
+  changed();
+}
 
 void TVIrada::Loaded() {
   if (!layers_.Loading) return;
@@ -124,7 +183,7 @@ TrcChartItem TVIrada::newItem(TrcItem kind) const {
   return it;
 }
 
-void TVIrada::add(TrcChartItem item) { list_.Add(item); }
+void TVIrada::add(TrcChartItem item) { list_->Add(item); }
 
 void TVIrada::MarkAt(double x, double y, std::uint8_t mk) {
   TrcChartItem it = newItem(TrcItem::tkMarkAt);
@@ -204,7 +263,7 @@ void TVIrada::Text(double x, double y, int size, const QString& txt, int dx, int
 }
 
 void TVIrada::ClearGraf() {
-  list_.Clear();
+  list_->Clear();
   FLastElemOnShow = 0;
   shownCount_ = 0;
   if (!GrafBmp.isNull()) {
@@ -213,10 +272,10 @@ void TVIrada::ClearGraf() {
   }
 }
 
-bool TVIrada::SaveData(const QString& fileName) const { return SaveChartData(list_, fileName); }
-bool TVIrada::SaveDataASC(const QString& fileName) const { return SaveChartDump(list_, fileName); }
+bool TVIrada::SaveData(const QString& fileName) const { return SaveChartData(*list_, fileName); }
+bool TVIrada::SaveDataASC(const QString& fileName) const { return SaveChartDump(*list_, fileName); }
 bool TVIrada::LoadData(const QString& fileName, bool append) {
-  if (!LoadChartData(list_, fileName, append)) return false;
+  if (!LoadChartData(*list_, fileName, append)) return false;
   if (!append) FLastElemOnShow = 0;
   shownCount_ = 0;
   markStale();
@@ -224,7 +283,7 @@ bool TVIrada::LoadData(const QString& fileName, bool append) {
 }
 
 int TVIrada::FindNearestItemScreen(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const {
-  return list_.FindNearestItemScreen(mx, my, id, c, dist, [this](double x, double y, int& px, int& py) {
+  return list_->FindNearestItemScreen(mx, my, id, c, dist, [this](double x, double y, int& px, int& py) {
     layers_.R2M(FActiveLayer, x, y, px, py);
   });
 }
@@ -271,7 +330,7 @@ void TVIrada::autoRange(int layer, double margin, double minRange, bool doX, boo
   layers_.SuppressRepaint = true;
   for (int l = layer == 0 ? 1 : layer; l <= (layer == 0 ? 16 : layer); ++l) {
     double xLo, yLo, xHi, yHi;
-    list_.LayerDataExtent(l, margin, minRange, layers_.X(l).Logarithmic(), layers_.Y(l).Logarithmic(), xLo, yLo, xHi,
+    list_->LayerDataExtent(l, margin, minRange, layers_.X(l).Logarithmic(), layers_.Y(l).Logarithmic(), xLo, yLo, xHi,
                           yHi);
     if (!doX) xLo = layers_.X(l).RangeLow(), xHi = layers_.X(l).RangeHigh();
     if (!doY) yLo = layers_.Y(l).RangeLow(), yHi = layers_.Y(l).RangeHigh();
@@ -813,7 +872,7 @@ void TVIrada::DrawItems(QPainter& p, int x0, int y0, bool blackWhite, int startI
     r.Resume(p, layers_, st, x0, y0, blackWhite);
   else
     r.Begin(p, layers_, st, x0, y0, blackWhite);
-  const auto& items = list_.items();
+  const auto& items = list_->items();
   if (startIndex < int(items.size()))
     r.Draw(std::span<const TrcChartItem>(items.data() + startIndex, items.size() - std::size_t(startIndex)));
   r.End();
@@ -848,7 +907,7 @@ void TVIrada::render() {
     DrawItems(p, 0, 0, false, 0, false, false);
   }
   copyPlotIntoChart();
-  shownCount_ = list_.NumItems();
+  shownCount_ = list_->NumItems();
   stale_ = false;
 }
 
@@ -909,6 +968,21 @@ void TVIrada::CrossHairSetPos(int n, double x, double y) {
 }
 
 void TVIrada::ShowGraf() {
+  showOwn();
+  refreshSharers();
+}
+
+void TVIrada::refreshSharers() {
+  // The charts that show the same items follow.
+  TVIrada* owner = FUseDataOf ? FUseDataOf.data() : this;
+  std::vector<TVIrada*> others;
+  if (owner != this) others.push_back(owner);
+  for (const QPointer<TVIrada>& u : owner->FDataUsers)
+    if (u && u.data() != this) others.push_back(u.data());
+  for (TVIrada* o : others) o->markStale();
+}
+
+void TVIrada::showOwn() {
   if (!isVisible() || FSuppressPaint || layers_.Loading || ChartBmp.isNull() || stale_ || !AutoRedraw) {
     FLastElemOnShow = std::max(0, NumItems() - 1);
     if (isVisible() && !FSuppressPaint && !layers_.Loading) {
@@ -933,7 +1007,7 @@ void TVIrada::ShowGraf() {
 
 void TVIrada::ShowGrafNewOnly() {
   // A fresh picture, or a hook that draws under the items, needs the full replay.
-  if (shownCount_ == 0 || stale_ || ChartBmp.isNull() || OnBeforeRenderData || !isVisible() || FSuppressPaint ||
+  if (shownCount_ == 0 || shownCount_ > NumItems() || stale_ || ChartBmp.isNull() || OnBeforeRenderData || !isVisible() || FSuppressPaint ||
       layers_.Loading) {
     ShowGraf();
     return;
@@ -947,6 +1021,7 @@ void TVIrada::ShowGrafNewOnly() {
   FLastElemOnShow = std::max(0, NumItems() - 1);
   plotBehind_ = true;  // the chart image holds an older plot: paint puts the new one on top
   repaint(QRect(layers_.RcLRim, layers_.RcTRim, GrafBmp.width(), GrafBmp.height()));
+  refreshSharers();
 }
 
 void TVIrada::RenderTo(QPainter& p, bool blackWhite, bool printer) {

@@ -14,6 +14,8 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "charts/ChartBase.h"
 #include "charts/ChartLayers.h"
@@ -93,36 +95,36 @@ public:
   void setSuppressPaint(bool v);
 
   // ----- display list (read and edit)
-  int NumItems() const { return list_.NumItems(); }
-  const TDisplayList& DisplayList() const { return list_; }
-  TrcItem TypeOfFirstItem() const { return list_.TypeOfFirstItem(); }
-  TrcItem TypeOfLastItem() const { return list_.TypeOfLastItem(); }
-  int AllocSize() const { return list_.AllocSize(); }
-  void setAllocSize(int v) { list_.setAllocSize(v); }
+  int NumItems() const { return list_->NumItems(); }
+  const TDisplayList& DisplayList() const { return *list_; }
+  TrcItem TypeOfFirstItem() const { return list_->TypeOfFirstItem(); }
+  TrcItem TypeOfLastItem() const { return list_->TypeOfLastItem(); }
+  int AllocSize() const { return list_->AllocSize(); }
+  void setAllocSize(int v) { list_->setAllocSize(v); }
   void ClearGraf();
-  void RemoveItem(int index) { list_.RemoveItem(index); }
-  void RemoveFirstItem() { list_.RemoveFirstItem(); }
-  void RemoveLastItem() { list_.RemoveLastItem(); }
-  int RemoveItemsByClass(std::uint8_t c) { return list_.RemoveItemsByClass(c); }
-  TrcChartItem GetItemParams(int index) const { return list_.GetItemParams(index); }
-  void SetItemParams(int index, const TrcChartItem& item) { list_.SetItemParams(index, item); }
-  void NewColorOfClassItems(TColor color, std::uint8_t c) { list_.NewColorOfClassItems(color, c); }
-  void MarkAllItems(TrcItem id, std::uint8_t c) { list_.MarkAllItems(id, c); }
+  void RemoveItem(int index) { list_->RemoveItem(index); }
+  void RemoveFirstItem() { list_->RemoveFirstItem(); }
+  void RemoveLastItem() { list_->RemoveLastItem(); }
+  int RemoveItemsByClass(std::uint8_t c) { return list_->RemoveItemsByClass(c); }
+  TrcChartItem GetItemParams(int index) const { return list_->GetItemParams(index); }
+  void SetItemParams(int index, const TrcChartItem& item) { list_->SetItemParams(index, item); }
+  void NewColorOfClassItems(TColor color, std::uint8_t c) { list_->NewColorOfClassItems(color, c); }
+  void MarkAllItems(TrcItem id, std::uint8_t c) { list_->MarkAllItems(id, c); }
   int MarkItemsInWindow(double xLo, double yLo, double xHi, double yHi, TrcItem id, std::uint8_t c) {
-    return list_.MarkItemsInWindow(xLo, yLo, xHi, yHi, id, c);
+    return list_->MarkItemsInWindow(xLo, yLo, xHi, yHi, id, c);
   }
-  void ScaleItem(int i, double kx, double dx, double ky, double dy) { list_.ScaleItem(i, kx, dx, ky, dy); }
-  void ScaleAllItems(double kx, double dx, double ky, double dy) { list_.ScaleAllItems(kx, dx, ky, dy); }
+  void ScaleItem(int i, double kx, double dx, double ky, double dy) { list_->ScaleItem(i, kx, dx, ky, dy); }
+  void ScaleAllItems(double kx, double dx, double ky, double dy) { list_->ScaleAllItems(kx, dx, ky, dy); }
   void ScaleSelectedItems(double kx, double dx, double ky, double dy, std::uint8_t c) {
-    list_.ScaleSelectedItems(kx, dx, ky, dy, c);
+    list_->ScaleSelectedItems(kx, dx, ky, dy, c);
   }
   void FindMinMax(int layer, double loX, double loY, double hiX, double hiY, double& minX, double& minY,
                   double& maxX, double& maxY) const {
-    list_.FindMinMax(layer, loX, loY, hiX, hiY, minX, minY, maxX, maxY);
+    list_->FindMinMax(layer, loX, loY, hiX, hiY, minX, minY, maxX, maxY);
   }
-  std::uint32_t FindUsedLayers() const { return list_.FindUsedLayers(); }
+  std::uint32_t FindUsedLayers() const { return list_->FindUsedLayers(); }
   int FindNearestItemReal(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const {
-    return list_.FindNearestItemReal(mx, my, id, c, dist);
+    return list_->FindNearestItemReal(mx, my, id, c, dist);
   }
   int FindNearestItemScreen(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const;
 
@@ -131,6 +133,14 @@ public:
   bool SaveData(const QString& fileName) const;
   bool LoadData(const QString& fileName, bool append);
   bool SaveDataASC(const QString& fileName) const;
+
+  // ----- data sharing: this chart shows the items of another (its owner);
+  // nullptr ends it with a copy. Refusals go to DataShareMessage.
+  void setUseDataOf(TVIrada* chart);
+  TVIrada* UseDataOf() const { return FUseDataOf; }
+  int DataUsersNum() const;
+  // How the chart tells about a refused share (default: an information box).
+  static std::function<void(QWidget*, const QString&)> DataShareMessage;
 
   // ----- adders (each takes the current drawing state)
   void MarkAt(double x, double y, std::uint8_t mk);
@@ -351,7 +361,13 @@ private:
   void updateCursor(int x, int y);
   void takeAnchors(int x, int y);
 
-  TDisplayList list_;
+  // The items; charts that share data hold the same list.
+  std::shared_ptr<TDisplayList> list_ = std::make_shared<TDisplayList>();
+  QPointer<TVIrada> FUseDataOf;
+  std::vector<QPointer<TVIrada>> FDataUsers;
+  void leaveOwner();
+  void showOwn();
+  void refreshSharers();
   TChartLayers layers_;
   TItemRenderer screenRenderer_;
   QImage ChartBmp, GrafBmp;

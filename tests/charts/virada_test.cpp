@@ -441,3 +441,45 @@ TEST(VIradaLabels, PlacesAndTheirLimit) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaSharing, UsersOwnersAndCopies) {
+  std::vector<QString> messages;
+  auto keep = TVIrada::DataShareMessage;
+  TVIrada::DataShareMessage = [&](QWidget*, const QString& t) { messages.push_back(t); };
+  auto a = std::make_unique<TVIrada>();
+  TVIrada b, c;
+  a->setUseDataOf(a.get());
+  EXPECT_EQ(messages.back(), "VIrada: Cannot share data with myself");
+  b.setUseDataOf(a.get());
+  c.setUseDataOf(&b);  // b uses a: c becomes a user of a
+  EXPECT_EQ(c.UseDataOf(), a.get());
+  c.Line(0, 0, 1, 1);  // a user adds: the owner and the other user see it
+  EXPECT_EQ(a->NumItems(), 1);
+  EXPECT_EQ(b.NumItems(), 1);
+  a->setUseDataOf(&c);
+  EXPECT_EQ(messages.back(), "VIrada: Cannot use foreign data. Other VIradas are using my own data.");
+  TVIrada d, e, f;
+  d.setUseDataOf(a.get());
+  e.setUseDataOf(a.get());
+  f.setUseDataOf(a.get());  // the fifth
+  EXPECT_EQ(messages.back(), "VIrada: Max. number of data shares exceeded");
+  EXPECT_EQ(f.UseDataOf(), nullptr);
+  // Ending a share keeps a copy; later changes stay apart.
+  d.setUseDataOf(nullptr);
+  d.Line(2, 2, 3, 3);
+  EXPECT_EQ(d.NumItems(), 2);
+  EXPECT_EQ(a->NumItems(), 1);
+  // A destroyed owner leaves its users their items.
+  a.reset();
+  EXPECT_EQ(b.NumItems(), 1);
+  EXPECT_EQ(b.UseDataOf(), nullptr);
+  b.Line(0, 0, 2, 2);
+  EXPECT_EQ(c.NumItems(), 1);
+  TVIrada::DataShareMessage = keep;
+}
+
+}  // namespace
+}  // namespace zw
