@@ -11,6 +11,7 @@
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QMessageBox>
+#include <QEventLoop>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -930,6 +931,13 @@ void TVIrada::paintEvent(QPaintEvent*) {
   p.drawImage(0, 0, ChartBmp);
   if (plotBehind_) p.drawImage(QPoint(layers_.RcLRim, layers_.RcTRim), GrafBmp);
   DrawCrossHairs(p, 0, 0);
+  if (FZoomState == TZoomState::zsDrawWin || MouseBoxState == TMouseBoxState::msRectDraw) {
+    // The box being drawn, over the picture (it never enters the images).
+    const QPoint a = MouseBoxState == TMouseBoxState::msRectDraw ? boxP1_ : windAnchor_;
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRect(a, windCorner_).normalized());
+  }
 }
 
 void TVIrada::DrawCrossHairs(QPainter& p, int dx, int dy) {
@@ -1194,6 +1202,22 @@ void TVIrada::mousePressEvent(QMouseEvent* e) {
     return;
   }
   e->accept();
+  const QPoint at(int(e->position().x()), int(e->position().y()));
+  if (MouseBoxState == TMouseBoxState::msFirstCorner) {
+    if (e->button() == Qt::RightButton) {
+      MouseBoxState = TMouseBoxState::msNormal;
+    } else {
+      boxP1_ = windCorner_ = at;
+      MouseBoxState = TMouseBoxState::msRectDraw;
+    }
+  }
+  const TMouseActMode mode = layers_.MouseAction;
+  if ((mode == TMouseActMode::maRubberBand || mode == TMouseActMode::maZoomWind ||
+       mode == TMouseActMode::maZoomWindPos) &&
+      FZoomState == TZoomState::zsNormal && e->button() == Qt::LeftButton && inside(at.x(), at.y())) {
+    FZoomState = TZoomState::zsDrawWin;
+    windAnchor_ = windCorner_ = at;
+  }
   try {
     if (OnMouseDown) OnMouseDown(this, e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
   } catch (const std::exception&) {
@@ -1204,6 +1228,22 @@ void TVIrada::mouseMoveEvent(QMouseEvent* e) {
   try {
     const int X = int(e->position().x()), Y = int(e->position().y());
     const TMouseActMode mode = layers_.MouseAction;
+    if (MouseBoxState == TMouseBoxState::msRectDraw) {
+      windCorner_ = QPoint(std::clamp(X, layers_.xL(), layers_.xR()), std::clamp(Y, layers_.yT(), layers_.yB()));
+      update();
+    }
+    if ((mode == TMouseActMode::maRubberBand || mode == TMouseActMode::maZoomWind ||
+         mode == TMouseActMode::maZoomWindPos) &&
+        FZoomState == TZoomState::zsDrawWin) {
+      const int cx = std::clamp(X, layers_.xL(), layers_.xR());
+      int cy = Y;
+      if (layers_.Isometric) {
+        const int d = cx - windAnchor_.x();
+        cy = (cy - windAnchor_.y()) * d < 1 ? windAnchor_.y() - d : windAnchor_.y() + d;
+      }
+      windCorner_ = QPoint(cx, std::clamp(cy, layers_.yT(), layers_.yB()));
+      update();
+    }
     const bool pan = mode == TMouseActMode::maPan || mode == TMouseActMode::maPanHoriz ||
                      mode == TMouseActMode::maPanVert;
     if (pan || mode == TMouseActMode::maZoomDrag) {
@@ -1270,6 +1310,16 @@ void TVIrada::mouseReleaseEvent(QMouseEvent* e) {
     return;
   }
   const TMouseActMode mode = layers_.MouseAction;
+  if (MouseBoxState == TMouseBoxState::msRectDraw) {
+    if (e->button() == Qt::RightButton) {
+      MouseBoxState = TMouseBoxState::msNormal;
+    } else {
+      boxP2_ = QPoint(int(e->position().x()), int(e->position().y()));
+      MouseBoxState = TMouseBoxState::msFinished;
+    }
+    update();
+  }
+  zoomRelease(e);
   if (mode == TMouseActMode::maPan || mode == TMouseActMode::maPanHoriz || mode == TMouseActMode::maPanVert ||
       mode == TMouseActMode::maZoomDrag)
     layers_.PushZoomHistory();
@@ -1279,6 +1329,66 @@ void TVIrada::mouseReleaseEvent(QMouseEvent* e) {
     if (OnMouseUp) OnMouseUp(this, e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
   } catch (const std::exception&) {
   }
+}
+
+bool TVIrada::zoomRelease(QMouseEvent* e) {
+  const TMouseActMode mode = layers_.MouseAction;
+  if (FZoomState != TZoomState::zsDrawWin) return false;
+  if (mode != TMouseActMode::maRubberBand && mode != TMouseActMode::maZoomWind && mode != TMouseActMode::maZoomWindPos)
+    return false;
+  FZoomState = TZoomState::zsNormal;
+  update();
+  if (e->button() != Qt::LeftButton || windAnchor_.x() == windCorner_.x() || windAnchor_.y() == windCorner_.y())
+    return true;
+  double ax, ay, bx, by;
+  layers_.M2R(1, windAnchor_.x(), windAnchor_.y(), ax, ay);
+  layers_.M2R(1, windCorner_.x(), windCorner_.y(), bx, by);
+  if (mode != TMouseActMode::maZoomWind) {
+    // The axes keep their direction.
+    const TScaleProps& px = layers_.X(1);
+    const TScaleProps& py = layers_.Y(1);
+    if ((bx < ax && px.RangeLow() < px.RangeHigh()) || (bx > ax && px.RangeLow() > px.RangeHigh())) std::swap(ax, bx);
+    if ((by < ay && py.RangeLow() < py.RangeHigh()) || (by > ay && py.RangeLow() > py.RangeHigh())) std::swap(ay, by);
+  }
+  if (layers_.Isometric) {
+    const double c = (ay + by) / 2, sp = layers_.IsoSpan(bx - ax);
+    ay = c - sp / 2, by = c + sp / 2;
+  }
+  try {
+    if (mode == TMouseActMode::maRubberBand) {
+      if (OnRubberBand) OnRubberBand(this, 1, ax, ay, bx, by);
+    } else {
+      layers_.ApplyJointRange(1, true, ax, ay, bx, by, false);
+      markStale();
+    }
+    if (OnZoomPan) OnZoomPan(this);
+  } catch (const std::exception&) {
+  }
+  return true;
+}
+
+bool TVIrada::MouseBox(double& xLo, double& yLo, double& xHi, double& yHi) {
+  MouseBoxState = TMouseBoxState::msFirstCorner;
+  QPointer<TVIrada> alive(this);
+  QEventLoop loop;
+  while (alive && MouseBoxState != TMouseBoxState::msFinished && MouseBoxState != TMouseBoxState::msNormal)
+    loop.processEvents(QEventLoop::WaitForMoreEvents);
+  if (!alive) return false;  // the chart went away while waiting
+  const bool finished = MouseBoxState == TMouseBoxState::msFinished;
+  MouseBoxState = TMouseBoxState::msNormal;
+  if (!finished) return false;
+  double x1, y1, x2, y2;
+  layers_.M2R(FActiveLayer, boxP1_.x(), boxP1_.y(), x1, y1);
+  layers_.M2R(FActiveLayer, boxP2_.x(), boxP2_.y(), x2, y2);
+  xLo = std::min(x1, x2), xHi = std::max(x1, x2);
+  yLo = std::min(y1, y2), yHi = std::max(y1, y2);
+  return true;
+}
+
+void TVIrada::MouseBoxAbort() {
+  MouseBoxState = TMouseBoxState::msNormal;
+  FZoomState = TZoomState::zsNormal;
+  update();
 }
 
 void TVIrada::mouseDoubleClickEvent(QMouseEvent*) {

@@ -290,6 +290,17 @@ public:
   void AllTextLabelsOff();
   TColor TextLabelColor(int n) const { return FLabelColors[std::size_t(std::clamp(n, 1, 30) - 1)]; }
 
+  // ----- boxes drawn with the mouse
+  using TRubberBandEvent = std::function<void(TVIrada* sender, int layer, double loX, double loY, double hiX, double hiY)>;
+  TRubberBandEvent OnRubberBand;
+  TZoomState ZoomState() const { return FZoomState; }
+  // Lets the user draw a rectangle (press, drag, release); true with its world
+  // corners (active layer, ordered) when finished, false when aborted by a
+  // right click, MouseBoxAbort, or the chart going away. Waits in a local
+  // event loop.
+  bool MouseBox(double& xLo, double& yLo, double& xHi, double& yHi);
+  void MouseBoxAbort();
+
   // ----- crosshairs (1..4), drawn over the picture on screen
   TCrossHair& CrossHair(int n) { return FCrossHair[std::size_t(std::clamp(n, 1, 4) - 1)]; }
   void CrossHairSetup(int ch, TColor color, TCrossHMode mode, Qt::PenStyle lineType, int lineWidth);
@@ -414,6 +425,10 @@ private:
   QDateTime bgStamp_;
 
   // mouse
+  TZoomState FZoomState = TZoomState::zsNormal;
+  TMouseBoxState MouseBoxState = TMouseBoxState::msNormal;
+  QPoint windAnchor_, windCorner_, boxP1_, boxP2_;
+  bool zoomRelease(QMouseEvent* e);
   bool LButtonWasDown = false;
   bool FWasDblClk = false;
   int anchorX_ = 0, anchorY_ = 0;

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
@@ -116,6 +117,59 @@ TEST(ChartMouse, CursorAndWheel) {
   QApplication::sendEvent(&m.c, &w);
   EXPECT_FALSE(w.isAccepted());  // the window gets the wheel
   EXPECT_EQ(m.c.focusPolicy(), Qt::NoFocus);
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(ChartMouse, ZoomWindowsAndRubberBand) {
+  MouseChart m(270, 200);
+  m.c.SetRange(1, 0, 0, 20, 10);
+  m.c.setMouseAction(TMouseActMode::maZoomWindPos);
+  drag(m.c, {100, 60}, {150, 120});  // upper left to lower right
+  EXPECT_LT(m.c.Scale1X().RangeLow(), m.c.Scale1X().RangeHigh());
+  EXPECT_LT(m.c.Scale1Y().RangeLow(), m.c.Scale1Y().RangeHigh());
+  EXPECT_NEAR(m.c.Scale1X().RangeLow(), 5, 1e-9);
+  m.c.SetRange(1, 0, 0, 20, 10);
+  m.c.setMouseAction(TMouseActMode::maZoomWind);
+  drag(m.c, {100, 60}, {150, 120});
+  EXPECT_GT(m.c.Scale1Y().RangeLow(), m.c.Scale1Y().RangeHigh());  // the drag direction reverses y
+  m.c.SetRange(1, 0, 0, 20, 10);
+  drag(m.c, {100, 60}, {100, 60});  // a click: nothing
+  EXPECT_EQ(m.c.Scale1X().RangeHigh(), 20);
+  m.c.setMouseAction(TMouseActMode::maRubberBand);
+  double band[4] = {};
+  m.c.OnRubberBand = [&](TVIrada*, int, double a, double b, double c, double d) {
+    band[0] = a, band[1] = b, band[2] = c, band[3] = d;
+  };
+  drag(m.c, {150, 120}, {100, 60});
+  EXPECT_EQ(m.c.Scale1X().RangeHigh(), 20);  // the ranges stay
+  EXPECT_LT(band[0], band[2]);
+  EXPECT_LT(band[1], band[3]);
+  EXPECT_EQ(m.c.ZoomState(), TZoomState::zsNormal);
+}
+
+TEST(ChartMouse, MouseBoxFinishedAbortedOrChartGone) {
+  MouseChart m;
+  QTimer::singleShot(0, [&] {
+    send(&m.c, QEvent::MouseButtonPress, {100, 60}, Qt::LeftButton, Qt::LeftButton);
+    send(&m.c, QEvent::MouseMove, {150, 120}, Qt::NoButton, Qt::LeftButton);
+    send(&m.c, QEvent::MouseButtonRelease, {150, 120}, Qt::LeftButton, Qt::NoButton);
+  });
+  double a = -1, b = -1, c = -1, d = -1;
+  ASSERT_TRUE(m.c.MouseBox(a, b, c, d));
+  EXPECT_NEAR(a, 5, 1e-9);
+  EXPECT_LT(b, d);
+  QTimer::singleShot(0, [&] { send(&m.c, QEvent::MouseButtonPress, {100, 60}, Qt::RightButton, Qt::RightButton); });
+  double keep = 42;
+  EXPECT_FALSE(m.c.MouseBox(keep, b, c, d));
+  EXPECT_EQ(keep, 42);
+  auto* gone = new TVIrada;
+  QTimer::singleShot(0, [gone] { delete gone; });
+  EXPECT_FALSE(gone->MouseBox(keep, b, c, d));
 }
 
 }  // namespace
