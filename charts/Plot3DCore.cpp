@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "charts/NiceTickStepLocal.h"
+#include "charts/Ticks.h"
 #include "charts/Rot3DCore.h"
 #include "common/ChartStrings.h"
 

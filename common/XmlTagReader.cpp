@@ -1,7 +1,7 @@
 #include "common/XmlTagReader.h"
 
 #include "common/ChartStrings.h"
-#include "common/Cp1252.h"
+#include "platform/text/Cp1252.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -35,7 +35,7 @@ void decodeInto(std::string_view bytes, std::u16string& out) {
     high |= in[i];
   }
   if (high & 0x80)
-    for (size_t i = 0; i < n; ++i) o[i] = Cp1252ToUnicode(in[i]);
+    for (size_t i = 0; i < n; ++i) o[i] = cp1252::ToUnicode(in[i]);
 }
 
 std::string_view trimBlanks(std::string_view s) {
@@ -52,7 +52,7 @@ int lookup(std::string_view name, std::span<const std::u16string_view> tags) {
     const std::u16string_view t = tags[static_cast<size_t>(i)];
     if (t.size() != name.size()) continue;
     size_t k = 0;
-    while (k < name.size() && lowerAscii(Cp1252ToUnicode(static_cast<std::uint8_t>(name[k]))) == t[k]) ++k;
+    while (k < name.size() && lowerAscii(cp1252::ToUnicode(static_cast<std::uint8_t>(name[k]))) == t[k]) ++k;
     if (k == name.size()) return i;
   }
   return last;

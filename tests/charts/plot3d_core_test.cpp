@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "charts/NiceTickStepLocal.h"
+#include "charts/Ticks.h"
 #include "charts/Plot3DCore.h"
 
 namespace zw {

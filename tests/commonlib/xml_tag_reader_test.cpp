@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "common/Cp1252.h"
+#include "platform/text/Cp1252.h"
 #include "common/XmlTagReader.h"
 
 namespace zw {
@@ -137,12 +137,12 @@ TEST(XmlTagReader, ReadAttributeValue) {
 }
 
 TEST(Cp1252, DecodesTheTypographicRange) {
-  EXPECT_EQ(Cp1252ToUnicode(0x41), u'A');
-  EXPECT_EQ(Cp1252ToUnicode(0x80), u'\u20AC');
-  EXPECT_EQ(Cp1252ToUnicode(0x81), u'\u0081');
-  EXPECT_EQ(Cp1252ToUnicode(0x96), u'\u2013');
-  EXPECT_EQ(Cp1252ToUnicode(0xA0), u'\u00A0');
-  EXPECT_EQ(Cp1252ToUnicode(0xFF), u'\u00FF');
+  EXPECT_EQ(cp1252::ToUnicode(0x41), u'A');
+  EXPECT_EQ(cp1252::ToUnicode(0x80), u'\u20AC');
+  EXPECT_EQ(cp1252::ToUnicode(0x81), u'\u0081');
+  EXPECT_EQ(cp1252::ToUnicode(0x96), u'\u2013');
+  EXPECT_EQ(cp1252::ToUnicode(0xA0), u'\u00A0');
+  EXPECT_EQ(cp1252::ToUnicode(0xFF), u'\u00FF');
 }
 
 }  // namespace
