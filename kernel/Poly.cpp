@@ -9,6 +9,7 @@
 #include <boost/multiprecision/cpp_int.hpp>
 
 #include "kernel/PolyText.h"
+#include "kernel/Random.h"
 #include "kernel/Roots.h"
 
 namespace zw {
@@ -560,10 +561,7 @@ void NumericZerosRest(const TPoly& z, const TPoly& n, const TPoly& f, TArrayExt&
   }
 }
 
-std::mt19937& SymmetryRandom() {
-  static std::mt19937 rng{std::random_device{}()};
-  return rng;
-}
+std::mt19937& SymmetryRandom() { return ProgramRandom(); }
 
 namespace {
 
