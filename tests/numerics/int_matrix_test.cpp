@@ -3,6 +3,7 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/numerics/change_counter.h"
 #include "numerics/IntMatrix.h"
 
 namespace zw {
@@ -16,16 +17,9 @@ Elements List(const TIntMatrix& m) {
   return out;
 }
 
-struct Counter {
-  int changes = 0;
-  explicit Counter(TNumComponent& c) {
-    c.OnChange = [this](TNumComponent&) { ++changes; };
-  }
-};
-
 TEST(IntMatrix, DenseResizeOnlyForANewShape) {
   TIntMatrix m;
-  Counter n(m);
+  ChangeCounter n(m);
   EXPECT_FALSE(m.IsSparse());
   EXPECT_FALSE(m.Resize(1, 1));
   EXPECT_FALSE(m.Resize(0, 4));
@@ -47,7 +41,7 @@ TEST(IntMatrix, SparseStoresGrowTheMatrix) {
   EXPECT_EQ(m->NrOfColumns(), 0);
   EXPECT_EQ(m->SparseLowCol(), 2147483647);
   EXPECT_EQ(m->SparseHighCol(), 1);
-  Counter n(*m);
+  ChangeCounter n(*m);
   m->SetElem(2, 5, 7);
   m->SetElem(1, 9, 3);
   EXPECT_EQ(List(*m), (Elements{{1, 9, 3}, {2, 5, 7}}));
@@ -87,7 +81,7 @@ TEST(IntMatrix, ConversionsBothWays) {
   d.Resize(2, 2);
   d.SetElem(1, 2, 4);
   d.SetElem(2, 1, 5);
-  Counter n(d);
+  ChangeCounter n(d);
   d.ArrayToSparse(2);
   EXPECT_EQ(List(d), (Elements{{1, 2, 4}, {2, 1, 5}}));
   EXPECT_EQ(d.NrOfColumns(), 2);
@@ -119,7 +113,7 @@ TEST(IntMatrix, SparseTransposeFillCloneAdd) {
   auto m = TIntMatrix::CreateSparse(3);
   m->SetElem(2, 5, 7);
   m->SetElem(1, 9, 3);
-  Counter n(*m);
+  ChangeCounter n(*m);
   EXPECT_TRUE(m->Transpose());
   EXPECT_EQ(List(*m), (Elements{{5, 2, 7}, {9, 1, 3}}));
   EXPECT_EQ(m->NrOfColumns(), 9);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kernel/CalcFailure.h"
+#include "tests/numerics/change_counter.h"
 #include "numerics/Matrix.h"
 
 namespace zw {
@@ -27,16 +28,9 @@ std::vector<std::vector<double>> Rows(const TMatrix& m) {
   return rows;
 }
 
-struct Counter {
-  int changes = 0;
-  explicit Counter(TNumComponent& c) {
-    c.OnChange = [this](TNumComponent&) { ++changes; };
-  }
-};
-
 TEST(Matrix, AccessAndResize) {
   TMatrix m;
-  Counter n(m);
+  ChangeCounter n(m);
   EXPECT_EQ(m.NrOfColumns(), 1);
   EXPECT_EQ(m.NrOfRows(), 1);
   for (auto [c, r] : std::vector<std::pair<int, int>>{{0, 1}, {2, 1}, {1, 0}, {1, 2}}) {
@@ -82,7 +76,7 @@ TEST(Matrix, AccessAndResize) {
 TEST(Matrix, CopiesNotifyPerCellAndOnceMore) {
   TMatrix src, dst;
   SetRows(src, {{1, 2, 3}, {4, 5, 6}});
-  Counter n(dst);
+  ChangeCounter n(dst);
   dst.Clone(&src);
   EXPECT_EQ(Rows(dst), Rows(src));
   EXPECT_EQ(n.changes, 1 + 6 + 1);
@@ -125,7 +119,7 @@ TEST(Matrix, TransposeArithmeticAndProduct) {
   EXPECT_FALSE(m.Multiply(&b, &res));  // MatRes of the wrong shape stays
   EXPECT_EQ(Rows(res), (std::vector<std::vector<double>>{{42}}));
   res.Resize(2, 2);
-  Counter nRes(res), nSelf(m);
+  ChangeCounter nRes(res), nSelf(m);
   EXPECT_TRUE(m.Multiply(&b, &res));
   EXPECT_EQ(Rows(res), (std::vector<std::vector<double>>{{6, 8}, {8, 10}}));
   EXPECT_EQ(nRes.changes, 4);
@@ -156,7 +150,7 @@ TEST(Matrix, DeterminantAndInverse) {
   EXPECT_EQ(m.Determinant(), 0);
 
   SetRows(m, {{4, 7}, {2, 6}});
-  Counter n(m);
+  ChangeCounter n(m);
   EXPECT_TRUE(m.Invert());
   EXPECT_EQ(n.changes, 1);
   const auto inv = Rows(m);
@@ -268,7 +262,7 @@ TEST(Matrix, SortRowsAndColumns) {
   std::vector<std::tuple<int, int, int, int, int>> events;
   m.OnSortExchange = [&](TNumComponent&, std::uint8_t what, std::int32_t i1, std::int32_t i2,
                          std::int32_t first, std::int32_t last) { events.emplace_back(what, i1, i2, first, last); };
-  Counter n(m);
+  ChangeCounter n(m);
   m.SortRows(1, true, 2, 1, 2, 3);  // key column 1, moves column 2 (and the key)
   EXPECT_EQ(Rows(m), (std::vector<std::vector<double>>{{1, 10, 300}, {2, 20, 100}, {3, 30, 200}}));
   ASSERT_FALSE(events.empty());
@@ -304,7 +298,7 @@ TEST(Matrix, MirrorExchangeFind) {
   EXPECT_EQ(Rows(m), (std::vector<std::vector<double>>{{2, 1}, {4, 3}}));
   m.MirrorRows();
   EXPECT_EQ(Rows(m), (std::vector<std::vector<double>>{{4, 3}, {2, 1}}));
-  Counter n(m);
+  ChangeCounter n(m);
   m.ExchangeColumns(1, 3);
   m.ExchangeRows(0, 1);
   EXPECT_EQ(n.changes, 0);
@@ -332,7 +326,7 @@ TEST(Matrix, StandardizeAndCentre) {
   TVector means, sds;
   means.Resize(2);
   sds.Resize(1);  // too short: the second value is dropped
-  Counter n(m);
+  ChangeCounter n(m);
   m.StandardizeColumns(&means, &sds);
   EXPECT_EQ(n.changes, 1);
   EXPECT_EQ(means.Elem(1), 2);

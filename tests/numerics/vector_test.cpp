@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "kernel/Random.h"
+#include "tests/numerics/change_counter.h"
 #include "numerics/Vector.h"
 
 namespace zw {
@@ -23,16 +24,9 @@ auto Values(const V& v) {
   return out;
 }
 
-struct Counter {
-  int changes = 0;
-  void Attach(TNumComponent& c) {
-    c.OnChange = [this](TNumComponent&) { ++changes; };
-  }
-};
-
 TEST(Vector, NewVectorAndAccessOutsideTheRange) {
   TVector v;
-  Counter n;
+  ChangeCounter n;
   n.Attach(v);
   EXPECT_EQ(v.NrOfElem(), 1);
   EXPECT_EQ(v.Elem(1), 0);
@@ -55,7 +49,7 @@ TEST(Vector, NewVectorAndAccessOutsideTheRange) {
 
 TEST(Vector, ResizeRules) {
   TVector v;
-  Counter n;
+  ChangeCounter n;
   n.Attach(v);
   v.SetElem(1, 7);
   n.changes = 0;
@@ -76,7 +70,7 @@ TEST(Vector, ResizeRules) {
 TEST(Vector, CloneAndCopyFromNotifyPerElementAndOnceMore) {
   TVector src, dst;
   Load(src, std::vector<double>{1, 2, 3, 4});
-  Counter n;
+  ChangeCounter n;
   n.Attach(dst);
   dst.Clone(&src);
   EXPECT_EQ(Values(dst), Values(src));
@@ -181,7 +175,7 @@ TEST(Vector, SortReportsEveryExchange) {
   TVector v;
   Load(v, std::vector<double>{3, 1, 2});
   std::vector<std::tuple<int, int, int, int, int>> events;
-  Counter n;
+  ChangeCounter n;
   n.Attach(v);
   v.OnSortExchange = [&](TNumComponent&, std::uint8_t what, std::int32_t i1, std::int32_t i2,
                          std::int32_t first, std::int32_t last) {
@@ -210,7 +204,7 @@ TEST(Vector, SortReportsEveryExchange) {
 TEST(Vector, MirrorAndShuffle) {
   TVector v;
   Load(v, std::vector<double>{1, 2, 3, 4, 5});
-  Counter n;
+  ChangeCounter n;
   n.Attach(v);
   v.Mirror();
   EXPECT_EQ(Values(v), (std::vector<double>{5, 4, 3, 2, 1}));
