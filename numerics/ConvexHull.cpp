@@ -125,25 +125,58 @@ void ConvexHull(const TPDblArray& Points, TPDblArray& Hull) {
       }
     }
   }
-  // Whatever the scan left that does not turn left goes in further passes.
+  // Whatever the scan left that does not turn left goes in further passes,
+  // judged on the points as given (centring rounds). A point in line with
+  // its neighbours goes when it lies between them.
+  auto pointOf = [&](std::int32_t i) -> const TPointDouble& {
+    return Points[static_cast<std::size_t>(work.Elem(4, i))];
+  };
+  auto turn = [&](std::int32_t p, std::int32_t m, std::int32_t q) {
+    const auto &P = pointOf(p), &M = pointOf(m), &Q = pointOf(q);
+    return (M.X - P.X) * (Q.Y - M.Y) - (M.Y - P.Y) * (Q.X - M.X);
+  };
+  auto between = [&](std::int32_t p, std::int32_t m, std::int32_t q) {
+    const auto &P = pointOf(p), &M = pointOf(m), &Q = pointOf(q);
+    return (M.X - P.X) * (Q.X - M.X) + (M.Y - P.Y) * (Q.Y - M.Y) >= 0;
+  };
   for (bool discarded = true; discarded && ring.Count() >= 3;) {
     discarded = false;
     std::int32_t m = ring.Head();
     for (std::int32_t visits = ring.Count(); visits > 0 && ring.Count() >= 3; --visits) {
       const std::int32_t p = ring.Prev(m), q = ring.Next(m);
-      const double turn = (x[m] - x[p]) * (y[q] - y[m]) - (y[m] - y[p]) * (x[q] - x[m]);
-      if (turn <= 0) {
+      const double t = turn(p, m, q);
+      if (t < 0 || (t == 0 && between(p, m, q))) {
         ring.Discard(m);
         discarded = true;
       }
       m = q;
     }
   }
+  // Points all in one line keep only the two ends.
+  if (ring.Count() >= 3) {
+    bool straight = true;
+    const std::int32_t a = ring.Head(), b = ring.Next(a);
+    for (std::int32_t m = ring.Next(b); m != a && straight; m = ring.Next(m)) straight = turn(a, b, m) == 0;
+    if (straight) {
+      const double dx = pointOf(b).X - pointOf(a).X, dy = pointOf(b).Y - pointOf(a).Y;
+      auto along = [&](std::int32_t i) { return pointOf(i).X * dx + pointOf(i).Y * dy; };
+      std::int32_t lo = a, hi = a;
+      for (std::int32_t m = ring.Next(a); m != a; m = ring.Next(m)) {
+        if (along(m) < along(lo)) lo = m;
+        if (along(m) > along(hi)) hi = m;
+      }
+      for (std::int32_t m = ring.Next(a), k = ring.Count(); k > 0; --k) {
+        const std::int32_t following = ring.Next(m);
+        if (m != lo && m != hi) ring.Discard(m);
+        m = following;
+      }
+    }
+  }
 
   TPDblArray corners;
   corners.reserve(static_cast<std::size_t>(ring.Count()));
   for (std::int32_t i = 1; i <= n; ++i)
-    if (!ring.Discarded(i)) corners.push_back(Points[static_cast<std::size_t>(work.Elem(4, i))]);
+    if (!ring.Discarded(i)) corners.push_back(pointOf(i));
   Hull = std::move(corners);
 }
 
