@@ -8,6 +8,7 @@
 // held and one fires when the scope closes.
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <type_traits>
@@ -329,6 +330,10 @@ protected:
   // geometrically, so growing a column step by step stays linear.
   void reshape(std::int64_t nc, std::int64_t nr) {
     if (nc < 0 || nr < 0 || nc > 2147483647 || nr > 2147483647) Raise<EZwMatrixError>(tail::NoHeap);
+    // A shape beyond the address space is refused before anything is tried.
+    const unsigned __int128 bytes = static_cast<unsigned __int128>(nc) * static_cast<unsigned __int128>(nr) * sizeof(T) +
+                                    static_cast<unsigned __int128>(nc) * sizeof(std::vector<T>);
+    if (bytes > static_cast<unsigned __int128>(PTRDIFF_MAX)) Raise<EZwMatrixError>(tail::NoHeap);
     Allocating<EZwMatrixError>(tail::NoHeap, [&] {
       const auto cols = static_cast<std::size_t>(nc), rows = static_cast<std::size_t>(nr);
       // Reserve everything first: the resizes below then cannot fail.
