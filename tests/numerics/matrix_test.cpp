@@ -192,8 +192,12 @@ TEST(Matrix, LUAndInverseAgainstEigen) {
       for (int c = 0; c < size; ++c) {
         L(r, c) = l.Elem(c + 1, r + 1);
         U(r, c) = up.Elem(c + 1, r + 1);
-        if (c > r) EXPECT_EQ(L(r, c), 0);
-        if (c < r) EXPECT_EQ(U(r, c), 0);
+        if (c > r) {
+          EXPECT_EQ(L(r, c), 0);
+        }
+        if (c < r) {
+          EXPECT_EQ(U(r, c), 0);
+        }
       }
     for (int r = 0; r < size; ++r) EXPECT_EQ(L(r, r), 1);
     const Eigen::MatrixXd lu = L * U;

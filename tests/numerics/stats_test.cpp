@@ -2,6 +2,7 @@
 
 #include <boost/crc.hpp>
 #include <boost/math/statistics/univariate_statistics.hpp>
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -29,9 +30,9 @@ TEST(VectorStatistics, MinMaxSumMeanVar) {
   EXPECT_EQ(mn, 1);
   EXPECT_EQ(mx, 9);
   // Values beyond the old start values are still found.
-  auto big = Vec({3e308, -3e307});
+  auto big = Vec({HUGE_VAL, 1.0});
   big->MinMax(1, 2, mn, mx);
-  EXPECT_EQ(mx, 3e308);
+  EXPECT_EQ(mx, HUGE_VAL);
   EXPECT_EQ(v->Sum(1, 4), 12);
 
   // (values, mean, variance): one value keeps the variance 1.
