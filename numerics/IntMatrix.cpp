@@ -49,16 +49,19 @@ void TIntMatrix::SetElem(std::int32_t Col, std::int32_t Row, std::int32_t value)
     Base::SetElem(Col, Row, value);
     return;
   }
-  const auto it = std::lower_bound(SpMat.begin(), SpMat.end(), std::pair{Col, Row},
-                                   [](const TSpMatElemInt& e, const std::pair<std::int32_t, std::int32_t>& k) {
-                                     return Before(e, k.first, k.second);
-                                   });
+  // Stores in column order append: look at the end before searching.
+  const auto it = SpMat.empty() || Before(SpMat.back(), Col, Row)
+                      ? SpMat.end()
+                      : std::lower_bound(SpMat.begin(), SpMat.end(), std::pair{Col, Row},
+                                         [](const TSpMatElemInt& e, const std::pair<std::int32_t, std::int32_t>& k) {
+                                           return Before(e, k.first, k.second);
+                                         });
   if (it != SpMat.end() && it->colidx == Col && it->rowidx == Row) {
     it->value = value;
   } else {
     const auto at = it - SpMat.begin();
     // The slot count grows in steps of AllocBy; the real storage geometrically.
-    Allocating<EZwMatrixError>(tail::NoHeap, [&] { SpMat.insert(SpMat.begin() + at, {Col, Row, value}); });
+    Allocating<EZwMatrixError>(tail::NoHeap, [&] { SpMat.insert(static_cast<std::size_t>(at), {Col, Row, value}); });
     if (static_cast<std::int64_t>(SpMat.size()) > FNumAllocated) FNumAllocated += FAllocBy;
     widenBounds(Col, Row);
     FNCol = FSparseHighCol;
@@ -75,7 +78,7 @@ bool TIntMatrix::Resize(std::int32_t Nc, std::int32_t Nr) {
     FSparseHighRow = std::min(FSparseHighRow, Nr);
     FSparseLowCol = std::min(FSparseLowCol, FSparseHighCol);
     FSparseLowRow = std::min(FSparseLowRow, FSparseHighRow);
-    std::erase_if(SpMat, [&](const TSpMatElemInt& e) { return e.colidx > Nc || e.rowidx > Nr; });
+    SpMat.eraseIf([&](const TSpMatElemInt& e) { return e.colidx > Nc || e.rowidx > Nr; });
     return false;
   }
   if ((Nc == FNCol && Nr == FNRow) || Nc < 1 || Nr < 1) return false;
@@ -91,14 +94,13 @@ void TIntMatrix::SparseToArray() {
     if (e.colidx >= 1 && e.rowidx >= 1)  // the high bounds hold every other one
       Mat[static_cast<std::size_t>(e.colidx - 1)][static_cast<std::size_t>(e.rowidx - 1)] = e.value;
   FIsSparse = false;
-  SpMat.clear();
-  SpMat.shrink_to_fit();
+  SpMat.release();
   FNumAllocated = 0;
 }
 
 void TIntMatrix::ArrayToSparse(std::int32_t AllocBy) {
   if (FIsSparse) return;
-  std::vector<TSpMatElemInt> list;
+  TSlotList<TSpMatElemInt> list;
   std::int32_t allocBy = AllocBy <= 0 ? 1 : AllocBy;
   std::int32_t allocated = allocBy;
   Allocating<EZwMatrixError>(tail::NoHeap, [&] {

@@ -9,7 +9,10 @@
 #include <memory>
 #include <vector>
 
+#include <span>
+
 #include "numerics/Grid.h"
+#include "numerics/SlotList.h"
 
 namespace zw {
 
@@ -66,7 +69,7 @@ public:
   std::int32_t SparseHighCol() const { return FSparseHighCol; }
   std::int32_t SparseLowRow() const { return FSparseLowRow; }
   std::int32_t SparseHighRow() const { return FSparseHighRow; }
-  const std::vector<TSpMatElemInt>& SparseElements() const { return SpMat; }
+  std::span<const TSpMatElemInt> SparseElements() const { return {SpMat.begin(), SpMat.end()}; }
 
 private:
   bool FIsSparse = false;
@@ -74,7 +77,7 @@ private:
   std::int32_t FAllocBy = 1;
   std::int32_t FSparseLowCol = 2147483647, FSparseHighCol = 1;
   std::int32_t FSparseLowRow = 2147483647, FSparseHighRow = 1;
-  std::vector<TSpMatElemInt> SpMat;  // the used slots
+  TSlotList<TSpMatElemInt> SpMat;  // the used slots
 
   void emptyBounds();
   void widenBounds(std::int32_t c, std::int32_t r);

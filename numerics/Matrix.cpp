@@ -87,6 +87,14 @@ void SubstituteLU(const std::vector<double>& a, std::size_t n, const std::vector
 
 }  // namespace
 
+std::vector<double> TMatrix::rowMajorCopy() const {
+  const auto n = static_cast<std::size_t>(FNCol), m = static_cast<std::size_t>(FNRow);
+  std::vector<double> a = Allocating<EZwMatrixError>(tail::NoHeap, [&] { return std::vector<double>(n * m); });
+  for (std::size_t i = 0; i < m; ++i)
+    for (std::size_t j = 0; j < n; ++j) a[i * n + j] = Mat[j][i];
+  return a;
+}
+
 bool TMatrix::Resize(std::int32_t Nc, std::int32_t Nr) {
   reshape(Nc, Nr);
   Changed();
@@ -112,10 +120,8 @@ bool TMatrix::Transpose() {
 
 bool TMatrix::LUdecomposition(TMatrix* MatL, TMatrix* MatU) {
   if (!MatL || !MatU || MatL == MatU || !hasDense() || FNCol != FNRow) return false;
+  std::vector<double> a = rowMajorCopy();
   const auto n = static_cast<std::size_t>(FNCol);
-  std::vector<double> a(n * n);
-  for (std::size_t i = 0; i < n; ++i)
-    for (std::size_t j = 0; j < n; ++j) a[i * n + j] = Mat[j][i];
   const TMatrix* source = this;
   MatL->Resize(FNCol, FNCol);
   MatL->Fill(0);
@@ -140,24 +146,23 @@ bool TMatrix::LUdecomposition(TMatrix* MatL, TMatrix* MatU) {
 }
 
 double TMatrix::Determinant() {
-  TMatrix l, u;
-  if (!LUdecomposition(&l, &u)) return 0;
+  // The decomposition of LUdecomposition, without filling two matrices.
+  if (!hasDense() || FNCol != FNRow) return 0;
+  const auto n = static_cast<std::size_t>(FNCol);
+  std::vector<double> a = rowMajorCopy();
+  std::vector<std::size_t> pivot;
+  bool zeroRow = false;
+  if (!Crout(a, n, pivot, luSign_, zeroRow)) return 0;
   double d = luSign_;
-  for (std::int32_t i = 1; i <= FNCol; ++i) d *= u.Elem(i, i);
+  for (std::size_t i = 0; i < n; ++i) d *= a[i * n + i];
   return d;
 }
 
 bool TMatrix::Invert() {
   if (!hasDense() || FNCol != FNRow) return false;
   const auto n = static_cast<std::size_t>(FNCol);
-  std::vector<double> a, inverse, column;
-  Allocating<EZwMatrixError>(tail::NoHeap, [&] {
-    a.resize(n * n);
-    inverse.resize(n * n);
-    column.resize(n);
-  });
-  for (std::size_t i = 0; i < n; ++i)
-    for (std::size_t j = 0; j < n; ++j) a[i * n + j] = Mat[j][i];
+  std::vector<double> a = rowMajorCopy(), column;
+  Allocating<EZwMatrixError>(tail::NoHeap, [&] { column.resize(n); });
   std::vector<std::size_t> pivot;
   double sign = 1;
   bool zeroRow = false;

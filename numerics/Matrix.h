@@ -67,6 +67,7 @@ public:
 
 private:
   double luSign_ = 1;
+  std::vector<double> rowMajorCopy() const;
   void standardize(bool columns, bool scale, TVector* Means, TVector* StdDevs);
 };
 
