@@ -29,17 +29,21 @@ bool Crout(std::vector<double>& a, std::size_t n, std::vector<std::size_t>& pivo
     vv[i] = 1 / big;
   }
   bool ok = true;
+  std::vector<double> col(n);  // column j, contiguous for the inner sums
   for (std::size_t j = 0; j < n; ++j) {
+    for (std::size_t k = 0; k < n; ++k) col[k] = at(k, j);
     for (std::size_t i = 0; i < j; ++i) {
-      double sum = at(i, j);
-      for (std::size_t k = 0; k < i; ++k) sum -= at(i, k) * at(k, j);
-      at(i, j) = sum;
+      double sum = col[i];
+      const double* row = &a[i * n];
+      for (std::size_t k = 0; k < i; ++k) sum -= row[k] * col[k];
+      col[i] = at(i, j) = sum;
     }
     double big = 0;
     std::size_t imax = j;
     for (std::size_t i = j; i < n; ++i) {
-      double sum = at(i, j);
-      for (std::size_t k = 0; k < j; ++k) sum -= at(i, k) * at(k, j);
+      double sum = col[i];
+      const double* row = &a[i * n];
+      for (std::size_t k = 0; k < j; ++k) sum -= row[k] * col[k];
       at(i, j) = sum;
       // Ties go to the last candidate.
       if (const double dum = vv[i] * std::fabs(sum); dum >= big) {
@@ -122,27 +126,24 @@ bool TMatrix::LUdecomposition(TMatrix* MatL, TMatrix* MatU) {
   if (!MatL || !MatU || MatL == MatU || !hasDense() || FNCol != FNRow) return false;
   std::vector<double> a = rowMajorCopy();
   const auto n = static_cast<std::size_t>(FNCol);
-  const TMatrix* source = this;
-  MatL->Resize(FNCol, FNCol);
-  MatL->Fill(0);
-  if (MatU != source) MatU->Clone(source);
   std::vector<std::size_t> pivot;
   bool zeroRow = false;
   const bool ok = Crout(a, n, pivot, luSign_, zeroRow);
-  if (zeroRow) return false;
-  for (std::size_t i = 0; i < n; ++i)
-    for (std::size_t j = 0; j < n; ++j) {
-      const auto c = static_cast<std::int32_t>(j + 1), r = static_cast<std::int32_t>(i + 1);
-      if (ok && j < i) {
-        MatL->SetElem(c, r, a[i * n + j]);
-        MatU->SetElem(c, r, 0);
-      } else {
-        MatU->SetElem(c, r, a[i * n + j]);
-      }
+  // The factors are written straight into their cells, each matrix notified
+  // once: MatU holds the copy (zero row), the partly decomposed values (tiny
+  // pivot) or the upper factor; MatL is 0 or the unit lower factor.
+  MatL->reshape(FNCol, FNCol);
+  MatU->reshape(FNCol, FNCol);
+  for (std::size_t j = 0; j < n; ++j)
+    for (std::size_t i = 0; i < n; ++i) {
+      const double v = zeroRow ? Mat[j][i] : a[i * n + j];
+      const bool lower = ok && j < i;
+      MatL->Mat[j][i] = lower ? v : (ok && i == j ? 1.0 : 0.0);
+      MatU->Mat[j][i] = lower ? 0.0 : v;
     }
-  if (!ok) return false;
-  for (std::int32_t i = 1; i <= FNCol; ++i) MatL->SetElem(i, i, 1);
-  return true;
+  MatL->Changed();
+  MatU->Changed();
+  return ok;
 }
 
 double TMatrix::Determinant() {

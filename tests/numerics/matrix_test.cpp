@@ -173,6 +173,23 @@ TEST(Matrix, DeterminantAndInverse) {
   EXPECT_EQ(n.changes, 0);
 }
 
+TEST(Matrix, LUFailures) {
+  TMatrix m, l, u;
+  SetRows(m, {{1, 2}, {0, 0}});
+  ChangeCounter nl(l), nu(u);
+  EXPECT_FALSE(m.LUdecomposition(&l, &u));  // a zero row: U holds the copy
+  EXPECT_EQ(Rows(u), Rows(m));
+  EXPECT_EQ(Rows(l), (std::vector<std::vector<double>>{{0, 0}, {0, 0}}));
+  EXPECT_EQ(nl.changes, 1);
+  EXPECT_EQ(nu.changes, 1);
+  SetRows(m, {{1, 2}, {2, 4}});  // singular: a pivot below 1e-100
+  EXPECT_FALSE(m.LUdecomposition(&l, &u));
+  EXPECT_FALSE(m.LUdecomposition(&l, &l));
+  EXPECT_FALSE(m.LUdecomposition(nullptr, &u));
+  SetRows(m, {{1, 2, 3}});
+  EXPECT_FALSE(m.LUdecomposition(&l, &u));
+}
+
 TEST(Matrix, LUAndInverseAgainstEigen) {
   std::mt19937 rng(3);
   std::uniform_real_distribution<double> u(-10, 10);
