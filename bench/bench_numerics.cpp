@@ -9,6 +9,7 @@
 //   cmake --build build --target bench_numerics && build/bin/bench_numerics
 #include <benchmark/benchmark.h>
 #include <gsl/gsl_linalg.h>
+#include <gsl/gsl_multifit.h>
 #include <gsl/gsl_sort.h>
 #include <gsl/gsl_statistics_double.h>
 
@@ -31,6 +32,7 @@
 #include "numerics/CurveFit.h"
 #include "numerics/IntMatrix.h"
 #include "numerics/Matrix.h"
+#include "numerics/Svd.h"
 
 namespace {
 
@@ -335,6 +337,52 @@ bool SameHullCorners() {
   return a == b;
 }
 
+// ---- least squares by SVD ----------------------------------------------------
+
+constexpr int kDesignRows = 10000, kDesignCols = 10;
+
+double DesignCell(int r, int c) { return std::cos(0.001 * r * (c + 1)) + (r % (c + 2)) * 0.01; }
+
+void BM_Svd_Ours(benchmark::State& state) {
+  TVector b, x;
+  b.Resize(kDesignRows);
+  for (int r = 1; r <= kDesignRows; ++r) b.SetElem(r, std::sin(r * 0.01));
+  for (auto _ : state) {
+    state.PauseTiming();
+    TMatrix a;
+    a.Resize(kDesignCols, kDesignRows);
+    for (int r = 1; r <= kDesignRows; ++r)
+      for (int c = 1; c <= kDesignCols; ++c) a.SetElem(c, r, DesignCell(r, c));
+    state.ResumeTiming();
+    bool deficient = false;
+    SvdLeastSquares(a, b, x, deficient, nullptr);
+    benchmark::DoNotOptimize(x.Elem(1));
+  }
+}
+void BM_Svd_Gsl(benchmark::State& state) {
+  gsl_matrix* a = gsl_matrix_alloc(kDesignRows, kDesignCols);
+  gsl_vector* y = gsl_vector_alloc(kDesignRows);
+  gsl_vector* c = gsl_vector_alloc(kDesignCols);
+  gsl_matrix* cov = gsl_matrix_alloc(kDesignCols, kDesignCols);
+  gsl_multifit_linear_workspace* work = gsl_multifit_linear_alloc(kDesignRows, kDesignCols);
+  for (int r = 0; r < kDesignRows; ++r) {
+    gsl_vector_set(y, r, std::sin((r + 1) * 0.01));
+    for (int k = 0; k < kDesignCols; ++k) gsl_matrix_set(a, r, k, DesignCell(r + 1, k + 1));
+  }
+  for (auto _ : state) {
+    double chisq = 0;
+    gsl_multifit_linear(a, y, c, cov, &chisq, work);
+    benchmark::DoNotOptimize(chisq);
+  }
+  gsl_multifit_linear_free(work);
+  gsl_matrix_free(cov);
+  gsl_vector_free(c);
+  gsl_vector_free(y);
+  gsl_matrix_free(a);
+}
+BENCHMARK(BM_Svd_Ours)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Svd_Gsl)->Unit(benchmark::kMillisecond);
+
 // Remembers the times so that the ratios can be printed after the table.
 class TimeReporter : public benchmark::ConsoleReporter {
 public:
@@ -375,6 +423,7 @@ int main(int argc, char** argv) {
   ratio("sparse 10^5 stores: AllocBy growth with copies / ours", "BM_Sparse_PlainGrowth/100000",
         "BM_Sparse_OursGrowth/100000", "reported");
   ratio("convex hull of 10^5 points: Boost / ours", "BM_Hull_Boost", "BM_Hull_Ours", ">= 0.2");
+  ratio("SvdLeastSquares 10^4 x 10: gsl_multifit_linear / ours", "BM_Svd_Gsl", "BM_Svd_Ours", ">= 0.33");
   std::printf("convex hull corners equal to Boost's: %s\n", SameHullCorners() ? "yes" : "NO");
   return 0;
 }
