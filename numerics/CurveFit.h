@@ -6,7 +6,11 @@
 // 1e-30 of zero, logarithms of non-positive values) are flagged in ErrIndic
 // and replaced by 1.7e38 or left out.
 #include <cstdint>
+#include <initializer_list>
+#include <utility>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "numerics/Matrix.h"
 
@@ -78,6 +82,32 @@ public:
 
   bool SplineValid() const { return FSplineValid; }
 
+  // Model fits (errors: EZwMath2Error "<operation>: <ending>"; every output
+  // is 0 before any test). FitQual is the coefficient of determination of
+  // the linearised model, 1 for a constant dependent variable.
+  void CalcLinFit(double& k, double& d, double& FitQual) const;
+  void CalcParabolFit(double& k0, double& k1, double& k2, double& FitQual) const;
+  void CalcReciLinFit(double& k0, double& k1, double& FitQual) const;
+  void CalcHyperbolFit(double& k0, double& k1, double& FitQual) const;
+  void CalcReciHyperbolFit(double& k0, double& k1, double& FitQual) const;
+  void CalcLogFit(double& k0, double& k1, double& FitQual) const;
+  void CalcReciLogFit(double& k0, double& k1, double& FitQual) const;
+  void CalcPowerFit(double& k0, double& k1, double& FitQual) const;
+  void CalcExponentialFit(double& k0, double& k1, double& FitQual) const;
+  void CalcHoerlFit(double& k0, double& k1, double& k2, double& FitQual) const;
+  void CalcGaussFit(double& k0, double& k1, double& k2, double& FitQual);
+  void CalcCircleFit(double& r, double& dx, double& dy) const;
+  // Coeffs[k] belongs to x^k (degree + 1 of them); the result is that of the
+  // least-squares solver.
+  bool CalcPolyFit(int Degree, std::vector<double>& Coeffs, double& FitQual, bool& Deficient) const;
+  // In powers of (x - m); m = 0 asks for the mean of x, which is returned.
+  bool CalcCenteredPolyFit(int Degree, std::vector<double>& Coeffs, double& m, double& FitQual,
+                           bool& Deficient) const;
+  // Pairs taken as (observed, fitted).
+  void CalcAnovaReg(std::int32_t NumVars, bool IncludeConst, double& dfreg, double& dfres,
+                    double& dftotal, double& SSE, double& SSR, double& SST, double& MSE, double& MSR,
+                    double& F) const;
+
 private:
   TFitSums S;
   std::int32_t FNumData = 0;
@@ -93,6 +123,17 @@ private:
   bool quartiles(std::int32_t col, double& q1, double& q2, double& q3) const;
   double skewKurt(std::int32_t col, bool kurtosis) const;
   double meanAngle(std::int32_t col) const;
+  [[noreturn]] void fail(const char* operation, const char* ending) const;
+  // Too few pairs, then each flag test in order, raise their errors.
+  void check(const char* operation, std::int32_t minimum,
+             std::initializer_list<std::pair<unsigned, const char*>> flagTests) const;
+  // The two-parameter models: checks, then the solution from their sums.
+  void solveTwo(const char* op, std::initializer_list<std::pair<unsigned, const char*>> flagTests, double sx,
+                double sxx, double sy, double syy, double sxy, double& k0, double& k1, double& fitQual) const;
+  void solveLogLinear(const char* op, std::initializer_list<std::pair<unsigned, const char*>> flagTests, double sx,
+                      double sxx, double sxlny, double& k0, double& k1, double& fitQual) const;
+  bool polyFit(int degree, double centre, double scale, double yShift, std::vector<double>& solution,
+               double& fitQual, bool& deficient) const;
 };
 
 }  // namespace zw
