@@ -17,7 +17,9 @@ double SampleStdDev(double sum, double sumSq, std::int32_t n) {
 
 }  // namespace
 
-TCurveFit::TCurveFit() : FData(std::make_unique<TMatrix>()) {
+TCurveFit::TCurveFit()
+    : FData(std::make_unique<TMatrix>()), Spl2Deriv(std::make_unique<TVector>()),
+      SplSortedX(std::make_unique<TVector>()), SplSortedY(std::make_unique<TVector>()) {
   FData->Resize(2, RowGrowth);
   Init();
 }

@@ -31,6 +31,13 @@ inline constexpr std::uint8_t ErrYNotPositive = 2;
 inline constexpr std::uint8_t ErrXZero = 4;
 inline constexpr std::uint8_t ErrYZero = 8;
 
+// Reinsch's smoothing spline through the points n1..n2 (1-based arrays,
+// X strictly increasing, weights dY): segment i is A[i] + B[i] t + C[i] t^2
+// + D[i] t^3 with t = x - X[i]; S bounds the weighted residual sum.
+void PenalizedCubicSpline(std::int32_t n1, std::int32_t n2, const std::vector<double>& X,
+                          const std::vector<double>& Y, const std::vector<double>& dY, std::vector<double>& A,
+                          std::vector<double>& B, std::vector<double>& C, std::vector<double>& D, double S);
+
 class TCurveFit : public TNumComponent {
 public:
   static constexpr std::int32_t RowGrowth = 1000;
@@ -81,6 +88,27 @@ public:
                       double& StdevY, double& MeanDiff, double& StdevDiff, double& rxy) const;
 
   bool SplineValid() const { return FSplineValid; }
+  bool SmoothedSplineValid() const { return FPenSplineValid; }
+
+  // Spline end conditions and the smoothing factor; a write invalidates the
+  // spline it belongs to.
+  bool SplineNatural1() const { return FNatural1; }
+  bool SplineNaturalN() const { return FNaturalN; }
+  double SplineDerivY1() const { return FY1Dash; }
+  double SplineDerivYN() const { return FYNDash; }
+  double SplineSmoothingFactor() const { return FPSplineSmooth; }
+  void SetSplineNatural1(bool v) { FNatural1 = v, FSplineValid = false; }
+  void SetSplineNaturalN(bool v) { FNaturalN = v, FSplineValid = false; }
+  void SetSplineDerivY1(double v) { FY1Dash = v, FSplineValid = false; }
+  void SetSplineDerivYN(double v) { FYNDash = v, FSplineValid = false; }
+  void SetSplineSmoothingFactor(double v) { FPSplineSmooth = v, FPenSplineValid = false; }
+
+  // The interpolating cubic spline through the pairs (end segments extended
+  // outside); x values closer than 1e-100, or fewer than two pairs, raise
+  // "Component "<Name>": the tabulated values are not distinct".
+  double CubicSpline(double x);
+  // The smoothing spline; valid is False (result 0) outside the data range.
+  double SmoothedSpline(double x, double& FitQual, bool& valid);
 
   // Model fits (errors: EZwMath2Error "<operation>: <ending>"; every output
   // is 0 before any test). FitQual is the coefficient of determination of
@@ -116,6 +144,15 @@ private:
   std::unique_ptr<TMatrix> FData;
   bool FSplineValid = false, FPenSplineValid = false, FKendallValid = false;
   std::int64_t FKendallConcord = 0, FKendallDiscord = 0, FKendallTies = 0;
+  bool FNatural1 = true, FNaturalN = true;
+  double FY1Dash = 0, FYNDash = 0;
+  double FPSplineSmooth = 0.5, FPSplineFQ = 0;
+  std::unique_ptr<TVector> Spl2Deriv, SplSortedX, SplSortedY;
+  std::vector<double> PSplA, PSplB, PSplC, PSplD;
+
+  void sortPairs();
+  void setUpCubicSpline();
+  void setUpSmoothedSpline();
 
   void accumulate(double x, double y, double sign, bool flag);
   void invalidateCaches();
