@@ -338,6 +338,31 @@ bool SameHullCorners() {
   return a == b;
 }
 
+// Times gsl_multifit_linear on an n x p design; cell(i, k) and rhs(i) give
+// the data (0-based).
+template <class Cell, class Rhs>
+void TimeGslMultifit(benchmark::State& state, std::size_t n, std::size_t p, Cell cell, Rhs rhs) {
+  gsl_matrix* a = gsl_matrix_alloc(n, p);
+  gsl_vector* y = gsl_vector_alloc(n);
+  gsl_vector* c = gsl_vector_alloc(p);
+  gsl_matrix* cov = gsl_matrix_alloc(p, p);
+  gsl_multifit_linear_workspace* work = gsl_multifit_linear_alloc(n, p);
+  for (std::size_t i = 0; i < n; ++i) {
+    gsl_vector_set(y, i, rhs(i));
+    for (std::size_t k = 0; k < p; ++k) gsl_matrix_set(a, i, k, cell(i, k));
+  }
+  for (auto _ : state) {
+    double chisq = 0;
+    gsl_multifit_linear(a, y, c, cov, &chisq, work);
+    benchmark::DoNotOptimize(chisq);
+  }
+  gsl_multifit_linear_free(work);
+  gsl_matrix_free(cov);
+  gsl_vector_free(c);
+  gsl_vector_free(y);
+  gsl_matrix_free(a);
+}
+
 // ---- least squares by SVD ----------------------------------------------------
 
 constexpr int kDesignRows = 10000, kDesignCols = 10;
@@ -361,25 +386,10 @@ void BM_Svd_Ours(benchmark::State& state) {
   }
 }
 void BM_Svd_Gsl(benchmark::State& state) {
-  gsl_matrix* a = gsl_matrix_alloc(kDesignRows, kDesignCols);
-  gsl_vector* y = gsl_vector_alloc(kDesignRows);
-  gsl_vector* c = gsl_vector_alloc(kDesignCols);
-  gsl_matrix* cov = gsl_matrix_alloc(kDesignCols, kDesignCols);
-  gsl_multifit_linear_workspace* work = gsl_multifit_linear_alloc(kDesignRows, kDesignCols);
-  for (int r = 0; r < kDesignRows; ++r) {
-    gsl_vector_set(y, r, std::sin((r + 1) * 0.01));
-    for (int k = 0; k < kDesignCols; ++k) gsl_matrix_set(a, r, k, DesignCell(r + 1, k + 1));
-  }
-  for (auto _ : state) {
-    double chisq = 0;
-    gsl_multifit_linear(a, y, c, cov, &chisq, work);
-    benchmark::DoNotOptimize(chisq);
-  }
-  gsl_multifit_linear_free(work);
-  gsl_matrix_free(cov);
-  gsl_vector_free(c);
-  gsl_vector_free(y);
-  gsl_matrix_free(a);
+  TimeGslMultifit(
+      state, kDesignRows, kDesignCols,
+      [](std::size_t r, std::size_t k) { return DesignCell(static_cast<int>(r) + 1, static_cast<int>(k) + 1); },
+      [](std::size_t r) { return std::sin(static_cast<double>(r + 1) * 0.01); });
 }
 BENCHMARK(BM_Svd_Ours)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Svd_Gsl)->Unit(benchmark::kMillisecond);
@@ -406,27 +416,10 @@ void BM_PolyFit_Ours(benchmark::State& state) {
 }
 void BM_PolyFit_Gsl(benchmark::State& state) {
   const auto n = static_cast<std::size_t>(state.range(0)), p = static_cast<std::size_t>(state.range(1)) + 1;
-  gsl_matrix* a = gsl_matrix_alloc(n, p);
-  gsl_vector* y = gsl_vector_alloc(n);
-  gsl_vector* c = gsl_vector_alloc(p);
-  gsl_matrix* cov = gsl_matrix_alloc(p, p);
-  gsl_multifit_linear_workspace* work = gsl_multifit_linear_alloc(n, p);
-  for (std::size_t i = 0; i < n; ++i) {
-    const double x = static_cast<double>(i) * 10.0 / static_cast<double>(n) - 5;
-    gsl_vector_set(y, i, std::sin(x + 5) + 0.01 * static_cast<double>(i % 7));
-    double pw = 1;
-    for (std::size_t k = 0; k < p; ++k, pw *= x) gsl_matrix_set(a, i, k, pw);
-  }
-  for (auto _ : state) {
-    double chisq = 0;
-    gsl_multifit_linear(a, y, c, cov, &chisq, work);
-    benchmark::DoNotOptimize(chisq);
-  }
-  gsl_multifit_linear_free(work);
-  gsl_matrix_free(cov);
-  gsl_vector_free(c);
-  gsl_vector_free(y);
-  gsl_matrix_free(a);
+  auto xAt = [n](std::size_t i) { return static_cast<double>(i) * 10.0 / static_cast<double>(n) - 5; };
+  TimeGslMultifit(
+      state, n, p, [&](std::size_t i, std::size_t k) { return std::pow(xAt(i), static_cast<double>(k)); },
+      [&](std::size_t i) { return std::sin(xAt(i) + 5) + 0.01 * static_cast<double>(i % 7); });
 }
 BENCHMARK(BM_PolyFit_Ours)->Args({1000, 5})->Args({1000, 9})->Args({100000, 5})->Args({100000, 9})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PolyFit_Gsl)->Args({1000, 5})->Args({1000, 9})->Args({100000, 5})->Args({100000, 9})->Unit(benchmark::kMillisecond);
