@@ -25,7 +25,7 @@ void FromEigen(const Eigen::MatrixXd& e, TMatrix& m) {
 TEST(Svd, DecompositionReproducesTheMatrix) {
   std::mt19937 rng(2);
   std::uniform_real_distribution<double> u(-5, 5);
-  for (auto [rows, cols] : std::vector<std::pair<int, int>>{{1, 1}, {3, 2}, {6, 6}, {20, 7}, {50, 12}, {2, 5}}) {
+  for (auto [rows, cols] : std::vector<std::pair<int, int>>{{1, 1}, {3, 2}, {6, 6}, {20, 7}, {50, 12}, {2, 5}, {400, 3}, {28, 7}}) {
     Eigen::MatrixXd a(rows, cols);
     for (int r = 0; r < rows; ++r)
       for (int c = 0; c < cols; ++c) a(r, c) = u(rng);
@@ -41,6 +41,9 @@ TEST(Svd, DecompositionReproducesTheMatrix) {
     }
     EXPECT_LT((U * W.asDiagonal() * V.transpose() - a).norm(), 1e-12 * (1 + a.norm())) << rows << "x" << cols;
     EXPECT_LT((V.transpose() * V - Eigen::MatrixXd::Identity(cols, cols)).norm(), 1e-12);
+    if (rows >= cols) {  // U has orthonormal columns
+      EXPECT_LT((U.transpose() * U - Eigen::MatrixXd::Identity(cols, cols)).norm(), 1e-12) << rows << "x" << cols;
+    }
     // The singular values are Eigen's, in some order.
     std::vector<double> ours(W.data(), W.data() + cols);
     const Eigen::VectorXd ref = Eigen::JacobiSVD<Eigen::MatrixXd>(a).singularValues();
