@@ -236,24 +236,25 @@ bool TCurveFit::polyFit(int degree, double centre, double scale, double yShift, 
   a.Resize(cols, std::max(n, 1));
   b.Resize(std::max(n, 1));
   if (n < 1) return false;
-  for (std::int32_t i = 1; i <= n; ++i) {
-    const double z = (FData->Elem(1, i) - centre) / scale;
-    double p = 1;
-    for (std::int32_t k = 1; k <= degree; ++k) a.SetElem(k, i, p *= z);
-    a.SetElem(cols, i, 1);
-    b.SetElem(i, FData->Elem(2, i) - yShift);
+  auto zAt = [&](std::int32_t i) { return (FData->Elem(1, i) - centre) / scale; };
+  {
+    TMatrix::TDeferChanges quiet(a);
+    for (std::int32_t i = 1; i <= n; ++i) {
+      double p = 1;
+      for (std::int32_t k = 1; k <= degree; ++k) a.SetElem(k, i, p *= zAt(i));
+      a.SetElem(cols, i, 1);
+      b.SetElem(i, FData->Elem(2, i) - yShift);
+    }
   }
-  TMatrix design;
-  design.Clone(&a);
-  const bool ok = SvdLeastSquares(design, b, x, deficient, &errors);
+  const bool ok = SvdLeastSquares(a, b, x, deficient, &errors);  // a is used up
   solution.assign(static_cast<std::size_t>(cols), 0.0);
   solution[0] = x.Elem(cols);
   for (std::int32_t k = 1; k <= degree; ++k) solution[static_cast<std::size_t>(k)] = x.Elem(k);
   // r^2 between the data and the fitted values.
   double sy = 0, syy = 0, sf = 0, sff = 0, sfy = 0;
   for (std::int32_t i = 1; i <= n; ++i) {
-    double fitted = 0;
-    for (std::int32_t k = 1; k <= cols; ++k) fitted += a.Elem(k, i) * x.Elem(k);
+    double fitted = x.Elem(cols), p = 1;
+    for (std::int32_t k = 1; k <= degree; ++k) fitted += (p *= zAt(i)) * x.Elem(k);
     const double y = b.Elem(i);
     sy += y, syy += y * y, sf += fitted, sff += fitted * fitted, sfy += fitted * y;
   }
