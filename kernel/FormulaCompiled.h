@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -216,5 +217,10 @@ template <class Source>
     }
   }
 }
+
+// Runs c for the n points xs (c from cachedCompiledForm of the text), giving
+// for each exactly what the cached point-by-point evaluation gives.
+void runBlockExtended(const Compiled& c, const Extended* xs, std::size_t n, Extended* values,
+                      std::int32_t* errs, const FormulaContext& context);
 
 }  // namespace zw::formula
