@@ -1,5 +1,6 @@
 // The extended block evaluation: one term for many values of X, each point
 // bit for bit what EvaluateFormula gives.
+#include <algorithm>
 #include <vector>
 
 #include "kernel/FormulaCompiled.h"
@@ -31,6 +32,62 @@ void runGeneral(const Compiled& c, const Extended* xs, std::size_t n, Extended* 
   }
 }
 
+// Terms without a stack below the accumulator («x^3-2x^2+3x-1»,
+// «sin(x)*x^2+3x-1»): the steps of a point follow each other in registers,
+// with nothing kept in memory between them.
+void runChain(const Compiled& c, const Extended* xs, std::size_t n, Extended* values,
+              std::int32_t* errs, const FormulaContext& context) {
+  const GivenContext source{context};
+  const Extended radians = c.usesAngle ? AngleModeToRadians(context.AngleMode) : 0;
+  const Instr* const first = c.code.data();
+  for (std::size_t i = 0; i < n; ++i) {
+    const Extended x = xs[i];
+    Extended acc = 0;
+    bool ok = finite(x);
+    for (const Instr* ip = first; ok && ip->code != Code::End; ++ip)
+      ok = accumulatorStep(*ip, x, source, radians, acc);
+    if (ok && finite(acc)) {
+      values[i] = acc;
+      errs[i] = evalerr::Ok;
+    } else {
+      readNormal(c.normalCode, c.normal, values[i], errs[i], x, context);
+    }
+  }
+}
+
+// The steps that cannot fail: +, -, * and whole powers keep an infinite
+// operand infinite, so the test of the result finds every failure.
+bool cannotFail(Code code) {
+  switch (code) {
+    case Code::LoadK: case Code::LoadM: case Code::Neg: case Code::AddK: case Code::SubK:
+    case Code::KSub: case Code::MulK: case Code::AddM: case Code::SubM: case Code::MSub:
+    case Code::MulM: case Code::Sqr: case Code::Cube: case Code::PowN: case Code::Abs:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Polynomials and the like: a chain of steps that cannot fail, so that a
+// point is only tested at the end.
+void runSafeChain(const Compiled& c, const Extended* xs, std::size_t n, Extended* values,
+                  std::int32_t* errs, const FormulaContext& context) {
+  const GivenContext source{context};
+  const Instr* const first = c.code.data();
+  const Instr* const last = first + c.code.size() - 1;  // End
+  for (std::size_t i = 0; i < n; ++i) {
+    const Extended x = xs[i];
+    Extended acc = 0;
+    for (const Instr* ip = first; ip != last; ++ip) accumulatorStep(*ip, x, source, 0, acc);
+    if (finite(x) && finite(acc)) {
+      values[i] = acc;
+      errs[i] = evalerr::Ok;
+    } else {
+      readNormal(c.normalCode, c.normal, values[i], errs[i], x, context);
+    }
+  }
+}
+
 }  // namespace
 
 void runBlockExtended(const Compiled& c, const Extended* xs, std::size_t n, Extended* values,
@@ -40,7 +97,13 @@ void runBlockExtended(const Compiled& c, const Extended* xs, std::size_t n, Exte
       readNormal(c.normalCode, c.normal, values[i], errs[i], xs[i], context);
     return;
   }
-  runGeneral(c, xs, n, values, errs, context);
+  const auto steps = c.code.end() - 1;  // without End
+  if (std::all_of(c.code.begin(), steps, [](const Instr& in) { return cannotFail(in.code); }))
+    runSafeChain(c, xs, n, values, errs, context);
+  else if (std::none_of(c.code.begin(), steps, [](const Instr& in) { return usesStack(in.code); }))
+    runChain(c, xs, n, values, errs, context);
+  else
+    runGeneral(c, xs, n, values, errs, context);
 }
 
 }  // namespace zw::formula
