@@ -3,6 +3,8 @@
 //   ours            EvaluateFormula(text, value, err, x) for every x (the text
 //                   is passed each time, as the plotters do)
 //   ours_direct     the same without the cache of compiled terms
+//   ours_block      EvaluateFormulaBlock for all 10,000 values at once (the
+//                   extended block path: bit for bit what EvaluateFormula gives)
 //   ours_double     EvaluateFormulaBlockDouble for all 10,000 values at once
 //                   (the path for drawing)
 //   muparser        SetExpr once, then Eval for every x (muParser's usual use)
@@ -10,7 +12,8 @@
 //   muparser_bulk   SetExpr once, then muParser's bulk mode Eval(results, n)
 //                   for all values, on one thread
 // After the runs the program prints evaluations per second and the ratios
-// ours / muparser and ours_double / muparser_bulk for each term, and the
+// ours / muparser, and ours_block / muparser_bulk and ours_double /
+// muparser_bulk for each term, and the
 // largest relative differences of the values: extended against muParser,
 // and the double path against the extended one.
 //
@@ -97,6 +100,20 @@ void BM_ours_double(benchmark::State& state, const Workload* w) {
   std::vector<std::int32_t> errs(kPoints);
   for (auto _ : state) {
     zw::EvaluateFormulaBlockDouble(text, xs.data(), kPoints, values.data(), errs.data());
+    benchmark::DoNotOptimize(values.data());
+  }
+  state.SetItemsProcessed(state.iterations() * kPoints);
+}
+
+void BM_ours_block(benchmark::State& state, const Workload* w) {
+  zw::kernelState().reset();
+  const std::u16string text = u16(w->ours);
+  const std::vector<double> grid_ = grid();
+  const std::vector<zw::Extended> xs(grid_.begin(), grid_.end());
+  std::vector<zw::Extended> values(kPoints);
+  std::vector<std::int32_t> errs(kPoints);
+  for (auto _ : state) {
+    zw::EvaluateFormulaBlock(text, xs.data(), kPoints, values.data(), errs.data());
     benchmark::DoNotOptimize(values.data());
   }
   state.SetItemsProcessed(state.iterations() * kPoints);
@@ -189,6 +206,8 @@ double maxRelativeDifference(const Workload& w) {
 int main(int argc, char** argv) {
   omp_set_num_threads(1);  // muParser's bulk mode would use a thread per core
   for (const Workload& w : workloads()) {
+    benchmark::RegisterBenchmark(("ours_block/" + std::string(w.name)).c_str(), BM_ours_block,
+                                 &w);
     benchmark::RegisterBenchmark(("ours_double/" + std::string(w.name)).c_str(), BM_ours_double,
                                  &w);
     benchmark::RegisterBenchmark(("muparser_bulk/" + std::string(w.name)).c_str(),
@@ -216,14 +235,15 @@ int main(int argc, char** argv) {
     std::printf("%-15s %14.3e %14.3e %14.3e %10.2f %10.2f %12.1e\n", w.name, ours, mu, muText,
                 ours / mu, muText > 0 ? ours / muText : 0.0, maxRelativeDifference(w));
   }
-  std::printf("\n%-15s %14s %14s %10s %12s\n", "term", "double eval/s", "muParser bulk",
-              "ratio", "max rel diff");
+  std::printf("\n%-15s %14s %14s %14s %11s %11s %12s\n", "term", "block eval/s",
+              "double eval/s", "muParser bulk", "ratio ext", "ratio dbl", "dbl rel diff");
   for (const Workload& w : workloads()) {
     std::string n = w.name;
-    double fast = reporter.rates["ours_double/" + n], bulk = reporter.rates["muparser_bulk/" + n];
-    if (fast == 0 || bulk == 0) continue;
-    std::printf("%-15s %14.3e %14.3e %10.2f %12.1e\n", w.name, fast, bulk, fast / bulk,
-                doublePathDifference(w));
+    double block = reporter.rates["ours_block/" + n], fast = reporter.rates["ours_double/" + n],
+           bulk = reporter.rates["muparser_bulk/" + n];
+    if (bulk == 0) continue;
+    std::printf("%-15s %14.3e %14.3e %14.3e %11.2f %11.2f %12.1e\n", w.name, block, fast, bulk,
+                block / bulk, fast / bulk, doublePathDifference(w));
   }
   return 0;
 }

@@ -1,9 +1,11 @@
 // Fuzz target for the term readers: EvaluateFormula (cached and direct must
-// agree exactly, the double block path in its error codes), ReadValue, EvalToInt64 and the symbolic derivative (whose
+// agree exactly, the extended block path bit for bit, the double block path
+// in its error codes), ReadValue, EvalToInt64 and the symbolic derivative (whose
 // answers must read back). Built and run by scripts/fuzz.sh.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "kernel/CheckedInput.h"
@@ -53,6 +55,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zw::EvaluateFormulaDirect(text, v2, e2, x);
     check(e1 == e2);
     check(v1 == v2 || (std::isnan(v1) && std::isnan(v2)));
+  }
+
+  // The extended block path: bit for bit the values and error codes of
+  // point-by-point evaluation.
+  const zw::Extended extendedGrid[] = {0, 1.5L, -2, 1e-300L, 1e300L, 0.1L, -7.25L, 3, 1e4000L, -8};
+  zw::Extended blockValues[10];
+  std::int32_t blockErrs[10];
+  zw::EvaluateFormulaBlock(text, extendedGrid, 10, blockValues, blockErrs);
+  for (int i = 0; i < 10; ++i) {
+    zw::Extended v = 0;
+    std::int32_t e = 0;
+    zw::EvaluateFormula(text, v, e, extendedGrid[i]);
+    check(blockErrs[i] == e);
+    check(std::memcmp(&blockValues[i], &v, 10) == 0);  // the ten bytes of an extended real
   }
 
   // The double block path for drawing: the error codes of point-by-point

@@ -108,6 +108,22 @@ void EvaluateFormula(const std::u16string& text, Extended& value, std::int32_t& 
   evaluate(text, value, err, x, GivenContext{context});
 }
 
+void EvaluateFormulaBlock(const std::u16string& text, const Extended* xs, std::size_t n,
+                          Extended* values, std::int32_t* errs, const FormulaContext& context) {
+  if (n == 0) return;
+  const std::shared_ptr<const Compiled> c = cachedCompiledForm(text);
+  if (!c) {
+    for (std::size_t i = 0; i < n; ++i) EvaluateFormulaDirect(text, values[i], errs[i], xs[i], context);
+    return;
+  }
+  runBlockExtended(*c, xs, n, values, errs, context);
+}
+
+void EvaluateFormulaBlock(const std::u16string& text, const Extended* xs, std::size_t n,
+                          Extended* values, std::int32_t* errs) {
+  EvaluateFormulaBlock(text, xs, n, values, errs, FormulaContext::current());
+}
+
 void ClearFormulaCache() {
   FormulaCache& cache = formulaCache();
   cache.map.clear();

@@ -43,6 +43,16 @@ void EvaluateFormulaDirect(const std::u16string& text, Extended& value, std::int
 void EvaluateFormulaDirect(const std::u16string& text, Extended& value, std::int32_t& err,
                            Extended x, const FormulaContext& context);
 
+// text for the n values xs[0..n-1] of X in one call: values[i] and errs[i]
+// are bit for bit what EvaluateFormula(text, values[i], errs[i], xs[i],
+// context) gives. The compiled form is looked up once for the whole block,
+// and the common shapes of plot terms run as kernels of their own.
+void EvaluateFormulaBlock(const std::u16string& text, const Extended* xs, std::size_t n,
+                          Extended* values, std::int32_t* errs, const FormulaContext& context);
+// The same with the program-wide settings as they are at the call.
+void EvaluateFormulaBlock(const std::u16string& text, const Extended* xs, std::size_t n,
+                          Extended* values, std::int32_t* errs);
+
 // For drawing only: text for the n values xs[0..n-1] of X in double
 // precision, a block of points at a time (each step of the compiled form as
 // a loop over the block). errs[i] is what EvaluateFormula gives for xs[i]

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -95,6 +96,109 @@ struct CurrentSettings {
   FormulaContext get() const { return FormulaContext::current(); }
 };
 
+// Whether an instruction reads or writes the stack below the accumulator.
+inline bool usesStack(Code code) {
+  switch (code) {
+    case Code::Const: case Code::Push: case Code::PushM: case Code::Drop: case Code::Add:
+    case Code::Sub: case Code::Mul: case Code::Div: case Code::Pow:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// One instruction that reads and writes only the accumulator (and X); false
+// when the direct reading must decide. radians: the factor of the angle mode
+// (read only for terms with Sin or Cos).
+template <class Source>
+[[gnu::always_inline]] inline bool accumulatorStep(const Instr& in, const Extended& x,
+                                                   const Source& source, Extended radians,
+                                                   Extended& acc) {
+  int status = 0;
+  // A divisor must be finite and not 0.
+  auto divisor = [](Extended d) { return std::fabs(d) <= LDBL_MAX && d != 0; };
+  switch (in.code) {
+    case Code::LoadK: acc = in.k; break;
+    case Code::LoadM: acc = monomial(in, x); break;
+    case Code::Param:
+      acc = ApplyFormulaFunc(in.func, 1, x, source.get(), status);
+      if (status != 0) return false;
+      break;
+    case Code::Neg: acc = -acc; break;
+    case Code::Check:
+      if (!finite(acc)) return false;
+      break;
+    case Code::Func:
+      if (!finite(acc)) return false;
+      acc = ApplyFormulaFunc(in.func, acc, x, source.get(), status);
+      if (status != 0) return false;
+      break;
+    case Code::AddK: acc += in.k; break;
+    case Code::SubK: acc -= in.k; break;
+    case Code::KSub: acc = in.k - acc; break;
+    case Code::MulK: acc *= in.k; break;
+    case Code::DivK:
+      if (in.k == 0) return false;
+      acc /= in.k;
+      break;
+    case Code::KDiv:
+      if (!divisor(acc)) return false;
+      acc = in.k / acc;
+      break;
+    case Code::PowK:
+      if (!finite(acc)) return false;
+      acc = FormulaPower(acc, in.k, status);
+      if (status != 0) return false;
+      break;
+    case Code::KPow:
+      if (!finite(acc)) return false;
+      acc = FormulaPower(in.k, acc, status);
+      if (status != 0) return false;
+      break;
+    case Code::AddM: acc += monomial(in, x); break;
+    case Code::SubM: acc -= monomial(in, x); break;
+    case Code::MSub: acc = monomial(in, x) - acc; break;
+    case Code::MulM: acc *= monomial(in, x); break;
+    case Code::DivM: {
+      Extended m = monomial(in, x);
+      if (!divisor(m)) return false;
+      acc /= m;
+      break;
+    }
+    case Code::MDiv:
+      if (!divisor(acc)) return false;
+      acc = monomial(in, x) / acc;
+      break;
+    // FormulaPower gives +0 for a base 0 (also -0) and a positive exponent.
+    case Code::Sqr: acc *= acc; break;
+    case Code::Cube: acc = acc == 0 ? 0 : acc * (acc * acc); break;
+    case Code::PowN: acc = acc == 0 ? 0 : powWhole(acc, in.n); break;
+    case Code::Abs: acc = std::fabs(acc); break;
+    case Code::Sqrt:
+      if (!(acc >= 0) || !finite(acc)) return false;
+      acc = std::sqrt(acc);
+      break;
+    case Code::Sin:
+      if (!finite(acc)) return false;
+      acc = sinAngle(acc, radians);
+      break;
+    case Code::Cos:
+      if (!finite(acc)) return false;
+      acc = cosAngle(acc, radians);
+      break;
+    case Code::Exp:  // an overflow is found by the test of the result
+      if (!finite(acc)) return false;
+      acc = std::exp(acc);
+      break;
+    case Code::Ln:
+      if (!(acc > 0) || !finite(acc)) return false;
+      acc = std::log(acc);
+      break;
+    default: break;  // End and the steps with the stack are the caller's
+  }
+  return true;
+}
+
 // Runs compiled code with st as the stack (room for c.maxDepth values);
 // false when the direct reading must decide. Inlined into the callers, so
 // that x and the result go through no further copies.
@@ -116,22 +220,12 @@ template <class Source>
         if (!finite(acc)) return false;
         result = acc;
         return true;
-      case Code::LoadK: acc = in.k; break;
-      case Code::LoadM: acc = monomial(in, x); break;
       case Code::PushM: st[sp++] = acc; acc = monomial(in, x); break;
       case Code::Const: st[sp++] = acc; acc = in.k; break;
       case Code::Push: st[sp++] = acc; break;
-      case Code::Param:
-        acc = ApplyFormulaFunc(in.func, 1, x, source.get(), status);
-        if (status != 0) return false;
-        break;
-      case Code::Neg: acc = -acc; break;
       case Code::Drop:
         if (!finite(acc)) return false;
         acc = st[--sp];
-        break;
-      case Code::Check:
-        if (!finite(acc)) return false;
         break;
       case Code::Add: acc = st[--sp] + acc; break;
       case Code::Sub: acc = st[--sp] - acc; break;
@@ -147,74 +241,16 @@ template <class Source>
         if (status != 0) return false;
         break;
       }
-      case Code::Func:
-        if (!finite(acc)) return false;
-        acc = ApplyFormulaFunc(in.func, acc, x, source.get(), status);
-        if (status != 0) return false;
-        break;
-      case Code::AddK: acc += in.k; break;
-      case Code::SubK: acc -= in.k; break;
-      case Code::KSub: acc = in.k - acc; break;
-      case Code::MulK: acc *= in.k; break;
-      case Code::DivK:
-        if (in.k == 0) return false;
-        acc /= in.k;
-        break;
-      case Code::KDiv:
-        if (!divisor(acc)) return false;
-        acc = in.k / acc;
-        break;
-      case Code::PowK:
-        if (!finite(acc)) return false;
-        acc = FormulaPower(acc, in.k, status);
-        if (status != 0) return false;
-        break;
-      case Code::KPow:
-        if (!finite(acc)) return false;
-        acc = FormulaPower(in.k, acc, status);
-        if (status != 0) return false;
-        break;
-      case Code::AddM: acc += monomial(in, x); break;
-      case Code::SubM: acc -= monomial(in, x); break;
-      case Code::MSub: acc = monomial(in, x) - acc; break;
-      case Code::MulM: acc *= monomial(in, x); break;
-      case Code::DivM: {
-        Extended m = monomial(in, x);
-        if (!divisor(m)) return false;
-        acc /= m;
-        break;
-      }
-      case Code::MDiv:
-        if (!divisor(acc)) return false;
-        acc = monomial(in, x) / acc;
-        break;
-      // FormulaPower gives +0 for a base 0 (also -0) and a positive exponent.
-      case Code::Sqr: acc *= acc; break;
-      case Code::Cube: acc = acc == 0 ? 0 : acc * (acc * acc); break;
-      case Code::PowN: acc = acc == 0 ? 0 : powWhole(acc, in.n); break;
-      case Code::Abs: acc = std::fabs(acc); break;
-      case Code::Sqrt:
-        if (!(acc >= 0) || !finite(acc)) return false;
-        acc = std::sqrt(acc);
-        break;
-      case Code::Sin:
-        if (!finite(acc)) return false;
-        acc = sinAngle(acc, radians);
-        break;
-      case Code::Cos:
-        if (!finite(acc)) return false;
-        acc = cosAngle(acc, radians);
-        break;
-      case Code::Exp:  // an overflow is found by the test of the result
-        if (!finite(acc)) return false;
-        acc = std::exp(acc);
-        break;
-      case Code::Ln:
-        if (!(acc > 0) || !finite(acc)) return false;
-        acc = std::log(acc);
+      default:
+        if (!accumulatorStep(in, x, source, radians, acc)) return false;
         break;
     }
   }
 }
+
+// Runs c for the n points xs (c from cachedCompiledForm of the text), giving
+// for each exactly what the cached point-by-point evaluation gives.
+void runBlockExtended(const Compiled& c, const Extended* xs, std::size_t n, Extended* values,
+                      std::int32_t* errs, const FormulaContext& context);
 
 }  // namespace zw::formula
