@@ -10,6 +10,7 @@
 
 #include "kernel/KernelMessages.h"
 #include "kernel/PolyText.h"
+#include "kernel/Random.h"
 #include "kernel/Roots.h"
 
 namespace zw {
@@ -562,10 +563,7 @@ void NumericZerosRest(const TPoly& z, const TPoly& n, const TPoly& f, TArrayExt&
   }
 }
 
-std::mt19937& SymmetryRandom() {
-  static std::mt19937 rng{std::random_device{}()};
-  return rng;
-}
+std::mt19937& SymmetryRandom() { return ProgramRandom(); }
 
 namespace {
 

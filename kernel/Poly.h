@@ -88,7 +88,8 @@ void NumericZerosRest(const TPoly& z, const TPoly& n, const TPoly& f, TArrayExt&
                       TArrayExt& poles, int& gapCount, int& poleCount, TPoly& zq, TPoly& nq);
 
 // Symmetry of the graph, tested at ten random offsets k/10 (k from 1 to 100)
-// with tolerance 1e-4. The generator is injected so tests can seed it.
+// with tolerance 1e-4. The generator is injected so tests can seed it; by
+// default it is the program's generator.
 std::mt19937& SymmetryRandom();
 bool PolyAxisSymmetric(const TPoly& p, Extended a, std::mt19937& rng = SymmetryRandom());
 bool PolyPointSymmetric(const TPoly& p, Extended x0, Extended y0,

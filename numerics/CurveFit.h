@@ -1,0 +1,98 @@
+#pragma once
+// TCurveFit: collects pairs (x, y) and keeps the running sums the statistics
+// and the closed-form fits need, so they cost nothing per pair. The pairs
+// are kept too (Data(): column 1 x, column 2 y, row i pair i) for the rank
+// statistics and quartiles. Undefined terms (reciprocals of values within
+// 1e-30 of zero, logarithms of non-positive values) are flagged in ErrIndic
+// and replaced by 1.7e38 or left out.
+#include <cstdint>
+#include <memory>
+
+#include "numerics/Matrix.h"
+
+namespace zw {
+
+struct TFitSums {
+  double sumx = 0, sumy = 0, sumxq = 0, sumyq = 0, sumDiff = 0, SumDiffq = 0, sumxy = 0;
+  double sumx2y = 0, sumxy2 = 0, sumx3 = 0, sumy3 = 0, sumx4 = 0, sumy4 = 0;
+  double sum1byy = 0, sum1byxy = 0, sum1byyq = 0, sumxbyy = 0, sumybyx = 0;
+  double sum1byx = 0, sum1byxq = 0;
+  double sumlnx = 0, sumlnxlny = 0, sumlnxq = 0, sumylnx = 0, sumxlnx = 0, sumlnxbyy = 0;
+  double sumlny = 0, sumlnyq = 0, sumxlny = 0, sumxqlny = 0;
+};
+
+// ErrIndic flags.
+inline constexpr std::uint8_t ErrXNotPositive = 1;
+inline constexpr std::uint8_t ErrYNotPositive = 2;
+inline constexpr std::uint8_t ErrXZero = 4;
+inline constexpr std::uint8_t ErrYZero = 8;
+
+class TCurveFit : public TNumComponent {
+public:
+  static constexpr std::int32_t RowGrowth = 1000;
+
+  TCurveFit();
+
+  // Starts a new data set (the stored rows stay allocated, all 0).
+  void Init();
+  void EnterStatValue(double x, double y);
+  // Takes back exactly what entering pair ix added; the later pairs move up.
+  // Flags and extremes stay.
+  void RemoveStatValue(std::int32_t ix);
+
+  std::int32_t NumData() const { return FNumData; }
+  double DataX(std::int32_t ix) const;
+  double MinX() const { return FMinX; }
+  double MaxX() const { return FMaxX; }
+  double MinY() const { return FMinY; }
+  double MaxY() const { return FMaxY; }
+  std::uint8_t ErrIndic() const { return FErrIndic; }
+  const TFitSums& Sums() const { return S; }
+  const TMatrix& Data() const { return *FData; }
+
+  // 0 without pairs.
+  double MeanX() const;
+  double MeanY() const;
+  double MeanDiff() const;
+  // Sample standard deviations; 0 below two pairs.
+  double StdDevX() const;
+  double StdDevY() const;
+  double StdDevDiff() const;
+  double CorrCoeff() const;  // 0 for two pairs or fewer, or no spread
+  // Over the pairs of different x: tau-a = 2(C - D) / (N(N - 1)); gamma =
+  // (C - D) / (C + D), 0 when every pair ties.
+  double KendallsTau();
+  double KruskalGamma();
+  double SpearmanRankCorr() const;
+  bool QuartilesX(double& q1, double& q2, double& q3) const;
+  bool QuartilesY(double& q1, double& q2, double& q3) const;
+  double SkewnessX() const;
+  double SkewnessY() const;
+  double KurtosisX() const;
+  double KurtosisY() const;
+  // Mean direction of the values as angles in degrees, 0 .. 360.
+  double MeanAngleX() const;
+  double MeanAngleY() const;
+  void CalcStatistics(std::int32_t& NumData, double& MeanX, double& MeanY, double& StdevX,
+                      double& StdevY, double& MeanDiff, double& StdevDiff, double& rxy) const;
+
+  bool SplineValid() const { return FSplineValid; }
+
+private:
+  TFitSums S;
+  std::int32_t FNumData = 0;
+  double FMinX = 1.7e308, FMaxX = -1.7e308, FMinY = 1.7e308, FMaxY = -1.7e308;
+  std::uint8_t FErrIndic = 0;
+  std::unique_ptr<TMatrix> FData;
+  bool FSplineValid = false, FPenSplineValid = false, FKendallValid = false;
+  std::int64_t FKendallConcord = 0, FKendallDiscord = 0, FKendallTies = 0;
+
+  void accumulate(double x, double y, double sign, bool flag);
+  void invalidateCaches();
+  void countPairs();
+  bool quartiles(std::int32_t col, double& q1, double& q2, double& q3) const;
+  double skewKurt(std::int32_t col, bool kurtosis) const;
+  double meanAngle(std::int32_t col) const;
+};
+
+}  // namespace zw
