@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 #include <algorithm>
 #include <cmath>
@@ -104,6 +105,7 @@ TFPlot3d::TFPlot3d(QWidget* owner) : TopicWindow(owner, ClassName, surfaceConfig
   };
   plot_->installEventFilter(this);
   picture_ = std::make_unique<Picture>(*plot_);
+  if (memo()) memo()->hide();  // the picture is the result; there is no text
   initTopic();
 }
 
@@ -121,12 +123,6 @@ void TFPlot3d::layoutInputs() {
   const QString termCaptions[2] = {GetText(IPlot3d, 2), GetText(IPlot3d, 3)};
   int captionWidth = std::max(font.width(termCaptions[0]), font.width(termCaptions[1]));
   for (int axis = 0; axis < 3; ++axis) captionWidth = std::max(captionWidth, font.width(rangeCaption(axis, false)));
-  const int termWidth = std::max(m.EditWidth, inputArea()->width() - left - captionWidth - ScalePixels(24));
-  for (int k = 0; k < 2; ++k) {
-    PlaceLabelEdit(captions_[static_cast<size_t>(k)], edits_[static_cast<size_t>(k)], left, m.RowTop[1 + k],
-                   captionWidth, termCaptions[k]);
-    edits_[static_cast<size_t>(k)]->resize(termWidth, edits_[static_cast<size_t>(k)]->height());
-  }
   const int highCaptionWidth = font.width(rangeCaption(0, true));
   QCheckBox* besideRow[3] = {symmetric_, nullptr, autoScale_};
   const int boxItems[3] = {9, 0, 10};
@@ -141,6 +137,14 @@ void TFPlot3d::layoutInputs() {
       b->setText(GetText(IPlot3d, boxItems[axis]));
       b->setGeometry(edits_[hi]->geometry().right() + ScalePixels(16), top, b->sizeHint().width(), m.RowHeight);
     }
+  }
+  // The term fields end where the check boxes of the range rows end: a width
+  // taken from the window would keep the window from getting narrower again.
+  const int termLeft = left + captionWidth;
+  const int termWidth = std::max(m.EditWidth, symmetric_->geometry().right() + 1 - termLeft);
+  for (int k = 0; k < 2; ++k) {
+    PlaceLabelEditSized(captions_[static_cast<size_t>(k)], edits_[static_cast<size_t>(k)], left, m.RowTop[1 + k],
+                        captionWidth, termWidth, termCaptions[k]);
   }
   const QString linesText = GetText(IPlot3d, 8);
   PlaceLabelEditSized(linesCaption_, lines_, left, m.RowTop[8], font.width(linesText), EditWidthFor(QStringLiteral("999")),
