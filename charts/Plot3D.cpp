@@ -22,7 +22,7 @@ double cubeCorner(int corner, int bit) { return (corner & bit) ? 150.0 : -150.0;
 }  // namespace
 
 TPlot3D::TPlot3D(QWidget* parent) : TView3DBase(parent) {
-  GridMat.OnChange = [this] { FGridStale = true; };  // refreshed once, before it is needed
+  GridMat.OnChange = [this](TNumComponent&) { FGridStale = true; };  // refreshed once, before it is needed
   resize(650, 500);
   calibrate();
   calcRotMat();

@@ -5,7 +5,10 @@
 // fills it like this:
 //
 //   plot->GridMat.Resize(40, 40);
-//   for (...) plot->GridMat.SetElem(i, j, height);   // only marks the grid stale
+//   {
+//     TMatrix::TDeferChanges batch(plot->GridMat);      // one notification at the end
+//     for (...) plot->GridMat.SetElem(i, j, height);   // only marks the grid stale
+//   }
 //   plot->SetRange(xLow, xHigh, yLow, yHigh, zLow, zHigh);  // paints
 //
 // Grid changes are gathered: the extremes and map sizes are refreshed once,
@@ -20,7 +23,7 @@
 
 #include "charts/ChartBase.h"
 #include "charts/Plot3DCore.h"
-#include "charts/Plot3DGrid.h"
+#include "numerics/Matrix.h"
 #include "charts/View3DBase.h"
 
 class QPainter;
@@ -43,9 +46,9 @@ public:
   explicit TPlot3D(QWidget* parent = nullptr);  // 650 x 500
 
   // Heights: Elem(i, j) at x index i = 1 .. columns, y index j = 1 .. rows.
-  TPlotGrid<double> GridMat;
+  TMatrix GridMat;
   // Pixel x, pixel y and drawing sequence number of every node in the last picture.
-  TPlotGrid<std::int32_t> ProjMapX, ProjMapY, ProjMapZ;
+  TIntMatrix ProjMapX, ProjMapY, ProjMapZ;
 
   // ----- ranges (the x and y ranges only label the axes)
   void SetRange(double xLow, double xHigh, double yLow, double yHigh, double zLow, double zHigh);

@@ -148,8 +148,8 @@ TScaleEdge ScaleEdge(TP3ScaleKind kind, const TPlotMat& m, int farCorner) {
   return {0, 1};
 }
 
-TCell FindCellAt(const TPlotGrid<std::int32_t>& mapX, const TPlotGrid<std::int32_t>& mapY,
-                 const TPlotGrid<std::int32_t>& mapZ, int x, int y) {
+TCell FindCellAt(const TIntMatrix& mapX, const TIntMatrix& mapY,
+                 const TIntMatrix& mapZ, int x, int y) {
   TCell found;
   std::int32_t bestSeq = 0;
   bool any = false;

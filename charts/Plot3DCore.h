@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "charts/Plot3DGrid.h"
+#include "numerics/IntMatrix.h"
 
 namespace zw {
 
@@ -86,7 +86,7 @@ QRgb PlotFaceShade(const TPlotMat& m, int face, QRgb high, QRgb low);
 struct TCell {
   int i = 0, j = 0;
 };
-TCell FindCellAt(const TPlotGrid<std::int32_t>& mapX, const TPlotGrid<std::int32_t>& mapY,
-                 const TPlotGrid<std::int32_t>& mapZ, int x, int y);
+TCell FindCellAt(const TIntMatrix& mapX, const TIntMatrix& mapY,
+                 const TIntMatrix& mapZ, int x, int y);
 
 }  // namespace zw

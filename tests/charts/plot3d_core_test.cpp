@@ -101,7 +101,7 @@ TEST(Plot3DCore, ScaleDecimalsAndLabels) {
 
 TEST(Plot3DCore, CellUnderAPixel) {
   // 3 x 2 nodes on a 10-pixel raster: two cells side by side.
-  TPlotGrid<std::int32_t> x, y, z;
+  TIntMatrix x, y, z;
   x.Resize(3, 2), y.Resize(3, 2), z.Resize(3, 2);
   for (int i = 1; i <= 3; ++i)
     for (int j = 1; j <= 2; ++j) {

@@ -92,6 +92,22 @@ constexpr TextItem kIterFr[] = {
     {1, u"Approximation d'un zéro de ƒ(x) par la méthode de Newton avec la valeur initiale xₒ."},
 };
 
+constexpr TextItem kPlot3dDe[] = {
+    {1, u"Gezeichnet wird eine Flächenfunktion  ƒ(x,y) , die  u  enthalten darf."},
+    {2, u"ƒ(x,y) = "}, {3, u"u(x,y) = "}, {8, u"Zahl der Linien  : "}, {9, u" symmetrisch"}, {10, u" anpassen"},
+    {11, u" einfärben"},
+};
+constexpr TextItem kPlot3dEn[] = {
+    {1, u"Draws a surface function  ƒ(x,y) , which may contain  u ."},
+    {2, u"ƒ(x,y) = "}, {3, u"u(x,y) = "}, {8, u"Number of lines  : "}, {9, u" symmetric"}, {10, u" fit"},
+    {11, u" colour"},
+};
+constexpr TextItem kPlot3dFr[] = {
+    {1, u"Trace une fonction de surface  ƒ(x,y) , qui peut contenir  u ."},
+    {2, u"ƒ(x,y) = "}, {3, u"u(x,y) = "}, {8, u"Nombre de lignes  : "}, {9, u" symétrique"}, {10, u" ajuster"},
+    {11, u" colorer"},
+};
+
 }  // namespace
 
 // Called once from the area's registration.
@@ -106,6 +122,8 @@ void RegisterAnalysisTexts() {
       {IFolgen, TextLanguage::German, kFolgenDe},     {IFolgen, TextLanguage::English, kFolgenEn},
       {IFolgen, TextLanguage::French, kFolgenFr},     {IIter, TextLanguage::German, kIterDe},
       {IIter, TextLanguage::English, kIterEn},        {IIter, TextLanguage::French, kIterFr},
+      {IPlot3d, TextLanguage::German, kPlot3dDe},     {IPlot3d, TextLanguage::English, kPlot3dEn},
+      {IPlot3d, TextLanguage::French, kPlot3dFr},
   };
   (void)regs;
 }

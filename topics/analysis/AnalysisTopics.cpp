@@ -2,6 +2,7 @@
 #include "shell/catalogue/TopicRegistry.h"
 #include "topics/analysis/PolyDivWindow.h"
 #include "topics/analysis/SequencesWindow.h"
+#include "topics/analysis/SurfaceWindow.h"
 
 namespace zw {
 
@@ -21,6 +22,7 @@ const TopicFactoryRegistration registrations[] = {
     {"TFPolTrans", factory<TFPolTrans>()},
     {"TFFolgen", factory<TFFolgen>()},
     {"TFIter", factory<TFIter>()},
+    {TFPlot3d::ClassName, factory<TFPlot3d>()},
 };
 
 const bool textsRegistered = (RegisterAnalysisTexts(), true);

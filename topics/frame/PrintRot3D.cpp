@@ -4,12 +4,12 @@
 #include <QPainter>
 #include <cmath>
 
-#include "charts/Rot3D.h"
+#include "charts/View3DBase.h"
 #include "shell/State.h"
 
 namespace zw {
 
-void PrintRot3D(QPainter& painter, QPagedPaintDevice& device, int y, TRot3D& view) {
+void PrintRot3D(QPainter& painter, QPagedPaintDevice& device, int y, TView3DBase& view) {
   const ShellState& s = shellState();
   const double ppiY = device.logicalDpiY();
   const int pictureHeight = static_cast<int>(std::nearbyint(s.PrintScale * view.height() / 96.0 * ppiY));
