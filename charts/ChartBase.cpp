@@ -1,5 +1,7 @@
 #include "charts/ChartBase.h"
 
+#include "charts/ChartDraw.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
@@ -8,49 +10,6 @@
 namespace zw {
 
 namespace {
-
-// Lines in the library run from their first point up to, not including, the
-// last, and rectangles and ellipses exclude their right and bottom edges. This
-// pen cursor gives the painter those rules.
-class PenCursor {
-public:
-  explicit PenCursor(QPainter& p) : p_(p) {}
-  void moveTo(int x, int y) { pos_ = QPoint(x, y); }
-  void lineTo(int x, int y) {
-    line(pos_.x(), pos_.y(), x, y);
-    pos_ = QPoint(x, y);
-  }
-  void line(int x0, int y0, int x1, int y1) {
-    if (x0 == x1 && y0 == y1) return;
-    if (p_.pen().width() <= 1) {
-      // Bresenham, every pixel but the last.
-      int dx = std::abs(x1 - x0), sx = x0 < x1 ? 1 : -1;
-      int dy = -std::abs(y1 - y0), sy = y0 < y1 ? 1 : -1;
-      int err = dx + dy;
-      while (!(x0 == x1 && y0 == y1)) {
-        p_.drawPoint(x0, y0);
-        int e2 = 2 * err;
-        if (e2 >= dy) { err += dy; x0 += sx; }
-        if (e2 <= dx) { err += dx; y0 += sy; }
-      }
-    } else {
-      // Wide pens: stop one step short along the longer axis.
-      int dx = x1 - x0, dy = y1 - y0;
-      int n = std::max(std::abs(dx), std::abs(dy));
-      QPointF end(x1 - double(dx) / n, y1 - double(dy) / n);
-      p_.drawLine(QPointF(x0, y0), end);
-    }
-  }
-  void setColor(const QColor& c) {
-    QPen pen = p_.pen();
-    pen.setColor(c);
-    p_.setPen(pen);
-  }
-
-private:
-  QPainter& p_;
-  QPoint pos_;
-};
 
 // Bounding box (x1, y1, x2, y2) with exclusive right and bottom edges.
 QRect boxOf(int x1, int y1, int x2, int y2) { return QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1); }

@@ -186,7 +186,13 @@ void CmdEdit(TopicWindowBase* window, QWidget* parent, EditAction action) {
 QPrinter& ShellPrinter() {
   // Made on first use and kept to the end of the process: a printer must not
   // be destroyed after the application object, which a static would be.
-  static QPrinter* printer = new QPrinter(QPrinter::HighResolution);
+  // 600 dpi: the printouts place their header, memo and pictures at fixed
+  // device pixels (left edge 500, top 300, chart at 200).
+  static QPrinter* printer = [] {
+    auto* p = new QPrinter(QPrinter::HighResolution);
+    p->setResolution(600);
+    return p;
+  }();
   return *printer;
 }
 

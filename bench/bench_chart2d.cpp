@@ -1,0 +1,228 @@
+// Speed of the 2D chart's replay against plain QPainter and QCustomPlot, all
+// drawing into the same 800 x 600 RGB32 image with a 1 pixel pen and no
+// antialiasing. The references transform the same doubles in their loops;
+// ours also draws the window, frame and axes.
+//   lines        100,000 Line items (as PlotTerm adds them) / QPainter::drawLines
+//   polyline     MoveTo + 100,000 DrawTo items / one QPainter::drawPolyline
+//   qcustomplot  the same points as one graph, adaptive sampling off (and its
+//                default, adaptive sampling on, without a target)
+//   incremental  24 curves of 7,000 items, ShowGrafNewOnly after each / one ShowGraf
+//   sampling     PlotTerm «sin(x)*x^2+3x-1» at resolution 3 on 900 pixels /
+//                EvaluateFormula at the same x values alone
+// The ratios are printed after the table.
+//
+//   cmake --build build --target bench_chart2d && build/bin/bench_chart2d
+#include <benchmark/benchmark.h>
+#include <qcustomplot.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+#include "charts/VIrada.h"
+#include "kernel/Evaluator.h"
+#include "shell/State.h"
+#include "topics/frame/ChartHelpers.h"
+
+namespace {
+
+constexpr int kW = 800, kH = 600, kN = 100000;
+
+double xAt(int i) { return -10 + 20.0 * i / kN; }
+double yAt(int i) { return std::sin(xAt(i) * 3) * 0.8; }
+
+QImage image() {
+  QImage img(kW, kH, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  return img;
+}
+
+// The chart of the runs: 800 x 600, range -10..10 by -1..1.
+struct Chart {
+  zw::TVIrada c;
+  Chart() {
+    c.resize(kW, kH);
+    c.Loaded();
+    c.SetRange(1, -10, -1, 10, 1);
+  }
+  void render(QImage& img) {
+    QPainter p(&img);
+    c.RenderTo(p, false, true);
+  }
+};
+
+// The pixel transform of the chart's plot rectangle for the references.
+struct Transform {
+  double kx, dx, ky, dy;
+  explicit Transform(const zw::TVIrada& c)
+      : kx(double(c.Layers().Cpkx(1))), dx(double(c.Layers().Cpdx(1))), ky(double(c.Layers().Cpky(1))),
+        dy(double(c.Layers().Cpdy(1))) {}
+  QPointF map(double x, double y) const { return QPointF(std::round(kx * x + dx), std::round(ky * y + dy)); }
+};
+
+void BM_lines_ours(benchmark::State& st) {
+  Chart ch;
+  for (int i = 1; i < kN; ++i) ch.c.Line(xAt(i - 1), yAt(i - 1), xAt(i), yAt(i));
+  QImage img = image();
+  for (auto _ : st) ch.render(img);
+}
+
+void BM_lines_qpainter(benchmark::State& st) {
+  Chart ch;
+  const Transform t(ch.c);
+  QImage img = image();
+  std::vector<QLineF> lines(kN - 1);
+  for (auto _ : st) {
+    for (int i = 1; i < kN; ++i) lines[i - 1] = QLineF(t.map(xAt(i - 1), yAt(i - 1)), t.map(xAt(i), yAt(i)));
+    QPainter p(&img);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawLines(lines.data(), int(lines.size()));
+  }
+}
+
+void BM_polyline_ours(benchmark::State& st) {
+  Chart ch;
+  ch.c.MoveTo(xAt(0), yAt(0));
+  for (int i = 1; i < kN; ++i) ch.c.DrawTo(xAt(i), yAt(i));
+  QImage img = image();
+  for (auto _ : st) ch.render(img);
+}
+
+void BM_polyline_qpainter(benchmark::State& st) {
+  Chart ch;
+  const Transform t(ch.c);
+  QImage img = image();
+  std::vector<QPointF> pts(kN);
+  for (auto _ : st) {
+    for (int i = 0; i < kN; ++i) pts[i] = t.map(xAt(i), yAt(i));
+    QPainter p(&img);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawPolyline(pts.data(), kN);
+  }
+}
+
+void BM_qcustomplot(benchmark::State& st, bool adaptive) {
+  QCustomPlot plot;
+  plot.resize(kW, kH);
+  plot.setNotAntialiasedElements(QCP::aeAll);
+  plot.setPlottingHints(QCP::phFastPolylines);
+  QCPGraph* g = plot.addGraph();
+  g->setAdaptiveSampling(adaptive);
+  g->setAntialiased(false);
+  QVector<double> xs(kN), ys(kN);
+  for (int i = 0; i < kN; ++i) xs[i] = xAt(i), ys[i] = yAt(i);
+  g->setData(xs, ys, true);
+  plot.xAxis->setRange(-10, 10);
+  plot.yAxis->setRange(-1, 1);
+  QImage img = image();
+  for (auto _ : st) {
+    QCPPainter p(&img);
+    plot.toPainter(&p, kW, kH);
+  }
+}
+
+void addCurve(zw::TVIrada& c, int curve) {
+  c.MoveTo(-10, -0.9 + curve * 0.075);
+  for (int i = 1; i < 7000; ++i) c.DrawTo(-10 + 20.0 * i / 7000, -0.9 + curve * 0.075 + 0.05 * std::sin(i / 50.0));
+}
+
+void BM_incremental_newonly(benchmark::State& st) {
+  Chart ch;
+  ch.c.show();
+  for (auto _ : st) {
+    ch.c.ClearGraf();
+    for (int k = 0; k < 24; ++k) {
+      addCurve(ch.c, k);
+      ch.c.ShowGrafNewOnly();
+    }
+  }
+}
+
+void BM_incremental_full(benchmark::State& st) {
+  Chart ch;
+  ch.c.show();
+  for (auto _ : st) {
+    ch.c.ClearGraf();
+    for (int k = 0; k < 24; ++k) addCurve(ch.c, k);
+    ch.c.ShowGraf();
+  }
+}
+
+const QString kTerm = QStringLiteral("sin(x)*x^2+3x-1");
+
+void BM_sampling_plotterm(benchmark::State& st) {
+  zw::shellState().ChartResolution = 3;
+  zw::TVIrada c;
+  c.resize(900 + 70, 400);
+  c.Loaded();
+  c.SetRange(1, -10, -100, 10, 100);
+  for (auto _ : st) {
+    c.ClearGraf();
+    zw::PlotTerm(kTerm, c, 0x0000FF, 1);
+  }
+}
+
+void BM_sampling_evaluate(benchmark::State& st) {
+  const std::u16string t = kTerm.toStdU16String();
+  const int n = 900 * 8;
+  for (auto _ : st) {
+    for (int k = 0; k <= n; ++k) {
+      zw::Extended v;
+      std::int32_t err;
+      zw::EvaluateFormula(t, v, err, -10 + 20.0L * k / n);
+      benchmark::DoNotOptimize(v);
+    }
+  }
+}
+
+class TimeReporter : public benchmark::ConsoleReporter {
+public:
+  std::map<std::string, double> times;
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs) times[r.benchmark_name()] = r.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::RegisterBenchmark("lines/ours", BM_lines_ours)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("lines/qpainter", BM_lines_qpainter)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("polyline/ours", BM_polyline_ours)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("polyline/qpainter", BM_polyline_qpainter)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("polyline/qcustomplot", BM_qcustomplot, false)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("polyline/qcustomplot_adaptive", BM_qcustomplot, true)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("incremental/newonly", BM_incremental_newonly)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("incremental/full", BM_incremental_full)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("sampling/plotterm", BM_sampling_plotterm)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("sampling/evaluate", BM_sampling_evaluate)->Unit(benchmark::kMillisecond);
+  benchmark::Initialize(&argc, argv);
+  TimeReporter rep;
+  benchmark::RunSpecifiedBenchmarks(&rep);
+  benchmark::Shutdown();
+  auto ratio = [&](const char* a, const char* b) {
+    const double ta = rep.times[a], tb = rep.times[b];
+    return tb > 0 ? ta / tb : 0.0;
+  };
+  std::printf("\nratios (time / reference time)\n");
+  std::printf("  line items / drawLines              %.2f (target <= 1.25)\n", ratio("lines/ours", "lines/qpainter"));
+  std::printf("  polyline items / drawPolyline       %.2f (target <= 1.25)\n",
+              ratio("polyline/ours", "polyline/qpainter"));
+  std::printf("  polyline items / QCustomPlot        %.2f (target <= 1)\n",
+              ratio("polyline/ours", "polyline/qcustomplot"));
+  std::printf("  polyline items / QCustomPlot adaptive %.2f (no target)\n",
+              ratio("polyline/ours", "polyline/qcustomplot_adaptive"));
+  std::printf("  24 x ShowGrafNewOnly / ShowGraf     %.2f (target <= 2)\n",
+              ratio("incremental/newonly", "incremental/full"));
+  std::printf("  PlotTerm / EvaluateFormula alone    %.2f (target <= 1.3)\n",
+              ratio("sampling/plotterm", "sampling/evaluate"));
+  return 0;
+}

@@ -1,0 +1,868 @@
+#include "charts/VIrada.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEnterEvent>
+#include <QFontMetrics>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace zw {
+
+namespace {
+
+// Runs a clean-up on every way out of a scope.
+template <class F>
+struct ScopeExit {
+  F f;
+  ~ScopeExit() { f(); }
+};
+template <class F>
+ScopeExit(F) -> ScopeExit<F>;
+
+}  // namespace
+
+TVIrada::TVIrada(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::NoFocus);
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  FChartFont.setFamily(QStringLiteral("Liberation Sans"));
+  FChartFont.setPixelSize(11);
+  layers_.OnRepaint = [this] { markStale(); };
+  layers_.Joint().OnChange = [this] { markStale(); };
+  for (int i = 1; i <= 16; ++i) {
+    auto keepX = layers_.X(i).OnChange, keepY = layers_.Y(i).OnChange;
+    layers_.X(i).OnChange = nullptr;
+    layers_.Y(i).OnChange = nullptr;
+    layers_.X(i).setFont(FChartFont);
+    layers_.Y(i).setFont(FChartFont);
+    layers_.X(i).OnChange = keepX;
+    layers_.Y(i).OnChange = keepY;
+  }
+  resize(280, 200);
+  layers_.SetSize(280, 200);
+  setStandardLayout(TrcLayout::rcl_X1Bottom_Y1Left);
+}
+
+TVIrada::~TVIrada() = default;
+
+void TVIrada::Loaded() {
+  if (!layers_.Loading) return;
+  layers_.SetSize(width(), height());
+  layers_.Loaded();
+  layers_.ClearZoomHistory();
+  markStale();
+}
+
+void TVIrada::setSuppressPaint(bool v) {
+  if (v == FSuppressPaint) return;
+  FSuppressPaint = v;
+  if (!v) markStale();
+}
+
+void TVIrada::showEvent(QShowEvent*) {
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    FSuppressPaint = false;
+    Loaded();
+  }
+  markStale();
+}
+
+void TVIrada::resizeEvent(QResizeEvent*) {
+  layers_.SetSize(width(), height());
+  markStale();
+}
+
+void TVIrada::markStale() {
+  stale_ = true;
+  update();
+}
+
+void TVIrada::changed() {
+  if (AutoRedraw) markStale();
+}
+
+// ----- adders ---------------------------------------------------------------
+
+TrcChartItem TVIrada::newItem(TrcItem kind) const {
+  TrcChartItem it;
+  it.ItemKind = kind;
+  it.Layer = FActiveLayer;
+  it.ItemClass = RcClassDefault;
+  it.Color = RcDataCol;
+  it.PenStyle = RcPenStyle;
+  it.Tag = FDataTag;
+  it.LWid = RcLineWid;
+  return it;
+}
+
+void TVIrada::add(TrcChartItem item) { list_.Add(item); }
+
+void TVIrada::MarkAt(double x, double y, std::uint8_t mk) {
+  TrcChartItem it = newItem(TrcItem::tkMarkAt);
+  it.x = x, it.y = y, it.MarkOrAlign = mk;
+  add(it);
+}
+void TVIrada::MoveTo(double x, double y) {
+  TrcChartItem it = newItem(TrcItem::tkMoveTo);
+  it.x = x, it.y = y;
+  add(it);
+}
+void TVIrada::DrawTo(double x, double y) {
+  TrcChartItem it = newItem(TrcItem::tkLineto);
+  it.x = x, it.y = y, it.FillColor = RcFillCol;
+  add(it);
+}
+void TVIrada::MoveToRelPix(int dx, int dy) {
+  TrcChartItem it = newItem(TrcItem::tkMoveRelPix);
+  it.x = dx, it.y = dy;
+  add(it);
+}
+void TVIrada::DrawToRelPix(int dx, int dy) {
+  TrcChartItem it = newItem(TrcItem::tkLineRelPix);
+  it.x = dx, it.y = dy, it.FillColor = RcFillCol;
+  add(it);
+}
+void TVIrada::Line(double x1, double y1, double x2, double y2) {
+  TrcChartItem it = newItem(TrcItem::tkLine);
+  it.x = x1, it.y = y1, it.x2 = x2, it.y2 = y2, it.FillColor = RcFillCol;
+  add(it);
+}
+void TVIrada::Rectangle(double x1, double y1, double x2, double y2) {
+  TrcChartItem it = newItem(TrcItem::tkRect);
+  it.x = x1, it.y = y1, it.x2 = x2, it.y2 = y2, it.FillColor = RcFillCol, it.Transp = FTranspItems;
+  add(it);
+}
+void TVIrada::RectangleRelPix(double cx, double cy, int dx, int dy) {
+  TrcChartItem it = newItem(TrcItem::tkRectRelPix);
+  it.x = cx, it.y = cy, it.x2 = dx, it.y2 = dy, it.FillColor = RcFillCol, it.Transp = FTranspItems;
+  add(it);
+}
+void TVIrada::RectFrame(double x1, double y1, double x2, double y2, TFrameStyle style, TColor shadow,
+                        TColor hilight) {
+  TrcChartItem it = newItem(TrcItem::tkRectFrame);
+  it.x = x1, it.y = y1, it.x2 = x2, it.y2 = y2, it.FillColor = RcFillCol, it.LWid = 1;
+  it.FrameStyle = style, it.ShadowColor = shadow, it.HiLightColor = hilight;
+  add(it);
+}
+void TVIrada::Bar3D(double llx, double lly, double urx, double ury, int depth, int angle) {
+  TrcChartItem it = newItem(TrcItem::tk3DBar);
+  it.x = llx, it.y = lly, it.x2 = urx, it.y2 = ury, it.FillColor = RcFillCol;
+  it.Depth = depth, it.SizeOrAngle = std::clamp(angle, 0, 180);
+  add(it);
+}
+void TVIrada::Ellipse(double cx, double cy, double hx, double hy) {
+  TrcChartItem it = newItem(TrcItem::tkEllipse);
+  it.x = cx, it.y = cy, it.x2 = hx, it.y2 = hy, it.FillColor = RcFillCol, it.Transp = FTranspItems;
+  add(it);
+}
+void TVIrada::Arrow(double x1, double y1, double x2, double y2, int headSize) {
+  TrcChartItem it = newItem(TrcItem::tkArrow);
+  it.x = x1, it.y = y1, it.x2 = x2, it.y2 = y2, it.FillColor = RcFillCol, it.Transp = FTranspItems;
+  it.SizeOrAngle = headSize;
+  add(it);
+}
+void TVIrada::Text(double x, double y, int size, const QString& txt) {
+  TrcChartItem it = newItem(TrcItem::tkText);
+  it.x = x, it.y = y, it.SizeOrAngle = size, it.MarkOrAlign = std::uint8_t(FTextAlignment);
+  it.setText(txt, 15);
+  add(it);
+}
+void TVIrada::Text(double x, double y, int size, const QString& txt, int dx, int dy, TAlignment align) {
+  TrcChartItem it = newItem(TrcItem::tkTextOfs);
+  it.x = x, it.y = y, it.x2 = dx, it.y2 = dy, it.SizeOrAngle = size, it.MarkOrAlign = std::uint8_t(align);
+  it.setText(txt, 15);
+  add(it);
+}
+
+void TVIrada::ClearGraf() {
+  list_.Clear();
+  FLastElemOnShow = 0;
+  shownCount_ = 0;
+  if (!GrafBmp.isNull()) {
+    QPainter p(&GrafBmp);
+    DrawBackground(p, 0, 0, false);
+  }
+}
+
+int TVIrada::FindNearestItemScreen(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const {
+  return list_.FindNearestItemScreen(mx, my, id, c, dist, [this](double x, double y, int& px, int& py) {
+    layers_.R2M(FActiveLayer, x, y, px, py);
+  });
+}
+
+// ----- setters --------------------------------------------------------------
+
+void TVIrada::setActiveLayer(int v) {
+  if (v < 1 || v > 16) return;
+  FActiveLayer = v;
+  changed();
+}
+
+void TVIrada::setTextAlignment(TAlignment v) {
+  FTextAlignment = v;
+  changed();
+}
+
+void TVIrada::setGridDx(double v) {
+  if (v < -3) return;
+  RcGridDx = v;
+  changed();
+}
+
+void TVIrada::setGridDy(double v) {
+  if (v < -3) return;
+  RcGridDy = v;
+  changed();
+}
+
+void TVIrada::setTextFontStyle(bool bold, bool italic, bool underline) {
+  FBold = bold, FItalic = italic, FUnderline = underline;
+  changed();
+}
+
+void TVIrada::SetRange(int layer, double xLo, double yLo, double xHi, double yHi) {
+  layers_.SetRange(layer, xLo, yLo, xHi, yHi);
+  if (AutoRedraw && !layers_.Loading) markStale();
+}
+
+void TVIrada::ZoomHistory(int index) {
+  if (layers_.ZoomHistory(index)) markStale();
+}
+
+void TVIrada::setIsometric(bool v) {
+  layers_.SetIsometric(v);
+  if (v) changed();
+}
+
+void TVIrada::setMargin(int& field, int v) {
+  field = v;
+  if (layers_.Isometric) layers_.RecentreIsometric();
+  layers_.ApplyAllScaleProps();
+  layers_.CalcTransformParams();
+  changed();
+}
+
+void TVIrada::setShadowWidth(int v) {
+  layers_.F3DRim = std::clamp(v, 0, 32);
+  layers_.ApplyAllScaleProps();
+  layers_.CalcTransformParams();
+  changed();
+}
+
+void TVIrada::setStandardLayout(TrcLayout layout) {
+  struct Row {
+    int l, r, t, b, cx, cy;
+    TAlignment ca;
+    TCaptionAnchorHoriz ah;
+  };
+  static const Row rows[] = {
+      {50, 20, 20, 40, 0, -16, TAlignment::taRightJustify, TCaptionAnchorHoriz::cahChartRight},
+      {100, 20, 24, 40, 0, -16, TAlignment::taRightJustify, TCaptionAnchorHoriz::cahChartRight},
+      {150, 20, 24, 40, 0, -16, TAlignment::taRightJustify, TCaptionAnchorHoriz::cahChartRight},
+      {200, 20, 24, 40, 0, -16, TAlignment::taRightJustify, TCaptionAnchorHoriz::cahChartRight},
+      {50, 50, 24, 40, 0, -20, TAlignment::taCenter, TCaptionAnchorHoriz::cahChartCenter},
+      {100, 20, 24, 70, 0, -16, TAlignment::taRightJustify, TCaptionAnchorHoriz::cahChartRight},
+      {50, 50, 48, 40, 0, -46, TAlignment::taCenter, TCaptionAnchorHoriz::cahChartCenter},
+  };
+  const int li = int(layout);
+  const Row& row = rows[li];
+  const bool saved = layers_.SuppressRepaint;
+  layers_.SuppressRepaint = true;
+  layers_.RcLRim = row.l, layers_.RcRRim = row.r, layers_.RcTRim = row.t, layers_.RcBRim = row.b;
+  FCaptPosX = row.cx, FCaptPosY = row.cy, FCaptAlignment = row.ca, FCaptAnchorX = row.ah;
+  FCaptAnchorY = TCaptionAnchorVert::cavChartTop;
+
+  // Axis settings of layers 1..4: visible, location, caption placement, position.
+  struct Axis {
+    bool visible;
+    int loc;  // x: 0 bottom, 1 top; y: 0 left, 1 right
+    int pos, cx, cy;
+    Qt::Alignment ca;
+    TScaleUnitAnchor an;
+  };
+  const Axis xInv{false, 0, 0, 10, 100, Qt::AlignHCenter, TScaleUnitAnchor::uaSclCenter};
+  const Axis yInv{false, 0, 0, 10, 100, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
+  const Axis xStd{true, 0, 0, 0, 22, Qt::AlignHCenter, TScaleUnitAnchor::uaSclCenter};
+  const Axis yFirst{true, 0, 0, 0, -16, Qt::AlignLeft, TScaleUnitAnchor::uaSclTopLft};
+  auto yLeft = [](int pos) { return Axis{true, 0, pos, 0, -23, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft}; };
+  std::array<Axis, 5> xs{xInv, xInv, xInv, xInv, xInv}, ys{yInv, yInv, yInv, yInv, yInv};
+  switch (layout) {
+    case TrcLayout::rcl_X1Bottom_Y1Left: xs[1] = xStd; ys[1] = yFirst; break;
+    case TrcLayout::rcl_X1Bottom_Y2Left: xs[1] = xStd; ys[1] = yLeft(0); ys[2] = yLeft(50); break;
+    case TrcLayout::rcl_X1Bottom_Y3Left:
+      xs[1] = xStd; ys[1] = yLeft(0); ys[2] = yLeft(50); ys[3] = yLeft(100); break;
+    case TrcLayout::rcl_X1Bottom_Y4Left:
+      xs[1] = xStd; ys[1] = yLeft(0); ys[2] = yLeft(50); ys[3] = yLeft(100); ys[4] = yLeft(150); break;
+    case TrcLayout::rcl_X1Bottom_Y2Both:
+      xs[1] = xStd; ys[1] = yLeft(0);
+      ys[2] = Axis{true, 1, 0, 0, -23, Qt::AlignLeft, TScaleUnitAnchor::uaSclTopLft};
+      break;
+    case TrcLayout::rcl_X2Bottom_Y2Left:
+      xs[1] = Axis{true, 0, 0, -20, 7, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
+      xs[2] = Axis{true, 0, 30, -20, 7, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
+      ys[1] = yLeft(0); ys[2] = yLeft(50);
+      break;
+    case TrcLayout::rcl_X2Both_Y2Both:
+      xs[1] = Axis{true, 0, 0, -20, 7, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
+      xs[2] = Axis{true, 1, 0, -20, -24, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
+      ys[1] = Axis{true, 0, 0, 0, -40, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
+      ys[2] = Axis{true, 1, 0, 0, -40, Qt::AlignLeft, TScaleUnitAnchor::uaSclTopLft};
+      ys[3] = ys[4] = Axis{false, 0, 0, 0, -23, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
+      break;
+  }
+  for (int i = 1; i <= 16; ++i) {
+    TScalePropsHoriz& x = layers_.X(i);
+    TScalePropsVert& y = layers_.Y(i);
+    auto kx = x.OnChange, ky = y.OnChange;
+    x.OnChange = nullptr, y.OnChange = nullptr;
+    if (i <= 4) {
+      const Axis& a = xs[i];
+      if (a.visible) x.setScaleLocation(a.loc ? TScaleLocationHoriz::slTop : TScaleLocationHoriz::slBottom);
+      x.setCaptionPosX(a.cx), x.setCaptionPosY(a.cy), x.setCaptionAlignment(a.ca), x.setCaptionAnchor(a.an);
+      x.setScalePos(a.pos), x.setVisible(a.visible);
+      const Axis& b = ys[i];
+      if (b.visible) y.setScaleLocation(b.loc ? TScaleLocationVert::slRight : TScaleLocationVert::slLeft);
+      y.setCaptionPosX(b.cx), y.setCaptionPosY(b.cy), y.setCaptionAlignment(b.ca), y.setCaptionAnchor(b.an);
+      y.setScalePos(b.pos), y.setVisible(b.visible);
+    } else {
+      x.setVisible(false);
+      y.setVisible(false);
+    }
+    x.OnChange = kx, y.OnChange = ky;
+  }
+  (void)li;
+  layers_.ApplyAllScaleProps();
+  layers_.CalcTransformParams();
+  layers_.SuppressRepaint = saved;
+  changed();
+}
+
+// ----- painting -------------------------------------------------------------
+
+TItemStyle TVIrada::itemStyle(bool printer) const {
+  TItemStyle s;
+  s.ChartColor = RcChartCol;
+  s.LineWidth = RcLineWid;
+  s.TextFont = FChartFont;
+  s.Bold = FBold, s.Italic = FItalic, s.Underline = FUnderline;
+  s.TextBkStyle = FTextBkStyle;
+  s.TextBkColor = FTextBkColor;
+  s.Printer = printer;
+  return s;
+}
+
+void TVIrada::runHook(const TRenderEvent& hook, QPainter& p, int top, int left) {
+  if (!hook) return;
+  QPainter* cp = &p;
+  p.save();
+  hook(this, cp, top, left);
+  p.restore();
+}
+
+void TVIrada::DrawChartFrame(QPainter& p) {
+  const int W = layers_.Width, H = layers_.Height, s = layers_.F3DRim;
+  p.fillRect(QRect(0, 0, W, H), ToQColor(RcWindCol));
+  if (s > 0) {
+    p.fillRect(QRect(W - s, 0, s, s), ToQColor(RcShadowBakCol));
+    p.fillRect(QRect(0, H - s, s, s), ToQColor(RcShadowBakCol));
+    p.setBrush(ToQColor(FShadowColor));
+    const bool flying = RcShadowStyle == TShadowStyle::ssFlying;
+    p.setPen(ChartPen(flying ? ToQColor(FShadowColor) : QColor(Qt::black), 1));
+    const int a = flying ? s - 1 : 0;
+    const QPoint bottom[4] = {{a, H - s}, {s - 1, H - 1}, {W - 1, H - 1}, {W - s, H - s}};
+    draw::Polygon(p, bottom, 4);
+    const QPoint right[4] = {{W - s, H - s}, {W - 1, H - 1}, {W - 1, s - 1}, {W - s, a}};
+    draw::Polygon(p, right, 4);
+    p.setPen(ChartPen(Qt::black, 1));
+    PenCursor c(p);
+    c.moveTo(0, 0);
+    c.lineTo(W - s, 0);
+    c.lineTo(W - s, H - s);
+    c.lineTo(0, H - s);
+    c.lineTo(0, 0);
+  }
+  p.setBrush(Qt::NoBrush);
+  p.setFont(FChartFont);
+  if (!FChartCaption.isEmpty()) {
+    const int L = layers_.RcLRim, R = layers_.RcRRim, T = layers_.RcTRim, B = layers_.RcBRim;
+    int ax = 0, ay = 0;
+    switch (FCaptAnchorX) {
+      case TCaptionAnchorHoriz::cahControlLeft: ax = 0; break;
+      case TCaptionAnchorHoriz::cahChartLeft: ax = L; break;
+      case TCaptionAnchorHoriz::cahChartCenter: ax = L + (W - L - R - s) / 2; break;
+      case TCaptionAnchorHoriz::cahChartRight: ax = W - R - s; break;
+      case TCaptionAnchorHoriz::cahControlRight: ax = W; break;
+    }
+    switch (FCaptAnchorY) {
+      case TCaptionAnchorVert::cavControlTop: ay = 0; break;
+      case TCaptionAnchorVert::cavChartTop: ay = T; break;
+      case TCaptionAnchorVert::cavChartCenter: ay = T + (H - T - B - s) / 2; break;
+      case TCaptionAnchorVert::cavChartBottom: ay = H - B; break;
+      case TCaptionAnchorVert::cavControlBottom: ay = H; break;
+    }
+    int x = FCaptPosX + ax;
+    const int y = FCaptPosY + ay;
+    const int w = QFontMetrics(FChartFont).horizontalAdvance(FChartCaption);
+    if (FCaptAlignment == TAlignment::taRightJustify)
+      x -= w;
+    else if (FCaptAlignment == TAlignment::taCenter)
+      x -= w / 2;
+    p.setPen(ChartPen(ToQColor(FFontColor), 1));
+    draw::TextTopLeft(p, x, y, FChartCaption);
+  }
+  layers_.CalcTransformParams();
+  for (int pass = 0; pass < 2; ++pass)
+    for (int i = 1; i <= 16; ++i) {
+      TScaleRenderer& r = pass == 0 ? layers_.ScaleX(i) : layers_.ScaleY(i);
+      const TScaleProps& props = pass == 0 ? static_cast<const TScaleProps&>(layers_.X(i)) : layers_.Y(i);
+      if (props.Visible()) r.Render(p);
+    }
+  runHook(OnScalesRendered, p, 0, 0);
+}
+
+void TVIrada::DrawBackground(QPainter& p, int x0, int y0, bool printer) {
+  const int e = printer ? 0 : 1;
+  const int Wg = std::max(0, layers_.Width - layers_.RcLRim - layers_.RcRRim - layers_.F3DRim + e);
+  const int Hg = std::max(0, layers_.Height - layers_.RcTRim - layers_.RcBRim - layers_.F3DRim + e);
+  p.setPen(ChartPen(ToQColor(FChartFrameCol), 1));
+  p.setBrush(ToQColor(RcChartCol));
+  draw::Rect(p, x0, y0, x0 + Wg, y0 + Hg);
+}
+
+namespace {
+// The grid values of one axis from its start value by the spacing rule.
+std::vector<double> gridWalk(const TScaleProps& props, const TScaleRenderer& r, double D) {
+  std::vector<double> out;
+  double lo = std::min(props.RangeLow(), props.RangeHigh()), hi = std::max(props.RangeLow(), props.RangeHigh());
+  const bool log = props.Logarithmic();
+  auto decade = [](double v, double& m, int& e) {
+    double l = std::log10(v);
+    if (std::fabs(l - std::nearbyint(l)) < 1e-14) l = std::nearbyint(l);
+    e = int(std::floor(l));
+    m = v / std::pow(10.0, e);
+  };
+  double v;
+  if (D == 0)
+    v = r.NumTicks() >= 1 ? r.TickPosition(1) : lo;
+  else if (!log || D > 0)
+    v = std::ceil(lo / D) * D;
+  else if (lo <= 0)
+    return out;
+  else {
+    double m;
+    int e;
+    decade(lo, m, e);
+    const double k = std::nearbyint(m), p10 = std::pow(10.0, e);
+    if (D == -1)
+      v = std::pow(10.0, std::ceil(std::log10(lo) - 1e-14));
+    else if (D == -2)
+      v = (k <= 2 ? 2 : (k <= 5 ? 5 : 10)) * p10;
+    else if (D == -3)
+      v = p10 * k;
+    else
+      v = lo;
+  }
+  for (int n = 2; v < hi && out.size() < 1000; ++n) {
+    out.push_back(v);
+    double next;
+    if (D == 0)
+      next = n <= r.NumTicks() ? r.TickPosition(n) : hi;
+    else if (D > 0 || !log)
+      next = v + std::fabs(D);
+    else {
+      double m;
+      int e;
+      decade(v, m, e);
+      const double k = std::nearbyint(m), p10 = std::pow(10.0, e);
+      if (D == -1)
+        next = 10 * v;
+      else if (D == -2)
+        next = (k < 2 ? 2 : (k < 5 ? 5 : 10)) * p10;
+      else
+        next = (k + 1) * p10;
+    }
+    if (!(next > v)) break;  // a step too small to advance ends the walk
+    v = next;
+  }
+  return out;
+}
+}  // namespace
+
+void TVIrada::DrawGrid(QPainter& p, int x0, int y0) {
+  const int l = FActiveLayer;
+  const TScaleProps& px = layers_.X(l);
+  const TScaleProps& py = layers_.Y(l);
+  const std::vector<double> xs = gridWalk(px, layers_.ScaleX(l), RcGridDx);
+  const std::vector<double> ys = gridWalk(py, layers_.ScaleY(l), RcGridDy);
+  const int dx = x0 - layers_.RcLRim, dy = y0 - layers_.RcTRim;
+  const QColor gc = ToQColor(RcGridCol);
+  p.setBrush(ToQColor(RcChartCol));
+  const GridStyleType gs = RcGridStyle;
+  const bool dotted = gs == GridStyleType::gsVertDotLines || gs == GridStyleType::gsHorizDotLines ||
+                      gs == GridStyleType::gsDotLines;
+  p.setPen(ChartPen(gc, 1, dotted ? Qt::DotLine : Qt::SolidLine));
+  auto pix = [&](double x, double y) {
+    int a, b;
+    layers_.R2M(l, x, y, a, b);
+    return QPoint(std::clamp(a + dx, -30000, 30000), std::clamp(b + dy, -30000, 30000));
+  };
+  if (gs == GridStyleType::gsPoints) {
+    int n = 0;
+    for (double x : xs)
+      for (double y : ys) {
+        if (n++ >= 1000) return;
+        const QPoint q = pix(x, y);
+        draw::Pixel(p, q.x(), q.y(), gc);
+      }
+    return;
+  }
+  const bool vert = gs == GridStyleType::gsVertLines || gs == GridStyleType::gsVertDotLines ||
+                    gs == GridStyleType::gsLines || gs == GridStyleType::gsDotLines;
+  const bool horiz = gs == GridStyleType::gsHorizLines || gs == GridStyleType::gsHorizDotLines ||
+                     gs == GridStyleType::gsLines || gs == GridStyleType::gsDotLines;
+  if (vert)
+    for (double x : xs) {
+      const QPoint a = pix(x, py.RangeLow()), b = pix(x, py.RangeHigh());
+      draw::Line(p, a.x(), a.y(), b.x(), b.y());
+    }
+  if (horiz)
+    for (double y : ys) {
+      const QPoint a = pix(px.RangeLow(), y), b = pix(px.RangeHigh(), y);
+      draw::Line(p, a.x(), a.y(), b.x(), b.y());
+    }
+}
+
+void TVIrada::drawPlotFrame(QPainter& p, int x0, int y0) {
+  const int w = layers_.Width - layers_.RcLRim - layers_.RcRRim - layers_.F3DRim;
+  const int h = layers_.Height - layers_.RcTRim - layers_.RcBRim - layers_.F3DRim;
+  p.setPen(ChartPen(ToQColor(FChartFrameCol), 1));
+  const QPoint pts[5] = {{x0, y0}, {x0 + w, y0}, {x0 + w, y0 + h}, {x0, y0 + h}, {x0, y0}};
+  draw::Polyline(p, pts, 5);
+}
+
+void TVIrada::DrawItems(QPainter& p, int x0, int y0, bool blackWhite, int startIndex, bool printer, bool resume) {
+  {
+    const QColor pen = p.pen().color();
+    const QBrush brush = p.brush();
+    runHook(OnBeforeRenderData, p, layers_.RcTRim - y0, layers_.RcLRim - x0);
+    QPen pp = p.pen();
+    pp.setColor(pen);
+    p.setPen(pp);
+    p.setBrush(brush);
+  }
+  if (RcGridStyle != GridStyleType::gsNone && startIndex == 0) DrawGrid(p, x0, y0);
+  TItemRenderer local;
+  TItemRenderer& r = printer || blackWhite ? local : screenRenderer_;
+  const TItemStyle st = itemStyle(printer);
+  if (resume)
+    r.Resume(p, layers_, st, x0, y0, blackWhite);
+  else
+    r.Begin(p, layers_, st, x0, y0, blackWhite);
+  const auto& items = list_.items();
+  if (startIndex < int(items.size()))
+    r.Draw(std::span<const TrcChartItem>(items.data() + startIndex, items.size() - std::size_t(startIndex)));
+  r.End();
+  runHook(OnDataRendered, p, layers_.RcTRim - y0, layers_.RcLRim - x0);
+  drawPlotFrame(p, x0, y0);
+}
+
+void TVIrada::copyPlotIntoChart() {
+  QPainter p(&ChartBmp);
+  p.drawImage(QPoint(layers_.RcLRim, layers_.RcTRim), GrafBmp);
+}
+
+void TVIrada::render() {
+  ++renderCount_;
+  const qreal dpr = devicePixelRatioF();
+  const int W = std::max(1, width()), H = std::max(1, height());
+  if (layers_.Width != W || layers_.Height != H) layers_.SetSize(W, H);
+  ChartBmp = QImage(int(W * dpr), int(H * dpr), QImage::Format_RGB32);
+  ChartBmp.setDevicePixelRatio(dpr);
+  {
+    QPainter p(&ChartBmp);
+    DrawChartFrame(p);
+  }
+  const int gw = std::max(1, layers_.xR() - layers_.xL() + 1), gh = std::max(1, layers_.yB() - layers_.yT() + 1);
+  GrafBmp = QImage(int(gw * dpr), int(gh * dpr), QImage::Format_RGB32);
+  GrafBmp.setDevicePixelRatio(dpr);
+  {
+    QPainter p(&GrafBmp);
+    DrawBackground(p, 0, 0, false);
+    DrawItems(p, 0, 0, false, 0, false, false);
+  }
+  copyPlotIntoChart();
+  shownCount_ = list_.NumItems();
+  stale_ = false;
+}
+
+const QImage& TVIrada::ChartImage() {
+  if (stale_ || ChartBmp.isNull()) render();
+  return ChartBmp;
+}
+
+void TVIrada::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (FSuppressPaint || layers_.Loading) {
+    if (!ChartBmp.isNull()) p.drawImage(0, 0, ChartBmp);
+    return;
+  }
+  if (stale_ || ChartBmp.isNull()) render();
+  p.drawImage(0, 0, ChartBmp);
+}
+
+void TVIrada::ShowGraf() {
+  if (!isVisible() || FSuppressPaint || layers_.Loading || ChartBmp.isNull() || stale_ || !AutoRedraw) {
+    FLastElemOnShow = std::max(0, NumItems() - 1);
+    if (isVisible() && !FSuppressPaint && !layers_.Loading) {
+      render();
+      repaint();
+    } else {
+      stale_ = true;
+    }
+    return;
+  }
+  FLastElemOnShow = std::max(0, NumItems() - 1);
+  ++renderCount_;
+  {
+    QPainter p(&GrafBmp);
+    DrawBackground(p, 0, 0, false);
+    DrawItems(p, 0, 0, false, 0, false, false);
+  }
+  shownCount_ = NumItems();
+  copyPlotIntoChart();
+  repaint();
+}
+
+void TVIrada::ShowGrafNewOnly() {
+  // A fresh picture, or a hook that draws under the items, needs the full replay.
+  if (shownCount_ == 0 || stale_ || ChartBmp.isNull() || OnBeforeRenderData || !isVisible() || FSuppressPaint ||
+      layers_.Loading) {
+    ShowGraf();
+    return;
+  }
+  if (shownCount_ < NumItems()) {
+    ++renderCount_;
+    QPainter p(&GrafBmp);
+    DrawItems(p, 0, 0, false, shownCount_, false, true);
+  }
+  shownCount_ = NumItems();
+  FLastElemOnShow = std::max(0, NumItems() - 1);
+  copyPlotIntoChart();
+  repaint();
+}
+
+void TVIrada::RenderTo(QPainter& p, bool blackWhite, bool printer) {
+  // Black and white: the control's own colours are swapped only for this
+  // rendering and come back on every way out.
+  const TColor wind = RcWindCol, chart = RcChartCol, frame = FChartFrameCol, font = FFontColor,
+               shadow = FShadowColor, shadowBak = RcShadowBakCol;
+  ScopeExit restore{[&, this] {
+    RcWindCol = wind, RcChartCol = chart, FChartFrameCol = frame, FFontColor = font;
+    FShadowColor = shadow, RcShadowBakCol = shadowBak;
+    layers_.ApplyAllScaleProps();
+  }};
+  if (blackWhite) {
+    RcWindCol = RcChartCol = clWhite;
+    FChartFrameCol = FFontColor = clBlack;
+    FShadowColor = clSilver;
+    RcShadowBakCol = clWhite;
+    for (int i = 1; i <= 16; ++i) {
+      layers_.ScaleX(i).ColorScale = layers_.ScaleX(i).FontColor = clBlack;
+      layers_.ScaleY(i).ColorScale = layers_.ScaleY(i).FontColor = clBlack;
+    }
+  }
+  p.save();
+  DrawChartFrame(p);
+  const int L = layers_.RcLRim, T = layers_.RcTRim;
+  if (printer) {
+    DrawBackground(p, L, T, true);
+    p.setClipRect(QRect(L, T, layers_.xR() - 1 - L + 1, layers_.yB() - 1 - T + 1));
+    DrawItems(p, L, T, blackWhite, 0, true, false);
+    p.setClipping(false);
+  } else {
+    const int gw = std::max(1, layers_.xR() - L + 1), gh = std::max(1, layers_.yB() - T + 1);
+    QImage plot(gw, gh, QImage::Format_RGB32);
+    {
+      QPainter gp(&plot);
+      DrawBackground(gp, 0, 0, false);
+      DrawItems(gp, 0, 0, blackWhite, 0, false, false);
+    }
+    p.drawImage(QPoint(L, T), plot);
+  }
+  p.restore();
+}
+
+QImage TVIrada::ExportImage(bool blackWhite) {
+  if (layers_.Width != width() || layers_.Height != height()) layers_.SetSize(std::max(1, width()), std::max(1, height()));
+  QImage img(layers_.Width, layers_.Height, QImage::Format_RGB32);
+  const bool saved = FSuppressPaint;
+  ScopeExit restore{[&, this] { FSuppressPaint = saved; }};
+  FSuppressPaint = true;
+  QPainter p(&img);
+  RenderTo(p, blackWhite, false);
+  return img;
+}
+
+void TVIrada::CopyToClipboard(bool blackWhite) {
+  const QImage img = ExportImage(blackWhite);
+  QApplication::clipboard()->setImage(img);
+}
+
+void TVIrada::CopyToOpenPrinter(QPainter& p, int& x, int& y, double scaleF, bool blackWhite, int dpiX, int dpiY) {
+  const bool saved = FSuppressPaint;
+  ScopeExit restore{[&, this] { FSuppressPaint = saved; }};
+  FSuppressPaint = true;
+  if (layers_.Width != width() || layers_.Height != height()) layers_.SetSize(std::max(1, width()), std::max(1, height()));
+  p.save();
+  p.translate(x, y);
+  p.scale(scaleF * dpiX / 96.0, scaleF * dpiY / 96.0);
+  RenderTo(p, blackWhite, true);
+  p.restore();
+  x += int(std::nearbyint(scaleF * layers_.Width / 96.0 * dpiX));
+  y += int(std::nearbyint(scaleF * layers_.Height / 96.0 * dpiY));
+}
+
+// ----- mouse ----------------------------------------------------------------
+
+bool TVIrada::inside(int x, int y) const {
+  return layers_.xL() <= x && x <= layers_.xR() && layers_.yT() <= y && y <= layers_.yB();
+}
+
+void TVIrada::takeAnchors(int x, int y) {
+  anchorX_ = x, anchorY_ = y;
+  anchorXLo_ = layers_.X(1).RangeLow(), anchorXHi_ = layers_.X(1).RangeHigh();
+  anchorYLo_ = layers_.Y(1).RangeLow(), anchorYHi_ = layers_.Y(1).RangeHigh();
+}
+
+void TVIrada::updateCursor(int x, int y) {
+  if (!inside(x, y) || MouseCursorFixed) {
+    unsetCursor();
+    return;
+  }
+  switch (layers_.MouseAction) {
+    case TMouseActMode::maNone: setCursor(Qt::CrossCursor); break;
+    case TMouseActMode::maPan:
+    case TMouseActMode::maPanHoriz:
+    case TMouseActMode::maPanVert: setCursor(Qt::OpenHandCursor); break;
+    case TMouseActMode::maZoomWind:
+    case TMouseActMode::maZoomWindPos: setCursor(Qt::CrossCursor); break;
+    case TMouseActMode::maZoomDrag: setCursor(Qt::SizeAllCursor); break;
+    case TMouseActMode::maZoom: break;
+    default: unsetCursor(); break;
+  }
+}
+
+void TVIrada::mousePressEvent(QMouseEvent* e) {
+  if (FWasDblClk) {
+    FWasDblClk = false;
+    return;
+  }
+  e->accept();
+}
+
+void TVIrada::mouseMoveEvent(QMouseEvent* e) {
+  try {
+    const int X = int(e->position().x()), Y = int(e->position().y());
+    const TMouseActMode mode = layers_.MouseAction;
+    const bool pan = mode == TMouseActMode::maPan || mode == TMouseActMode::maPanHoriz ||
+                     mode == TMouseActMode::maPanVert;
+    if (pan || mode == TMouseActMode::maZoomDrag) {
+      static_assert(sizeof(TMouseActMode) > 0);
+      if (!(e->buttons() & Qt::LeftButton)) {
+        LButtonWasDown = false;
+      } else if (!LButtonWasDown || dragging_ != pan) {
+        // A drag starts, or the action changed in the middle of one: the
+        // ranges of this moment are the new anchors.
+        takeAnchors(X, Y);
+        dragging_ = pan;
+        LButtonWasDown = true;
+      } else if (inside(X, Y)) {
+        TScaleProps& px = layers_.X(1);
+        TScaleProps& py = layers_.Y(1);
+        double xLo = px.RangeLow(), xHi = px.RangeHigh(), yLo = py.RangeLow(), yHi = py.RangeHigh();
+        const double w = layers_.xR() - layers_.xL(), h = layers_.yB() - layers_.yT();
+        if (pan) {
+          if (mode != TMouseActMode::maPanVert && w > 0) {
+            if (px.Logarithmic() && xLo > 0 && xHi > 0) {
+              const double f = std::exp(std::log(xHi / xLo) * (anchorX_ - X) / w);
+              xLo = anchorXLo_ * f, xHi = anchorXHi_ * f;
+            } else {
+              const double d = (xHi - xLo) * (X - anchorX_) / w;
+              xLo = anchorXLo_ - d, xHi = anchorXHi_ - d;
+            }
+          }
+          if (mode != TMouseActMode::maPanHoriz && h > 0) {
+            if (py.Logarithmic() && yLo > 0 && yHi > 0) {
+              const double g = std::exp(std::log(yHi / yLo) * (Y - anchorY_) / h);
+              yLo = anchorYLo_ * g, yHi = anchorYHi_ * g;
+            } else {
+              const double d = (yHi - yLo) * (Y - anchorY_) / h;
+              yLo = anchorYLo_ + d, yHi = anchorYHi_ + d;
+            }
+          }
+        } else {
+          const double gx = 1 - double(X - anchorX_) / std::max(1, width());
+          const double gy = layers_.Isometric ? gx : 1 + double(Y - anchorY_) / std::max(1, height());
+          const double cx = (anchorXLo_ + anchorXHi_) / 2, sx = anchorXHi_ - anchorXLo_;
+          const double cy = (anchorYLo_ + anchorYHi_) / 2, sy = anchorYHi_ - anchorYLo_;
+          xLo = cx - sx * gx / 2, xHi = cx + sx * gx / 2;
+          yLo = cy - sy * gy / 2, yHi = cy + sy * gy / 2;
+        }
+        layers_.ApplyJointRange(1, false, xLo, yLo, xHi, yHi, true);
+        markStale();
+        if (OnZoomPan) OnZoomPan(this);
+      }
+    }
+    const bool in = inside(X, Y);
+    if (in) layers_.M2R(FActiveLayer, X, Y, FMousePosX, FMousePosY);
+    updateCursor(X, Y);
+    double wx, wy;
+    layers_.M2R(FActiveLayer, X, Y, wx, wy);
+    if (OnMouseMoveInChart) OnMouseMoveInChart(this, in, e->modifiers(), wx, wy);
+  } catch (const std::exception&) {
+    // A handler of the page failed; the chart stays usable.
+  }
+}
+
+void TVIrada::mouseReleaseEvent(QMouseEvent* e) {
+  if (FWasDblClk) {
+    FWasDblClk = false;
+    return;
+  }
+  const TMouseActMode mode = layers_.MouseAction;
+  if (mode == TMouseActMode::maPan || mode == TMouseActMode::maPanHoriz || mode == TMouseActMode::maPanVert ||
+      mode == TMouseActMode::maZoomDrag)
+    layers_.PushZoomHistory();
+  if (!(e->buttons() & Qt::LeftButton)) LButtonWasDown = false;
+  e->accept();
+}
+
+void TVIrada::mouseDoubleClickEvent(QMouseEvent*) {
+  FWasDblClk = true;
+  try {
+    if (OnDblClick) OnDblClick(this);
+  } catch (const std::exception&) {
+  }
+}
+
+void TVIrada::enterEvent(QEnterEvent*) {
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TVIrada::leaveEvent(QEvent*) {
+  if (OnMouseLeave) OnMouseLeave(this);
+}
+
+void TVIrada::wheelEvent(QWheelEvent* e) {
+  // The chart does not zoom by the wheel itself: the window decides.
+  e->ignore();
+}
+
+}  // namespace zw

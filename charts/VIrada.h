@@ -1,0 +1,308 @@
+#pragma once
+// TVIrada: the 2D chart widget of the topic windows. Drawing calls append
+// items to a display list (TDisplayList); painting replays the list through
+// the layer transforms (TChartLayers) with the item renderer onto the plot
+// image, under the window background, shadow, caption and the 32 axes. The
+// widget owns its images: paintEvent only blits and overlays; ShowGraf and
+// ShowGrafNewOnly render at once; setters that change the picture mark it
+// stale, so it is rendered once before the next paint. Exports and printing
+// render into their own image or painter.
+#include <QFont>
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "charts/ChartBase.h"
+#include "charts/ChartLayers.h"
+#include "charts/DisplayList.h"
+#include "charts/ItemRenderer.h"
+
+class QPainter;
+
+namespace zw {
+
+enum class GridStyleType { gsNone, gsPoints, gsVertLines, gsHorizLines, gsLines, gsVertDotLines, gsHorizDotLines, gsDotLines };
+enum class TCaptionAnchorHoriz { cahControlLeft, cahChartLeft, cahChartCenter, cahChartRight, cahControlRight };
+enum class TCaptionAnchorVert { cavControlTop, cavChartTop, cavChartCenter, cavChartBottom, cavControlBottom };
+enum class TrcLayout {
+  rcl_X1Bottom_Y1Left, rcl_X1Bottom_Y2Left, rcl_X1Bottom_Y3Left, rcl_X1Bottom_Y4Left,
+  rcl_X1Bottom_Y2Both, rcl_X2Bottom_Y2Left, rcl_X2Both_Y2Both
+};
+
+class TVIrada : public QWidget {
+  Q_OBJECT
+public:
+  // Drawing hooks: (sender, painter, top, left). A hook may replace the painter.
+  using TRenderEvent = std::function<void(TVIrada* sender, QPainter*& canvas, int top, int left)>;
+  using TMouseMoveInChartEvent =
+      std::function<void(TVIrada* sender, bool inChart, Qt::KeyboardModifiers shift, double x, double y)>;
+  using TNotifyEvent = std::function<void(TVIrada* sender)>;
+
+  explicit TVIrada(QWidget* parent = nullptr);
+  ~TVIrada() override;
+
+  // ----- life cycle
+  // Ends the loading state (the topic calls it after its layout; the first
+  // show calls it otherwise).
+  void Loaded();
+  bool IsLoading() const { return layers_.Loading; }
+  bool SuppressPaint() const { return FSuppressPaint; }
+  void setSuppressPaint(bool v);
+
+  // ----- display list (read and edit)
+  int NumItems() const { return list_.NumItems(); }
+  const TDisplayList& DisplayList() const { return list_; }
+  TrcItem TypeOfFirstItem() const { return list_.TypeOfFirstItem(); }
+  TrcItem TypeOfLastItem() const { return list_.TypeOfLastItem(); }
+  int AllocSize() const { return list_.AllocSize(); }
+  void setAllocSize(int v) { list_.setAllocSize(v); }
+  void ClearGraf();
+  void RemoveItem(int index) { list_.RemoveItem(index); }
+  void RemoveFirstItem() { list_.RemoveFirstItem(); }
+  void RemoveLastItem() { list_.RemoveLastItem(); }
+  int RemoveItemsByClass(std::uint8_t c) { return list_.RemoveItemsByClass(c); }
+  TrcChartItem GetItemParams(int index) const { return list_.GetItemParams(index); }
+  void SetItemParams(int index, const TrcChartItem& item) { list_.SetItemParams(index, item); }
+  void NewColorOfClassItems(TColor color, std::uint8_t c) { list_.NewColorOfClassItems(color, c); }
+  void MarkAllItems(TrcItem id, std::uint8_t c) { list_.MarkAllItems(id, c); }
+  int MarkItemsInWindow(double xLo, double yLo, double xHi, double yHi, TrcItem id, std::uint8_t c) {
+    return list_.MarkItemsInWindow(xLo, yLo, xHi, yHi, id, c);
+  }
+  void ScaleItem(int i, double kx, double dx, double ky, double dy) { list_.ScaleItem(i, kx, dx, ky, dy); }
+  void ScaleAllItems(double kx, double dx, double ky, double dy) { list_.ScaleAllItems(kx, dx, ky, dy); }
+  void ScaleSelectedItems(double kx, double dx, double ky, double dy, std::uint8_t c) {
+    list_.ScaleSelectedItems(kx, dx, ky, dy, c);
+  }
+  void FindMinMax(int layer, double loX, double loY, double hiX, double hiY, double& minX, double& minY,
+                  double& maxX, double& maxY) const {
+    list_.FindMinMax(layer, loX, loY, hiX, hiY, minX, minY, maxX, maxY);
+  }
+  std::uint32_t FindUsedLayers() const { return list_.FindUsedLayers(); }
+  int FindNearestItemReal(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const {
+    return list_.FindNearestItemReal(mx, my, id, c, dist);
+  }
+  int FindNearestItemScreen(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const;
+
+  // ----- adders (each takes the current drawing state)
+  void MarkAt(double x, double y, std::uint8_t mk);
+  void MoveTo(double x, double y);
+  void DrawTo(double x, double y);
+  void MoveToRelPix(int dx, int dy);
+  void DrawToRelPix(int dx, int dy);
+  void Line(double x1, double y1, double x2, double y2);
+  void Rectangle(double x1, double y1, double x2, double y2);
+  void RectangleRelPix(double cx, double cy, int dx, int dy);
+  void RectFrame(double x1, double y1, double x2, double y2, TFrameStyle style, TColor shadow, TColor hilight);
+  void Bar3D(double llx, double lly, double urx, double ury, int depth, int angle);
+  void Ellipse(double cx, double cy, double hx, double hy);
+  void Arrow(double x1, double y1, double x2, double y2, int headSize);
+  void Text(double x, double y, int size, const QString& txt);
+  void Text(double x, double y, int size, const QString& txt, int dx, int dy, TAlignment align);
+
+  // ----- drawing state (no repaint)
+  TColor DataColor() const { return RcDataCol; }
+  void setDataColor(TColor v) { RcDataCol = v; }
+  TColor FillColor() const { return RcFillCol; }
+  void setFillColor(TColor v) { RcFillCol = v; }
+  TPenStyle PenStyle() const { return RcPenStyle; }
+  void setPenStyle(TPenStyle v) { RcPenStyle = v; }
+  int LineWidth() const { return RcLineWid; }
+  void setLineWidth(int v) { RcLineWid = std::uint8_t(v < 0 ? 0 : (v > 255 ? 255 : v)); }
+  std::uint8_t ClassDefault() const { return RcClassDefault; }
+  void setClassDefault(std::uint8_t v) {
+    if (v != 255) RcClassDefault = v;
+  }
+  int ActiveLayer() const { return FActiveLayer; }
+  void setActiveLayer(int v);
+  int DataTag() const { return FDataTag; }
+  void setDataTag(int v) { FDataTag = v; }
+  bool TransparentItems() const { return FTranspItems; }
+  void setTransparentItems(bool v) { FTranspItems = v; }
+  TAlignment TextAlignment() const { return FTextAlignment; }
+  void setTextAlignment(TAlignment v);
+
+  // ----- display settings (repaint)
+  TColor ChartFrameColor() const { return FChartFrameCol; }
+  void setChartFrameColor(TColor v) { FChartFrameCol = v; changed(); }
+  TColor ShadowColor() const { return FShadowColor; }
+  void setShadowColor(TColor v) { FShadowColor = v; changed(); }
+  TColor ShadowBakColor() const { return RcShadowBakCol; }
+  void setShadowBakColor(TColor v) { RcShadowBakCol = v; changed(); }
+  TColor ChartColor() const { return RcChartCol; }
+  void setChartColor(TColor v) { RcChartCol = v; changed(); }
+  TColor WindColor() const { return RcWindCol; }
+  void setWindColor(TColor v) { RcWindCol = v; changed(); }
+  TColor GridColor() const { return RcGridCol; }
+  void setGridColor(TColor v) { RcGridCol = v; changed(); }
+  GridStyleType GridStyle() const { return RcGridStyle; }
+  void setGridStyle(GridStyleType v) { RcGridStyle = v; changed(); }
+  double GridDx() const { return RcGridDx; }
+  void setGridDx(double v);
+  double GridDy() const { return RcGridDy; }
+  void setGridDy(double v);
+  TShadowStyle ShadowStyle() const { return RcShadowStyle; }
+  void setShadowStyle(TShadowStyle v) { RcShadowStyle = v; changed(); }
+  const QString& Caption() const { return FChartCaption; }
+  void setCaption(const QString& v) { FChartCaption = v; changed(); }
+  int CaptionPosX() const { return FCaptPosX; }
+  void setCaptionPosX(int v) { FCaptPosX = v; changed(); }
+  int CaptionPosY() const { return FCaptPosY; }
+  void setCaptionPosY(int v) { FCaptPosY = v; changed(); }
+  TAlignment CaptionAlignment() const { return FCaptAlignment; }
+  void setCaptionAlignment(TAlignment v) { FCaptAlignment = v; changed(); }
+  TCaptionAnchorHoriz CaptionAnchorHoriz() const { return FCaptAnchorX; }
+  void setCaptionAnchorHoriz(TCaptionAnchorHoriz v) { FCaptAnchorX = v; changed(); }
+  TCaptionAnchorVert CaptionAnchorVert() const { return FCaptAnchorY; }
+  void setCaptionAnchorVert(TCaptionAnchorVert v) { FCaptAnchorY = v; changed(); }
+  TTextBkg TextBkStyle() const { return FTextBkStyle; }
+  void setTextBkStyle(TTextBkg v) { FTextBkStyle = v; changed(); }
+  TColor TextBkColor() const { return FTextBkColor; }
+  void setTextBkColor(TColor v) { FTextBkColor = v; changed(); }
+  void setTextFontStyle(bool bold, bool italic, bool underline);
+  // The chart font (caption, text items) and its colour; pixel sizes at 96 ppi.
+  const QFont& ChartFont() const { return FChartFont; }
+  void setChartFont(const QFont& f) { FChartFont = f; changed(); }
+  TColor FontColor() const { return FFontColor; }
+  void setFontColor(TColor v) { FFontColor = v; changed(); }
+  bool AutoRedraw = true;
+  TMouseActMode MouseAction() const { return layers_.MouseAction; }
+  void setMouseAction(TMouseActMode m) { layers_.MouseAction = m; }
+  bool MouseCursorFixed = true;
+
+  // ----- layers, ranges, layout
+  TChartLayers& Layers() { return layers_; }
+  const TChartLayers& Layers() const { return layers_; }
+  TScalePropsHoriz& Scale1X() { return layers_.X(1); }
+  TScalePropsVert& Scale1Y() { return layers_.Y(1); }
+  TScalePropsHoriz& ScaleX(int layer) { return layers_.X(layer); }
+  TScalePropsVert& ScaleY(int layer) { return layers_.Y(layer); }
+  TJointLayers& JointLayers() { return layers_.Joint(); }
+  void R2M(int layer, double x, double y, int& xo, int& yo) const { layers_.R2M(layer, x, y, xo, yo); }
+  void M2R(int layer, int x, int y, double& xo, double& yo) const { layers_.M2R(layer, x, y, xo, yo); }
+  void SetRange(int layer, double xLo, double yLo, double xHi, double yHi);
+  void ConfineZoomRange(double xLo, double yLo, double xHi, double yHi) { layers_.ConfineZoomRange(xLo, yLo, xHi, yHi); }
+  void ZoomHistory(int index);
+  void ClearZoomHistory() { layers_.ClearZoomHistory(); }
+  bool Isometric() const { return layers_.Isometric; }
+  void setIsometric(bool v);
+  int MarginLeft() const { return layers_.RcLRim; }
+  int MarginRight() const { return layers_.RcRRim; }
+  int MarginTop() const { return layers_.RcTRim; }
+  int MarginBottom() const { return layers_.RcBRim; }
+  void setMarginLeft(int v) { setMargin(layers_.RcLRim, v); }
+  void setMarginRight(int v) { setMargin(layers_.RcRRim, v); }
+  void setMarginTop(int v) { setMargin(layers_.RcTRim, v); }
+  void setMarginBottom(int v) { setMargin(layers_.RcBRim, v); }
+  int ShadowWidth() const { return layers_.F3DRim; }
+  void setShadowWidth(int v);
+  void setStandardLayout(TrcLayout layout);
+  int TickNumX() const { return layers_.ScaleX(FActiveLayer).NumTicks(); }
+  int TickNumY() const { return layers_.ScaleY(FActiveLayer).NumTicks(); }
+
+  // ----- painting
+  void ShowGraf();
+  void ShowGrafNewOnly();
+  // The whole control image as the screen shows it (rendered when stale).
+  const QImage& ChartImage();
+  // Draws the control image (frame and axes, background, items) onto any
+  // painter whose units are screen pixels at 96 ppi; the painter's transform
+  // scales it. `printer`: the plot keeps its exact pixel size (no extra column).
+  void RenderTo(QPainter& p, bool blackWhite, bool printer);
+
+  TRenderEvent OnScalesRendered, OnBeforeRenderData, OnDataRendered;
+
+  // ----- mouse
+  double MousePosX() const { return FMousePosX; }
+  double MousePosY() const { return FMousePosY; }
+  TMouseMoveInChartEvent OnMouseMoveInChart;
+  TNotifyEvent OnZoomPan, OnMouseEnter, OnMouseLeave, OnDblClick;
+
+  // ----- export
+  // The control image on the clipboard (PNG image), in colour or black and white.
+  void CopyToClipboard(bool blackWhite);
+  // The chart at (x, y) device pixels on the open page of `p`, scaled by
+  // scaleF from screen inches; x and y move past it.
+  void CopyToOpenPrinter(QPainter& p, int& x, int& y, double scaleF, bool blackWhite, int dpiX, int dpiY);
+  // The image that CopyToClipboard puts on the clipboard.
+  QImage ExportImage(bool blackWhite);
+
+  // Counts of renders (tests check that setters do not render at once).
+  int renderCount() const { return renderCount_; }
+
+protected:
+  void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+  void showEvent(QShowEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void mouseDoubleClickEvent(QMouseEvent*) override;
+  void enterEvent(QEnterEvent*) override;
+  void leaveEvent(QEvent*) override;
+  void wheelEvent(QWheelEvent*) override;
+
+private:
+  void add(TrcChartItem item);
+  TrcChartItem newItem(TrcItem kind) const;
+  void changed();  // repaint rule: with AutoRedraw the picture goes stale and repaints
+  void markStale();
+  void render();
+  void renderPlot(QPainter& p, int x0, int y0, bool blackWhite, bool printer, int startIndex);
+  void DrawChartFrame(QPainter& p);
+  void DrawBackground(QPainter& p, int x0, int y0, bool printer);
+  void DrawItems(QPainter& p, int x0, int y0, bool blackWhite, int startIndex, bool printer, bool resume);
+  void DrawGrid(QPainter& p, int x0, int y0);
+  void drawPlotFrame(QPainter& p, int x0, int y0);
+  void runHook(const TRenderEvent& hook, QPainter& p, int top, int left);
+  void setMargin(int& field, int v);
+  void copyPlotIntoChart();
+  TItemStyle itemStyle(bool printer) const;
+  bool inside(int x, int y) const;
+  void updateCursor(int x, int y);
+  void takeAnchors(int x, int y);
+
+  TDisplayList list_;
+  TChartLayers layers_;
+  TItemRenderer screenRenderer_;
+  QImage ChartBmp, GrafBmp;
+  bool stale_ = true;
+  int shownCount_ = 0;  // items drawn into GrafBmp
+  int FLastElemOnShow = 0;
+  int renderCount_ = 0;
+  bool FSuppressPaint = true;
+  bool shownOnce_ = false;
+
+  TColor RcDataCol = clBlack, RcFillCol = clWhite;
+  TPenStyle RcPenStyle = TPenStyle::psSolid;
+  std::uint8_t RcLineWid = 1, RcClassDefault = 0;
+  int FActiveLayer = 1, FDataTag = 0;
+  bool FTranspItems = false;
+  TAlignment FTextAlignment = TAlignment::taLeftJustify;
+
+  TColor RcWindCol = clBtnFace, RcChartCol = clWhite, FChartFrameCol = clBlack, RcGridCol = clBlack;
+  GridStyleType RcGridStyle = GridStyleType::gsNone;
+  double RcGridDx = 0, RcGridDy = 0;
+  TShadowStyle RcShadowStyle = TShadowStyle::ssFlying;
+  TColor FShadowColor = clGrayText, RcShadowBakCol = clBtnFace;
+  QString FChartCaption;
+  int FCaptPosX = 0, FCaptPosY = -16;
+  TAlignment FCaptAlignment = TAlignment::taRightJustify;
+  TCaptionAnchorHoriz FCaptAnchorX = TCaptionAnchorHoriz::cahChartRight;
+  TCaptionAnchorVert FCaptAnchorY = TCaptionAnchorVert::cavChartTop;
+  bool FBold = false, FItalic = false, FUnderline = false;
+  TTextBkg FTextBkStyle = TTextBkg::tbClear;
+  TColor FTextBkColor = clWhite;
+  QFont FChartFont;
+  TColor FFontColor = clBlack;
+
+  // mouse
+  bool LButtonWasDown = false;
+  bool FWasDblClk = false;
+  int anchorX_ = 0, anchorY_ = 0;
+  double anchorXLo_ = 0, anchorXHi_ = 0, anchorYLo_ = 0, anchorYHi_ = 0;
+  bool dragging_ = false;
+  double FMousePosX = 0, FMousePosY = 0;
+};
+
+}  // namespace zw

@@ -1,0 +1,157 @@
+// The chart-settings dialog: what it shows, what OK applies, what Cancel keeps.
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "TopicTestBase.h"
+#include "charts/VIrada.h"
+#include "shell/kit/PageLayout.h"
+#include "shell/texts/Texts.h"
+#include "topics/frame/ChartDialog.h"
+
+namespace zw {
+namespace {
+
+class ChartDialogTest : public TopicTestBase {
+protected:
+  void SetUp() override {
+    TopicTestBase::SetUp();
+    kernelState().RegionalDecimalSeparator = u'.';
+    chart.resize(300, 220);
+    chart.Loaded();
+    chart.SetRange(1, -10, -10, 10, 10);
+    auto& s = shellState();
+    s.ChartDlgColorList = "5,19,13";
+    s.ChartDlgWidthList = "2,3,4";
+    s.ChartDlgMinVis = 1;
+    s.ChartDlgMaxVis = 3;
+  }
+  TVIrada chart;
+};
+
+TEST_F(ChartDialogTest, RangeDecimalsBySpan) {
+  EXPECT_EQ(RangeDecimals(20), 2);
+  EXPECT_EQ(RangeDecimals(0.5), 3);
+  EXPECT_EQ(RangeDecimals(2000), 1);
+  EXPECT_EQ(RangeDecimals(1e9), 1);
+  chart.SetRange(1, 0, 0, 0.5, 1);
+  const ChartSettingsValues v = ReadChartSettings(chart);
+  EXPECT_EQ(v.xHi, "0.5");
+  EXPECT_EQ(v.printFactor, "100 %");
+}
+
+TEST_F(ChartDialogTest, LogarithmicRuleAndEmptyEdits) {
+  struct Case { QString lo, hi; int axis; double expLo, expHi; } cases[] = {
+      {"-5", "5", 1, 0.1, 5}, {"-5", "0", 1, 0.1, 10}, {"", "7", 0, 0, 7}, {"abc", "#", 0, -10, 10},
+  };
+  for (const Case& c : cases) {
+    ChartSettingsValues v = ReadChartSettings(chart);
+    v.xLo = c.lo, v.xHi = c.hi, v.xAxis = c.axis;
+    ApplyChartSettings(chart, v);
+    EXPECT_DOUBLE_EQ(chart.Scale1X().RangeLow(), c.expLo) << c.lo.toStdString();
+    EXPECT_DOUBLE_EQ(chart.Scale1X().RangeHigh(), c.expHi) << c.hi.toStdString();
+    EXPECT_EQ(chart.Scale1X().Logarithmic(), c.axis == 1);
+    EXPECT_EQ(shellState().ChartLogX, c.axis == 1);
+  }
+}
+
+TEST_F(ChartDialogTest, ALogAxisTurningLinearTakesTheTypedEnds) {
+  ChartSettingsValues v = ReadChartSettings(chart);
+  v.xLo = "1", v.xHi = "100", v.xAxis = 1;
+  ApplyChartSettings(chart, v);
+  ASSERT_TRUE(chart.Scale1X().Logarithmic());
+  v.xLo = "-5", v.xHi = "5", v.xAxis = 0;
+  ApplyChartSettings(chart, v);
+  EXPECT_FALSE(chart.Scale1X().Logarithmic());
+  EXPECT_EQ(chart.Scale1X().RangeLow(), -5);
+  EXPECT_EQ(chart.Scale1X().RangeHigh(), 5);
+}
+
+TEST_F(ChartDialogTest, OkAppliesAndWritesTheListsBack) {
+  TFFormChart dlg;
+  EXPECT_EQ(dlg.windowTitle(), "Einstellungen");
+  dlg.runModal = [](TFFormChart* d) {
+    d->edxvon->setText("-3");
+    d->rblinestyle->button(1)->click();
+    d->cbAutoscale->setChecked(false);
+    d->eddx->setText("2");
+    d->panCol[2]->click();
+    EXPECT_FALSE(d->gbFarbtabelle->isHidden());
+    d->swatches[7]->click();
+    d->edWid[3]->setText("9");
+    emit d->edWid[3]->editingFinished();
+    d->BtnOk[2]->click();
+    return 1;
+  };
+  EXPECT_TRUE(dlg.SetGrid(chart));
+  EXPECT_EQ(chart.Scale1X().RangeLow(), -3);
+  EXPECT_EQ(chart.GridStyle(), GridStyleType::gsPoints);
+  EXPECT_EQ(chart.GridDx(), 2);
+  EXPECT_FALSE(shellState().ChartGridAuto);
+  EXPECT_EQ(shellState().ChartDlgColorList, "5,7,13");
+  EXPECT_EQ(shellState().ChartDlgWidthList, "2,3,9");  // exactly the three rows
+}
+
+TEST_F(ChartDialogTest, CancelKeepsTheChartButNotTheImmediateOptions) {
+  TFFormChart dlg;
+  dlg.runModal = [](TFFormChart* d) {
+    d->edxvon->setText("-3");
+    d->cbFaktor->setCurrentIndex(5);  // "50 %"
+    d->rgaufloesung->button(3)->click();
+    d->btnESC[0]->click();
+    return 0;
+  };
+  EXPECT_FALSE(dlg.SetGrid(chart));
+  EXPECT_EQ(chart.Scale1X().RangeLow(), -10);
+  EXPECT_DOUBLE_EQ(shellState().PrintScale, 0.5);
+  EXPECT_EQ(shellState().ChartResolution, 3);
+  EXPECT_EQ(shellState().ChartDlgColorList, "5,19,13");
+}
+
+TEST_F(ChartDialogTest, BadWidthKeepsTheOldValueAndTheFocus) {
+  TFFormChart dlg;
+  dlg.show();
+  dlg.Tabulator->setCurrentIndex(2);
+  dlg.edWid[1]->setFocus();
+  dlg.edWid[1]->setText("300");
+  emit dlg.edWid[1]->editingFinished();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(22));
+  EXPECT_EQ(dlg.wid[1], 2);
+  EXPECT_EQ(dlg.edWid[1]->text(), "2");
+  dlg.edWid[1]->setText("x");
+  emit dlg.edWid[1]->editingFinished();
+  EXPECT_EQ(errors_.size(), 2u);
+}
+
+TEST_F(ChartDialogTest, ResetButtonsAndAreaRow) {
+  shellState().ChartDlgAreaVis = true;
+  shellState().ChartDlgAreaColor = 9;
+  TFFormChart dlg;
+  EXPECT_FALSE(dlg.vis[0]);  // MinVis 1: no area row
+  dlg.col[1] = 30;
+  dlg.resetColors(true);
+  EXPECT_EQ(dlg.col[3], 30);
+  dlg.resetColors(false);
+  EXPECT_EQ(dlg.col[1], 5);
+  EXPECT_EQ(dlg.col[2], 19);
+  dlg.wid[1] = 7;
+  dlg.resetWidths(true);
+  EXPECT_EQ(dlg.wid[2], 7);
+  dlg.runModal = [](TFFormChart* d) {
+    d->BtnOk[0]->click();
+    return 1;
+  };
+  shellState().ChartDlgAreaColor = 9;
+  dlg.SetGrid(chart);
+  EXPECT_EQ(shellState().ChartDlgAreaColor, 9);  // not written back without the area row
+}
+
+}  // namespace
+}  // namespace zw

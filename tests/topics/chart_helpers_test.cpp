@@ -1,0 +1,224 @@
+// The chart helpers of the topic windows and the chart in the printout.
+#include <QPainter>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "TopicTestBase.h"
+#include "charts/VIrada.h"
+#include "tests/common/RecordingPaintDevice.h"
+#include "topics/frame/ChartHelpers.h"
+#include "topics/frame/ChartPrinting.h"
+
+namespace zw {
+namespace {
+
+constexpr TColor kRed = 0x0000FF;
+
+class ChartHelpersTest : public TopicTestBase {
+protected:
+  void SetUp() override {
+    TopicTestBase::SetUp();
+    chart.resize(270, 200);  // plot width Wp = 270 - 50 - 20 = 200
+    chart.Loaded();
+    chart.SetRange(1, -2, -2, 2, 2);
+    chart.setDataColor(0x123456);
+    chart.setLineWidth(4);
+  }
+  int count(TrcItem kind) const {
+    int n = 0;
+    for (const auto& it : chart.DisplayList().items()) n += it.ItemKind == kind;
+    return n;
+  }
+  TVIrada chart;
+};
+
+TEST_F(ChartHelpersTest, WidthBelowOneAndBackgroundColourDrawNothing) {
+  const TVec2 a{0, 0}, b{1, 1}, c{1, 0};
+  const std::vector<std::function<void(TColor, int)>> helpers = {
+      [&](TColor col, int w) { DrawVLine(chart, col, w, 1); },
+      [&](TColor col, int w) { DrawLineABC(chart, col, w, 1, 1, 1); },
+      [&](TColor col, int w) { DrawLineThrough(chart, a, b, col, w); },
+      [&](TColor col, int w) { DrawRay(chart, a, b, col, w); },
+      [&](TColor col, int w) { DrawTriangle(chart, a, b, c, col, w); },
+      [&](TColor col, int w) { DrawCircle(chart, a, col, 1, w); },
+      [&](TColor col, int w) { DrawArc(chart, a, col, 1, 90, w); },
+      [&](TColor col, int w) { DrawArcBetween(chart, a, col, 1, 10, 90, w); },
+      [&](TColor col, int w) { DrawChord(chart, a, col, 1, 90, w); },
+      [&](TColor col, int w) { PlotTerm("x^2", chart, col, w); },
+      [&](TColor col, int w) { PlotDerivative1("x^2", chart, col, w); },
+      [&](TColor col, int w) { PlotParametric("cos(k)", "sin(k)", chart, 0, 6, col, w); },
+      [&](TColor col, int w) { PlotPiece("x", chart, true, -1, 1, false, col, w, true); },
+  };
+  for (std::size_t i = 0; i < helpers.size(); ++i) {
+    helpers[i](kRed, 0);
+    helpers[i](clWhite, 2);  // the chart colour
+    EXPECT_EQ(chart.NumItems(), 0) << "helper " << i;
+    EXPECT_EQ(chart.DataColor(), 0x123456u) << "helper " << i;
+    EXPECT_EQ(chart.LineWidth(), 4) << "helper " << i;
+  }
+  // A segment draws whatever the colour and keeps the helper's colour and width.
+  DrawSegment(chart, a, b, clWhite, 2);
+  EXPECT_EQ(chart.NumItems(), 2);
+  EXPECT_EQ(chart.DataColor(), clWhite);
+  EXPECT_EQ(chart.LineWidth(), 2);
+}
+
+TEST_F(ChartHelpersTest, DegenerateLinesDrawNothingAndRestore) {
+  DrawLineABC(chart, kRed, 2, 0, 0, 5);
+  DrawRay(chart, {1, 1}, {1, 1}, kRed, 2);
+  EXPECT_EQ(chart.NumItems(), 0);
+  EXPECT_EQ(chart.DataColor(), 0x123456u);
+  DrawLineThrough(chart, {1, 1}, {1, 1}, kRed, 2);  // both the vertical and the horizontal line
+  EXPECT_EQ(chart.NumItems(), 2);
+}
+
+TEST_F(ChartHelpersTest, AxesAndFigureCounts) {
+  DrawAxes(chart);
+  EXPECT_EQ(chart.NumItems(), 2);
+  EXPECT_EQ(chart.LineWidth(), 1);
+  EXPECT_EQ(chart.DataColor(), 0x123456u);
+  chart.ClearGraf();
+  DrawCircle(chart, {0, 0}, kRed, 1, 1);
+  EXPECT_EQ(count(TrcItem::tkLine), 36);
+  chart.ClearGraf();
+  chart.SetRange(1, 1, 1, 10, 10);
+  chart.Scale1X().setLogarithmic(true);
+  DrawTriangle(chart, {1, 1}, {5, 1}, {3, 4}, kRed, 1);
+  EXPECT_EQ(count(TrcItem::tkMoveTo), 3);
+  EXPECT_EQ(count(TrcItem::tkLineto), 300);
+}
+
+TEST_F(ChartHelpersTest, ArcsEndExactlyAtTheirAngle) {
+  DrawArc(chart, {1, 2}, kRed, 3, 90, 1);
+  ASSERT_EQ(chart.NumItems(), 360);
+  const TrcChartItem last = chart.GetItemParams(359);
+  EXPECT_NEAR(last.x2, 1, 1e-15);
+  EXPECT_DOUBLE_EQ(last.y2, 5);
+  chart.ClearGraf();
+  DrawArcBetween(chart, {0, 0}, kRed, 1, 100, 0, 1);  // exchanged
+  const TrcChartItem end = chart.GetItemParams(chart.NumItems() - 1);
+  EXPECT_NEAR(end.x2, std::cos(100 * M_PI / 180), 1e-15);
+  chart.ClearGraf();
+  DrawArc(chart, {0, 0}, kRed, 1, -30, 1);
+  EXPECT_EQ(chart.NumItems(), 1);
+}
+
+TEST_F(ChartHelpersTest, TermsBreakWhereUndefined) {
+  PlotTerm("ln(x)", chart, kRed, 1);
+  ASSERT_GT(chart.NumItems(), 0);
+  for (const auto& it : chart.DisplayList().items()) EXPECT_GT(it.x, 0);
+  chart.ClearGraf();
+  shellState().ChartResolution = 3;
+  PlotTerm("x", chart, kRed, 1);
+  EXPECT_EQ(chart.NumItems(), 8 * 200 + 1);
+  chart.ClearGraf();
+  chart.resize(60, 200);  // no plot width left
+  chart.Layers().SetSize(60, 200);
+  PlotTerm("x", chart, kRed, 1);
+}
+
+TEST_F(ChartHelpersTest, DerivativesAndParameters) {
+  std::int32_t err = 0;
+  EXPECT_EQ(DerivativeAt("abs(x)", err, 0), 0);
+  EXPECT_NEAR(double(DerivativeAt("x^3", err, 2)), 12, 1e-6);
+  EXPECT_NEAR(double(SecondDerivativeAt("x^3", err, 2)), 12, 1e-4);
+  EXPECT_EQ(err, 0);
+  DerivativeAt("ln(x)", err, 0);
+  EXPECT_EQ(err, 1);
+  EXPECT_EQ(ParameterToX("fak(k)+k*sin(k)"), "fak(x)+x*sin(x)");
+  EXPECT_EQ(ParameterToX("kk"), "kk");
+  PlotParametric("fak(k)", "k", chart, 1, 3, kRed, 1);
+  EXPECT_EQ(chart.NumItems(), 400);
+  const TrcChartItem last = chart.GetItemParams(399);
+  EXPECT_DOUBLE_EQ(last.x2, 6);  // fak(3), the end reached exactly
+  EXPECT_DOUBLE_EQ(last.y2, 3);
+  chart.ClearGraf();
+  PlotParametric("k", "k", chart, 3, 1, kRed, 1);
+  EXPECT_EQ(chart.NumItems(), 0);
+}
+
+TEST_F(ChartHelpersTest, RationalCurvesStopAtPoles) {
+  TPoly one{}, den{};
+  one[0] = TBruch{1, 1};
+  den[1] = TBruch{1, 1};  // 1/x
+  const std::vector<Extended> poles{-1e12, 0, 1e12};  // the far ones are ignored
+  PlotRational(one, den, poles, chart, kRed, 1);
+  ASSERT_GT(chart.NumItems(), 0);
+  for (const auto& it : chart.DisplayList().items()) EXPECT_GT(it.x * it.x2, 0) << "no line crosses the pole";
+  EXPECT_LT(chart.NumItems(), 12 * 200 + 2);
+  chart.ClearGraf();
+  TPoly zero{};
+  PlotRational(one, zero, {}, chart, kRed, 1);  // undefined everywhere: ends at the interval end
+  EXPECT_EQ(chart.NumItems(), 0);
+}
+
+TEST_F(ChartHelpersTest, SetupHelpers) {
+  Extended a = 0, b = 2, c = 0, d = 20;
+  WidenRange(a, b, c, d);
+  EXPECT_EQ(a, -5);
+  EXPECT_EQ(b, 5);
+  EXPECT_EQ(c, -4);
+  EXPECT_EQ(d, 20);
+  // Plot 200 x 140 pixels: the y range stays, x widens around its centre.
+  SetAspect11(chart);
+  EXPECT_DOUBLE_EQ(chart.Scale1Y().RangeLow(), -2);
+  EXPECT_NEAR(chart.Scale1X().RangeHigh(), 2.0 * 200 / 140, 1e-12);
+  EXPECT_EQ(chart.MouseAction(), TMouseActMode::maPan);
+  shellState().ChartGridOption = 2;
+  shellState().ChartGridAuto = true;
+  chart.setGridDx(1);
+  SetGridStyle(chart);
+  EXPECT_EQ(chart.GridStyle(), GridStyleType::gsDotLines);
+  EXPECT_EQ(chart.GridDx(), 0);
+  SetDefaultChartColors(chart);
+  EXPECT_EQ(chart.GridColor(), clSilver);
+  EXPECT_EQ(chart.WindColor(), clBtnFace);
+}
+
+TEST_F(ChartHelpersTest, SeriesRunsPieceByPiece) {
+  auto run = PlotSeries("x^k", chart, kRed, 0, 3, 1, 1);
+  ASSERT_TRUE(run);
+  int steps = 0;
+  while (run->step()) ++steps;
+  EXPECT_EQ(chart.NumItems(), 100);
+  const TrcChartItem first = chart.GetItemParams(0);
+  EXPECT_DOUBLE_EQ(first.y, 1 + 1 - 2 + 4 - 8);  // dy + sum of (-2)^k, k = 0..3
+  // A failing summand breaks the curve: ln(x) fails for x <= 0.
+  chart.ClearGraf();
+  auto broken = PlotSeries("ln(x)+k", chart, kRed, 1, 2, 0, 1);
+  while (broken->step()) {
+  }
+  for (const auto& it : chart.DisplayList().items()) EXPECT_GT(it.x, 0);
+  EXPECT_FALSE(PlotSeries("x", chart, clWhite, 0, 1, 0, 1));
+  // A range of k far beyond a step's share still leaves between steps.
+  auto longRun = PlotSeries("1", chart, kRed, 0, 1e15, 0, 1);
+  EXPECT_TRUE(longRun->step());
+}
+
+TEST_F(ChartHelpersTest, ChartInThePrintoutAndThePageBreak) {
+  shellState().PrintScale = 0.5;
+  chart.setWindColor(0x808080);
+  test::RecordingPaintDevice page(4800, 6600, 600);
+  QPainter p(&page);
+  PrintCursor cur{500, 1000, 100};
+  PrintChart(p, page, cur, chart);
+  const int h = int(std::nearbyint(0.5 * 200 / 96.0 * 600));  // 625
+  EXPECT_EQ(cur.y, 1000 + h + 200);
+  // The window area is white in print and grey again on screen.
+  bool whiteWindow = false;
+  for (const auto& c : page.calls())
+    if (c.kind == test::PaintCall::Rect && c.brush.color() == QColor(Qt::white) && c.rect.left() == 200 &&
+        c.rect.top() == 1000)
+      whiteWindow = true;
+  EXPECT_TRUE(whiteWindow);
+  EXPECT_EQ(chart.WindColor(), 0x808080u);
+  EXPECT_EQ(page.pages(), 1);
+  // Too little room left: a new page, and the chart at its top.
+  cur.y = 6200;
+  PrintChart(p, page, cur, chart);
+  EXPECT_EQ(page.pages(), 2);
+  EXPECT_EQ(cur.y, 300 + h + 200);
+}
+
+}  // namespace
+}  // namespace zw

@@ -1,0 +1,102 @@
+#pragma once
+// The chart-settings dialog "Einstellungen" of the chart topics: visible
+// ranges and axis kinds of layer 1, the angle mode, grid style, spacing and
+// colours, plot resolution, print size and black and white, and the colours
+// and widths of the topic's graphs and area. It edits one chart directly and
+// exchanges the graph lists through the shell's ChartDlg* values.
+#include <QDialog>
+#include <array>
+#include <functional>
+
+#include "charts/ChartDraw.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zw {
+
+class TVIrada;
+class PageControl;
+
+// What the dialog shows and hands back, apart from the graph rows.
+struct ChartSettingsValues {
+  QString xLo, xHi, yLo, yHi;  // texts of the range edits
+  int xAxis = 0, yAxis = 0;    // 0 linear, 1 logarithmic
+  int angleMode = 1;
+  int gridStyle = 3;           // 0 none, 1 points, 2 dotted lines, 3 lines
+  QString dx, dy;
+  bool autoGrid = true;
+  TColor gridColor = 0, chartColor = 0, windColor = 0, axisColor = 0, fontColor = 0;
+  QString printFactor = QStringLiteral("100 %");
+  bool printBlackWhite = false;
+  int resolution = 1;
+};
+
+// Decimals of the range edits for an axis span: 3 - Trunc(log10 |span|), at least 1.
+int RangeDecimals(double span);
+// The values of a chart and the shell options, as the dialog shows them.
+ChartSettingsValues ReadChartSettings(TVIrada& chart);
+// Applies confirmed values to the chart and the shell options.
+void ApplyChartSettings(TVIrada& chart, const ChartSettingsValues& v);
+
+class TFFormChart : public QDialog {
+  Q_OBJECT
+public:
+  explicit TFFormChart(QWidget* owner = nullptr);
+
+  // Fills the dialog from the chart, shows it modally and applies it on OK.
+  // Returns whether it was confirmed.
+  bool SetGrid(TVIrada& chart);
+
+  // Chooses a colour for the five chart colour panels (default: the colour dialog).
+  std::function<bool(QWidget*, QColor&)> chooseColor;
+  // Runs the modal loop (default: exec); tests answer through it.
+  std::function<int(TFFormChart*)> runModal;
+
+  // Controls, named as in the layout of the dialog.
+  PageControl* Tabulator;
+  QLineEdit *edxvon, *edxbis, *edyvon, *edybis, *eddx, *eddy;
+  QButtonGroup *rbxAchse, *rbyAchse, *rbWinkel, *rblinestyle, *rgaufloesung;
+  QCheckBox *cbAutoscale, *cbFarbe;
+  QComboBox* cbFaktor;
+  QPushButton *panGridColor, *panChartColor, *panWindColor, *panAxisColor, *panFontColor;
+  QGroupBox *gbFlaeche, *gbFarbtabelle;
+  std::array<QPushButton*, 13> panCol{};
+  std::array<QLineEdit*, 13> edWid{};
+  std::array<QPushButton*, 3> BtnOk{}, btnESC{}, BtnHelp{};
+  QPushButton *BtnResetC, *BtnResetW, *BtnClose;
+  std::array<QPushButton*, 49> swatches{};
+
+  // Row state: palette index and width of row 0 (area) .. 12, and which rows show.
+  std::array<int, 13> col{}, wid{};
+  std::array<bool, 13> vis{};
+  int PanelNr = 0;
+  bool OK = false;
+
+  void resetColors(bool fromFirst);
+  void resetWidths(bool fromFirst);
+
+protected:
+  void closeEvent(QCloseEvent* e) override;
+
+private:
+  void FormCreate();
+  void recolourPanels();
+  void refillWidths();
+  void panelClicked(int row);
+  void swatchClicked(int index);
+  void widthLeft(int row);
+  void writeBack();
+  ChartSettingsValues values() const;
+  void showValues(const ChartSettingsValues& v);
+
+  bool areaVis_ = false;
+  int minVis_ = 0, maxVis_ = 0;
+};
+
+}  // namespace zw

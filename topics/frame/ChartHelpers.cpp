@@ -1,0 +1,541 @@
+#include "topics/frame/ChartHelpers.h"
+
+#include <QPointer>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "kernel/Evaluator.h"
+#include "kernel/KernelState.h"
+#include "shell/State.h"
+
+namespace zw {
+
+namespace {
+
+constexpr double kFar = 2147483647.0;
+
+// Sets the helper's colour and width and gives the chart back its own on
+// every way out.
+class StyleGuard {
+public:
+  StyleGuard(TVIrada& c, TColor color, int width) : c_(c), color_(c.DataColor()), width_(c.LineWidth()) {
+    c.setDataColor(color);
+    c.setLineWidth(width);
+  }
+  ~StyleGuard() {
+    c_.setDataColor(color_);
+    c_.setLineWidth(width_);
+  }
+  StyleGuard(const StyleGuard&) = delete;
+  StyleGuard& operator=(const StyleGuard&) = delete;
+
+private:
+  TVIrada& c_;
+  TColor color_;
+  int width_;
+};
+
+template <class F>
+void guarded(TVIrada& c, TColor color, int width, F&& draw) {
+  if (width < 1) return;
+  StyleGuard g(c, color, width);
+  if (c.DataColor() == c.ChartColor()) return;
+  draw();
+}
+
+struct Visible {
+  double xLo, xHi, yLo, yHi;
+  double cx() const { return (xLo + xHi) / 2; }
+  double cy() const { return (yLo + yHi) / 2; }
+  double sx() const { return xHi - xLo; }
+  double sy() const { return yHi - yLo; }
+};
+Visible visible(TVIrada& c) {
+  return {c.Scale1X().RangeLow(), c.Scale1X().RangeHigh(), c.Scale1Y().RangeLow(), c.Scale1Y().RangeHigh()};
+}
+
+int plotWidth(TVIrada& c) { return c.width() - c.MarginLeft() - c.MarginRight(); }
+
+double deg(Extended a) { return double(a) * std::numbers::pi / 180; }
+
+void line(TVIrada& c, Extended x1, Extended y1, Extended x2, Extended y2) {
+  c.Line(double(x1), double(y1), double(x2), double(y2));
+}
+
+// Samples x_k = lo + span*k/n for k = 0..n, stopping where x stops growing.
+std::vector<Extended> samplesOf(Extended lo, Extended hi, long n) {
+  std::vector<Extended> xs;
+  if (n < 1 || !(hi >= lo)) return xs;
+  xs.reserve(std::size_t(n) + 1);
+  for (long k = 0; k <= n; ++k) {
+    const Extended x = lo + (hi - lo) * k / n;
+    if (!xs.empty() && !(x > xs.back())) break;
+    xs.push_back(x);
+  }
+  return xs;
+}
+
+// Joins consecutive defined samples by lines (the first line has length 0).
+void joinDefined(TVIrada& c, std::span<const Extended> xs, std::span<const Extended> ys,
+                 std::span<const std::int32_t> errs) {
+  if (xs.empty()) return;
+  Extended px = xs[0], py = ys[0];
+  std::int32_t pe = errs[0];
+  for (std::size_t i = 0; i < xs.size(); ++i) {
+    if (pe == 0 && errs[i] == 0) line(c, px, py, xs[i], ys[i]);
+    px = xs[i], py = ys[i], pe = errs[i];
+  }
+}
+
+int resolutionFactor() {
+  switch (shellState().ChartResolution) {
+    case 0: return 1;
+    case 1: return 2;
+    case 2: return 4;
+    default: return 8;
+  }
+}
+
+Extended evaluate(const std::u16string& t, Extended x, std::int32_t& err) {
+  Extended v = 0;
+  EvaluateFormula(t, v, err, x);
+  return v;
+}
+
+}  // namespace
+
+// ----- set-up ---------------------------------------------------------------
+
+void SetAspect11(TVIrada& chart) {
+  const Visible v = visible(chart);
+  chart.SetRange(1, v.xLo, v.yLo, v.xHi, v.yHi);
+  const double W = chart.width() - chart.MarginLeft() - chart.MarginRight();
+  const double H = chart.height() - chart.MarginTop() - chart.MarginBottom();
+  double hx = v.sx() / 2, hy = v.sy() / 2;
+  if (W > 0 && H > 0) {
+    if (H > W)
+      hy = hx * H / W;
+    else
+      hx = hy * W / H;
+  }
+  chart.SetRange(1, v.cx() - hx, v.cy() - hy, v.cx() + hx, v.cy() + hy);
+  chart.setMouseAction(TMouseActMode::maPan);
+}
+
+void SetGridStyle(TVIrada& chart) {
+  switch (shellState().ChartGridOption) {
+    case 0: chart.setGridStyle(GridStyleType::gsNone); break;
+    case 1: chart.setGridStyle(GridStyleType::gsPoints); break;
+    case 2: chart.setGridStyle(GridStyleType::gsDotLines); break;
+    case 3: chart.setGridStyle(GridStyleType::gsLines); break;
+    default: break;
+  }
+  if (shellState().ChartGridAuto) {
+    chart.setGridDx(0);
+    chart.setGridDy(0);
+  }
+}
+
+void WidenRange(Extended& xmin, Extended& xmax, Extended& ymin, Extended& ymax) {
+  xmin = std::min<Extended>(-5, xmin);
+  xmax = std::max<Extended>(5, xmax);
+  ymin = std::min<Extended>(-4, ymin);
+  ymax = std::max<Extended>(4, ymax);
+}
+
+void DrawAxes(TVIrada& chart) {
+  const TColor saved = chart.DataColor();
+  chart.setDataColor(chart.ChartFrameColor());
+  chart.setLineWidth(1);
+  if (chart.ChartFrameColor() != chart.ChartColor()) {
+    chart.Line(-kFar, 0, kFar, 0);
+    chart.Line(0, -kFar, 0, kFar);
+  }
+  chart.setDataColor(saved);
+}
+
+void SetDefaultChartColors(TVIrada& chart) {
+  chart.setGridColor(clSilver);
+  chart.setChartColor(clWhite);
+  chart.setWindColor(clBtnFace);
+  chart.setChartFrameColor(clBlack);
+  chart.setFontColor(clBlack);
+}
+
+// ----- lines and figures ----------------------------------------------------
+
+void DrawVLine(TVIrada& chart, TColor color, int width, Extended x) {
+  guarded(chart, color, width, [&] { line(chart, x, -kFar, x, kFar); });
+}
+
+void DrawLineABC(TVIrada& chart, TColor color, int width, Extended a, Extended b, Extended c) {
+  guarded(chart, color, width, [&] {
+    if (a == 0 && b == 0) return;  // no line
+    const Visible v = visible(chart);
+    if (std::fabs(b) <= std::fabs(a)) {
+      const Extended y1 = v.cy() - 2 * v.sy(), y2 = v.cy() + 2 * v.sy();
+      line(chart, (c - b * y1) / a, y1, (c - b * y2) / a, y2);
+    } else {
+      const Extended x1 = v.cx() - 2 * v.sx(), x2 = v.cx() + 2 * v.sx();
+      line(chart, x1, (c - a * x1) / b, x2, (c - a * x2) / b);
+    }
+  });
+}
+
+void DrawLineDrei(TVIrada& chart, const TDrei& l, TColor color, int width) {
+  DrawLineABC(chart, color, width, l.a, l.b, l.c);
+}
+
+void DrawLineOfRecord(TVIrada& chart, const TVec3& v, TColor color, int width) {
+  DrawLineABC(chart, color, width, v.x, v.y, v.z);
+}
+
+void DrawLineThrough(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int width) {
+  guarded(chart, color, width, [&] {
+    const Visible v = visible(chart);
+    if (p.x == q.x) line(chart, p.x, v.yLo, q.x, v.yHi);
+    if (p.y == q.y) line(chart, v.xLo, p.y, v.xHi, q.y);
+    if (p.x != q.x && p.y != q.y) {
+      const Extended m = (q.y - p.y) / (q.x - p.x);
+      line(chart, p.x + (v.yLo - p.y) / m, v.yLo, p.x + (v.yHi - p.y) / m, v.yHi);
+    }
+  });
+}
+
+void DrawSegment(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int width) {
+  if (width < 1) return;
+  chart.setDataColor(color);
+  chart.setLineWidth(width);
+  chart.MoveTo(double(p.x), double(p.y));
+  chart.DrawTo(double(q.x), double(q.y));
+}
+
+void DrawRay(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int width) {
+  guarded(chart, color, width, [&] {
+    if (p.x == q.x && p.y == q.y) return;  // no direction
+    const Visible v = visible(chart);
+    const Extended a = q.y - p.y, b = p.x - q.x, c = a * q.x + b * q.y;
+    Extended ex, ey;
+    if (std::fabs(b) <= std::fabs(a)) {
+      ey = q.y > p.y ? v.cy() + 2 * v.sy() : v.cy() - 2 * v.sy();
+      ex = (c - b * ey) / a;
+    } else {
+      ex = q.x > p.x ? v.cx() + 2 * v.sx() : v.cx() - 2 * v.sx();
+      ey = (c - a * ex) / b;
+    }
+    chart.MoveTo(double(p.x), double(p.y));
+    chart.DrawTo(double(ex), double(ey));
+  });
+}
+
+void DrawTriangle(TVIrada& chart, const TVec2& a, const TVec2& b, const TVec2& c, TColor color, int width) {
+  guarded(chart, color, width, [&] {
+    const bool log = chart.Scale1X().Logarithmic() || chart.Scale1Y().Logarithmic();
+    for (auto [s, e] : {std::pair{a, b}, std::pair{b, c}, std::pair{c, a}}) {
+      if (!log) {
+        line(chart, s.x, s.y, e.x, e.y);
+        continue;
+      }
+      // On a logarithmic axis a side is a curve of the picture.
+      chart.MoveTo(double(s.x), double(s.y));
+      for (int k = 1; k <= 100; ++k)
+        chart.DrawTo(double(s.x + k / 100.0L * (e.x - s.x)), double(s.y + k / 100.0L * (e.y - s.y)));
+    }
+  });
+}
+
+void DrawCircle(TVIrada& chart, const TVec2& m, TColor color, Extended r, int width) {
+  guarded(chart, color, width, [&] {
+    Extended px = m.x + r, py = m.y;
+    for (int k = 1; k <= 36; ++k) {
+      const Extended qx = m.x + r * std::cos(deg(10 * k)), qy = m.y + r * std::sin(deg(10 * k));
+      line(chart, px, py, qx, qy);
+      px = qx, py = qy;
+    }
+  });
+}
+
+namespace {
+// 360 chords from a1 to a2 degrees, each end computed from the index.
+void arc(TVIrada& chart, const TVec2& m, Extended r, Extended a1, Extended a2) {
+  Extended px = m.x + r * std::cos(deg(a1)), py = m.y + r * std::sin(deg(a1));
+  for (int k = 1; k <= 360; ++k) {
+    const Extended t = a1 + (a2 - a1) * k / 360;
+    const Extended qx = m.x + r * std::cos(deg(t)), qy = m.y + r * std::sin(deg(t));
+    line(chart, px, py, qx, qy);
+    px = qx, py = qy;
+  }
+}
+}  // namespace
+
+void DrawArc(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha, int width) {
+  guarded(chart, color, width, [&] {
+    if (alpha <= 0) {
+      // One segment, as a non-positive angle always gave.
+      line(chart, m.x + r, m.y, m.x + r * std::cos(deg(alpha / 360)), m.y + r * std::sin(deg(alpha / 360)));
+      return;
+    }
+    arc(chart, m, r, 0, alpha);
+  });
+}
+
+void DrawArcBetween(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha1, Extended alpha2,
+                    int width) {
+  guarded(chart, color, width, [&] {
+    if (alpha2 < alpha1) std::swap(alpha1, alpha2);
+    arc(chart, m, r, alpha1, alpha2);
+  });
+}
+
+void DrawChord(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha, int width) {
+  guarded(chart, color, width,
+          [&] { line(chart, m.x + r, m.y, m.x + r * std::cos(deg(alpha)), m.y + r * std::sin(deg(alpha))); });
+}
+
+// ----- curves ---------------------------------------------------------------
+
+void SampleTerm(const std::u16string& term, std::span<const Extended> xs, std::span<Extended> ys,
+                std::span<std::int32_t> errs) {
+  for (std::size_t i = 0; i < xs.size(); ++i) EvaluateFormula(term, ys[i], errs[i], xs[i]);
+}
+
+void PlotPolynomial(const TPoly& p, TVIrada& chart, TColor color, int width) {
+  guarded(chart, color, width, [&] {
+    const Visible v = visible(chart);
+    const std::vector<Extended> xs = samplesOf(v.xLo, v.xHi, long(plotWidth(chart)) * 8);
+    std::vector<Extended> ys(xs.size());
+    for (std::size_t i = 0; i < xs.size(); ++i) ys[i] = PolyValue(p, xs[i]);
+    const std::vector<std::int32_t> errs(xs.size(), 0);
+    joinDefined(chart, xs, ys, errs);
+  });
+}
+
+void PlotRational(const TPoly& num, const TPoly& den, std::span<const Extended> poles, TVIrada& chart, TColor color,
+                  int width) {
+  guarded(chart, color, width, [&] {
+    const Visible v = visible(chart);
+    const int wp = plotWidth(chart);
+    if (wp < 1) return;
+    const Extended step = Extended(v.xHi - v.xLo) / (Extended(wp) * 12);
+    std::vector<Extended> ends{Extended(v.xLo)};
+    for (Extended p : poles)
+      if (p > v.xLo && p < v.xHi && p > ends.back()) ends.push_back(p);
+    ends.push_back(v.xHi);
+    for (std::size_t i = 0; i + 1 < ends.size(); ++i) {
+      const Extended a = ends[i], b = ends[i + 1];
+      bool havePrev = false;
+      Extended px = 0, py = 0;
+      for (long j = 1;; ++j) {
+        const Extended x = a + step * j;
+        if (!(x < b)) break;
+        bool ok = false;
+        const Extended y = RatFuncValue(num, den, ok, x);
+        if (!ok || !std::isfinite(double(y))) {
+          havePrev = false;
+          continue;
+        }
+        if (havePrev) line(chart, px, py, x, y);
+        px = x, py = y, havePrev = true;
+      }
+    }
+  });
+}
+
+void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width) {
+  guarded(chart, color, width, [&] {
+    const Visible v = visible(chart);
+    std::vector<Extended> xs = samplesOf(v.xLo, v.xHi, long(plotWidth(chart)) * resolutionFactor());
+    for (Extended& x : xs)
+      if (x > 0 && x < 1e-8L) x = 0;
+    std::vector<Extended> ys(xs.size());
+    std::vector<std::int32_t> errs(xs.size());
+    SampleTerm(term.toStdU16String(), xs, ys, errs);
+    joinDefined(chart, xs, ys, errs);
+  });
+}
+
+namespace {
+constexpr Extended kH = 1e-4L;
+// The term at x - h, x and x + h; false (and err := 1) when one fails.
+bool threeValues(const QString& term, std::int32_t& err, Extended x, Extended& y1, Extended& y2, Extended& y3) {
+  const std::u16string t = term.toStdU16String();
+  std::int32_t e1, e2, e3;
+  y1 = evaluate(t, x - kH, e1), y2 = evaluate(t, x, e2), y3 = evaluate(t, x + kH, e3);
+  if (e1 || e2 || e3) err = 1;
+  return !(e1 || e2 || e3);
+}
+}  // namespace
+
+Extended DerivativeAt(const QString& term, std::int32_t& err, Extended x) {
+  Extended y1, y2, y3;
+  if (!threeValues(term, err, x, y1, y2, y3)) return 0;
+  const Extended h = kH;
+  auto sgn = [](Extended v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); };
+  return sgn(y2 - y1) == sgn(y3 - y2) ? (y3 - y1) / (2 * h) : 0;
+}
+
+Extended SecondDerivativeAt(const QString& term, std::int32_t& err, Extended x) {
+  Extended y1, y2, y3;
+  if (!threeValues(term, err, x, y1, y2, y3)) return 0;
+  return (y1 - 2 * y2 + y3) / (kH * kH);
+}
+
+namespace {
+void plotDerivative(const QString& term, TVIrada& chart, TColor color, int width, bool second) {
+  guarded(chart, color, width, [&] {
+    const Visible v = visible(chart);
+    const std::vector<Extended> xs = samplesOf(v.xLo, v.xHi, long(plotWidth(chart)) * resolutionFactor());
+    std::vector<Extended> fx(xs.size()), ys(xs.size());
+    std::vector<std::int32_t> errs(xs.size());
+    SampleTerm(term.toStdU16String(), xs, fx, errs);
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+      std::int32_t derr = 0;
+      ys[i] = second ? SecondDerivativeAt(term, derr, xs[i]) : DerivativeAt(term, derr, xs[i]);
+      if (derr) errs[i] = derr;
+    }
+    joinDefined(chart, xs, ys, errs);
+  });
+}
+}  // namespace
+
+void PlotDerivative1(const QString& term, TVIrada& chart, TColor color, int width) {
+  plotDerivative(term, chart, color, width, false);
+}
+
+void PlotDerivative2(const QString& term, TVIrada& chart, TColor color, int width) {
+  plotDerivative(term, chart, color, width, true);
+}
+
+void PlotPiece(const QString& term, TVIrada& chart, bool startClosed, Extended x1, Extended x2, bool endClosed,
+               TColor color, int width, bool showMarks) {
+  guarded(chart, color, width, [&] {
+    const std::u16string t = term.toStdU16String();
+    int c1, c2, py;
+    chart.R2M(1, double(x1), 0, c1, py);
+    chart.R2M(1, double(x2), 0, c2, py);
+    c1 = std::max(c1, chart.MarginLeft());
+    c2 = std::min(c2, chart.width() - chart.MarginRight() + 10);
+    std::vector<Extended> xs{x1};
+    for (int c = c1; c <= c2; ++c) {
+      double wx, wy;
+      chart.M2R(1, c, 0, wx, wy);
+      xs.push_back(wx);
+    }
+    std::vector<Extended> ys(xs.size());
+    std::vector<std::int32_t> errs(xs.size());
+    SampleTerm(t, xs, ys, errs);
+    if (showMarks) chart.MarkAt(double(xs[0]), double(ys[0]), startClosed ? 24 : 12);
+    // The start point joins the first column without a zero-length line.
+    Extended px = xs[0], pyv = ys[0];
+    std::int32_t pe = errs[0];
+    for (std::size_t i = 1; i < xs.size(); ++i) {
+      if (pe == 0 && errs[i] == 0) line(chart, px, pyv, xs[i], ys[i]);
+      px = xs[i], pyv = ys[i], pe = errs[i];
+    }
+    if (showMarks) chart.MarkAt(double(xs.back()), double(ys.back()), endClosed ? 24 : 12);
+  });
+}
+
+QString ParameterToX(const QString& term) {
+  QString out = term;
+  for (int i = 0; i < out.size(); ++i) {
+    if (out[i] != u'k') continue;
+    const bool before = i > 0 && out[i - 1].isLetter();
+    const bool after = i + 1 < out.size() && out[i + 1].isLetter();
+    if (!before && !after) out[i] = u'x';
+  }
+  return out;
+}
+
+void PlotParametric(const QString& termX, const QString& termY, TVIrada& chart, Extended k1, Extended k2,
+                    TColor color, int width) {
+  guarded(chart, color, width, [&] {
+    if (!(k2 > k1)) return;
+    const std::u16string tx = ParameterToX(termX).toStdU16String(), ty = ParameterToX(termY).toStdU16String();
+    const int n = ShellState::ParametricSteps;
+    auto point = [&](Extended t, Extended& x, Extended& y) {
+      std::int32_t e = 0;
+      x = evaluate(tx, t, e);
+      if (e) return false;
+      y = evaluate(ty, t, e);
+      return e == 0;
+    };
+    Extended px = 0, py = 0;
+    bool pok = point(k1, px, py);
+    for (int k = 1; k <= n; ++k) {
+      Extended x = 0, y = 0;
+      const bool ok = point(k1 + (k2 - k1) * k / n, x, y);
+      if (pok && ok) line(chart, px, py, x, y);
+      px = x, py = y, pok = ok;
+    }
+  });
+}
+
+namespace {
+
+// One segment of the series curve per finished sum; a sum is added up a
+// thousand summands per step, so a long range of k never blocks the window.
+class SeriesStepper : public Stepper {
+public:
+  SeriesStepper(const QString& term, TVIrada& chart, TColor color, Extended kmin, Extended kmax, Extended dy,
+                int width)
+      : term_(term.toStdU16String()), chart_(&chart), color_(color), width_(width), dy_(dy),
+        k0_(std::trunc(kmin)), k1_(std::trunc(kmax)) {
+    const Visible v = visible(chart);
+    xLo_ = v.xLo;
+    span_ = v.xHi - v.xLo;
+    startSum();
+  }
+  bool step() override {
+    if (!chart_) return false;
+    for (int n = 0; n < 1000 && k_ <= k1_; ++n, k_ += 1) {
+      kernelState().FormulaK = k_;
+      std::int32_t e = 0;
+      const Extended v = evaluate(term_, x_, e);
+      if (e) ok_ = false;
+      sum_ += v;
+    }
+    if (k_ <= k1_) return true;
+    if (index_ > 0 && ok_ && prevOk_) {
+      StyleGuard g(*chart_, color_, width_);
+      line(*chart_, prevX_, prevY_, x_, sum_);
+      chart_->ShowGrafNewOnly();
+    }
+    prevX_ = x_, prevY_ = sum_, prevOk_ = ok_;
+    if (index_ == 100) return false;
+    ++index_;
+    startSum();
+    return true;
+  }
+  void finish(End, int) override {}
+
+private:
+  void startSum() {
+    x_ = xLo_ + span_ * index_ / 100;
+    sum_ = dy_;
+    ok_ = true;
+    k_ = k0_;
+  }
+  std::u16string term_;
+  QPointer<TVIrada> chart_;
+  TColor color_;
+  int width_;
+  Extended dy_, k0_, k1_, xLo_ = 0, span_ = 0;
+  int index_ = 0;
+  Extended x_ = 0, sum_ = 0, k_ = 0;
+  bool ok_ = true;
+  Extended prevX_ = 0, prevY_ = 0;
+  bool prevOk_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<Stepper> PlotSeries(const QString& term, TVIrada& chart, TColor color, Extended kmin, Extended kmax,
+                                    Extended dy, int width) {
+  if (width < 1 || color == chart.ChartColor()) return nullptr;
+  return std::make_unique<SeriesStepper>(term, chart, color, kmin, kmax, dy, width);
+}
+
+}  // namespace zw

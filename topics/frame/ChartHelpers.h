@@ -1,0 +1,75 @@
+#pragma once
+// Drawing on a 2D chart for the topic windows: set-up (equal scaling, grid,
+// axes), straight lines, segments, rays, triangles, circles and arcs, and
+// curves of polynomials, rational functions and terms. Every helper only
+// appends items to the chart's display list on its active layer and takes
+// the visible range from layer 1; the caller shows the chart (ShowGraf).
+// The helpers that take a colour and a width draw nothing for a width below
+// 1 or a colour equal to the chart colour, and give the chart back its data
+// colour and line width on every way out.
+#include <QString>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "charts/VIrada.h"
+#include "kernel/Poly.h"
+#include "kernel/Types.h"
+#include "topics/frame/LongRun.h"
+
+namespace zw {
+
+// ----- set-up
+void SetAspect11(TVIrada& chart);
+void SetGridStyle(TVIrada& chart);  // from ChartGridOption and ChartGridAuto
+void WidenRange(Extended& xmin, Extended& xmax, Extended& ymin, Extended& ymax);
+void DrawAxes(TVIrada& chart);
+// Grid silver, plot white, window the button face, frame and font black.
+void SetDefaultChartColors(TVIrada& chart);
+
+// ----- lines and figures
+void DrawVLine(TVIrada& chart, TColor color, int width, Extended x);
+void DrawLineABC(TVIrada& chart, TColor color, int width, Extended a, Extended b, Extended c);
+void DrawLineDrei(TVIrada& chart, const TDrei& l, TColor color, int width);
+void DrawLineOfRecord(TVIrada& chart, const TVec3& v, TColor color, int width);
+void DrawLineThrough(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int width);
+// Sets the data colour and width and leaves them set.
+void DrawSegment(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int width);
+void DrawRay(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int width);
+void DrawTriangle(TVIrada& chart, const TVec2& a, const TVec2& b, const TVec2& c, TColor color, int width);
+void DrawCircle(TVIrada& chart, const TVec2& m, TColor color, Extended r, int width);
+void DrawArc(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha, int width);
+void DrawArcBetween(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha1, Extended alpha2,
+                    int width);
+void DrawChord(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha, int width);
+
+// ----- curves
+// The values of a term at the given x (error code 0 where defined). The one
+// place where curves sample terms.
+void SampleTerm(const std::u16string& term, std::span<const Extended> xs, std::span<Extended> ys,
+                std::span<std::int32_t> errs);
+
+void PlotPolynomial(const TPoly& p, TVIrada& chart, TColor color, int width);
+// poles: ascending; those outside the visible x range are ignored.
+void PlotRational(const TPoly& num, const TPoly& den, std::span<const Extended> poles, TVIrada& chart, TColor color,
+                  int width);
+void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width);
+Extended DerivativeAt(const QString& term, std::int32_t& err, Extended x);
+Extended SecondDerivativeAt(const QString& term, std::int32_t& err, Extended x);
+void PlotDerivative1(const QString& term, TVIrada& chart, TColor color, int width);
+void PlotDerivative2(const QString& term, TVIrada& chart, TColor color, int width);
+void PlotPiece(const QString& term, TVIrada& chart, bool startClosed, Extended x1, Extended x2, bool endClosed,
+               TColor color, int width, bool showMarks);
+// The curve (x(k), y(k)); a "k" that stands alone (not inside a name) is the parameter.
+void PlotParametric(const QString& termX, const QString& termY, TVIrada& chart, Extended k1, Extended k2,
+                    TColor color, int width);
+// dy + the sum of the term over k = Trunc(kmin) .. Trunc(kmax), shown piece by
+// piece as a long run; a failing summand breaks the curve. Null for a width
+// below 1 or a colour equal to the chart colour.
+std::unique_ptr<Stepper> PlotSeries(const QString& term, TVIrada& chart, TColor color, Extended kmin, Extended kmax,
+                                    Extended dy, int width);
+
+// "k" standing alone becomes "x" (the evaluator's variable).
+QString ParameterToX(const QString& term);
+
+}  // namespace zw
