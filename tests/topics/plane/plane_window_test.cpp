@@ -1,0 +1,158 @@
+// The windows of the two-circle, circle-and-line and two-line topics, and
+// the two-point dialog, on the offscreen platform.
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextStream>
+
+#include "shell/gridexchange/GridExchange.h"
+#include "shell/kit/Grids.h"
+#include "tests/topics/TopicTestBase.h"
+#include "topics/plane/GetAB2D.h"
+#include "topics/plane/XGer2dWindow.h"
+#include "topics/plane/XGerKrWindow.h"
+#include "topics/plane/XKreisWindow.h"
+
+namespace zw {
+namespace {
+
+class PlaneWindowTest : public TopicTestBase {
+protected:
+  template <typename W>
+  std::unique_ptr<W> openFilled(const QStringList& texts) {
+    auto w = openTopic<W>();
+    w->resize(700, 450);
+    fill(*w, texts);
+    return w;
+  }
+  static void fill(TopicWindow& w, const QStringList& texts) {
+    for (int i = 0; i < texts.size(); ++i) w.fields().fields()[std::size_t(i)].edit->setText(texts[i]);
+  }
+  static QStringList texts(TopicWindow& w) {
+    QStringList t;
+    for (const InputField& f : w.fields().fields())
+      if (f.edit) t << f.edit->text();
+    return t;
+  }
+  static bool memoHas(TopicWindow& w, const QString& s) { return w.memoLines().join('\n').contains(s); }
+  // Answers the two-point dialog with the four cells and OK.
+  static std::function<int(TFGetAB2D*)> answer(QStringList cells) {
+    return [cells](TFGetAB2D* d) {
+      for (int i = 0; i < 4; ++i) d->grid()->setCells(1 + i % 2, 1 + i / 2, cells[i]);
+      d->okClicked();
+      return d->result();
+    };
+  }
+};
+
+TEST_F(PlaneWindowTest, TwoCirclesComputeDrawAndReload) {
+  auto w = openFilled<TFXKreis>({"0", "0", "2", "0", "4", "2"});
+  w->okButton(0)->click();
+  EXPECT_EQ(w->currentPage(), 1);
+  EXPECT_TRUE(memoHas(*w, "B(0|2)"));
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_GT(w->chartPage().chart().NumItems(), 2);
+  const QString f = file("sheet.dat");
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, f);
+  fill(*w, {"", "", "", "", "", ""});
+  deliverCommand(w.get(), WM_LOADWORKSHEET, f);
+  EXPECT_EQ(texts(*w), QStringList({"0", "0", "2", "0", "4", "2"}));
+}
+
+TEST_F(PlaneWindowTest, BadFieldsOneBoxEach) {
+  auto w = openFilled<TFXKreis>({"0", "1#", "0", "1", "1", "-1"});
+  w->okButton(0)->click();
+  EXPECT_EQ(w->currentPage(), 0);
+  EXPECT_EQ(errors_.size(), 3u);  // y1, r1 = 0, r2 = -1
+}
+
+TEST_F(PlaneWindowTest, IdenticalCirclesShowMessage52) {
+  auto w = openFilled<TFXKreis>({"1", "1", "2", "1", "1", "2"});
+  w->okButton(0)->click();
+  EXPECT_EQ(w->currentPage(), 0);
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(52));
+}
+
+TEST_F(PlaneWindowTest, CircleAndLineByTwoPoints) {
+  auto w = openFilled<TFXGerKr>({"", "", "", "0", "0", "2"});
+  w->runTwoPointDialog = answer({"0", "0", "2", "2"});
+  w->twoPointButton()->click();
+  EXPECT_EQ(texts(*w).mid(0, 3), QStringList({"-2", "2", "0"}));
+  w->okButton(0)->click();
+  EXPECT_TRUE(memoHas(*w, "Schnittpunkte"));
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_GT(w->chartPage().chart().NumItems(), 2);
+  // A = B: message 10, the fields stay.
+  w->runTwoPointDialog = answer({"1", "1", "1", "1"});
+  w->twoPointButton()->click();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(10));
+  EXPECT_EQ(texts(*w).mid(0, 3), QStringList({"-2", "2", "0"}));
+}
+
+TEST_F(PlaneWindowTest, TwoLinesRebuildEveryVisitAndFillH) {
+  auto w = openFilled<TFXGer2d>({"1", "1", "2", "", "", ""});
+  w->runTwoPointDialog = answer({"0", "0", "1", "1"});
+  w->twoPointButton(1)->click();
+  EXPECT_EQ(texts(*w).mid(3, 3), QStringList({"-1", "1", "0"}));
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_TRUE(memoHas(*w, "S(1|1)"));
+  TVIrada& c = w->chartPage().chart();
+  const double x0 = c.Scale1X().RangeLow();
+  c.SetRange(1, 50, 50, 60, 60);
+  w->pageControl()->setCurrentIndex(0);
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_NEAR(c.Scale1X().RangeLow(), x0, 1e-9);
+  // h undetermined is reported before g.
+  w->pageControl()->setCurrentIndex(0);
+  fill(*w, {"0", "0", "1", "0", "0", "1"});
+  w->okButton(0)->click();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(11));
+}
+
+TEST_F(PlaneWindowTest, TwoPointDialogReadsTermsAndRefusesBadCells) {
+  TFGetAB2D d;
+  d.grid()->setCells(1, 1, "2*pi");
+  d.grid()->setCells(2, 2, "1#");
+  d.okClicked();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(22));
+  EXPECT_NE(d.result(), QDialog::Accepted);
+  EXPECT_EQ(d.grid()->Col(), 2);
+  EXPECT_EQ(d.grid()->Row(), 2);
+  d.grid()->setCells(2, 2, "");
+  d.okClicked();
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+  EXPECT_NEAR(double(d.p1.x), 6.283185307179586, 1e-12);
+  EXPECT_EQ(d.p2.y, 0);
+}
+
+TEST_F(PlaneWindowTest, TwoPointDialogPasteExportImport) {
+  TFGetAB2D d;
+  GridPasteText(d.grid(), "1;2\r\n3;4");
+  EXPECT_EQ(d.grid()->Cells(1, 1), "1");
+  EXPECT_EQ(d.grid()->Cells(2, 2), "4");
+  const QString out = file("pts.csv");
+  commandUi().saveFile = [&](QWidget*, const QString&, const QString&) { return file("pts"); };
+  d.exportCsv();
+  QFile f(out);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(QString::fromUtf8(f.readAll()).contains("3;4"));
+  // Five lines of four items: only A and B with x and y stay.
+  const QString big = file("big.csv");
+  QFile b(big);
+  ASSERT_TRUE(b.open(QIODevice::WriteOnly));
+  b.write("1;2;3;4\n5;6;7;8\n9;10;11;12\n13;14;15;16\n17;18;19;20\n");
+  b.close();
+  commandUi().openFile = [&](QWidget*, const QString&, const QString&) { return big; };
+  d.importCsv();
+  EXPECT_EQ(d.grid()->RowCount(), 3);
+  EXPECT_EQ(d.grid()->ColCount(), 3);
+  EXPECT_EQ(d.grid()->Cells(2, 2), "6");
+}
+
+}  // namespace
+}  // namespace zw
