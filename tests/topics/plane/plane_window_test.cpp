@@ -1,6 +1,8 @@
 // The windows of the two-circle, circle-and-line and two-line topics, and
 // the two-point dialog, on the offscreen platform.
 #include <QFile>
+#include <QLabel>
+#include <QPixmap>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -10,6 +12,7 @@
 #include "shell/kit/Grids.h"
 #include "tests/topics/TopicTestBase.h"
 #include "topics/plane/GetAB2D.h"
+#include "topics/plane/KreisWindow.h"
 #include "topics/plane/XGer2dWindow.h"
 #include "topics/plane/XGerKrWindow.h"
 #include "topics/plane/XKreisWindow.h"
@@ -152,6 +155,47 @@ TEST_F(PlaneWindowTest, TwoPointDialogPasteExportImport) {
   EXPECT_EQ(d.grid()->RowCount(), 3);
   EXPECT_EQ(d.grid()->ColCount(), 3);
   EXPECT_EQ(d.grid()->Cells(2, 2), "6");
+}
+
+TEST_F(PlaneWindowTest, CirclePartsCountsAndSketch) {
+  auto w = openFilled<TFKreis>({"2", "60"});
+  const QImage before = w->sketch()->pixmap().toImage();
+  w->okButton(0)->click();
+  EXPECT_EQ(w->currentPage(), 1);
+  EXPECT_TRUE(memoHas(*w, "Bogen b = 2,0943951")) << w->memoLines().join('\n').toStdString();
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_GT(w->chartPage().chart().NumItems(), 6);
+  // The sketch follows the typing: a third given quantity lights up.
+  w->pageControl()->setCurrentIndex(0);
+  fill(*w, {"2", "60", "1"});
+  EXPECT_NE(w->sketch()->pixmap().toImage(), before);
+  w->okButton(0)->click();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(4));
+  fill(*w, {"", "60", ""});
+  w->okButton(0)->click();
+  EXPECT_EQ(errors_.back(), GetMessageText(3));
+  // b/h < π: no solution, input page, focus on r.
+  fill(*w, {"", "", "1", "", "", "1"});
+  w->okButton(0)->click();
+  EXPECT_EQ(errors_.back(), GetMessageText(5));
+  EXPECT_EQ(w->currentPage(), 0);
+  // d and h are kept in the worksheet.
+  fill(*w, {"", "", "", "", "1", "0,5"});
+  const QString f = file("k.dat");
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, f);
+  fill(*w, {"", "", "", "", "", ""});
+  deliverCommand(w.get(), WM_LOADWORKSHEET, f);
+  EXPECT_EQ(texts(*w)[4], "1");
+  EXPECT_EQ(texts(*w)[5], "0,5");
+}
+
+TEST_F(PlaneWindowTest, CirclePartsChartWithoutReadingIsMessage32) {
+  auto w = openFilled<TFKreis>({"", ""});
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_EQ(w->currentPage(), 0);
+  ASSERT_FALSE(errors_.empty());
+  EXPECT_EQ(errors_.back(), GetMessageText(32));
 }
 
 }  // namespace
