@@ -160,7 +160,12 @@ void TFKreis::compute() {
 }
 
 void TFKreis::enterChartPage(int index) {
-  // The chart works from the last reading that passed.
+  // The chart works from the last reading that passed; a window that has
+  // none yet reads its fields first.
+  if (mask_ == 0) {
+    runComputation();
+    if (currentPage() != index) return;  // the reading failed and brought the inputs back
+  }
   if (mask_ == 0) throw CalcFailure(32);
   setMemoLines(KreisMemoLines(mask_, parts_, FontTextMeasurer(memoFont())));
   if (index == chartPage().options().pageIndex) chartPage().visit();

@@ -190,12 +190,22 @@ TEST_F(PlaneWindowTest, CirclePartsCountsAndSketch) {
   EXPECT_EQ(texts(*w)[5], "0,5");
 }
 
-TEST_F(PlaneWindowTest, CirclePartsChartWithoutReadingIsMessage32) {
-  auto w = openFilled<TFKreis>({"", ""});
+TEST_F(PlaneWindowTest, CirclePartsChartReadsOnlyWithoutAReading) {
+  auto w = openFilled<TFKreis>({"", "90"});
   w->pageControl()->setCurrentIndex(2);
   EXPECT_EQ(w->currentPage(), 0);
-  ASSERT_FALSE(errors_.empty());
-  EXPECT_EQ(errors_.back(), GetMessageText(32));
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_.back(), GetMessageText(3));
+  fill(*w, {"1", "90"});
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_EQ(w->currentPage(), 2);
+  EXPECT_TRUE(memoHas(*w, "Bogen b = 1,5707963"));
+  // From now on the chart works from that reading, whatever the fields hold.
+  w->pageControl()->setCurrentIndex(0);
+  fill(*w, {"2", "90"});
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_TRUE(memoHas(*w, "Bogen b = 1,5707963"));
+  EXPECT_EQ(errors_.size(), 1u);
 }
 
 }  // namespace
