@@ -190,6 +190,15 @@ public:
   void CalcTransformParams();
   void R2M(int layer, double xin, double yin, int& xout, int& yout) const;
   void M2R(int layer, int xin, int yin, double& xout, double& yout) const;
+  // The transform of a layer in doubles, for renderers that map many points.
+  struct PixelMap {
+    double kx, dx, ky, dy;
+    bool logX, logY;
+  };
+  PixelMap PixelMapOf(int layer) const {
+    const int l = clamp(layer);
+    return {kx_[l], dx_[l], ky_[l], dy_[l], FScalePropsX[l].Logarithmic(), FScalePropsY[l].Logarithmic()};
+  }
   long double Cpkx(int l) const { return FCpkx[clamp(l)]; }
   long double Cpdx(int l) const { return FCpdx[clamp(l)]; }
   long double Cpky(int l) const { return FCpky[clamp(l)]; }

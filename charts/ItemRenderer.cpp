@@ -10,7 +10,11 @@ namespace zw {
 
 namespace {
 constexpr int kClampPix = 30000;
-int halfEven(double v) { return int(std::nearbyint(v)); }
+// Rounded half to even, kept inside the int range.
+int halfEven(double v) { return int(std::nearbyint(std::clamp(v, -2147483647.0, 2147483647.0))); }
+// A pixel position plus an offset, saturated at the int range (positions at
+// the end of the range stand for points far outside).
+int shifted(int p, long long d) { return int(std::clamp<long long>(p + d, -2147483647LL, 2147483647LL)); }
 }  // namespace
 
 void TItemRenderer::attach(QPainter& p, const TChartLayers& layers, const TItemStyle& style, int x0, int y0,
@@ -22,6 +26,7 @@ void TItemRenderer::attach(QPainter& p, const TChartLayers& layers, const TItemS
   dy_ = y0 - layers.RcTRim;
   bw_ = blackWhite;
   numPPa_ = 0;
+  for (int l = 1; l <= 16; ++l) maps_[std::size_t(l)] = layers.PixelMapOf(l);
 }
 
 void TItemRenderer::Begin(QPainter& p, const TChartLayers& layers, const TItemStyle& style, int x0, int y0,
@@ -120,10 +125,24 @@ void TItemRenderer::addPolylinePoint(QPoint pt) {
 
 bool TItemRenderer::toPixel(const TrcChartItem& it, double x, double y, QPoint& out, bool clampIt) const {
   if (!__builtin_isfinite(x) || !__builtin_isfinite(y)) return false;
+  const unsigned l = unsigned(it.Layer);
+  const TChartLayers::PixelMap& m = maps_[l >= 1 && l <= 16 ? l : (it.Layer < 1 ? 1 : 16)];
+  if (clampIt && !m.logX && !m.logY) {
+    // The common case inline: linear axes, the offset added before the
+    // clamp, which gives the same pixel as the transform's own rounding.
+    const double fx = std::clamp(m.kx * x + m.dx, -2147483647.0, 2147483647.0);
+    const double fy = std::clamp(m.ky * y + m.dy, -2147483647.0, 2147483647.0);
+    constexpr double kMagic = 6755399441055744.0;  // rounds half to even
+    const long long rx = (long long)((fx + kMagic) - kMagic) + dx_;
+    const long long ry = (long long)((fy + kMagic) - kMagic) + dy_;
+    out = QPoint(int(std::clamp<long long>(rx, -kClampPix, kClampPix)),
+                 int(std::clamp<long long>(ry, -kClampPix, kClampPix)));
+    return true;
+  }
   int px, py;
   layers_->R2M(it.Layer, x, y, px, py);
-  px += dx_;
-  py += dy_;
+  px = shifted(px, dx_);
+  py = shifted(py, dy_);
   if (clampIt) {
     px = std::clamp(px, -kClampPix, kClampPix);
     py = std::clamp(py, -kClampPix, kClampPix);
@@ -278,9 +297,9 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
       } else {
         QPoint cc;
         if (!toPixel(it, it.x, it.y, cc, false) || !__builtin_isfinite(it.x2) || !__builtin_isfinite(it.y2)) return;
-        const QPoint d(halfEven(it.x2), halfEven(it.y2));
-        a = cc - d;
-        b = cc + d;
+        const int hx = halfEven(it.x2), hy = halfEven(it.y2);
+        a = QPoint(shifted(cc.x(), -(long long)hx), shifted(cc.y(), -(long long)hy));
+        b = QPoint(shifted(cc.x(), hx), shifted(cc.y(), hy));
         a = QPoint(std::clamp(a.x(), -kClampPix, kClampPix), std::clamp(a.y(), -kClampPix, kClampPix));
         b = QPoint(std::clamp(b.x(), -kClampPix, kClampPix), std::clamp(b.y(), -kClampPix, kClampPix));
       }
@@ -328,11 +347,11 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
       if (!__builtin_isfinite(it.x) || !__builtin_isfinite(it.y)) return;
       int px, py;
       layers_->R2M(it.Layer, it.x, it.y, px, py);
-      px += dx_;
-      py += dy_;
+      px = shifted(px, dx_);
+      py = shifted(py, dy_);
       if (k == TrcItem::tkTextOfs && __builtin_isfinite(it.x2) && __builtin_isfinite(it.y2)) {
-        px += halfEven(it.x2);
-        py += halfEven(it.y2);
+        px = shifted(px, halfEven(it.x2));
+        py = shifted(py, halfEven(it.y2));
       }
       pt = QPoint(std::clamp(px, -kClampPix, kClampPix), std::clamp(py, -kClampPix, kClampPix));
       QFont fnt = style_.TextFont;

@@ -61,6 +61,7 @@ private:
 
   QPainter* p_ = nullptr;
   const TChartLayers* layers_ = nullptr;
+  std::array<TChartLayers::PixelMap, 17> maps_{};
   TItemStyle style_;
   int dx_ = 0, dy_ = 0;
   bool bw_ = false;

@@ -1,12 +1,20 @@
 #include "charts/VIrada.h"
 
+#include "charts/ChartDataFile.h"
+
 #include <QApplication>
+#include <QBuffer>
+#include <QFileInfo>
+#include <QDir>
+#include <QSvgGenerator>
 #include <QClipboard>
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -44,12 +52,85 @@ TVIrada::TVIrada(QWidget* parent) : QWidget(parent) {
     layers_.X(i).OnChange = keepX;
     layers_.Y(i).OnChange = keepY;
   }
+  for (int n = 1; n <= 4; ++n) {
+    TCrossHair& ch = FCrossHair[std::size_t(n - 1)];
+    ch.setLayer(n);
+    ch.setMode(TCrossHMode::chOff);
+    ch.OnChange = [this](TCrossHair*) { update(); };
+  }
+  FBakGndFile.OnChange = [this] { markStale(); };
+  for (TTextLabel& l : FTextLabels) {
+    l.setPosX(0), l.setPosY(0), l.setAttachToData(TTxtLblAttachMode::tlamBoth);
+    l.setAlignment(Qt::AlignHCenter), l.setVerticalAlignment(TVerticalAlignment::vaBottom);
+    l.setColorBkg(Qt::white), l.setColorBorder(Qt::black), l.setShadowDx(3), l.setShadowDy(3);
+    l.setColorShadow(QColor(0x80, 0x80, 0x80)), l.setTransparent(false), l.setFont(FChartFont);
+    l.setVisible(false), l.setMode(TTxtLblMode::tlOff);
+    l.OnChange = [this](TCustomTextLabel*) { markStale(); };
+  }
   resize(280, 200);
   layers_.SetSize(280, 200);
   setStandardLayout(TrcLayout::rcl_X1Bottom_Y1Left);
 }
 
-TVIrada::~TVIrada() = default;
+TVIrada::~TVIrada() {
+  // Users keep a copy of what they showed; the owner forgets this user.
+  for (const QPointer<TVIrada>& u : FDataUsers)
+    if (u) {
+      u->list_ = std::make_shared<TDisplayList>(*list_);
+      u->FUseDataOf = nullptr;
+    }
+  leaveOwner();
+}
+
+std::function<void(QWidget*, const QString&)> TVIrada::DataShareMessage = [](QWidget* parent, const QString& text) {
+  QMessageBox::information(parent, QString(), text);
+};
+
+int TVIrada::DataUsersNum() const {
+  int n = 0;
+  for (const QPointer<TVIrada>& u : FDataUsers) n += !u.isNull();
+  return n;
+}
+
+void TVIrada::leaveOwner() {
+  if (!FUseDataOf) return;
+  auto& users = FUseDataOf->FDataUsers;
+  users.erase(std::remove_if(users.begin(), users.end(),
+                             [this](const QPointer<TVIrada>& u) { return u.isNull() || u.data() == this; }),
+              users.end());
+  FUseDataOf = nullptr;
+}
+
+void TVIrada::setUseDataOf(TVIrada* c) {
+  if (c == this) {
+    if (DataShareMessage) DataShareMessage(this, QStringLiteral("VIrada: Cannot share data with myself"));
+    return;
+  }
+  if (DataUsersNum() > 0) {
+    if (DataShareMessage)
+      DataShareMessage(this, QStringLiteral("VIrada: Cannot use foreign data. Other VIradas are using my own data."));
+    return;
+  }
+  if (c == FUseDataOf.data()) return;
+  if (c) {
+    TVIrada* owner = c->FUseDataOf ? c->FUseDataOf.data() : c;
+    if (owner == FUseDataOf.data()) return;
+    if (owner->DataUsersNum() >= 4) {
+      if (DataShareMessage) DataShareMessage(this, QStringLiteral("VIrada: Max. number of data shares exceeded"));
+      return;
+    }
+    leaveOwner();
+    FUseDataOf = owner;
+    list_ = owner->list_;
+    owner->FDataUsers.emplace_back(this);
+  } else {
+    if (!FUseDataOf) return;
+    leaveOwner();
+    list_ = std::make_shared<TDisplayList>(*list_);
+  }
+  shownCount_ = 0;
+  changed();
+}
 
 void TVIrada::Loaded() {
   if (!layers_.Loading) return;
@@ -102,7 +183,7 @@ TrcChartItem TVIrada::newItem(TrcItem kind) const {
   return it;
 }
 
-void TVIrada::add(TrcChartItem item) { list_.Add(item); }
+void TVIrada::add(TrcChartItem item) { list_->Add(item); }
 
 void TVIrada::MarkAt(double x, double y, std::uint8_t mk) {
   TrcChartItem it = newItem(TrcItem::tkMarkAt);
@@ -182,7 +263,7 @@ void TVIrada::Text(double x, double y, int size, const QString& txt, int dx, int
 }
 
 void TVIrada::ClearGraf() {
-  list_.Clear();
+  list_->Clear();
   FLastElemOnShow = 0;
   shownCount_ = 0;
   if (!GrafBmp.isNull()) {
@@ -191,8 +272,18 @@ void TVIrada::ClearGraf() {
   }
 }
 
+bool TVIrada::SaveData(const QString& fileName) const { return SaveChartData(*list_, fileName); }
+bool TVIrada::SaveDataASC(const QString& fileName) const { return SaveChartDump(*list_, fileName); }
+bool TVIrada::LoadData(const QString& fileName, bool append) {
+  if (!LoadChartData(*list_, fileName, append)) return false;
+  if (!append) FLastElemOnShow = 0;
+  shownCount_ = 0;
+  markStale();
+  return true;
+}
+
 int TVIrada::FindNearestItemScreen(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const {
-  return list_.FindNearestItemScreen(mx, my, id, c, dist, [this](double x, double y, int& px, int& py) {
+  return list_->FindNearestItemScreen(mx, my, id, c, dist, [this](double x, double y, int& px, int& py) {
     layers_.R2M(FActiveLayer, x, y, px, py);
   });
 }
@@ -231,6 +322,61 @@ void TVIrada::SetRange(int layer, double xLo, double yLo, double xHi, double yHi
   layers_.SetRange(layer, xLo, yLo, xHi, yHi);
   if (AutoRedraw && !layers_.Loading) markStale();
 }
+
+void TVIrada::autoRange(int layer, double margin, double minRange, bool doX, bool doY) {
+  if (layer < 0 || layer > 16) return;
+  if (!(doX && doY)) layers_.Isometric = false;
+  const bool saved = layers_.SuppressRepaint;
+  layers_.SuppressRepaint = true;
+  for (int l = layer == 0 ? 1 : layer; l <= (layer == 0 ? 16 : layer); ++l) {
+    double xLo, yLo, xHi, yHi;
+    list_->LayerDataExtent(l, margin, minRange, layers_.X(l).Logarithmic(), layers_.Y(l).Logarithmic(), xLo, yLo, xHi,
+                          yHi);
+    if (!doX) xLo = layers_.X(l).RangeLow(), xHi = layers_.X(l).RangeHigh();
+    if (!doY) yLo = layers_.Y(l).RangeLow(), yHi = layers_.Y(l).RangeHigh();
+    if (layers_.Isometric) {
+      const double c = (yLo + yHi) / 2, h = layers_.IsoSpan(xHi - xLo) / 2;
+      yLo = c - h, yHi = c + h;
+    }
+    layers_.ApplyJointRange(l, true, xLo, yLo, xHi, yHi, false);
+  }
+  layers_.SuppressRepaint = saved;
+  changed();
+}
+
+void TVIrada::AutoRange(int layer, double margin, double minRange) { autoRange(layer, margin, minRange, true, true); }
+void TVIrada::AutoRangeXOnly(int layer, double margin, double minRange) {
+  autoRange(layer, margin, minRange, true, false);
+}
+void TVIrada::AutoRangeYOnly(int layer, double margin, double minRange) {
+  autoRange(layer, margin, minRange, false, true);
+}
+
+void TVIrada::equalRange(std::uint32_t set, bool doX, bool doY) {
+  double xLo = 0, xHi = 0, yLo = 0, yHi = 0;
+  bool first = true;
+  for (int l = 1; l <= 16; ++l) {
+    if (!(set & (1u << l))) continue;
+    const double a = layers_.X(l).RangeLow(), b = layers_.X(l).RangeHigh();
+    const double c = layers_.Y(l).RangeLow(), d = layers_.Y(l).RangeHigh();
+    if (first) {
+      xLo = a, xHi = b, yLo = c, yHi = d;
+      first = false;
+    } else {
+      xLo = std::min(xLo, a), xHi = std::max(xHi, b), yLo = std::min(yLo, c), yHi = std::max(yHi, d);
+    }
+  }
+  if (first) return;  // an empty set changes nothing
+  for (int l = 1; l <= 16; ++l) {
+    if (!(set & (1u << l))) continue;
+    layers_.AdjustLayerRange(l, true, doX ? xLo : layers_.X(l).RangeLow(), doY ? yLo : layers_.Y(l).RangeLow(),
+                             doX ? xHi : layers_.X(l).RangeHigh(), doY ? yHi : layers_.Y(l).RangeHigh(), false);
+  }
+}
+
+void TVIrada::SetEqualRange(std::uint32_t set) { equalRange(set, true, true); }
+void TVIrada::SetEqualRangeXOnly(std::uint32_t set) { equalRange(set, true, false); }
+void TVIrada::SetEqualRangeYOnly(std::uint32_t set) { equalRange(set, false, true); }
 
 void TVIrada::ZoomHistory(int index) {
   if (layers_.ZoomHistory(index)) markStale();
@@ -433,7 +579,167 @@ void TVIrada::DrawBackground(QPainter& p, int x0, int y0, bool printer) {
   const int Hg = std::max(0, layers_.Height - layers_.RcTRim - layers_.RcBRim - layers_.F3DRim + e);
   p.setPen(ChartPen(ToQColor(FChartFrameCol), 1));
   p.setBrush(ToQColor(RcChartCol));
+  const TBakGndImg& bg = FBakGndFile;
+  if (!bg.Name().isEmpty()) {
+    const QFileInfo fi(bg.Name());
+    if (fi.absoluteFilePath() != bgPath_ || fi.lastModified() != bgStamp_) {
+      bgPath_ = fi.absoluteFilePath();
+      bgStamp_ = fi.lastModified();
+      bgImage_ = QImage(bgPath_);
+    }
+    if (bgImage_.isNull() || bgImage_.width() == 0 || bgImage_.height() == 0) {
+      // No usable picture: the name goes, and one repaint follows later
+      // (never a repaint from inside this painting).
+      draw::Rect(p, x0, y0, x0 + Wg, y0 + Hg);
+      QMetaObject::invokeMethod(this, [this] { FBakGndFile.setName(QString()); }, Qt::QueuedConnection);
+      return;
+    }
+    switch (bg.FillMode()) {
+      case TBkgFill::bfSimple:
+        draw::Rect(p, x0, y0, x0 + Wg, y0 + Hg);
+        p.drawImage(QPoint(x0, y0), bgImage_);
+        break;
+      case TBkgFill::bfStretch: p.drawImage(QRect(x0, y0, Wg, Hg), bgImage_); break;
+      case TBkgFill::bfTile:
+        for (int cx = 0; cx < (Wg - 1) / bgImage_.width() + 1; ++cx)
+          for (int cy = 0; cy < (Hg - 1) / bgImage_.height() + 1; ++cy)
+            p.drawImage(QPoint(x0 + cx * bgImage_.width(), y0 + cy * bgImage_.height()), bgImage_);
+        break;
+    }
+    return;
+  }
   draw::Rect(p, x0, y0, x0 + Wg, y0 + Hg);
+  if (bg.AreaMode() == TBGAreaMode::bamNone) return;
+  int ax1, ay1, ax2, ay2;
+  layers_.R2M(1, bg.AreaLeft(), bg.AreaTop(), ax1, ay1);
+  layers_.R2M(1, bg.AreaRight(), bg.AreaBottom(), ax2, ay2);
+  auto c30k = [](int v) { return std::clamp(v, -30000, 30000); };
+  const int u1 = x0 + c30k(ax1) - layers_.RcLRim, u2 = x0 + c30k(ax2) - layers_.RcLRim;
+  const int v1 = y0 + c30k(ay1) - layers_.RcTRim, v2 = y0 + c30k(ay2) - layers_.RcTRim;
+  const QColor area = ToQColor(bg.AreaColor());
+  p.setPen(ChartPen(area, 1));
+  p.setBrush(area);
+  switch (bg.AreaMode()) {
+    case TBGAreaMode::bamLeft: draw::Rect(p, x0, y0, u1, y0 + Hg); break;
+    case TBGAreaMode::bamRight: draw::Rect(p, u2, y0, x0 + Wg, y0 + Hg); break;
+    case TBGAreaMode::bamTop: draw::Rect(p, x0, y0, x0 + Wg, v1); break;
+    case TBGAreaMode::bamBottom: draw::Rect(p, x0, v2, x0 + Wg, y0 + Hg); break;
+    case TBGAreaMode::bamVStripe: draw::Rect(p, u1, y0, u2, y0 + Hg); break;
+    case TBGAreaMode::bamHStripe: draw::Rect(p, x0, v1, x0 + Wg, v2); break;
+    case TBGAreaMode::bamRect: draw::Rect(p, u1, v1, u2, v2); break;
+    default: break;
+  }
+}
+
+void TVIrada::DrawTextLabels(QPainter& p, int x0, int y0) {
+  const int dx = x0 - layers_.RcLRim, dy = y0 - layers_.RcTRim;
+  for (int n = 30; n >= 1; --n) {  // label 1 ends on top
+    const TTextLabel& l = FTextLabels[std::size_t(n - 1)];
+    if (l.Mode() == TTxtLblMode::tlOff || !l.Visible()) continue;
+    int ax, ay;
+    layers_.R2M(l.Layer(), l.PosX(), l.PosY(), ax, ay);
+    int x = int(std::nearbyint(std::clamp(l.PosX(), -1e9, 1e9)));
+    int y = int(std::nearbyint(std::clamp(l.PosY(), -1e9, 1e9)));
+    const TTxtLblAttachMode at = l.AttachToData();
+    if (at == TTxtLblAttachMode::tlamXOnly || at == TTxtLblAttachMode::tlamBoth) x = ax;
+    if (at == TTxtLblAttachMode::tlamYOnly || at == TTxtLblAttachMode::tlamBoth) y = ay;
+    x = std::clamp(x, -30000, 30000) + dx;
+    y = std::clamp(y, -30000, 30000) + dy;
+    p.setFont(l.Font());
+    const QFontMetrics fm(l.Font());
+    const QStringList lines = l.Caption().split(u'\n');
+    const int R = int(lines.size()), H = fm.height();
+    int N = 0;
+    for (const QString& t : lines) N = std::max(N, fm.horizontalAdvance(t));
+    if (l.VerticalAlignment() == TVerticalAlignment::vaTop) y += H * R;
+    if (l.VerticalAlignment() == TVerticalAlignment::vaCenter) y += H * R / 2;
+    if (l.Alignment() & Qt::AlignRight) x -= N;
+    else if (l.Alignment() & Qt::AlignHCenter) x -= N / 2;
+    const QRect box(QPoint(x - 4, y - H * R - 2), QPoint(x + N + 4 - 1, y + 2 - 1));
+    const QPen border = ChartPen(l.ColorBorder(), 1);
+    const QBrush back = l.Transparent() ? QBrush(Qt::NoBrush) : QBrush(l.ColorBkg());
+    auto drawBox = [&](const QRect& b, const QPen& pen, const QBrush& brush) {
+      p.setPen(pen);
+      p.setBrush(brush);
+      draw::Rect(p, b.left(), b.top(), b.right() + 1, b.bottom() + 1);
+    };
+    switch (l.Mode()) {
+      case TTxtLblMode::tlsimple:
+        if (!l.Transparent()) drawBox(box, ChartPen(l.ColorBkg(), 1), back);
+        break;
+      case TTxtLblMode::tlBox: drawBox(box, border, back); break;
+      case TTxtLblMode::tlUnderline:
+        if (!l.Transparent()) drawBox(box, ChartPen(l.ColorBkg(), 1), back);
+        p.setPen(border);
+        draw::Line(p, x, y, x + N, y);
+        break;
+      case TTxtLblMode::tlShadow:
+        drawBox(box.translated(l.ShadowDx(), l.ShadowDy()), ChartPen(l.ColorShadow(), 1), QBrush(l.ColorShadow()));
+        drawBox(box, border, back);
+        break;
+      default: break;
+    }
+    p.setPen(ChartPen(ToQColor(FLabelColors[std::size_t(n - 1)]), 1));
+    for (int k = 1; k <= R; ++k) {
+      const QString& t = lines[k - 1];
+      int sx = x;
+      if (l.Alignment() & Qt::AlignRight) sx += N - fm.horizontalAdvance(t);
+      else if (l.Alignment() & Qt::AlignHCenter) sx += (N - fm.horizontalAdvance(t)) / 2;
+      draw::TextTopLeft(p, sx, y - H * (R - k + 1), t);
+    }
+  }
+}
+
+void TVIrada::fillLabel(int idx, double posX, double posY, TColor txtColor, const QString& txt, int tmpl) {
+  TTextLabel& l = FTextLabels[std::size_t(idx - 1)];
+  auto keep = l.OnChange;
+  l.OnChange = nullptr;
+  l.setPosX(posX), l.setPosY(posY), l.setLayer(FActiveLayer);
+  if (tmpl >= 1 && tmpl <= 30) {
+    const TTextLabel& t = FTextLabels[std::size_t(tmpl - 1)];
+    l.setAttachToData(t.AttachToData()), l.setAlignment(t.Alignment());
+    l.setShadowDx(t.ShadowDx()), l.setShadowDy(t.ShadowDy()), l.setColorShadow(t.ColorShadow());
+    l.setColorBkg(t.ColorBkg()), l.setColorBorder(t.ColorBorder()), l.setTransparent(t.Transparent());
+    l.setMode(t.Mode() == TTxtLblMode::tlOff ? TTxtLblMode::tlsimple : t.Mode());
+  } else {
+    l.setAttachToData(TTxtLblAttachMode::tlamBoth), l.setAlignment(Qt::AlignHCenter);
+    l.setShadowDx(0), l.setShadowDy(0), l.setColorShadow(QColor(0x80, 0x80, 0x80));
+    l.setColorBkg(ToQColor(RcChartCol)), l.setColorBorder(ToQColor(FChartFrameCol)), l.setTransparent(false);
+    l.setMode(TTxtLblMode::tlsimple);
+  }
+  l.setCaption(txt);
+  FLabelColors[std::size_t(idx - 1)] = txtColor;
+  l.setVisible(true);
+  l.OnChange = keep;
+  markStale();
+}
+
+int TVIrada::AddTextLabel(double posX, double posY, TColor txtColor, const QString& txt, int tmpl) {
+  for (int n = 1; n <= 30; ++n)
+    if (FTextLabels[std::size_t(n - 1)].Mode() == TTxtLblMode::tlOff) {
+      fillLabel(n, posX, posY, txtColor, txt, tmpl);
+      return n;
+    }
+  return 0;
+}
+
+void TVIrada::SetTextLabel(int idx, double posX, double posY, TColor txtColor, const QString& txt, int tmpl) {
+  if (idx >= 1 && idx <= 30) fillLabel(idx, posX, posY, txtColor, txt, tmpl);
+}
+
+void TVIrada::AllTextLabelsOff() {
+  for (TTextLabel& l : FTextLabels) l.setVisible(false);
+}
+
+void TBakGndImg::setName(const QString& v) {
+  FName = FIncldPath ? v : QFileInfo(v).fileName();
+  changed();
+}
+
+void TBakGndImg::setIncludePath(bool v) {
+  FIncldPath = v;
+  if (!v) FName = QFileInfo(FName).fileName();
+  changed();
 }
 
 namespace {
@@ -511,7 +817,8 @@ void TVIrada::DrawGrid(QPainter& p, int x0, int y0) {
   auto pix = [&](double x, double y) {
     int a, b;
     layers_.R2M(l, x, y, a, b);
-    return QPoint(std::clamp(a + dx, -30000, 30000), std::clamp(b + dy, -30000, 30000));
+    return QPoint(int(std::clamp<long long>((long long)a + dx, -30000, 30000)),
+                  int(std::clamp<long long>((long long)b + dy, -30000, 30000)));
   };
   if (gs == GridStyleType::gsPoints) {
     int n = 0;
@@ -565,15 +872,17 @@ void TVIrada::DrawItems(QPainter& p, int x0, int y0, bool blackWhite, int startI
     r.Resume(p, layers_, st, x0, y0, blackWhite);
   else
     r.Begin(p, layers_, st, x0, y0, blackWhite);
-  const auto& items = list_.items();
+  const auto& items = list_->items();
   if (startIndex < int(items.size()))
     r.Draw(std::span<const TrcChartItem>(items.data() + startIndex, items.size() - std::size_t(startIndex)));
   r.End();
+  DrawTextLabels(p, x0, y0);
   runHook(OnDataRendered, p, layers_.RcTRim - y0, layers_.RcLRim - x0);
   drawPlotFrame(p, x0, y0);
 }
 
 void TVIrada::copyPlotIntoChart() {
+  plotBehind_ = false;
   QPainter p(&ChartBmp);
   p.drawImage(QPoint(layers_.RcLRim, layers_.RcTRim), GrafBmp);
 }
@@ -598,12 +907,16 @@ void TVIrada::render() {
     DrawItems(p, 0, 0, false, 0, false, false);
   }
   copyPlotIntoChart();
-  shownCount_ = list_.NumItems();
+  shownCount_ = list_->NumItems();
   stale_ = false;
 }
 
 const QImage& TVIrada::ChartImage() {
   if (stale_ || ChartBmp.isNull()) render();
+  if (plotBehind_) {
+    copyPlotIntoChart();
+    plotBehind_ = false;
+  }
   return ChartBmp;
 }
 
@@ -615,9 +928,61 @@ void TVIrada::paintEvent(QPaintEvent*) {
   }
   if (stale_ || ChartBmp.isNull()) render();
   p.drawImage(0, 0, ChartBmp);
+  if (plotBehind_) p.drawImage(QPoint(layers_.RcLRim, layers_.RcTRim), GrafBmp);
+  DrawCrossHairs(p, 0, 0);
+}
+
+void TVIrada::DrawCrossHairs(QPainter& p, int dx, int dy) {
+  const int xL = layers_.xL(), xR = layers_.xR(), yT = layers_.yT(), yB = layers_.yB();
+  for (const TCrossHair& ch : FCrossHair) {
+    if (ch.Mode() == TCrossHMode::chOff) continue;
+    int px, py;
+    layers_.R2M(ch.Layer(), ch.PosX(), ch.PosY(), px, py);
+    QPen pen(ch.Color(), std::max(1, ch.LineWid()), ch.LineType());
+    p.setPen(pen);
+    const int h = ch.LineWid() / 2;
+    const bool horiz = ch.Mode() == TCrossHMode::chHoriz || ch.Mode() == TCrossHMode::chBoth;
+    const bool vert = ch.Mode() == TCrossHMode::chVert || ch.Mode() == TCrossHMode::chBoth;
+    // A crosshair on the plot border (within half its width) is not drawn.
+    if (horiz && yT + h < py && py < yB - h) draw::Line(p, xL + h + 1 - dx, py - dy, xR - h - dx, py - dy);
+    if (vert && xL + h < px && px < xR - h) draw::Line(p, px - dx, yT + h + 1 - dy, px - dx, yB - h - dy);
+  }
+}
+
+void TVIrada::CrossHairSetup(int n, TColor color, TCrossHMode mode, Qt::PenStyle lineType, int lineWidth) {
+  if (n < 1 || n > 4) return;
+  TCrossHair& ch = CrossHair(n);
+  ch.setColor(ToQColor(color));
+  ch.setMode(mode);
+  ch.setLineType(lineType);
+  ch.setLineWid(lineWidth);
+  repaint();
+}
+
+void TVIrada::CrossHairSetPos(int n, double x, double y) {
+  if (n < 1 || n > 4) return;
+  TCrossHair& ch = CrossHair(n);
+  ch.setPosX(x);
+  ch.setPosY(y);
+  if (ch.Mode() != TCrossHMode::chOff) repaint();
 }
 
 void TVIrada::ShowGraf() {
+  showOwn();
+  refreshSharers();
+}
+
+void TVIrada::refreshSharers() {
+  // The charts that show the same items follow.
+  TVIrada* owner = FUseDataOf ? FUseDataOf.data() : this;
+  std::vector<TVIrada*> others;
+  if (owner != this) others.push_back(owner);
+  for (const QPointer<TVIrada>& u : owner->FDataUsers)
+    if (u && u.data() != this) others.push_back(u.data());
+  for (TVIrada* o : others) o->markStale();
+}
+
+void TVIrada::showOwn() {
   if (!isVisible() || FSuppressPaint || layers_.Loading || ChartBmp.isNull() || stale_ || !AutoRedraw) {
     FLastElemOnShow = std::max(0, NumItems() - 1);
     if (isVisible() && !FSuppressPaint && !layers_.Loading) {
@@ -642,7 +1007,7 @@ void TVIrada::ShowGraf() {
 
 void TVIrada::ShowGrafNewOnly() {
   // A fresh picture, or a hook that draws under the items, needs the full replay.
-  if (shownCount_ == 0 || stale_ || ChartBmp.isNull() || OnBeforeRenderData || !isVisible() || FSuppressPaint ||
+  if (shownCount_ == 0 || shownCount_ > NumItems() || stale_ || ChartBmp.isNull() || OnBeforeRenderData || !isVisible() || FSuppressPaint ||
       layers_.Loading) {
     ShowGraf();
     return;
@@ -654,8 +1019,9 @@ void TVIrada::ShowGrafNewOnly() {
   }
   shownCount_ = NumItems();
   FLastElemOnShow = std::max(0, NumItems() - 1);
-  copyPlotIntoChart();
-  repaint();
+  plotBehind_ = true;  // the chart image holds an older plot: paint puts the new one on top
+  repaint(QRect(layers_.RcLRim, layers_.RcTRim, GrafBmp.width(), GrafBmp.height()));
+  refreshSharers();
 }
 
 void TVIrada::RenderTo(QPainter& p, bool blackWhite, bool printer) {
@@ -715,6 +1081,69 @@ void TVIrada::CopyToClipboard(bool blackWhite) {
   QApplication::clipboard()->setImage(img);
 }
 
+namespace {
+// Folder of fileName + its name cut before the first "." + ext.
+QString exportName(const QString& fileName, const QString& ext) {
+  const QFileInfo fi(fileName);
+  QString base = fi.fileName();
+  const int dot = int(base.indexOf(u'.'));
+  if (dot >= 0) base.truncate(dot);
+  return QDir(fi.path()).filePath(base + ext);
+}
+}  // namespace
+
+QByteArray TVIrada::ExportSvg(bool blackWhite) {
+  if (layers_.Width != width() || layers_.Height != height()) layers_.SetSize(std::max(1, width()), std::max(1, height()));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  QSvgGenerator svg;
+  svg.setOutputDevice(&buffer);
+  svg.setResolution(96);
+  svg.setSize(QSize(layers_.Width, layers_.Height));
+  svg.setViewBox(QRect(0, 0, layers_.Width, layers_.Height));
+  const bool saved = FSuppressPaint;
+  ScopeExit restore{[&, this] { FSuppressPaint = saved; }};
+  FSuppressPaint = true;
+  {
+    QPainter p(&svg);
+    RenderTo(p, blackWhite, true);
+  }
+  return bytes;
+}
+
+void TVIrada::CopyToClipboardWMF(bool blackWhite) {
+  auto* data = new QMimeData;
+  data->setData(QStringLiteral("image/svg+xml"), ExportSvg(blackWhite));
+  data->setImageData(ExportImage(blackWhite));
+  QApplication::clipboard()->setMimeData(data);
+}
+
+bool TVIrada::CopyToWMF(const QString& fileName, bool blackWhite) {
+  QFile f(exportName(fileName, QStringLiteral(".svg")));
+  if (!f.open(QIODevice::WriteOnly)) return false;
+  return f.write(ExportSvg(blackWhite)) >= 0;
+}
+
+bool TVIrada::CopyToBMP(const QString& fileName, bool blackWhite) {
+  return ExportImage(blackWhite).save(exportName(fileName, QStringLiteral(".bmp")), "BMP");
+}
+
+void TVIrada::CopyToBitmap(QImage* image, bool blackWhite) {
+  if (!image) return;
+  *image = ExportImage(blackWhite);
+}
+
+bool TVIrada::PrintIt(QPrinter& printer, double scaleF, bool blackWhite) {
+  printer.setDocName(FChartCaption.isEmpty() ? objectName() : FChartCaption);
+  QPainter p;
+  if (!p.begin(&printer)) return false;
+  const int px = printer.logicalDpiX(), py = printer.logicalDpiY();
+  int h = std::max(0, (printer.width() - int(std::nearbyint(px * scaleF * width() / 96.0))) / 2);
+  int v = py / 2;
+  CopyToOpenPrinter(p, h, v, scaleF, blackWhite, px, py);
+  return p.end();
+}
+
 void TVIrada::CopyToOpenPrinter(QPainter& p, int& x, int& y, double scaleF, bool blackWhite, int dpiX, int dpiY) {
   const bool saved = FSuppressPaint;
   ScopeExit restore{[&, this] { FSuppressPaint = saved; }};
@@ -765,6 +1194,10 @@ void TVIrada::mousePressEvent(QMouseEvent* e) {
     return;
   }
   e->accept();
+  try {
+    if (OnMouseDown) OnMouseDown(this, e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
+  } catch (const std::exception&) {
+  }
 }
 
 void TVIrada::mouseMoveEvent(QMouseEvent* e) {
@@ -825,7 +1258,7 @@ void TVIrada::mouseMoveEvent(QMouseEvent* e) {
     updateCursor(X, Y);
     double wx, wy;
     layers_.M2R(FActiveLayer, X, Y, wx, wy);
-    if (OnMouseMoveInChart) OnMouseMoveInChart(this, in, e->modifiers(), wx, wy);
+    if (OnMouseMoveInChart) OnMouseMoveInChart(this, in, e->modifiers(), e->buttons(), wx, wy);
   } catch (const std::exception&) {
     // A handler of the page failed; the chart stays usable.
   }
@@ -842,6 +1275,10 @@ void TVIrada::mouseReleaseEvent(QMouseEvent* e) {
     layers_.PushZoomHistory();
   if (!(e->buttons() & Qt::LeftButton)) LButtonWasDown = false;
   e->accept();
+  try {
+    if (OnMouseUp) OnMouseUp(this, e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
+  } catch (const std::exception&) {
+  }
 }
 
 void TVIrada::mouseDoubleClickEvent(QMouseEvent*) {

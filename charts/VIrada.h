@@ -8,10 +8,14 @@
 // stale, so it is rendered once before the next paint. Exports and printing
 // render into their own image or painter.
 #include <QFont>
+#include <QDateTime>
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "charts/ChartBase.h"
 #include "charts/ChartLayers.h"
@@ -19,6 +23,7 @@
 #include "charts/ItemRenderer.h"
 
 class QPainter;
+class QPrinter;
 
 namespace zw {
 
@@ -30,13 +35,52 @@ enum class TrcLayout {
   rcl_X1Bottom_Y2Both, rcl_X2Bottom_Y2Left, rcl_X2Both_Y2Both
 };
 
+enum class TBGAreaMode { bamNone, bamLeft, bamRight, bamTop, bamBottom, bamVStripe, bamHStripe, bamRect };
+
+// The plot background: an image file, or a coloured area given in world
+// coordinates of layer 1. Every setting repaints the chart.
+class TBakGndImg {
+public:
+  const QString& Name() const { return FName; }
+  bool IncludePath() const { return FIncldPath; }
+  TBkgFill FillMode() const { return FFillMode; }
+  TBGAreaMode AreaMode() const { return FBGAreaMode; }
+  TColor AreaColor() const { return FBGAreaColor; }
+  double AreaLeft() const { return FLeft; }
+  double AreaRight() const { return FRight; }
+  double AreaTop() const { return FTop; }
+  double AreaBottom() const { return FBottom; }
+  void setName(const QString& v);  // only the file name unless IncludePath
+  void setIncludePath(bool v);
+  void setFillMode(TBkgFill v) { FFillMode = v; changed(); }
+  void setAreaMode(TBGAreaMode v) { FBGAreaMode = v; changed(); }
+  void setAreaColor(TColor v) { FBGAreaColor = v; changed(); }
+  void setArea(double left, double top, double right, double bottom) {
+    FLeft = left, FTop = top, FRight = right, FBottom = bottom;
+    changed();
+  }
+  std::function<void()> OnChange;
+
+private:
+  void changed() {
+    if (OnChange) OnChange();
+  }
+  QString FName;
+  bool FIncldPath = false;
+  TBkgFill FFillMode = TBkgFill::bfStretch;
+  TBGAreaMode FBGAreaMode = TBGAreaMode::bamNone;
+  TColor FBGAreaColor = 0xDDDDDD;
+  double FLeft = -1, FRight = 1, FTop = 1, FBottom = -1;
+};
+
 class TVIrada : public QWidget {
   Q_OBJECT
 public:
   // Drawing hooks: (sender, painter, top, left). A hook may replace the painter.
   using TRenderEvent = std::function<void(TVIrada* sender, QPainter*& canvas, int top, int left)>;
   using TMouseMoveInChartEvent =
-      std::function<void(TVIrada* sender, bool inChart, Qt::KeyboardModifiers shift, double x, double y)>;
+      std::function<void(TVIrada* sender, bool inChart, Qt::KeyboardModifiers shift, Qt::MouseButtons buttons,
+                         double x, double y)>;
   using TNotifyEvent = std::function<void(TVIrada* sender)>;
 
   explicit TVIrada(QWidget* parent = nullptr);
@@ -51,38 +95,52 @@ public:
   void setSuppressPaint(bool v);
 
   // ----- display list (read and edit)
-  int NumItems() const { return list_.NumItems(); }
-  const TDisplayList& DisplayList() const { return list_; }
-  TrcItem TypeOfFirstItem() const { return list_.TypeOfFirstItem(); }
-  TrcItem TypeOfLastItem() const { return list_.TypeOfLastItem(); }
-  int AllocSize() const { return list_.AllocSize(); }
-  void setAllocSize(int v) { list_.setAllocSize(v); }
+  int NumItems() const { return list_->NumItems(); }
+  const TDisplayList& DisplayList() const { return *list_; }
+  TrcItem TypeOfFirstItem() const { return list_->TypeOfFirstItem(); }
+  TrcItem TypeOfLastItem() const { return list_->TypeOfLastItem(); }
+  int AllocSize() const { return list_->AllocSize(); }
+  void setAllocSize(int v) { list_->setAllocSize(v); }
   void ClearGraf();
-  void RemoveItem(int index) { list_.RemoveItem(index); }
-  void RemoveFirstItem() { list_.RemoveFirstItem(); }
-  void RemoveLastItem() { list_.RemoveLastItem(); }
-  int RemoveItemsByClass(std::uint8_t c) { return list_.RemoveItemsByClass(c); }
-  TrcChartItem GetItemParams(int index) const { return list_.GetItemParams(index); }
-  void SetItemParams(int index, const TrcChartItem& item) { list_.SetItemParams(index, item); }
-  void NewColorOfClassItems(TColor color, std::uint8_t c) { list_.NewColorOfClassItems(color, c); }
-  void MarkAllItems(TrcItem id, std::uint8_t c) { list_.MarkAllItems(id, c); }
+  void RemoveItem(int index) { list_->RemoveItem(index); }
+  void RemoveFirstItem() { list_->RemoveFirstItem(); }
+  void RemoveLastItem() { list_->RemoveLastItem(); }
+  int RemoveItemsByClass(std::uint8_t c) { return list_->RemoveItemsByClass(c); }
+  TrcChartItem GetItemParams(int index) const { return list_->GetItemParams(index); }
+  void SetItemParams(int index, const TrcChartItem& item) { list_->SetItemParams(index, item); }
+  void NewColorOfClassItems(TColor color, std::uint8_t c) { list_->NewColorOfClassItems(color, c); }
+  void MarkAllItems(TrcItem id, std::uint8_t c) { list_->MarkAllItems(id, c); }
   int MarkItemsInWindow(double xLo, double yLo, double xHi, double yHi, TrcItem id, std::uint8_t c) {
-    return list_.MarkItemsInWindow(xLo, yLo, xHi, yHi, id, c);
+    return list_->MarkItemsInWindow(xLo, yLo, xHi, yHi, id, c);
   }
-  void ScaleItem(int i, double kx, double dx, double ky, double dy) { list_.ScaleItem(i, kx, dx, ky, dy); }
-  void ScaleAllItems(double kx, double dx, double ky, double dy) { list_.ScaleAllItems(kx, dx, ky, dy); }
+  void ScaleItem(int i, double kx, double dx, double ky, double dy) { list_->ScaleItem(i, kx, dx, ky, dy); }
+  void ScaleAllItems(double kx, double dx, double ky, double dy) { list_->ScaleAllItems(kx, dx, ky, dy); }
   void ScaleSelectedItems(double kx, double dx, double ky, double dy, std::uint8_t c) {
-    list_.ScaleSelectedItems(kx, dx, ky, dy, c);
+    list_->ScaleSelectedItems(kx, dx, ky, dy, c);
   }
   void FindMinMax(int layer, double loX, double loY, double hiX, double hiY, double& minX, double& minY,
                   double& maxX, double& maxY) const {
-    list_.FindMinMax(layer, loX, loY, hiX, hiY, minX, minY, maxX, maxY);
+    list_->FindMinMax(layer, loX, loY, hiX, hiY, minX, minY, maxX, maxY);
   }
-  std::uint32_t FindUsedLayers() const { return list_.FindUsedLayers(); }
+  std::uint32_t FindUsedLayers() const { return list_->FindUsedLayers(); }
   int FindNearestItemReal(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const {
-    return list_.FindNearestItemReal(mx, my, id, c, dist);
+    return list_->FindNearestItemReal(mx, my, id, c, dist);
   }
   int FindNearestItemScreen(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const;
+
+  // The display list as a file of records and as a text dump (true on success);
+  // loading replaces the items or appends to them, and repaints.
+  bool SaveData(const QString& fileName) const;
+  bool LoadData(const QString& fileName, bool append);
+  bool SaveDataASC(const QString& fileName) const;
+
+  // ----- data sharing: this chart shows the items of another (its owner);
+  // nullptr ends it with a copy. Refusals go to DataShareMessage.
+  void setUseDataOf(TVIrada* chart);
+  TVIrada* UseDataOf() const { return FUseDataOf; }
+  int DataUsersNum() const;
+  // How the chart tells about a refused share (default: an information box).
+  static std::function<void(QWidget*, const QString&)> DataShareMessage;
 
   // ----- adders (each takes the current drawing state)
   void MarkAt(double x, double y, std::uint8_t mk);
@@ -182,6 +240,15 @@ public:
   void M2R(int layer, int x, int y, double& xo, double& yo) const { layers_.M2R(layer, x, y, xo, yo); }
   void SetRange(int layer, double xLo, double yLo, double xHi, double yHi);
   void ConfineZoomRange(double xLo, double yLo, double xHi, double yHi) { layers_.ConfineZoomRange(xLo, yLo, xHi, yHi); }
+  // Ranges from the extent of a layer's items (layer 0: every layer), widened
+  // by margin per cent and at least minRange per cent of the midpoint.
+  void AutoRange(int layer, double margin, double minRange = 0);
+  void AutoRangeXOnly(int layer, double margin, double minRange = 0);
+  void AutoRangeYOnly(int layer, double margin, double minRange = 0);
+  // Every layer of the set (bit i for layer i) gets the union of their ranges.
+  void SetEqualRange(std::uint32_t layers);
+  void SetEqualRangeXOnly(std::uint32_t layers);
+  void SetEqualRangeYOnly(std::uint32_t layers);
   void ZoomHistory(int index);
   void ClearZoomHistory() { layers_.ClearZoomHistory(); }
   bool Isometric() const { return layers_.Isometric; }
@@ -212,11 +279,31 @@ public:
 
   TRenderEvent OnScalesRendered, OnBeforeRenderData, OnDataRendered;
 
+  TBakGndImg& BackGroundImg() { return FBakGndFile; }
+
+  // ----- the 30 text labels
+  TTextLabel& TextLabel(int n) { return FTextLabels[std::size_t(std::clamp(n, 1, 30) - 1)]; }
+  // Takes the first free label; 0 when all 30 are in use. A template 1..30
+  // lends its look.
+  int AddTextLabel(double posX, double posY, TColor txtColor, const QString& txt, int propertyTemplate);
+  void SetTextLabel(int idx, double posX, double posY, TColor txtColor, const QString& txt, int propertyTemplate);
+  void AllTextLabelsOff();
+  TColor TextLabelColor(int n) const { return FLabelColors[std::size_t(std::clamp(n, 1, 30) - 1)]; }
+
+  // ----- crosshairs (1..4), drawn over the picture on screen
+  TCrossHair& CrossHair(int n) { return FCrossHair[std::size_t(std::clamp(n, 1, 4) - 1)]; }
+  void CrossHairSetup(int ch, TColor color, TCrossHMode mode, Qt::PenStyle lineType, int lineWidth);
+  void CrossHairSetPos(int ch, double x, double y);
+  // Draws the crosshairs that are on, with the canvas origin at control pixel (dx, dy).
+  void DrawCrossHairs(QPainter& p, int dx, int dy);
+
   // ----- mouse
   double MousePosX() const { return FMousePosX; }
   double MousePosY() const { return FMousePosY; }
   TMouseMoveInChartEvent OnMouseMoveInChart;
   TNotifyEvent OnZoomPan, OnMouseEnter, OnMouseLeave, OnDblClick;
+  using TMouseEvent = std::function<void(TVIrada* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>;
+  TMouseEvent OnMouseDown, OnMouseUp;
 
   // ----- export
   // The control image on the clipboard (PNG image), in colour or black and white.
@@ -224,8 +311,18 @@ public:
   // The chart at (x, y) device pixels on the open page of `p`, scaled by
   // scaleF from screen inches; x and y move past it.
   void CopyToOpenPrinter(QPainter& p, int& x, int& y, double scaleF, bool blackWhite, int dpiX, int dpiY);
+  // One print job with the chart centred across the page, half an inch down.
+  bool PrintIt(QPrinter& printer, double scaleF, bool blackWhite);
   // The image that CopyToClipboard puts on the clipboard.
   QImage ExportImage(bool blackWhite);
+  // The picture as SVG (96 dpi): to the clipboard (with a PNG beside it) or
+  // to a file named like fileName, cut at the first "." of its name, ".svg".
+  void CopyToClipboardWMF(bool blackWhite);
+  bool CopyToWMF(const QString& fileName, bool blackWhite);
+  // The image to a ".bmp" file named the same way; into a caller's image.
+  bool CopyToBMP(const QString& fileName, bool blackWhite);
+  void CopyToBitmap(QImage* image, bool blackWhite);
+  QByteArray ExportSvg(bool blackWhite);
 
   // Counts of renders (tests check that setters do not render at once).
   int renderCount() const { return renderCount_; }
@@ -256,17 +353,26 @@ private:
   void drawPlotFrame(QPainter& p, int x0, int y0);
   void runHook(const TRenderEvent& hook, QPainter& p, int top, int left);
   void setMargin(int& field, int v);
+  void autoRange(int layer, double margin, double minRange, bool doX, bool doY);
+  void equalRange(std::uint32_t layers, bool doX, bool doY);
   void copyPlotIntoChart();
   TItemStyle itemStyle(bool printer) const;
   bool inside(int x, int y) const;
   void updateCursor(int x, int y);
   void takeAnchors(int x, int y);
 
-  TDisplayList list_;
+  // The items; charts that share data hold the same list.
+  std::shared_ptr<TDisplayList> list_ = std::make_shared<TDisplayList>();
+  QPointer<TVIrada> FUseDataOf;
+  std::vector<QPointer<TVIrada>> FDataUsers;
+  void leaveOwner();
+  void showOwn();
+  void refreshSharers();
   TChartLayers layers_;
   TItemRenderer screenRenderer_;
   QImage ChartBmp, GrafBmp;
   bool stale_ = true;
+  bool plotBehind_ = false;  // GrafBmp is newer than the plot inside ChartBmp
   int shownCount_ = 0;  // items drawn into GrafBmp
   int FLastElemOnShow = 0;
   int renderCount_ = 0;
@@ -295,6 +401,17 @@ private:
   TColor FTextBkColor = clWhite;
   QFont FChartFont;
   TColor FFontColor = clBlack;
+
+  std::array<TCrossHair, 4> FCrossHair;
+  TBakGndImg FBakGndFile;
+  std::array<TTextLabel, 30> FTextLabels;
+  std::array<TColor, 30> FLabelColors{};
+  void DrawTextLabels(QPainter& p, int x0, int y0);
+  void fillLabel(int idx, double posX, double posY, TColor txtColor, const QString& txt, int propertyTemplate);
+  // The background image as read, kept while the file's time stamp stays.
+  QImage bgImage_;
+  QString bgPath_;
+  QDateTime bgStamp_;
 
   // mouse
   bool LButtonWasDown = false;

@@ -138,6 +138,23 @@ TEST(ItemRender, FarPointsAreClampedAndBadPointsSkipped) {
   EXPECT_EQ(lines[0].points[1].x(), 29999);
 }
 
+TEST(ItemRender, AxisThroughTheWholeIntRangeWithAnOffset) {
+  // The plot starts 50 pixels into the control: a line from the lowest to the
+  // highest int position must still run across it.
+  PixelLayers layers;
+  test::RecordingPaintDevice dev{101, 101};
+  QPainter p(&dev);
+  TItemRenderer r;
+  r.Begin(p, layers, TItemStyle{}, 50, 0, false);
+  const std::vector<TrcChartItem> items{item(TrcItem::tkLine, -2147483647.0, 5, 2147483647.0, 5)};
+  r.Draw(items);
+  r.End();
+  const auto lines = dev.callsOf(test::PaintCall::Line);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].points[0].x(), -30000);
+  EXPECT_EQ(lines[0].points[1].x(), 29999);
+}
+
 TEST(ItemRender, BarsArrowsAndEllipses) {
   Canvas c;
   TrcChartItem bar = item(TrcItem::tk3DBar, 40, 80, 60, 40);

@@ -74,7 +74,7 @@ TEST(ChartMouse, ZoomByDragAndAChangeOfActionInTheDrag) {
 TEST(ChartMouse, ReadOutsInsideAndOutside) {
   MouseChart m;
   std::vector<std::tuple<bool, double, double>> seen;
-  m.c.OnMouseMoveInChart = [&](TVIrada*, bool in, Qt::KeyboardModifiers, double x, double y) {
+  m.c.OnMouseMoveInChart = [&](TVIrada*, bool in, Qt::KeyboardModifiers, Qt::MouseButtons, double x, double y) {
     seen.emplace_back(in, x, y);
   };
   send(&m.c, QEvent::MouseMove, {150, 90}, Qt::NoButton, Qt::NoButton);

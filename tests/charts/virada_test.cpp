@@ -2,8 +2,13 @@
 // shadow, grid and items, hooks under screen, export and print transforms.
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QMimeData>
+#include <QTemporaryDir>
 #include <QImage>
+#include <QFileInfo>
 #include <QPainter>
+#include <QPrinter>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -246,6 +251,234 @@ TEST(VIrada, StandardLayouts) {
   c.setStandardLayout(TrcLayout::rcl_X2Both_Y2Both);
   EXPECT_EQ(c.ScaleX(2).ScaleType(), TScaleType::sctXB);  // on top
   EXPECT_EQ(c.MarginTop(), 48);
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaRanges, AutoRangeFromTheItemsAndEqualRanges) {
+  TVIrada c;
+  c.resize(400, 300);
+  c.Loaded();
+  c.MarkAt(2, 3, 0);
+  c.Line(4, -1, 6, 7);
+  c.AutoRange(1, 10);
+  EXPECT_DOUBLE_EQ(c.Scale1X().RangeLow(), 2 - 0.4);
+  EXPECT_DOUBLE_EQ(c.Scale1X().RangeHigh(), 6 + 0.4);
+  EXPECT_DOUBLE_EQ(c.Scale1Y().RangeLow(), -1 - 0.8);
+  c.SetRange(1, 0, 0, 1, 1);
+  c.AutoRangeYOnly(1, 0);
+  EXPECT_EQ(c.Scale1X().RangeHigh(), 1);
+  EXPECT_EQ(c.Scale1Y().RangeHigh(), 7);
+  c.SetRange(2, -5, 0, 0, 20);
+  c.SetEqualRange((1u << 1) | (1u << 2));
+  EXPECT_EQ(c.ScaleX(1).RangeLow(), -5);
+  EXPECT_EQ(c.ScaleX(2).RangeHigh(), 1);
+  EXPECT_EQ(c.ScaleY(1).RangeHigh(), 20);
+  c.SetRange(3, 100, 100, 200, 200);
+  c.SetEqualRangeXOnly((1u << 1) | (1u << 3));
+  EXPECT_EQ(c.ScaleX(1).RangeHigh(), 200);
+  EXPECT_EQ(c.ScaleY(1).RangeHigh(), 20);
+  c.SetEqualRange(0);  // nothing
+  EXPECT_EQ(c.ScaleX(3).RangeLow(), -5);
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaExport, FilesClipboardAndBitmap) {
+  TVIrada c;
+  c.resize(280, 200);
+  c.Loaded();
+  c.Line(0, 0, 1, 1);
+  QTemporaryDir dir;
+  ASSERT_TRUE(c.CopyToBMP(QDir(dir.path()).filePath("chart.old.png"), false));
+  EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("chart.bmp")));
+  ASSERT_TRUE(c.CopyToWMF(QDir(dir.path()).filePath("pic"), true));
+  QFile svg(QDir(dir.path()).filePath("pic.svg"));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(svg.readAll().contains("<svg"));
+  c.CopyToClipboardWMF(false);
+  const QMimeData* m = QApplication::clipboard()->mimeData();
+  EXPECT_TRUE(m->hasFormat("image/svg+xml"));
+  EXPECT_TRUE(m->hasImage());
+  c.CopyToBitmap(nullptr, false);  // nothing
+  QImage img;
+  c.CopyToBitmap(&img, false);
+  EXPECT_EQ(img.size(), QSize(280, 200));
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaCrossHairs, OverlayOnScreenOnlyAndNotOnTheBorder) {
+  Shown s;
+  TVIrada& c = s.chart;
+  c.SetRange(1, 0, 0, 10, 10);
+  c.CrossHairSetup(1, 0x0000FF, TCrossHMode::chBoth, Qt::SolidLine, 1);
+  c.CrossHairSetPos(1, 5, 5);
+  int x, y;
+  c.R2M(1, 5, 5, x, y);
+  const QImage shot = c.grab().toImage();
+  EXPECT_EQ(shot.pixelColor(x, y - 20), QColor(Qt::red));
+  EXPECT_EQ(shot.pixelColor(x + 20, y), QColor(Qt::red));
+  EXPECT_NE(c.ExportImage(false).pixelColor(x, y - 20), QColor(Qt::red));  // not in copies
+  c.CrossHairSetPos(1, 0, 10);  // on the border: not drawn
+  const QImage border = c.grab().toImage();
+  int xb, yb;
+  c.R2M(1, 0, 10, xb, yb);
+  EXPECT_NE(border.pixelColor(xb + 30, yb), QColor(Qt::red));
+  c.CrossHairSetup(7, 0, TCrossHMode::chBoth, Qt::SolidLine, 1);  // ignored
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaBackground, AreasAndAMissingPicture) {
+  Shown s;
+  TVIrada& c = s.chart;
+  c.SetRange(1, -10, -10, 10, 10);
+  c.BackGroundImg().setAreaColor(0x00FF00);
+  c.BackGroundImg().setArea(-5, 5, 5, -5);
+  c.BackGroundImg().setAreaMode(TBGAreaMode::bamVStripe);
+  int x0, y0, x1, y1;
+  c.R2M(1, 0, 0, x0, y0);
+  c.R2M(1, 8, 0, x1, y1);
+  QImage img = c.ChartImage();
+  EXPECT_EQ(img.pixelColor(x0, y0), QColor(Qt::green));
+  EXPECT_EQ(img.pixelColor(x1, y1), QColor(Qt::white));
+  c.BackGroundImg().setAreaMode(TBGAreaMode::bamRect);
+  c.R2M(1, 0, 8, x1, y1);
+  EXPECT_EQ(c.ChartImage().pixelColor(x1, y1), QColor(Qt::white));
+  // A picture that cannot be read: the plot shows the chart colour, the name
+  // goes after the painting, and nothing repaints from inside the painting.
+  c.BackGroundImg().setIncludePath(true);
+  c.BackGroundImg().setName("/no/such/picture.png");
+  const int renders = c.renderCount();
+  EXPECT_EQ(c.ChartImage().pixelColor(x0, y0), QColor(Qt::white));
+  EXPECT_EQ(c.renderCount(), renders + 1);
+  QApplication::processEvents();
+  EXPECT_TRUE(c.BackGroundImg().Name().isEmpty());
+  c.BackGroundImg().setIncludePath(false);
+  c.BackGroundImg().setName("/a/b/pic.png");
+  EXPECT_EQ(c.BackGroundImg().Name(), "pic.png");
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaExport, PrintItWritesOneJob) {
+  TVIrada c;
+  c.resize(280, 200);
+  c.Loaded();
+  c.setCaption("Demo");
+  QTemporaryDir dir;
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setResolution(600);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QDir(dir.path()).filePath("job.pdf"));
+  ASSERT_TRUE(c.PrintIt(printer, 1.0, true));
+  EXPECT_EQ(printer.docName(), "Demo");
+  EXPECT_GT(QFileInfo(QDir(dir.path()).filePath("job.pdf")).size(), 500);
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaLabels, PlacesAndTheirLimit) {
+  TVIrada c;
+  c.resize(300, 220);
+  c.Loaded();
+  c.SetRange(1, 0, 0, 10, 10);
+  const int n = c.AddTextLabel(5, 5, 0x0000FF, "one\ntwo", 0);
+  EXPECT_EQ(n, 1);
+  c.TextLabel(1).setVerticalAlignment(TVerticalAlignment::vaBottom);
+  test::RecordingPaintDevice dev(300, 220, 96);
+  {
+    QPainter p(&dev);
+    c.RenderTo(p, false, true);
+  }
+  const auto texts = dev.callsOf(test::PaintCall::Text);
+  const QFontMetrics fm(c.TextLabel(1).Font());
+  int ax, ay;
+  c.R2M(1, 5, 5, ax, ay);
+  int found = 0;
+  for (const auto& t : texts) {
+    if (t.text == "one") {
+      ++found;
+      EXPECT_EQ(t.points[0].y(), ay - 2 * fm.height() + fm.ascent());  // block's lower edge on the anchor
+      EXPECT_EQ(t.pen, QColor(Qt::red));
+    }
+    if (t.text == "two") {
+      ++found;
+      EXPECT_EQ(t.points[0].y(), ay - fm.height() + fm.ascent());
+    }
+  }
+  EXPECT_EQ(found, 2);
+  for (int i = 2; i <= 30; ++i) EXPECT_EQ(c.AddTextLabel(0, 0, 0, "x", 1), i);
+  EXPECT_EQ(c.AddTextLabel(0, 0, 0, "x", 0), 0);
+  c.AllTextLabelsOff();
+  EXPECT_EQ(c.AddTextLabel(0, 0, 0, "x", 0), 0);  // off but still taken
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+TEST(VIradaSharing, UsersOwnersAndCopies) {
+  std::vector<QString> messages;
+  auto keep = TVIrada::DataShareMessage;
+  TVIrada::DataShareMessage = [&](QWidget*, const QString& t) { messages.push_back(t); };
+  auto a = std::make_unique<TVIrada>();
+  TVIrada b, c;
+  a->setUseDataOf(a.get());
+  EXPECT_EQ(messages.back(), "VIrada: Cannot share data with myself");
+  b.setUseDataOf(a.get());
+  c.setUseDataOf(&b);  // b uses a: c becomes a user of a
+  EXPECT_EQ(c.UseDataOf(), a.get());
+  c.Line(0, 0, 1, 1);  // a user adds: the owner and the other user see it
+  EXPECT_EQ(a->NumItems(), 1);
+  EXPECT_EQ(b.NumItems(), 1);
+  a->setUseDataOf(&c);
+  EXPECT_EQ(messages.back(), "VIrada: Cannot use foreign data. Other VIradas are using my own data.");
+  TVIrada d, e, f;
+  d.setUseDataOf(a.get());
+  e.setUseDataOf(a.get());
+  f.setUseDataOf(a.get());  // the fifth
+  EXPECT_EQ(messages.back(), "VIrada: Max. number of data shares exceeded");
+  EXPECT_EQ(f.UseDataOf(), nullptr);
+  // Ending a share keeps a copy; later changes stay apart.
+  d.setUseDataOf(nullptr);
+  d.Line(2, 2, 3, 3);
+  EXPECT_EQ(d.NumItems(), 2);
+  EXPECT_EQ(a->NumItems(), 1);
+  // A destroyed owner leaves its users their items.
+  a.reset();
+  EXPECT_EQ(b.NumItems(), 1);
+  EXPECT_EQ(b.UseDataOf(), nullptr);
+  b.Line(0, 0, 2, 2);
+  EXPECT_EQ(c.NumItems(), 1);
+  TVIrada::DataShareMessage = keep;
 }
 
 }  // namespace

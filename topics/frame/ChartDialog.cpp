@@ -277,9 +277,9 @@ TFFormChart::TFFormChart(QWidget* owner) : QDialog(owner) {
     connect(edWid[row], &QLineEdit::editingFinished, this, [this, row] { widthLeft(row); });
   }
   BtnResetC = new QPushButton(QStringLiteral("R"), gbgrafcolor);
-  BtnResetC->setGeometry(ScalePixels(10 + 23 * 13), ScalePixels(16), ScalePixels(20), ScalePixels(20));
+  BtnResetC->setGeometry(ScalePixels(10 + 23 * 12 + 4), ScalePixels(16), ScalePixels(20), ScalePixels(20));
   BtnResetW = new QPushButton(QStringLiteral("R"), gbgrafwidth);
-  BtnResetW->setGeometry(ScalePixels(10 + 23 * 13), ScalePixels(16), ScalePixels(20), ScalePixels(20));
+  BtnResetW->setGeometry(ScalePixels(10 + 23 * 12 + 4), ScalePixels(16), ScalePixels(20), ScalePixels(20));
   connect(BtnResetC, &QPushButton::clicked, this,
           [this] { resetColors(QApplication::keyboardModifiers() == Qt::ShiftModifier); });
   connect(BtnResetW, &QPushButton::clicked, this,
