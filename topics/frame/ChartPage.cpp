@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QGroupBox>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QWheelEvent>
@@ -66,7 +65,11 @@ ChartPage::ChartPage(TopicWindow& window, ChartPageOptions options, Topic topic)
   chart_->setTextBkStyle(TTextBkg::tbClear);
   // A right-button drag is a zoom gesture, never a context menu.
   chart_->setContextMenuPolicy(Qt::PreventContextMenu);
-  chart_->installEventFilter(this);
+  chart_->OnMouseUp = [this](TVIrada*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+    // Figures such as lines are computed from the visible range.
+    chart_->setMouseAction(TMouseActMode::maPan);
+    guarded([this] { drawChart(); });
+  };
 
   chart_->OnDblClick = [this](TVIrada*) { guarded([this] { doubleClicked(); }); };
   chart_->OnMouseEnter = [this](TVIrada*) {
@@ -77,7 +80,15 @@ ChartPage::ChartPage(TopicWindow& window, ChartPageOptions options, Topic topic)
     xRead_->setVisible(false);
     yRead_->setVisible(false);
   };
-  chart_->OnMouseMoveInChart = [this](TVIrada*, bool inChart, Qt::KeyboardModifiers, double x, double y) {
+  chart_->OnMouseMoveInChart = [this](TVIrada*, bool inChart, Qt::KeyboardModifiers shift, Qt::MouseButtons buttons,
+                                       double x, double y) {
+    // Left with right or Shift drags a zoom rectangle; right alone does nothing.
+    const bool left = buttons & Qt::LeftButton, right = buttons & Qt::RightButton;
+    const bool withShift = shift & Qt::ShiftModifier;
+    if (left && (right || withShift))
+      chart_->setMouseAction(TMouseActMode::maZoomDrag);
+    else if (right && !left && !withShift)
+      chart_->setMouseAction(TMouseActMode::maNone);
     xRead_->setEmpty(!inChart);
     yRead_->setEmpty(!inChart);
     if (inChart) {
@@ -272,20 +283,6 @@ bool ChartPage::eventFilter(QObject* watched, QEvent* event) {
     }
     event->accept();
     return true;
-  }
-  if (watched != chart_) return false;
-  if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove) {
-    auto* e = static_cast<QMouseEvent*>(event);
-    const bool left = e->buttons() & Qt::LeftButton, right = e->buttons() & Qt::RightButton;
-    const bool shift = e->modifiers() & Qt::ShiftModifier;
-    if (left && (right || shift))
-      chart_->setMouseAction(TMouseActMode::maZoomDrag);
-    else if (right && !left && !shift)
-      chart_->setMouseAction(TMouseActMode::maNone);
-  } else if (event->type() == QEvent::MouseButtonRelease) {
-    // Figures such as lines are computed from the visible range.
-    chart_->setMouseAction(TMouseActMode::maPan);
-    guarded([this] { drawChart(); });
   }
   return false;
 }

@@ -118,11 +118,20 @@ TEST_F(ChartPageTest, ReadoutsShowThePointer) {
   TVIrada& c = w->chartPage().chart();
   c.OnMouseEnter(&c);
   EXPECT_TRUE(w->chartPage().xReadout()->isVisible());
-  c.OnMouseMoveInChart(&c, true, Qt::NoModifier, 1.5, -2.5);
+  c.OnMouseMoveInChart(&c, true, Qt::NoModifier, Qt::NoButton, 1.5, -2.5);
   EXPECT_DOUBLE_EQ(w->chartPage().xReadout()->Value(), 1.5);
   EXPECT_DOUBLE_EQ(w->chartPage().yReadout()->Value(), -2.5);
-  c.OnMouseMoveInChart(&c, false, Qt::NoModifier, 0, 0);
+  c.OnMouseMoveInChart(&c, false, Qt::NoModifier, Qt::NoButton, 0, 0);
   EXPECT_TRUE(w->chartPage().xReadout()->Empty());
+  // Left with right or with Shift zooms by a rectangle, right alone does nothing, a release pans again.
+  c.OnMouseMoveInChart(&c, true, Qt::NoModifier, Qt::LeftButton | Qt::RightButton, 0, 0);
+  EXPECT_EQ(c.MouseAction(), TMouseActMode::maZoomDrag);
+  c.OnMouseUp(&c, Qt::LeftButton, Qt::NoModifier, 0, 0);
+  EXPECT_EQ(c.MouseAction(), TMouseActMode::maPan);
+  c.OnMouseMoveInChart(&c, true, Qt::ShiftModifier, Qt::LeftButton, 0, 0);
+  EXPECT_EQ(c.MouseAction(), TMouseActMode::maZoomDrag);
+  c.OnMouseMoveInChart(&c, true, Qt::NoModifier, Qt::RightButton, 0, 0);
+  EXPECT_EQ(c.MouseAction(), TMouseActMode::maNone);
   c.OnMouseLeave(&c);
   EXPECT_FALSE(w->chartPage().xReadout()->isVisible());
 }
