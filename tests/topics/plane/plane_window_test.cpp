@@ -157,6 +157,29 @@ TEST_F(PlaneWindowTest, TwoPointDialogPasteExportImport) {
   EXPECT_EQ(d.grid()->Cells(2, 2), "6");
 }
 
+template <typename W>
+void ExpectSaveAndReload(const QString& path, const QStringList& values) {
+  auto w = std::make_unique<W>();
+  w->setAttribute(Qt::WA_DeleteOnClose, false);
+  w->show();
+  for (int i = 0; i < values.size(); ++i) w->fields().fields()[std::size_t(i)].edit->setText(values[i]);
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, path);
+  for (const InputField& f : w->fields().fields())
+    if (f.edit) f.edit->clear();
+  deliverCommand(w.get(), WM_LOADWORKSHEET, path);
+  for (int i = 0; i < values.size(); ++i)
+    EXPECT_EQ(w->fields().fields()[std::size_t(i)].edit->text(), values[i]) << W::ClassName << " " << i;
+}
+
+TEST_F(PlaneWindowTest, EveryWindowSavesAndReloadsItsFields) {
+  const QString f = file("all.dat");
+  ExpectSaveAndReload<TFXKreis>(f, {"1", "2", "3", "4", "5", "6"});
+  ExpectSaveAndReload<TFXGerKr>(f, {"1", "-2", "3", "0,5", "5", "6"});
+  ExpectSaveAndReload<TFXGer2d>(f, {"1", "2", "3", "4", "5", "2*pi"});
+  ExpectSaveAndReload<TFKreis>(f, {"2", "", "", "", "1", "", "3"});
+  EXPECT_TRUE(errors_.empty());
+}
+
 TEST_F(PlaneWindowTest, CirclePartsCountsAndSketch) {
   auto w = openFilled<TFKreis>({"2", "60"});
   const QImage before = w->sketch()->pixmap().toImage();
