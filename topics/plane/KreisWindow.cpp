@@ -67,16 +67,17 @@ QImage KreisSketch(int S, const std::array<bool, 6>& given, const std::array<TCo
   pen(2);  // b
   const QRectF circle(pt(3 - R, 5 + R), pt(3 + R, 5 - R));
   p.drawArc(circle, 0, 60 * 16);
-  letter(pt(3 + (R + 2) * std::cos(a / 2), 5 + (R + 2) * std::sin(a / 2)), QStringLiteral("b"));
+  letter(pt(3 + (R + 2) * std::cos(a * 0.8), 5 + (R + 2) * std::sin(a * 0.8)), QStringLiteral("b"));
   pen(3);  // s
   p.drawLine(P0, Pa);
-  letter(Q + QPointF(4, 0), QStringLiteral("s"));
+  // Labels apart from each other: s low on the chord, h beyond the arc's middle.
+  letter(P0 + (Pa - P0) * 0.25 + QPointF(-3 * u, 0), QStringLiteral("s"));
   pen(4);  // d
   p.drawLine(C, Q);
   letter((C + Q) / 2 + QPointF(0, -3), QStringLiteral("d"));
   pen(5);  // h
   p.drawLine(Q, T);
-  letter((Q + T) / 2 + QPointF(3, 0), QStringLiteral("h"));
+  letter(T + QPointF(u, u), QStringLiteral("h"));
   pen(1);  // α
   const double ra = R / 5;
   p.drawArc(QRectF(pt(3 - ra, 5 + ra), pt(3 + ra, 5 - ra)), 0, 60 * 16);
