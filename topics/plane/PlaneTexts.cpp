@@ -79,6 +79,43 @@ constexpr TextItem kKreisFr[] = {
     {7, u"Segment A2"}, {8, u"Aire du cercle A"}, {9, u"Circonférence u"}, {10, u"Distance d"}, {11, u"Flèche h"},
 };
 
+constexpr TextItem kTangDe[] = {
+    {1, u"Das Programm bestimmt Tangenten an einen Kreis oder an zwei Kreise, ihre Berührpunkte und die "
+        u"Hilfslinien ihrer Konstruktion."},
+    {2, u"Die Tangente an einen Kreis k in einem Punkt B"},
+    {3, u"Die Tangenten an einen Kreis k  durch einen Punkt P außerhalb des Kreises"},
+    {4, u"Die Tangenten an einen Kreis k parallel zu einer Geraden g"},
+    {5, u"Die Tangenten an zwei Kreise k1 und k2."},
+    {6, u"Polare"}, {7, u"P liegt innerhalb von k"}, {8, u"k2 liegt ganz in k1"}, {9, u"Lotgerade"},
+    {10, u"Berührpunkte"}, {11, u"Tangente an k in B"}, {12, u"Tangenten an k durch P"},
+    {13, u"Tangenten an k parallel zu g"}, {14, u"Tangenten an k1 und k2"}, {15, u"Äußere Tangenten"},
+    {16, u"Innere Tangenten"},
+};
+constexpr TextItem kTangEn[] = {
+    {1, u"The program finds tangents to one circle or to two circles, their points of contact and the lines "
+        u"of their construction."},
+    {2, u"The tangent to a circle k at a point B"},
+    {3, u"The tangents to a circle k through a point P outside the circle"},
+    {4, u"The tangents to a circle k parallel to a line g"},
+    {5, u"The tangents to two circles k1 and k2."},
+    {6, u"Polar"}, {7, u"P lies inside k"}, {8, u"k2 lies inside k1"}, {9, u"Perpendicular"},
+    {10, u"Points of contact"}, {11, u"Tangent to k at B"}, {12, u"Tangents to k through P"},
+    {13, u"Tangents to k parallel to g"}, {14, u"Tangents to k1 and k2"}, {15, u"Outer tangents"},
+    {16, u"Inner tangents"},
+};
+constexpr TextItem kTangFr[] = {
+    {1, u"Le programme calcule les tangentes à un cercle ou à deux cercles, leurs points de contact et les "
+        u"lignes de leur construction."},
+    {2, u"La tangente à un cercle k en un point B"},
+    {3, u"Les tangentes à un cercle k passant par un point P extérieur au cercle"},
+    {4, u"Les tangentes à un cercle k parallèles à une droite g"},
+    {5, u"Les tangentes à deux cercles k1 et k2."},
+    {6, u"Polaire"}, {7, u"P est à l'intérieur de k"}, {8, u"k2 est à l'intérieur de k1"}, {9, u"Perpendiculaire"},
+    {10, u"Points de contact"}, {11, u"Tangente à k en B"}, {12, u"Tangentes à k par P"},
+    {13, u"Tangentes à k parallèles à g"}, {14, u"Tangentes à k1 et k2"}, {15, u"Tangentes extérieures"},
+    {16, u"Tangentes intérieures"},
+};
+
 }  // namespace
 
 // Called once from the area's registration.
@@ -93,6 +130,8 @@ void RegisterPlaneTexts() {
       {IX2d, TextLanguage::German, kX2dDe},       {IX2d, TextLanguage::English, kX2dEn},
       {IX2d, TextLanguage::French, kX2dFr},       {IKreis, TextLanguage::German, kKreisDe},
       {IKreis, TextLanguage::English, kKreisEn},  {IKreis, TextLanguage::French, kKreisFr},
+      {ITang, TextLanguage::German, kTangDe},     {ITang, TextLanguage::English, kTangEn},
+      {ITang, TextLanguage::French, kTangFr},
   };
   (void)regs;
 }
