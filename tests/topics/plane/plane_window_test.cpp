@@ -233,3 +233,71 @@ TEST_F(PlaneWindowTest, CirclePartsChartReadsOnlyWithoutAReading) {
 
 }  // namespace
 }  // namespace zw
+
+#include "topics/plane/TangWindow.h"
+
+namespace zw {
+namespace {
+
+class TangWindowTest : public TopicTestBase {};
+
+TEST_F(TangWindowTest, TasksComputeDrawAndToggleConstructionLines) {
+  shellState().MemoryOption = false;  // no memory file: a new window starts with two circles
+  auto w = openTopic<TFTang>();
+  w->resize(760, 520);
+  EXPECT_EQ(w->task(), 4);
+  const QStringList circles = {"0", "0", "1", "5", "0", "3"};
+  for (int i = 0; i < 6; ++i) w->fields().fields()[std::size_t(i)].edit->setText(circles[i]);
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_EQ(w->currentPage(), 2);
+  EXPECT_TRUE(w->memoLines().join('\n').contains("Äußere Tangenten"));
+  for (int j = 1; j <= 4; ++j) EXPECT_FALSE(w->tangentLabel(j)->isHidden()) << j;
+  TVIrada& c = w->chartPage().chart();
+  const int plain = c.NumItems();
+  w->tangentLabel(1)->click();
+  EXPECT_GT(c.NumItems(), plain);
+  c.OnDblClick(&c);  // a fresh set-up switches the construction lines off
+  EXPECT_FALSE(w->tangentLabel(1)->isChecked());
+  EXPECT_EQ(c.NumItems(), plain);
+
+  // Task 3 reads only its fields; a radius of 0 is refused.
+  w->pageControl()->setCurrentIndex(0);
+  w->setTask(3);
+  for (auto [i, t] : std::vector<std::pair<int, QString>>{{2, "0"}, {6, "0"}, {7, "1"}, {8, "0"}})
+    w->fields().fields()[std::size_t(i)].edit->setText(t);
+  w->okButton(0)->click();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(22));
+  w->fields().fields()[2].edit->setText("2");
+  w->okButton(0)->click();
+  EXPECT_TRUE(w->memoLines().join('\n').contains("Lotgerade"));
+  // g with a = b = 0: message 10.
+  w->fields().fields()[7].edit->setText("0");
+  w->pageControl()->setCurrentIndex(0);
+  w->okButton(0)->click();
+  EXPECT_EQ(errors_.back(), GetMessageText(10));
+}
+
+TEST_F(TangWindowTest, TypeIsSavedAndABadOneLoadsAsTaskOne) {
+  auto w = openTopic<TFTang>();
+  w->setTask(3);
+  const QString f = file("t.dat");
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, f);
+  w->setTask(2);
+  deliverCommand(w.get(), WM_LOADWORKSHEET, f);
+  EXPECT_EQ(w->task(), 3);
+  QFile bad(file("bad.dat"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("[tangente]\ntype=x7\n");
+  bad.close();
+  deliverCommand(w.get(), WM_LOADWORKSHEET, file("bad.dat"));
+  EXPECT_EQ(w->task(), 1);
+  bad.open(QIODevice::WriteOnly);
+  bad.write("[tangente]\ntype=9\n");
+  bad.close();
+  deliverCommand(w.get(), WM_LOADWORKSHEET, file("bad.dat"));
+  EXPECT_EQ(w->task(), 1);
+}
+
+}  // namespace
+}  // namespace zw
