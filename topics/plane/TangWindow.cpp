@@ -190,6 +190,18 @@ void TFTang::drawFigures(TVIrada& chart) {
   auto help = [&](const TDrei& l) { DrawLineABC(chart, kBlack, 1, l.a, l.b, l.c); };
   auto seg = [&](const TVec2& p, const TVec2& q) { DrawSegment(chart, p, q, kBlack, 1); };
   const TangResult& r = res_;
+  // The construction of tangent j of two circles: the auxiliary circle about
+  // M1, the Thales circle, the radius to its touch point on k1 through the
+  // auxiliary point, the radius of k2, and the parallel through M2.
+  auto construction = [&](int j, Extended auxR, const TVec2& onK1, const TVec2& onK2) {
+    DrawCircle(chart, r.m, kBlack, auxR, 1);
+    DrawCircle(chart, r.m3, kBlack, r.mm / 2, 1);
+    seg(r.s[std::size_t(j)], onK1);
+    seg(r.m2, onK2);
+    TDrei parallel;
+    LineThroughPointNormal(r.m2, r.t[std::size_t(j)], parallel);
+    help(parallel);
+  };
   switch (r.task) {
     case 1:
       if (on(1)) DrawRay(chart, r.m, r.s[1], kBlack, 1);
@@ -243,13 +255,7 @@ void TFTang::drawFigures(TVIrada& chart) {
           seg(r.m, r.b[std::size_t(j)]);
           seg(r.m2, r.b[std::size_t(j + 2)]);
         } else {
-          DrawCircle(chart, r.m, kBlack, r.r - r.r2, 1);
-          DrawCircle(chart, r.m3, kBlack, r.mm / 2, 1);
-          seg(r.s[std::size_t(j)], r.b[std::size_t(j)]);
-          seg(r.m2, r.b[std::size_t(j + 2)]);
-          TDrei parallel;
-          LineThroughPointNormal(r.m2, r.t[std::size_t(j)], parallel);
-          help(parallel);
+          construction(j, r.r - r.r2, r.b[std::size_t(j)], r.b[std::size_t(j + 2)]);
         }
       }
       line(r.t[1], 3);
@@ -263,14 +269,7 @@ void TFTang::drawFigures(TVIrada& chart) {
         line(r.t[3], 5);
       } else if (r.position == 3) {
         for (int j = 3; j <= 4; ++j) {
-          if (!on(j)) continue;
-          DrawCircle(chart, r.m, kBlack, r.r + r.r2, 1);
-          DrawCircle(chart, r.m3, kBlack, r.mm / 2, 1);
-          seg(r.s[std::size_t(j)], r.b[std::size_t(j + 2)]);
-          seg(r.m2, r.b[std::size_t(j + 4)]);
-          TDrei parallel;
-          LineThroughPointNormal(r.m2, r.t[std::size_t(j)], parallel);
-          help(parallel);
+          if (on(j)) construction(j, r.r + r.r2, r.b[std::size_t(j + 2)], r.b[std::size_t(j + 4)]);
         }
         line(r.t[3], 5);
         line(r.t[4], 6);
