@@ -1,0 +1,303 @@
+// The windows of the two-circle, circle-and-line and two-line topics, and
+// the two-point dialog, on the offscreen platform.
+#include <QFile>
+#include <QLabel>
+#include <QPixmap>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextStream>
+
+#include "shell/gridexchange/GridExchange.h"
+#include "shell/kit/Grids.h"
+#include "tests/topics/TopicTestBase.h"
+#include "topics/plane/GetAB2D.h"
+#include "topics/plane/KreisWindow.h"
+#include "topics/plane/XGer2dWindow.h"
+#include "topics/plane/XGerKrWindow.h"
+#include "topics/plane/XKreisWindow.h"
+
+namespace zw {
+namespace {
+
+class PlaneWindowTest : public TopicTestBase {
+protected:
+  template <typename W>
+  std::unique_ptr<W> openFilled(const QStringList& texts) {
+    auto w = openTopic<W>();
+    w->resize(700, 450);
+    fill(*w, texts);
+    return w;
+  }
+  static void fill(TopicWindow& w, const QStringList& texts) {
+    for (int i = 0; i < texts.size(); ++i) w.fields().fields()[std::size_t(i)].edit->setText(texts[i]);
+  }
+  static QStringList texts(TopicWindow& w) {
+    QStringList t;
+    for (const InputField& f : w.fields().fields())
+      if (f.edit) t << f.edit->text();
+    return t;
+  }
+  static bool memoHas(TopicWindow& w, const QString& s) { return w.memoLines().join('\n').contains(s); }
+  // Answers the two-point dialog with the four cells and OK.
+  static std::function<int(TFGetAB2D*)> answer(QStringList cells) {
+    return [cells](TFGetAB2D* d) {
+      for (int i = 0; i < 4; ++i) d->grid()->setCells(1 + i % 2, 1 + i / 2, cells[i]);
+      d->okClicked();
+      return d->result();
+    };
+  }
+};
+
+TEST_F(PlaneWindowTest, TwoCirclesComputeDrawAndReload) {
+  auto w = openFilled<TFXKreis>({"0", "0", "2", "0", "4", "2"});
+  w->okButton(0)->click();
+  EXPECT_EQ(w->currentPage(), 1);
+  EXPECT_TRUE(memoHas(*w, "B(0|2)"));
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_GT(w->chartPage().chart().NumItems(), 2);
+  const QString f = file("sheet.dat");
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, f);
+  fill(*w, {"", "", "", "", "", ""});
+  deliverCommand(w.get(), WM_LOADWORKSHEET, f);
+  EXPECT_EQ(texts(*w), QStringList({"0", "0", "2", "0", "4", "2"}));
+}
+
+TEST_F(PlaneWindowTest, BadFieldsOneBoxEach) {
+  auto w = openFilled<TFXKreis>({"0", "1#", "0", "1", "1", "-1"});
+  w->okButton(0)->click();
+  EXPECT_EQ(w->currentPage(), 0);
+  EXPECT_EQ(errors_.size(), 3u);  // y1, r1 = 0, r2 = -1
+}
+
+TEST_F(PlaneWindowTest, IdenticalCirclesShowMessage52) {
+  auto w = openFilled<TFXKreis>({"1", "1", "2", "1", "1", "2"});
+  w->okButton(0)->click();
+  EXPECT_EQ(w->currentPage(), 0);
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(52));
+}
+
+TEST_F(PlaneWindowTest, CircleAndLineByTwoPoints) {
+  auto w = openFilled<TFXGerKr>({"", "", "", "0", "0", "2"});
+  w->runTwoPointDialog = answer({"0", "0", "2", "2"});
+  w->twoPointButton()->click();
+  EXPECT_EQ(texts(*w).mid(0, 3), QStringList({"-2", "2", "0"}));
+  w->okButton(0)->click();
+  EXPECT_TRUE(memoHas(*w, "Schnittpunkte"));
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_GT(w->chartPage().chart().NumItems(), 2);
+  // A = B: message 10, the fields stay.
+  w->runTwoPointDialog = answer({"1", "1", "1", "1"});
+  w->twoPointButton()->click();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(10));
+  EXPECT_EQ(texts(*w).mid(0, 3), QStringList({"-2", "2", "0"}));
+}
+
+TEST_F(PlaneWindowTest, TwoLinesRebuildEveryVisitAndFillH) {
+  auto w = openFilled<TFXGer2d>({"1", "1", "2", "", "", ""});
+  w->runTwoPointDialog = answer({"0", "0", "1", "1"});
+  w->twoPointButton(1)->click();
+  EXPECT_EQ(texts(*w).mid(3, 3), QStringList({"-1", "1", "0"}));
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_TRUE(memoHas(*w, "S(1|1)"));
+  TVIrada& c = w->chartPage().chart();
+  const double x0 = c.Scale1X().RangeLow();
+  c.SetRange(1, 50, 50, 60, 60);
+  w->pageControl()->setCurrentIndex(0);
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_NEAR(c.Scale1X().RangeLow(), x0, 1e-9);
+  // h undetermined is reported before g.
+  w->pageControl()->setCurrentIndex(0);
+  fill(*w, {"0", "0", "1", "0", "0", "1"});
+  w->okButton(0)->click();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(11));
+}
+
+TEST_F(PlaneWindowTest, TwoPointDialogReadsTermsAndRefusesBadCells) {
+  TFGetAB2D d;
+  d.grid()->setCells(1, 1, "2*pi");
+  d.grid()->setCells(2, 2, "1#");
+  d.okClicked();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(22));
+  EXPECT_NE(d.result(), QDialog::Accepted);
+  EXPECT_EQ(d.grid()->Col(), 2);
+  EXPECT_EQ(d.grid()->Row(), 2);
+  d.grid()->setCells(2, 2, "");
+  d.okClicked();
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+  EXPECT_NEAR(double(d.p1.x), 6.283185307179586, 1e-12);
+  EXPECT_EQ(d.p2.y, 0);
+}
+
+TEST_F(PlaneWindowTest, TwoPointDialogPasteExportImport) {
+  TFGetAB2D d;
+  GridPasteText(d.grid(), "1;2\r\n3;4");
+  EXPECT_EQ(d.grid()->Cells(1, 1), "1");
+  EXPECT_EQ(d.grid()->Cells(2, 2), "4");
+  const QString out = file("pts.csv");
+  commandUi().saveFile = [&](QWidget*, const QString&, const QString&) { return file("pts"); };
+  d.exportCsv();
+  QFile f(out);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(QString::fromUtf8(f.readAll()).contains("3;4"));
+  // Five lines of four items: only A and B with x and y stay.
+  const QString big = file("big.csv");
+  QFile b(big);
+  ASSERT_TRUE(b.open(QIODevice::WriteOnly));
+  b.write("1;2;3;4\n5;6;7;8\n9;10;11;12\n13;14;15;16\n17;18;19;20\n");
+  b.close();
+  commandUi().openFile = [&](QWidget*, const QString&, const QString&) { return big; };
+  d.importCsv();
+  EXPECT_EQ(d.grid()->RowCount(), 3);
+  EXPECT_EQ(d.grid()->ColCount(), 3);
+  EXPECT_EQ(d.grid()->Cells(2, 2), "6");
+}
+
+template <typename W>
+void ExpectSaveAndReload(const QString& path, const QStringList& values) {
+  auto w = std::make_unique<W>();
+  w->setAttribute(Qt::WA_DeleteOnClose, false);
+  w->show();
+  for (int i = 0; i < values.size(); ++i) w->fields().fields()[std::size_t(i)].edit->setText(values[i]);
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, path);
+  for (const InputField& f : w->fields().fields())
+    if (f.edit) f.edit->clear();
+  deliverCommand(w.get(), WM_LOADWORKSHEET, path);
+  for (int i = 0; i < values.size(); ++i)
+    EXPECT_EQ(w->fields().fields()[std::size_t(i)].edit->text(), values[i]) << W::ClassName << " " << i;
+}
+
+TEST_F(PlaneWindowTest, EveryWindowSavesAndReloadsItsFields) {
+  const QString f = file("all.dat");
+  ExpectSaveAndReload<TFXKreis>(f, {"1", "2", "3", "4", "5", "6"});
+  ExpectSaveAndReload<TFXGerKr>(f, {"1", "-2", "3", "0,5", "5", "6"});
+  ExpectSaveAndReload<TFXGer2d>(f, {"1", "2", "3", "4", "5", "2*pi"});
+  ExpectSaveAndReload<TFKreis>(f, {"2", "", "", "", "1", "", "3"});
+  EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(PlaneWindowTest, CirclePartsCountsAndSketch) {
+  auto w = openFilled<TFKreis>({"2", "60"});
+  const QImage before = w->sketch()->pixmap().toImage();
+  w->okButton(0)->click();
+  EXPECT_EQ(w->currentPage(), 1);
+  EXPECT_TRUE(memoHas(*w, "Bogen b = 2,0943951")) << w->memoLines().join('\n').toStdString();
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_GT(w->chartPage().chart().NumItems(), 6);
+  // The sketch follows the typing: a third given quantity lights up.
+  w->pageControl()->setCurrentIndex(0);
+  fill(*w, {"2", "60", "1"});
+  EXPECT_NE(w->sketch()->pixmap().toImage(), before);
+  w->okButton(0)->click();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(4));
+  fill(*w, {"", "60", ""});
+  w->okButton(0)->click();
+  EXPECT_EQ(errors_.back(), GetMessageText(3));
+  // b/h < π: no solution, input page, focus on r.
+  fill(*w, {"", "", "1", "", "", "1"});
+  w->okButton(0)->click();
+  EXPECT_EQ(errors_.back(), GetMessageText(5));
+  EXPECT_EQ(w->currentPage(), 0);
+  // d and h are kept in the worksheet.
+  fill(*w, {"", "", "", "", "1", "0,5"});
+  const QString f = file("k.dat");
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, f);
+  fill(*w, {"", "", "", "", "", ""});
+  deliverCommand(w.get(), WM_LOADWORKSHEET, f);
+  EXPECT_EQ(texts(*w)[4], "1");
+  EXPECT_EQ(texts(*w)[5], "0,5");
+}
+
+TEST_F(PlaneWindowTest, CirclePartsChartReadsOnlyWithoutAReading) {
+  auto w = openFilled<TFKreis>({"", "90"});
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_EQ(w->currentPage(), 0);
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_.back(), GetMessageText(3));
+  fill(*w, {"1", "90"});
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_EQ(w->currentPage(), 2);
+  EXPECT_TRUE(memoHas(*w, "Bogen b = 1,5707963"));
+  // From now on the chart works from that reading, whatever the fields hold.
+  w->pageControl()->setCurrentIndex(0);
+  fill(*w, {"2", "90"});
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_TRUE(memoHas(*w, "Bogen b = 1,5707963"));
+  EXPECT_EQ(errors_.size(), 1u);
+}
+
+}  // namespace
+}  // namespace zw
+
+#include "topics/plane/TangWindow.h"
+
+namespace zw {
+namespace {
+
+class TangWindowTest : public TopicTestBase {};
+
+TEST_F(TangWindowTest, TasksComputeDrawAndToggleConstructionLines) {
+  shellState().MemoryOption = false;  // no memory file: a new window starts with two circles
+  auto w = openTopic<TFTang>();
+  w->resize(760, 520);
+  EXPECT_EQ(w->task(), 4);
+  const QStringList circles = {"0", "0", "1", "5", "0", "3"};
+  for (int i = 0; i < 6; ++i) w->fields().fields()[std::size_t(i)].edit->setText(circles[i]);
+  w->pageControl()->setCurrentIndex(2);
+  EXPECT_EQ(w->currentPage(), 2);
+  EXPECT_TRUE(w->memoLines().join('\n').contains("Äußere Tangenten"));
+  for (int j = 1; j <= 4; ++j) EXPECT_FALSE(w->tangentLabel(j)->isHidden()) << j;
+  TVIrada& c = w->chartPage().chart();
+  const int plain = c.NumItems();
+  w->tangentLabel(1)->click();
+  EXPECT_GT(c.NumItems(), plain);
+  c.OnDblClick(&c);  // a fresh set-up switches the construction lines off
+  EXPECT_FALSE(w->tangentLabel(1)->isChecked());
+  EXPECT_EQ(c.NumItems(), plain);
+
+  // Task 3 reads only its fields; a radius of 0 is refused.
+  w->pageControl()->setCurrentIndex(0);
+  w->setTask(3);
+  for (auto [i, t] : std::vector<std::pair<int, QString>>{{2, "0"}, {6, "0"}, {7, "1"}, {8, "0"}})
+    w->fields().fields()[std::size_t(i)].edit->setText(t);
+  w->okButton(0)->click();
+  ASSERT_EQ(errors_.size(), 1u);
+  EXPECT_EQ(errors_[0], GetMessageText(22));
+  w->fields().fields()[2].edit->setText("2");
+  w->okButton(0)->click();
+  EXPECT_TRUE(w->memoLines().join('\n').contains("Lotgerade"));
+  // g with a = b = 0: message 10.
+  w->fields().fields()[7].edit->setText("0");
+  w->pageControl()->setCurrentIndex(0);
+  w->okButton(0)->click();
+  EXPECT_EQ(errors_.back(), GetMessageText(10));
+}
+
+TEST_F(TangWindowTest, TypeIsSavedAndABadOneLoadsAsTaskOne) {
+  auto w = openTopic<TFTang>();
+  w->setTask(3);
+  const QString f = file("t.dat");
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, f);
+  w->setTask(2);
+  deliverCommand(w.get(), WM_LOADWORKSHEET, f);
+  EXPECT_EQ(w->task(), 3);
+  QFile bad(file("bad.dat"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("[tangente]\ntype=x7\n");
+  bad.close();
+  deliverCommand(w.get(), WM_LOADWORKSHEET, file("bad.dat"));
+  EXPECT_EQ(w->task(), 1);
+  bad.open(QIODevice::WriteOnly);
+  bad.write("[tangente]\ntype=9\n");
+  bad.close();
+  deliverCommand(w.get(), WM_LOADWORKSHEET, file("bad.dat"));
+  EXPECT_EQ(w->task(), 1);
+}
+
+}  // namespace
+}  // namespace zw

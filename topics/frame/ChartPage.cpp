@@ -1,0 +1,318 @@
+#include "topics/frame/ChartPage.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "charts/NumLab.h"
+#include "shell/Metrics.h"
+#include "shell/State.h"
+#include "shell/kit/PageLayout.h"
+#include "topics/frame/ChartDialog.h"
+#include "topics/frame/ChartHelpers.h"
+#include "topics/frame/ChartPrinting.h"
+
+namespace zw {
+
+QString MergeGraphList(const QString& old, const QString& fromDialog, int minVis, int maxVis) {
+  const int n = std::max(CommaListCount(old), maxVis);
+  QStringList out;
+  for (int i = 1; i <= n; ++i) {
+    const bool shown = i >= minVis && i <= maxVis;
+    out << ((shown || i > CommaListCount(old)) ? CommaListItem(fromDialog, i) : CommaListItem(old, i));
+  }
+  return out.join(u',');
+}
+
+ChartPage::ChartPage(TopicWindow& window, ChartPageOptions options, Topic topic)
+    : QObject(&window), window_(window), options_(options), topic_(std::move(topic)) {
+  QWidget* box = window.contentBox(options_.pageIndex);
+  QWidget* legend = window.legendBox(options_.pageIndex);
+  chart_ = new TVIrada(box);
+  chart_->setObjectName(QStringLiteral("VIrada1"));
+  chart_->setAllocSize(1000);
+  chart_->setMarginRight(20);
+  chart_->setMarginTop(20);
+  chart_->setMarginBottom(40);
+  chart_->setGridStyle(GridStyleType::gsNone);
+  chart_->setGridDx(1.0);
+  chart_->setGridDy(1.0);
+  chart_->setIsometric(false);
+  chart_->setMouseAction(TMouseActMode::maNone);
+  chart_->setClassDefault(0);
+  QFont scaleFont(QStringLiteral("DejaVu Sans"));
+  scaleFont.setPixelSize(11);
+  for (auto* s : {static_cast<TScaleProps*>(&chart_->Scale1X()), static_cast<TScaleProps*>(&chart_->Scale1Y())}) {
+    s->setMinTicks(3);
+    s->setMinRange(1e-10);
+    s->setRangeHigh(1.0);
+    s->setDecPlaces(-2);
+    s->setLabelType(TFigType::ftNum);
+    s->setShortTicks(true);
+    s->setFont(scaleFont);
+    s->setColorScale(clBlack);
+  }
+  for (int layer = 2; layer <= 4; ++layer) {
+    chart_->ScaleX(layer).setVisible(false);
+    chart_->ScaleY(layer).setVisible(false);
+  }
+  chart_->setShadowStyle(TShadowStyle::ssFlying);
+  chart_->setShadowColor(clGrayText);
+  chart_->setShadowBakColor(clBtnFace);
+  chart_->setTextBkStyle(TTextBkg::tbClear);
+  // A right-button drag is a zoom gesture, never a context menu.
+  chart_->setContextMenuPolicy(Qt::PreventContextMenu);
+  chart_->OnMouseUp = [this](TVIrada*, Qt::MouseButton, Qt::KeyboardModifiers, int, int) {
+    // Figures such as lines are computed from the visible range.
+    chart_->setMouseAction(TMouseActMode::maPan);
+    guarded([this] { drawChart(); });
+  };
+
+  chart_->OnDblClick = [this](TVIrada*) { guarded([this] { doubleClicked(); }); };
+  chart_->OnMouseEnter = [this](TVIrada*) {
+    xRead_->setVisible(true);
+    yRead_->setVisible(true);
+  };
+  chart_->OnMouseLeave = [this](TVIrada*) {
+    xRead_->setVisible(false);
+    yRead_->setVisible(false);
+  };
+  chart_->OnMouseMoveInChart = [this](TVIrada*, bool inChart, Qt::KeyboardModifiers shift, Qt::MouseButtons buttons,
+                                       double x, double y) {
+    // Left with right or Shift drags a zoom rectangle; right alone does nothing.
+    const bool left = buttons & Qt::LeftButton, right = buttons & Qt::RightButton;
+    const bool withShift = shift & Qt::ShiftModifier;
+    if (left && (right || withShift))
+      chart_->setMouseAction(TMouseActMode::maZoomDrag);
+    else if (right && !left && !withShift)
+      chart_->setMouseAction(TMouseActMode::maNone);
+    xRead_->setEmpty(!inChart);
+    yRead_->setEmpty(!inChart);
+    if (inChart) {
+      xRead_->setValue(x);
+      yRead_->setValue(y);
+    }
+  };
+
+  auto makeButton = [legend](const char* name, const QString& glyph) {
+    auto* b = new QPushButton(glyph, legend);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+  };
+  aspect_ = makeButton("btnAspect", QStringLiteral("1:1"));
+  center_ = makeButton("btnCenter", QStringLiteral("\u25CE"));
+  settings_ = makeButton("btnSettings", QStringLiteral("\u2699"));
+  connect(aspect_, &QPushButton::clicked, this, [this] { guarded([this] { aspect11(); }); });
+  connect(center_, &QPushButton::clicked, this, [this] { guarded([this] { centre(); }); });
+  connect(settings_, &QPushButton::clicked, this, [this] { guarded([this] { openSettings(); }); });
+  xRead_ = new TNumLab(legend);
+  yRead_ = new TNumLab(legend);
+  xRead_->setObjectName(QStringLiteral("NumLab1"));
+  yRead_->setObjectName(QStringLiteral("NumLab2"));
+  xRead_->setVisible(false);
+  yRead_->setVisible(false);
+  // The wheel acts wherever the pointer is over the window: the filter sees
+  // the event before the chart or the frame's scroll area could take it.
+  qApp->installEventFilter(this);
+}
+
+ChartPage::~ChartPage() { qApp->removeEventFilter(this); }
+
+void ChartPage::guarded(const std::function<void()>& f) { window_.runGuarded(f); }
+
+QString& ChartPage::colorList() const {
+  return options_.colorList ? *options_.colorList : shellState().GraphColorList;
+}
+QString& ChartPage::widthList() const {
+  return options_.widthList ? *options_.widthList : shellState().GraphWidthList;
+}
+TColor ChartPage::color(int i) const { return GraphColor(colorList(), i); }
+int ChartPage::width(int i) const { return GraphLineWidth(widthList(), i); }
+
+bool ChartPage::chartShowing() const { return window_.currentPage() == options_.pageIndex; }
+
+void ChartPage::layout() {
+  const int size = ScalePixels(28);
+  for (QPushButton* b : {aspect_, center_, settings_}) b->resize(size, size);
+  const int i = options_.pageIndex;
+  LayoutChartPage(window_.page(i)->width(), window_.contentBox(i), window_.legendBox(i), window_.okButton(i),
+                  window_.escButton(i), window_.helpButton(i), aspect_, center_, settings_, xRead_, yRead_);
+  window_.contentBox(i)->setTitle(QString());
+  chart_->setGeometry(window_.contentBox(i)->contentsRect());
+  if (!loaded_) {
+    loaded_ = true;
+    chart_->Loaded();
+  }
+}
+
+void ChartPage::visit() {
+  if (neuzeichnen_ || options_.visit == ChartVisit::FreshEveryVisit)
+    initChart();
+  else
+    drawChart();
+}
+
+void ChartPage::initChart() {
+  chart_->ClearGraf();
+  SetGridStyle(*chart_);
+  const ChartRange r = topic_.range();
+  chart_->SetRange(1, double(r.xLo), double(r.yLo), double(r.xHi), double(r.yHi));
+  SetAspect11(*chart_);
+  SetDefaultChartColors(*chart_);
+  neuzeichnen_ = false;
+  drawChart();
+}
+
+void ChartPage::drawChart() {
+  chart_->ClearGraf();
+  DrawAxes(*chart_);
+  topic_.draw(*chart_);
+  chart_->ShowGraf();
+}
+
+void ChartPage::wheel(int notches) {
+  const int s = notches > 0 ? 1 : (notches < 0 ? -1 : 0);
+  const bool suppress = options_.wheelSuppressesPaint;
+  const bool wasSuppressed = chart_->SuppressPaint();
+  if (suppress) chart_->setSuppressPaint(true);
+  for (TScaleProps* p : {static_cast<TScaleProps*>(&chart_->Scale1X()), static_cast<TScaleProps*>(&chart_->Scale1Y())}) {
+    const double d = s * (p->RangeHigh() - p->RangeLow()) / options_.wheelDivisor;
+    p->setRangeLow(p->RangeLow() + d);
+    p->setRangeHigh(p->RangeHigh() - d);
+  }
+  if (suppress) chart_->setSuppressPaint(wasSuppressed);
+  drawChart();
+}
+
+void ChartPage::centre() {
+  for (TScaleProps* p : {static_cast<TScaleProps*>(&chart_->Scale1X()), static_cast<TScaleProps*>(&chart_->Scale1Y())}) {
+    const double half = std::fabs(p->RangeHigh() - p->RangeLow()) / 2;
+    // Widen first, so the ends never cross on the way.
+    p->setRangeLow(-half);
+    p->setRangeHigh(half);
+  }
+  drawChart();
+}
+
+void ChartPage::aspect11() {
+  SetAspect11(*chart_);
+  drawChart();
+}
+
+void ChartPage::doubleClicked() { initChart(); }
+
+void ChartPage::openSettings() {
+  ShellState& s = shellState();
+  s.ChartDlgColorList = colorList();
+  s.ChartDlgWidthList = widthList();
+  s.ChartDlgMinVis = options_.minVis;
+  s.ChartDlgMaxVis = options_.maxVis;
+  s.ChartDlgAreaVis = options_.areaVis;
+  if (options_.areaVis) {
+    s.ChartDlgAreaColor = s.GraphAreaColor;
+    s.ChartDlgAreaRand = s.GraphAreaWidth;
+  }
+  // This page's hints, whatever window painted last.
+  if (topic_.hints) topic_.hints(s.GraphNames);
+  QPointer<ChartPage> self(this);
+  bool ok = false;
+  {
+    TFFormChart dlg(&window_);
+    if (runDialog) dlg.runModal = runDialog;
+    ok = dlg.SetGrid(*chart_);
+  }
+  if (!self) return;
+  if (options_.afterDialog == AfterChartDialog::RedrawTwice) drawChart();
+  if (ok) {
+    colorList() = MergeGraphList(colorList(), s.ChartDlgColorList, options_.minVis, options_.maxVis);
+    widthList() = MergeGraphList(widthList(), s.ChartDlgWidthList, options_.minVis, options_.maxVis);
+    if (options_.areaVis) {
+      s.GraphAreaColor = s.ChartDlgAreaColor;
+      s.GraphAreaWidth = s.ChartDlgAreaRand;
+    }
+  }
+  if (options_.afterDialog == AfterChartDialog::Rebuild)
+    initChart();
+  else
+    drawChart();
+}
+
+void ChartPage::registerKeys(FieldRegistry& fields) {
+  fields.addText(
+      QStringLiteral("LineColor"), [this] { return colorList(); }, [this](const QString& v) { colorList() = v; },
+      shellState().SettingsLineColor);
+  fields.addText(
+      QStringLiteral("LineWidth"), [this] { return widthList(); }, [this](const QString& v) { widthList() = v; },
+      shellState().SettingsLineWidth);
+}
+
+void ChartPage::resetLists() {
+  ShellState& s = shellState();
+  colorList() = s.SettingsLineColor;
+  widthList() = s.SettingsLineWidth;
+  if (!options_.colorList) {
+    s.GraphAreaColor = s.SettingsAreaColor;
+    s.GraphAreaWidth = s.SettingsRandWidth;
+  }
+}
+
+void ChartPage::copyToClipboard(bool blackWhite) {
+  chart_->CopyToClipboard(options_.snapshot == SnapshotColours::BlackWhite ? true : blackWhite);
+}
+
+void ChartPage::print(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor) {
+  PrintChart(painter, device, cursor, *chart_);
+}
+
+bool ChartPage::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel) {
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (!w || !(w == &window_ || window_.isAncestorOf(w))) return false;
+    if (!options_.wheelOnEveryPage && !chartShowing()) return false;
+    // A fine wheel or a touch pad sends many small deltas: one step per 120 units.
+    wheelAccu_ += static_cast<QWheelEvent*>(event)->angleDelta().y();
+    while (std::abs(wheelAccu_) >= 120) {
+      const int s = wheelAccu_ > 0 ? 1 : -1;
+      wheelAccu_ -= s * 120;
+      guarded([this, s] { wheel(s); });
+    }
+    event->accept();
+    return true;
+  }
+  return false;
+}
+
+// ----- ChartTopicWindow
+
+ChartTopicWindow::ChartTopicWindow(QWidget* owner, std::string_view className, TopicConfig config,
+                                   ChartPageOptions options)
+    : TopicWindow(owner, className, std::move(config)) {
+  chartPage_ = new ChartPage(*this, options,
+                             {[this] { return chartRange(); }, [this](TVIrada& c) { drawFigures(c); },
+                              [this](std::array<QString, 13>& h) { graphHints(h); }});
+}
+
+void ChartTopicWindow::cmdChartSettings() {
+  runGuarded([this] { chartPage_->openSettings(); });
+}
+
+void ChartTopicWindow::layoutPage(int index) {
+  if (index == chartPage_->options().pageIndex)
+    chartPage_->layout();
+  else
+    TopicWindow::layoutPage(index);
+}
+
+void ChartTopicWindow::enterChartPage(int index) {
+  // The chart shows what the fields hold: read and compute first; a failed
+  // check has already brought the input page back.
+  runComputation();
+  if (index == chartPage_->options().pageIndex) chartPage_->visit();
+}
+
+}  // namespace zw

@@ -1,0 +1,149 @@
+#include "topics/plane/GetAB2D.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+
+#include "kernel/CheckedInput.h"
+#include "shell/Fonts.h"
+#include "shell/Guard.h"
+#include "shell/Metrics.h"
+#include "shell/State.h"
+#include "shell/commands/Commands.h"
+#include "shell/gridexchange/GridExchange.h"
+#include "shell/kit/Grids.h"
+#include "shell/kit/InputRows.h"
+#include "shell/texts/Texts.h"
+#include "topics/plane/PlaneKit.h"
+
+namespace zw {
+
+namespace {
+
+// Cells drawn centred; header cells on the button face.
+class CentredCells : public QStyledItemDelegate {
+public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->displayAlignment = Qt::AlignCenter;
+  }
+};
+
+}  // namespace
+
+TFGetAB2D::TFGetAB2D(QWidget* owner) : QDialog(owner) {
+  setObjectName(QStringLiteral("FGetAB2D"));
+  Label1 = new QLabel(this);
+  Punkte = new StringGrid(this);
+  Punkte->setObjectName(QStringLiteral("Punkte"));
+  Punkte->setColCount(3);
+  Punkte->setRowCount(3);
+  Punkte->setItemDelegate(new CentredCells(Punkte));
+  Punkte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Punkte->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  OKBtn = new QPushButton(QStringLiteral("OK"), this);
+  ESCBtn = new QPushButton(this);
+  PopupMenu1 = new QMenu(this);
+  auto add = [this](int item, auto fn) {
+    QAction* a = PopupMenu1->addAction(GetText(IMat, item));
+    connect(a, &QAction::triggered, this, [this, fn] { RunGuarded(this, [this, fn] { fn(); }); });
+    return a;
+  };
+  add(1, [this] { GridCutToClipboard(Punkte); });
+  add(2, [this] { GridCopyToClipboard(Punkte); });
+  add(3, [this] { GridPasteFromClipboard(Punkte); });
+  PopupMenu1->addSeparator();
+  add(5, [this] { exportCsv(); });
+  add(6, [this] { importCsv(); });
+  Punkte->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(Punkte, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& pos) { PopupMenu1->popup(Punkte->viewport()->mapToGlobal(pos)); });
+  connect(OKBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { okClicked(); }); });
+  connect(ESCBtn, &QPushButton::clicked, this, &QDialog::reject);
+  layout();
+}
+
+void TFGetAB2D::layout() {
+  if (inLayout_) return;
+  inLayout_ = true;
+  const int m = metrics().ColLeft[1];
+  setWindowTitle(GetText(IGetAB, 0));
+  SetupPointGrid(Punkte, m, m + metrics().RowHeight + ScalePixels(4));
+  const int gridWidth = Punkte->width();
+  const int w = 2 * m + gridWidth + 5;
+  SetWrappedLabel(Label1, m, m, w - m, metrics().RowHeight, GetText(IGetAB, 1), fonts().TextFont);
+  const int bw = ScalePixels(80), bh = ScalePixels(24);
+  const int top = Punkte->geometry().bottom() + 1 + ScalePixels(8);
+  SetControlTextBoundsBold(OKBtn, m, top, bw, bh, QStringLiteral("OK"));
+  SetControlTextBoundsBold(ESCBtn, std::max(m + bw + 4, w - m - bw), top, bw, bh, GetText(IQuit, 3));
+  const int width = std::max(w, ESCBtn->geometry().right() + 1 + m);
+  setFixedSize(width, top + 3 * bh);
+  inLayout_ = false;
+}
+
+void TFGetAB2D::resizeEvent(QResizeEvent* e) {
+  QDialog::resizeEvent(e);
+  layout();
+}
+
+void TFGetAB2D::showEvent(QShowEvent* e) {
+  QDialog::showEvent(e);
+  FocusGridCell(Punkte, 1, 1);
+}
+
+void TFGetAB2D::okClicked() {
+  Extended v[4] = {};
+  bool bad[4] = {};
+  bool anyBad = false;
+  for (int i = 0; i < 4; ++i) {
+    std::int32_t ok = 0;
+    ReadValue(Punkte->Cells(1 + i % 2, 1 + i / 2).trimmed().toStdU16String(), v[i], u'f', ok);
+    bad[i] = ok == 0;
+    anyBad |= bad[i];
+  }
+  if (!anyBad) {
+    p1 = {v[0], v[1]};
+    p2 = {v[2], v[3]};
+    accept();
+    return;
+  }
+  QPointer<TFGetAB2D> self(this);
+  ShowErrorBox(this, GetMessageText(22));
+  if (!self) return;
+  for (int i = 0; i < 4; ++i)
+    if (bad[i]) {
+      FocusGridCell(Punkte, 1 + i % 2, 1 + i / 2);
+      break;
+    }
+}
+
+void TFGetAB2D::exportCsv() {
+  const QString file = AskSaveFile(this, shellState().DataFolder, CsvFileFilter());
+  if (!file.isEmpty()) GridSaveCsv(Punkte, file);
+}
+
+void TFGetAB2D::importCsv() {
+  const QString file = AskOpenFile(this, shellState().DataFolder, CsvFileFilter());
+  if (file.isEmpty()) return;
+  int rows = 0, cols = 0;
+  if (!GridLoadCsv(Punkte, rows, cols, file)) return;
+  // Only A and B with x and y are kept.
+  GridResize(Punkte, 3, 3);
+}
+
+bool AskLineByTwoPoints(QWidget* owner, LineABC& line, const std::function<int(TFGetAB2D*)>& run) {
+  QPointer<QWidget> alive(owner);
+  auto* dlg = new TFGetAB2D(owner);
+  const bool ok = (run ? run(dlg) : dlg->exec()) == QDialog::Accepted;
+  const TVec2 a = dlg->p1, b = dlg->p2;
+  delete dlg;
+  if (!ok || !alive) return false;
+  line = LineThroughPoints(a, b);
+  return true;
+}
+
+}  // namespace zw

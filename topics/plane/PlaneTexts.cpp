@@ -1,0 +1,139 @@
+// Texts of the plane-geometry topics' pages (item 0, the title, is built in).
+#include "shell/texts/Texts.h"
+
+namespace zw {
+
+namespace {
+
+constexpr TextItem kXKreisDe[] = {
+    {1, u"Das Programm bestimmt die Schnittpunkte von zwei Kreisen und ihre Verbindungsgerade"},
+    {2, u"Gegeben sind die Kreise"}, {3, u"Schnittpunkte"}, {4, u"Verbindungsgerade"}, {5, u"Berührpunkt"},
+    {6, u"Berührtangente"}, {7, u"Die beiden Kreise schneiden sich nicht"},
+};
+constexpr TextItem kXKreisEn[] = {
+    {1, u"The program finds the points of intersection of two circles and the line through them"},
+    {2, u"Given circles"}, {3, u"Points of intersection"}, {4, u"Line through the points"},
+    {5, u"Point of contact"}, {6, u"Common tangent"}, {7, u"The two circles do not intersect"},
+};
+constexpr TextItem kXKreisFr[] = {
+    {1, u"Le programme calcule les points d'intersection de deux cercles et la droite qui les relie"},
+    {2, u"Cercles donnés"}, {3, u"Points d'intersection"}, {4, u"Droite de liaison"}, {5, u"Point de contact"},
+    {6, u"Tangente commune"}, {7, u"Les deux cercles ne se coupent pas"},
+};
+
+constexpr TextItem kXGerKrDe[] = {
+    {1, u"Das Programm bestimmt die Schnittpunkte von einem Kreis und einer Gerade."},
+    {2, u"g durch 2 Pkte"}, {3, u"Kreis und Gerade"}, {5, u"Schnittpunkte"}, {7, u"Berührpunkt"},
+    {8, u"Kreis und Gerade schneiden sich nicht"},
+};
+constexpr TextItem kXGerKrEn[] = {
+    {1, u"The program finds the points of intersection of a circle and a line."},
+    {2, u"g by 2 points"}, {3, u"Circle and line"}, {5, u"Points of intersection"}, {7, u"Point of contact"},
+    {8, u"Circle and line do not intersect"},
+};
+constexpr TextItem kXGerKrFr[] = {
+    {1, u"Le programme calcule les points d'intersection d'un cercle et d'une droite."},
+    {2, u"g par 2 points"}, {3, u"Cercle et droite"}, {5, u"Points d'intersection"}, {7, u"Point de contact"},
+    {8, u"Le cercle et la droite ne se coupent pas"},
+};
+
+constexpr TextItem kXGer2dDe[] = {
+    {1, u"Das Programm bestimmt zu zwei Geraden den Schnittpunkt, den Schnittwinkel und die Abstände vom Ursprung."},
+    {2, u"Schnittpunkt von g und h"}, {3, u"Winkel zwischen g und h"}, {4, u"Abstände zum Ursprung"},
+    {5, u"g durch 2 Pkte"}, {6, u"h durch 2 Pkte"}, {7, u"g und h sind parallel"}, {8, u"g und h sind identisch"},
+};
+constexpr TextItem kXGer2dEn[] = {
+    {1, u"The program finds the point of intersection of two lines, the angle between them and their distances "
+        u"from the origin."},
+    {2, u"Intersection of g and h"}, {3, u"Angle between g and h"}, {4, u"Distances from the origin"},
+    {5, u"g by 2 points"}, {6, u"h by 2 points"}, {7, u"g and h are parallel"}, {8, u"g and h are identical"},
+};
+constexpr TextItem kXGer2dFr[] = {
+    {1, u"Le programme calcule le point d'intersection de deux droites, leur angle et leurs distances de "
+        u"l'origine."},
+    {2, u"Intersection de g et h"}, {3, u"Angle entre g et h"}, {4, u"Distances de l'origine"},
+    {5, u"g par 2 points"}, {6, u"h par 2 points"}, {7, u"g et h sont parallèles"}, {8, u"g et h sont identiques"},
+};
+
+constexpr TextItem kGetABDe[] = {{1, u"Gerade durch die Punkte A und B"}};
+constexpr TextItem kGetABEn[] = {{1, u"Line through the points A and B"}};
+constexpr TextItem kGetABFr[] = {{1, u"Droite passant par les points A et B"}};
+
+constexpr TextItem kX2dDe[] = {{1, u"Gerade"}, {2, u"Kreis"}};
+constexpr TextItem kX2dEn[] = {{1, u"Line"}, {2, u"Circle"}};
+constexpr TextItem kX2dFr[] = {{1, u"Droite"}, {2, u"Cercle"}};
+
+constexpr TextItem kKreisDe[] = {
+    {1, u"Sind zwei der folgenden Größen eines Kreissektors gegeben,so werden die anderen berechnet."},
+    {2, u"Radius r"}, {3, u"Winkel"}, {4, u"Bogen b"}, {5, u"Sehne s"}, {6, u"Kreissektor A1"},
+    {7, u"Kreissegment A2"}, {8, u"Kreisfläche A"}, {9, u"Kreisumfang u"}, {10, u"Abstand d"}, {11, u"Pfeilhöhe h"},
+};
+constexpr TextItem kKreisEn[] = {
+    {1, u"When two of the following quantities of a circular sector are given, the others are computed."},
+    {2, u"Radius r"}, {3, u"Angle"}, {4, u"Arc b"}, {5, u"Chord s"}, {6, u"Sector A1"},
+    {7, u"Segment A2"}, {8, u"Circle area A"}, {9, u"Circumference u"}, {10, u"Distance d"}, {11, u"Height h"},
+};
+constexpr TextItem kKreisFr[] = {
+    {1, u"Si deux des grandeurs suivantes d'un secteur circulaire sont données, les autres sont calculées."},
+    {2, u"Rayon r"}, {3, u"Angle"}, {4, u"Arc b"}, {5, u"Corde s"}, {6, u"Secteur A1"},
+    {7, u"Segment A2"}, {8, u"Aire du cercle A"}, {9, u"Circonférence u"}, {10, u"Distance d"}, {11, u"Flèche h"},
+};
+
+constexpr TextItem kTangDe[] = {
+    {1, u"Das Programm bestimmt Tangenten an einen Kreis oder an zwei Kreise, ihre Berührpunkte und die "
+        u"Hilfslinien ihrer Konstruktion."},
+    {2, u"Die Tangente an einen Kreis k in einem Punkt B"},
+    {3, u"Die Tangenten an einen Kreis k  durch einen Punkt P außerhalb des Kreises"},
+    {4, u"Die Tangenten an einen Kreis k parallel zu einer Geraden g"},
+    {5, u"Die Tangenten an zwei Kreise k1 und k2."},
+    {6, u"Polare"}, {7, u"P liegt innerhalb von k"}, {8, u"k2 liegt ganz in k1"}, {9, u"Lotgerade"},
+    {10, u"Berührpunkte"}, {11, u"Tangente an k in B"}, {12, u"Tangenten an k durch P"},
+    {13, u"Tangenten an k parallel zu g"}, {14, u"Tangenten an k1 und k2"}, {15, u"Äußere Tangenten"},
+    {16, u"Innere Tangenten"},
+};
+constexpr TextItem kTangEn[] = {
+    {1, u"The program finds tangents to one circle or to two circles, their points of contact and the lines "
+        u"of their construction."},
+    {2, u"The tangent to a circle k at a point B"},
+    {3, u"The tangents to a circle k through a point P outside the circle"},
+    {4, u"The tangents to a circle k parallel to a line g"},
+    {5, u"The tangents to two circles k1 and k2."},
+    {6, u"Polar"}, {7, u"P lies inside k"}, {8, u"k2 lies inside k1"}, {9, u"Perpendicular"},
+    {10, u"Points of contact"}, {11, u"Tangent to k at B"}, {12, u"Tangents to k through P"},
+    {13, u"Tangents to k parallel to g"}, {14, u"Tangents to k1 and k2"}, {15, u"Outer tangents"},
+    {16, u"Inner tangents"},
+};
+constexpr TextItem kTangFr[] = {
+    {1, u"Le programme calcule les tangentes à un cercle ou à deux cercles, leurs points de contact et les "
+        u"lignes de leur construction."},
+    {2, u"La tangente à un cercle k en un point B"},
+    {3, u"Les tangentes à un cercle k passant par un point P extérieur au cercle"},
+    {4, u"Les tangentes à un cercle k parallèles à une droite g"},
+    {5, u"Les tangentes à deux cercles k1 et k2."},
+    {6, u"Polaire"}, {7, u"P est à l'intérieur de k"}, {8, u"k2 est à l'intérieur de k1"}, {9, u"Perpendiculaire"},
+    {10, u"Points de contact"}, {11, u"Tangente à k en B"}, {12, u"Tangentes à k par P"},
+    {13, u"Tangentes à k parallèles à g"}, {14, u"Tangentes à k1 et k2"}, {15, u"Tangentes extérieures"},
+    {16, u"Tangentes intérieures"},
+};
+
+}  // namespace
+
+// Called once from the area's registration.
+void RegisterPlaneTexts() {
+  static const TextPageRegistration regs[] = {
+      {IXKreis, TextLanguage::German, kXKreisDe}, {IXKreis, TextLanguage::English, kXKreisEn},
+      {IXKreis, TextLanguage::French, kXKreisFr}, {IXGerKr, TextLanguage::German, kXGerKrDe},
+      {IXGerKr, TextLanguage::English, kXGerKrEn}, {IXGerKr, TextLanguage::French, kXGerKrFr},
+      {IXGer2d, TextLanguage::German, kXGer2dDe}, {IXGer2d, TextLanguage::English, kXGer2dEn},
+      {IXGer2d, TextLanguage::French, kXGer2dFr}, {IGetAB, TextLanguage::German, kGetABDe},
+      {IGetAB, TextLanguage::English, kGetABEn},  {IGetAB, TextLanguage::French, kGetABFr},
+      {IX2d, TextLanguage::German, kX2dDe},       {IX2d, TextLanguage::English, kX2dEn},
+      {IX2d, TextLanguage::French, kX2dFr},       {IKreis, TextLanguage::German, kKreisDe},
+      {IKreis, TextLanguage::English, kKreisEn},  {IKreis, TextLanguage::French, kKreisFr},
+      {ITang, TextLanguage::German, kTangDe},     {ITang, TextLanguage::English, kTangEn},
+      {ITang, TextLanguage::French, kTangFr},
+  };
+  (void)regs;
+}
+
+}  // namespace zw

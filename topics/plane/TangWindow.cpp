@@ -1,0 +1,297 @@
+#include "topics/plane/TangWindow.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "kernel/CheckedInput.h"
+#include "kernel/Geometry.h"
+#include "kernel/TextSigns.h"
+#include "shell/Metrics.h"
+#include "shell/kit/InputRows.h"
+#include "shell/texts/Texts.h"
+#include "topics/frame/ChartHelpers.h"
+#include "topics/plane/PlaneWindowKit.h"
+
+namespace zw {
+
+namespace {
+
+const char* const kKeys[9] = {"x1", "y1", "r1", "x2", "y2", "r2", "a", "b", "c"};
+
+ChartPageOptions Options() {
+  ChartPageOptions o;
+  o.maxVis = 6;
+  // The task's range, grid and colours come back after the dialog.
+  o.afterDialog = AfterChartDialog::Rebuild;
+  return o;
+}
+
+// The fields each task reads, in order.
+std::vector<int> FieldsOf(int task) {
+  switch (task) {
+    case 1: return {0, 1, 3, 4};
+    case 2: return {0, 1, 2, 3, 4};
+    case 3: return {0, 1, 2, 6, 7, 8};
+    default: return {0, 1, 2, 3, 4, 5};
+  }
+}
+
+constexpr TColor kBlack = 0;
+
+}  // namespace
+
+TFTang::TFTang(QWidget* owner) : ChartTopicWindow(owner, ClassName, PlaneChartConfig(), Options()) {
+  taskBox_ = new QGroupBox(inputArea());
+  tasks_ = new QButtonGroup(this);
+  for (int i = 0; i < 4; ++i) {
+    auto* rb = new QRadioButton(taskBox_);
+    tasks_->addButton(rb, i + 1);
+  }
+  connect(tasks_, &QButtonGroup::idClicked, this, [this](int id) { runGuarded([this, id] { setTask(id); }); });
+  for (int i = 0; i < 9; ++i) {
+    auto* e = edits_[std::size_t(i)] = new QLineEdit(inputArea());
+    e->setObjectName(QStringLiteral("Edit%1%2").arg(i / 3 + 1).arg(i % 3 + 1));
+    // Read by the task (only its visible fields); stored as typed.
+    fields().addField(QString::fromLatin1(kKeys[i]), e, 0);
+  }
+  for (auto& c : captions_) c = new QLabel(inputArea());
+  fields().addInteger(QStringLiteral("type"), [this] { return fall_; }, [this](int v) { setTask(v); }, 1);
+  QWidget* box = contentBox(chartPage().options().pageIndex);
+  for (int j = 1; j <= 4; ++j) {
+    auto* b = labels_[std::size_t(j - 1)] = new QPushButton(QStringLiteral(" t%1").arg(j), box);
+    b->setObjectName(QStringLiteral("edCol%1").arg(j));
+    b->setCheckable(true);  // checked: the construction lines of this tangent
+    b->setFlat(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setVisible(false);
+    // A checked (framed) label shows the construction lines of its tangent.
+    connect(b, &QPushButton::toggled, this, [this] { runGuarded([this] { chartPage().drawChart(); }); });
+  }
+  addChartKeys();
+  setTask(4);
+  initTopic();
+}
+
+void TFTang::setTask(int task) {
+  fall_ = (task >= 1 && task <= 4) ? task : 1;
+  if (QAbstractButton* b = tasks_->button(fall_)) b->setChecked(true);
+  setupTaskInputs();
+}
+
+void TFTang::setupTaskInputs() {
+  const bool row2 = fall_ != 3, rowG = fall_ == 3;
+  edits_[2]->setVisible(fall_ != 1);
+  for (int i = 3; i < 5; ++i) edits_[std::size_t(i)]->setVisible(row2);
+  edits_[5]->setVisible(fall_ == 4);
+  for (int i = 6; i < 9; ++i) edits_[std::size_t(i)]->setVisible(rowG);
+  captions_[2]->setVisible(row2);
+  captions_[3]->setVisible(fall_ == 4);
+  for (int i = 4; i < 7; ++i) captions_[std::size_t(i)]->setVisible(rowG);
+  relayout();
+}
+
+void TFTang::layoutInputs() {
+  const LayoutMetrics& m = metrics();
+  const int left = m.ColLeft[1];
+  for (int i = 0; i < 4; ++i) tasks_->button(i + 1)->setText(GetText(ITang, 2 + i));
+  taskBox_->setFont(fonts().TextFont.font);
+  // As wide as the longest task text: a width taken from the input area would
+  // widen the area it belongs to at every layout.
+  const FontTextMeasurer text(fonts().TextFont.font);
+  int boxW = 0;
+  for (int i = 0; i < 4; ++i) boxW = std::max(boxW, text.width(GetText(ITang, 2 + i)) + ScalePixels(48));
+  taskBox_->setGeometry(left, 0, boxW, 5 * m.RowHeight);
+  for (int i = 0; i < 4; ++i)
+    tasks_->button(i + 1)->setGeometry(ScalePixels(8), ScalePixels(4) + i * m.RowHeight * 5 / 4, boxW - ScalePixels(16),
+                                       m.RowHeight);
+  const int top1 = 5 * m.RowHeight + ScalePixels(8), top2 = top1 + m.RowHeight + ScalePixels(6);
+  PlaceCircleInputLabels(captions_[0], captions_[1], edits_[0], edits_[1], edits_[2],
+                         fall_ == 4 ? QStringLiteral(" k1") : QStringLiteral("  k"), left, top1);
+  PlaceCircleInputLabels(captions_[2], captions_[3], edits_[3], edits_[4], edits_[5], QStringLiteral(" k2"), left, top2);
+  PlaceLineInputLabels(captions_[4], captions_[5], captions_[6], edits_[6], edits_[7], edits_[8], QStringLiteral(" g : "),
+                       left, top2);
+  if (fall_ == 1) captions_[1]->setText(QStringLiteral(" )"));
+  if (fall_ <= 2) captions_[2]->setText(fall_ == 1 ? QStringLiteral("B( ") : QStringLiteral("P( "));
+  if (fall_ <= 2) captions_[3]->setText(QStringLiteral(" )"));
+  captions_[3]->setVisible(true);
+}
+
+void TFTang::layoutPage(int index) {
+  ChartTopicWindow::layoutPage(index);
+  if (index != chartPage().options().pageIndex) return;
+  // The tangent labels stand right of the chart, one row apart.
+  const int row = metrics().RowHeight;
+  TVIrada& c = chartPage().chart();
+  QRect g = c.geometry();
+  g.setWidth(std::max(0, g.width() - row * 3 / 2));
+  c.setGeometry(g);
+  for (int j = 0; j < 4; ++j) {
+    QPushButton* b = labels_[std::size_t(j)];
+    b->setGeometry(g.right() + 2, g.top() + c.MarginTop() + j * row, row * 3 / 2 - 4, row - 2);
+    QPalette p = b->palette();
+    const TColor col = chartPage().color(j + 3);
+    p.setColor(QPalette::ButtonText, QColor(int(col & 0xFF), int((col >> 8) & 0xFF), int((col >> 16) & 0xFF)));
+    b->setPalette(p);
+  }
+  SetAspect11(c);
+}
+
+bool TFTang::readInputs() {
+  bool ok = true;
+  std::array<Extended, 9> v{};
+  for (int i : FieldsOf(fall_)) {
+    std::int32_t pass = 0;
+    const bool radius = i == 2 || i == 5;
+    ReadValue(edits_[std::size_t(i)]->text().toStdU16String(), v[std::size_t(i)], radius ? u'p' : u'e', pass);
+    if (radius && pass && !(v[std::size_t(i)] > 0)) pass = 0;
+    if (!pass) {
+      ok = false;
+      rejectInput(edits_[std::size_t(i)], 22);  // one box per bad field
+    }
+  }
+  if (!ok) return false;
+  in_.task = fall_;
+  in_.m = {v[0], v[1]};
+  in_.r = v[2];
+  in_.q = {v[3], v[4]};
+  in_.r2 = v[5];
+  in_.g = {v[6], v[7], v[8]};
+  return true;
+}
+
+void TFTang::compute() {
+  chartPage().setRebuildPending(true);
+  for (QPushButton* b : labels_) b->setVisible(false);
+  res_ = SolveTangents(in_, FontTextMeasurer(memoFont()));
+  for (int j = 1; j <= 4; ++j) labels_[std::size_t(j - 1)]->setVisible(res_.shown[std::size_t(j)]);
+  setMemoLines(res_.memo);
+}
+
+ChartRange TFTang::chartRange() {
+  // Every set-up of the chart switches the construction lines off.
+  for (QPushButton* b : labels_) {
+    const QSignalBlocker block(b);
+    b->setChecked(false);
+  }
+  ChartRange r;
+  TangRange(in_, res_, r.xLo, r.yLo, r.xHi, r.yHi);
+  return r;
+}
+
+void TFTang::drawFigures(TVIrada& chart) {
+  ChartPage& pg = chartPage();
+  auto on = [this](int j) { return labels_[std::size_t(j - 1)]->isChecked(); };
+  auto circle = [&](const TVec2& m, Extended r, int i) { DrawCircle(chart, m, pg.color(i), r, pg.width(i)); };
+  auto line = [&](const TDrei& l, int i) { DrawLineABC(chart, pg.color(i), pg.width(i), l.a, l.b, l.c); };
+  auto help = [&](const TDrei& l) { DrawLineABC(chart, kBlack, 1, l.a, l.b, l.c); };
+  auto seg = [&](const TVec2& p, const TVec2& q) { DrawSegment(chart, p, q, kBlack, 1); };
+  const TangResult& r = res_;
+  // The construction of tangent j of two circles: the auxiliary circle about
+  // M1, the Thales circle, the radius to its touch point on k1 through the
+  // auxiliary point, the radius of k2, and the parallel through M2.
+  auto construction = [&](int j, Extended auxR, const TVec2& onK1, const TVec2& onK2) {
+    DrawCircle(chart, r.m, kBlack, auxR, 1);
+    DrawCircle(chart, r.m3, kBlack, r.mm / 2, 1);
+    seg(r.s[std::size_t(j)], onK1);
+    seg(r.m2, onK2);
+    TDrei parallel;
+    LineThroughPointNormal(r.m2, r.t[std::size_t(j)], parallel);
+    help(parallel);
+  };
+  switch (r.task) {
+    case 1:
+      if (on(1)) DrawRay(chart, r.m, r.s[1], kBlack, 1);
+      circle(r.m, r.r, 1);
+      line(r.polare, 2);
+      break;
+    case 2:
+      if (r.position > 0) {
+        if (on(1) || on(2)) {
+          TDrei through;
+          LineThrough2(r.s[1], r.s[2], through);
+          help(through);
+          seg(r.p, r.m);
+          DrawCircle(chart, r.m2, kBlack, r.r2, 1);
+        }
+        circle(r.m, r.r, 1);
+        line(r.t[1], 2);
+        line(r.t[2], 3);
+      } else {
+        circle(r.m, r.r, 1);
+        line(r.polare, 4);
+        chart.setDataColor(pg.color(4));
+        chart.setLineWidth(4);
+        chart.MarkAt(double(r.p.x), double(r.p.y), 17);
+        chart.Text(double(r.p.x), double(r.p.y), 8, QStringLiteral("P"), -10, -5, TAlignment::taLeftJustify);
+      }
+      break;
+    case 3:
+      if (on(1) || on(2)) help(r.lot);
+      circle(r.m, r.r, 1);
+      line(r.g, 2);
+      line(r.t[1], 3);
+      line(r.t[2], 4);
+      break;
+    default: {
+      circle(r.m, r.r, 1);
+      circle(r.m2, r.r2, 2);
+      if (r.position < 0) break;
+      if (r.position == 0) {
+        if (on(1)) {
+          TDrei centres;
+          LineThrough2(r.m, r.m2, centres);
+          help(centres);
+        }
+        line(r.t[1], 3);
+        break;
+      }
+      for (int j = 1; j <= 2; ++j) {
+        if (!on(j)) continue;
+        if (r.r == r.r2) {
+          seg(r.m, r.b[std::size_t(j)]);
+          seg(r.m2, r.b[std::size_t(j + 2)]);
+        } else {
+          construction(j, r.r - r.r2, r.b[std::size_t(j)], r.b[std::size_t(j + 2)]);
+        }
+      }
+      line(r.t[1], 3);
+      line(r.t[2], 4);
+      if (r.position == 2) {
+        if (on(3)) {
+          TDrei centres;
+          LineThrough2(r.m, r.m2, centres);
+          help(centres);
+        }
+        line(r.t[3], 5);
+      } else if (r.position == 3) {
+        for (int j = 3; j <= 4; ++j) {
+          if (on(j)) construction(j, r.r + r.r2, r.b[std::size_t(j + 2)], r.b[std::size_t(j + 4)]);
+        }
+        line(r.t[3], 5);
+        line(r.t[4], 6);
+      }
+      break;
+    }
+  }
+  chart.setLineWidth(1);
+}
+
+void TFTang::graphHints(std::array<QString, 13>& hints) {
+  for (int i = 3; i <= 6; ++i) hints[std::size_t(i)] = QStringLiteral("--");
+  auto t = [](int j) { return QStringLiteral("t") + QString::fromStdU16String(ksym::SubScriptDigits(j)); };
+  auto k = [](int j) { return QStringLiteral("k") + QString::fromStdU16String(ksym::SubScriptDigits(j)); };
+  QStringList h;
+  switch (res_.task) {
+    case 1: h = {"k", "t"}; break;
+    case 2: h = {"k", t(1), t(2)}; break;
+    case 3: h = {"k", "g", t(1), t(2)}; break;
+    default: h = {k(1), k(2), t(1), t(2), t(3), t(4)}; break;
+  }
+  for (int i = 0; i < h.size(); ++i) hints[std::size_t(i + 1)] = h[i];
+}
+
+}  // namespace zw
