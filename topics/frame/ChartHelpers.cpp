@@ -298,7 +298,11 @@ void DrawChord(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extende
 
 void SampleTerm(const std::u16string& term, std::span<const Extended> xs, std::span<Extended> ys,
                 std::span<std::int32_t> errs) {
-  for (std::size_t i = 0; i < xs.size(); ++i) EvaluateFormula(term, ys[i], errs[i], xs[i]);
+  // Curves are only drawn: the double-precision block path is exact enough
+  // for pixels and several times faster than point-by-point evaluation.
+  std::vector<double> x(xs.begin(), xs.end()), y(xs.size());
+  EvaluateFormulaBlockDouble(term, x.data(), x.size(), y.data(), errs.data());
+  for (std::size_t i = 0; i < xs.size(); ++i) ys[i] = y[i];
 }
 
 void PlotPolynomial(const TPoly& p, TVIrada& chart, TColor color, int width) {
