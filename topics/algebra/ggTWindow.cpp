@@ -5,16 +5,11 @@
 
 #include "shell/Fonts.h"
 #include "shell/Metrics.h"
-#include "shell/catalogue/TopicRegistry.h"
 #include "shell/kit/InputRows.h"
 
 namespace zw {
 
 namespace {
-
-const TopicFactoryRegistration registration{"TFggT", [](QWidget* owner) -> TopicWindowBase* {
-                                              return new TFggT(owner);
-                                            }};
 
 // The captions of the layout; "i" has two blanks before "=".
 QString captionOf(int index) {
