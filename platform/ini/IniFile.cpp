@@ -142,8 +142,9 @@ struct IniFile::Impl {
   std::vector<Line> lines;
   QString eol = QStringLiteral("\r\n");
   // Built at the first lookup after a change that moved lines.
-  mutable bool indexed = false;
+  mutable bool indexed = false, keysIndexed = false;
   mutable NameIndex sectionIndex, keyIndex;
+  static constexpr qsizetype kScanLimit = 64;
 
   QStringView raw(const Line& l) const {
     const QString& s = l.own < 0 ? text : owned[size_t(l.own)];
@@ -195,6 +196,11 @@ struct IniFile::Impl {
       classify(l, QStringView(p + from, to - from));
       lines.push_back(l);
     };
+    // Counted first, so the lines are allocated once.
+    qsizetype count = 1;
+    for (qsizetype i = 0; i < n; ++i)
+      if (p[i] == u'\n' || (p[i] == u'\r' && (i + 1 == n || p[i + 1] != u'\n'))) ++count;
+    lines.reserve(size_t(count));
     for (qsizetype i = 0; i < n; ++i) {
       const QChar c = p[i];
       if (c != u'\r' && c != u'\n') continue;
@@ -209,21 +215,33 @@ struct IniFile::Impl {
       start = i + 1;
     }
     if (start < n) addLine(start, n);
-    lines.shrink_to_fit();
   }
 
   void buildIndex() const {
     if (indexed) return;
     sectionIndex.entries.clear();
     keyIndex.entries.clear();
+    keysIndexed = false;
     for (qint32 i = 0; i < qint32(lines.size()); ++i) {
       const Line& l = lines[size_t(i)];
       if (l.kind == Line::Section) sectionIndex.entries.emplace_back(nameHash(name(l)), i);
-      else if (l.kind == Line::Key) keyIndex.entries.emplace_back(nameHash(name(l)), i);
     }
     sectionIndex.sort();
-    keyIndex.sort();
     indexed = true;
+  }
+
+  // Keys are indexed only when a large section is searched: the sections of
+  // settings and worksheets are short enough to scan.
+  const NameIndex& keys() const {
+    if (!keysIndexed) {
+      for (qint32 i = 0; i < qint32(lines.size()); ++i) {
+        const Line& l = lines[size_t(i)];
+        if (l.kind == Line::Key) keyIndex.entries.emplace_back(nameHash(name(l)), i);
+      }
+      keyIndex.sort();
+      keysIndexed = true;
+    }
+    return keyIndex;
   }
 
   // The header line of the section that reads find within [from, to), or -1.
@@ -254,7 +272,15 @@ struct IniFile::Impl {
   qsizetype findKey(const QString& section, const QString& key) const {
     const auto [b, e] = findSection(section);
     if (b < 0) return -1;
-    return findIn(keyIndex, key, qint32(b + 1), qint32(e));
+    if (e - b > kScanLimit) return findIn(keys(), key, qint32(b + 1), qint32(e));
+    qsizetype found = -1;
+    for (qsizetype i = b + 1; i < e; ++i) {
+      const Line& l = lines[size_t(i)];
+      if (l.kind != Line::Key || !sameName(name(l), key)) continue;
+      found = i;
+      if (dup == Duplicates::FirstWins) break;
+    }
+    return found;
   }
 
   QString serialize() const {

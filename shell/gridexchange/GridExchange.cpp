@@ -131,7 +131,8 @@ bool GridLoadCsv(StringGrid* grid, int& rows, int& cols, const QString& fileName
     report(fileMessage(4, fileName), error);
     return false;
   }
-  const QByteArray bytes = f.read(MaxCsvFileSize + 1);
+  // A buffer of the file's size, not of the limit.
+  const QByteArray bytes = f.read(std::min(f.size(), MaxCsvFileSize) + 1);
   if (f.error() != QFileDevice::NoError) {
     report(fileMessage(28, fileName), error);
     return false;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -110,7 +111,9 @@ bool setLanguageFile(int slot, const QString& path) {
     if (!QFileInfo(path).isFile()) return true;  // a missing file reads as an empty one
     QFile f(path);
     if (f.size() > kMaxLanguageFileSize || !f.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = f.read(kMaxLanguageFileSize + 1);
+    // A buffer of the file's size, not of the limit (a file that grew while
+    // it is read still cannot pass the limit).
+    const QByteArray bytes = f.read(std::min(f.size(), kMaxLanguageFileSize) + 1);
     if (f.error() != QFileDevice::NoError || bytes.size() > kMaxLanguageFileSize) return false;
     target = parse(bytes);
     return true;
