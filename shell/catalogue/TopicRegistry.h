@@ -7,18 +7,18 @@
 // How a topic replaces its placeholder
 // ------------------------------------
 // Until a class has a factory, its menu items open a placeholder window of the
-// right class name, title and size. A topic adds its real window with one
-// registration in its own source file, touching no shell code:
+// right class name, title and size. A topic adds its real window in its
+// area's registration function, touching no shell code (topics/frame/README.md,
+// "Registering a topic"):
 //
-//   namespace {
-//   const zw::TopicFactoryRegistration reg{
-//       "TFggT", [](QWidget* owner) -> zw::TopicWindowBase* { return new TFggT(owner); }};
+//   void RegisterAlgebraTopics() {
+//     RegisterTopicWindow<TFggT>("TFggT");   // a TopicFactoryRegistration
+//     ...
 //   }
 //
 // TFggT derives from zw::TopicWindowBase and passes "TFggT" to its constructor.
-// Our libraries are static archives, so the program and the topic tests link the
-// topic library as a whole archive; otherwise the linker would drop a topic's
-// object file, registration and all, because nothing else refers to it.
+// Registration is explicit: the program calls every area's function at start,
+// so nothing relies on the linker keeping an object file that no code refers to.
 #include <QString>
 #include <functional>
 #include <span>
