@@ -26,8 +26,10 @@ QSet<QString> folded(const QStringList& names) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  // In memory: saving syncs the file to disk, which would slow every run.
-  static QTemporaryDir dir(QStringLiteral("/dev/shm/zw-fuzz-XXXXXX"));
+  // In memory where there is a memory file system: saving syncs the file to
+  // disk, which would slow every run.
+  static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/zw-fuzz-XXXXXX")
+                                                                      : QDir::tempPath() + "/zw-fuzz-XXXXXX");
   const QString path = dir.filePath(QStringLiteral("fuzz.ini"));
   {
     QFile f(path);

@@ -1,6 +1,7 @@
 // Fuzz target for the external language files: any bytes read into a slot,
 // then every text looked up in it; the built-in languages must stay as they
 // are. Built and run by scripts/fuzz.sh.
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -11,8 +12,10 @@
 #include "shell/texts/Texts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  // In memory: saving syncs the file to disk, which would slow every run.
-  static QTemporaryDir dir(QStringLiteral("/dev/shm/zw-fuzz-XXXXXX"));
+  // In memory where there is a memory file system: saving syncs the file to
+  // disk, which would slow every run.
+  static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/zw-fuzz-XXXXXX")
+                                                                      : QDir::tempPath() + "/zw-fuzz-XXXXXX");
   static const QString builtIn = [] {
     zw::shellState().LanguageKind = 0;
     return zw::GetMessageText(22);
