@@ -74,40 +74,43 @@ QString decodeCp1252(const QByteArray& bytes) {
 
 constexpr qint64 kMaxFileSize = 64LL * 1024 * 1024;
 
-// One line of the file. Lines are views into the text read (held once); a
-// line changed or added later keeps its text in IniFile::Impl::owned. The
-// offsets of name and value count from the line's start.
+// One line of the file, 16 bytes: lines are views into the text read (held
+// once); a line changed or added later keeps its text in
+// IniFile::Impl::owned. Name and value are found again when asked for, so
+// that a large file costs little more than its text.
 struct Line {
   enum Kind : quint8 { Other, Section, Key };
   qint32 start = 0;
   qint32 length = 0;
   qint32 own = -1;  // index into owned, or -1: the text read
-  qint32 nameStart = 0, nameLength = 0;
-  qint32 valueStart = 0, valueLength = 0;
   Kind kind = Other;
 };
+static_assert(sizeof(Line) == 16);
 
-// Finds kind, name (trimmed) and value (trimmed, quotes still on) of a line.
-void classify(Line& l, QStringView raw) {
-  l.kind = Line::Other;
+// Kind, name (trimmed) and value (trimmed, quotes still on) of a line.
+struct Parsed {
+  Line::Kind kind = Line::Other;
+  QStringView name, value;
+};
+
+Parsed parse(QStringView raw) {
+  Parsed p;
   const auto [b, e] = trimmed(raw, 0, raw.size(), isNameBlank);
-  if (b == e || raw[b] == u';') return;
+  if (b == e || raw[b] == u';') return p;
   if (e - b >= 2 && raw[b] == u'[' && raw[e - 1] == u']') {
     const auto [nb, ne] = trimmed(raw, b + 1, e - 1, isNameBlank);
-    l.kind = Line::Section;
-    l.nameStart = qint32(nb);
-    l.nameLength = qint32(ne - nb);
-    return;
+    p.kind = Line::Section;
+    p.name = raw.mid(nb, ne - nb);
+    return p;
   }
   const qsizetype eq = raw.indexOf(u'=', b);
-  if (eq < 0) return;  // a line without "=" holds no key
+  if (eq < 0) return p;  // a line without "=" holds no key
   const auto [nb, ne] = trimmed(raw, b, eq, isNameBlank);
   const auto [vb, ve] = trimmed(raw, eq + 1, raw.size(), isBlank);
-  l.kind = Line::Key;
-  l.nameStart = qint32(nb);
-  l.nameLength = qint32(ne - nb);
-  l.valueStart = qint32(vb);
-  l.valueLength = qint32(ve - vb);
+  p.kind = Line::Key;
+  p.name = raw.mid(nb, ne - nb);
+  p.value = raw.mid(vb, ve - vb);
+  return p;
 }
 
 // Values are written on one line: a line break inside a value would
@@ -150,14 +153,14 @@ struct IniFile::Impl {
     const QString& s = l.own < 0 ? text : owned[size_t(l.own)];
     return QStringView(s).mid(l.start, l.length);
   }
-  QStringView name(const Line& l) const { return raw(l).mid(l.nameStart, l.nameLength); }
-  QStringView value(const Line& l) const { return raw(l).mid(l.valueStart, l.valueLength); }
+  QStringView name(const Line& l) const { return parse(raw(l)).name; }
+  QStringView value(const Line& l) const { return parse(raw(l)).value; }
 
   Line makeLine(QString s) {
     Line l;
     l.length = qint32(s.size());
     l.own = qint32(owned.size());
-    classify(l, s);
+    l.kind = parse(s).kind;
     owned.push_back(std::move(s));
     return l;
   }
@@ -193,7 +196,7 @@ struct IniFile::Impl {
       Line l;
       l.start = qint32(from);
       l.length = qint32(to - from);
-      classify(l, QStringView(p + from, to - from));
+      l.kind = parse(QStringView(p + from, to - from)).kind;
       lines.push_back(l);
     };
     // Counted first, so the lines are allocated once.
