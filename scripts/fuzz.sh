@@ -1,29 +1,54 @@
 #!/usr/bin/env bash
-# Builds the fuzz target of the term readers (formula evaluator, checked input,
-# symbolic derivative) with clang's libFuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer, and runs it for the given number of seconds.
-#   bash scripts/fuzz.sh 60      # what CI runs
-#   bash scripts/fuzz.sh 3600    # a longer run by hand
-# Exits non-zero only when the fuzzer finds a crash, a hang or a sanitizer
-# report; the input that caused it is left in build-fuzz/artifacts/.
+# Builds the fuzz targets with clang's libFuzzer, AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs each for a while:
+#   formula   the term readers (formula evaluator, checked input, symbolic derivative)
+#   ini       settings files, worksheets and memory.dat (IniFile)
+#   language  external language files
+#   csv       grid exchange: CSV files and pasted text, quoting, the cell store
+#   xml       the tag reader of the matrix files
+#   bash scripts/fuzz.sh 60        # what CI runs: 60 s for the term readers, 30 s for each other
+#   bash scripts/fuzz.sh 3600      # a longer run by hand
+#   bash scripts/fuzz.sh 600 csv   # one target
+# Exits non-zero only when a fuzzer finds a crash, a hang or a sanitizer
+# report; the input that caused it is left in build-fuzz/artifacts/<target>/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
+only="${2:-}"
 out=build-fuzz
-mkdir -p "$out/corpus" "$out/artifacts"
+flags=(-std=c++20 -O1 -g -I. -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+read -r -a qt <<<"$(pkg-config --cflags --libs Qt6Core) -fPIC"
 
-sources=(
-  fuzz/fuzz_formula.cpp
-  kernel/Evaluator.cpp kernel/Formula*.cpp kernel/CheckedInput.cpp
-  kernel/BasicMath.cpp kernel/Erf.cpp kernel/KernelState.cpp
-  platform/symbolic/*.cpp
-)
-clang++ -std=c++20 -O1 -g -I. \
-  -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer \
-  "${sources[@]}" -o "$out/fuzz_formula"
+kernel=(kernel/Evaluator.cpp kernel/Formula*.cpp kernel/CheckedInput.cpp kernel/KernelMessages.cpp
+        kernel/BasicMath.cpp kernel/Erf.cpp kernel/KernelState.cpp platform/symbolic/*.cpp)
 
-# New inputs go to the build folder's corpus; the seeds in fuzz/seeds stay as they are.
-"$out/fuzz_formula" "$out/corpus" fuzz/seeds \
-  -max_total_time="$seconds" -max_len=512 -timeout=10 -rss_limit_mb=2048 \
-  -dict=fuzz/formula.dict -artifact_prefix="$out/artifacts/" -print_final_stats=1 2>&1 | tail -n 25
-exit "${PIPESTATUS[0]}"
+# run NAME SECONDS MAXLEN SOURCES... [-- EXTRA FLAGS...]
+run() {
+  local name=$1 secs=$2 maxlen=$3
+  shift 3
+  [ -n "$only" ] && [ "$only" != "$name" ] && return 0
+  local src=() extra=()
+  while (($#)) && [ "$1" != "--" ]; do src+=("$1"); shift; done
+  (($#)) && shift && extra=("$@")
+  mkdir -p "$out/corpus/$name" "$out/artifacts/$name"
+  echo "=== fuzz_$name for ${secs} s"
+  clang++ "${flags[@]}" "${src[@]}" "${extra[@]}" -o "$out/fuzz_$name"
+  local seeds=()
+  [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
+  local dict=()
+  [ -f "fuzz/$name.dict" ] && dict=("-dict=fuzz/$name.dict")
+  # New inputs go to the build folder's corpus; the seeds in fuzz/seeds stay as they are.
+  "$out/fuzz_$name" "$out/corpus/$name" "${seeds[@]}" "${dict[@]}" \
+    -max_total_time="$secs" -max_len="$maxlen" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$out/artifacts/$name/" -print_final_stats=1 2>&1 | tail -n 12
+  return "${PIPESTATUS[0]}"
+}
+
+half=$(( seconds / 2 > 0 ? seconds / 2 : 1 ))
+run formula "$seconds" 512 fuzz/fuzz_formula.cpp "${kernel[@]}" -- -lmvec
+run ini "$half" 4096 fuzz/fuzz_ini.cpp platform/ini/IniFile.cpp -- "${qt[@]}"
+run language "$half" 4096 fuzz/fuzz_language.cpp shell/texts/LanguageFiles.cpp shell/texts/Texts.cpp \
+  shell/texts/TextTables.cpp shell/State.cpp -- "${qt[@]}"
+run csv "$half" 4096 fuzz/fuzz_csv.cpp shell/gridexchange/CsvText.cpp shell/kit/GridCellStore.cpp \
+  kernel/PastedLine.cpp -- "${qt[@]}"
+run xml "$half" 4096 fuzz/fuzz_xml_tags.cpp common/XmlTagReader.cpp common/ChartStrings.cpp

@@ -3,6 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
+# Layers point one way: fails with the offending include before anything is built.
+python3 scripts/check_layers.py
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 

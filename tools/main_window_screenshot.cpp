@@ -12,10 +12,12 @@
 #include "shell/about/AboutBox.h"
 #include "shell/about/FlipFlopDialog.h"
 #include "shell/mainwindow/MainWindow.h"
+#include "topics/AllTopics.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
   QApplication app(argc, argv);
+  zw::RegisterAllTopics();
   zw::StartUp(QString::fromLocal8Bit(argv[1]));
   zw::shellState().Zoom = argc > 3 ? QString::fromLocal8Bit(argv[3]).toInt() : 100;
   zw::shellState().MaxOption = false;

@@ -2,10 +2,8 @@
 // window (JPEG) and the program picture of the about box (PNG). The results
 // are committed under shell/resources/; run this again only to change them.
 //
-// Build and run from the repository root:
-//   g++ -std=c++20 -fPIC tools/make_pictures.cpp -o /tmp/make_pictures \
-//       $(pkg-config --cflags --libs Qt6Gui) -ljpeg -lz
-//   QT_QPA_PLATFORM=offscreen /tmp/make_pictures shell/resources
+// Built with everything else; run from the repository root:
+//   QT_QPA_PLATFORM=offscreen build/bin/make_pictures shell/resources
 //
 // The JPEG files are written with libjpeg and the PNG file with zlib, the same
 // libraries the program decodes them with.

@@ -7,23 +7,23 @@
 // How a topic replaces its placeholder
 // ------------------------------------
 // Until a class has a factory, its menu items open a placeholder window of the
-// right class name, title and size. A topic adds its real window with one
-// registration in its own source file, touching no shell code. The class
-// names itself once, in its ClassName constant, which both its constructor
-// and the registration use:
+// right class name, title and size. A topic adds its real window in its
+// area's registration function, touching no shell code (topics/frame/README.md,
+// "Registering a topic"). The class names itself once, in its ClassName
+// constant, which both its constructor and the registration use:
 //
 //   class TFggT : public TopicWindow {
 //   public:
 //     static constexpr std::string_view ClassName = "TFggT";
 //     explicit TFggT(QWidget* owner = nullptr);   // : TopicWindow(owner, ClassName)
 //   };
-//   namespace {
-//   const zw::TopicWindowRegistration<TFggT> registration;
+//   void RegisterAlgebraTopics() {
+//     RegisterTopicWindow<TFggT>();
+//     ...
 //   }
 //
-// Our libraries are static archives, so the program and the topic tests link the
-// topic library as a whole archive; otherwise the linker would drop a topic's
-// object file, registration and all, because nothing else refers to it.
+// Registration is explicit: the program calls every area's function at start,
+// so nothing relies on the linker keeping an object file that no code refers to.
 #include <QString>
 #include <functional>
 #include <span>
@@ -78,14 +78,6 @@ class TopicFactoryRegistration {
 public:
   // Registers (or replaces) the factory of a class of the registry.
   TopicFactoryRegistration(std::string_view className, TopicFactory factory);
-};
-
-// The registration of a window class T that names itself in T::ClassName.
-template <class T>
-class TopicWindowRegistration : public TopicFactoryRegistration {
-public:
-  TopicWindowRegistration()
-      : TopicFactoryRegistration(T::ClassName, [](QWidget* owner) -> TopicWindowBase* { return new T(owner); }) {}
 };
 
 bool hasTopicFactory(std::string_view className);

@@ -37,32 +37,6 @@ QString fileMessage(int number, const QString& fileName) {
   return GetMessageText(number).trimmed() + QStringLiteral("\n") + fileName;
 }
 
-bool isSpaceOrControl(QChar c) { return c.unicode() <= 32; }
-
-QString trimControl(QStringView s) {
-  qsizetype b = 0, e = s.size();
-  while (b < e && isSpaceOrControl(s[b])) ++b;
-  while (e > b && isSpaceOrControl(s[e - 1])) --e;
-  return s.mid(b, e - b).toString();
-}
-
-// Lines of a text broken at CR LF, LF or CR; a final line break ends the last
-// line rather than starting an empty one.
-QStringList splitLines(const QString& text) {
-  QStringList lines;
-  qsizetype start = 0;
-  const qsizetype n = text.size();
-  for (qsizetype i = 0; i < n; ++i) {
-    const QChar c = text[i];
-    if (c != u'\r' && c != u'\n') continue;
-    lines.append(text.mid(start, i - start));
-    if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
-    start = i + 1;
-  }
-  if (start < n) lines.append(text.mid(start));
-  return lines;
-}
-
 void setClipboardText(const QString& text) {
   if (QClipboard* cb = QGuiApplication::clipboard()) cb->setText(text);
 }
@@ -100,43 +74,9 @@ QString SplitPastedLine(const QString& line) {
 }
 
 QStringList SplitDelimitedLine(const QString& line) {
-  // The delimited-list reading of the runtime's string lists: white space
-  // (code 32 and below) separates like ";", runs of it count once, a ";" at
-  // the very end adds an empty item, and "..." quotes an item.
-  QStringList items;
-  const qsizetype n = line.size();
-  qsizetype p = 0;
-  while (p < n && isSpaceOrControl(line[p])) ++p;
-  while (p < n) {
-    QString item;
-    if (line[p] == u'"') {
-      ++p;
-      while (p < n) {
-        if (line[p] == u'"') {
-          if (p + 1 < n && line[p + 1] == u'"') {
-            item.append(u'"');
-            p += 2;
-            continue;
-          }
-          ++p;
-          break;
-        }
-        item.append(line[p++]);
-      }
-    } else {
-      const qsizetype b = p;
-      while (p < n && !isSpaceOrControl(line[p]) && line[p] != u';') ++p;
-      item = line.mid(b, p - b);
-    }
-    items.append(item);
-    while (p < n && isSpaceOrControl(line[p])) ++p;
-    if (p < n && line[p] == u';') {
-      if (p + 1 == n) items.append(QString());
-      ++p;
-      while (p < n && isSpaceOrControl(line[p])) ++p;
-    }
-  }
-  return items;
+  PackedRow row;
+  SplitDelimitedInto(line, row);
+  return row.toList();
 }
 
 QString GridText(StringGrid* grid, bool cut) {
@@ -146,7 +86,7 @@ QString GridText(StringGrid* grid, bool cut) {
   for (int r = 1; r < rows; ++r) {
     for (int c = 1; c < cols; ++c) {
       if (c > 1) text.append(u';');
-      text.append(grid->Cells(c, r));
+      AppendCsvCell(text, grid->CellView(c, r));
       if (cut) grid->setCells(c, r, QString());
     }
     text.append(QStringLiteral("\r\n"));
@@ -156,11 +96,11 @@ QString GridText(StringGrid* grid, bool cut) {
 
 void GridPasteText(StringGrid* grid, const QString& text) {
   if (!grid) return;
-  const QStringList lines = splitLines(text);
+  const std::vector<QStringView> lines = TextLines(text);
   const int rows = grid->RowCount(), cols = grid->ColCount();
-  for (int i = 1; i <= lines.size() && i < rows; ++i) {
-    const QStringList items = SplitDelimitedLine(SplitPastedLine(lines[i - 1]));
-    for (int k = 0; k < items.size() && k + 1 < cols; ++k) grid->setCells(k + 1, i, items[k]);
+  for (int i = 1; i <= int(lines.size()) && i < rows; ++i) {
+    const PackedRow items = PastedLineItems(lines[size_t(i - 1)]);
+    for (int k = 0; k < items.count() && k + 1 < cols; ++k) grid->setCells(k + 1, i, items.item(k).toString());
   }
 }
 
@@ -191,49 +131,28 @@ bool GridLoadCsv(StringGrid* grid, int& rows, int& cols, const QString& fileName
     report(fileMessage(4, fileName), error);
     return false;
   }
-  const QByteArray bytes = f.read(MaxCsvFileSize + 1);
+  // A buffer of the file's size, not of the limit.
+  const QByteArray bytes = f.read(std::min(f.size(), MaxCsvFileSize) + 1);
   if (f.error() != QFileDevice::NoError) {
     report(fileMessage(28, fileName), error);
     return false;
   }
-  const QString text = IniFile::decode(bytes);
-  // A text file never holds a NUL character; a file that does is not one.
-  if (text.contains(QChar(0))) {
-    report(fileMessage(30, fileName), error);
-    return false;
+  CsvRows read;
+  {
+    const QString text = IniFile::decode(bytes);
+    read = ReadCsvText(text);
   }
-  QStringList lines = splitLines(text);
-  while (!lines.isEmpty() && trimControl(lines.back()).isEmpty()) lines.removeLast();
-  if (lines.isEmpty()) {
-    report(fileMessage(3, fileName), error);
-    return false;
+  switch (read.status) {
+    case CsvRows::Status::Ok: break;
+    case CsvRows::Status::Binary: report(fileMessage(30, fileName), error); return false;
+    case CsvRows::Status::Empty: report(fileMessage(3, fileName), error); return false;
+    case CsvRows::Status::TooLarge: report(fileMessage(4, fileName), error); return false;
   }
-  if (lines.size() > MaxCsvRows) {
-    report(fileMessage(4, fileName), error);
-    return false;
-  }
-  std::vector<QStringList> items;
-  items.reserve(size_t(lines.size()));
-  qsizetype width = 0;
-  for (const QString& line : lines) {
-    items.push_back(SplitDelimitedLine(line));
-    width = std::max(width, items.back().size());
-    if (width > MaxCsvColumns) {
-      report(fileMessage(4, fileName), error);
-      return false;
-    }
-  }
-  const int newRows = int(lines.size()), newCols = int(width);
-  grid->setRowCount(newRows + 1);
-  grid->setColCount(newCols + 1);
-  for (int r = 1; r <= newRows; ++r)
-    for (int c = 1; c <= newCols; ++c) grid->setCells(c, r, QString());
-  for (int r = 1; r <= newRows; ++r) {
-    const QStringList& line = items[size_t(r - 1)];
-    for (int k = 0; k < line.size(); ++k) grid->setCells(k + 1, r, line[k]);
-  }
-  rows = newRows;
-  cols = newCols;
+  rows = int(read.rows.size());
+  cols = read.cols;
+  // Every non-fixed cell is replaced in one step: linear in the file's size,
+  // and a row costs about its text.
+  grid->setCellRows(cols, std::move(read.rows));
   return true;
 }
 

@@ -2,10 +2,11 @@
 // Exchange of grid contents through the clipboard and CSV files.
 //
 // Grid text: one line per non-fixed row (row 1 down), the cells of columns
-// 1..last joined by ";", each line ended by CR LF. Lines are never cut,
-// however long. Pasted text is read tolerantly: it may come from a
+// 1..last joined by ";", each line ended by CR LF; a cell holding a blank, ";"
+// or a double quote is quoted (shell/gridexchange/CsvText.h). Lines are never
+// cut, however long. Pasted text is read tolerantly: it may come from a
 // spreadsheet, from a memo of this program («| 1  2 |») or be typed by hand
-// with blanks between the numbers.
+// with blanks between the numbers; quoted items are read whole.
 //
 // Files: written as UTF-8 through a temporary file (a failed write leaves the
 // old file alone); read with the encoding a byte-order mark announces, else
@@ -16,6 +17,7 @@
 #include <QString>
 
 #include "kernel/Types.h"
+#include "shell/gridexchange/CsvText.h"
 
 namespace zw {
 
@@ -49,10 +51,7 @@ void GridCutToClipboard(StringGrid* grid);
 // Nothing happens when the clipboard holds no text.
 void GridPasteFromClipboard(StringGrid* grid);
 
-// Limits of a CSV file the program reads into a grid.
-inline constexpr qint64 MaxCsvFileSize = 32LL * 1024 * 1024;
-inline constexpr int MaxCsvColumns = 1000;
-inline constexpr int MaxCsvRows = 100000;
+// The limits of a CSV file are in shell/gridexchange/CsvText.h.
 
 // The grid text into ForceCsvExt(fileName), replacing it. On failure returns
 // false and sets *error to a message naming the file; with a null `error`

@@ -1,6 +1,7 @@
 #include "shell/kit/Grids.h"
 
 #include <QAbstractScrollArea>
+#include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QCoreApplication>
 #include <QLabel>
@@ -40,7 +41,112 @@ QStyle* gridScrollBarStyle() {
 
 }  // namespace
 
-StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent) {
+// The grid's cells and heads. Rows and columns here are the non-fixed ones,
+// from 0; the heads are the fixed row and column.
+class StringGridModel : public QAbstractTableModel {
+public:
+  using QAbstractTableModel::QAbstractTableModel;
+
+  int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
+  int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : cols_; }
+
+  QVariant data(const QModelIndex& index, int role) const override {
+    if (index.isValid() && role == Qt::TextAlignmentRole && centred_) return int(Qt::AlignCenter);
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+    return cells_.cell(index.column(), index.row());
+  }
+  void setCentred(bool on) {
+    if (centred_ == on) return;
+    centred_ = on;
+    if (rows_ > 0 && cols_ > 0) emit dataChanged(index(0, 0), index(rows_ - 1, cols_ - 1), {Qt::TextAlignmentRole});
+  }
+  bool centred_ = false;
+
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override {
+    if (!index.isValid() || role != Qt::EditRole) return false;
+    setCell(index.column(), index.row(), value.toString());
+    return true;
+  }
+
+  Qt::ItemFlags flags(const QModelIndex& index) const override {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+  }
+
+  QVariant headerData(int section, Qt::Orientation o, int role) const override {
+    if (role != Qt::DisplayRole) return {};
+    const std::vector<QString>& heads = o == Qt::Horizontal ? colHeads_ : rowHeads_;
+    return section >= 0 && section < int(heads.size()) ? heads[size_t(section)] : QString();
+  }
+
+  void setHead(Qt::Orientation o, int section, const QString& text) {
+    std::vector<QString>& heads = o == Qt::Horizontal ? colHeads_ : rowHeads_;
+    if (section >= int(heads.size())) heads.resize(size_t(section) + 1);
+    heads[size_t(section)] = text;
+    emit headerDataChanged(o, section, section);
+  }
+
+  void resizeRows(int n) {
+    n = std::max(0, n);
+    if (n > rows_) {
+      beginInsertRows({}, rows_, n - 1);
+      rows_ = n;
+      cells_.setRowCount(n);
+      endInsertRows();
+    } else if (n < rows_) {
+      beginRemoveRows({}, n, rows_ - 1);
+      rows_ = n;
+      cells_.setRowCount(n);
+      if (int(rowHeads_.size()) > n) rowHeads_.resize(size_t(n));
+      endRemoveRows();
+    }
+  }
+
+  void resizeColumns(int n) {
+    n = std::max(0, n);
+    if (n > cols_) {
+      beginInsertColumns({}, cols_, n - 1);
+      cols_ = n;
+      endInsertColumns();
+    } else if (n < cols_) {
+      beginRemoveColumns({}, n, cols_ - 1);
+      cols_ = n;
+      cells_.truncateColumns(n);
+      if (int(colHeads_.size()) > n) colHeads_.resize(size_t(n));
+      endRemoveColumns();
+    }
+  }
+
+  QStringView cellView(int col, int row) const { return cells_.cellView(col, row); }
+
+  void setCell(int col, int row, const QString& text) {
+    if (col < 0 || row < 0 || col >= cols_ || row >= rows_) return;
+    cells_.setCell(col, row, text);
+    const QModelIndex i = index(row, col);
+    emit dataChanged(i, i);
+  }
+
+  void replaceAll(int cols, std::vector<PackedRow> rows) {
+    beginResetModel();
+    cols_ = std::max(0, cols);
+    rows_ = int(rows.size());
+    cells_ = GridCellStore();
+    cells_.setRowCount(rows_);
+    for (int r = 0; r < rows_; ++r) cells_.setRow(r, std::move(rows[size_t(r)]));
+    cells_.truncateColumns(cols_);
+    if (int(rowHeads_.size()) > rows_) rowHeads_.resize(size_t(rows_));
+    if (int(colHeads_.size()) > cols_) colHeads_.resize(size_t(cols_));
+    endResetModel();
+  }
+
+private:
+  int rows_ = 0, cols_ = 0;
+  GridCellStore cells_;
+  std::vector<QString> colHeads_, rowHeads_;
+};
+
+StringGrid::StringGrid(QWidget* parent) : QTableView(parent), model_(new StringGridModel(this)) {
+  setModel(model_);
   setFrameShape(QFrame::Panel);
   setFrameShadow(QFrame::Sunken);
   setLineWidth(2);
@@ -60,29 +166,35 @@ StringGrid::StringGrid(QWidget* parent) : QTableWidget(parent) {
   applySectionSizes();
 }
 
+int StringGrid::columnCount() const { return model_->columnCount(); }
+int StringGrid::rowCount() const { return model_->rowCount(); }
+
+void StringGrid::setCurrentCell(int row, int column) {
+  if (row < 0 || column < 0 || row >= rowCount() || column >= columnCount()) return;
+  setCurrentIndex(model_->index(row, column));
+}
+
 void StringGrid::setColCount(int n) {
-  setColumnCount(std::max(0, n - 1));
+  model_->resizeColumns(n - 1);
   applySectionSizes();
 }
 
 void StringGrid::setRowCount(int n) {
-  QTableWidget::setRowCount(std::max(0, n - 1));
+  model_->resizeRows(n - 1);
   applySectionSizes();
 }
 
 QString StringGrid::Cells(int col, int row) const {
   if (col < 0 || row < 0 || col >= ColCount() || row >= RowCount()) return {};
   if (col == 0 && row == 0) return corner_->text();
-  if (row == 0) {
-    const QTableWidgetItem* it = horizontalHeaderItem(col - 1);
-    return it ? it->text() : QString();
-  }
-  if (col == 0) {
-    const QTableWidgetItem* it = verticalHeaderItem(row - 1);
-    return it ? it->text() : QString();
-  }
-  const QTableWidgetItem* it = item(row - 1, col - 1);
-  return it ? it->text() : QString();
+  if (row == 0) return model_->headerData(col - 1, Qt::Horizontal, Qt::DisplayRole).toString();
+  if (col == 0) return model_->headerData(row - 1, Qt::Vertical, Qt::DisplayRole).toString();
+  return model_->cellView(col - 1, row - 1).toString();
+}
+
+QStringView StringGrid::CellView(int col, int row) const {
+  if (col < 1 || row < 1) return {};
+  return model_->cellView(col - 1, row - 1);
 }
 
 void StringGrid::setCells(int col, int row, const QString& text) {
@@ -90,14 +202,17 @@ void StringGrid::setCells(int col, int row, const QString& text) {
   if (col == 0 && row == 0) {
     corner_->setText(text);
   } else if (row == 0) {
-    setHorizontalHeaderItem(col - 1, new QTableWidgetItem(text));
+    model_->setHead(Qt::Horizontal, col - 1, text);
   } else if (col == 0) {
-    setVerticalHeaderItem(row - 1, new QTableWidgetItem(text));
-  } else if (QTableWidgetItem* it = item(row - 1, col - 1)) {
-    it->setText(text);
+    model_->setHead(Qt::Vertical, row - 1, text);
   } else {
-    setItem(row - 1, col - 1, new QTableWidgetItem(text));
+    model_->setCell(col - 1, row - 1, text);
   }
+}
+
+void StringGrid::setCellRows(int cols, std::vector<PackedRow> rows) {
+  model_->replaceAll(cols, std::move(rows));
+  applySectionSizes();
 }
 
 void StringGrid::setDefaultColWidth(int w) {
@@ -127,17 +242,22 @@ int StringGrid::colWidth(int col) const {
 }
 
 void StringGrid::applySectionSizes() {
-  horizontalHeader()->setDefaultSectionSize(defaultColWidth_ + GridLineWidth);
-  for (int c = 0; c < columnCount(); ++c) horizontalHeader()->resizeSection(c, defaultColWidth_ + GridLineWidth);
-  verticalHeader()->setDefaultSectionSize(defaultRowHeight_ + GridLineWidth);
-  for (int r = 0; r < rowCount(); ++r) verticalHeader()->resizeSection(r, defaultRowHeight_ + GridLineWidth);
+  // Only sections of another size are touched: a grid of 100,000 rows
+  // would otherwise send as many resize signals at every change of size.
+  auto resizeAll = [](QHeaderView* h, int size) {
+    h->setDefaultSectionSize(size);
+    for (int i = 0; i < h->count(); ++i)
+      if (h->sectionSize(i) != size) h->resizeSection(i, size);
+  };
+  resizeAll(horizontalHeader(), defaultColWidth_ + GridLineWidth);
+  resizeAll(verticalHeader(), defaultRowHeight_ + GridLineWidth);
   horizontalHeader()->setFixedHeight(defaultRowHeight_);
   verticalHeader()->setFixedWidth(fixedColWidth_);
   updateGeometries();
 }
 
 void StringGrid::updateGeometries() {
-  QTableWidget::updateGeometries();
+  QTableView::updateGeometries();
   if (corner_) {
     const int f = frameWidth();
     corner_->setGeometry(f, f, verticalHeader()->width(), horizontalHeader()->height());
@@ -146,6 +266,8 @@ void StringGrid::updateGeometries() {
   }
 }
 
+void StringGrid::setCellsCentred(bool on) { model_->setCentred(on); }
+
 void StringGrid::setEditorMode(bool on) {
   editorMode_ = on;
   setEditTriggers(on ? QAbstractItemView::AllEditTriggers : QAbstractItemView::NoEditTriggers);
@@ -153,7 +275,7 @@ void StringGrid::setEditorMode(bool on) {
 }
 
 void StringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-  QTableWidget::currentChanged(current, previous);  // commits and closes the old editor
+  QTableView::currentChanged(current, previous);  // commits and closes the old editor
   openEditor();
 }
 
@@ -161,13 +283,12 @@ void StringGrid::openEditor() {
   if (!editorMode_) return;
   const QModelIndex idx = currentIndex();
   if (!idx.isValid()) return;
-  if (!item(idx.row(), idx.column())) setItem(idx.row(), idx.column(), new QTableWidgetItem);
   if (!isEditing()) edit(idx);
 }
 
 void StringGrid::setCurrentGridCell(int col, int row) {
   if (col < 1 || row < 1 || col >= ColCount() || row >= RowCount()) return;
-  setCurrentCell(row - 1, col - 1);
+  setCurrentIndex(model_->index(row - 1, col - 1));
   openEditor();
 }
 

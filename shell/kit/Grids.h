@@ -9,16 +9,23 @@
 // without a display.
 #include <QSize>
 #include <QString>
-#include <QTableWidget>
+#include <QTableView>
+#include <vector>
 
 #include "shell/Metrics.h"
+#include "shell/kit/GridCellStore.h"
 
 class QAbstractScrollArea;
 class QLabel;
 
 namespace zw {
 
-class StringGrid : public QTableWidget {
+class StringGridModel;
+
+// A table view over its own model: cells cost nothing until they hold text,
+// and a row read from a file stays packed (shell/kit/GridCellStore.h), so grids
+// of 100,000 rows and 1,000 columns stay small and fill in linear time.
+class StringGrid : public QTableView {
   Q_OBJECT
 public:
   explicit StringGrid(QWidget* parent = nullptr);
@@ -31,6 +38,19 @@ public:
 
   QString Cells(int col, int row) const;
   void setCells(int col, int row, const QString& text);  // outside the grid: ignored
+  // A non-fixed cell's text without a copy; valid until the grid changes.
+  QStringView CellView(int col, int row) const;
+  // Replaces every non-fixed cell: the grid gets rows.size() + 1 rows and
+  // cols + 1 columns, row r (from 1) holds the items of rows[r - 1]; items
+  // beyond cols are dropped. Heads stay as they are.
+  void setCellRows(int cols, std::vector<PackedRow> rows);
+
+  // Counts and current cell without the fixed row and column, from 0.
+  int columnCount() const;
+  int rowCount() const;
+  int currentColumn() const { return currentIndex().isValid() ? currentIndex().column() : -1; }
+  int currentRow() const { return currentIndex().isValid() ? currentIndex().row() : -1; }
+  void setCurrentCell(int row, int column);
 
   // Width of the lines between cells. The fixed row and column are exactly
   // RowHeight and the fixed width (their line included); every other cell is
@@ -47,6 +67,9 @@ public:
   int colWidth(int col) const;
   int defaultColWidth() const { return defaultColWidth_; }
   int defaultRowHeight() const { return defaultRowHeight_; }
+
+  // Cells drawn centred instead of left-aligned.
+  void setCellsCentred(bool on);
 
   // Editor mode: the editor stays open on the current cell.
   void setEditorMode(bool on);
@@ -65,6 +88,7 @@ protected:
 private:
   void applySectionSizes();
   void openEditor();
+  StringGridModel* model_ = nullptr;
   int defaultColWidth_ = 64;
   int defaultRowHeight_ = 24;
   int fixedColWidth_ = 24;

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -44,6 +45,15 @@ QStringView trimControl(QStringView s) {
   return s.mid(b, e - b);
 }
 
+// Around section names and keys a byte-order mark is white space too.
+QStringView trimName(QStringView s) {
+  auto blank = [](QChar c) { return c.unicode() <= 32 || c.unicode() == 0xFEFF; };
+  qsizetype b = 0, e = s.size();
+  while (b < e && blank(s[b])) ++b;
+  while (e > b && blank(s[e - 1])) --e;
+  return s.mid(b, e - b);
+}
+
 // Item number of a key written as the program writes it: decimal, an optional
 // minus sign, no leading zeros, no plus sign. Anything else matches no item.
 bool parseItemKey(QStringView key, int* item) {
@@ -57,7 +67,8 @@ bool parseItemKey(QStringView key, int* item) {
 
 std::unique_ptr<LanguageTexts> parse(const QByteArray& bytes) {
   QByteArrayView raw(bytes);
-  if (raw.startsWith("\xEF\xBB\xBF")) raw = raw.sliced(3);
+  // Every leading byte-order mark goes, not only the first.
+  while (raw.startsWith("\xEF\xBB\xBF")) raw = raw.sliced(3);
   const QString text = QString::fromUtf8(raw);
   auto texts = std::make_unique<LanguageTexts>();
   const QHash<QString, int>& sections = pageBySection();
@@ -67,13 +78,13 @@ std::unique_ptr<LanguageTexts> parse(const QByteArray& bytes) {
   while (pos < n) {
     qsizetype end = pos;
     while (end < n && text[end] != u'\r' && text[end] != u'\n') ++end;
-    const QStringView line = trimControl(QStringView(text).mid(pos, end - pos));
+    const QStringView line = trimName(QStringView(text).mid(pos, end - pos));
     pos = end;
     if (pos < n && text[pos] == u'\r') ++pos;  // CR LF, LF or CR
     if (pos < n && text[pos] == u'\n') ++pos;
     if (line.isEmpty() || line.front() == u';') continue;
     if (line.front() == u'[' && line.back() == u']' && line.size() >= 2) {
-      const QString name = trimControl(line.mid(1, line.size() - 2)).toString().toCaseFolded();
+      const QString name = trimName(line.mid(1, line.size() - 2)).toString().toCaseFolded();
       page = sections.value(name, -1);
       // A later section of the same name hides the earlier one as a whole.
       if (page >= 0) texts->pages[page].clear();
@@ -83,7 +94,7 @@ std::unique_ptr<LanguageTexts> parse(const QByteArray& bytes) {
     const qsizetype eq = line.indexOf(u'=');
     if (eq < 0) continue;
     int item = 0;
-    if (!parseItemKey(trimControl(line.first(eq)), &item)) continue;
+    if (!parseItemKey(trimName(line.first(eq)), &item)) continue;
     texts->pages[page].insert(item, trimControl(line.sliced(eq + 1)).toString());
   }
   return texts;
@@ -106,7 +117,9 @@ bool setLanguageFile(int slot, const QString& path, LanguageFileProblem* problem
     QFile f(path);
     if (f.size() > kMaxLanguageFileSize) return fail(LanguageFileProblem::TooLarge);
     if (!f.open(QIODevice::ReadOnly)) return fail(LanguageFileProblem::Unreadable);
-    const QByteArray bytes = f.read(kMaxLanguageFileSize + 1);
+    // A buffer of the file's size, not of the limit (a file that grew while
+    // it is read still cannot pass the limit).
+    const QByteArray bytes = f.read(std::min(f.size(), kMaxLanguageFileSize) + 1);
     if (bytes.size() > kMaxLanguageFileSize) return fail(LanguageFileProblem::TooLarge);
     if (f.error() != QFileDevice::NoError) return fail(LanguageFileProblem::Unreadable);
     target = parse(bytes);

@@ -13,7 +13,7 @@
 // ------------------------------------------
 // The shell's tables hold the title (item 0) of every page, the shell's own
 // and shared pages and the numbered messages. A topic adds the other items of
-// its page from its own source file with one static registration per language:
+// its page from its own source file with one registration per language:
 //
 //   namespace {
 //   constexpr zw::TextItem kPrimDe[] = {
@@ -21,16 +21,20 @@
 //       {3, u"von"},
 //   };
 //   constexpr zw::TextItem kPrimEn[] = { {1, u"Finds all primes ..."}, {3, u"from"} };
-//   const zw::TextPageRegistration regDe{zw::IPrim, zw::TextLanguage::German, kPrimDe};
-//   const zw::TextPageRegistration regEn{zw::IPrim, zw::TextLanguage::English, kPrimEn};
 //   }  // namespace
+//
+//   void RegisterPrimTexts() {   // called by the area's Register<Area>Topics()
+//     static const zw::TextPageRegistration de{zw::IPrim, zw::TextLanguage::German, kPrimDe};
+//     static const zw::TextPageRegistration en{zw::IPrim, zw::TextLanguage::English, kPrimEn};
+//   }
 //
 // Rules:
 // - The texts must be string literals (or other data with static storage): the
 //   tables keep views onto them.
-// - Put the registrations into a source file that the program links for other
-//   reasons anyway, best the topic window's own .cpp. Our libraries are static,
-//   and the linker drops an object file that nothing refers to, registrar and all.
+// - A topic keeps its registrations as function-local statics of a function
+//   that its area's registration function calls (topics/frame/README.md,
+//   "Registering a topic"): our libraries are static, and the linker drops an
+//   object file that nothing refers to, registrar and all.
 // - Items the shell's table already holds for that page and language (the title,
 //   the shell pages) stay the shell's; a second text for the same pair is
 //   ignored, and so is a pair that a language deliberately lacks (such pairs must

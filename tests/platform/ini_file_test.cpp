@@ -214,6 +214,79 @@ TEST_F(IniFileTest, DecodesByBomElseUtf8ElseWindows1252) {
   }
 }
 
+// Every leading byte-order mark is dropped, whatever the encoding: one that
+// stayed would hide the first section, and a save would bring that section
+// back to shadow the values just written.
+TEST_F(IniFileTest, EveryLeadingByteOrderMarkIsDropped) {
+  const QByteArray bom8("\xEF\xBB\xBF");
+  const QByteArray body("[ggt]\r\na=12\r\nb=18\r\n");
+  const std::pair<const char*, QByteArray> cases[] = {
+      {"two utf-8 marks", bom8 + bom8 + body},
+      {"three utf-8 marks", bom8 + bom8 + bom8 + body},
+      {"utf-16le, two marks", QByteArray("\xFF\xFE\xFF\xFE", 4) + [&] {
+         QByteArray out;
+         for (char c : body) out.append(c).append('\0');
+         return out;
+       }()},
+  };
+  for (const auto& [name, bytes] : cases) {
+    writeBytes(file(), bytes);
+    {
+      IniFile ini(file());
+      EXPECT_EQ(ini.sections(), QStringList{"ggt"}) << name;
+      EXPECT_EQ(ini.readString("ggt", "a"), "12") << name;
+      ini.writeString("ggt", "a", "30");
+      ini.writeString("ggt", "b", "40");
+      ASSERT_TRUE(ini.save()) << name;
+    }
+    const QByteArray saved = readBytes(file());
+    EXPECT_FALSE(saved.contains(bom8)) << name;
+    EXPECT_EQ(saved.count("[ggt]"), 1) << name;
+    IniFile back(file());
+    EXPECT_EQ(back.readString("ggt", "a"), "30") << name;
+    EXPECT_EQ(back.readString("ggt", "b"), "40") << name;
+  }
+}
+
+// Around section names and keys U+FEFF is white space; inside values it is kept.
+TEST_F(IniFileTest, ByteOrderMarksAroundNamesCountAsWhiteSpace) {
+  writeBytes(file(), QString::fromUtf16(u"[s]\r\n\uFEFF[\uFEFF t \uFEFF]\uFEFF\r\n\uFEFFk \uFEFF= v\uFEFF\r\n")
+                         .toUtf8());
+  IniFile ini(file());
+  EXPECT_EQ(ini.sections(), (QStringList{"s", "t"}));
+  EXPECT_EQ(ini.keys("t"), QStringList{"k"});
+  EXPECT_EQ(ini.readString("t", "K"), QString::fromUtf16(u"v\uFEFF"));
+}
+
+// Many sections and keys (sections long enough for the key index): duplicates
+// and case behave as in a small file, in both duplicate modes.
+TEST_F(IniFileTest, LargeFileLooksUpLikeASmallOne) {
+  QByteArray text;
+  for (int s = 0; s < 300; ++s) {
+    text += "[Sec" + QByteArray::number(s) + "]\n";
+    for (int k = 0; k < 70; ++k) text += "key" + QByteArray::number(k) + "=" + QByteArray::number(s * 100 + k) + "\n";
+  }
+  text += "[SEC7]\nkey1=later\nnew=only here\n[short]\nKEY1=s\nkey1=t\n";
+  writeBytes(file(), text);
+  IniFile first(file());
+  IniFile last(file(), IniFile::Duplicates::LastWins);
+  EXPECT_EQ(first.readString("sec7", "KEY1"), "701");
+  EXPECT_EQ(last.readString("sec7", "KEY1"), "later");
+  EXPECT_FALSE(first.hasKey("sec7", "new"));
+  EXPECT_EQ(last.readString("sec7", "new"), "only here");
+  EXPECT_EQ(first.readString("Sec299", "key69"), "29969");
+  EXPECT_EQ(first.readString("SHORT", "key1"), "s");
+  EXPECT_EQ(last.readString("SHORT", "key1"), "t");
+  EXPECT_EQ(first.sections().size(), 301);
+  EXPECT_EQ(first.keys("sec123").size(), 70);
+  // Lookups after changes that move lines.
+  first.eraseSection("Sec0");
+  first.writeString("Sec5", "extra", "x");
+  EXPECT_EQ(first.readString("sec5", "extra"), "x");
+  EXPECT_EQ(first.readString("sec6", "key0"), "600");
+  EXPECT_FALSE(first.hasSection("sec0"));
+}
+
 TEST_F(IniFileTest, AcceptsEveryLineEndingAndKeepsTheFilesOwn) {
   writeBytes(file(), "[s]\ra=1\rb=2\r");
   IniFile ini(file());

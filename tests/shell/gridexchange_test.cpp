@@ -130,19 +130,65 @@ protected:
 TEST_F(GridCsvTest, SaveAndLoadRoundTrip) {
   StringGrid g, back;
   fill(g, 4, 3);
-  g.setCells(2, 1, QStringLiteral("a b"));  // a blank inside a cell splits it when read back
+  g.setCells(2, 1, QStringLiteral("a b"));  // quoted, or it would split into two cells
   ASSERT_TRUE(GridSaveCsv(&g, path("table")));
   QFile f(path("table.csv"));
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(f.readAll(), QByteArray("1,1;a b;3,1\r\n1,2;2,2;3,2\r\n"));
+  EXPECT_EQ(f.readAll(), QByteArray("1,1;\"a b\";3,1\r\n1,2;2,2;3,2\r\n"));
   int rows = 0, cols = 0;
-  g.setCells(2, 1, QStringLiteral("2,1"));
-  ASSERT_TRUE(GridSaveCsv(&g, path("table.csv")));
   ASSERT_TRUE(GridLoadCsv(&back, rows, cols, path("table.csv")));
   EXPECT_EQ(rows, 2);
   EXPECT_EQ(cols, 3);
+  EXPECT_EQ(back.Cells(2, 1), QStringLiteral("a b"));
   EXPECT_EQ(GridText(&back), GridText(&g));
   EXPECT_TRUE(messages_.empty());
+}
+
+// Cells that hold a blank, ";" or a double quote are written quoted and come
+// back whole through a file and through the clipboard; the cells after them
+// stay in their columns.
+TEST_F(GridCsvTest, QuotedCellsRoundTripThroughFileAndClipboard) {
+  const QString cells[] = {QStringLiteral("1 000"), QStringLiteral("a;b"), QStringLiteral("say \"hi\""),
+                           QString(),               QStringLiteral(" x "), QStringLiteral("\""),
+                           QStringLiteral("|1|"),   QStringLiteral("\t"),  QStringLiteral("7")};
+  const int n = int(std::size(cells));
+  StringGrid g;
+  g.setColCount(n + 1);
+  g.setRowCount(3);
+  for (int c = 1; c <= n; ++c) {
+    g.setCells(c, 1, cells[c - 1]);
+    g.setCells(c, 2, QString::number(c));
+  }
+  EXPECT_TRUE(GridText(&g).startsWith(QStringLiteral("\"1 000\";\"a;b\";\"say \"\"hi\"\"\";;\" x \";")));
+
+  ASSERT_TRUE(GridSaveCsv(&g, path("quoted.csv")));
+  StringGrid loaded;
+  int rows = 0, cols = 0;
+  ASSERT_TRUE(GridLoadCsv(&loaded, rows, cols, path("quoted.csv")));
+  EXPECT_EQ(cols, n);
+
+  StringGrid pasted;
+  pasted.setColCount(n + 1);
+  pasted.setRowCount(3);
+  GridCopyToClipboard(&g);
+  GridPasteFromClipboard(&pasted);
+  for (const StringGrid* back : {&loaded, &pasted})
+    for (int r = 1; r <= 2; ++r)
+      for (int c = 1; c <= n; ++c) EXPECT_EQ(back->Cells(c, r), g.Cells(c, r)) << c << "," << r;
+}
+
+// Pasted text without quotes keeps the tolerant reading; with quotes the same
+// rules hold outside the quoted items.
+TEST(GridExchange, PastedQuotedItemsAreReadWhole) {
+  const std::pair<const char*, QStringList> cases[] = {
+      {"| 1  2 |", {"1", "2"}},
+      {"1 ; 2", {"1", "", "", "2"}},
+      {"| \"1 000\"  2 |", {"1 000", "2"}},
+      {"\"a | b\";\"c\"\"d\"", {"a | b", "c\"d"}},
+      {"x\"y z", {"x\"y", "z"}},
+      {"\"open ended", {"open ended"}},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(PastedLineItems(QString::fromUtf8(in)).toList(), out) << in;
 }
 
 TEST_F(GridCsvTest, RaggedFileTakesTheLongestLineAndClearsStaleCells) {

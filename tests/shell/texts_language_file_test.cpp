@@ -190,3 +190,12 @@ TEST_F(LanguageFileTest, MalformedFilesNeverHarmTheProgram) {
   EXPECT_EQ(GetText(ITool, 2), "Copia");
   expectBuiltInsIntact();
 }
+
+// A file saved with two byte-order marks keeps its first section, and marks
+// around section names and keys are white space.
+TEST_F(LanguageFileTest, ByteOrderMarksNeverHideASectionOrAKey) {
+  ASSERT_TRUE(load("\xEF\xBB\xBF\xEF\xBB\xBF[ITool]\n1=Kes\n\xEF\xBB\xBF[\xEF\xBB\xBFIPage\xEF\xBB\xBF]\n"
+                   "\xEF\xBB\xBF" "2\xEF\xBB\xBF=Sayfa\n"));
+  EXPECT_EQ(GetText(ITool, 1), "Kes");
+  EXPECT_EQ(GetText(IPage, 2), "Sayfa");
+}

@@ -1,4 +1,4 @@
-#include "ChartDemoPage.h"
+#include "tests/topics/ChartDemoPage.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -17,9 +17,6 @@ namespace {
 constexpr TextItem kBinoDe[] = {{1, u"Berechnet werden Binome der Form"}, {2, u"mit  n < 500."}};
 constexpr TextItem kBinoEn[] = {{1, u"Expands binomials of the form"}, {2, u"with  n < 500."}};
 constexpr TextItem kBinoFr[] = {{1, u"Développe les binômes de la forme"}, {2, u"avec  n < 500."}};
-const TextPageRegistration regDe{IBino, TextLanguage::German, kBinoDe};
-const TextPageRegistration regEn{IBino, TextLanguage::English, kBinoEn};
-const TextPageRegistration regFr{IBino, TextLanguage::French, kBinoFr};
 // -----
 
 QString real(Extended x) { return QString::fromStdU16String(FormatReal(15, x)); }
@@ -62,6 +59,13 @@ QStringList BinoMemoLines(Extended a, Extended b, int n, const TextMeasurer& F, 
   for (int k = 1; k <= n; ++k)
     lines << indent + column(k) + powerText(QStringLiteral("x"), n - k) + powerText(QStringLiteral("y"), k);
   return lines;
+}
+
+// The texts of the topic's page; called by the area's registration.
+void RegisterBinoTexts() {
+  static const TextPageRegistration regDe{IBino, TextLanguage::German, kBinoDe};
+  static const TextPageRegistration regEn{IBino, TextLanguage::English, kBinoEn};
+  static const TextPageRegistration regFr{IBino, TextLanguage::French, kBinoFr};
 }
 
 }  // namespace zw

@@ -16,10 +16,6 @@ namespace zw {
 
 namespace {
 
-// ----- registration (move to the explicit list at merge)
-const TopicFactoryRegistration registration{"TFBino", [](QWidget* owner) -> TopicWindowBase* {
-                                              return new TFBino(owner);
-                                            }};
 // -----
 
 TopicConfig binoConfig() {
@@ -31,7 +27,7 @@ TopicConfig binoConfig() {
 
 }  // namespace
 
-TFBino::TFBino(QWidget* owner) : TopicWindow(owner, "TFBino", binoConfig()) {
+TFBino::TFBino(QWidget* owner) : TopicWindow(owner, ClassName, binoConfig()) {
   QWidget* box = inputArea();
   const char16_t* const keys[3] = {u"a", u"b", u"n"};
   for (int i = 0; i < 3; ++i) {

@@ -13,6 +13,7 @@ namespace zw {
 class TFBino : public TopicWindow {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFBino";
   explicit TFBino(QWidget* owner = nullptr);
 
   QLineEdit* edit(int index) const { return edits_.at(static_cast<std::size_t>(index)); }

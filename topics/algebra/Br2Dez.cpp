@@ -49,9 +49,6 @@ constexpr TextItem kBr2DezFr[] = {
     {8, u"nombre décimal limité"},
     {9, u"pas encore périodique après 1000 décimales."},
 };
-const TextPageRegistration regDe{IBr2Dez, TextLanguage::German, kBr2DezDe};
-const TextPageRegistration regEn{IBr2Dez, TextLanguage::English, kBr2DezEn};
-const TextPageRegistration regFr{IBr2Dez, TextLanguage::French, kBr2DezFr};
 // -----
 
 using u64 = std::uint64_t;
@@ -136,6 +133,13 @@ std::optional<std::pair<u64, u64>> ReadFractionLine(const QString& line) {
   ReadValue(t.mid(slash + 1, 1024).toStdU16String(), n, u'n', okN);
   if (!okZ || !okN) return std::nullopt;
   return std::pair{static_cast<u64>(z), static_cast<u64>(n)};
+}
+
+// The texts of the topic's page; called by the area's registration.
+void RegisterBr2DezTexts() {
+  static const TextPageRegistration regDe{IBr2Dez, TextLanguage::German, kBr2DezDe};
+  static const TextPageRegistration regEn{IBr2Dez, TextLanguage::English, kBr2DezEn};
+  static const TextPageRegistration regFr{IBr2Dez, TextLanguage::French, kBr2DezFr};
 }
 
 }  // namespace zw

@@ -17,10 +17,6 @@ namespace zw {
 
 namespace {
 
-// ----- registration (move to the explicit list at merge)
-const TopicFactoryRegistration registration{"TFBr2Dez", [](QWidget* owner) -> TopicWindowBase* {
-                                              return new TFBr2Dez(owner);
-                                            }};
 // -----
 
 TopicConfig br2DezConfig() {
@@ -32,7 +28,7 @@ TopicConfig br2DezConfig() {
 
 }  // namespace
 
-TFBr2Dez::TFBr2Dez(QWidget* owner) : TopicWindow(owner, "TFBr2Dez", br2DezConfig()) {
+TFBr2Dez::TFBr2Dez(QWidget* owner) : TopicWindow(owner, ClassName, br2DezConfig()) {
   QWidget* box = inputArea();
   const char16_t* const keys[2] = {u"zaehler", u"nenner"};
   const char16_t kinds[2] = {u'N', u'n'};  // numerator whole >= 0, denominator whole > 0

@@ -16,6 +16,7 @@ namespace zw {
 class TFBr2Dez : public TopicWindow {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFBr2Dez";
   explicit TFBr2Dez(QWidget* owner = nullptr);
 
   QLineEdit* edit(int index) const { return edits_.at(static_cast<std::size_t>(index)); }

@@ -30,9 +30,6 @@ constexpr TextItem kDez2BrFr[] = {
     {2, u"Partie non périodique"},
     {3, u"Période"},
 };
-const TextPageRegistration regDe{IDez2Br, TextLanguage::German, kDez2BrDe};
-const TextPageRegistration regEn{IDez2Br, TextLanguage::English, kDez2BrEn};
-const TextPageRegistration regFr{IDez2Br, TextLanguage::French, kDez2BrFr};
 // -----
 
 using u128 = unsigned __int128;
@@ -135,6 +132,13 @@ Dez2BrConversion ConvertDecimal(const QString& nonRepeating, const QString& peri
                  QStringLiteral(" + ") + fractionText(P, D2);
   r.lines << QString(w, u' ') + QStringLiteral(" = ") + (den == 1 ? whole(15, num) : fractionText(num, den));
   return r;
+}
+
+// The texts of the topic's page; called by the area's registration.
+void RegisterDez2BrTexts() {
+  static const TextPageRegistration regDe{IDez2Br, TextLanguage::German, kDez2BrDe};
+  static const TextPageRegistration regEn{IDez2Br, TextLanguage::English, kDez2BrEn};
+  static const TextPageRegistration regFr{IDez2Br, TextLanguage::French, kDez2BrFr};
 }
 
 }  // namespace zw

@@ -15,10 +15,6 @@ namespace zw {
 
 namespace {
 
-// ----- registration (move to the explicit list at merge)
-const TopicFactoryRegistration registration{"TFDez2Br", [](QWidget* owner) -> TopicWindowBase* {
-                                              return new TFDez2Br(owner);
-                                            }};
 // -----
 
 TopicConfig dez2BrConfig() {
@@ -30,7 +26,7 @@ TopicConfig dez2BrConfig() {
 
 }  // namespace
 
-TFDez2Br::TFDez2Br(QWidget* owner) : TopicWindow(owner, "TFDez2Br", dez2BrConfig()) {
+TFDez2Br::TFDez2Br(QWidget* owner) : TopicWindow(owner, ClassName, dez2BrConfig()) {
   QWidget* box = inputArea();
   const char16_t* const keys[2] = {u"nichtperiodisch", u"periodisch"};
   for (int i = 0; i < 2; ++i) {

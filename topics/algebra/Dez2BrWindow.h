@@ -14,6 +14,7 @@ namespace zw {
 class TFDez2Br : public TopicWindow {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFDez2Br";
   explicit TFDez2Br(QWidget* owner = nullptr);
 
   QLineEdit* edit(int index) const { return edits_.at(static_cast<std::size_t>(index)); }

@@ -14,9 +14,6 @@ namespace {
 constexpr TextItem kDioDe[] = {{1, u"Berechnet werden die ganzzahligen Lösungen der Gleichung"}, {2, u"ganzzahlig"}};
 constexpr TextItem kDioEn[] = {{1, u"Computes the integer solutions of the equation"}, {2, u"integer"}};
 constexpr TextItem kDioFr[] = {{1, u"Calcule les solutions entières de l'équation"}, {2, u"entiers"}};
-const TextPageRegistration regDe{IDio, TextLanguage::German, kDioDe};
-const TextPageRegistration regEn{IDio, TextLanguage::English, kDioEn};
-const TextPageRegistration regFr{IDio, TextLanguage::French, kDioFr};
 // -----
 
 using i128 = __int128;
@@ -139,6 +136,13 @@ QString DioSolutionLine(const DioSolution& s) {
   }
   return QStringLiteral("L = { ( ") + linearText(s.x0, s.xs) + QStringLiteral(" | ") + linearText(s.y0, s.ys) +
          QStringLiteral(" ) }");
+}
+
+// The texts of the topic's page; called by the area's registration.
+void RegisterDioTexts() {
+  static const TextPageRegistration regDe{IDio, TextLanguage::German, kDioDe};
+  static const TextPageRegistration regEn{IDio, TextLanguage::English, kDioEn};
+  static const TextPageRegistration regFr{IDio, TextLanguage::French, kDioFr};
 }
 
 }  // namespace zw

@@ -18,10 +18,6 @@ namespace zw {
 
 namespace {
 
-// ----- registration (move to the explicit list at merge)
-const TopicFactoryRegistration registration{"TFDio", [](QWidget* owner) -> TopicWindowBase* {
-                                              return new TFDio(owner);
-                                            }};
 // -----
 
 TopicConfig dioConfig() {
@@ -33,7 +29,7 @@ TopicConfig dioConfig() {
 
 }  // namespace
 
-TFDio::TFDio(QWidget* owner) : TopicWindow(owner, "TFDio", dioConfig()) {
+TFDio::TFDio(QWidget* owner) : TopicWindow(owner, ClassName, dioConfig()) {
   QWidget* box = inputArea();
   equation_ = new THtmlLab(box);
   equation_->setObjectName(QStringLiteral("HtmlGleichung"));

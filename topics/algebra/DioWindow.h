@@ -17,6 +17,7 @@ class THtmlLab;
 class TFDio : public TopicWindow {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFDio";
   explicit TFDio(QWidget* owner = nullptr);
 
   QLineEdit* edit(int index) const { return edits_.at(static_cast<std::size_t>(index)); }

@@ -24,9 +24,6 @@ constexpr TextItem kPrimFr[] = {
         u"de numéro a à b."},
     {3, u"nombre premier"}, {4, u"entre"}, {5, u"et"}, {6, u"du no"}, {7, u"au no"},
 };
-const TextPageRegistration regDe{IPrim, TextLanguage::German, kPrimDe};
-const TextPageRegistration regEn{IPrim, TextLanguage::English, kPrimEn};
-const TextPageRegistration regFr{IPrim, TextLanguage::French, kPrimFr};
 
 }  // namespace
 
@@ -104,6 +101,13 @@ bool PrimRun::step() {
 void PrimRun::finish(End end, int) {
   if (end == End::Failed) return;
   out_.setLines(PrimListing(mode_, heading_, entries_, end == End::Stopped));
+}
+
+// The texts of the topic's page; called by the area's registration.
+void RegisterPrimTexts() {
+  static const TextPageRegistration regDe{IPrim, TextLanguage::German, kPrimDe};
+  static const TextPageRegistration regEn{IPrim, TextLanguage::English, kPrimEn};
+  static const TextPageRegistration regFr{IPrim, TextLanguage::French, kPrimFr};
 }
 
 }  // namespace zw

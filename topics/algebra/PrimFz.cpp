@@ -49,9 +49,6 @@ constexpr TextItem kPrfzFr[] = {
     {13, u"d'une suite  ( a[ i ] )"},
     {15, u"Chronomètre"},
 };
-const TextPageRegistration regDe{IPrfz, TextLanguage::German, kPrfzDe};
-const TextPageRegistration regEn{IPrfz, TextLanguage::English, kPrfzEn};
-const TextPageRegistration regFr{IPrfz, TextLanguage::French, kPrfzFr};
 
 constexpr std::int64_t kIntervalLimit = 100'000'000'000'000'000LL;  // 10^17
 
@@ -190,6 +187,13 @@ void PrimFzRun::finish(End end, int) {
   }
   const std::int64_t ms = clock_() - started_;
   if (r_.stopwatch && ms > 1) out_.appendLines({QString::number(ms) + QStringLiteral(" ms")});
+}
+
+// The texts of the topic's page; called by the area's registration.
+void RegisterPrimFzTexts() {
+  static const TextPageRegistration regDe{IPrfz, TextLanguage::German, kPrfzDe};
+  static const TextPageRegistration regEn{IPrfz, TextLanguage::English, kPrfzEn};
+  static const TextPageRegistration regFr{IPrfz, TextLanguage::French, kPrfzFr};
 }
 
 }  // namespace zw

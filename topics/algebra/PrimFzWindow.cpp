@@ -26,10 +26,6 @@ namespace zw {
 
 namespace {
 
-// ---- registration (moves to the per-area list) ----
-const TopicFactoryRegistration registration{"TFPrimFz", [](QWidget* owner) -> TopicWindowBase* {
-                                              return new TFPrimFz(owner);
-                                            }};
 
 TopicConfig primFzConfig() {
   TopicConfig c;
@@ -54,7 +50,7 @@ std::int64_t int64Of(const QLineEdit* e) {
 
 }  // namespace
 
-TFPrimFz::TFPrimFz(QWidget* owner) : TopicWindow(owner, "TFPrimFz", primFzConfig()) {
+TFPrimFz::TFPrimFz(QWidget* owner) : TopicWindow(owner, ClassName, primFzConfig()) {
   QWidget* box = inputArea();
   modeGroup_ = new QGroupBox(box);
   for (int i = 0; i < 3; ++i) {

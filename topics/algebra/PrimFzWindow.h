@@ -20,6 +20,7 @@ namespace zw {
 class TFPrimFz : public TopicWindow, private PrimeMemoOutput {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFPrimFz";
   explicit TFPrimFz(QWidget* owner = nullptr);
 
   // The radio index: 0 single number, 1 interval, 2 sequence.

@@ -19,10 +19,6 @@ namespace zw {
 
 namespace {
 
-// ---- registration (moves to the per-area list) ----
-const TopicFactoryRegistration registration{"TFPrim", [](QWidget* owner) -> TopicWindowBase* {
-                                              return new TFPrim(owner);
-                                            }};
 
 TopicConfig primConfig() {
   TopicConfig c;
@@ -34,7 +30,7 @@ TopicConfig primConfig() {
 
 }  // namespace
 
-TFPrim::TFPrim(QWidget* owner) : TopicWindow(owner, "TFPrim", primConfig()) {
+TFPrim::TFPrim(QWidget* owner) : TopicWindow(owner, ClassName, primConfig()) {
   QWidget* box = inputArea();
   const char* keys[2] = {"a", "b"};
   for (int i = 0; i < 2; ++i) {

@@ -19,6 +19,7 @@ namespace zw {
 class TFPrim : public TopicWindow, private PrimeMemoOutput {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFPrim";
   explicit TFPrim(QWidget* owner = nullptr);
 
   QLineEdit* edit(int i) const { return edits_.at(static_cast<std::size_t>(i)); }  // Edit1 (a), Edit2 (b)

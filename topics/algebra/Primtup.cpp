@@ -36,9 +36,6 @@ constexpr TextItem kPrimtupFr[] = {
     {8, u"entre"}, {9, u"et"}, {10, u"1 paire"}, {11, u"paires"}, {12, u"1 triplet"}, {13, u"triplets"},
     {14, u"de la forme"},
 };
-const TextPageRegistration regDe{IPrimtup, TextLanguage::German, kPrimtupDe};
-const TextPageRegistration regEn{IPrimtup, TextLanguage::English, kPrimtupEn};
-const TextPageRegistration regFr{IPrimtup, TextLanguage::French, kPrimtupFr};
 
 QString item(int i) { return GetText(IPrimtup, i); }
 QString spaced(int i) { return GetTextSpaced(IPrimtup, i); }
@@ -144,6 +141,13 @@ void PrimtupRun::finish(End end, int) {
     else
       out_.setLines({});
   }
+}
+
+// The texts of the topic's page; called by the area's registration.
+void RegisterPrimtupTexts() {
+  static const TextPageRegistration regDe{IPrimtup, TextLanguage::German, kPrimtupDe};
+  static const TextPageRegistration regEn{IPrimtup, TextLanguage::English, kPrimtupEn};
+  static const TextPageRegistration regFr{IPrimtup, TextLanguage::French, kPrimtupFr};
 }
 
 }  // namespace zw

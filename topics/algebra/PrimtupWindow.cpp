@@ -16,10 +16,6 @@ namespace zw {
 
 namespace {
 
-// ---- registration (moves to the per-area list) ----
-const TopicFactoryRegistration registration{"TFPrimtup", [](QWidget* owner) -> TopicWindowBase* {
-                                              return new TFPrimtup(owner);
-                                            }};
 
 TopicConfig primtupConfig() {
   TopicConfig c;
@@ -29,7 +25,7 @@ TopicConfig primtupConfig() {
 
 }  // namespace
 
-TFPrimtup::TFPrimtup(QWidget* owner) : TopicWindow(owner, "TFPrimtup", primtupConfig()) {
+TFPrimtup::TFPrimtup(QWidget* owner) : TopicWindow(owner, ClassName, primtupConfig()) {
   QWidget* box = inputArea();
   const char* keys[2] = {"a", "b"};
   for (int i = 0; i < 2; ++i) {

@@ -16,6 +16,7 @@ namespace zw {
 class TFPrimtup : public TopicWindow, private PrimeMemoOutput {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFPrimtup";
   explicit TFPrimtup(QWidget* owner = nullptr);
 
   QLineEdit* edit(int i) const { return edits_.at(static_cast<std::size_t>(i)); }  // Edit1 (a), Edit2 (b)

@@ -45,9 +45,6 @@ constexpr TextItem kProzFr[] = {
     {5, u"Facteur de croissance"},
     {6, u"Valeur finale"},
 };
-const TextPageRegistration regDe{IProz, TextLanguage::German, kProzDe};
-const TextPageRegistration regEn{IProz, TextLanguage::English, kProzEn};
-const TextPageRegistration regFr{IProz, TextLanguage::French, kProzFr};
 // -----
 
 // A plain number with the regional separator (and an optional exponent),
@@ -242,6 +239,13 @@ QStringList ProzMemoLines(const ProzValues& v, int mask, const TextMeasurer& f, 
     if (!(mask & (1 << i))) lines << quantityLines(i);
   lines << QString();
   return lines;
+}
+
+// The texts of the topic's page; called by the area's registration.
+void RegisterProzentTexts() {
+  static const TextPageRegistration regDe{IProz, TextLanguage::German, kProzDe};
+  static const TextPageRegistration regEn{IProz, TextLanguage::English, kProzEn};
+  static const TextPageRegistration regFr{IProz, TextLanguage::French, kProzFr};
 }
 
 }  // namespace zw

@@ -17,10 +17,6 @@ namespace zw {
 
 namespace {
 
-// ----- registration (move to the explicit list at merge)
-const TopicFactoryRegistration registration{"TFProz", [](QWidget* owner) -> TopicWindowBase* {
-                                              return new TFProz(owner);
-                                            }};
 // -----
 
 const char16_t* const kKeys[ProzCount] = {u"G", u"W", u"p", u"q", u"E"};
@@ -38,7 +34,7 @@ TopicConfig prozConfig() {
 
 }  // namespace
 
-TFProz::TFProz(QWidget* owner) : TopicWindow(owner, "TFProz", prozConfig()) {
+TFProz::TFProz(QWidget* owner) : TopicWindow(owner, ClassName, prozConfig()) {
   QWidget* box = inputArea();
   for (int i = 0; i < ProzCount; ++i) {
     captions_[static_cast<std::size_t>(i)] = new QLabel(box);

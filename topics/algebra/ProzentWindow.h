@@ -15,6 +15,7 @@ namespace zw {
 class TFProz : public TopicWindow {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFProz";
   explicit TFProz(QWidget* owner = nullptr);
 
   QLineEdit* edit(int index) const { return edits_.at(static_cast<std::size_t>(index)); }

@@ -31,9 +31,6 @@ constexpr TextItem kPythFr[] = {
     {2, u"Borne inférieure"},
     {3, u"Borne supérieure"},
 };
-const TextPageRegistration regDe{IPyth, TextLanguage::German, kPythDe};
-const TextPageRegistration regEn{IPyth, TextLanguage::English, kPythEn};
-const TextPageRegistration regFr{IPyth, TextLanguage::French, kPythFr};
 // -----
 
 using u64 = std::uint64_t;
@@ -135,6 +132,13 @@ QStringList PythMemoLines(std::int64_t lower, std::int64_t upper, int capacity) 
   collect.flush(lines);
   if (collect.count() == 0) lines << GetMessageText(5);
   return lines;
+}
+
+// The texts of the topic's page; called by the area's registration.
+void RegisterPythTexts() {
+  static const TextPageRegistration regDe{IPyth, TextLanguage::German, kPythDe};
+  static const TextPageRegistration regEn{IPyth, TextLanguage::English, kPythEn};
+  static const TextPageRegistration regFr{IPyth, TextLanguage::French, kPythFr};
 }
 
 }  // namespace zw

@@ -22,10 +22,6 @@ namespace zw {
 
 namespace {
 
-// ----- registration (move to the explicit list at merge)
-const TopicFactoryRegistration registration{"TFPyth", [](QWidget* owner) -> TopicWindowBase* {
-                                              return new TFPyth(owner);
-                                            }};
 // -----
 
 TopicConfig pythConfig() {
@@ -78,7 +74,7 @@ private:
 
 }  // namespace
 
-TFPyth::TFPyth(QWidget* owner) : TopicWindow(owner, "TFPyth", pythConfig()) {
+TFPyth::TFPyth(QWidget* owner) : TopicWindow(owner, ClassName, pythConfig()) {
   QWidget* box = inputArea();
   // The stored worksheets pair "upper" with the lower bound and "lower" with the upper one.
   const char16_t* const keys[2] = {u"upper", u"lower"};

@@ -50,9 +50,6 @@ constexpr TextItem kGgtFr[] = {
     {7, u"Sommes des diviseurs"},
     {8, u"nombre parfait"},
 };
-const TextPageRegistration regDe{IggT, TextLanguage::German, kGgtDe};
-const TextPageRegistration regEn{IggT, TextLanguage::English, kGgtEn};
-const TextPageRegistration regFr{IggT, TextLanguage::French, kGgtFr};
 
 // ----- 64-bit number theory -----------------------------------------------
 
@@ -293,6 +290,13 @@ QStringList GgtMemoLines(const std::array<u64, GgtFieldCount>& x, const GgtResul
 
 QStringList GgtMemoLines(const std::array<u64, GgtFieldCount>& x, const TextMeasurer& memoFont) {
   return GgtMemoLines(x, ComputeGgt(x), memoFont, GgtLabels::current());
+}
+
+void RegisterGgtTexts() {
+  // Kept for the whole run; a second call registers nothing more.
+  static const TextPageRegistration de{IggT, TextLanguage::German, kGgtDe};
+  static const TextPageRegistration en{IggT, TextLanguage::English, kGgtEn};
+  static const TextPageRegistration fr{IggT, TextLanguage::French, kGgtFr};
 }
 
 }  // namespace zw

@@ -85,4 +85,8 @@ QStringList GgtMemoLines(const std::array<std::uint64_t, GgtFieldCount>& x, cons
 // ComputeGgt and GgtMemoLines in one call, with the current language's texts.
 QStringList GgtMemoLines(const std::array<std::uint64_t, GgtFieldCount>& x, const TextMeasurer& memoFont);
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterGgtTexts();
+
 }  // namespace zw

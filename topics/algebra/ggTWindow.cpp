@@ -5,14 +5,11 @@
 
 #include "shell/Fonts.h"
 #include "shell/Metrics.h"
-#include "shell/catalogue/TopicRegistry.h"
 #include "shell/kit/InputRows.h"
 
 namespace zw {
 
 namespace {
-
-const TopicWindowRegistration<TFggT> registration;
 
 // The captions of the layout; "i" has two blanks before "=".
 QString captionOf(int index) {

@@ -1,32 +1,23 @@
-// The analysis topics that are built, registered with the catalogue.
-#include "shell/catalogue/TopicRegistry.h"
+#include "topics/analysis/AnalysisTopics.h"
+
 #include "topics/analysis/PolyDivWindow.h"
 #include "topics/analysis/SequencesWindow.h"
 #include "topics/analysis/SurfaceWindow.h"
+#include "topics/frame/TopicRegistration.h"
 
 namespace zw {
 
 void RegisterAnalysisTexts();
 
-namespace {
-
-template <typename W>
-TopicFactory factory() {
-  return [](QWidget* owner) -> TopicWindowBase* { return new W(owner); };
+void RegisterAnalysisTopics() {
+  RegisterTopicWindow<TFFolgen>();
+  RegisterTopicWindow<TFPolyDiv>();
+  RegisterTopicWindow<TFPolyggT>();
+  RegisterTopicWindow<TFPolyFak>();
+  RegisterTopicWindow<TFPolTrans>();
+  RegisterTopicWindow<TFIter>();
+  RegisterTopicWindow<TFPlot3d>();
+  RegisterAnalysisTexts();
 }
-
-const TopicFactoryRegistration registrations[] = {
-    {"TFPolyDiv", factory<TFPolyDiv>()},
-    {"TFPolyggT", factory<TFPolyggT>()},
-    {"TFPolyFak", factory<TFPolyFak>()},
-    {"TFPolTrans", factory<TFPolTrans>()},
-    {"TFFolgen", factory<TFFolgen>()},
-    {"TFIter", factory<TFIter>()},
-    {TFPlot3d::ClassName, factory<TFPlot3d>()},
-};
-
-const bool textsRegistered = (RegisterAnalysisTexts(), true);
-
-}  // namespace
 
 }  // namespace zw

@@ -18,7 +18,7 @@ namespace zw {
 // ----- division --------------------------------------------------------------
 
 TFPolyDiv::TFPolyDiv(QWidget* owner)
-    : PolyTopicWindow(owner, "TFPolyDiv", {.polynomials = 2, .rowHeads = true, .decimalBox = true, .tabComputes = true}) {
+    : PolyTopicWindow(owner, ClassName, {.polynomials = 2, .rowHeads = true, .decimalBox = true, .tabComputes = true}) {
   initTopic();
 }
 
@@ -43,7 +43,7 @@ void TFPolyDiv::afterLoad() {
 // ----- gcd and lcm ------------------------------------------------------------
 
 TFPolyggT::TFPolyggT(QWidget* owner)
-    : PolyTopicWindow(owner, "TFPolyggT", {.polynomials = 2, .rowHeads = true, .decimalBox = true}) {
+    : PolyTopicWindow(owner, ClassName, {.polynomials = 2, .rowHeads = true, .decimalBox = true}) {
   initTopic();
 }
 
@@ -53,7 +53,7 @@ void TFPolyggT::compute() {
 
 // ----- factorisation ------------------------------------------------------------
 
-TFPolyFak::TFPolyFak(QWidget* owner) : PolyTopicWindow(owner, "TFPolyFak", {.polynomials = 1}) { initTopic(); }
+TFPolyFak::TFPolyFak(QWidget* owner) : PolyTopicWindow(owner, ClassName, {.polynomials = 1}) { initTopic(); }
 
 void TFPolyFak::compute() {
   showResult(PolyFactorisation(polynomials()[0], FontTextMeasurer(memoFont()), PolyFactorLabels::current()));
@@ -81,7 +81,7 @@ private:
 
 }  // namespace
 
-TFPolTrans::TFPolTrans(QWidget* owner) : PolyTopicWindow(owner, "TFPolTrans", {.polynomials = 1}) {
+TFPolTrans::TFPolTrans(QWidget* owner) : PolyTopicWindow(owner, ClassName, {.polynomials = 1}) {
   QWidget* box = inputArea();
   shift_ = new QRadioButton(box);
   stretch_ = new QRadioButton(box);

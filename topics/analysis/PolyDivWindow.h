@@ -12,6 +12,7 @@ namespace zw {
 class TFPolyDiv : public PolyTopicWindow {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFPolyDiv";
   explicit TFPolyDiv(QWidget* owner = nullptr);
 protected:
   void compute() override;
@@ -21,6 +22,7 @@ protected:
 class TFPolyggT : public PolyTopicWindow {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFPolyggT";
   explicit TFPolyggT(QWidget* owner = nullptr);
 protected:
   void compute() override;
@@ -29,6 +31,7 @@ protected:
 class TFPolyFak : public PolyTopicWindow {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFPolyFak";
   explicit TFPolyFak(QWidget* owner = nullptr);
 protected:
   void compute() override;
@@ -37,6 +40,7 @@ protected:
 class TFPolTrans : public PolyTopicWindow {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFPolTrans";
   explicit TFPolTrans(QWidget* owner = nullptr);
   QLineEdit* dxEdit() const { return dx_; }
   QLineEdit* dyEdit() const { return dy_; }

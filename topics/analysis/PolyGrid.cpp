@@ -30,6 +30,7 @@ PolyGrid::PolyGrid(QWidget* parent, int polynomials, bool rowHeads, TextClipboar
   for (int r = 1; r <= polynomials; ++r) setCells(0, r, QString(QChar(u'a' + r - 1)));
   if (!rowHeads) verticalHeader()->hide();
   StyleGrid(this);
+  setCellsCentred(true);
   setEditorMode(true);
   // Cell editors are created as children of the viewport: watch them for
   // Enter and Tab.
@@ -65,9 +66,6 @@ void PolyGrid::place(int left, int top) {
   setDefaultRowHeight(m.RowHeight);
   setDefaultColWidth(ScalePixels(54));
   setColWidth(0, rowHeads_ ? m.RowHeight : 0);
-  for (int c = 0; c < ColCount(); ++c)
-    for (int r = 1; r < RowCount(); ++r)
-      if (QTableWidgetItem* it = item(r - 1, c - 1)) it->setTextAlignment(Qt::AlignCenter);
   setGeometry(left, top, outerSize().width(), outerSize().height());
 }
 
@@ -78,8 +76,6 @@ std::u16string PolyGrid::cell(int column, int row) const { return Cells(column, 
 
 void PolyGrid::setCell(int column, int row, const std::u16string& text) {
   setCells(column, row, QString::fromStdU16String(text));
-  if (column >= 1 && row >= 1)
-    if (QTableWidgetItem* it = item(row - 1, column - 1)) it->setTextAlignment(Qt::AlignCenter);
 }
 
 void PolyGrid::cutRow() { PolyGridCut(*this, clipboard_); }

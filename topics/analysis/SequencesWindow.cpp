@@ -35,7 +35,7 @@ const QString kNCaption = QStringLiteral("i = 0 . . . n-1;     n = ");
 
 }  // namespace
 
-TFFolgen::TFFolgen(QWidget* owner) : TopicWindow(owner, "TFFolgen", sequenceConfig()) {
+TFFolgen::TFFolgen(QWidget* owner) : TopicWindow(owner, ClassName, sequenceConfig()) {
   QWidget* box = inputArea();
   a0Caption_ = new QLabel(box);
   aiCaption_ = new QLabel(box);
@@ -102,7 +102,7 @@ TopicConfig iterationConfig() {
 
 }  // namespace
 
-TFIter::TFIter(QWidget* owner) : TopicWindow(owner, "TFIter", iterationConfig()) {
+TFIter::TFIter(QWidget* owner) : TopicWindow(owner, ClassName, iterationConfig()) {
   QWidget* box = inputArea();
   termCaption_ = new QLabel(box);
   x0Caption_ = new QLabel(box);

@@ -12,6 +12,7 @@ namespace zw {
 class TFFolgen : public TopicWindow {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFFolgen";
   explicit TFFolgen(QWidget* owner = nullptr);
   QLineEdit* startEdit() const { return a0_; }
   QLineEdit* termEdit() const { return ai_; }
@@ -30,6 +31,7 @@ private:
 class TFIter : public TopicWindow {
   Q_OBJECT
 public:
+  static constexpr std::string_view ClassName = "TFIter";
   explicit TFIter(QWidget* owner = nullptr);
   QLineEdit* termEdit() const { return term_; }
   QLineEdit* startEdit() const { return x0_; }

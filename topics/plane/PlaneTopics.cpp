@@ -1,6 +1,6 @@
-// The plane-geometry topics that are built, registered with the catalogue.
-// >>> registration of the plane-geometry windows (one spot) >>>
-#include "shell/catalogue/TopicRegistry.h"
+#include "topics/plane/PlaneTopics.h"
+
+#include "topics/frame/TopicRegistration.h"
 #include "topics/plane/KreisWindow.h"
 #include "topics/plane/TangWindow.h"
 #include "topics/plane/XGer2dWindow.h"
@@ -11,17 +11,13 @@ namespace zw {
 
 void RegisterPlaneTexts();
 
-namespace {
-
-const TopicWindowRegistration<TFXKreis> xkreis;
-const TopicWindowRegistration<TFXGerKr> xgerkr;
-const TopicWindowRegistration<TFXGer2d> xger2d;
-const TopicWindowRegistration<TFKreis> kreis;
-const TopicWindowRegistration<TFTang> tang;
-
-const bool textsRegistered = (RegisterPlaneTexts(), true);
-
-}  // namespace
+void RegisterPlaneTopics() {
+  RegisterTopicWindow<TFXKreis>();
+  RegisterTopicWindow<TFXGerKr>();
+  RegisterTopicWindow<TFXGer2d>();
+  RegisterTopicWindow<TFKreis>();
+  RegisterTopicWindow<TFTang>();
+  RegisterPlaneTexts();
+}
 
 }  // namespace zw
-// <<< registration of the plane-geometry windows <<<

@@ -200,6 +200,26 @@ TEST_F(GgtWindowTest, MemoryFileKeepsInputsBetweenWindowsOnlyWhileTheOptionIsOn)
   EXPECT_EQ(bytes(memoryFile()), stored);  // nothing written
 }
 
+// A memory file that an editor saved with two byte-order marks: the window
+// sees its section, and what the user stores is what comes back (a hidden
+// first section used to shadow the stored one).
+TEST_F(GgtWindowTest, MemoryFileWithTwoByteOrderMarksRoundTrips) {
+  {
+    QFile f(memoryFile());
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("\xEF\xBB\xBF\xEF\xBB\xBF[ggt]\r\na=12\r\nb=18\r\n");
+  }
+  {
+    auto w = open();
+    EXPECT_EQ(texts(*w).mid(0, 2), (QStringList{"12", "18"}));
+    fill(*w, {"30", "40"});
+    w->close();  // stores the inputs
+  }
+  auto again = open();
+  EXPECT_EQ(texts(*again).mid(0, 2), (QStringList{"30", "40"}));
+  EXPECT_TRUE(errors_.empty());
+}
+
 TEST_F(GgtWindowTest, PrintToPdfHoldsTitleAndMemoLines) {
   const QString pdf = printToPdf("out.pdf");
   auto w = open();

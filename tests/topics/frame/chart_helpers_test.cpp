@@ -3,7 +3,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "TopicTestBase.h"
+#include "tests/topics/TopicTestBase.h"
 #include "charts/VIrada.h"
 #include "tests/common/RecordingPaintDevice.h"
 #include "topics/frame/ChartHelpers.h"

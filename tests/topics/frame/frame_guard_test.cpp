@@ -27,6 +27,7 @@
 #include "shell/KernelMessages.h"
 #include "shell/State.h"
 #include "shell/catalogue/TopicRegistry.h"
+#include "topics/frame/TopicRegistration.h"
 #include "shell/commands/Commands.h"
 #include "shell/mainwindow/MainWindow.h"
 #include "tests/topics/TopicTestBase.h"
@@ -253,7 +254,7 @@ TEST_F(FrameGuardTest, ClosingSavesNothingHalfAndStillCloses) {
 TEST_F(FrameGuardTest, CreationThatFailsOpensNoWindow) {
   shellState().Zoom = 100;
   shellState().MaxOption = true;
-  const TopicWindowRegistration<ThrowingTopic> registration;
+  RegisterTopicWindow<ThrowingTopic>();
   TFMenu menu;
   menu.setQuitQuestion([] { return true; });
   g_throwIn = QStringLiteral("creation");

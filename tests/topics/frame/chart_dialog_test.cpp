@@ -9,7 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "TopicTestBase.h"
+#include "tests/topics/TopicTestBase.h"
 #include "charts/VIrada.h"
 #include "shell/kit/PageLayout.h"
 #include "shell/texts/Texts.h"

@@ -10,9 +10,9 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
-#include "ChartDemoPage.h"
-#include "PdfText.h"
-#include "TopicTestBase.h"
+#include "tests/topics/ChartDemoPage.h"
+#include "tests/topics/PdfText.h"
+#include "tests/topics/TopicTestBase.h"
 #include "shell/kit/PageLayout.h"
 #include "topics/frame/ChartDialog.h"
 
