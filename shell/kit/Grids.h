@@ -48,6 +48,9 @@ public:
   int defaultColWidth() const { return defaultColWidth_; }
   int defaultRowHeight() const { return defaultRowHeight_; }
 
+  // A grid of head row and cells only: the fixed column is not shown and
+  // column 0 has no width (cells keep their column numbers).
+  void setFixedColumnShown(bool shown);
   // Editor mode: the editor stays open on the current cell.
   void setEditorMode(bool on);
   bool editorMode() const { return editorMode_; }
