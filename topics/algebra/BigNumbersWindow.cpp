@@ -228,7 +228,7 @@ void TFBigInt::layoutInputs() {
   const int rowH = m.RowHeight;
   const int cbW = ScalePixels(64);
   // a and b: caption, field, grouping box.
-  const int opW = ScalePixels(320);
+  const int opW = ScalePixels(250);
   const QString opTexts[2] = {QStringLiteral(" a = "), QStringLiteral(" b = ")};
   for (int i = 0; i < 2; ++i) {
     const int top = m.RowTop[static_cast<std::size_t>(i)];
@@ -264,13 +264,15 @@ void TFBigInt::layoutInputs() {
       QStringLiteral("a") + dot + QStringLiteral(" b") + dot + QStringLiteral(" ... ") + dot + QStringLiteral(" b"),
       QStringLiteral("a") + thin + QStringLiteral(":") + thin + QStringLiteral("b") + thin + QStringLiteral(":") + thin +
           QStringLiteral("...") + thin + QStringLiteral(":") + thin + QStringLiteral("b")};
-  const int radioX = left + capW + 3 * (rangeW + ScalePixels(4)) + ScalePixels(12);
-  radioBox_->setGeometry(radioX, rangeTop, ScalePixels(150), 4 * ScalePixels(20) + ScalePixels(8));
+  // Below the ranges, two items a row.
+  const int radioTop = edits_[5]->geometry().bottom() + ScalePixels(8);
+  radioBox_->setGeometry(left + capW, radioTop, ScalePixels(288), 2 * ScalePixels(20) + ScalePixels(8));
   for (int i = 0; i < 4; ++i) {
     QRadioButton* rb = items_[static_cast<std::size_t>(i)];
     rb->setText(itemTexts[i]);
     rb->setFont(tf);
-    rb->setGeometry(ScalePixels(6), ScalePixels(4 + 20 * i), ScalePixels(140), ScalePixels(20));
+    rb->setGeometry(ScalePixels(6) + (i % 2) * ScalePixels(140), ScalePixels(4 + 20 * (i / 2)), ScalePixels(136),
+                    ScalePixels(20));
   }
   // The key group to the right.
   const QString sup = SuperscriptNSign();
@@ -280,12 +282,12 @@ void TFBigInt::layoutInputs() {
       QStringLiteral("n!"), QStringLiteral("nCr(n,k)"), QStringLiteral("nPr(n,k)"), QStringLiteral("c → a"),
       QStringLiteral("c → b"), QStringLiteral("r → b"), QStringLiteral("a ↔ b"), QStringLiteral("CLE"),
       QStringLiteral("CLR"), QStringLiteral("DEL"), QStringLiteral("⟲")};
-  const int keysX = std::max(left + capW + opW + cbW + ScalePixels(12), radioX + ScalePixels(160));
-  const int bw = ScalePixels(76), bh = ScalePixels(24);
-  const int keysW = inputArea()->width() - keysX - ScalePixels(8);
-  const int cols = std::max(2, (keysW - ScalePixels(8)) / (bw + ScalePixels(4)));
+  // Three keys a row, right of the inputs (the page holds the window's width).
+  const int keysX = left + capW + opW + cbW + ScalePixels(8);
+  const int bw = ScalePixels(72), bh = ScalePixels(24), cols = 3;
   const int rows = (ButtonCount + cols - 1) / cols;
-  keys_->setGeometry(keysX, m.RowTop[0], std::max(keysW, 2 * bw + ScalePixels(16)), rows * (bh + ScalePixels(4)) + rowH + ScalePixels(12));
+  keys_->setGeometry(keysX, m.RowTop[0], cols * (bw + ScalePixels(4)) + ScalePixels(8),
+                     rows * (bh + ScalePixels(4)) + rowH + ScalePixels(12));
   for (int i = 0; i < ButtonCount; ++i) {
     QPushButton* b = buttons_[static_cast<std::size_t>(i)];
     b->setText(captions[i]);
@@ -304,8 +306,9 @@ void TFBigInt::layoutInputs() {
   mf.setPointSize(11);
   mf.setBold(false);
   memo()->setFont(mf);
-  memo()->setGeometry(left, memoTop, inputArea()->width() - 2 * left,
-                      std::max(3 * rowH, inputArea()->height() - memoTop - ScalePixels(8)));
+  // As wide as the rows above it: a width taken from the area would hold the
+  // area at its widest.
+  memo()->setGeometry(left, memoTop, keys_->geometry().right() - left, 6 * rowH);
 }
 
 }  // namespace zw

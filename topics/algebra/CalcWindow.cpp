@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 #include "shell/Fonts.h"
 #include "shell/Guard.h"
@@ -99,8 +100,9 @@ void CalcWindow::placeKeyRow(int left, int top, int keySize, int groupGap,
   }
 }
 
-void CalcWindow::styleDisplay(QWidget* label) {
+void CalcWindow::styleDisplay(QLabel* label) {
   label->setAutoFillBackground(true);
+  label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   QPalette p = label->palette();
   p.setColor(QPalette::Window, QColor(0xEE, 0xEE, 0xEE));
   label->setPalette(p);
@@ -130,11 +132,14 @@ void CalcWindow::showEvent(QShowEvent* event) {
     sub->setWindowFlags(Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     sub->resize(sub->sizeHint().expandedTo(size() + (sub->size() - sub->contentsRect().size())));
-    if (QMdiArea* area = sub->mdiArea()) {
-      const QSize room = area->viewport()->size();
-      sub->move(std::max(0, (room.width() - sub->width()) / 2), std::max(0, (room.height() - sub->height()) / 2));
-    }
     sub->show();
+    // After the main window has placed its new child (it cascades them).
+    QTimer::singleShot(0, sub, [sub] {
+      if (QMdiArea* area = sub->mdiArea()) {
+        const QSize room = area->viewport()->size();
+        sub->move(std::max(0, (room.width() - sub->width()) / 2), std::max(0, (room.height() - sub->height()) / 2));
+      }
+    });
   }
   setFocus();
 }

@@ -67,7 +67,7 @@ protected:
     int widthInKeys = 1;
   };
   void placeKeyRow(int left, int top, int keySize, int groupGap, const std::vector<std::vector<KeySpec>>& groups);
-  static void styleDisplay(QWidget* label);
+  static void styleDisplay(QLabel* label);
 
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;

@@ -34,8 +34,11 @@ QString keyOf(int col) { return QString(QChar(u'a' + col - 1)); }
 TFGlei4::TFGlei4(QWidget* owner) : TopicWindow(owner, ClassName, glei4Config()) {
   QWidget* box = inputArea();
   equation_ = new THtmlLab(box);
+  equation_->setObjectName(QStringLiteral("HtmlGleichung"));
   equation_->setTransparent(true);
   equation_->setAlignment(Qt::AlignHCenter);
+  equation_->setFrameStyle(TFrameStyle::fsNone);
+  equation_->setSuppressExceptions(true);
   equation_->setCaption(QStringLiteral(
       "<I>a·x<sup>4</sup> + b·x<sup>3</sup> + c·x<sup>2</sup> + d·x + e = 0</I>"));
   grid_ = new StringGrid(box);
@@ -50,17 +53,20 @@ TFGlei4::TFGlei4(QWidget* owner) : TopicWindow(owner, ClassName, glei4Config()) 
 
 void TFGlei4::layoutInputs() {
   const LayoutMetrics& m = metrics();
-  equation_->setFont(fonts().TextFont.font);
-  equation_->setPosY(ScalePixels(16));
-  const int w = inputArea()->width();
-  equation_->setGeometry(0, 0, w, ScalePixels(44));
-  grid_->setDefaultColWidth(m.GridColWidth);
+  const int colWidth = ScalePixels(80);
+  grid_->setDefaultColWidth(colWidth);
   grid_->setDefaultRowHeight(m.RowHeight);
   for (int c = 1; c <= 5; ++c)
-    if (QTableWidgetItem* it = grid_->item(0, c - 1)) it->setTextAlignment(Qt::AlignCenter);
-  const int gw = 5 * m.GridColWidth + 9 * StringGrid::GridLineWidth + 2 * grid_->frameWidth();
+    if (QTableWidgetItem* it = grid_->horizontalHeaderItem(c - 1)) it->setTextAlignment(Qt::AlignCenter);
+  // Five columns and their lines, two rows and their lines, inside the frame.
+  const int gw = 5 * colWidth + 9 * StringGrid::GridLineWidth + 2 * grid_->frameWidth();
   const int gh = 2 * m.RowHeight + 3 * StringGrid::GridLineWidth + 2 * grid_->frameWidth();
-  grid_->setGeometry(std::max(ScalePixels(16), (w - gw) / 2), ScalePixels(52), gw, gh);
+  const int left = ScalePixels(16);
+  // The equation centred over the grid, its baseline 16 scaled pixels down.
+  equation_->setFont(fonts().TextFont.font);
+  equation_->setGeometry(left, 0, gw, ScalePixels(36));
+  equation_->setPosY(ScalePixels(16));
+  grid_->setGeometry(left, ScalePixels(44), gw, gh);
 }
 
 bool TFGlei4::readInputs() {
