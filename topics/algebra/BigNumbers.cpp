@@ -87,7 +87,7 @@ QStringList BigOperation(BigOp op, const TBigInt& a, const TBigInt& b, TBigInt& 
 
 BigTableRows::BigTableRows(BigTable table, const TBigInt& a, BigRange n, BigRange k)
     : table_(table), a_(std::make_unique<TBigInt>(a)), c_(std::make_unique<TBigInt>()), n_(n), k_(k),
-      n_cur_(n.from), k_cur_(k.from) {
+      scratch_(std::make_unique<TBigInt>()), scratch2_(std::make_unique<TBigInt>()), n_cur_(n.from), k_cur_(k.from) {
   BigIntZero(*c_);
 }
 
@@ -104,8 +104,24 @@ bool BigTableRows::next(QStringList& lines, const std::function<bool()>& askCont
     case BigTable::Permutations: {
       const std::int64_t k = k_cur_;
       const bool bino = table_ == BigTable::Binomial;
-      if (bino) BigIntBinomial(n, k, *c_);
-      else BigIntPermutations(n, k, *c_);
+      // Along a row, each value follows from the one before with one small
+      // product (and quotient); the full computation where that cannot be used.
+      bool done = false;
+      if (k != k_.from && k_.step == 1 && k > 0 && k <= n && n < BigIntBase && !BigIntIsOverflow(*c_)) {
+        TBigInt& f = *scratch_;
+        f[0] = 1;  // one limb
+        f[1] = n - k + 1;
+        BigIntMul(*c_, f, *c_);
+        if (bino) {
+          f[1] = k;
+          BigIntDivMod(*c_, f, *c_, *scratch2_);
+        }
+        done = !BigIntIsOverflow(*c_);
+      }
+      if (!done) {
+        if (bino) BigIntBinomial(n, k, *c_);
+        else BigIntPermutations(n, k, *c_);
+      }
       lines = BigLines(BigIntCombLine(*c_, bino ? u"nCr" : u"nPr", n, k));
       // k runs from k1 (always once) while k <= k2 and k <= n.
       if (wide(k) + k_.step <= k_.to && wide(k) + k_.step <= n) {

@@ -61,6 +61,7 @@ private:
   BigTable table_;
   std::unique_ptr<TBigInt> a_, c_;
   BigRange n_, k_;
+  std::unique_ptr<TBigInt> scratch_, scratch2_;
   std::int64_t n_cur_, k_cur_;
   bool done_ = false;
 };

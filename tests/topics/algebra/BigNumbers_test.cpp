@@ -150,6 +150,22 @@ TEST_F(BigNumbersTest, FactorialRowsAgainstAnOracle) {
   }
 }
 
+TEST_F(BigNumbersTest, CombinationRowsAgainstAnOracle) {
+  for (BigTable t : {BigTable::Binomial, BigTable::Permutations}) {
+    BigTableRows rows(t, TBigInt{}, {95, 100, 1}, {0, 120, 1});
+    QStringList lines;
+    for (int n = 95; n <= 100; ++n) {
+      cpp_int v = 1;
+      for (int k = 0; k <= n; ++k) {
+        if (k > 0) v *= n - k + 1;
+        if (k > 0 && t == BigTable::Binomial) v /= k;
+        ASSERT_TRUE(rows.next(lines, {}));
+        EXPECT_TRUE(lines.value(0).endsWith(QStringLiteral("  =  ") + QString::fromStdString(v.str()))) << n << " " << k;
+      }
+    }
+  }
+}
+
 TEST_F(BigNumbersTest, DeleteTheLastBlock) {
   const QString e;
   const auto L = [](std::initializer_list<const char*> l) {
