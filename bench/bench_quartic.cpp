@@ -92,7 +92,7 @@ std::vector<long double> eigenRoots(const Quartic& q) {
   for (int i = 0; i < 5; ++i) c[i] = q.c[static_cast<size_t>(i)];
   Eigen::PolynomialSolver<long double, 4> solver(c);
   std::vector<long double> real;
-  solver.realRoots(real, 1e-6L);
+  solver.realRoots(real);  // its own threshold for a vanishing imaginary part
   std::sort(real.begin(), real.end());
   // Distinct after rounding to 5 decimals, like the topic's list.
   std::vector<long double> out;
