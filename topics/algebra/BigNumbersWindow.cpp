@@ -226,9 +226,9 @@ void TFBigInt::layoutInputs() {
   const int left = ScalePixels(16);
   const int capW = font.width(QStringLiteral(" a =  "));
   const int rowH = m.RowHeight;
-  const int cbW = ScalePixels(64);
+  const int cbW = ScalePixels(76);
   // a and b: caption, field, grouping box.
-  const int opW = ScalePixels(250);
+  const int opW = ScalePixels(238);
   const QString opTexts[2] = {QStringLiteral(" a = "), QStringLiteral(" b = ")};
   for (int i = 0; i < 2; ++i) {
     const int top = m.RowTop[static_cast<std::size_t>(i)];

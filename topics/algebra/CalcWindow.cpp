@@ -19,6 +19,10 @@ constexpr int kWidth = 438;
 constexpr int kHeight = 256;
 const char* const kCodeProperty = "keyCode";
 
+bool hasCommandModifier(const QKeyEvent* e) {
+  return (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+}
+
 // The error and overflow texts (items 2 and 3) of the three calculators.
 constexpr TextItem kDe[] = {{2, u"Fehler"}, {3, u"Überlauf"}};
 constexpr TextItem kEn[] = {{2, u"Error"}, {3, u"Overflow"}};
@@ -156,7 +160,7 @@ bool CalcWindow::event(QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     // Characters the key pad knows are keys here, not shortcuts.
     auto* k = static_cast<QKeyEvent*>(event);
-    if (!k->text().isEmpty() && k->text().at(0).isPrint()) {
+    if (!hasCommandModifier(k) && !k->text().isEmpty() && k->text().at(0).isPrint()) {
       event->accept();
       return true;
     }
@@ -166,6 +170,7 @@ bool CalcWindow::event(QEvent* event) {
 }
 
 bool CalcWindow::previewKey(QKeyEvent* e) {
+  if (hasCommandModifier(e)) return false;  // menu and command shortcuts
   switch (e->key()) {
     case Qt::Key_Backspace: pressKey(KeyBackspace); return true;
     case Qt::Key_Return:
