@@ -7,11 +7,13 @@
 #include <benchmark/benchmark.h>
 #include <gmpxx.h>
 
+#include <cstring>
 #include <random>
 #include <string>
 
 #include "kernel/BigInt.h"
 #include "kernel/KernelState.h"
+#include "topics/algebra/BigNumbers.h"
 
 namespace {
 
@@ -105,8 +107,64 @@ void FactorialTable_GMP(benchmark::State& state) {
   }
 }
 
+// The topic's tables, rows computed and formatted as its memo lines, against
+// GMP computing each row and its decimal text.
+void runTable(zw::BigTable table, zw::BigRange n, zw::BigRange k, const char* a, benchmark::State& state) {
+  zw::kernelState().BigIntGrouping = true;
+  zw::kernelState().BigIntShortForm = true;
+  zw::TBigInt av;
+  zw::BigIntFromStr(std::u16string(a, a + std::strlen(a)), av);
+  for (auto _ : state) {
+    zw::BigTableRows rows(table, av, n, k);
+    QStringList lines;
+    size_t total = 0;
+    while (rows.next(lines, {}))
+      for (const QString& l : lines) total += static_cast<size_t>(l.size());
+    benchmark::DoNotOptimize(total);
+  }
+}
+
+void Table2n_Zahlwerk(benchmark::State& s) { runTable(zw::BigTable::Pow2, {1, 10000, 1}, {}, "2", s); }
+void Table3n_Zahlwerk(benchmark::State& s) { runTable(zw::BigTable::PowA, {1, 10000, 1}, {}, "3", s); }
+void TableFactorial_Zahlwerk(benchmark::State& s) { runTable(zw::BigTable::Factorial, {1, 3000, 1}, {}, "3", s); }
+void TableBinomial_Zahlwerk(benchmark::State& s) { runTable(zw::BigTable::Binomial, {1, 500, 1}, {0, 500, 1}, "3", s); }
+
+void powerTableGmp(unsigned base, benchmark::State& state) {
+  for (auto _ : state) {
+    size_t total = 0;
+    mpz_class c;
+    for (unsigned n = 1; n <= 10000; ++n) {
+      mpz_ui_pow_ui(c.get_mpz_t(), base, n);
+      total += c.get_str().size();
+    }
+    benchmark::DoNotOptimize(total);
+  }
+}
+void Table2n_GMP(benchmark::State& s) { powerTableGmp(2, s); }
+void Table3n_GMP(benchmark::State& s) { powerTableGmp(3, s); }
+
+void TableBinomial_GMP(benchmark::State& state) {
+  for (auto _ : state) {
+    size_t total = 0;
+    mpz_class c;
+    for (unsigned n = 1; n <= 500; ++n)
+      for (unsigned k = 0; k <= n; ++k) {
+        mpz_bin_uiui(c.get_mpz_t(), n, k);
+        total += c.get_str().size();
+      }
+    benchmark::DoNotOptimize(total);
+  }
+}
+
 }  // namespace
 
+BENCHMARK(Table2n_Zahlwerk)->Unit(benchmark::kMillisecond);
+BENCHMARK(Table2n_GMP)->Unit(benchmark::kMillisecond);
+BENCHMARK(Table3n_Zahlwerk)->Unit(benchmark::kMillisecond);
+BENCHMARK(Table3n_GMP)->Unit(benchmark::kMillisecond);
+BENCHMARK(TableFactorial_Zahlwerk)->Unit(benchmark::kMillisecond);
+BENCHMARK(TableBinomial_Zahlwerk)->Unit(benchmark::kMillisecond);
+BENCHMARK(TableBinomial_GMP)->Unit(benchmark::kMillisecond);
 BENCHMARK(Mul_Zahlwerk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Mul_GMP)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Div_Zahlwerk)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);

@@ -236,6 +236,13 @@ void StringGrid::setColWidth(int col, int w) {
   }
 }
 
+void StringGrid::setFixedColumnShown(bool shown) {
+  verticalHeader()->setVisible(shown);
+  corner_->setVisible(shown);
+  if (!shown) fixedColWidth_ = 0;
+  applySectionSizes();
+}
+
 int StringGrid::colWidth(int col) const {
   if (col == 0) return fixedColWidth_;
   return horizontalHeader()->sectionSize(col - 1) - GridLineWidth;

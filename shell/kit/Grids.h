@@ -71,6 +71,9 @@ public:
   // Cells drawn centred instead of left-aligned.
   void setCellsCentred(bool on);
 
+  // A grid of head row and cells only: the fixed column is not shown and
+  // column 0 has no width (cells keep their column numbers).
+  void setFixedColumnShown(bool shown);
   // Editor mode: the editor stays open on the current cell.
   void setEditorMode(bool on);
   bool editorMode() const { return editorMode_; }

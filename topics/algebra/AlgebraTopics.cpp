@@ -11,6 +11,11 @@
 #include "topics/algebra/PrimtupWindow.h"
 #include "topics/algebra/ProzentWindow.h"
 #include "topics/algebra/PythWindow.h"
+#include "topics/algebra/BigNumbersWindow.h"
+#include "topics/algebra/BruchWindow.h"
+#include "topics/algebra/ComplexWindow.h"
+#include "topics/algebra/Glei4Window.h"
+#include "topics/algebra/SystemeWindow.h"
 #include "topics/frame/TopicRegistration.h"
 
 namespace zw {
@@ -26,6 +31,11 @@ void RegisterDez2BrTexts();
 void RegisterPythTexts();
 void RegisterBinoTexts();
 
+void RegisterBigNumbersTexts();
+void RegisterGlei4Texts();
+void RegisterSystemeTexts();
+void RegisterCalculatorTexts();
+
 void RegisterAlgebraTopics() {
   RegisterTopicWindow<TFggT>();
   RegisterTopicWindow<TFDez2Br>();
@@ -37,6 +47,11 @@ void RegisterAlgebraTopics() {
   RegisterTopicWindow<TFPrimtup>();
   RegisterTopicWindow<TFBino>();
   RegisterTopicWindow<TFPrimFz>();
+  RegisterTopicWindow<TFBigInt>();
+  RegisterTopicWindow<TFBruch>();
+  RegisterTopicWindow<TFComplex>();
+  RegisterTopicWindow<TFGlei4>();
+  RegisterTopicWindow<TFsysteme>();
   RegisterGgtTexts();
   RegisterProzentTexts();
   RegisterPrimtupTexts();
@@ -47,6 +62,10 @@ void RegisterAlgebraTopics() {
   RegisterDez2BrTexts();
   RegisterPythTexts();
   RegisterBinoTexts();
+  RegisterBigNumbersTexts();
+  RegisterGlei4Texts();
+  RegisterSystemeTexts();
+  RegisterCalculatorTexts();
 }
 
 }  // namespace zw

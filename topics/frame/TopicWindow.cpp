@@ -222,11 +222,12 @@ void TopicWindow::applySizePolicy() {
     case SizePolicy::DefaultOnCreate: break;
     case SizePolicy::KeepDefault: setDefaultSize(); break;
     case SizePolicy::HoldWidth: {
-      const int w = defaultSize().width();
+      const int w = config_.heldWidth > 0 ? ScalePixels(config_.heldWidth) : defaultSize().width();
       if (width() == w || (windowState() & (Qt::WindowMaximized | Qt::WindowMinimized))) break;
-      if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+      if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        if (sub->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) break;
         sub->resize(w + (sub->width() - sub->contentsRect().width()), sub->height());
-      else
+      } else
         resize(w, height());
       break;
     }

@@ -86,6 +86,7 @@ struct TopicConfig {
   MemoPolicy memo = MemoPolicy::ClearPerComputation;
   InputCheck check = InputCheck::OneBoxFirstField;
   int taskLines = 3;                              // height of the task panel in text lines
+  int heldWidth = 0;                              // HoldWidth: unscaled width held (0: the default width)
   // The file of the data folder that keeps the inputs between runs while the
   // memory option is on (a topic with CSV worksheets names its own).
   QString memoryFileName = QStringLiteral("memory.dat");
