@@ -7,6 +7,7 @@
 // and replaced by 1.7e38 or left out.
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "numerics/Matrix.h"
 
@@ -76,6 +77,33 @@ public:
   void CalcStatistics(std::int32_t& NumData, double& MeanX, double& MeanY, double& StdevX,
                       double& StdevY, double& MeanDiff, double& StdevDiff, double& rxy) const;
 
+  // Fits of models to the pairs (CurveFitModels.cpp). Every output is 0
+  // first; errors raise EZwMath2Error "<operation>: <reason>".
+  void CalcLinFit(double& k, double& d, double& FitQual) const;
+  void CalcParabolFit(double& k0, double& k1, double& k2, double& FitQual) const;
+  void CalcReciLinFit(double& k0, double& k1, double& FitQual) const;
+  void CalcHyperbolFit(double& k0, double& k1, double& FitQual) const;
+  void CalcReciHyperbolFit(double& k0, double& k1, double& FitQual) const;
+  void CalcLogFit(double& k0, double& k1, double& FitQual) const;
+  void CalcReciLogFit(double& k0, double& k1, double& FitQual) const;
+  void CalcPowerFit(double& k0, double& k1, double& FitQual) const;
+  void CalcExponentialFit(double& k0, double& k1, double& FitQual) const;
+  void CalcHoerlFit(double& k0, double& k1, double& k2, double& FitQual) const;
+  void CalcGaussFit(double& k0, double& k1, double& k2, double& FitQual);
+  void CalcCircleFit(double& r, double& dx, double& dy) const;
+  // Coeffs[k] multiplies x^k (Coeffs gets Degree + 1 elements). False when
+  // the decomposition did not converge.
+  bool CalcPolyFit(std::uint8_t Degree, std::vector<double>& Coeffs, double& FitQual,
+                   bool& Deficient) const;
+  // The same in powers of (x - m); m = 0 on entry means "the mean of x",
+  // which is returned in m.
+  bool CalcCenteredPolyFit(std::uint8_t Degree, std::vector<double>& Coeffs, double& m,
+                           double& FitQual, bool& Deficient) const;
+  // Analysis of variance of the pairs taken as (observed, fitted).
+  void CalcAnovaReg(std::int32_t NumVars, bool IncludeConst, std::int32_t& dfreg,
+                    std::int32_t& dfres, std::int32_t& dftotal, double& SSE, double& SSR,
+                    double& SST, double& MSE, double& MSR, double& F) const;
+
   bool SplineValid() const { return FSplineValid; }
 
 private:
@@ -87,6 +115,8 @@ private:
   bool FSplineValid = false, FPenSplineValid = false, FKendallValid = false;
   std::int64_t FKendallConcord = 0, FKendallDiscord = 0, FKendallTies = 0;
 
+  bool polyFit(std::uint8_t Degree, std::vector<double>& Coeffs, double centre, double scale,
+               double yShift, double& FitQual, bool& Deficient) const;
   void accumulate(double x, double y, double sign, bool flag);
   void invalidateCaches();
   void countPairs();
