@@ -25,6 +25,7 @@ TCurveFit::TCurveFit() : FData(std::make_unique<TMatrix>()) {
 void TCurveFit::Init() {
   S = {};
   FNumData = 0;
+  FPSplineFQ = 0;
   FData->Fill(0);
   FMinX = FMinY = 1.7e308;
   FMaxX = FMaxY = -1.7e308;

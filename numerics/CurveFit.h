@@ -106,6 +106,24 @@ public:
 
   bool SplineValid() const { return FSplineValid; }
 
+  // Splines through the pairs (Splines.cpp), each set up on first use and
+  // kept until the data or one of its properties change.
+  bool SplineNatural1() const { return FNatural1; }
+  bool SplineNaturalN() const { return FNaturalN; }
+  double SplineDerivY1() const { return FY1Dash; }
+  double SplineDerivYN() const { return FYNDash; }
+  double SplineSmoothingFactor() const { return FPSplineSmooth; }
+  void SetSplineNatural1(bool value);
+  void SetSplineNaturalN(bool value);
+  void SetSplineDerivY1(double value);
+  void SetSplineDerivYN(double value);
+  void SetSplineSmoothingFactor(double value);
+  bool SmoothedSplineValid() const { return FPenSplineValid; }
+  // The interpolating cubic spline (end segments extended outside the data).
+  double CubicSpline(double x);
+  // The smoothing spline; valid False (result 0) outside the data's x range.
+  double SmoothedSpline(double x, double& FitQual, bool& valid);
+
 private:
   TFitSums S;
   std::int32_t FNumData = 0;
@@ -114,6 +132,15 @@ private:
   std::unique_ptr<TMatrix> FData;
   bool FSplineValid = false, FPenSplineValid = false, FKendallValid = false;
   std::int64_t FKendallConcord = 0, FKendallDiscord = 0, FKendallTies = 0;
+  bool FNatural1 = true, FNaturalN = true;
+  double FY1Dash = 0, FYNDash = 0, FPSplineSmooth = 0.5, FPSplineFQ = 0;
+  // The pairs sorted by x, shared by both splines.
+  std::vector<double> SplSortedX, SplSortedY, Spl2Deriv;
+  std::vector<double> PSplA, PSplB, PSplC, PSplD;
+
+  void sortPairs();
+  void setUpCubicSpline();
+  void setUpSmoothedSpline();
 
   bool polyFit(std::uint8_t Degree, std::vector<double>& Coeffs, double centre, double scale,
                double yShift, double& FitQual, bool& Deficient) const;
@@ -124,5 +151,14 @@ private:
   double skewKurt(std::int32_t col, bool kurtosis) const;
   double meanAngle(std::int32_t col) const;
 };
+
+// The smoothing spline of the points n1..n2 of X (strictly increasing), Y
+// with the weights dY: segment i is A[i] + B[i] t + C[i] t^2 + D[i] t^3,
+// t = x - X[i]; S bounds the weighted residual sum. Every array must hold
+// index n2.
+void PenalizedCubicSpline(std::int32_t n1, std::int32_t n2, const std::vector<double>& X,
+                          const std::vector<double>& Y, const std::vector<double>& dY,
+                          std::vector<double>& A, std::vector<double>& B, std::vector<double>& C,
+                          std::vector<double>& D, double S);
 
 }  // namespace zw
