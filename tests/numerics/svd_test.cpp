@@ -117,10 +117,23 @@ TEST(Svd, LeastSquaresAgainstEigen) {
   b.Resize(200);
   for (int r = 0; r < 200; ++r) b.SetElem(r + 1, y(r));
   bool deficient = true;
-  ASSERT_TRUE(SvdLeastSquares(m, b, x, deficient, nullptr));
+  TVector errors;
+  ASSERT_TRUE(SvdLeastSquares(m, b, x, deficient, &errors));
   EXPECT_FALSE(deficient);
   const Eigen::VectorXd ref = a.jacobiSvd(Eigen::ComputeThinU | Eigen::ComputeThinV).solve(y);
   for (int j = 0; j < 6; ++j) EXPECT_NEAR(x.Elem(j + 1), ref(j), 1e-12);
+  // Standard errors for unit data errors: the diagonal of (A^T A)^-1.
+  const Eigen::MatrixXd cov = (a.transpose() * a).inverse();
+  for (int j = 0; j < 6; ++j) EXPECT_NEAR(errors.Elem(j + 1), std::sqrt(cov(j, j)), 1e-12);
+
+  // A tall design with two equal columns: deficient, minimum-norm solution.
+  a.col(5) = a.col(1);
+  FromEigen(a, m);
+  ASSERT_TRUE(SvdLeastSquares(m, b, x, deficient, nullptr));
+  EXPECT_TRUE(deficient);
+  const Eigen::VectorXd minNorm = a.completeOrthogonalDecomposition().solve(y);
+  for (int j = 0; j < 6; ++j) EXPECT_NEAR(x.Elem(j + 1), minNorm(j), 1e-12);
+  EXPECT_NEAR(x.Elem(2), x.Elem(6), 1e-12);
 }
 
 }  // namespace
