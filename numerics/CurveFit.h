@@ -7,6 +7,7 @@
 // and replaced by 1.7e38 or left out.
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "numerics/Matrix.h"
@@ -106,6 +107,13 @@ public:
 
   bool SplineValid() const { return FSplineValid; }
 
+  // Data-table text files (DataTable.cpp). Export: "" or the reason the
+  // file could not be created. Import: 0, a ReadAscHeader code, -7 (fourth
+  // switch), 250 (unreadable number), 251 (unreadable row attribute); a
+  // failed import leaves the object as it was.
+  std::string ExportAsASC(const std::string& FName, const std::string& Comment, std::int32_t Precision) const;
+  std::int32_t ImportASC(const std::string& FName);
+
   // Splines through the pairs (Splines.cpp), each set up on first use and
   // kept until the data or one of its properties change.
   bool SplineNatural1() const { return FNatural1; }
@@ -151,6 +159,13 @@ private:
   double skewKurt(std::int32_t col, bool kurtosis) const;
   double meanAngle(std::int32_t col) const;
 };
+
+// Reads lines 1-4 of a data table: 0, 252 (line feed in the title), 253
+// (a switch neither TRUE nor FALSE), 254 (no row count), 255 (no column
+// count). A file that cannot be opened raises std::ios_base::failure.
+std::uint8_t ReadAscHeader(const std::string& FileName, std::string& Title, std::int32_t& NumCols,
+                           std::int32_t& NumRows, bool& RowAttributes, bool& ColumnNames, bool& RowNames,
+                           bool& Fourth);
 
 // The smoothing spline of the points n1..n2 of X (strictly increasing), Y
 // with the weights dY: segment i is A[i] + B[i] t + C[i] t^2 + D[i] t^3,
