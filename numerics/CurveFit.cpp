@@ -17,9 +17,7 @@ double SampleStdDev(double sum, double sumSq, std::int32_t n) {
 
 }  // namespace
 
-TCurveFit::TCurveFit()
-    : FData(std::make_unique<TMatrix>()), Spl2Deriv(std::make_unique<TVector>()),
-      SplSortedX(std::make_unique<TVector>()), SplSortedY(std::make_unique<TVector>()) {
+TCurveFit::TCurveFit() : FData(std::make_unique<TMatrix>()) {
   FData->Resize(2, RowGrowth);
   Init();
 }
@@ -27,6 +25,7 @@ TCurveFit::TCurveFit()
 void TCurveFit::Init() {
   S = {};
   FNumData = 0;
+  FPSplineFQ = 0;
   FData->Fill(0);
   FMinX = FMinY = 1.7e308;
   FMaxX = FMaxY = -1.7e308;

@@ -6,8 +6,6 @@
 // 1e-30 of zero, logarithms of non-positive values) are flagged in ErrIndic
 // and replaced by 1.7e38 or left out.
 #include <cstdint>
-#include <initializer_list>
-#include <utility>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,13 +28,6 @@ inline constexpr std::uint8_t ErrXNotPositive = 1;
 inline constexpr std::uint8_t ErrYNotPositive = 2;
 inline constexpr std::uint8_t ErrXZero = 4;
 inline constexpr std::uint8_t ErrYZero = 8;
-
-// Reinsch's smoothing spline through the points n1..n2 (1-based arrays,
-// X strictly increasing, weights dY): segment i is A[i] + B[i] t + C[i] t^2
-// + D[i] t^3 with t = x - X[i]; S bounds the weighted residual sum.
-void PenalizedCubicSpline(std::int32_t n1, std::int32_t n2, const std::vector<double>& X,
-                          const std::vector<double>& Y, const std::vector<double>& dY, std::vector<double>& A,
-                          std::vector<double>& B, std::vector<double>& C, std::vector<double>& D, double S);
 
 class TCurveFit : public TNumComponent {
 public:
@@ -87,32 +78,8 @@ public:
   void CalcStatistics(std::int32_t& NumData, double& MeanX, double& MeanY, double& StdevX,
                       double& StdevY, double& MeanDiff, double& StdevDiff, double& rxy) const;
 
-  bool SplineValid() const { return FSplineValid; }
-  bool SmoothedSplineValid() const { return FPenSplineValid; }
-
-  // Spline end conditions and the smoothing factor; a write invalidates the
-  // spline it belongs to.
-  bool SplineNatural1() const { return FNatural1; }
-  bool SplineNaturalN() const { return FNaturalN; }
-  double SplineDerivY1() const { return FY1Dash; }
-  double SplineDerivYN() const { return FYNDash; }
-  double SplineSmoothingFactor() const { return FPSplineSmooth; }
-  void SetSplineNatural1(bool v) { FNatural1 = v, FSplineValid = false; }
-  void SetSplineNaturalN(bool v) { FNaturalN = v, FSplineValid = false; }
-  void SetSplineDerivY1(double v) { FY1Dash = v, FSplineValid = false; }
-  void SetSplineDerivYN(double v) { FYNDash = v, FSplineValid = false; }
-  void SetSplineSmoothingFactor(double v) { FPSplineSmooth = v, FPenSplineValid = false; }
-
-  // The interpolating cubic spline through the pairs (end segments extended
-  // outside); x values closer than 1e-100, or fewer than two pairs, raise
-  // "Component "<Name>": the tabulated values are not distinct".
-  double CubicSpline(double x);
-  // The smoothing spline; valid is False (result 0) outside the data range.
-  double SmoothedSpline(double x, double& FitQual, bool& valid);
-
-  // Model fits (errors: EZwMath2Error "<operation>: <ending>"; every output
-  // is 0 before any test). FitQual is the coefficient of determination of
-  // the linearised model, 1 for a constant dependent variable.
+  // Fits of models to the pairs (CurveFitModels.cpp). Every output is 0
+  // first; errors raise EZwMath2Error "<operation>: <reason>".
   void CalcLinFit(double& k, double& d, double& FitQual) const;
   void CalcParabolFit(double& k0, double& k1, double& k2, double& FitQual) const;
   void CalcReciLinFit(double& k0, double& k1, double& FitQual) const;
@@ -125,16 +92,45 @@ public:
   void CalcHoerlFit(double& k0, double& k1, double& k2, double& FitQual) const;
   void CalcGaussFit(double& k0, double& k1, double& k2, double& FitQual);
   void CalcCircleFit(double& r, double& dx, double& dy) const;
-  // Coeffs[k] belongs to x^k (degree + 1 of them); the result is that of the
-  // least-squares solver.
-  bool CalcPolyFit(int Degree, std::vector<double>& Coeffs, double& FitQual, bool& Deficient) const;
-  // In powers of (x - m); m = 0 asks for the mean of x, which is returned.
-  bool CalcCenteredPolyFit(int Degree, std::vector<double>& Coeffs, double& m, double& FitQual,
-                           bool& Deficient) const;
-  // Pairs taken as (observed, fitted).
-  void CalcAnovaReg(std::int32_t NumVars, bool IncludeConst, double& dfreg, double& dfres,
-                    double& dftotal, double& SSE, double& SSR, double& SST, double& MSE, double& MSR,
-                    double& F) const;
+  // Coeffs[k] multiplies x^k (Coeffs gets Degree + 1 elements). False when
+  // the decomposition did not converge.
+  bool CalcPolyFit(std::uint8_t Degree, std::vector<double>& Coeffs, double& FitQual,
+                   bool& Deficient) const;
+  // The same in powers of (x - m); m = 0 on entry means "the mean of x",
+  // which is returned in m.
+  bool CalcCenteredPolyFit(std::uint8_t Degree, std::vector<double>& Coeffs, double& m,
+                           double& FitQual, bool& Deficient) const;
+  // Analysis of variance of the pairs taken as (observed, fitted).
+  void CalcAnovaReg(std::int32_t NumVars, bool IncludeConst, std::int32_t& dfreg,
+                    std::int32_t& dfres, std::int32_t& dftotal, double& SSE, double& SSR,
+                    double& SST, double& MSE, double& MSR, double& F) const;
+
+  bool SplineValid() const { return FSplineValid; }
+
+  // Data-table text files (DataTable.cpp). Export: "" or the reason the
+  // file could not be created. Import: 0, a ReadAscHeader code, -7 (fourth
+  // switch), 250 (unreadable number), 251 (unreadable row attribute); a
+  // failed import leaves the object as it was.
+  std::string ExportAsASC(const std::string& FName, const std::string& Comment, std::int32_t Precision) const;
+  std::int32_t ImportASC(const std::string& FName);
+
+  // Splines through the pairs (Splines.cpp), each set up on first use and
+  // kept until the data or one of its properties change.
+  bool SplineNatural1() const { return FNatural1; }
+  bool SplineNaturalN() const { return FNaturalN; }
+  double SplineDerivY1() const { return FY1Dash; }
+  double SplineDerivYN() const { return FYNDash; }
+  double SplineSmoothingFactor() const { return FPSplineSmooth; }
+  void SetSplineNatural1(bool value);
+  void SetSplineNaturalN(bool value);
+  void SetSplineDerivY1(double value);
+  void SetSplineDerivYN(double value);
+  void SetSplineSmoothingFactor(double value);
+  bool SmoothedSplineValid() const { return FPenSplineValid; }
+  // The interpolating cubic spline (end segments extended outside the data).
+  double CubicSpline(double x);
+  // The smoothing spline; valid False (result 0) outside the data's x range.
+  double SmoothedSpline(double x, double& FitQual, bool& valid);
 
 private:
   TFitSums S;
@@ -145,32 +141,39 @@ private:
   bool FSplineValid = false, FPenSplineValid = false, FKendallValid = false;
   std::int64_t FKendallConcord = 0, FKendallDiscord = 0, FKendallTies = 0;
   bool FNatural1 = true, FNaturalN = true;
-  double FY1Dash = 0, FYNDash = 0;
-  double FPSplineSmooth = 0.5, FPSplineFQ = 0;
-  std::unique_ptr<TVector> Spl2Deriv, SplSortedX, SplSortedY;
+  double FY1Dash = 0, FYNDash = 0, FPSplineSmooth = 0.5, FPSplineFQ = 0;
+  // The pairs sorted by x, shared by both splines.
+  std::vector<double> SplSortedX, SplSortedY, Spl2Deriv;
   std::vector<double> PSplA, PSplB, PSplC, PSplD;
 
   void sortPairs();
   void setUpCubicSpline();
   void setUpSmoothedSpline();
 
+  bool polyFit(std::uint8_t Degree, std::vector<double>& Coeffs, double centre, double scale,
+               double yShift, double& FitQual, bool& Deficient) const;
   void accumulate(double x, double y, double sign, bool flag);
   void invalidateCaches();
   void countPairs();
   bool quartiles(std::int32_t col, double& q1, double& q2, double& q3) const;
   double skewKurt(std::int32_t col, bool kurtosis) const;
   double meanAngle(std::int32_t col) const;
-  [[noreturn]] void fail(const char* operation, const char* ending) const;
-  // Too few pairs, then each flag test in order, raise their errors.
-  void check(const char* operation, std::int32_t minimum,
-             std::initializer_list<std::pair<unsigned, const char*>> flagTests) const;
-  // The two-parameter models: checks, then the solution from their sums.
-  void solveTwo(const char* op, std::initializer_list<std::pair<unsigned, const char*>> flagTests, double sx,
-                double sxx, double sy, double syy, double sxy, double& k0, double& k1, double& fitQual) const;
-  void solveLogLinear(const char* op, std::initializer_list<std::pair<unsigned, const char*>> flagTests, double sx,
-                      double sxx, double sxlny, double& k0, double& k1, double& fitQual) const;
-  bool polyFit(int degree, double centre, double scale, double yShift, std::vector<double>& solution,
-               double& fitQual, bool& deficient) const;
 };
+
+// Reads lines 1-4 of a data table: 0, 252 (line feed in the title), 253
+// (a switch neither TRUE nor FALSE), 254 (no row count), 255 (no column
+// count). A file that cannot be opened raises std::ios_base::failure.
+std::uint8_t ReadAscHeader(const std::string& FileName, std::string& Title, std::int32_t& NumCols,
+                           std::int32_t& NumRows, bool& RowAttributes, bool& ColumnNames, bool& RowNames,
+                           bool& Fourth);
+
+// The smoothing spline of the points n1..n2 of X (strictly increasing), Y
+// with the weights dY: segment i is A[i] + B[i] t + C[i] t^2 + D[i] t^3,
+// t = x - X[i]; S bounds the weighted residual sum. Every array must hold
+// index n2.
+void PenalizedCubicSpline(std::int32_t n1, std::int32_t n2, const std::vector<double>& X,
+                          const std::vector<double>& Y, const std::vector<double>& dY,
+                          std::vector<double>& A, std::vector<double>& B, std::vector<double>& C,
+                          std::vector<double>& D, double S);
 
 }  // namespace zw

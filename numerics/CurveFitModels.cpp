@@ -1,308 +1,380 @@
+// The model fits of TCurveFit. The closed forms work on the running sums
+// alone; the line, the parabola and the Gauss curve make one pass over the
+// stored pairs with centred values; the polynomials go through the singular
+// value decomposition.
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
+#include <string>
 
 #include "numerics/CurveFit.h"
+#include "numerics/NumComponent.h"
 #include "numerics/Svd.h"
 
 namespace zw {
 
 namespace {
 
-constexpr double kMinExponent = -744.4281322176367;
-// Above this an exponent overflows a double.
-const double kMaxExponent = std::log(1.7976931348623157e308);
+using Real = long double;
 
-constexpr char kFewPoints[] = ": not enough data points";
-constexpr char kXZero[] = ": x values must not be zero";
-constexpr char kYZero[] = ": y values must not be zero";
-constexpr char kXNotPositive[] = ": x values must not be negative or zero";
-constexpr char kYNotPositive[] = ": y values must not be negative or zero";
-constexpr char kYNegative[] = ": y values must not be negative";
-constexpr char kCannotFit[] = ": cannot fit function";
-constexpr char kRadiusInfinite[] = ": radius is infinite";
+constexpr double kHuge = 1.7e38;
+// e^c underflows to 0 below this and overflows above ln(DBL_MAX).
+constexpr double kMinExp = -744.4281322176367;
+const double kMaxExp = std::log(DBL_MAX);
 
-// (num - sy^2/n) / (syy - sy^2/n), 1 when the denominator is 0.
-double Determination(double explained, double sy, double syy, double n) {
-  const double total = syy - sy * sy / n;
-  return total == 0 ? 1.0 : (explained - sy * sy / n) / total;
+[[noreturn]] void Fail(const char* op, const char* ending) {
+  throw EZwMath2Error(std::string(op) + ending);
 }
 
-// A determinant n*sxx - sx^2 that is zero up to the rounding of its terms:
-// the regressor does not vary.
-bool NoSpread(double d, double n, double sxx) { return !(std::fabs(d) > 1e-12 * std::fabs(n * sxx)); }
+constexpr const char* kTooFew = ": not enough data points";
+constexpr const char* kCannotFit = ": cannot fit function";
 
-bool Exponentiable(double c) { return c >= kMinExponent && c <= kMaxExponent; }
+// Exponent c usable for e^c; NaN is refused too.
+void CheckExponent(const char* op, double c) {
+  if (!(c >= kMinExp && c <= kMaxExp)) Fail(op, kCannotFit);
+}
+
+// Share of the variation of Y explained by the linear model; 1 for a
+// constant Y.
+double Determination(double explained, double sy, double syy, double n) {
+  const double den = syy - sy * sy / n;
+  return den == 0 ? 1 : (explained - sy * sy / n) / den;
+}
+
+// Y = k0 + k1 X on the transformed sums.
+void LinearOnSums(const char* op, double n, double sx, double sxx, double sy, double syy, double sxy,
+                  double& k0, double& k1, double& FitQual) {
+  const double d = n * sxx - sx * sx;
+  if (d == 0) Fail(op, kCannotFit);  // every X equal
+  k0 = (sy * sxx - sx * sxy) / d;
+  k1 = (n * sxy - sy * sx) / d;
+  FitQual = Determination(sy * k0 + k1 * sxy, sy, syy, n);
+}
+
+// ln y = c + k1 X; y = e^c e^(k1 X).
+void LogLinearOnSums(const char* op, double n, double sx, double sxx, double sxlny, double slny,
+                     double slnyq, double& k0, double& k1, double& FitQual) {
+  const double d = n * sxx - sx * sx;
+  if (d == 0) Fail(op, kCannotFit);
+  const double k = (n * sxlny - sx * slny) / d;
+  const double c = (sxx * slny - sx * sxlny) / d;
+  CheckExponent(op, c);
+  k1 = k;
+  k0 = std::exp(c);
+  FitQual = Determination(c * slny + k * sxlny, slny, slnyq, n);
+}
+
+// r between a and b, 0 without spread in either.
+double Correlation(const std::vector<double>& a, const std::vector<double>& b) {
+  const std::size_t n = a.size();
+  if (n == 0) return 0;
+  Real sa = 0, sb = 0, saa = 0, sbb = 0, sab = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    sa += a[i];
+    sb += b[i];
+    saa += static_cast<Real>(a[i]) * a[i];
+    sbb += static_cast<Real>(b[i]) * b[i];
+    sab += static_cast<Real>(a[i]) * b[i];
+  }
+  const Real va = saa - sa * sa / n, vb = sbb - sb * sb / n;
+  if (saa <= 0 || sbb <= 0 || va == 0 || vb == 0) return 0;
+  return static_cast<double>((sab - sa * sb / n) / std::sqrt(std::fabs(va * vb)));
+}
 
 }  // namespace
 
-void TCurveFit::fail(const char* operation, const char* ending) const {
-  throw EZwMath2Error(std::string(operation) + ending);
-}
-
-void TCurveFit::check(const char* operation, std::int32_t minimum,
-                      std::initializer_list<std::pair<unsigned, const char*>> flagTests) const {
-  if (FNumData < minimum) fail(operation, kFewPoints);
-  for (const auto& [flags, ending] : flagTests)
-    if (FErrIndic & flags) fail(operation, ending);
-}
-
-// The five two-parameter models share one solution from their sums.
-void TCurveFit::solveTwo(const char* op, std::initializer_list<std::pair<unsigned, const char*>> flagTests, double sx,
-                         double sxx, double sy, double syy, double sxy, double& k0, double& k1, double& fitQual) const {
-  k0 = k1 = fitQual = 0;
-  check(op, 3, flagTests);
-  const double n = FNumData, d = n * sxx - sx * sx;
-  if (NoSpread(d, n, sxx)) fail(op, kCannotFit);
-  k0 = (sy * sxx - sx * sxy) / d;
-  k1 = (n * sxy - sy * sx) / d;
-  fitQual = Determination(sy * k0 + k1 * sxy, sy, syy, n);
-}
-
 void TCurveFit::CalcLinFit(double& k, double& d, double& FitQual) const {
   k = d = FitQual = 0;
-  check("CalcLinFit", 2, {});
   const std::int32_t n = FNumData;
-  double xm, ym, var;
-  FData->MeanVar(1, 1, 1, n, xm, var);
-  FData->MeanVar(2, 1, 2, n, ym, var);
-  double su = 0, sv = 0, suu = 0, svv = 0, suv = 0;
+  if (n < 2) Fail("CalcLinFit", kTooFew);
+  double mx, my, var;
+  FData->MeanVar(1, 1, 1, n, mx, var);
+  FData->MeanVar(2, 1, 2, n, my, var);
+  Real su = 0, sv = 0, suu = 0, svv = 0, suv = 0;
   for (std::int32_t i = 1; i <= n; ++i) {
-    const double u = FData->Elem(1, i) - xm, v = FData->Elem(2, i) - ym;
-    su += u, sv += v, suu += u * u, svv += v * v, suv += u * v;
+    const Real u = FData->Elem(1, i) - mx, v = FData->Elem(2, i) - my;
+    su += u;
+    sv += v;
+    suu += u * u;
+    svv += v * v;
+    suv += u * v;
   }
-  const double det = n * suu - su * su;
-  if (det == 0) return;
-  k = (n * suv - su * sv) / det;
-  d = (suu * sv - su * suv) / det - k * xm + ym;
-  FitQual = Determination(sv * d + k * suv, sv, svv, n);
+  const Real den = n * suu - su * su;
+  if (den == 0) return;
+  const Real kk = (n * suv - su * sv) / den;
+  const Real dd = (suu * sv - su * suv) / den;
+  k = static_cast<double>(kk);
+  d = static_cast<double>(dd - kk * mx + my);
+  const Real fq = svv - sv * sv / n;
+  FitQual = fq == 0 ? 1 : static_cast<double>((sv * dd + kk * suv - sv * sv / n) / fq);
 }
 
 void TCurveFit::CalcParabolFit(double& k0, double& k1, double& k2, double& FitQual) const {
   k0 = k1 = k2 = FitQual = 0;
-  check("CalcParabolFit", 3, {});
   const std::int32_t n = FNumData;
-  double xm, ym, var;
-  FData->MeanVar(1, 1, 1, n, xm, var);
-  FData->MeanVar(2, 1, 2, n, ym, var);
-  double su = 0, sv = 0, suu = 0, svv = 0, suv = 0, su2v = 0, su3 = 0, su4 = 0;
+  if (n < 3) Fail("CalcParabolFit", kTooFew);
+  double mx, my, var;
+  FData->MeanVar(1, 1, 1, n, mx, var);
+  FData->MeanVar(2, 1, 2, n, my, var);
+  Real su = 0, sv = 0, suu = 0, svv = 0, suv = 0, su2v = 0, su3 = 0, su4 = 0;
   for (std::int32_t i = 1; i <= n; ++i) {
-    const double u = FData->Elem(1, i) - xm, v = FData->Elem(2, i) - ym;
-    su += u, sv += v, suu += u * u, svv += v * v, suv += u * v;
-    su2v += u * u * v, su3 += u * u * u, su4 += u * u * u * u;
+    const Real u = FData->Elem(1, i) - mx, v = FData->Elem(2, i) - my;
+    su += u;
+    sv += v;
+    suu += u * u;
+    svv += v * v;
+    suv += u * v;
+    su2v += u * u * v;
+    su3 += u * u * u;
+    su4 += u * u * u * u;
   }
-  const double D = n * suu - su * su, E = n * su2v - suu * sv, F = n * su3 - suu * su,
-               G = n * suv - su * sv, H = n * su4 - suu * suu;
-  const double c2 = D * H == F * F ? 0 : (D * E - F * G) / (D * H - F * F);
-  const double c1 = D == 0 ? 0 : (G - F * c2) / D;
-  const double c0 = (sv - c1 * su - c2 * suu) / n;
-  k2 = c2;
-  k1 = c1 - 2 * c2 * xm;
-  k0 = xm * xm * c2 + c0 - xm * c1 + ym;
-  FitQual = Determination(sv * c0 + c1 * suv + c2 * su2v, sv, svv, n);
+  const Real D = n * suu - su * su, E = n * su2v - suu * sv, F = n * su3 - suu * su;
+  const Real G = n * suv - su * sv, H = n * su4 - suu * suu;
+  const Real c2 = D * H == F * F ? 0 : (D * E - F * G) / (D * H - F * F);
+  const Real c1 = D == 0 ? 0 : (G - F * c2) / D;
+  const Real c0 = (sv - c1 * su - c2 * suu) / n;
+  k2 = static_cast<double>(c2);
+  k1 = static_cast<double>(c1 - 2 * c2 * mx);
+  k0 = static_cast<double>(mx * mx * c2 + c0 - mx * c1 + my);
+  const Real den = svv - sv * sv / n;
+  FitQual = den == 0 ? 1 : static_cast<double>((sv * c0 + c1 * suv + c2 * su2v - sv * sv / n) / den);
 }
 
 void TCurveFit::CalcReciLinFit(double& k0, double& k1, double& FitQual) const {
-  solveTwo("CalcReciLinFit", {{ErrYZero, kYZero}},
-           S.sumx, S.sumxq, S.sum1byy, S.sum1byyq, S.sumxbyy, k0, k1, FitQual);
+  constexpr const char* op = "CalcReciLinFit";
+  k0 = k1 = FitQual = 0;
+  if (FNumData <= 2) Fail(op, kTooFew);
+  if (FErrIndic & ErrYZero) Fail(op, ": y values must not be zero");
+  LinearOnSums(op, FNumData, S.sumx, S.sumxq, S.sum1byy, S.sum1byyq, S.sumxbyy, k0, k1, FitQual);
 }
 
 void TCurveFit::CalcHyperbolFit(double& k0, double& k1, double& FitQual) const {
-  solveTwo("CalcHyperbolFit", {{ErrXZero, kXZero}},
-           S.sum1byx, S.sum1byxq, S.sumy, S.sumyq, S.sumybyx, k0, k1, FitQual);
+  constexpr const char* op = "CalcHyperbolFit";
+  k0 = k1 = FitQual = 0;
+  if (FNumData <= 2) Fail(op, kTooFew);
+  if (FErrIndic & ErrXZero) Fail(op, ": x values must not be zero");
+  LinearOnSums(op, FNumData, S.sum1byx, S.sum1byxq, S.sumy, S.sumyq, S.sumybyx, k0, k1, FitQual);
 }
 
 void TCurveFit::CalcReciHyperbolFit(double& k0, double& k1, double& FitQual) const {
-  solveTwo("CalcReciHyperbolFit", {{ErrYZero, kYZero}, {ErrXZero, kXZero}},
-           S.sum1byx, S.sum1byxq, S.sum1byy, S.sum1byyq, S.sum1byxy, k0, k1, FitQual);
+  constexpr const char* op = "CalcReciHyperbolFit";
+  k0 = k1 = FitQual = 0;
+  if (FNumData <= 2) Fail(op, kTooFew);
+  if (FErrIndic & ErrYZero) Fail(op, ": y values must not be zero");
+  if (FErrIndic & ErrXZero) Fail(op, ": x values must not be zero");
+  LinearOnSums(op, FNumData, S.sum1byx, S.sum1byxq, S.sum1byy, S.sum1byyq, S.sum1byxy, k0, k1, FitQual);
 }
 
 void TCurveFit::CalcLogFit(double& k0, double& k1, double& FitQual) const {
-  solveTwo("CalcLogFit", {{ErrXNotPositive, kXNotPositive}},
-           S.sumlnx, S.sumlnxq, S.sumy, S.sumyq, S.sumylnx, k0, k1, FitQual);
+  constexpr const char* op = "CalcLogFit";
+  k0 = k1 = FitQual = 0;
+  if (FNumData <= 2) Fail(op, kTooFew);
+  if (FErrIndic & ErrXNotPositive) Fail(op, ": x values must not be negative or zero");
+  LinearOnSums(op, FNumData, S.sumlnx, S.sumlnxq, S.sumy, S.sumyq, S.sumylnx, k0, k1, FitQual);
 }
 
 void TCurveFit::CalcReciLogFit(double& k0, double& k1, double& FitQual) const {
-  solveTwo("CalcReciLogFit", {{ErrYZero | ErrYNotPositive, kYNotPositive}, {ErrXNotPositive, kXNotPositive}},
-           S.sumlnx, S.sumlnxq, S.sum1byy, S.sum1byyq, S.sumlnxbyy, k0, k1, FitQual);
-}
-
-// ln y = c + k1 X with X = ln x (power) or x (exponential); k0 = e^c.
-void TCurveFit::solveLogLinear(const char* op, std::initializer_list<std::pair<unsigned, const char*>> flagTests,
-                               double sx, double sxx, double sxlny, double& k0, double& k1, double& fitQual) const {
-  k0 = k1 = fitQual = 0;
-  check(op, 3, flagTests);
-  const double n = FNumData, d = n * sxx - sx * sx;
-  if (NoSpread(d, n, sxx)) fail(op, kCannotFit);
-  const double slope = (n * sxlny - sx * S.sumlny) / d;
-  const double c = (sxx * S.sumlny - sx * sxlny) / d;
-  if (!Exponentiable(c)) fail(op, kCannotFit);
-  k1 = slope;
-  k0 = std::exp(c);
-  fitQual = Determination(c * S.sumlny + slope * sxlny, S.sumlny, S.sumlnyq, n);
+  constexpr const char* op = "CalcReciLogFit";
+  k0 = k1 = FitQual = 0;
+  if (FNumData <= 2) Fail(op, kTooFew);
+  if (FErrIndic & (ErrYZero | ErrYNotPositive)) Fail(op, ": y values must not be negative or zero");
+  if (FErrIndic & ErrXNotPositive) Fail(op, ": x values must not be negative or zero");
+  LinearOnSums(op, FNumData, S.sumlnx, S.sumlnxq, S.sum1byy, S.sum1byyq, S.sumlnxbyy, k0, k1, FitQual);
 }
 
 void TCurveFit::CalcPowerFit(double& k0, double& k1, double& FitQual) const {
-  solveLogLinear("CalcPowerFit", {{ErrYNotPositive, kYNotPositive}, {ErrXNotPositive, kXNotPositive}}, S.sumlnx,
-                 S.sumlnxq, S.sumlnxlny, k0, k1, FitQual);
+  constexpr const char* op = "CalcPowerFit";
+  k0 = k1 = FitQual = 0;
+  if (FNumData <= 2) Fail(op, kTooFew);
+  if (FErrIndic & ErrYNotPositive) Fail(op, ": y values must not be negative or zero");
+  if (FErrIndic & ErrXNotPositive) Fail(op, ": x values must not be negative or zero");
+  LogLinearOnSums(op, FNumData, S.sumlnx, S.sumlnxq, S.sumlnxlny, S.sumlny, S.sumlnyq, k0, k1, FitQual);
 }
 
-// The model never takes ln x, so x <= 0 is valid data.
 void TCurveFit::CalcExponentialFit(double& k0, double& k1, double& FitQual) const {
-  solveLogLinear("CalcExponentialFit", {{ErrYNotPositive, kYNotPositive}}, S.sumx, S.sumxq, S.sumxlny, k0, k1,
-                 FitQual);
+  constexpr const char* op = "CalcExponentialFit";
+  k0 = k1 = FitQual = 0;
+  if (FNumData <= 2) Fail(op, kTooFew);
+  // The model never takes ln x: any x is valid.
+  if (FErrIndic & ErrYNotPositive) Fail(op, ": y values must not be negative or zero");
+  LogLinearOnSums(op, FNumData, S.sumx, S.sumxq, S.sumxlny, S.sumlny, S.sumlnyq, k0, k1, FitQual);
 }
 
 void TCurveFit::CalcHoerlFit(double& k0, double& k1, double& k2, double& FitQual) const {
+  constexpr const char* op = "CalcHoerlFit";
   k0 = k1 = k2 = FitQual = 0;
-  const char* op = "CalcHoerlFit";
-  check(op, 3, {{ErrYNotPositive, kYNotPositive}, {ErrXNotPositive, kXNotPositive}});
   const double n = FNumData;
+  if (FNumData <= 2) Fail(op, kTooFew);
+  if (FErrIndic & ErrYNotPositive) Fail(op, ": y values must not be negative or zero");
+  if (FErrIndic & ErrXNotPositive) Fail(op, ": x values must not be negative or zero");
   const double c = n * S.sumxq - S.sumx * S.sumx;
   const double e = n * S.sumxlnx - S.sumlnx * S.sumx;
   const double f = n * S.sumxlny - S.sumlny * S.sumx;
-  const double denominator = c * (n * S.sumlnxq - S.sumlnx * S.sumlnx) - e * e;
-  if (NoSpread(c, n, S.sumxq) || denominator == 0) fail(op, kCannotFit);
-  const double power = (c * (n * S.sumlnxlny - S.sumlnx * S.sumlny) - e * f) / denominator;
-  const double b = (f - e * power) / c;
-  const double a = (S.sumlny - b * S.sumx - power * S.sumlnx) / n;
-  if (!Exponentiable(a) || !Exponentiable(b)) fail(op, kCannotFit);
+  const double den = c * (n * S.sumlnxq - S.sumlnx * S.sumlnx) - e * e;
+  if (c == 0 || den == 0) Fail(op, kCannotFit);  // x and ln x do not separate
+  const double kk2 = (c * (n * S.sumlnxlny - S.sumlnx * S.sumlny) - e * f) / den;
+  const double b = (f - e * kk2) / c;
+  const double a = (S.sumlny - b * S.sumx - kk2 * S.sumlnx) / n;
+  CheckExponent(op, a);
+  CheckExponent(op, b);
   k0 = std::exp(a);
   k1 = std::exp(b);
-  k2 = power;
-  FitQual = Determination(a * S.sumlny + b * S.sumxlny + power * S.sumlnxlny, S.sumlny, S.sumlnyq, n);
+  k2 = kk2;
+  FitQual = Determination(a * S.sumlny + b * S.sumxlny + kk2 * S.sumlnxlny, S.sumlny, S.sumlnyq, n);
 }
 
 void TCurveFit::CalcGaussFit(double& k0, double& k1, double& k2, double& FitQual) {
+  constexpr const char* op = "CalcGaussFit";
   k0 = k1 = FitQual = 0;
-  k2 = 1.7e38;
-  const char* op = "CalcGaussFit";
-  check(op, 3, {{ErrYNotPositive, kYNegative}});
+  k2 = kHuge;
   const std::int32_t n = FNumData;
-  double xm, var;
-  FData->MeanVar(1, 1, 1, n, xm, var);
-  double su = 0, suu = 0, su3 = 0, su4 = 0, sl = 0, sll = 0, sul = 0, suul = 0;
+  if (n <= 2) Fail(op, kTooFew);
+  if (FErrIndic & ErrYNotPositive) Fail(op, ": y values must not be negative");
+  double mx, var;
+  FData->MeanVar(1, 1, 1, n, mx, var);
+  Real su = 0, suu = 0, su3 = 0, su4 = 0, sl = 0, sll = 0, sul = 0, suul = 0;
   for (std::int32_t i = 1; i <= n; ++i) {
-    const double u = FData->Elem(1, i) - xm, y = FData->Elem(2, i);
-    su += u, suu += u * u, su3 += u * u * u, su4 += u * u * u * u;
+    const Real u = FData->Elem(1, i) - mx;
+    const double y = FData->Elem(2, i);
+    su += u;
+    suu += u * u;
+    su3 += u * u * u;
+    su4 += u * u * u * u;
     if (y > 0) {
-      const double l = std::log(y);
-      sl += l, sll += l * l, sul += u * l, suul += u * u * l;
+      const Real l = std::log(y);
+      sl += l;
+      sll += l * l;
+      sul += u * l;
+      suul += u * u * l;
     } else {
       FErrIndic |= ErrYNotPositive;
     }
   }
-  const double D = n * suu - su * su, E = n * suul - suu * sl, F = n * su3 - suu * su,
-               G = n * sul - su * sl, H = n * su4 - suu * suu;
-  const double c2 = D * H == F * F ? 1.7e38 : (D * E - F * G) / (D * H - F * F);
-  const double c1 = D == 0 ? 1.7e38 : (G - F * c2) / D;
-  const double c0 = (sl - c1 * su - c2 * suu) / n;
-  FitQual = Determination(sl * c0 + c1 * sul + c2 * suul, sl, sll, n);
+  const Real D = n * suu - su * su, E = n * suul - suu * sl, F = n * su3 - suu * su;
+  const Real G = n * sul - su * sl, H = n * su4 - suu * suu;
+  if (D == 0) Fail(op, kCannotFit);  // every x equal
+  const Real c2 = D * H == F * F ? kHuge : (D * E - F * G) / (D * H - F * F);
+  const Real c1 = (G - F * c2) / D;
+  const Real c0 = (sl - c1 * su - c2 * suu) / n;
+  const Real den = sll - sl * sl / n;
+  const double fq = den == 0 ? 1 : static_cast<double>((sl * c0 + c1 * sul + c2 * suul - sl * sl / n) / den);
   if (c2 != 0) {
-    const double exponent = c0 - c1 * c1 / (4 * c2);
-    if (!Exponentiable(exponent)) {
-      FitQual = 0;
-      fail(op, kCannotFit);
-    }
-    k0 = std::exp(exponent);
-    k1 = -c1 / (2 * c2) + xm;
-    k2 = -1 / c2;
+    const double expo = static_cast<double>(c0 - c1 * c1 / (4 * c2));
+    if (!(expo <= kMaxExp)) Fail(op, kCannotFit);
+    k0 = std::exp(expo);
+    k1 = static_cast<double>(-c1 / (2 * c2) + mx);
+    k2 = static_cast<double>(-1 / c2);
   } else {
-    k2 = -1.7e38;
+    k0 = 0;
+    k1 = 0;
+    k2 = -kHuge;
   }
+  FitQual = fq;
 }
 
 void TCurveFit::CalcCircleFit(double& r, double& dx, double& dy) const {
+  constexpr const char* op = "CalcCircleFit";
   r = dx = dy = 0;
-  const char* op = "CalcCircleFit";
-  check(op, 3, {});
   const double n = FNumData;
-  const double A = S.sumy * S.sumy - n * S.sumyq, B = S.sumx * S.sumx - n * S.sumxq,
-               C = n * S.sumxy - S.sumy * S.sumx, G = A * B - C * C;
-  if (G == 0) fail(op, kRadiusInfinite);
+  if (FNumData <= 2) Fail(op, kTooFew);
+  const double A = S.sumy * S.sumy - n * S.sumyq, B = S.sumx * S.sumx - n * S.sumxq;
+  const double C = n * S.sumxy - S.sumy * S.sumx, G = A * B - C * C;
+  if (G == 0) Fail(op, ": radius is infinite");
   const double Q = S.sumxq + S.sumyq;
   const double P = S.sumy * Q - (S.sumx2y + S.sumy3) * n;
   const double R = S.sumx * Q - (S.sumxy2 + S.sumx3) * n;
   dx = (C * P + A * R) / (2 * G);
   dy = (C * R + B * P) / (2 * G);
-  r = std::sqrt(((dx * dx + dy * dy) * n + S.sumxq + S.sumyq - 2 * (dx * S.sumx + dy * S.sumy)) / n);
+  // Rounding may leave a tiny negative square for points exactly on a circle.
+  const double r2 = ((dx * dx + dy * dy) * n + S.sumxq + S.sumyq - 2 * (dx * S.sumx + dy * S.sumy)) / n;
+  r = std::sqrt(std::max(0.0, r2));
 }
 
-bool TCurveFit::polyFit(int degree, double centre, double scale, double yShift, std::vector<double>& solution,
-                        double& fitQual, bool& deficient) const {
-  const std::int32_t n = FNumData, cols = degree + 1;
-  fitQual = 0;
-  deficient = false;
-  TMatrix a;
-  TVector b, x, errors;
-  a.Resize(cols, std::max(n, 1));
-  b.Resize(std::max(n, 1));
-  if (n < 1) return false;
-  auto zAt = [&](std::int32_t i) { return (FData->Elem(1, i) - centre) / scale; };
+bool TCurveFit::polyFit(std::uint8_t Degree, std::vector<double>& Coeffs, double centre, double scale,
+                        double yShift, double& FitQual, bool& Deficient) const {
+  const std::int32_t n = FNumData, cols = Degree + 1;
+  Coeffs.assign(static_cast<std::size_t>(cols), 0.0);
+  FitQual = 0;
+  Deficient = false;
+  TMatrix A;
+  TVector B, X, Errors;
   {
-    TMatrix::TDeferChanges quiet(a);
+    TMatrix::TDeferChanges quiet(A);
+    A.Resize(cols, n);
+    B.Resize(n);
     for (std::int32_t i = 1; i <= n; ++i) {
+      const double z = (FData->Elem(1, i) - centre) / scale;
       double p = 1;
-      for (std::int32_t k = 1; k <= degree; ++k) a.SetElem(k, i, p *= zAt(i));
-      a.SetElem(cols, i, 1);
-      b.SetElem(i, FData->Elem(2, i) - yShift);
+      for (std::int32_t k = 1; k <= Degree; ++k) {
+        p *= z;
+        A.SetElem(k, i, p);
+      }
+      A.SetElem(cols, i, 1);
+      B.SetElem(i, FData->Elem(2, i) - yShift);
     }
   }
-  const bool ok = SvdLeastSquares(a, b, x, deficient, &errors);  // a is used up
-  solution.assign(static_cast<std::size_t>(cols), 0.0);
-  solution[0] = x.Elem(cols);
-  for (std::int32_t k = 1; k <= degree; ++k) solution[static_cast<std::size_t>(k)] = x.Elem(k);
-  // r^2 between the data and the fitted values.
-  double sy = 0, syy = 0, sf = 0, sff = 0, sfy = 0;
+  if (!SvdLeastSquares(A, B, X, Deficient, &Errors)) return false;
+  // The fitted values from the solution, in the design's own variable z.
+  std::vector<double> y(static_cast<std::size_t>(n)), fitted(static_cast<std::size_t>(n));
   for (std::int32_t i = 1; i <= n; ++i) {
-    double fitted = x.Elem(cols), p = 1;
-    for (std::int32_t k = 1; k <= degree; ++k) fitted += (p *= zAt(i)) * x.Elem(k);
-    const double y = b.Elem(i);
-    sy += y, syy += y * y, sf += fitted, sff += fitted * fitted, sfy += fitted * y;
+    const double z = (FData->Elem(1, i) - centre) / scale;
+    Real f = X.Elem(cols);
+    Real p = 1;
+    for (std::int32_t k = 1; k <= Degree; ++k) {
+      p *= z;
+      f += X.Elem(k) * p;
+    }
+    y[static_cast<std::size_t>(i - 1)] = FData->Elem(2, i) - yShift;
+    fitted[static_cast<std::size_t>(i - 1)] = static_cast<double>(f);
   }
-  const double ty = syy - sy * sy / n, tf = sff - sf * sf / n;
-  const double r = syy > 0 && sff > 0 && ty != 0 && tf != 0 ? (sfy - sf * sy / n) / std::sqrt(std::fabs(ty * tf)) : 0;
-  fitQual = r * r;
-  return ok;
+  const double r = Correlation(fitted, y);
+  FitQual = r * r;
+  Coeffs[0] = X.Elem(cols) + yShift;
+  double sk = 1;
+  for (std::int32_t k = 1; k <= Degree; ++k) {
+    sk *= scale;
+    Coeffs[static_cast<std::size_t>(k)] = X.Elem(k) / sk;
+  }
+  return true;
 }
 
-bool TCurveFit::CalcPolyFit(int Degree, std::vector<double>& Coeffs, double& FitQual, bool& Deficient) const {
-  return polyFit(std::max(Degree, 0), 0, 1, 0, Coeffs, FitQual, Deficient);
+bool TCurveFit::CalcPolyFit(std::uint8_t Degree, std::vector<double>& Coeffs, double& FitQual,
+                            bool& Deficient) const {
+  return polyFit(Degree, Coeffs, 0, 1, 0, FitQual, Deficient);
 }
 
-bool TCurveFit::CalcCenteredPolyFit(int Degree, std::vector<double>& Coeffs, double& m, double& FitQual,
-                                    bool& Deficient) const {
-  Degree = std::max(Degree, 0);
+bool TCurveFit::CalcCenteredPolyFit(std::uint8_t Degree, std::vector<double>& Coeffs, double& m,
+                                    double& FitQual, bool& Deficient) const {
   const std::int32_t n = FNumData;
-  double xm = 0, var = 0, ym = 0, yvar = 0;
+  double mx = 0, var = 0, my = 0, vary = 0;
   if (n > 0) {
-    FData->MeanVar(1, 1, 1, n, xm, var);
-    FData->MeanVar(2, 1, 2, n, ym, yvar);
+    FData->MeanVar(1, 1, 1, n, mx, var);
+    FData->MeanVar(2, 1, 2, n, my, vary);
   }
-  if (m == 0) m = xm;
-  double s = std::sqrt(std::max(var, 0.0));
-  if (s == 0 || n < 2) s = 1;
-  const bool ok = polyFit(Degree, m, s, ym, Coeffs, FitQual, Deficient);
-  Coeffs[0] += ym;
-  for (int k = 1; k <= Degree; ++k) Coeffs[static_cast<std::size_t>(k)] /= std::pow(s, k);
-  return ok;
+  if (m == 0) m = mx;
+  double s = n >= 2 ? std::sqrt(std::fabs(var)) : 0;
+  if (s == 0 || !std::isfinite(s)) s = 1;
+  return polyFit(Degree, Coeffs, m, s, my, FitQual, Deficient);
 }
 
-void TCurveFit::CalcAnovaReg(std::int32_t NumVars, bool IncludeConst, double& dfreg, double& dfres,
-                             double& dftotal, double& SSE, double& SSR, double& SST, double& MSE, double& MSR,
-                             double& F) const {
-  dfreg = dfres = dftotal = SSE = SSR = SST = MSE = MSR = F = 0;
-  const double n = FNumData;
-  const double reg = NumVars, total = IncludeConst ? n - 1 : n, res = total - reg;
-  if (FNumData == 0 || res <= 0 || reg <= 0) fail("CalcAnovaReg", kFewPoints);
-  dfreg = reg;
+void TCurveFit::CalcAnovaReg(std::int32_t NumVars, bool IncludeConst, std::int32_t& dfreg,
+                             std::int32_t& dfres, std::int32_t& dftotal, double& SSE, double& SSR,
+                             double& SST, double& MSE, double& MSR, double& F) const {
+  const std::int32_t n = FNumData;
+  dfreg = dfres = dftotal = 0;
+  SSE = SSR = SST = MSE = MSR = F = 0;
+  const std::int32_t total = IncludeConst ? n - 1 : n;
+  if (n == 0 || NumVars <= 0 || total - NumVars <= 0) Fail("CalcAnovaReg", kTooFew);
+  dfreg = NumVars;
   dftotal = total;
-  dfres = res;
+  dfres = total - NumVars;
   const double m = IncludeConst ? S.sumx / n : 0;
   SSE = S.SumDiffq;
   SSR = n * m * m + S.sumyq - 2 * m * S.sumy;
   SST = n * m * m + S.sumxq - 2 * m * S.sumx;
   MSE = SSE / dfres;
   MSR = SSR / dfreg;
-  F = MSR == 0 ? 0 : (MSE != 0 ? MSR / MSE : 1e10);
+  F = MSR == 0 ? 0 : MSE != 0 ? MSR / MSE : 1e10;
 }
 
 }  // namespace zw

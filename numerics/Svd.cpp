@@ -278,11 +278,62 @@ bool SvdBackSubst(const TMatrix& U, const TMatrix& V, const TVector& W, TVector*
   return true;
 }
 
+namespace {
+
+// A tall design (many more rows than unknowns) is first reduced by
+// Householder QR: A = Q R, so A x ~ B becomes R x ~ Q^T B with R n x n.
+// R has A's singular values and right vectors, and the decomposition then
+// works on n rows instead of m.
+void ReduceTall(const TMatrix& A, const TVector& B, TMatrix& R, TVector& QtB) {
+  const auto m = static_cast<std::size_t>(A.NrOfRows()), n = static_cast<std::size_t>(A.NrOfColumns());
+  std::vector<double> q(m * n), b(m);
+  for (std::size_t c = 0; c < n; ++c)
+    for (std::size_t r = 0; r < m; ++r)
+      q[c * m + r] = A.Elem(static_cast<std::int32_t>(c + 1), static_cast<std::int32_t>(r + 1));
+  for (std::size_t r = 0; r < m; ++r) b[r] = B.Elem(static_cast<std::int32_t>(r + 1));
+  std::vector<double> diag(n, 0.0);
+  auto reflect = [m](const double* v, double* y, std::size_t i, Real denom) {
+    Real dot = 0;
+    for (std::size_t r = i; r < m; ++r) dot += static_cast<Real>(v[r]) * y[r];
+    const double f = static_cast<double>(dot / denom);
+    for (std::size_t r = i; r < m; ++r) y[r] -= f * v[r];
+  };
+  for (std::size_t i = 0; i < n; ++i) {
+    double* v = &q[i * m];
+    Real s = 0;
+    for (std::size_t r = i; r < m; ++r) s += static_cast<Real>(v[r]) * v[r];
+    if (s == 0) continue;  // the column is zero below the diagonal already
+    const double x0 = v[i];
+    const double alpha = x0 >= 0 ? -static_cast<double>(std::sqrt(s)) : static_cast<double>(std::sqrt(s));
+    v[i] = x0 - alpha;
+    const Real denom = static_cast<Real>(alpha) * (alpha - x0);  // v^T v / 2
+    for (std::size_t j = i + 1; j < n; ++j) reflect(v, &q[j * m], i, denom);
+    reflect(v, b.data(), i, denom);
+    diag[i] = alpha;
+  }
+  TMatrix::TDeferChanges quiet(R);
+  R.Resize(static_cast<std::int32_t>(n), static_cast<std::int32_t>(n));
+  QtB.Resize(static_cast<std::int32_t>(n));
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto r = static_cast<std::int32_t>(i + 1);
+    R.SetElem(r, r, diag[i]);
+    for (std::size_t j = i + 1; j < n; ++j) R.SetElem(static_cast<std::int32_t>(j + 1), r, q[j * m + i]);
+    QtB.SetElem(r, b[i]);
+  }
+}
+
+}  // namespace
+
 bool SvdLeastSquares(TMatrix& A, const TVector& B, TVector& X, bool& Deficient, TVector* Errors) {
   Deficient = false;
   TMatrix V;
   TVector W;
-  if (!SvdDecompose(A, V, W)) return false;
+  TMatrix R;
+  TVector QtB;
+  const bool tall = A.NrOfRows() >= 2 * A.NrOfColumns() && A.NrOfColumns() > 0;
+  if (tall) ReduceTall(A, B, R, QtB);
+  TMatrix& U = tall ? R : A;
+  if (!SvdDecompose(U, V, W)) return false;
   double wmax = 0;
   for (std::int32_t j = 1; j <= W.NrOfElem(); ++j) wmax = std::max(wmax, W.Elem(j));
   if (wmax == 0) Deficient = true;  // rank 0
@@ -291,7 +342,7 @@ bool SvdLeastSquares(TMatrix& A, const TVector& B, TVector& X, bool& Deficient, 
       W.SetElem(j, 0);
       Deficient = true;
     }
-  return SvdBackSubst(A, V, W, Errors, X, B);
+  return SvdBackSubst(U, V, W, Errors, X, tall ? QtB : B);
 }
 
 }  // namespace zw
