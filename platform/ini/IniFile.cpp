@@ -1,5 +1,7 @@
 #include "platform/ini/IniFile.h"
 
+#include "platform/text/Cp1252.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -54,20 +56,12 @@ quint64 nameHash(QStringView s) {
   return h;
 }
 
-// Code points of Windows-1252 bytes 0x80..0x9F; the five bytes the code page
-// leaves undefined map to the C1 control of the same number.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 QString decodeCp1252(const QByteArray& bytes) {
   QString out(bytes.size(), Qt::Uninitialized);
   QChar* o = out.data();
   for (char c : bytes) {
     const auto b = static_cast<unsigned char>(c);
-    *o++ = QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b));
+    *o++ = QChar(cp1252::ToUnicode(b));
   }
   return out;
 }
