@@ -1,5 +1,7 @@
 #include "topics/plane/TangWindow.h"
 
+#include "shell/help/Help.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLabel>
@@ -293,5 +295,7 @@ void TFTang::graphHints(std::array<QString, 13>& hints) {
   }
   for (int i = 0; i < h.size(); ++i) hints[std::size_t(i + 1)] = h[i];
 }
+
+void TFTang::cmdHelp() { ShowWebHelp(HelpContextOf(ITang) + std::max(0, currentPage())); }
 
 }  // namespace zw

@@ -25,6 +25,9 @@ public:
   QPushButton* tangentLabel(int j) const { return labels_[std::size_t(j - 1)]; }
   const TangResult& result() const { return res_; }
 
+  // The web help page of the topic's context plus the index of the page showing.
+  void cmdHelp() override;
+
 protected:
   void layoutInputs() override;
   void layoutPage(int index) override;

@@ -16,6 +16,10 @@
 #include "topics/plane/XGer2dWindow.h"
 #include "topics/plane/XGerKrWindow.h"
 #include "topics/plane/XKreisWindow.h"
+#include "topics/plane/TangWindow.h"
+#include "platform/desktop/Desktop.h"
+#include "shell/commands/Commands.h"
+#include "shell/help/Help.h"
 
 namespace zw {
 namespace {
@@ -297,6 +301,25 @@ TEST_F(TangWindowTest, TypeIsSavedAndABadOneLoadsAsTaskOne) {
   bad.close();
   deliverCommand(w.get(), WM_LOADWORKSHEET, file("bad.dat"));
   EXPECT_EQ(w->task(), 1);
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// The tangents topic opens the help page of its context plus the page showing.
+TEST_F(PlaneWindowTest, TangentHelpFollowsThePage) {
+  RecordingDesktopServices rec;
+  ScopedDesktopServices use(rec);
+  auto w = openTopic<TFTang>();
+  for (int page = 0; page < w->pageCount(); ++page) {
+    w->showPageSilently(page);
+    deliverCommand(w.get(), WM_TOPICHELP);
+    ASSERT_EQ(rec.calls.size(), std::size_t(page + 1));
+    EXPECT_EQ(rec.calls.back().target, webHelpAddress(HelpContextOf(ITang) + page, currentHelpLanguageLetter()));
+  }
 }
 
 }  // namespace
