@@ -69,55 +69,83 @@ bool endsWithClosingTag(std::string_view bytes, std::string_view lowerName) {
   return true;
 }
 
-// The rules on a byte source with two calls: skipPast(c) consumes up to and
+// The rules on a byte source with three calls: skipPast(c) consumes up to and
 // including the next c (false at the end of the input); readUntil(c, out)
 // appends the bytes before the next c to out and consumes c (false when the
-// input ended first). Bytes are decoded only at the end, which is exact
-// because the code page maps byte to character one to one and only ASCII
-// letters change case.
+// input ended first); readThrough(c, scratch, found) consumes the same bytes
+// and returns them with the c when found, either in place in the source's
+// buffer (valid until the next call on the source) or copied into scratch.
+// Bytes are decoded only at the end, which is exact because the code page
+// maps byte to character one to one and only ASCII letters change case.
 template <class Source>
 int readTag(Source& src, std::span<const std::u16string_view> tags, std::u16string& attributes,
             std::u16string& content) {
   attributes.clear();
   content.clear();
-  thread_local std::string tag, bytes;
-  tag.clear();
-  if (src.skipPast('<') && src.readUntil('>', tag)) tag += '>';
+  thread_local std::string tagScratch, bytes;
+  bool closed = false;
+  // The tag text with its final ">" when the input holds one; a tag cut off
+  // by the end of the input has none.
+  std::string_view tag;
+  if (src.skipPast('<')) tag = src.readThrough('>', tagScratch, closed);
 
   const size_t blank = tag.find(' ');
-  if (tag.find("/>") != std::string::npos) {
-    const size_t from = blank == std::string::npos ? 0 : blank + 1;
+  if (tag.find("/>") != std::string_view::npos) {
+    const size_t from = blank == std::string_view::npos ? 0 : blank + 1;
     const size_t to = tag.size() >= 2 ? tag.size() - 2 : 0;
-    if (from < to) decodeInto(trimBlanks(std::string_view(tag).substr(from, to - from)), attributes);
-    if (blank != std::string::npos) tag.erase(blank);
-    return lookup(tag, tags);
+    if (from < to) decodeInto(trimBlanks(tag.substr(from, to - from)), attributes);
+    return lookup(blank == std::string_view::npos ? tag : tag.substr(0, blank), tags);
   }
 
-  if (blank != std::string::npos) {
+  std::string_view name = tag;
+  if (blank != std::string_view::npos) {
     const size_t to = tag.size() - 1;  // the final ">"
-    if (blank + 1 < to) decodeInto(trimBlanks(std::string_view(tag).substr(blank + 1, to - blank - 1)), attributes);
-    tag.erase(blank, to - blank);
+    if (blank + 1 < to) decodeInto(trimBlanks(tag.substr(blank + 1, to - blank - 1)), attributes);
+    name = tag.substr(0, blank);
+  } else if (!name.empty()) {
+    // The final character is the ">"; a tag cut off by the end of the input
+    // loses its last character too, so a truncated file reads as the catch-all.
+    name.remove_suffix(1);
   }
-  // The final character is the ">"; a tag cut off by the end of the input
-  // loses its last character too, so a truncated file reads as the catch-all.
-  if (!tag.empty()) tag.pop_back();
-  for (char& c : tag) c = lowerAscii(c);
-  const int index = lookup(tag, tags);
-  if (tag.empty() || tag.front() == '/') return index;
+  // Names are short (the small-string buffer holds them); `tag` may point
+  // into the source's buffer, so the name is copied before reading on.
+  std::string lowerName(name);
+  for (char& c : lowerName) c = lowerAscii(c);
+  const int index = lookup(lowerName, tags);
+  if (lowerName.empty() || lowerName.front() == '/') return index;
 
   // Only text that ends with the ">" just read can complete the closing tag
   // (an earlier one would have been found at its own ">"), so the search is
-  // linear in the content length.
-  bytes.clear();
+  // linear in the content length. The usual element ends at its first ">"
+  // and is decoded straight from the source's buffer.
+  const std::string_view first = src.readThrough('>', bytes, closed);
+  if (!closed) {
+    decodeInto(first, content);
+    return index;
+  }
+  if (endsWithClosingTag(first, lowerName)) {
+    decodeInto(first.substr(0, first.size() - lowerName.size() - 3), content);
+    return index;
+  }
+  if (first.data() != bytes.data()) bytes.assign(first);
   while (src.readUntil('>', bytes)) {
     bytes += '>';
-    if (endsWithClosingTag(bytes, tag)) {
-      bytes.resize(bytes.size() - tag.size() - 3);
+    if (endsWithClosingTag(bytes, lowerName)) {
+      bytes.resize(bytes.size() - lowerName.size() - 3);
       break;
     }
   }
   decodeInto(bytes, content);
   return index;
+}
+
+// readThrough for a source whose bytes are not at hand in one piece.
+template <class Source>
+std::string_view readThroughCopy(Source& src, char c, std::string& scratch, bool& found) {
+  scratch.clear();
+  found = src.readUntil(c, scratch);
+  if (found) scratch += c;
+  return scratch;
 }
 
 // Reads the stream's buffered bytes in place, so that the delimiters are
@@ -169,6 +197,21 @@ struct StreamSource {
   bool readUntil(char c, std::string& out) {
     return scan(c, [&out](const char* from, const char* to) { out.append(from, to); });
   }
+  std::string_view readThrough(char c, std::string& scratch, bool& found) {
+    std::streambuf* buf = in.rdbuf();
+    if (buf && in.good()) {
+      char* g = BufferAccess::begin(buf);
+      const std::ptrdiff_t n = std::min<std::ptrdiff_t>(BufferAccess::end(buf) - g, 1 << 30);
+      if (n > 0)
+        if (const void* hit = std::memchr(g, c, static_cast<size_t>(n))) {
+          const char* h = static_cast<const char*>(hit);
+          BufferAccess::consume(buf, h - g + 1);  // the bytes stay in place until the next read
+          found = true;
+          return {g, static_cast<size_t>(h - g + 1)};
+        }
+    }
+    return readThroughCopy(*this, c, scratch, found);
+  }
 };
 
 struct FileSource {
@@ -186,6 +229,9 @@ struct FileSource {
       out += static_cast<char>(ch);
     }
     return false;
+  }
+  std::string_view readThrough(char c, std::string& scratch, bool& found) {
+    return readThroughCopy(*this, c, scratch, found);
   }
 };
 
