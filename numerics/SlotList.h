@@ -1,9 +1,8 @@
 #pragma once
-// A growable array of trivially copyable slots kept in one realloc'ed block:
-// large blocks grow in place or by remapping their pages, so a list that
-// grows to millions of slots is not copied and refilled page by page at each
-// doubling the way a std::vector must. Running out of memory throws
-// std::bad_alloc.
+// A growable array of trivially copyable slots kept in one block that grows
+// with realloc: the C library extends a large block in place or moves its
+// pages without copying the slots, so a sparse matrix of millions of stored
+// elements grows cheaply. Running out of memory throws std::bad_alloc.
 #include <cstdlib>
 #include <cstring>
 #include <new>

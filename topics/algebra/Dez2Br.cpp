@@ -20,7 +20,7 @@ constexpr TextItem kDez2BrDe[] = {
 };
 constexpr TextItem kDez2BrEn[] = {
     {1, u"A terminating or recurring decimal is turned into a reduced fraction. "
-        u"Example: 0.1666... has the non-recurring part 0.1 and the period 6."},
+        u"Example: in 0.1666... the digits 0.1 come before the repeating digit 6."},
     {2, u"Non-recurring part"},
     {3, u"Period"},
 };
