@@ -4,7 +4,11 @@
 // of shown.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPrinter>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 #include <vector>
@@ -13,6 +17,7 @@
 #include "platform/folders/Folders.h"
 #include "shell/Metrics.h"
 #include "shell/State.h"
+#include "shell/catalogue/TopicRegistry.h"
 #include "shell/commands/Commands.h"
 
 namespace zw {
@@ -38,6 +43,31 @@ protected:
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     w->show();
     return w;
+  }
+  // The registered windows (of the area the test program registers) whose
+  // input page scrolls sideways at the default size: when just opened, and
+  // after the window was widened and given its default size back (a row
+  // that follows the window's width must not widen the window).
+  static QStringList windowsScrollingSideways() {
+    QStringList found;
+    for (const TopicClassInfo& c : topicClasses()) {
+      if (!hasTopicFactory(c.className)) continue;
+      std::unique_ptr<QWidget> w(createTopicWindow(c.className, nullptr));
+      auto* scroll = w->findChild<QScrollArea*>(QString(), Qt::FindDirectChildrenOnly);
+      if (!scroll) continue;  // the calculators have no pages
+      w->setAttribute(Qt::WA_DeleteOnClose, false);
+      w->show();
+      const QSize size = w->size();
+      QApplication::processEvents();
+      const bool atOpen = scroll->horizontalScrollBar()->maximum() > 0;
+      w->resize(size + QSize(300, 100));
+      QApplication::processEvents();
+      w->resize(size);
+      QApplication::processEvents();
+      if (atOpen || scroll->horizontalScrollBar()->maximum() > 0)
+        found << QString::fromUtf8(c.className.data(), qsizetype(c.className.size()));
+    }
+    return found;
   }
   QString file(const QString& name) const { return joinPath(dir_.path(), name); }
   // Makes the print dialog answer OK with the printer writing a PDF file of

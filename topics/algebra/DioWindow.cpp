@@ -52,10 +52,14 @@ void TFDio::layoutInputs() {
   // The equation form right below the task text, its baseline 16 scaled pixels down.
   const int labelHeight = ScalePixels(24);
   equation_->setFont(fonts().LabelFont.font);
-  equation_->setGeometry(ScalePixels(8), 0, std::max(0, inputArea()->width() - ScalePixels(32)), labelHeight);
-  equation_->setCaption(QStringLiteral("<I>a") + MulDot() + QStringLiteral("x + b") + MulDot() +
-                        QStringLiteral("y + c = 0 ,   a, b, c</I> ") + GetText(IDio, 2));
+  const auto form = [](const QString& on, const QString& off) {
+    return on + QStringLiteral("a") + MulDot() + QStringLiteral("x + b") + MulDot() +
+           QStringLiteral("y + c = 0 ,   a, b, c") + off + QStringLiteral(" ") + GetText(IDio, 2);
+  };
+  equation_->setCaption(form(QStringLiteral("<I>"), QStringLiteral("</I>")));
   equation_->setPosY(ScalePixels(16));
+  const int least = FontTextMeasurer(fonts().LabelFont.font).width(form({}, {})) + ScalePixels(8);
+  placeStretched(equation_, QRect(ScalePixels(8), 0, least, labelHeight), ScalePixels(24));
   const QString texts[3] = {QStringLiteral(" a =  "), QStringLiteral(" b =  "), QStringLiteral(" c =  ")};
   const int shift = labelHeight - metrics().RowTop[1] + ScalePixels(8);
   const int tops[3] = {metrics().RowTop[1] + shift, metrics().RowTop[2] + shift, metrics().RowTop[3] + shift};

@@ -61,7 +61,7 @@ bool PolyTopicWindow::decimal() const { return decimal_ && decimal_->isChecked()
 void PolyTopicWindow::layoutInputs() {
   const LayoutMetrics& m = metrics();
   const int left = ScalePixels(16);
-  form_->setGeometry(left, 0, inputArea()->width() - left, m.RowHeight);
+  placeStretched(form_, QRect(left, 0, form_->sizeHint().width(), m.RowHeight), 0);
   int top = m.RowHeight + ScalePixels(4);
   grid_->place(left, top);
   int bottom = grid_->geometry().bottom() + 1;
@@ -78,8 +78,8 @@ void PolyTopicWindow::layoutInputs() {
   bottom += extraInputsHeight();
   const int memoTop = bottom + ScalePixels(8);
   memo()->setFont(memoFont());
-  memo()->setGeometry(left, memoTop, inputArea()->width() - 2 * left,
-                      std::max(m.RowHeight * 3, inputArea()->height() - memoTop - ScalePixels(8)));
+  placeStretched(memo(), QRect(left, memoTop, grid_->geometry().right() + 1 - left, m.RowHeight * 3), left,
+                 ScalePixels(8));
 }
 
 bool PolyTopicWindow::readInputs() {

@@ -57,19 +57,20 @@ void TFFolgen::layoutInputs() {
   const QString ai = SequenceLabels::current().termCaption;
   const int captionWidth = std::max({font.width(kA0Caption), font.width(ai), font.width(kNCaption)});
   const int left = ScalePixels(16);
-  const int editWidth = std::max(m.EditWidth, inputArea()->width() - left - captionWidth - ScalePixels(24));
   PlaceLabelEdit(a0Caption_, a0_, left, m.RowTop[1], captionWidth, kA0Caption);
   PlaceLabelEdit(aiCaption_, ai_, left, m.RowTop[2], captionWidth, ai);
   PlaceLabelEdit(nCaption_, n_, left, m.RowTop[3], captionWidth, kNCaption);
-  a0_->resize(editWidth, a0_->height());
-  ai_->resize(editWidth, ai_->height());
+  const QRect least = a0_->geometry();
+  placeStretched(a0_, least, ScalePixels(24));
+  placeStretched(ai_, ai_->geometry(), ScalePixels(24));
+  // The check box ends where the term rows end.
   numbered_->setText(GetText(IFolgen, 4).trimmed());
   const int w = numbered_->sizeHint().width();
   numbered_->setGeometry(a0_->geometry().right() - w, m.RowTop[3], w, m.RowHeight);
+  countAsPlaced(numbered_, QRect(least.right() - w, m.RowTop[3], w, m.RowHeight));
   const int top = n_->geometry().bottom() + ScalePixels(12);
   memo()->setFont(memoFont());
-  memo()->setGeometry(left, top, inputArea()->width() - 2 * left,
-                      std::max(3 * m.RowHeight, inputArea()->height() - top - ScalePixels(8)));
+  placeStretched(memo(), QRect(left, top, least.right() - left, 3 * m.RowHeight), left, ScalePixels(8));
 }
 
 void TFFolgen::compute() {
@@ -124,7 +125,7 @@ void TFIter::layoutInputs() {
   const int left = ScalePixels(16);
   PlaceLabelEdit(termCaption_, term_, left, m.RowTop[1], captionWidth, c1);
   PlaceLabelEdit(x0Caption_, x0_, left, m.RowTop[2], captionWidth, c2);
-  term_->resize(std::max(m.EditWidth, inputArea()->width() - left - captionWidth - ScalePixels(24)), term_->height());
+  placeStretched(term_, term_->geometry(), ScalePixels(24));
 }
 
 void TFIter::compute() {

@@ -39,6 +39,11 @@
 
 namespace zw {
 
+namespace {
+// The dynamic property holding the place a stretched row needs at least.
+constexpr const char* kLeastPlace = "zwLeastPlace";
+}  // namespace
+
 // ----- configuration --------------------------------------------------------
 
 std::vector<PageSpec> TopicConfig::inputAndResults(int resultsItem) {
@@ -293,16 +298,22 @@ bool TopicWindow::updateScrollRange() {
   if (input < 0) return false;
   QWidget* pageWidget = page(input);
   QRect used;
+  // A control counts with its place in the page; a stretched row with the
+  // place it needs at least.
+  const auto count = [&](const QWidget* w) {
+    const QVariant least = w->property(kLeastPlace);
+    const QRect r = least.isValid() ? least.toRect() : w->geometry();
+    used |= QRect(w->parentWidget()->mapTo(pageWidget, r.topLeft()), r.size());
+  };
   // Every control of the input area counts (rows, radio groups, panels,
   // charts), not only the registered fields.
-  if (inputArea_ && inputArea_->parentWidget()) {
-    const QRect children = inputArea_->childrenRect();
-    if (!children.isNull()) used |= QRect(inputArea_->mapTo(pageWidget, children.topLeft()), children.size());
-  }
+  if (inputArea_ && inputArea_->parentWidget())
+    for (const QWidget* c : inputArea_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      if (!c->isWindow() && !c->isHidden()) count(c);
   for (const InputField& f : fields_.fields())
-    if (f.edit) used |= QRect(f.edit->mapTo(pageWidget, QPoint(0, 0)), f.edit->size());
+    if (f.edit) count(f.edit);
   for (const GridBinding& g : fields_.grids())
-    if (g.grid) used |= QRect(g.grid->mapTo(pageWidget, QPoint(0, 0)), g.grid->size());
+    if (g.grid) count(g.grid);
   if (used.isNull()) return false;
   // What the page control adds around a page (its tab row and frame); before
   // the control is laid out, the height of its tab row.
@@ -313,6 +324,16 @@ bool TopicWindow::updateScrollRange() {
   tabs_->setMinimumSize(minimum);
   fitPageControl();
   return true;
+}
+
+void TopicWindow::countAsPlaced(QWidget* w, const QRect& least) { w->setProperty(kLeastPlace, least); }
+
+void TopicWindow::placeStretched(QWidget* w, const QRect& least, int right, int bottom) {
+  const QSize area = inputArea_->size();
+  const int width = std::max(least.width(), area.width() - least.left() - right);
+  const int height = bottom < 0 ? least.height() : std::max(least.height(), area.height() - least.top() - bottom);
+  w->setGeometry(least.left(), least.top(), width, height);
+  countAsPlaced(w, least);
 }
 
 void TopicWindow::fitPageControl() {

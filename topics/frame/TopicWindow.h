@@ -186,6 +186,16 @@ protected:
   // the memory file loaded while the memory option is on.
   void initTopic();
 
+  // Places `w` at `least`'s top left in inputArea(), stretched to the area's
+  // right edge less `right` and, with `bottom` >= 0, to its bottom edge less
+  // `bottom`; never smaller than `least`. The window's minimum size counts
+  // it as `least`, so a row that follows the window's width cannot widen the
+  // window at every layout.
+  void placeStretched(QWidget* w, const QRect& least, int right, int bottom = -1);
+  // Counts `w` (placed relative to a stretched row) at `least` in the
+  // window's minimum size.
+  static void countAsPlaced(QWidget* w, const QRect& least);
+
   // ----- hooks
   // Places the input rows in inputArea() (relayout, after the task panel).
   virtual void layoutInputs() {}

@@ -318,5 +318,11 @@ TEST_F(GgtWindowTest, NarrowWindowCutsNeitherTaskTextNorFields) {
   shellState().LanguageKind = 0;
 }
 
+class AlgebraWindowSizeTest : public TopicTestBase {};
+
+TEST_F(AlgebraWindowSizeTest, EveryWindowFitsItsDefaultSizeWithoutScrollingSideways) {
+  EXPECT_EQ(windowsScrollingSideways().join(u' ').toStdString(), "");
+}
+
 }  // namespace
 }  // namespace zw

@@ -81,5 +81,9 @@ TEST_F(AnalysisWindowTest, NewtonTableAndRefusals) {
   EXPECT_EQ(w->focusWidget(), w->termEdit());
 }
 
+TEST_F(AnalysisWindowTest, EveryWindowFitsItsDefaultSizeWithoutScrollingSideways) {
+  EXPECT_EQ(windowsScrollingSideways().join(u' ').toStdString(), "");
+}
+
 }  // namespace
 }  // namespace zw
