@@ -1,6 +1,7 @@
 #include "kernel/BasicMath.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -177,8 +178,28 @@ Extended Factorial(std::int64_t n) {
   return p;
 }
 
+namespace {
+
+// 10^0 … 10^18: exact in an extended real and the very values
+// Int(powl(10, d) + 0.5) gives (10^18 is below 2^60, where powl is off by far
+// less than 0.5). The root finders round several times per root, and powl
+// took most of their time.
+constexpr std::array<Extended, 19> kPowersOfTen = [] {
+  std::array<Extended, 19> p{};
+  Extended v = 1;
+  for (Extended& e : p) {
+    e = v;
+    v *= 10;
+  }
+  return p;
+}();
+
+}  // namespace
+
 Extended RoundDecimals(std::int32_t d, Extended x) {
-  const Extended f = Int(powl(10.0L, d) + 0.5L);
+  const Extended f = d >= 0 && d < static_cast<std::int32_t>(kPowersOfTen.size())
+                         ? kPowersOfTen[static_cast<std::size_t>(d)]
+                         : Int(powl(10.0L, d) + 0.5L);
   if (f == 0) throw CalcFailure{msg::DivisionByZero};
   if (!std::isfinite(f)) throw CalcFailure{msg::Overflow};
   return x >= 0 ? Int(x * f + 0.5L) / f : Int(x * f - 0.5L) / f;

@@ -77,7 +77,6 @@ struct ShellState {
 
   // Owned by single topics.
   bool SeriesPlotFlag = false;
-  int BasePrimeCount = 0;
 };
 
 ShellState& shellState();

@@ -47,8 +47,6 @@ constexpr int kSpeedPanelHeight = 24;
 constexpr int kBottomBarHeight = 28;
 constexpr int kLanguagePanelWidth = 256;
 
-WorkingBuffers* g_buffers = nullptr;
-
 // The fixed items of the Datei, Fenster and Hilfe menus: component name and
 // caption text.
 struct FixedItem {
@@ -116,8 +114,6 @@ QString calculatorMessage() {
 }
 
 }  // namespace
-
-WorkingBuffers* workingBuffers() { return g_buffers; }
 
 // ---------------------------------------------------------------- SubjectTile
 
@@ -208,9 +204,7 @@ TFMenu::TFMenu(QWidget* parent) : QMainWindow(parent) {
   connect(mdi_, &QMdiArea::subWindowActivated, this, [this] { UpdateMenuItems(); });
   // 8. Hints of the language buttons.
   for (int k = 0; k < 7; ++k) languageButtons_[k]->setToolTip(shellState().LanguageNames[k]);
-  // 10. Working buffers.
-  buffers_ = std::make_unique<WorkingBuffers>();
-  g_buffers = buffers_.get();
+  // (No working buffers for the prime topics: each run's sieve owns its own.)
   // 11. Glyph files of the external languages.
   loadLanguageGlyphs();
 
@@ -234,7 +228,6 @@ TFMenu::~TFMenu() {
   // call back into a window that is half gone.
   for (const auto& sub : subWindows_)
     if (sub) sub->disconnect(this);
-  if (g_buffers == buffers_.get()) g_buffers = nullptr;
 }
 
 QAction* TFMenu::addItem(QMenu* menu, const std::string& name) {
@@ -776,8 +769,6 @@ void TFMenu::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
-  if (g_buffers == buffers_.get()) g_buffers = nullptr;
-  buffers_.reset();
   e->accept();
 }
 

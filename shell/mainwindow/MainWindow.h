@@ -34,16 +34,6 @@ namespace zw {
 
 enum class MainCommand { New, Load, Demo, Save, Snapshot, Print, Help, Cut, Copy, Paste, PrinterSetup, Options };
 
-// Working buffers of the prime-number topics and the bit array, owned by the
-// main window for the program's run; their layout belongs to their users.
-struct WorkingBuffers {
-  std::vector<std::int32_t> BasePrimes = std::vector<std::int32_t>(16001);      // index 1..16000
-  std::vector<long double> PrimeList = std::vector<long double>(6551);          // index 1..6550
-  std::vector<std::uint16_t> BitArrayBuffer = std::vector<std::uint16_t>(32701);  // 16-bit words
-};
-// The buffers of the running main window, or null while there is none.
-WorkingBuffers* workingBuffers();
-
 // A subject tile: white panel with a picture and a centred italic caption. A
 // click anywhere on it counts.
 class SubjectTile : public QFrame {
@@ -103,7 +93,6 @@ public:
   QToolButton* languageButton(int k) const { return languageButtons_[k]; }
   QLabel* statusLine() const { return statusLine_; }
   QWidget* languagePanel() const { return panel2_; }
-  WorkingBuffers* buffers() const { return buffers_.get(); }
 
   // The closing question (Yes = true); tests install an answer.
   void setQuitQuestion(std::function<bool()> ask) { quitQuestion_ = std::move(ask); }
@@ -155,7 +144,6 @@ private:
   std::array<QMenu*, 9> menus_{};
   std::array<SubjectTile*, 6> tiles_{};
   std::vector<QPointer<QMdiSubWindow>> subWindows_;
-  std::unique_ptr<WorkingBuffers> buffers_;
   std::function<bool()> quitQuestion_;
   std::function<QString(const QString&)> programFinder_;
   bool gameOpenedThisPress_ = false;

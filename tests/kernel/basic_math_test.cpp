@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 #include <numbers>
+#include <random>
 
 #include "kernel/BasicMath.h"
 #include "kernel/CalcFailure.h"
@@ -94,6 +95,19 @@ TEST_F(BasicMath, RoundingBinomialAndCubeRoot) {
   };
   for (const auto& c : rounds) EXPECT_NEAR(RoundDecimals(c.d, c.x), c.v, 1e-17L) << c.d << ", " << c.x;
   EXPECT_THROW(RoundDecimals(-1, 5), CalcFailure);
+  // The table of powers of ten gives bit for bit what the scale
+  // Int(10^d + 0.5) from powl gives, on both sides of every rounding step.
+  std::mt19937_64 g(11);
+  std::uniform_real_distribution<long double> u(-1e6L, 1e6L);
+  for (std::int32_t d = 0; d <= 20; ++d) {
+    const Extended f = truncl(powl(10.0L, d) + 0.5L);
+    for (int i = 0; i < 2000; ++i) {
+      Extended x = u(g);
+      if (i % 4 == 0) x = (truncl(x * f) + 0.5L) / f;  // a half at the last place
+      const Extended expected = x >= 0 ? truncl(x * f + 0.5L) / f : truncl(x * f - 0.5L) / f;
+      ASSERT_EQ(RoundDecimals(d, x), expected) << d << ", " << static_cast<double>(x);
+    }
+  }
 
   EXPECT_EQ(Binomial(5, 2), 10);
   EXPECT_EQ(Binomial(5, 0), 1);

@@ -1,5 +1,6 @@
 #pragma once
-// Small builders for polynomial tests.
+// Small builders for polynomial tests, and kernel texts as UTF-8 for
+// comparisons (the prime tests use that too).
 #include <initializer_list>
 #include <string>
 

@@ -11,26 +11,12 @@
 #include <vector>
 
 #include "kernel/Primes.h"
+#include "tests/kernel/poly_helpers.h"
 
 namespace zw {
 namespace {
 
-std::string utf8(const std::u16string& s) {
-  std::string out;
-  for (char16_t c : s) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
+using testing_poly::utf8;
 
 std::vector<std::int64_t> sieve(std::int64_t a, std::int64_t b) {
   WindowSieve s(a, b);

@@ -21,7 +21,6 @@ TEST(ShellState, StartsWithTheDocumentedInitialValues) {
   s.GraphNames[3] = "sin(x)";
   s.ChartDlgAreaVis = true;
   s.ChartDlgColorList = "1,2";
-  s.BasePrimeCount = 9;
   zw::resetShellState();
 
   EXPECT_EQ(s.LanguageNumber, 0);
@@ -52,5 +51,4 @@ TEST(ShellState, StartsWithTheDocumentedInitialValues) {
   EXPECT_EQ(s.ChartDlgAreaRand, 0);
   EXPECT_FALSE(s.ChartDlgAreaVis);
   EXPECT_FALSE(s.SeriesPlotFlag);
-  EXPECT_EQ(s.BasePrimeCount, 0);
 }

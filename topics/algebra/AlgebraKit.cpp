@@ -1,5 +1,7 @@
 #include "topics/algebra/AlgebraKit.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 
@@ -37,6 +39,17 @@ int PlaceCaptionRows(std::span<QLabel* const> captions, std::span<QLineEdit* con
   for (std::size_t i = 0; i < captions.size() && i < edits.size() && i < texts.size() && i < tops.size(); ++i)
     PlaceLabelEdit(captions[i], edits[i], ScalePixels(16), tops[i], width, texts[i]);
   return width;
+}
+
+WaitCursor::WaitCursor() {
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    set_ = true;
+  }
+}
+
+WaitCursor::~WaitCursor() {
+  if (set_ && QCoreApplication::instance()) QGuiApplication::restoreOverrideCursor();
 }
 
 }  // namespace zw

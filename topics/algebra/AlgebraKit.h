@@ -1,7 +1,8 @@
 #pragma once
 // Small pieces the algebra topics share beyond the frame: a reading failure
 // that focuses a chosen field (the frame's own failure always focuses the
-// first one), and underlined headings as two memo lines.
+// first one), underlined headings as two memo lines, and the hourglass of a
+// long run.
 #include <QStringList>
 #include <span>
 
@@ -26,5 +27,19 @@ QStringList UnderlinedLines(const TextMeasurer& font, const QString& text);
 // width returned).
 int PlaceCaptionRows(std::span<QLabel* const> captions, std::span<QLineEdit* const> edits,
                       std::span<const QString> texts, std::span<const int> tops);
+
+// The hourglass as an override cursor for the life of the object, so that
+// every way a run ends (finished, stopped, failed, dropped with its window)
+// releases it. Nothing happens without a GUI application.
+class WaitCursor {
+public:
+  WaitCursor();
+  ~WaitCursor();
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+  bool set_ = false;
+};
 
 }  // namespace zw

@@ -4,6 +4,9 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include "kernel/KernelState.h"
 #include "shell/Fonts.h"
@@ -67,6 +70,34 @@ private:
   BigTableRows rows_;
   std::function<void(const QStringList&)> append_;
   std::function<void(const TBigInt&)> result_;
+};
+
+// A division of numbers of thousands of digits takes a moment. It runs as a
+// run of one step, so that the wait line and the hourglass show before it
+// starts; both go when its lines are written. The run owns its operands.
+class DivisionStepper : public Stepper {
+public:
+  using Done = std::function<void(bool finished, const QStringList& lines, const TBigInt& c, const TBigInt& r)>;
+  DivisionStepper(const TBigInt& a, const TBigInt& b, std::u16string remainderWord, Done done)
+      : a_(std::make_unique<TBigInt>(a)), b_(std::make_unique<TBigInt>(b)), c_(std::make_unique<TBigInt>()),
+        r_(std::make_unique<TBigInt>()), remainderWord_(std::move(remainderWord)), done_(std::move(done)) {
+    BigIntZero(*c_);
+    BigIntZero(*r_);
+  }
+
+  bool step() override {
+    lines_ = BigOperation(BigOp::Div, *a_, *b_, *c_, *r_, remainderWord_);
+    return false;
+  }
+  // Stopped before the step (ESC, closing): no line, and c and r unchanged.
+  void finish(End end, int) override { done_(end == End::Finished, lines_, *c_, *r_); }
+
+private:
+  std::unique_ptr<TBigInt> a_, b_, c_, r_;
+  std::u16string remainderWord_;
+  Done done_;
+  QStringList lines_;
+  WaitCursor hourglass_;
 };
 
 }  // namespace
@@ -134,7 +165,9 @@ void TFBigInt::appendLines(const QStringList& lines) { appendMemoLines(lines); }
 
 void TFBigInt::setMemoText(const QString& t) { memo()->setPlainText(t); }
 
-void TFBigInt::operation(BigOp op) {
+void TFBigInt::operation(BigOp op, bool resultToA) {
+  // One division at a time; its result is still to come.
+  if (op == BigOp::Div && longRun().running()) return;
   try {
     ReadBigOperand(text(edits_[0]), 0, *a_);
     ReadBigOperand(text(edits_[1]), 1, *b_);
@@ -142,7 +175,33 @@ void TFBigInt::operation(BigOp op) {
     failOn(e);
     return;
   }
-  appendLines(BigOperation(op, *a_, *b_, *c_, *r_, GetText(IBigInt, 4).toStdU16String()));
+  const std::u16string remainderWord = GetText(IBigInt, 4).toStdU16String();
+  if (op != BigOp::Div) {
+    appendLines(BigOperation(op, *a_, *b_, *c_, *r_, remainderWord));
+    if (resultToA) edits_[0]->setText(QString::fromStdU16String(BigIntToStr(*c_)));
+    return;
+  }
+  const QString wait = GetMessageText(1);
+  appendLines({wait});
+  startLongRun(std::make_unique<DivisionStepper>(
+      *a_, *b_, remainderWord,
+      [this, wait, resultToA](bool finished, const QStringList& lines, const TBigInt& c, const TBigInt& r) {
+        removeLastLine(wait);
+        if (!finished) return;
+        *c_ = c;
+        *r_ = r;
+        appendLines(lines);
+        if (resultToA) edits_[0]->setText(QString::fromStdU16String(BigIntToStr(*c_)));
+      }));
+}
+
+void TFBigInt::removeLastLine(const QString& line) {
+  QTextBlock last = memo()->document()->lastBlock();
+  if (last.text() != line) return;
+  QTextCursor cursor(last);
+  // With the line break before it, unless it is the only line.
+  cursor.select(QTextCursor::BlockUnderCursor);
+  cursor.removeSelectedText();
 }
 
 void TFBigInt::table(BigTable t) {
@@ -165,9 +224,7 @@ void TFBigInt::table(BigTable t) {
 void TFBigInt::compute() {
   static constexpr BigOp ops[4] = {BigOp::Add, BigOp::Sub, BigOp::Mul, BigOp::Div};
   const int item = std::max(0, itemGroup_.checkedId());
-  const int before = memo()->blockCount();
-  operation(ops[item]);
-  if (memo()->blockCount() != before) edits_[0]->setText(QString::fromStdU16String(BigIntToStr(*c_)));
+  operation(ops[item], true);
 }
 
 void TFBigInt::clicked(Button b) {

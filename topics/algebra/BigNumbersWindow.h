@@ -43,7 +43,12 @@ protected:
 
 private:
   void clicked(Button b);
-  void operation(BigOp op);
+  // The operation on a and b and its lines; a division shows the wait line
+  // first and writes its lines at the next turn of the event loop. With
+  // resultToA, c goes into a once it is there.
+  void operation(BigOp op, bool resultToA = false);
+  // Removes the memo's last line when it is this one.
+  void removeLastLine(const QString& line);
   void table(BigTable t);
   void regroup(QLineEdit* e, QCheckBox* box);
   void failOn(const BigInputError& e);

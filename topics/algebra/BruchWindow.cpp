@@ -1,7 +1,5 @@
 #include "topics/algebra/BruchWindow.h"
 
-#include <QEvent>
-
 #include "kernel/KernelState.h"
 #include "shell/Fonts.h"
 #include "shell/Guard.h"
@@ -10,28 +8,16 @@
 
 namespace zw {
 
-namespace {
-
-// ----- registration of the window (one place, moved as a whole) -----
-
-
-}  // namespace
-
-TFBruch::TFBruch(QWidget* owner) : CalcWindow(owner, ClassName) {
+TFBruch::TFBruch(QWidget* owner) : TwoFieldCalcWindow(owner, ClassName) {
   QWidget* box = inputBox();
   capZaehler_ = new QLabel(box);
   capNenner_ = new QLabel(box);
-  zaehler_ = new QLabel(box);
-  nenner_ = new QLabel(box);
   dezimal_ = new QLabel(box);
-  for (QLabel* l : {zaehler_, nenner_, dezimal_}) {
-    styleDisplay(l);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  }
+  styleDisplay(dezimal_);
+  dezimal_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   QPalette p = dezimal_->palette();
   p.setColor(QPalette::Window, palette().color(QPalette::Button));
   dezimal_->setPalette(p);
-  for (QLabel* l : {zaehler_, nenner_}) l->installEventFilter(this);
   viewBox_ = new QGroupBox(box);
   const QString captions[4] = {QStringLiteral("b/c"), QStringLiteral("a b/c"), QStringLiteral("dez"), QStringLiteral("%")};
   for (int i = 0; i < 4; ++i) {
@@ -53,40 +39,25 @@ TFBruch::TFBruch(QWidget* owner) : CalcWindow(owner, ClassName) {
   refresh();
 }
 
-bool TFBruch::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress && (watched == zaehler_ || watched == nenner_)) {
-    RunGuarded(this, [&] {
-      calc_.selectColumn(watched == nenner_ ? 1 : 0);
-      refresh();
-    });
-    return true;
-  }
-  return CalcWindow::eventFilter(watched, event);
-}
-
 void TFBruch::handleKey(int code) {
   calc_.decimalSign = kernelState().RegionalDecimalSeparator;
-  runKey(calc_, code);
+  TwoFieldCalcWindow::handleKey(code);
 }
 
-void TFBruch::refresh() {
-  zaehler_->setText(QString::fromStdU16String(calc_.numerator()) + QStringLiteral(" "));
-  nenner_->setText(QString::fromStdU16String(calc_.denominator()) + QStringLiteral(" "));
-  dezimal_->setText(QString::fromStdU16String(calc_.secondLine()) + QStringLiteral(" "));
-  markSelected(zaehler_, calc_.column() == 0);
-  markSelected(nenner_, calc_.column() == 1);
-}
+void TFBruch::refreshMore() { dezimal_->setText(QString::fromStdU16String(calc_.secondLine()) + QStringLiteral(" ")); }
 
 void TFBruch::layoutCalc() {
   const int k = ScalePixels(32), gap = ScalePixels(14), left = ScalePixels(16);
   const int rowH = ScalePixels(24), w = ScalePixels(122);
   capZaehler_->setText(GetText(IBr2Dez, 2));
   capNenner_->setText(GetText(IBr2Dez, 3));
-  for (QLabel* l : {capZaehler_, capNenner_, zaehler_, nenner_, dezimal_}) l->setFont(fonts().TextFont.font);
+  QLabel* const zaehler = numeratorLabel();
+  QLabel* const nenner = denominatorLabel();
+  for (QLabel* l : {capZaehler_, capNenner_, zaehler, nenner, dezimal_}) l->setFont(fonts().TextFont.font);
   capZaehler_->setGeometry(left, ScalePixels(4), w, ScalePixels(18));
   capNenner_->setGeometry(left + w + ScalePixels(8), ScalePixels(4), w, ScalePixels(18));
-  zaehler_->setGeometry(left, ScalePixels(22), w, rowH);
-  nenner_->setGeometry(left + w + ScalePixels(8), ScalePixels(22), w, rowH);
+  zaehler->setGeometry(left, ScalePixels(22), w, rowH);
+  nenner->setGeometry(left + w + ScalePixels(8), ScalePixels(22), w, rowH);
   dezimal_->setGeometry(left, ScalePixels(52), 2 * w + ScalePixels(8), rowH);
   const int rx = left + 2 * w + ScalePixels(16);
   viewBox_->setGeometry(rx, ScalePixels(2), inputBox()->width() - rx - ScalePixels(4), ScalePixels(80));

@@ -9,31 +9,20 @@
 
 namespace zw {
 
-namespace {
-
-// ----- registration of the window (one place, moved as a whole) -----
-
-
-}  // namespace
-
-TFComplex::TFComplex(QWidget* owner) : CalcWindow(owner, ClassName) {
+TFComplex::TFComplex(QWidget* owner) : TwoFieldCalcWindow(owner, ClassName) {
   QWidget* box = inputBox();
-  re_ = new QLabel(box);
   plusI_ = new QLabel(QStringLiteral("+ i·"), box);
-  im_ = new QLabel(box);
   rho_ = new QLabel(box);
   phi_ = new QLabel(box);
-  for (QLabel* l : {re_, im_, rho_, phi_}) {
+  for (QLabel* l : {rho_, phi_}) {
     styleDisplay(l);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  }
-  for (QLabel* l : {rho_, phi_}) {
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, QColor(0, 0, 0x80));  // navy
     l->setPalette(p);
   }
   plusI_->setAlignment(Qt::AlignCenter);
-  for (QLabel* l : {re_, im_, phi_}) l->installEventFilter(this);
+  phi_->installEventFilter(this);
   struct Fn {
     const char* caption;
     int code;
@@ -47,29 +36,21 @@ TFComplex::TFComplex(QWidget* owner) : CalcWindow(owner, ClassName) {
   refresh();
 }
 
+// A press on φ switches the angle mode.
 bool TFComplex::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress && (watched == re_ || watched == im_ || watched == phi_)) {
+  if (event->type() == QEvent::MouseButtonPress && watched == phi_) {
     RunGuarded(this, [&] {
-      if (watched == phi_) calc_.toggleAngleMode();
-      else calc_.selectColumn(watched == im_ ? 1 : 0);
+      calc_.toggleAngleMode();
       refresh();
     });
     return true;
   }
-  return CalcWindow::eventFilter(watched, event);
+  return TwoFieldCalcWindow::eventFilter(watched, event);
 }
 
-void TFComplex::handleKey(int code) {
-  runKey(calc_, code);
-}
-
-void TFComplex::refresh() {
-  re_->setText(QString::fromStdU16String(calc_.realPart()) + QStringLiteral(" "));
-  im_->setText(QString::fromStdU16String(calc_.imagPart()) + QStringLiteral(" "));
+void TFComplex::refreshMore() {
   rho_->setText(QString::fromStdU16String(calc_.rhoText()) + QStringLiteral(" "));
   phi_->setText(QString::fromStdU16String(calc_.phiText()) + QStringLiteral(" "));
-  markSelected(re_, calc_.column() == 0);
-  markSelected(im_, calc_.column() == 1);
 }
 
 void TFComplex::layoutCalc() {
@@ -78,10 +59,12 @@ void TFComplex::layoutCalc() {
   const int full = inputBox()->width() - 2 * left;
   const int iw = ScalePixels(36);
   const int w = (full - iw) / 2;
-  for (QLabel* l : {re_, plusI_, im_, rho_, phi_}) l->setFont(fonts().TextFont.font);
-  re_->setGeometry(left, ScalePixels(16), w, rowH);
+  QLabel* const re = realLabel();
+  QLabel* const im = imagLabel();
+  for (QLabel* l : {re, plusI_, im, rho_, phi_}) l->setFont(fonts().TextFont.font);
+  re->setGeometry(left, ScalePixels(16), w, rowH);
   plusI_->setGeometry(left + w, ScalePixels(16), iw, rowH);
-  im_->setGeometry(left + w + iw, ScalePixels(16), w, rowH);
+  im->setGeometry(left + w + iw, ScalePixels(16), w, rowH);
   rho_->setGeometry(left, ScalePixels(46), full / 2 - ScalePixels(2), rowH);
   phi_->setGeometry(left + full / 2 + ScalePixels(2), ScalePixels(46), full / 2 - ScalePixels(2), rowH);
   const int top = ScalePixels(86);

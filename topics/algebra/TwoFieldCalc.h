@@ -12,6 +12,8 @@ template <class V>
 class TwoFieldCalc : public CalcEngine<V> {
 public:
   int column() const { return spalte_; }
+  // The text of entry field c (0 the first, 1 the second).
+  const std::u16string& field(int c) const { return c == 1 ? second_ : first_; }
 
   // Selecting the other field makes the next digit start a new entry.
   void selectColumn(int c) {

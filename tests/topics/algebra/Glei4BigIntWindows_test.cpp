@@ -9,9 +9,12 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <boost/multiprecision/cpp_int.hpp>
+#include <string>
 
 #include "kernel/KernelState.h"
 #include "shell/State.h"
+#include "shell/commands/Commands.h"
 #include "shell/kit/Grids.h"
 #include "shell/texts/Texts.h"
 #include "tests/topics/TopicTestBase.h"
@@ -94,6 +97,7 @@ TEST_F(BigIntWindowTest, ButtonsWithTheDefaults) {
   w->edit(0)->setText(QStringLiteral("17"));
   w->edit(1)->setText(QStringLiteral("5"));
   w->button(TFBigInt::BtnDiv)->click();
+  QTRY_VERIFY(!w->longRun().running());
   w->button(TFBigInt::BtnCopyrTob)->click();
   EXPECT_EQ(w->edit(1)->text(), QStringLiteral("2"));
   w->button(TFBigInt::BtnCopyToa)->click();
@@ -104,6 +108,71 @@ TEST_F(BigIntWindowTest, ButtonsWithTheDefaults) {
   EXPECT_TRUE(w->edit(0)->text().isEmpty());
   EXPECT_TRUE(w->edit(5)->text().isEmpty());
   EXPECT_EQ(w->edit(3)->text(), QStringLiteral("4"));
+}
+
+// The wait line stands in the memo from the click until the division's
+// lines replace it; the hourglass goes with it.
+TEST_F(BigIntWindowTest, DivisionShowsTheWaitLineUntilItsLinesReplaceIt) {
+  using boost::multiprecision::cpp_int;
+  auto w = openTopic<TFBigInt>();
+  w->button(TFBigInt::BtnAdd)->click();
+  const std::string a = std::string(9000, '7') + "1", b = std::string(4000, '3') + "9";
+  w->groupA()->click();  // no grouping: the fields keep the digits as typed
+  w->groupB()->click();
+  w->edit(0)->setText(QString::fromStdString(a));
+  w->edit(1)->setText(QString::fromStdString(b));
+  w->button(TFBigInt::BtnDiv)->click();
+  EXPECT_TRUE(w->longRun().running());
+  EXPECT_EQ(w->memoLines(), (QStringList{QStringLiteral("3  +  4  =  7"), QStringLiteral("Bitte warten")}));
+  EXPECT_EQ(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor,
+            Qt::WaitCursor);
+  QTRY_VERIFY(!w->longRun().running());
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  const QStringList lines = w->memoLines();
+  EXPECT_EQ(lines.first(), QStringLiteral("3  +  4  =  7"));
+  EXPECT_FALSE(lines.contains(QStringLiteral("Bitte warten")));
+  EXPECT_GT(lines.size(), 1);
+  w->button(TFBigInt::BtnCopyToa)->click();
+  w->button(TFBigInt::BtnCopyrTob)->click();
+  EXPECT_EQ(w->edit(0)->text().toStdString(), (cpp_int(a) / cpp_int(b)).str());
+  EXPECT_EQ(w->edit(1)->text().toStdString(), (cpp_int(a) % cpp_int(b)).str());
+  EXPECT_TRUE(errors_.empty());
+}
+
+TEST_F(BigIntWindowTest, DivisionWaitLineInTheLanguageAndAsTheOnlyLine) {
+  shellState().LanguageKind = 1;
+  auto w = openTopic<TFBigInt>();
+  w->edit(0)->setText(QStringLiteral("17"));
+  w->edit(1)->setText(QStringLiteral("5"));
+  w->button(TFBigInt::BtnDiv)->click();
+  EXPECT_EQ(w->memoLines(), QStringList{QStringLiteral("Please Wait")});
+  QTRY_VERIFY(!w->longRun().running());
+  // The wait line was the memo's only line: the division's lines start at line 0.
+  EXPECT_EQ(w->memoLines(), QStringList{QStringLiteral("17  div  5  =  3  remainder  2")});
+}
+
+// OK with the item "a : b : ... : b" puts the quotient into a once it is
+// there; ESC before the division ran takes the wait line away and leaves c.
+TEST_F(BigIntWindowTest, DivisionByOkAndStoppedDivision) {
+  auto w = openTopic<TFBigInt>();
+  w->edit(0)->setText(QStringLiteral("100"));
+  w->edit(1)->setText(QStringLiteral("7"));
+  w->operationItem(3)->click();
+  w->okButton(0)->click();
+  EXPECT_EQ(w->edit(0)->text(), QStringLiteral("100"));
+  QTRY_VERIFY(!w->longRun().running());
+  EXPECT_EQ(w->edit(0)->text(), QStringLiteral("14"));
+  const QStringList done = w->memoLines();
+  w->okButton(0)->click();
+  EXPECT_EQ(w->memoLines().last(), QStringLiteral("Bitte warten"));
+  w->escButton(0)->click();
+  EXPECT_FALSE(w->longRun().running());
+  EXPECT_EQ(w->memoLines(), done);
+  EXPECT_EQ(w->edit(0)->text(), QStringLiteral("14"));
+  QTest::qWait(30);
+  EXPECT_EQ(w->memoLines(), done);
+  w->button(TFBigInt::BtnCopyTob)->click();
+  EXPECT_EQ(w->edit(1)->text(), QStringLiteral("14"));  // c is still 100 div 7
 }
 
 TEST_F(BigIntWindowTest, BadFieldsAreRefusedWithTheirFocus) {
