@@ -374,15 +374,20 @@ void TRot3D::renderScene(QPainter& target, bool blkWhite) {
 
   // Items. Consecutive segments of one pen go out in one drawLines call.
   if (!FRotPoints.empty()) {
-    QFont markFont(font().family());
-    markFont.setPixelSize(pixelsForPoints(FTextMarkSize));
-    markFont.setBold(FTextFontStyle.bold);
-    markFont.setItalic(FTextFontStyle.italic);
-    markFont.setUnderline(FTextFontStyle.underline);
-    markFont.setStrikeOut(FTextFontStyle.strikeOut);
     bool markFontSet = false;
+    auto setMarkFont = [&] {
+      QFont markFont(font().family());
+      markFont.setPixelSize(pixelsForPoints(FTextMarkSize));
+      markFont.setBold(FTextFontStyle.bold);
+      markFont.setItalic(FTextFontStyle.italic);
+      markFont.setUnderline(FTextFontStyle.underline);
+      markFont.setStrikeOut(FTextFontStyle.strikeOut);
+      p.setFont(markFont);
+      markFontSet = true;
+    };
 
-    std::vector<QLine> batch;
+    std::vector<QLine>& batch = FLineBatch;
+    batch.clear();
     batch.reserve(FRotPoints.size());
     auto flush = [&] {
       if (!batch.empty()) p.drawLines(batch.data(), static_cast<int>(batch.size()));
@@ -399,12 +404,21 @@ void TRot3D::renderScene(QPainter& target, bool blkWhite) {
       penWidth = w;
       p.setPen(QPen(QColor(color), w));
     };
+    // Every point is projected first, in a tight loop of plain arithmetic;
+    // the drawing pass below then only groups the points into pen runs.
+    std::vector<QPoint>& screen = FScreenPoints;
+    screen.resize(FRotPoints.size());
+    const TTruncDivider divider(FMagnify);
+    for (size_t i = 0; i < FRotPoints.size(); ++i) {
+      const TRotPoint& pt = FRotPoints[i];
+      const TScreenPos s = ProjectRot(FRotMat, pt.x, pt.y, pt.z, divider, FCentX, FCentY);
+      screen[i] = QPoint(ClampScreen(s.x), ClampScreen(s.y));
+    }
     QPoint current;
     bool havePoint = false;
-    const TTruncDivider divider(FMagnify);
-    for (const TRotPoint& pt : FRotPoints) {
-      const TScreenPos s = ProjectRot(FRotMat, pt.x, pt.y, pt.z, divider, FCentX, FCentY);
-      const QPoint at(ClampScreen(s.x), ClampScreen(s.y));
+    for (size_t i = 0; i < FRotPoints.size(); ++i) {
+      const TRotPoint& pt = FRotPoints[i];
+      const QPoint at = screen[i];
       const QRgb color = blkWhite ? qRgb(0, 0, 0) : pt.color;
       switch (pt.kind) {
         case TRotKind::move: break;
@@ -419,10 +433,7 @@ void TRot3D::renderScene(QPainter& target, bool blkWhite) {
             p.setBrush(QColor(color));
             DrawMark(p, pt.mark, at.x(), at.y(), FPrinting);
           } else {
-            if (!markFontSet) {
-              p.setFont(markFont);
-              markFontSet = true;
-            }
+            if (!markFontSet) setMarkFont();
             drawCentredText(p, at.x(), at.y(), QString(QChar(static_cast<char16_t>(pt.mark))));
           }
           break;
@@ -437,9 +448,13 @@ void TRot3D::renderScene(QPainter& target, bool blkWhite) {
   if (cube) cubeEdges(nearCorner, FColorCubeFrame);
 
   if (FShowAxes) {
-    QFont nameFont = font();
-    nameFont.setPixelSize(pixelsForPoints(pointsOf(font())));
-    p.setFont(nameFont);
+    // A font made afresh looks up its glyph engine again on every frame.
+    if (!FNameFont || FNameFont->first != font()) {
+      QFont nameFont = font();
+      nameFont.setPixelSize(pixelsForPoints(pointsOf(font())));
+      FNameFont.emplace(font(), nameFont);
+    }
+    p.setFont(FNameFont->second);
     p.setPen(palette().color(QPalette::WindowText));
     for (int axis = 2; axis >= 0; --axis) {
       const QPoint at = axisPoint(axis, FAxSize + 50);

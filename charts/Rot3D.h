@@ -13,12 +13,16 @@
 // data axis spans 1000 units); angle, zoom, centre, cube and colour changes
 // show at once, a changed item list only after the next MakeVisible.
 #include <QColor>
+#include <QFont>
 #include <QImage>
+#include <QLine>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "charts/ChartBase.h"
@@ -212,6 +216,10 @@ private:
   std::int32_t FDataTag = 0;
 
   std::vector<TRotPoint> FRotPoints;  // the rotation space of the last MakeVisible
+  // Kept between repaints, as a drag renders many frames.
+  std::vector<QPoint> FScreenPoints;  // FRotPoints projected
+  std::vector<QLine> FLineBatch;
+  std::optional<std::pair<QFont, QFont>> FNameFont;  // the widget font it was made from, the axis-name font
 
   std::array<double, 3> FViewAngle{110, 150, 210};
   std::array<double, 3> FAngleAnchor{110, 150, 210};

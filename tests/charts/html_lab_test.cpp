@@ -7,12 +7,13 @@
 #include <gtest/gtest.h>
 
 #include "charts/HtmlLab.h"
-#include "tests/charts/MiniRecordingDevice.h"
+#include "tests/common/RecordingPaintDevice.h"
 
 namespace zw {
 namespace {
 
-using test::MiniRecordingDevice;
+using test::PaintCall;
+using test::RecordingPaintDevice;
 
 QFont baseFont() {
   QFont f(QStringLiteral("DejaVu Sans"));
@@ -20,13 +21,21 @@ QFont baseFont() {
   return f;
 }
 
+// A text run as drawn: string, baseline start, font and colour.
+struct Run {
+  QString text;
+  QPointF pos;
+  QFont font;
+  QColor color;
+};
+
 struct Rendered {
-  std::vector<test::RecordedText> runs;
+  std::vector<Run> runs;
   int endX = 0;
 };
 
 Rendered render(const QString& text, bool ignoreColors = false, bool suppress = false) {
-  MiniRecordingDevice dev;
+  RecordingPaintDevice dev;
   Rendered r;
   {
     QPainter p(&dev);
@@ -34,7 +43,7 @@ Rendered render(const QString& text, bool ignoreColors = false, bool suppress = 
     p.setPen(Qt::black);
     r.endX = RenderHtmlText(p, text, 1, ignoreColors, suppress, 20);
   }
-  r.runs = dev.engine.texts;
+  for (const PaintCall& c : dev.callsOf(PaintCall::Text)) r.runs.push_back({c.text, c.points[0], c.font, c.pen});
   return r;
 }
 

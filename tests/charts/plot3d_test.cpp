@@ -9,7 +9,7 @@
 #include <cmath>
 
 #include "charts/Plot3D.h"
-#include "tests/charts/MiniRecordingDevice.h"
+#include "tests/common/RecordingPaintDevice.h"
 
 namespace zw {
 namespace {
@@ -143,16 +143,18 @@ TEST(Plot3D, MeshKinds) {
   };
   for (const Case& c : cases) {
     p.setMeshKind(c.kind);
-    test::MiniRecordingDevice dev(650, 500);
+    test::RecordingPaintDevice dev(650, 500);
     {
       QPainter painter(&dev);
       p.PaintPicture(painter, false);
     }
-    EXPECT_EQ(dev.engine.polygons.size(), 3u + 4u) << static_cast<int>(c.kind);  // cube faces and cells
-    EXPECT_EQ(dev.engine.lines.size(), 6u + c.extraLines) << static_cast<int>(c.kind);  // cube edges too
-    EXPECT_EQ(dev.engine.points.size(), c.points);
+    using test::PaintCall;
+    const auto polygons = dev.callsOf(PaintCall::Polygon);
+    EXPECT_EQ(polygons.size(), 3u + 4u) << static_cast<int>(c.kind);  // cube faces and cells
+    EXPECT_EQ(dev.callsOf(PaintCall::Line).size(), 6u + c.extraLines) << static_cast<int>(c.kind);  // cube edges too
+    EXPECT_EQ(dev.callsOf(PaintCall::Point).size(), c.points);
     // The mesh colour draws the cell outline only for mkMesh.
-    EXPECT_EQ(dev.engine.polygons[3].pen, c.kind == TMeshKind::mkMesh ? QColor(Qt::black) : dev.engine.polygons[3].brush);
+    EXPECT_EQ(polygons[3].pen, c.kind == TMeshKind::mkMesh ? QColor(Qt::black) : polygons[3].brush.color());
   }
 }
 

@@ -12,12 +12,15 @@
 #include <cmath>
 
 #include "charts/Rot3D.h"
-#include "tests/charts/MiniRecordingDevice.h"
+#include "tests/common/RecordingPaintDevice.h"
 
 namespace zw {
 namespace {
 
-using test::MiniRecordingDevice;
+using test::PaintCall;
+using test::RecordingPaintDevice;
+
+QLineF lineOf(const PaintCall& c) { return {c.points[0], c.points[1]}; }
 
 // A unit cube wire frame centred on the origin, as the solid topics draw it.
 void addCube(TRot3D& v) {
@@ -135,17 +138,17 @@ TEST(Rot3D, MakeVisibleWritesTheScaleBackAndKeepsItWhenAutoScaleGoesOff) {
   EXPECT_DOUBLE_EQ(v.ScaleFactZ(), 500);
 }
 
-std::vector<test::RecordedLine> linesOf(TRot3D& v, bool bw, bool withCube = false) {
+std::vector<PaintCall> linesOf(TRot3D& v, bool bw, bool withCube = false) {
   if (!withCube) {
     v.setBoundBoxStyle(TBoundingBox::bbNone);
     v.setShowAxes(false);
   }
-  MiniRecordingDevice dev(450, 300);
+  RecordingPaintDevice dev(450, 300);
   {
     QPainter p(&dev);
     v.PaintPicture(p, false, bw);
   }
-  return dev.engine.lines;
+  return dev.callsOf(PaintCall::Line);
 }
 
 TEST(Rot3D, EveryItemKeepsItsOwnColour) {
@@ -158,8 +161,8 @@ TEST(Rot3D, EveryItemKeepsItsOwnColour) {
   v.MakeVisible();
   const auto lines = linesOf(v, false);
   ASSERT_EQ(lines.size(), 20u);
-  for (int i = 0; i < 20; ++i) EXPECT_EQ(lines[i].color, QColor(10 * i + 5, 3, 200 - i)) << i;
-  for (const auto& l : linesOf(v, true)) EXPECT_EQ(l.color, QColor(Qt::black));
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(lines[i].pen, QColor(10 * i + 5, 3, 200 - i)) << i;
+  for (const auto& l : linesOf(v, true)) EXPECT_EQ(l.pen, QColor(Qt::black));
 }
 
 TEST(Rot3D, LinesFollowTheProjection) {
@@ -171,39 +174,41 @@ TEST(Rot3D, LinesFollowTheProjection) {
   v.SetViewAngles(0, 0, 0);
   const auto lines = linesOf(v, false);
   ASSERT_EQ(lines.size(), 1u);
-  EXPECT_EQ(lines[0].line, QLineF(225 - 100, 150, 225 + 100, 150));  // 500 / 5000 * 1000
-  EXPECT_EQ(lines[0].width, 4);
+  EXPECT_EQ(lineOf(lines[0]), QLineF(225 - 100, 150, 225 + 100, 150));  // 500 / 5000 * 1000
+  EXPECT_EQ(lines[0].penWidth, 4);
   // Right-handed axes mirror x into y.
   v.setAxDir(TAxDir::adRightHanded);
-  EXPECT_EQ(linesOf(v, false)[0].line, QLineF(225, 150 - 100, 225, 150 + 100));
+  EXPECT_EQ(lineOf(linesOf(v, false)[0]), QLineF(225, 150 - 100, 225, 150 + 100));
 }
 
 TEST(Rot3D, CubeAxesAndNames) {
   TRot3D v;
   v.SetViewAngles(0, 0, 0);  // seen along z: corner 0 is near
-  MiniRecordingDevice dev(450, 300);
+  RecordingPaintDevice dev(450, 300);
   {
     QPainter p(&dev);
     v.PaintPicture(p, false, false);
   }
-  const auto& e = dev.engine;
-  ASSERT_EQ(e.polygons.size(), 3u);  // the faces at the near corner
-  EXPECT_EQ(e.polygons[2].brush, QColor(0xEE, 0xEE, 0xEE));  // face z = -1 head-on
-  EXPECT_EQ(e.polygons[0].brush, QColor(0xC0, 0xC0, 0xC0));
-  EXPECT_EQ(e.polygons[0].pen, QColor(0x40, 0x40, 0x40));
+  const auto polygons = dev.callsOf(PaintCall::Polygon);
+  ASSERT_EQ(polygons.size(), 3u);  // the faces at the near corner
+  EXPECT_EQ(polygons[2].brush.color(), QColor(0xEE, 0xEE, 0xEE));  // face z = -1 head-on
+  EXPECT_EQ(polygons[0].brush.color(), QColor(0xC0, 0xC0, 0xC0));
+  EXPECT_EQ(polygons[0].pen, QColor(0x40, 0x40, 0x40));
   // Axes: Z, Y, X, each inner part grey and outer part dark; then the hidden
   // edges from the far corner, then the front edges.
-  ASSERT_EQ(e.lines.size(), 12u);
-  EXPECT_EQ(e.lines[4].line, QLineF(225, 150, 225 + 80, 150));        // x axis to the cube edge
-  EXPECT_EQ(e.lines[5].line, QLineF(225 + 80, 150, 225 + 140, 150));  // ... and on to 700
-  EXPECT_EQ(e.lines[4].color, QColor(0xB0, 0xB0, 0xB0));
-  for (int i = 6; i < 9; ++i) EXPECT_EQ(e.lines[i].color, QColor(0xB0, 0xB0, 0xB0));
-  for (int i = 9; i < 12; ++i) EXPECT_EQ(e.lines[i].color, QColor(0x40, 0x40, 0x40));
-  EXPECT_EQ(e.lines[9].line.p1(), QPointF(225 - 80, 150 - 80));  // corner 0
-  ASSERT_EQ(e.texts.size(), 3u);
-  EXPECT_EQ(e.texts[0].text, "Z");
-  EXPECT_EQ(e.texts[2].text, "X");
-  EXPECT_NEAR(e.texts[2].pos.x(), 225 + 150, 8);  // centred on distance 750
+  const auto lines = dev.callsOf(PaintCall::Line);
+  ASSERT_EQ(lines.size(), 12u);
+  EXPECT_EQ(lineOf(lines[4]), QLineF(225, 150, 225 + 80, 150));        // x axis to the cube edge
+  EXPECT_EQ(lineOf(lines[5]), QLineF(225 + 80, 150, 225 + 140, 150));  // ... and on to 700
+  EXPECT_EQ(lines[4].pen, QColor(0xB0, 0xB0, 0xB0));
+  for (int i = 6; i < 9; ++i) EXPECT_EQ(lines[i].pen, QColor(0xB0, 0xB0, 0xB0));
+  for (int i = 9; i < 12; ++i) EXPECT_EQ(lines[i].pen, QColor(0x40, 0x40, 0x40));
+  EXPECT_EQ(lines[9].points[0], QPointF(225 - 80, 150 - 80));  // corner 0
+  const auto texts = dev.callsOf(PaintCall::Text);
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0].text, "Z");
+  EXPECT_EQ(texts[2].text, "X");
+  EXPECT_NEAR(texts[2].points[0].x(), 225 + 150, 8);  // centred on distance 750
 }
 
 TEST(Rot3D, HitTests) {

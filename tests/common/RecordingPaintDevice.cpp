@@ -92,6 +92,7 @@ public:
     PaintCall c = base(PaintCall::Text);
     c.points << map(p);
     c.text = ti.text();
+    c.font = ti.font();
     log(c);
   }
 

@@ -1,13 +1,14 @@
 #pragma once
 // A paint device for picture tests that keeps a log of what is drawn instead
 // of pixels: lines, polylines, polygons (with their fill rule), rectangles,
-// ellipses, points, images and texts (string and baseline position), each
+// ellipses, points, images and texts (string, baseline position and font), each
 // with pen, brush and clip, in device coordinates. It reports 96 dpi like the
 // screen, or a printer resolution with pages (a new page is logged), so print
 // paths are logged like screen paths.
 #include <QBuffer>
 #include <QBrush>
 #include <QColor>
+#include <QFont>
 #include <QPdfWriter>
 #include <QPolygonF>
 #include <QRectF>
@@ -23,6 +24,7 @@ struct PaintCall {
   QPolygonF points;  // device coordinates (lines: two points each)
   QRectF rect;       // rectangles, ellipses, images: device bounding box
   QString text;      // texts: the string; points[0] the baseline start
+  QFont font;        // texts: the font
   QColor pen;
   double penWidth = 0;  // in device pixels
   Qt::PenStyle penStyle = Qt::SolidLine;
