@@ -1,9 +1,12 @@
 // Saves a picture of the main window as the program shows it: start-up with
-// the given program folder, the zoom forced, optionally one topic opened.
-// Built and run by tools/main_window_screenshot.sh.
+// the given program folder, the zoom forced, optionally one topic opened and
+// a language chosen (0 German, 1 English, 2 French, or the path of a language
+// file, which takes the first external slot). Built and run by
+// tools/main_window_screenshot.sh.
 //
-//   main_window_screenshot <program folder> <out.png> [zoom] [catalogue item | about | game]
+//   main_window_screenshot <program folder> <out.png> [zoom] [catalogue item | about | game | -] [language]
 #include <QApplication>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QTimer>
 
@@ -12,6 +15,7 @@
 #include "shell/about/AboutBox.h"
 #include "shell/about/FlipFlopDialog.h"
 #include "shell/mainwindow/MainWindow.h"
+#include "shell/texts/LanguageFiles.h"
 #include "topics/AllTopics.h"
 
 int main(int argc, char** argv) {
@@ -30,7 +34,20 @@ int main(int argc, char** argv) {
   zw::TFlipFlop game(&window);
   if (item == QLatin1String("about")) shown = &about;
   else if (item == QLatin1String("game")) shown = &game;
-  else if (!item.isEmpty()) window.openTopic(item.toStdString());
+  else if (!item.isEmpty() && item != QLatin1String("-")) window.openTopic(item.toStdString());
+  if (argc > 5) {
+    const QString language = QString::fromLocal8Bit(argv[5]);
+    bool number = false;
+    int kind = language.toInt(&number);
+    if (!number) {
+      kind = 3;
+      if (!zw::setLanguageFile(kind, language)) return 3;
+      zw::shellState().LanguageNames[kind] = QFileInfo(language).baseName();
+      zw::shellState().LanguageNumber = kind;
+    }
+    zw::shellState().LanguageKind = kind;
+    window.SetLanguage(kind);
+  }
   if (shown != &window) shown->show();
   bool saved = false;
   QTimer::singleShot(800, [&] {

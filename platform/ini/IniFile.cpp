@@ -8,7 +8,9 @@
 #include <QStringConverter>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cstring>
 #include <limits>
+#include <string_view>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -17,41 +19,114 @@ namespace zw {
 
 namespace {
 
-// Blanks and control characters (code 32 and below) count as white space,
-// as in the profile functions; Unicode spaces inside values are kept.
-bool isBlank(QChar c) { return c.unicode() <= 32; }
-// Around section names and keys a byte-order mark counts as white space too:
-// an editor that adds one more must not hide a section or a key.
-bool isNameBlank(QChar c) { return c.unicode() <= 32 || c.unicode() == 0xFEFF; }
+// The text is held as UTF-8 bytes: a large file then costs its own size once,
+// and only the names and values asked for are turned into QStrings.
+using Bytes = std::string_view;
 
-template <class Blank>
-std::pair<qsizetype, qsizetype> trimmed(QStringView s, qsizetype b, qsizetype e, Blank blank) {
-  while (b < e && blank(s[b])) ++b;
-  while (e > b && blank(s[e - 1])) --e;
+// Blanks and control characters (code 32 and below) count as white space,
+// as in the profile functions; Unicode spaces inside values are kept. In
+// UTF-8 these are single bytes that never occur inside a longer character.
+bool isBlank(unsigned char c) { return c <= 32; }
+
+// Around section names and keys a byte-order mark (U+FEFF, EF BB BF) counts
+// as white space too: an editor that adds one more must not hide a section
+// or a key.
+constexpr Bytes kBom = "\xEF\xBB\xBF";
+
+std::pair<size_t, size_t> trimmedName(Bytes s, size_t b, size_t e) {
+  for (;;) {
+    if (b < e && isBlank(static_cast<unsigned char>(s[b]))) ++b;
+    else if (e - b >= 3 && s.substr(b, 3) == kBom) b += 3;
+    else break;
+  }
+  for (;;) {
+    if (e > b && isBlank(static_cast<unsigned char>(s[e - 1]))) --e;
+    else if (e - b >= 3 && s.substr(e - 3, 3) == kBom) e -= 3;
+    else break;
+  }
   return {b, e};
 }
 
-QString trimControl(QStringView s) {
-  const auto [b, e] = trimmed(s, 0, s.size(), isBlank);
-  return s.mid(b, e - b).toString();
+std::pair<size_t, size_t> trimmedValue(Bytes s, size_t b, size_t e) {
+  while (b < e && isBlank(static_cast<unsigned char>(s[b]))) ++b;
+  while (e > b && isBlank(static_cast<unsigned char>(s[e - 1]))) --e;
+  return {b, e};
 }
 
-bool sameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool isAllBlank(Bytes s) {
+  return std::all_of(s.begin(), s.end(), [](char c) { return isBlank(static_cast<unsigned char>(c)); });
+}
 
-// A hash that equal names (compared case-insensitively) share.
+// QString::fromUtf8 drops a byte-order mark at the start; inside a value it
+// is text and stays.
+QString toQString(Bytes s) {
+  size_t marks = 0;
+  while (s.substr(marks, 3) == kBom) marks += 3;
+  QString out(qsizetype(marks / 3), QChar(0xFEFF));
+  return out + QString::fromUtf8(s.data() + marks, qsizetype(s.size() - marks));
+}
+
+QByteArray toBytes(const QString& s) { return s.toUtf8(); }
+
+bool isAscii(Bytes s) {
+  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+bool isAscii(QStringView s) {
+  return std::all_of(s.begin(), s.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
+
+// Names compare as the profile functions do, without case. Names in plain
+// ASCII (nearly all of them) are compared byte by byte; others by Qt's case
+// folding, which also lets a non-ASCII letter fold to an ASCII one.
+bool sameName(Bytes a, QStringView b) {
+  if (isAscii(a) && isAscii(b)) {
+    if (a.size() != size_t(b.size())) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+      if (asciiLower(a[i]) != asciiLower(char(b[qsizetype(i)].unicode()))) return false;
+    return true;
+  }
+  return toQString(a).compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// A hash that equal names (compared case-insensitively) share: taken over the
+// case-folded code points, so a name hashes alike as UTF-8 and as UTF-16.
+constexpr quint64 kHashStart = 1469598103934665603ULL;
+quint64 hashStep(quint64 h, char32_t c) {
+  if (c < 128) {
+    if (c >= 'A' && c <= 'Z') c += 32;
+  } else {
+    c = QChar::toCaseFolded(c);
+  }
+  return (h ^ c) * 1099511628211ULL;
+}
+
 quint64 nameHash(QStringView s) {
-  quint64 h = 1469598103934665603ULL;
+  quint64 h = kHashStart;
   const qsizetype n = s.size();
   for (qsizetype i = 0; i < n; ++i) {
     char32_t c = s[i].unicode();
-    if (c < 128) {
-      if (c >= 'A' && c <= 'Z') c += 32;
-    } else if (QChar::isHighSurrogate(c) && i + 1 < n && s[i + 1].isLowSurrogate()) {
-      c = QChar::toCaseFolded(QChar::surrogateToUcs4(char16_t(c), s[++i].unicode()));
-    } else {
-      c = QChar::toCaseFolded(c);
-    }
-    h = (h ^ c) * 1099511628211ULL;
+    if (QChar::isHighSurrogate(c) && i + 1 < n && s[i + 1].isLowSurrogate())
+      c = QChar::surrogateToUcs4(char16_t(c), s[++i].unicode());
+    h = hashStep(h, c);
+  }
+  return h;
+}
+
+quint64 nameHash(Bytes s) {
+  quint64 h = kHashStart;
+  const size_t n = s.size();
+  for (size_t i = 0; i < n;) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    // The text is valid UTF-8; the length checks only keep a read in bounds.
+    const size_t len = b0 < 0x80 ? 1 : b0 < 0xE0 ? 2 : b0 < 0xF0 ? 3 : 4;
+    if (i + len > n) break;
+    char32_t c = len == 1 ? b0 : len == 2 ? (b0 & 0x1Fu) : len == 3 ? (b0 & 0x0Fu) : (b0 & 0x07u);
+    for (size_t k = 1; k < len; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3Fu);
+    h = hashStep(h, c);
+    i += len;
   }
   return h;
 }
@@ -64,6 +139,54 @@ QString decodeCp1252(const QByteArray& bytes) {
     *o++ = QChar(cp1252::ToUnicode(b));
   }
   return out;
+}
+
+// Whether Qt's UTF-8 decoder reads the bytes without an error, decided
+// without building the whole UTF-16 text: plain ASCII is checked word by
+// word; other text is decoded in slices into one small buffer. A slice ends
+// before a byte that starts a character, so no valid character is cut, and
+// a cut invalid one stays invalid.
+bool isValidUtf8(const char* p, qsizetype n) {
+  qsizetype i = 0;
+  for (; i + 8 <= n; i += 8) {
+    quint64 w;
+    std::memcpy(&w, p + i, 8);
+    if (w & 0x8080808080808080ULL) break;
+  }
+  while (i < n && static_cast<unsigned char>(p[i]) < 0x80) ++i;
+  if (i == n) return true;
+  constexpr qsizetype kSlice = 1 << 16;
+  std::vector<QChar> buffer(size_t(kSlice) + 8);
+  QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+  while (i < n) {
+    qsizetype end = std::min(n, i + kSlice);
+    while (end < n && (static_cast<unsigned char>(p[end]) & 0xC0) == 0x80) ++end;
+    if (qsizetype(buffer.size()) < end - i) buffer.resize(size_t(end - i));
+    utf8.appendToBuffer(buffer.data(), QByteArrayView(p + i, end - i));
+    if (utf8.hasError()) return false;
+    i = end;
+  }
+  return true;
+}
+
+// The file bytes as UTF-8 text, decoded the same way as IniFile::decode():
+// valid UTF-8 (with or without its BOM) is taken as it is, everything else
+// goes through the decoder.
+QByteArray utf8Text(QByteArray bytes) {
+  const auto enc = QStringConverter::encodingForData(bytes);
+  if (!enc && isValidUtf8(bytes.constData(), bytes.size())) {
+    // taken as read
+  } else if (enc == QStringConverter::Utf8 && bytes.startsWith(kBom.data()) &&
+             isValidUtf8(bytes.constData() + 3, bytes.size() - 3)) {
+    bytes.remove(0, 3);
+  } else {
+    bytes = IniFile::decode(bytes).toUtf8();
+    return bytes;  // decode() drops every leading byte-order mark
+  }
+  qsizetype marks = 0;
+  while (Bytes(bytes.constData() + marks, size_t(bytes.size() - marks)).substr(0, 3) == kBom) marks += 3;
+  if (marks) bytes.remove(0, marks);
+  return bytes;
 }
 
 constexpr qint64 kMaxFileSize = 64LL * 1024 * 1024;
@@ -84,26 +207,26 @@ static_assert(sizeof(Line) == 16);
 // Kind, name (trimmed) and value (trimmed, quotes still on) of a line.
 struct Parsed {
   Line::Kind kind = Line::Other;
-  QStringView name, value;
+  Bytes name, value;
 };
 
-Parsed parse(QStringView raw) {
+Parsed parse(Bytes raw) {
   Parsed p;
-  const auto [b, e] = trimmed(raw, 0, raw.size(), isNameBlank);
-  if (b == e || raw[b] == u';') return p;
-  if (e - b >= 2 && raw[b] == u'[' && raw[e - 1] == u']') {
-    const auto [nb, ne] = trimmed(raw, b + 1, e - 1, isNameBlank);
+  const auto [b, e] = trimmedName(raw, 0, raw.size());
+  if (b == e || raw[b] == ';') return p;
+  if (e - b >= 2 && raw[b] == '[' && raw[e - 1] == ']') {
+    const auto [nb, ne] = trimmedName(raw, b + 1, e - 1);
     p.kind = Line::Section;
-    p.name = raw.mid(nb, ne - nb);
+    p.name = raw.substr(nb, ne - nb);
     return p;
   }
-  const qsizetype eq = raw.indexOf(u'=', b);
-  if (eq < 0) return p;  // a line without "=" holds no key
-  const auto [nb, ne] = trimmed(raw, b, eq, isNameBlank);
-  const auto [vb, ve] = trimmed(raw, eq + 1, raw.size(), isBlank);
+  const size_t eq = raw.find('=', b);
+  if (eq == Bytes::npos) return p;  // a line without "=" holds no key
+  const auto [nb, ne] = trimmedName(raw, b, eq);
+  const auto [vb, ve] = trimmedValue(raw, eq + 1, raw.size());
   p.kind = Line::Key;
-  p.name = raw.mid(nb, ne - nb);
-  p.value = raw.mid(vb, ve - vb);
+  p.name = raw.substr(nb, ne - nb);
+  p.value = raw.substr(vb, ve - vb);
   return p;
 }
 
@@ -134,27 +257,27 @@ struct IniFile::Impl {
   Duplicates dup = Duplicates::FirstWins;
   bool existed = false;
   bool unreadable = false;  // exists but could not be read: never overwritten
-  QString text;                // the file as read
-  std::vector<QString> owned;  // lines changed or added since
+  QByteArray text;                // the file as read, UTF-8
+  std::vector<QByteArray> owned;  // lines changed or added since, UTF-8
   std::vector<Line> lines;
-  QString eol = QStringLiteral("\r\n");
+  QByteArray eol = QByteArrayLiteral("\r\n");
   // Built at the first lookup after a change that moved lines.
   mutable bool indexed = false, keysIndexed = false;
   mutable NameIndex sectionIndex, keyIndex;
   static constexpr qsizetype kScanLimit = 64;
 
-  QStringView raw(const Line& l) const {
-    const QString& s = l.own < 0 ? text : owned[size_t(l.own)];
-    return QStringView(s).mid(l.start, l.length);
+  Bytes raw(const Line& l) const {
+    const QByteArray& s = l.own < 0 ? text : owned[size_t(l.own)];
+    return Bytes(s.constData() + l.start, size_t(l.length));
   }
-  QStringView name(const Line& l) const { return parse(raw(l)).name; }
-  QStringView value(const Line& l) const { return parse(raw(l)).value; }
+  Bytes name(const Line& l) const { return parse(raw(l)).name; }
+  Bytes value(const Line& l) const { return parse(raw(l)).value; }
 
-  Line makeLine(QString s) {
+  Line makeLine(QByteArray s) {
     Line l;
     l.length = qint32(s.size());
     l.own = qint32(owned.size());
-    l.kind = parse(s).kind;
+    l.kind = parse(Bytes(s.constData(), size_t(s.size()))).kind;
     owned.push_back(std::move(s));
     return l;
   }
@@ -174,44 +297,48 @@ struct IniFile::Impl {
       return;
     }
     {
-      const QByteArray bytes = f.readAll();
+      QByteArray bytes = f.readAll();
       if (f.error() != QFileDevice::NoError) {
         unreadable = true;
         return;
       }
-      text = IniFile::decode(bytes);
+      text = utf8Text(std::move(bytes));
     }
     // Lines end in CR LF, LF or CR; the first ending found is kept for writing.
+    const char* p = text.constData();
+    const size_t n = size_t(text.size());
+    lines.reserve(size_t(std::count(p, p + n, '\n')) + 1);
     bool eolSeen = false;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    const QChar* p = text.constData();
-    auto addLine = [&](qsizetype from, qsizetype to) {
-      Line l;
-      l.start = qint32(from);
-      l.length = qint32(to - from);
-      l.kind = parse(QStringView(p + from, to - from)).kind;
-      lines.push_back(l);
-    };
-    // Counted first, so the lines are allocated once.
-    qsizetype count = 1;
-    for (qsizetype i = 0; i < n; ++i)
-      if (p[i] == u'\n' || (p[i] == u'\r' && (i + 1 == n || p[i + 1] != u'\n'))) ++count;
-    lines.reserve(size_t(count));
-    for (qsizetype i = 0; i < n; ++i) {
-      const QChar c = p[i];
-      if (c != u'\r' && c != u'\n') continue;
-      qsizetype len = 1;
-      if (c == u'\r' && i + 1 < n && p[i + 1] == u'\n') len = 2;
+    size_t start = 0;
+    while (start < n) {
+      const char* lf = static_cast<const char*>(std::memchr(p + start, '\n', n - start));
+      const size_t nl = lf ? size_t(lf - p) : n;
+      const char* cr = static_cast<const char*>(std::memchr(p + start, '\r', nl - start));
+      size_t end = nl, next = nl + 1;
+      if (cr) {
+        end = size_t(cr - p);
+        next = end + 1 == nl ? nl + 1 : end + 1;  // CR LF, or a CR on its own
+      }
+      if (end == n) {  // the last line, without an ending
+        addLine(start, end);
+        break;
+      }
       if (!eolSeen) {
-        eol = len == 2 ? QStringLiteral("\r\n") : QString(c);
+        eol = p[end] == '\r' && end + 1 < n && p[end + 1] == '\n' ? QByteArrayLiteral("\r\n")
+                                                                 : QByteArray(1, p[end]);
         eolSeen = true;
       }
-      addLine(start, i);
-      i += len - 1;
-      start = i + 1;
+      addLine(start, end);
+      start = next;
     }
-    if (start < n) addLine(start, n);
+  }
+
+  void addLine(size_t from, size_t to) {
+    Line l;
+    l.start = qint32(from);
+    l.length = qint32(to - from);
+    l.kind = parse(Bytes(text.constData() + from, to - from)).kind;
+    lines.push_back(l);
   }
 
   void buildIndex() const {
@@ -241,7 +368,7 @@ struct IniFile::Impl {
     return keyIndex;
   }
 
-  // The header line of the section that reads find within [from, to), or -1.
+  // The line that reads find within [from, to), or -1.
   qint32 findIn(const NameIndex& index, QStringView wanted, qint32 from, qint32 to) const {
     const auto [b, e] = index.range(nameHash(wanted), from, to);
     qint32 found = -1;
@@ -280,13 +407,14 @@ struct IniFile::Impl {
     return found;
   }
 
-  QString serialize() const {
+  QByteArray serialize() const {
     qsizetype size = 0;
     for (const Line& l : lines) size += l.length + eol.size();
-    QString out;
+    QByteArray out;
     out.reserve(size);
     for (const Line& l : lines) {
-      out += raw(l);
+      const Bytes r = raw(l);
+      out.append(r.data(), qsizetype(r.size()));
       out += eol;
     }
     return out;
@@ -315,10 +443,10 @@ bool IniFile::hasKey(const QString& section, const QString& key) const {
 QString IniFile::readString(const QString& section, const QString& key, const QString& def) const {
   const qsizetype i = d->findKey(section, key);
   if (i < 0) return def;
-  QString v = d->value(d->lines[size_t(i)]).toString();
-  if (v.size() >= 2 && (v.front() == u'"' || v.front() == u'\'') && v.back() == v.front())
-    v = v.mid(1, v.size() - 2);
-  return v;
+  Bytes v = d->value(d->lines[size_t(i)]);
+  if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+    v = v.substr(1, v.size() - 2);
+  return toQString(v);
 }
 
 int IniFile::readInteger(const QString& section, const QString& key, int def) const {
@@ -343,8 +471,10 @@ QStringList IniFile::sections() const {
   QStringList out;
   std::unordered_set<QString> seen;  // case-folded
   for (const Line& l : d->lines)
-    if (l.kind == Line::Section && seen.insert(d->name(l).toString().toCaseFolded()).second)
-      out.append(d->name(l).toString());
+    if (l.kind == Line::Section) {
+      QString name = toQString(d->name(l));
+      if (seen.insert(name.toCaseFolded()).second) out.append(std::move(name));
+    }
   return out;
 }
 
@@ -355,8 +485,9 @@ QStringList IniFile::keys(const QString& section) const {
   std::unordered_set<QString> seen;  // case-folded
   for (qsizetype i = b + 1; i < e; ++i) {
     const Line& l = d->lines[size_t(i)];
-    if (l.kind == Line::Key && seen.insert(d->name(l).toString().toCaseFolded()).second)
-      out.append(d->name(l).toString());
+    if (l.kind != Line::Key) continue;
+    QString name = toQString(d->name(l));
+    if (seen.insert(name.toCaseFolded()).second) out.append(std::move(name));
   }
   return out;
 }
@@ -367,23 +498,24 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
     // Keep the key's spelling as it stands in the file. The line keeps its
     // place and its name, so the lookup index stays valid.
     Line& l = d->lines[size_t(k)];
-    l = d->makeLine(d->name(l).toString() + u'=' + oneLine(value));
+    const Bytes name = d->name(l);
+    l = d->makeLine(QByteArray(name.data(), qsizetype(name.size())) + '=' + toBytes(oneLine(value)));
     return;
   }
-  const QString text = key + u'=' + oneLine(value);
+  const QByteArray text = toBytes(key + u'=' + oneLine(value));
   auto [b, e] = d->findSection(section);
   d->changed();
   if (b < 0) {
-    if (!d->lines.empty() && !trimControl(d->raw(d->lines.back())).isEmpty())
-      d->lines.push_back(d->makeLine(QString()));
-    d->lines.push_back(d->makeLine(u'[' + section + u']'));
+    if (!d->lines.empty() && !isAllBlank(d->raw(d->lines.back())))
+      d->lines.push_back(d->makeLine(QByteArray()));
+    d->lines.push_back(d->makeLine(toBytes(u'[' + section + u']')));
     d->lines.push_back(d->makeLine(text));
     return;
   }
   // Append after the section's last non-blank line (blank lines that
   // separate it from the next section stay where they are).
   qsizetype at = e;
-  while (at > b + 1 && trimControl(d->raw(d->lines[size_t(at - 1)])).isEmpty()) --at;
+  while (at > b + 1 && isAllBlank(d->raw(d->lines[size_t(at - 1)]))) --at;
   d->lines.insert(d->lines.begin() + at, d->makeLine(text));
 }
 
@@ -413,7 +545,7 @@ bool IniFile::save(QString* error) {
     return false;
   }
   QSaveFile f(d->path);
-  const QByteArray bytes = d->serialize().toUtf8();
+  const QByteArray bytes = d->serialize();
   bool ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
   if (ok) {
     ok = f.commit();

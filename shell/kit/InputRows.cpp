@@ -1,6 +1,7 @@
 #include "shell/kit/InputRows.h"
 
 #include <QAbstractButton>
+#include <QFrame>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -253,31 +254,74 @@ void setCaptionOf(QWidget* w, const QString& caption) {
     g->setTitle(caption);
 }
 
-void placeField(QWidget* field, const QRect& r, bool leftToRight) {
+// A control of a row that keeps left-to-right order carries the row's
+// rectangle, so that mirroring moves the row as one block.
+constexpr const char* kLeftToRightRow = "zwLeftToRightRow";
+constexpr const char* kMirroredWidth = "zwMirroredWidth";
+
+void setRowBlock(QWidget* w, const QRect* block) {
+  if (block)
+    w->setProperty(kLeftToRightRow, *block);
+  else if (w->property(kLeftToRightRow).isValid())
+    w->setProperty(kLeftToRightRow, QVariant());
+}
+
+void placeField(QWidget* field, const QRect& r, const QRect* ltrBlock = nullptr) {
   if (!field) return;
   field->setGeometry(r);
   applySharedFont(field, fonts().TextFont);
-  if (leftToRight) field->setLayoutDirection(Qt::LeftToRight);
+  if (ltrBlock) field->setLayoutDirection(Qt::LeftToRight);
+  setRowBlock(field, ltrBlock);
 }
 
-void placeCaption(QLabel* label, const PlacedCaption& pc, const SharedFont& font, bool leftToRight,
+void placeCaption(QLabel* label, const PlacedCaption& pc, const SharedFont& font, const QRect* ltrBlock = nullptr,
                   bool keepEmpty = true) {
   if (!label) return;
   applySharedFont(label, font);
   label->setGeometry(pc.rect);
+  setRowBlock(label, ltrBlock);
   if (!pc.text.isEmpty() || !keepEmpty) label->setText(pc.text);
   label->setAlignment(pc.alignment);
   label->setWordWrap(false);
   standardPanelLook(label);
-  if (leftToRight) label->setLayoutDirection(Qt::LeftToRight);
+  if (ltrBlock) label->setLayoutDirection(Qt::LeftToRight);
 }
 
 void apply(const RowLayout& r, std::initializer_list<QLabel*> captions, std::initializer_list<QWidget*> fields,
            const SharedFont& font, bool leftToRight) {
+  QRect block;
+  for (const PlacedCaption& c : r.captions) block |= c.rect;
+  for (const QRect& f : r.fields) block |= f;
+  const QRect* ltr = leftToRight ? &block : nullptr;
   size_t i = 0;
-  for (QLabel* l : captions) placeCaption(l, r.captions[i++], font, leftToRight);
+  for (QLabel* l : captions) placeCaption(l, r.captions[i++], font, ltr);
   i = 0;
-  for (QWidget* f : fields) placeField(f, r.fields[i++], leftToRight);
+  for (QWidget* f : fields) placeField(f, r.fields[i++], ltr);
+}
+
+// Containers whose children are placed by hand: Qt's layouts and composite
+// widgets (spin boxes, grids, scroll areas) mirror themselves.
+bool isPlainContainer(const QWidget* w) {
+  const QMetaObject* m = w->metaObject();
+  return !w->layout() &&
+         (m == &QWidget::staticMetaObject || m == &QFrame::staticMetaObject || m == &QGroupBox::staticMetaObject);
+}
+
+// Moves the children of `area` between left-to-right coordinates and their
+// mirror image in an area `width` wide (toMirror) or back.
+void reflectChildren(QWidget* area, int width, bool toMirror) {
+  for (QWidget* w : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (w->isWindow()) continue;
+    const QRect g = w->geometry();
+    const QVariant row = w->property(kLeftToRightRow);
+    int x = width - g.x() - g.width();
+    if (row.isValid()) {
+      const QRect b = row.toRect();
+      const int shift = width - b.left() - (b.left() + b.width());
+      x = toMirror ? g.x() + shift : g.x() - shift;
+    }
+    if (x != g.x()) w->move(x, g.y());
+  }
 }
 
 // Lays `child` over `panel` (inside it when it is the panel's child), with
@@ -309,7 +353,7 @@ void alignTop(QWidget* panel, int height) {
 
 void SetupPanel(QLabel* panel, int left, int top, int width, int height, const QString& caption,
                 const SharedFont& font) {
-  placeCaption(panel, {QRect(left, top, width, height), caption, kPanelLeft}, font, false);
+  placeCaption(panel, {QRect(left, top, width, height), caption, kPanelLeft}, font);
 }
 
 void SetupPanelAligned(QLabel* panel, int left, int top, int width, int height, const QString& caption,
@@ -451,8 +495,8 @@ void PlaceCaptionControl(QLabel* panel, QWidget* control, int left, int top, int
   placeCaption(panel,
                {QRect(left, top, captionWidth, height), u' ' + caption,
                 (alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter},
-               font, false);
-  placeField(control, QRect(left + captionWidth, top, controlWidth, height), false);
+               font);
+  placeField(control, QRect(left + captionWidth, top, controlWidth, height));
 }
 
 void PlaceLabelEdit(QLabel* panel, QWidget* edit, int left, int top, int captionWidth, const QString& caption) {
@@ -569,6 +613,27 @@ void PlacePlaneVectorInput(QLabel* arrowLabel, QLabel* nameLabel, QLabel* param1
   apply(planeVectorLayout(*CurrentRowContext(), name, param1, param2, left, top),
         {arrowLabel, nameLabel, param1Label, param2Label}, {p0, p1, p2, a0, a1, a2, b0, b1, b2},
         fonts().TextFont, true);
+}
+
+// --- right-to-left windows -------------------------------------------------
+
+void MirrorChildren(QWidget* area) {
+  if (!area || !area->isRightToLeft()) return;
+  const int width = area->width();
+  reflectChildren(area, width, true);
+  area->setProperty(kMirroredWidth, width);
+  for (QWidget* w : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (!w->isWindow() && isPlainContainer(w)) MirrorChildren(w);
+}
+
+void UnmirrorChildren(QWidget* area) {
+  if (!area) return;
+  const QVariant width = area->property(kMirroredWidth);
+  if (!width.isValid()) return;
+  reflectChildren(area, width.toInt(), false);
+  area->setProperty(kMirroredWidth, QVariant());
+  for (QWidget* w : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (!w->isWindow()) UnmirrorChildren(w);
 }
 
 }  // namespace zw

@@ -10,7 +10,8 @@
 //
 // The mathematical rows (point, circle, sphere, line, plane and the vector
 // forms) keep left-to-right order inside a right-to-left window: their
-// captions and fields are set to left-to-right.
+// captions and fields are set to left-to-right, and mirroring (below) moves
+// such a row as a whole.
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -179,5 +180,18 @@ void PlacePlaneVectorInput(QLabel* arrowLabel, QLabel* nameLabel, QLabel* param1
                            QWidget* p0, QWidget* p1, QWidget* p2, QWidget* a0, QWidget* a1, QWidget* a2,
                            QWidget* b0, QWidget* b1, QWidget* b2, const QString& name, const QString& param1,
                            const QString& param2, int left, int top);
+
+// --- right-to-left windows -------------------------------------------------
+// Rows are computed and placed from the left, as in a left-to-right window.
+// In a right-to-left window (area->isRightToLeft()) MirrorChildren then
+// reflects every control of the area within its width: captions come to
+// stand right of their fields and rows start at the right edge. The
+// mathematical rows keep their left-to-right order and move as one block;
+// plain containers (QWidget, QFrame, QGroupBox without a layout) are
+// mirrored inside as well. UnmirrorChildren brings the controls back to
+// left-to-right coordinates (at the width they were mirrored at), so the next
+// layout starts from them again; it does nothing for an area not mirrored.
+void MirrorChildren(QWidget* area);
+void UnmirrorChildren(QWidget* area);
 
 }  // namespace zw

@@ -87,10 +87,11 @@ ButtonBarRects buttonBarRects(int zoom) {
   return r;
 }
 
-PageRects pageRects(QSize page, int zoom) {
+PageRects pageRects(QSize page, int zoom, Qt::LayoutDirection direction) {
   const int lw = ScalePixelsAt(88, zoom);
-  return {QRect(0, 0, std::max(0, page.width() - lw), page.height()),
-          QRect(page.width() - lw, 0, lw, page.height())};
+  const int cw = std::max(0, page.width() - lw);
+  if (direction == Qt::RightToLeft) return {QRect(lw, 0, cw, page.height()), QRect(0, 0, lw, page.height())};
+  return {QRect(0, 0, cw, page.height()), QRect(page.width() - lw, 0, lw, page.height())};
 }
 
 std::array<QRect, 3> chartToolButtonRects(QSize legendBox, QSize toolButton, const QRect& helpButton) {
@@ -192,7 +193,8 @@ void SetupButtonBar(QWidget* legendBox, QAbstractButton* okButton, QAbstractButt
     clearCaption(legendBox);
     const QWidget* page = legendBox->parentWidget();
     const int pw = page ? page->width() : legendBox->x() + legendBox->width();
-    legendBox->setGeometry(pw - r.legendWidth, 0, r.legendWidth, pageHeightOf(legendBox));
+    legendBox->setGeometry(
+        pageRects(QSize(pw, pageHeightOf(legendBox)), zoom, legendBox->layoutDirection()).legend);
     legendBox->setFont(fonts().BoldFont.font);
   }
   setButton(okButton, r.ok, QStringLiteral("OK"));
@@ -206,7 +208,8 @@ void placeContentBox(int pageWidth, QWidget* box, QWidget* legendBox) {
   clearCaption(box);
   box->setFont(fonts().TextFont.font);
   const int h = pageHeightOf(legendBox ? legendBox : box);
-  box->setGeometry(0, 0, std::max(0, pageWidth - ScalePixels(88)), h);
+  // In a right-to-left window the button bar stands on the left.
+  box->setGeometry(pageRects(QSize(pageWidth, h), shellState().Zoom, box->layoutDirection()).content);
 }
 }  // namespace
 

@@ -36,11 +36,12 @@ struct ButtonBarRects {
 };
 ButtonBarRects buttonBarRects(int zoom);
 
-// Content box and legend box of a page of the given size.
+// Content box and legend box of a page of the given size; from right to
+// left the legend box stands on the left.
 struct PageRects {
   QRect content, legend;
 };
-PageRects pageRects(QSize page, int zoom);
+PageRects pageRects(QSize page, int zoom, Qt::LayoutDirection direction = Qt::LeftToRight);
 
 // The chart tool buttons (aspect, centre, settings) in the legend box:
 // centred vertically, but never above the help button.

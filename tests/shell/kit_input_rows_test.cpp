@@ -168,6 +168,58 @@ TEST_F(KitInputRows, MathematicalRowsStayLeftToRightInRightToLeftWindows) {
   EXPECT_EQ(other.layoutDirection(), Qt::RightToLeft);
 }
 
+// Mirrored, a caption stands right of its field, rows start at the right
+// edge, a mathematical row moves as a block in its own order, and a plain
+// container is mirrored inside. Unmirroring restores the placed geometry,
+// also after the area changed its width.
+TEST_F(KitInputRows, RightToLeftAreasMirrorTheirRows) {
+  QWidget area;
+  area.resize(500, 300);
+  area.setLayoutDirection(Qt::RightToLeft);
+  QLabel caption(&area), open(&area), close(&area);
+  QLineEdit edit(&area), x(&area), y(&area), z(&area);
+  auto* group = new QWidget(&area);
+  auto* inner = new QLabel(group);
+  auto placeAll = [&] {
+    PlaceLabelEditSized(&caption, &edit, 16, 40, 60, 100, QStringLiteral("a = "));
+    PlacePointInput(&open, &close, &x, &y, &z, five, QStringLiteral("P"), 16, 80);
+    group->setGeometry(16, 120, 200, 40);
+    inner->setGeometry(10, 0, 50, 20);
+  };
+  placeAll();
+  const QRect ltrPoint(16, 80, 299 - 16, 20);  // "P ( " to " )", see MathematicalRows
+  MirrorChildren(&area);
+  EXPECT_EQ(caption.geometry(), QRect(500 - 16 - 60, 40, 60, 20));
+  EXPECT_EQ(edit.geometry(), QRect(500 - 76 - 100, 40, 100, 20));
+  EXPECT_GT(caption.x(), edit.x() + edit.width() - 1);  // the label lies right of its edit
+  const int shift = 500 - ltrPoint.left() - (ltrPoint.left() + ltrPoint.width());
+  EXPECT_EQ(x.geometry(), QRect(36 + shift, 80, 80, 20));
+  EXPECT_LT(x.x(), y.x());
+  EXPECT_LT(y.x(), z.x());
+  EXPECT_EQ(close.geometry().right(), 500 - 16 - 1);  // the row ends at the right margin
+  EXPECT_EQ(group->geometry(), QRect(500 - 216, 120, 200, 40));
+  EXPECT_EQ(inner->geometry(), QRect(200 - 60, 0, 50, 20));
+
+  // The next layout starts from the placed geometry: unmirrored at the old
+  // width, placed again, mirrored at the new width.
+  area.resize(600, 300);
+  UnmirrorChildren(&area);
+  EXPECT_EQ(caption.geometry(), QRect(16, 40, 60, 20));
+  EXPECT_EQ(x.geometry(), QRect(36, 80, 80, 20));
+  EXPECT_EQ(inner->geometry(), QRect(10, 0, 50, 20));
+  MirrorChildren(&area);
+  EXPECT_EQ(caption.geometry(), QRect(600 - 16 - 60, 40, 60, 20));
+  EXPECT_EQ(close.geometry().right(), 600 - 16 - 1);
+
+  // A left-to-right area is left alone.
+  UnmirrorChildren(&area);
+  area.setLayoutDirection(Qt::LeftToRight);
+  MirrorChildren(&area);
+  EXPECT_EQ(caption.geometry(), QRect(16, 40, 60, 20));
+  UnmirrorChildren(&area);
+  EXPECT_EQ(caption.geometry(), QRect(16, 40, 60, 20));
+}
+
 TEST_F(KitInputRows, PanelsAndLabels) {
   QWidget page;
   page.resize(400, 300);

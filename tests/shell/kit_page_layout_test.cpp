@@ -109,6 +109,18 @@ TEST_F(KitPageLayout, InputPagePlacesBoxesAndButtons) {
   EXPECT_EQ(p.help->geometry(), QRect(6, 90, 120, 30));
 }
 
+// From right to left the button bar stands on the left and the content beside it.
+TEST_F(KitPageLayout, RightToLeftPagesHaveTheButtonBarOnTheLeft) {
+  EXPECT_EQ(pageRects(QSize(600, 300), 100, Qt::RightToLeft).content, QRect(88, 0, 512, 300));
+  EXPECT_EQ(pageRects(QSize(600, 300), 100, Qt::RightToLeft).legend, QRect(0, 0, 88, 300));
+  Page p;
+  p.page.setLayoutDirection(Qt::RightToLeft);
+  LayoutInputPage(p.page.width(), p.box, p.legend, p.ok, p.cancel, p.help);
+  EXPECT_EQ(p.box->geometry(), QRect(88, 0, 512, 300));
+  EXPECT_EQ(p.legend->geometry(), QRect(0, 0, 88, 300));
+  EXPECT_EQ(p.ok->geometry(), QRect(4, 12, 80, 20));  // centred in its box either way
+}
+
 TEST_F(KitPageLayout, ChartPageToolButtonsHintsAndReadouts) {
   Page p;
   auto* aspect = new QPushButton(p.legend);

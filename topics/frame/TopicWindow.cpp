@@ -274,7 +274,11 @@ void TopicWindow::layoutPages() {
       const QRect client = p.content->contentsRect();
       const int top = taskPanel_->geometry().bottom() + 1;
       inputArea_->setGeometry(client.left(), top, client.width(), std::max(0, client.bottom() + 1 - top));
+      // Topics place their rows from the left; a right-to-left window shows
+      // them mirrored, captions right of their fields.
+      UnmirrorChildren(inputArea_);
       layoutInputs();
+      MirrorChildren(inputArea_);
     }
     if (p.spec.kind == PageKind::Results && memo_ && memo_->parentWidget() == p.content) {
       memo_->setGeometry(p.content->contentsRect());
@@ -315,6 +319,9 @@ bool TopicWindow::updateScrollRange() {
   for (const GridBinding& g : fields_.grids())
     if (g.grid) count(g.grid);
   if (used.isNull()) return false;
+  // Mirrored, the controls need the room from their leftmost edge to the
+  // page's right edge: what they need from the left edge unmirrored.
+  if (pageWidget->isRightToLeft()) used.moveLeft(pageWidget->width() - used.right() - 1);
   // What the page control adds around a page (its tab row and frame); before
   // the control is laid out, the height of its tab row.
   const QSize around = tabs_->size() - pageWidget->size();

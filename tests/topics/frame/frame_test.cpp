@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -28,6 +29,7 @@
 #include "shell/Metrics.h"
 #include "shell/State.h"
 #include "shell/commands/Commands.h"
+#include "shell/kit/InputRows.h"
 #include "tests/topics/PdfText.h"
 #include "tests/topics/TopicTestBase.h"
 #include "topics/frame/LongRun.h"
@@ -238,6 +240,54 @@ TEST_F(FrameTest, MemoIsClearedPerComputationOrKeptAsARecord) {
     w->okButton(0)->click();
     EXPECT_EQ(w->memoLines().size(), policy == MemoPolicy::RunningRecord ? 2 : 1);
   }
+}
+
+// A topic with one caption-and-field row, placed from the left as every topic does.
+class RowTopic : public TopicWindow {
+public:
+  RowTopic() : TopicWindow(nullptr, "TFProz") {
+    caption = new QLabel(inputArea());
+    edit = new QLineEdit(inputArea());
+    fields().addField("a", edit, u'p');
+    initTopic();
+    setAttribute(Qt::WA_DeleteOnClose, false);
+  }
+  QLabel* caption;
+  QLineEdit* edit;
+
+protected:
+  void layoutInputs() override {
+    PlaceLabelEdit(caption, edit, ScalePixels(16), metrics().RowTop[1], ScalePixels(60), QStringLiteral("a = "));
+  }
+};
+
+// In a right-to-left window the row reads from the right: its caption lies
+// right of its field, the row starts at the right edge, the button bar stands
+// on the left; through resizes, repeated layouts and back to left to right.
+TEST_F(FrameTest, RightToLeftWindowsMirrorTheirInputRows) {
+  RowTopic w;
+  w.show();
+  const int ltrMinimum = w.pageControl()->minimumWidth();
+  const QRect ltrCaption = w.caption->geometry(), ltrEdit = w.edit->geometry();
+  w.setLayoutDirection(Qt::RightToLeft);
+  for (int extra : {0, 0, 120}) {
+    w.resize(w.width() + extra, w.height());
+    w.relayout();
+    const int right = w.inputArea()->width() - ScalePixels(16);
+    EXPECT_EQ(w.caption->geometry(), QRect(right - ltrCaption.width(), ltrCaption.y(), ltrCaption.width(),
+                                           ltrCaption.height()));
+    EXPECT_EQ(w.edit->geometry().right() + 1, w.caption->x());
+    EXPECT_EQ(w.edit->width(), ltrEdit.width());
+    EXPECT_TRUE(w.caption->alignment() & Qt::AlignRight);  // shown at its left, next to the field
+    EXPECT_LT(w.legendBox(0)->x(), w.contentBox(0)->x());
+    EXPECT_EQ(w.pageControl()->minimumWidth(), ltrMinimum);
+  }
+  w.setLayoutDirection(Qt::LeftToRight);
+  w.resize(w.width() - 120, w.height());
+  w.relayout();
+  EXPECT_EQ(w.caption->geometry(), ltrCaption);
+  EXPECT_EQ(w.edit->geometry(), ltrEdit);
+  EXPECT_GT(w.legendBox(0)->x(), w.contentBox(0)->x());
 }
 
 TEST_F(FrameTest, ClickOnAButtonBarRestoresTheDefaultSizeUnlessMaximised) {
