@@ -305,9 +305,14 @@ bool TopicWindow::updateScrollRange() {
   // A control counts with its place in the page; a stretched row with the
   // place it needs at least.
   const auto count = [&](const QWidget* w) {
+    const QWidget* parent = w->parentWidget();
     const QVariant least = w->property(kLeastPlace);
-    const QRect r = least.isValid() ? least.toRect() : w->geometry();
-    used |= QRect(w->parentWidget()->mapTo(pageWidget, r.topLeft()), r.size());
+    QRect r = w->geometry();
+    if (least.isValid()) {
+      r = least.toRect();  // placed from the left; the rows stand mirrored right to left
+      if (parent->isRightToLeft()) r.moveLeft(parent->width() - r.right() - 1);
+    }
+    used |= QRect(parent->mapTo(pageWidget, r.topLeft()), r.size());
   };
   // Every control of the input area counts (rows, radio groups, panels,
   // charts), not only the registered fields.
