@@ -210,16 +210,14 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
   if (k == TrcItem::tkNone || k == TrcItem::tkEverything || k == TrcItem::tkNotMoveTo ||
       int(k) >= kItemKindCount)
     return;
-  const QColor c = bw_ ? QColor(Qt::black) : colorOf(it.Color);
-  const QColor f = bw_ ? QColor(0xC0, 0xC0, 0xC0) : colorOf(it.FillColor);
-  const Qt::PenStyle ps = ToQtPenStyle(it.PenStyle);
-
   if (k == TrcItem::tkLineto) {
     QPoint pt;
     if (!toPixel(it, it.x, it.y, pt)) return;
     // Consecutive points of one curve: same colours and style as the last
-    // point, so no attribute needs a look.
-    if (!(lastLineto_ && it.Color == lastColor_ && it.FillColor == lastFill_ && ps == penStyle_)) {
+    // point, so no attribute needs a look (nor a colour conversion).
+    if (!(lastLineto_ && it.Color == lastColor_ && it.FillColor == lastFill_ && it.PenStyle == lastPenStyle_)) {
+      const QColor c = bw_ ? QColor(Qt::black) : colorOf(it.Color);
+      const Qt::PenStyle ps = ToQtPenStyle(it.PenStyle);
       const QColor fill = colorOf(it.FillColor);
       if (c != penColor_ || ps != penStyle_ || fill != brushColor_ || brushClear_) {
         flush();
@@ -229,10 +227,14 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
       lastLineto_ = true;
       lastColor_ = it.Color;
       lastFill_ = it.FillColor;
+      lastPenStyle_ = it.PenStyle;
     }
     addPolylinePoint(pt);
     return;
   }
+  const QColor c = bw_ ? QColor(Qt::black) : colorOf(it.Color);
+  const QColor f = bw_ ? QColor(0xC0, 0xC0, 0xC0) : colorOf(it.FillColor);
+  const Qt::PenStyle ps = ToQtPenStyle(it.PenStyle);
   flush();
   lastLineto_ = false;  // other kinds may change pen and brush on their own
   if (k != TrcItem::tkLine) flushLines();

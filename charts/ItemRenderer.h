@@ -77,6 +77,7 @@ private:
   int polylines_ = 0;
   bool lastLineto_ = false;
   TColor lastColor_ = 0, lastFill_ = 0;
+  TPenStyle lastPenStyle_ = TPenStyle::psSolid;
   std::array<std::pair<TColor, QColor>, 2> memo_{{{0xFFFFFFFFu, QColor()}, {0xFFFFFFFFu, QColor()}}};
 };
 
