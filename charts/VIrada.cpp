@@ -191,26 +191,17 @@ void TVIrada::MarkAt(double x, double y, std::uint8_t mk) {
   it.x = x, it.y = y, it.MarkOrAlign = mk;
   add(it);
 }
-void TVIrada::MoveTo(double x, double y) {
-  TrcChartItem it = newItem(TrcItem::tkMoveTo);
+// The pen moves: line kinds carry the fill colour as well.
+void TVIrada::addPenStep(TrcItem kind, double x, double y) {
+  TrcChartItem it = newItem(kind);
   it.x = x, it.y = y;
+  if (kind == TrcItem::tkLineto || kind == TrcItem::tkLineRelPix) it.FillColor = RcFillCol;
   add(it);
 }
-void TVIrada::DrawTo(double x, double y) {
-  TrcChartItem it = newItem(TrcItem::tkLineto);
-  it.x = x, it.y = y, it.FillColor = RcFillCol;
-  add(it);
-}
-void TVIrada::MoveToRelPix(int dx, int dy) {
-  TrcChartItem it = newItem(TrcItem::tkMoveRelPix);
-  it.x = dx, it.y = dy;
-  add(it);
-}
-void TVIrada::DrawToRelPix(int dx, int dy) {
-  TrcChartItem it = newItem(TrcItem::tkLineRelPix);
-  it.x = dx, it.y = dy, it.FillColor = RcFillCol;
-  add(it);
-}
+void TVIrada::MoveTo(double x, double y) { addPenStep(TrcItem::tkMoveTo, x, y); }
+void TVIrada::DrawTo(double x, double y) { addPenStep(TrcItem::tkLineto, x, y); }
+void TVIrada::MoveToRelPix(int dx, int dy) { addPenStep(TrcItem::tkMoveRelPix, dx, dy); }
+void TVIrada::DrawToRelPix(int dx, int dy) { addPenStep(TrcItem::tkLineRelPix, dx, dy); }
 void TVIrada::Line(double x1, double y1, double x2, double y2) {
   TrcChartItem it = newItem(TrcItem::tkLine);
   it.x = x1, it.y = y1, it.x2 = x2, it.y2 = y2, it.FillColor = RcFillCol;

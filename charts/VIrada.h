@@ -355,6 +355,7 @@ protected:
 
 private:
   void add(TrcChartItem item);
+  void addPenStep(TrcItem kind, double x, double y);
   TrcChartItem newItem(TrcItem kind) const;
   void changed();  // repaint rule: with AutoRedraw the picture goes stale and repaints
   void markStale();
