@@ -62,10 +62,7 @@ void TScaleProps::setLabelType(TFigType v) {
 }
 
 void TScaleProps::setLogarithmic(bool v) {
-  if (!v || FNotYetLoaded)
-    FLogAx = v;
-  else if (FRangeLow >= 1e-100 && FRangeHigh >= 1e-100 && FLabelType != TFigType::ftDateTime)
-    FLogAx = true;
+  FLogAx = AcceptLogarithmic(v, FLogAx, FNotYetLoaded, FRangeLow, FRangeHigh, FLabelType);
   Changed();
 }
 

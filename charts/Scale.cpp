@@ -62,11 +62,14 @@ void TScaleRenderer::setRangeHigh(double v) {
   CalcTransformation();
 }
 
+bool AcceptLogarithmic(bool request, bool current, bool loading, double low, double high, TFigType labels) {
+  if (!request || loading) return request;
+  if (low >= 1e-100 && high >= 1e-100 && labels != TFigType::ftDateTime) return true;
+  return current;
+}
+
 void TScaleRenderer::setLogarithmic(bool v) {
-  if (!v || FNotYetLoaded)
-    FAxLog = v;
-  else if (FRangeLow >= 1e-100 && FRangeHigh >= 1e-100 && FLabelType != TFigType::ftDateTime)
-    FAxLog = true;
+  FAxLog = AcceptLogarithmic(v, FAxLog, FNotYetLoaded, FRangeLow, FRangeHigh, FLabelType);
   CalcTransformation();
 }
 

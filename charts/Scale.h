@@ -27,6 +27,11 @@ enum class TScaleUnitAnchor { uaSclTopLft, uaSclCenter, uaSclBotRgt };
 // under the first time of each day.
 TDTLabel AxisDateFormat();
 
+// The logarithmic flag after a request: off is always taken, on while the
+// axis is loading, afterwards only for a positive range without date labels
+// (else the flag stays as it was).
+bool AcceptLogarithmic(bool request, bool current, bool loading, double low, double high, TFigType labels);
+
 class TScaleRenderer {
 public:
   using TScaleTickDrawnEvent =
