@@ -299,21 +299,15 @@ std::uint32_t SwapRedBlue(std::uint32_t value) {
 void TDTLabel::Changed() {
   if (OnChange) OnChange(this);
 }
-void TDTLabel::setTimeFormat(TTimeFormat v) { FTimeFormat = v; Changed(); }
-void TDTLabel::setDateOrder(TDateOrder v) { FDateOrder = v; Changed(); }
-void TDTLabel::setDateSeparator(QChar v) { if (v != FDateSeparator) { FDateSeparator = v; Changed(); } }
-void TDTLabel::setTimeSeparator(QChar v) { if (v != FTimeSeparator) { FTimeSeparator = v; Changed(); } }
-void TDTLabel::setYearLength(TYearLength v) { if (v != FYearLength) { FYearLength = v; Changed(); } }
-void TDTLabel::setMonthName(bool v) { if (v != FMonthName) { FMonthName = v; Changed(); } }
-void TDTLabel::setDateForTime(TDateForTime v) { if (v != FDateForTime) { FDateForTime = v; Changed(); } }
+void TDTLabel::setTimeFormat(TTimeFormat v) { F.timeFormat = v; Changed(); }
+void TDTLabel::setDateOrder(TDateOrder v) { F.dateOrder = v; Changed(); }
+void TDTLabel::setDateSeparator(QChar v) { if (v.unicode() != F.dateSeparator) { F.dateSeparator = v.unicode(); Changed(); } }
+void TDTLabel::setTimeSeparator(QChar v) { if (v.unicode() != F.timeSeparator) { F.timeSeparator = v.unicode(); Changed(); } }
+void TDTLabel::setYearLength(TYearLength v) { if (v != F.yearLength) { F.yearLength = v; Changed(); } }
+void TDTLabel::setMonthName(bool v) { if (v != F.monthName) { F.monthName = v; Changed(); } }
+void TDTLabel::setDateForTime(TDateForTime v) { if (v != F.dateForTime) { F.dateForTime = v; Changed(); } }
 void TDTLabel::Assign(const TDTLabel& s) {
-  FTimeFormat = s.FTimeFormat;
-  FDateSeparator = s.FDateSeparator;
-  FTimeSeparator = s.FTimeSeparator;
-  FYearLength = s.FYearLength;
-  FMonthName = s.FMonthName;
-  FDateOrder = s.FDateOrder;
-  FDateForTime = s.FDateForTime;
+  F = s.F;
   Changed();
 }
 

@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "charts/AxisTypes.h"
 #include "common/ChartTypes.h"
 #include "common/ZwError.h"
 
@@ -22,13 +23,7 @@ namespace zw {
 
 enum class TFrameStyle { fsNone, fsSimple, fsLowered, fsRaised, fsEmbossed, fsEngraved };
 enum class TColorScheme { csBWG, csSystem };
-enum class TFigType { ftNoFigs, ftNum, ftTime, ftDateTime, ftUserText };
-enum class TScaleType { sctXB, sctXT, sctYL, sctYR };
 enum class TVerticalAlignment { vaTop, vaCenter, vaBottom };
-enum class TYearLength { ylNone, ylYY, ylYYYY };
-enum class TDateOrder { doMMDDYY, doDDMMYY, doYYMMDD };
-enum class TDateForTime { dtNone, dtOnePerChart, dtOnePerDay, dtAllTicks };
-enum class TTimeFormat { tfHHMMSS, tfHHhMM, tfAMPM };
 enum class TShadowStyle { ssFlying, ssBox };
 enum class TBkgFill { bfSimple, bfStretch, bfTile };
 enum class TBoundingBox { bbNone, bbFrame, bbFaces };
@@ -64,13 +59,14 @@ std::uint32_t SwapRedBlue(std::uint32_t value);
 // Format of date and time labels of an axis.
 class TDTLabel {
 public:
-  TTimeFormat TimeFormat() const { return FTimeFormat; }
-  QChar DateSeparator() const { return FDateSeparator; }
-  QChar TimeSeparator() const { return FTimeSeparator; }
-  TYearLength YearLength() const { return FYearLength; }
-  bool MonthName() const { return FMonthName; }
-  TDateOrder DateOrder() const { return FDateOrder; }
-  TDateForTime DateForTime() const { return FDateForTime; }
+  TTimeFormat TimeFormat() const { return F.timeFormat; }
+  QChar DateSeparator() const { return QChar(F.dateSeparator); }
+  QChar TimeSeparator() const { return QChar(F.timeSeparator); }
+  TYearLength YearLength() const { return F.yearLength; }
+  bool MonthName() const { return F.monthName; }
+  TDateOrder DateOrder() const { return F.dateOrder; }
+  TDateForTime DateForTime() const { return F.dateForTime; }
+  const DateLabelStyle& Style() const { return F; }
 
   void setTimeFormat(TTimeFormat v);
   void setDateSeparator(QChar v);
@@ -85,13 +81,7 @@ public:
 
 private:
   void Changed();
-  TTimeFormat FTimeFormat = TTimeFormat::tfHHMMSS;
-  QChar FDateSeparator = u'/';
-  QChar FTimeSeparator = u':';
-  TYearLength FYearLength = TYearLength::ylYYYY;
-  bool FMonthName = false;
-  TDateOrder FDateOrder = TDateOrder::doMMDDYY;
-  TDateForTime FDateForTime = TDateForTime::dtNone;
+  DateLabelStyle F;
 };
 
 // One crosshair of the 2D chart.

@@ -62,32 +62,30 @@ void TScaleProps::setLabelType(TFigType v) {
 }
 
 void TScaleProps::setLogarithmic(bool v) {
-  if (!v || FNotYetLoaded)
-    FLogAx = v;
-  else if (FRangeLow >= 1e-100 && FRangeHigh >= 1e-100 && FLabelType != TFigType::ftDateTime)
-    FLogAx = true;
+  FLogAx = AcceptLogarithmic(v, FLogAx, FNotYetLoaded, FRangeLow, FRangeHigh, FLabelType);
   Changed();
 }
 
-void TScaleProps::setRangeLow(double v) {
-  const double m = FMinRngDiff;
-  if (std::fabs(FRangeHigh - v) < m) {
-    FRangeLow = v;
-    FRangeHigh = above(v, m);
-  } else if (!(FLogAx && v < 1e-100)) {
-    FRangeLow = v;
+// One range end: when it comes closer to the other end than the minimum
+// span, the other end moves away (`away`); a logarithmic axis refuses ends
+// that are not positive.
+static void setRangeEnd(double& end, double& other, double v, double minSpan, bool logarithmic,
+                        double (*away)(double, double)) {
+  if (std::fabs(other - v) < minSpan) {
+    end = v;
+    other = away(v, minSpan);
+  } else if (!(logarithmic && v < 1e-100)) {
+    end = v;
   }
+}
+
+void TScaleProps::setRangeLow(double v) {
+  setRangeEnd(FRangeLow, FRangeHigh, v, FMinRngDiff, FLogAx, above);
   Changed();
 }
 
 void TScaleProps::setRangeHigh(double v) {
-  const double m = FMinRngDiff;
-  if (std::fabs(FRangeLow - v) < m) {
-    FRangeHigh = v;
-    FRangeLow = below(v, m);
-  } else if (!(FLogAx && v < 1e-100)) {
-    FRangeHigh = v;
-  }
+  setRangeEnd(FRangeHigh, FRangeLow, v, FMinRngDiff, FLogAx, below);
   Changed();
 }
 
@@ -194,91 +192,71 @@ void TChartLayers::SetSize(int width, int height) {
   width = std::max(width, RcLRim + RcRRim + F3DRim + 80);
   Width = width;
   Height = height;
-  for (int i = 1; i <= 16; ++i) {
-    if (Isometric) {
-      TScalePropsVert& y = FScalePropsY[i];
-      const double c = (y.RangeLow() + y.RangeHigh()) / 2;
-      const double h = IsoSpan(X(i).RangeHigh() - X(i).RangeLow()) / 2;
-      auto keep = y.OnChange;
-      y.OnChange = nullptr;
-      y.setRangeHigh(c + h);
-      y.setRangeLow(c - h);
-      y.OnChange = keep;
-    }
-    ApplyScaleProps(i);
-  }
+  if (Isometric)
+    RecentreIsometric();
+  else
+    ApplyAllScaleProps();
   CalcTransformParams();
   SuppressRepaint = saved;
 }
 
+// The transform pixel = k * v + d of one axis that puts the range's low end
+// at pixel p0 and its high end at p1 (v is the natural logarithm on a
+// logarithmic axis). Without extent (the plot's length in pixels) or span
+// every value lands mid-way across the control (size / 2).
+static void fitAxis(const TScaleProps& s, int p0, int p1, int extent, int size, long double& k, long double& d) {
+  long double lo = s.RangeLow(), hi = s.RangeHigh();
+  if (s.Logarithmic() && lo > 0 && hi > 0) {
+    lo = std::log(lo);
+    hi = std::log(hi);
+  }
+  if (extent > 0 && hi != lo) {
+    k = (p1 - p0) / (hi - lo);
+    d = (p0 * hi - p1 * lo) / (hi - lo);
+  } else {
+    k = 0;
+    d = size / 2;
+  }
+}
+
 void TChartLayers::CalcTransformParams() {
-  const int a = xR() - xL(), b = yB() - yT();
   for (int i = 1; i <= 16; ++i) {
-    const TScaleProps& px = FScalePropsX[i];
-    const TScaleProps& py = FScalePropsY[i];
-    long double lo = px.RangeLow(), hi = px.RangeHigh();
-    if (px.Logarithmic() && lo > 0 && hi > 0) {
-      lo = std::log(lo);
-      hi = std::log(hi);
-    }
-    if (a > 0 && hi != lo) {
-      FCpkx[i] = a / (hi - lo);
-      FCpdx[i] = (xL() * hi - xR() * lo) / (hi - lo);
-    } else {
-      FCpkx[i] = 0;
-      FCpdx[i] = Width / 2;
-    }
-    lo = py.RangeLow();
-    hi = py.RangeHigh();
-    if (py.Logarithmic() && lo > 0 && hi > 0) {
-      lo = std::log(lo);
-      hi = std::log(hi);
-    }
-    if (b > 0 && hi != lo) {
-      FCpky[i] = -b / (hi - lo);
-      FCpdy[i] = (yB() * hi - yT() * lo) / (hi - lo);
-    } else {
-      FCpky[i] = 0;
-      FCpdy[i] = Height / 2;
-    }
+    // y grows upwards: the low end sits at the bottom.
+    fitAxis(FScalePropsX[i], xL(), xR(), xR() - xL(), Width, FCpkx[i], FCpdx[i]);
+    fitAxis(FScalePropsY[i], yB(), yT(), yB() - yT(), Height, FCpky[i], FCpdy[i]);
     kx_[i] = double(FCpkx[i]), dx_[i] = double(FCpdx[i]);
     ky_[i] = double(FCpky[i]), dy_[i] = double(FCpdy[i]);
   }
+}
+
+// A value of one axis as a pixel; values a logarithmic axis cannot show go
+// to `notPositive`.
+static int axisPixel(const TScaleProps& s, long double K, long double D, double k, double d, double v,
+                     int notPositive) {
+  if (s.Logarithmic()) return v > 1e-100 ? clampRound(double(K * std::log(v) + D)) : notPositive;
+  return clampRound(k * v + d);
+}
+
+// A pixel of one axis as a value. An axis without pixel extent maps every
+// pixel to its range centre.
+static double axisValue(const TScaleProps& s, long double K, long double D, int p) {
+  if (K == 0) return s.Center();
+  const double v = double((p - D) / K);
+  return s.Logarithmic() ? std::exp(v) : v;
 }
 
 void TChartLayers::R2M(int layer, double xin, double yin, int& xout, int& yout) const {
   const int l = clamp(layer);
   const TScaleProps& px = FScalePropsX[l];
   const TScaleProps& py = FScalePropsY[l];
-  if (px.Logarithmic())
-    xout = xin > 1e-100 ? clampRound(double(FCpkx[l] * std::log(xin) + FCpdx[l]))
-                        : (px.RangeHigh() >= px.RangeLow() ? 0 : Width);
-  else
-    xout = clampRound(kx_[l] * xin + dx_[l]);
-  if (py.Logarithmic())
-    yout = yin > 1e-100 ? clampRound(double(FCpky[l] * std::log(yin) + FCpdy[l]))
-                        : (py.RangeHigh() >= py.RangeLow() ? Height : 0);
-  else
-    yout = clampRound(ky_[l] * yin + dy_[l]);
+  xout = axisPixel(px, FCpkx[l], FCpdx[l], kx_[l], dx_[l], xin, px.RangeHigh() >= px.RangeLow() ? 0 : Width);
+  yout = axisPixel(py, FCpky[l], FCpdy[l], ky_[l], dy_[l], yin, py.RangeHigh() >= py.RangeLow() ? Height : 0);
 }
 
 void TChartLayers::M2R(int layer, int xin, int yin, double& xout, double& yout) const {
   const int l = clamp(layer);
-  const TScaleProps& px = FScalePropsX[l];
-  const TScaleProps& py = FScalePropsY[l];
-  // A layer without pixel extent maps every pixel to its range centre.
-  if (FCpkx[l] == 0)
-    xout = px.Center();
-  else {
-    xout = double((xin - FCpdx[l]) / FCpkx[l]);
-    if (px.Logarithmic()) xout = std::exp(xout);
-  }
-  if (FCpky[l] == 0)
-    yout = py.Center();
-  else {
-    yout = double((yin - FCpdy[l]) / FCpky[l]);
-    if (py.Logarithmic()) yout = std::exp(yout);
-  }
+  xout = axisValue(FScalePropsX[l], FCpkx[l], FCpdx[l], xin);
+  yout = axisValue(FScalePropsY[l], FCpky[l], FCpdy[l], yin);
 }
 
 void TChartLayers::placeAxis(TScaleRenderer& r, const TScaleProps& p, bool isX) {
@@ -310,6 +288,7 @@ void TChartLayers::placeAxis(TScaleRenderer& r, const TScaleProps& p, bool isX) 
   r.setDecPlaces(p.DecPlaces());
   r.setLogarithmic(p.Logarithmic());
   r.setLabelType(p.LabelType());
+  r.DateFormat.Assign(p.DateFormat());
   if (p.LabelType() != TFigType::ftTime) r.setDecPlaces(p.DecPlaces());
   r.ShortTicks = p.ShortTicks();
   r.setMinTicks(p.MinTicks());
@@ -356,24 +335,19 @@ void TChartLayers::SetRange(int layer, double xLo, double yLo, double xHi, doubl
 void TChartLayers::AdjustLayerRange(int layer, bool history, double xLo, double yLo, double xHi, double yHi,
                                     bool confine) {
   const int l = clamp(layer);
-  if (xLo == xHi) {
-    if (X(l).Logarithmic()) {
-      xHi *= 1.1;
-      xLo /= 1.1;
+  // An empty range opens around its value.
+  auto widen = [](const TScaleProps& s, double& lo, double& hi) {
+    if (lo != hi) return;
+    if (s.Logarithmic()) {
+      hi *= 1.1;
+      lo /= 1.1;
     } else {
-      xHi = above(xHi, X(l).MinRange() / 2);
-      xLo = below(xLo, X(l).MinRange() / 2);
+      hi = above(hi, s.MinRange() / 2);
+      lo = below(lo, s.MinRange() / 2);
     }
-  }
-  if (yLo == yHi) {
-    if (Y(l).Logarithmic()) {
-      yHi *= 1.1;
-      yLo /= 1.1;
-    } else {
-      yHi = above(yHi, Y(l).MinRange() / 2);
-      yLo = below(yLo, Y(l).MinRange() / 2);
-    }
-  }
+  };
+  widen(X(l), xLo, xHi);
+  widen(Y(l), yLo, yHi);
   if (Isometric) {
     const double c = (yLo + yHi) / 2, h = IsoSpan(xHi - xLo) / 2;
     yHi = c + h;

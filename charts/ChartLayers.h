@@ -38,6 +38,7 @@ public:
   int DecPlaces() const { return FDecPlaces; }
   bool Logarithmic() const { return FLogAx; }
   TFigType LabelType() const { return FLabelType; }
+  const TDTLabel& DateFormat() const { return FDTFormat; }
   const QFont& Font() const { return FFont; }
   TColor FontColor() const { return FFontColor; }
   int MinTicks() const { return FMinTicks; }
@@ -61,6 +62,10 @@ public:
   void setDecPlaces(int v);
   void setLogarithmic(bool v);
   void setLabelType(TFigType v);
+  void setDateFormat(const TDTLabel& v) {
+    FDTFormat.Assign(v);
+    Changed();
+  }
   void setFont(const QFont& v) { FFont = v; Changed(); }
   void setFontColor(TColor v) { FFontColor = v; Changed(); }
   void setMinTicks(int v) { FMinTicks = v; Changed(); }
@@ -96,6 +101,7 @@ protected:
   int FDecPlaces = -2;
   bool FLogAx = false;
   TFigType FLabelType = TFigType::ftNum;
+  TDTLabel FDTFormat = AxisDateFormat();
   QFont FFont;
   TColor FFontColor = clBlack;
   int FMinTicks = 3;

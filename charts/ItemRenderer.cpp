@@ -26,6 +26,7 @@ void TItemRenderer::attach(QPainter& p, const TChartLayers& layers, const TItemS
   dy_ = y0 - layers.RcTRim;
   bw_ = blackWhite;
   numPPa_ = 0;
+  dupTail_ = false;
   for (int l = 1; l <= 16; ++l) maps_[std::size_t(l)] = layers.PixelMapOf(l);
 }
 
@@ -106,7 +107,11 @@ void TItemRenderer::setBrushColor(const QColor& c) {
 void TItemRenderer::flush() {
   if (numPPa_ == 0) return;
   flushLines();
-  draw::Polyline(*p_, poly_.data(), numPPa_);
+  if (dupTail_ && numPPa_ >= 2)
+    p_->drawPolyline(poly_.data(), numPPa_);  // a repeated end point keeps its pixel
+  else
+    draw::Polyline(*p_, poly_.data(), numPPa_);
+  dupTail_ = false;
   ++polylines_;
   current_ = penPos_ = poly_[std::size_t(numPPa_ - 1)];
   numPPa_ = 0;
@@ -114,6 +119,14 @@ void TItemRenderer::flush() {
 
 void TItemRenderer::addPolylinePoint(QPoint pt) {
   if (numPPa_ == 0) poly_[0] = current_, numPPa_ = 1;
+  // A dense curve repeats its pixel many times over. With a thin solid pen a
+  // step of no length draws nothing, so it is only noted: at the very end it
+  // means the last pixel is drawn after all.
+  if (pt == poly_[std::size_t(numPPa_ - 1)] && penWidth_ == 1 && penStyle_ == Qt::SolidLine) {
+    dupTail_ = true;
+    return;
+  }
+  dupTail_ = false;
   poly_[std::size_t(numPPa_++)] = pt;
   if (numPPa_ == kPolyMax) {
     flush();
@@ -210,16 +223,14 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
   if (k == TrcItem::tkNone || k == TrcItem::tkEverything || k == TrcItem::tkNotMoveTo ||
       int(k) >= kItemKindCount)
     return;
-  const QColor c = bw_ ? QColor(Qt::black) : colorOf(it.Color);
-  const QColor f = bw_ ? QColor(0xC0, 0xC0, 0xC0) : colorOf(it.FillColor);
-  const Qt::PenStyle ps = ToQtPenStyle(it.PenStyle);
-
   if (k == TrcItem::tkLineto) {
     QPoint pt;
     if (!toPixel(it, it.x, it.y, pt)) return;
     // Consecutive points of one curve: same colours and style as the last
-    // point, so no attribute needs a look.
-    if (!(lastLineto_ && it.Color == lastColor_ && it.FillColor == lastFill_ && ps == penStyle_)) {
+    // point, so no attribute needs a look (nor a colour conversion).
+    if (!(lastLineto_ && it.Color == lastColor_ && it.FillColor == lastFill_ && it.PenStyle == lastPenStyle_)) {
+      const QColor c = bw_ ? QColor(Qt::black) : colorOf(it.Color);
+      const Qt::PenStyle ps = ToQtPenStyle(it.PenStyle);
       const QColor fill = colorOf(it.FillColor);
       if (c != penColor_ || ps != penStyle_ || fill != brushColor_ || brushClear_) {
         flush();
@@ -229,10 +240,14 @@ void TItemRenderer::drawOne(const TrcChartItem& it) {
       lastLineto_ = true;
       lastColor_ = it.Color;
       lastFill_ = it.FillColor;
+      lastPenStyle_ = it.PenStyle;
     }
     addPolylinePoint(pt);
     return;
   }
+  const QColor c = bw_ ? QColor(Qt::black) : colorOf(it.Color);
+  const QColor f = bw_ ? QColor(0xC0, 0xC0, 0xC0) : colorOf(it.FillColor);
+  const Qt::PenStyle ps = ToQtPenStyle(it.PenStyle);
   flush();
   lastLineto_ = false;  // other kinds may change pen and brush on their own
   if (k != TrcItem::tkLine) flushLines();

@@ -77,6 +77,8 @@ private:
   int polylines_ = 0;
   bool lastLineto_ = false;
   TColor lastColor_ = 0, lastFill_ = 0;
+  TPenStyle lastPenStyle_ = TPenStyle::psSolid;
+  bool dupTail_ = false;  // the buffer's last point came more than once
   std::array<std::pair<TColor, QColor>, 2> memo_{{{0xFFFFFFFFu, QColor()}, {0xFFFFFFFFu, QColor()}}};
 };
 

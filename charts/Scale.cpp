@@ -25,6 +25,18 @@ TScaleRenderer::TScaleRenderer() {
   CalcTransformation();
 }
 
+TDTLabel AxisDateFormat() {
+  TDTLabel f;
+  f.setTimeFormat(TTimeFormat::tfHHMMSS);
+  f.setDateSeparator(u'-');
+  f.setTimeSeparator(u':');
+  f.setYearLength(TYearLength::ylYYYY);
+  f.setMonthName(true);
+  f.setDateForTime(TDateForTime::dtOnePerDay);
+  f.setDateOrder(TDateOrder::doDDMMYY);
+  return f;
+}
+
 void TScaleRenderer::SetBounds(int width, int height) {
   FWidth = std::max(0, width);
   FHeight = std::max(0, height);
@@ -50,11 +62,14 @@ void TScaleRenderer::setRangeHigh(double v) {
   CalcTransformation();
 }
 
+bool AcceptLogarithmic(bool request, bool current, bool loading, double low, double high, TFigType labels) {
+  if (!request || loading) return request;
+  if (low >= 1e-100 && high >= 1e-100 && labels != TFigType::ftDateTime) return true;
+  return current;
+}
+
 void TScaleRenderer::setLogarithmic(bool v) {
-  if (!v || FNotYetLoaded)
-    FAxLog = v;
-  else if (FRangeLow >= 1e-100 && FRangeHigh >= 1e-100 && FLabelType != TFigType::ftDateTime)
-    FAxLog = true;
+  FAxLog = AcceptLogarithmic(v, FAxLog, FNotYetLoaded, FRangeLow, FRangeHigh, FLabelType);
   CalcTransformation();
 }
 
@@ -182,16 +197,22 @@ void TScaleRenderer::tick(QPainter& p, QPoint off, double v, bool isLong) {
   }
 }
 
-void TScaleRenderer::label(QPainter& p, QPoint off, double v, const QString& text) {
+void TScaleRenderer::label(QPainter& p, QPoint off, double v, const QString& text, const QString& timeText) {
+  const bool dateLine = !timeText.isEmpty();
   if (text.isEmpty()) return;
   const QFontMetrics fm(p.font());
   const int a = axisPos(off), pv = ConvertToPixelCoords(v);
-  const int w = fm.horizontalAdvance(text);
+  const int w = fm.horizontalAdvance(text), hh = fm.height();
   int x, y;
   if (horizontal()) {
-    const int hw = w / 2, hh = fm.height();
+    const int hw = w / 2;
     x = pv + hw < FWidth - 2 ? pv - std::min(pv - 2, hw) : FWidth - 2 * hw - 2;
     y = FScaleType == TScaleType::sctXT ? a + 7 : a - hh - 7;
+    if (dateLine) y += FScaleType == TScaleType::sctXT ? hh : -hh;
+  } else if (dateLine) {
+    // Above the time it belongs to, starting where the time starts.
+    x = FScaleType == TScaleType::sctYR ? a - fm.horizontalAdvance(timeText) - 8 : a + 8;
+    y = pv - 3 * (hh / 2);
   } else {
     x = FScaleType == TScaleType::sctYR ? a - w - 8 : a + 8;
     y = pv - labelHeight_ / 2;
@@ -298,6 +319,63 @@ void TScaleRenderer::logTicks(QPainter& p, QPoint off) {
   }
 }
 
+void TScaleRenderer::drawPlanned(QPainter& p, QPoint off, const std::vector<AxisTick>& ticks) {
+  for (const AxisTick& t : ticks) {
+    record(t.value);
+    tick(p, off, t.value, t.isLong);
+    if (t.isLong && FLabelType != TFigType::ftNoFigs) {
+      const double shown = CalendarToFormatter(t.value);
+      const QString text = t.pattern.empty() ? QString::fromStdU16String(t.text)
+                                             : FormatDateTimePattern(QString::fromStdU16String(t.pattern), shown, MonthNames);
+      label(p, off, t.value, text);
+      if (!t.datePattern.empty())
+        label(p, off, t.value, FormatDateTimePattern(QString::fromStdU16String(t.datePattern), shown, MonthNames),
+              text.isEmpty() ? QStringLiteral(" ") : text);
+    }
+    fireTick(p, off, t.value);
+  }
+}
+
+bool TScaleRenderer::timeTicks(QPainter& p, QPoint off) {
+  std::vector<AxisTick> ticks;
+  if (!PlanTimeTicks(FRangeLow, FRangeHigh, FNumTicks, !horizontal(), ShortTicks, ticks)) return false;
+  drawPlanned(p, off, ticks);
+  return true;
+}
+
+void TScaleRenderer::calendarTicks(QPainter& p, QPoint off) {
+  std::vector<AxisTick> ticks;
+  switch (PlanCalendarTicks(FRangeLow, FRangeHigh, FNumTicks, !horizontal(), ShortTicks, DateFormat.Style(), ticks)) {
+    case CalendarNote::None: drawPlanned(p, off, ticks); break;
+    case CalendarNote::Invalid:
+      writeNote(p, off, QStringLiteral("invalid DateTime scale"),
+                {QStringLiteral("invalid"), QStringLiteral("DateTime"), QStringLiteral("scale")});
+      break;
+    case CalendarNote::BelowSecond:
+      writeNote(p, off, QStringLiteral("DateTime range is below 1 second"),
+                {QStringLiteral("DateTime"), QStringLiteral("range is"), QStringLiteral("below 1"),
+                 QStringLiteral("second")});
+      break;
+  }
+}
+
+// A calendar axis that cannot be labelled says so at the middle of its range:
+// in one line along a horizontal axis, line by line beside a vertical one
+// (the first line one text height above the middle).
+void TScaleRenderer::writeNote(QPainter& p, QPoint off, const QString& oneLine, const QStringList& lines) {
+  const QFontMetrics fm(p.font());
+  const int a = axisPos(off), mid = ConvertToPixelCoords((FRangeLow + FRangeHigh) / 2), h = fm.height();
+  p.setPen(ChartPen(ToQColor(FontColor), 1));
+  if (horizontal()) {
+    draw::TextTopLeft(p, mid - fm.horizontalAdvance(oneLine) / 2, a + 7, oneLine);
+    return;
+  }
+  for (int i = 0; i < lines.size(); ++i) {
+    const int x = FScaleType == TScaleType::sctYR ? a - 2 - fm.horizontalAdvance(lines[i]) : a + 2;
+    draw::TextTopLeft(p, x, mid + (i - 1) * h, lines[i]);
+  }
+}
+
 void TScaleRenderer::caption(QPainter& p, QPoint off) {
   if (Caption.isEmpty()) return;
   const QFontMetrics fm(p.font());
@@ -341,7 +419,11 @@ void TScaleRenderer::Render(QPainter& p, QPoint off) {
     p.setBrush(Qt::NoBrush);
   }
   labelHeight_ = QFontMetrics(p.font()).height();
-  if (FAxLog && FRangeLow > 0 && FRangeHigh > 0)
+  if (FLabelType == TFigType::ftDateTime)
+    calendarTicks(p, off);
+  else if (FLabelType == TFigType::ftTime && timeTicks(p, off))
+    ;  // a time range that fits no time step shows numbers instead
+  else if (FAxLog && FRangeLow > 0 && FRangeHigh > 0)
     logTicks(p, off);
   else
     linearTicks(p, off);

@@ -5,6 +5,7 @@
 // offset. The 2D chart owns 32 of them; TScale is the stand-alone widget over
 // the same renderer.
 #include <QFont>
+#include <QStringList>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -12,12 +13,24 @@
 
 #include "charts/ChartBase.h"
 #include "charts/ChartDraw.h"
+#include "charts/DateTimeText.h"
+#include "charts/TimeTicks.h"
 
 class QPainter;
 
 namespace zw {
 
 enum class TScaleUnitAnchor { uaSclTopLft, uaSclCenter, uaSclBotRgt };
+
+// The date and time format an axis starts with: "-" between date parts, ":"
+// between time parts, four-digit years, month names, day-month-year, a date
+// under the first time of each day.
+TDTLabel AxisDateFormat();
+
+// The logarithmic flag after a request: off is always taken, on while the
+// axis is loading, afterwards only for a positive range without date labels
+// (else the flag stays as it was).
+bool AcceptLogarithmic(bool request, bool current, bool loading, double low, double high, TFigType labels);
 
 class TScaleRenderer {
 public:
@@ -73,6 +86,9 @@ public:
   QFont Font;
   TColor FontColor = clBlack;
   TScaleTickDrawnEvent OnScaleTickDrawn;
+  // Labels of calendar axes (ftDateTime) and of the date lines under times.
+  TDTLabel DateFormat = AxisDateFormat();
+  MonthNameSource MonthNames = SystemShortMonthName;
 
   double Center() const { return (FRangeLow + FRangeHigh) / 2; }
   int ConvertToPixelCoords(double v) const;
@@ -95,7 +111,12 @@ private:
   int axisPos(QPoint off) const;
   void record(double v);
   void tick(QPainter& p, QPoint off, double v, bool isLong);
-  void label(QPainter& p, QPoint off, double v, const QString& text);
+  // dateLine: the date written one line further out than a time label.
+  void label(QPainter& p, QPoint off, double v, const QString& text, const QString& timeText = {});
+  bool timeTicks(QPainter& p, QPoint off);
+  void calendarTicks(QPainter& p, QPoint off);
+  void drawPlanned(QPainter& p, QPoint off, const std::vector<AxisTick>& ticks);
+  void writeNote(QPainter& p, QPoint off, const QString& oneLine, const QStringList& lines);
   void fireTick(QPainter& p, QPoint off, double v);
   void linearTicks(QPainter& p, QPoint off);
   void logTicks(QPainter& p, QPoint off);

@@ -191,26 +191,17 @@ void TVIrada::MarkAt(double x, double y, std::uint8_t mk) {
   it.x = x, it.y = y, it.MarkOrAlign = mk;
   add(it);
 }
-void TVIrada::MoveTo(double x, double y) {
-  TrcChartItem it = newItem(TrcItem::tkMoveTo);
+// The pen moves: line kinds carry the fill colour as well.
+void TVIrada::addPenStep(TrcItem kind, double x, double y) {
+  TrcChartItem it = newItem(kind);
   it.x = x, it.y = y;
+  if (kind == TrcItem::tkLineto || kind == TrcItem::tkLineRelPix) it.FillColor = RcFillCol;
   add(it);
 }
-void TVIrada::DrawTo(double x, double y) {
-  TrcChartItem it = newItem(TrcItem::tkLineto);
-  it.x = x, it.y = y, it.FillColor = RcFillCol;
-  add(it);
-}
-void TVIrada::MoveToRelPix(int dx, int dy) {
-  TrcChartItem it = newItem(TrcItem::tkMoveRelPix);
-  it.x = dx, it.y = dy;
-  add(it);
-}
-void TVIrada::DrawToRelPix(int dx, int dy) {
-  TrcChartItem it = newItem(TrcItem::tkLineRelPix);
-  it.x = dx, it.y = dy, it.FillColor = RcFillCol;
-  add(it);
-}
+void TVIrada::MoveTo(double x, double y) { addPenStep(TrcItem::tkMoveTo, x, y); }
+void TVIrada::DrawTo(double x, double y) { addPenStep(TrcItem::tkLineto, x, y); }
+void TVIrada::MoveToRelPix(int dx, int dy) { addPenStep(TrcItem::tkMoveRelPix, dx, dy); }
+void TVIrada::DrawToRelPix(int dx, int dy) { addPenStep(TrcItem::tkLineRelPix, dx, dy); }
 void TVIrada::Line(double x1, double y1, double x2, double y2) {
   TrcChartItem it = newItem(TrcItem::tkLine);
   it.x = x1, it.y = y1, it.x2 = x2, it.y2 = y2, it.FillColor = RcFillCol;
@@ -637,15 +628,9 @@ void TVIrada::DrawTextLabels(QPainter& p, int x0, int y0) {
   for (int n = 30; n >= 1; --n) {  // label 1 ends on top
     const TTextLabel& l = FTextLabels[std::size_t(n - 1)];
     if (l.Mode() == TTxtLblMode::tlOff || !l.Visible()) continue;
-    int ax, ay;
-    layers_.R2M(l.Layer(), l.PosX(), l.PosY(), ax, ay);
-    int x = int(std::nearbyint(std::clamp(l.PosX(), -1e9, 1e9)));
-    int y = int(std::nearbyint(std::clamp(l.PosY(), -1e9, 1e9)));
-    const TTxtLblAttachMode at = l.AttachToData();
-    if (at == TTxtLblAttachMode::tlamXOnly || at == TTxtLblAttachMode::tlamBoth) x = ax;
-    if (at == TTxtLblAttachMode::tlamYOnly || at == TTxtLblAttachMode::tlamBoth) y = ay;
-    x = std::clamp(x, -30000, 30000) + dx;
-    y = std::clamp(y, -30000, 30000) + dy;
+    const QPoint a = labelAnchor(l);
+    int x = std::clamp(a.x(), -30000, 30000) + dx;
+    int y = std::clamp(a.y(), -30000, 30000) + dy;
     p.setFont(l.Font());
     const QFontMetrics fm(l.Font());
     const QStringList lines = l.Caption().split(u'\n');
@@ -1040,7 +1025,7 @@ void TVIrada::RenderTo(QPainter& p, bool blackWhite, bool printer) {
   ScopeExit restore{[&, this] {
     RcWindCol = wind, RcChartCol = chart, FChartFrameCol = frame, FFontColor = font;
     FShadowColor = shadow, RcShadowBakCol = shadowBak;
-    layers_.ApplyAllScaleProps();
+    if (blackWhite) layers_.ApplyAllScaleProps();  // only black and white touched the axes
   }};
   if (blackWhite) {
     RcWindCol = RcChartCol = clWhite;
@@ -1061,14 +1046,16 @@ void TVIrada::RenderTo(QPainter& p, bool blackWhite, bool printer) {
     DrawItems(p, L, T, blackWhite, 0, true, false);
     p.setClipping(false);
   } else {
+    // The plot goes through an image of its own, kept between exports of
+    // the same size (the background covers all of it every time).
     const int gw = std::max(1, layers_.xR() - L + 1), gh = std::max(1, layers_.yB() - T + 1);
-    QImage plot(gw, gh, QImage::Format_RGB32);
+    if (exportPlot_.size() != QSize(gw, gh)) exportPlot_ = QImage(gw, gh, QImage::Format_RGB32);
     {
-      QPainter gp(&plot);
+      QPainter gp(&exportPlot_);
       DrawBackground(gp, 0, 0, false);
       DrawItems(gp, 0, 0, blackWhite, 0, false, false);
     }
-    p.drawImage(QPoint(L, T), plot);
+    p.drawImage(QPoint(L, T), exportPlot_);
   }
   p.restore();
 }
@@ -1178,6 +1165,87 @@ void TVIrada::takeAnchors(int x, int y) {
   anchorYLo_ = layers_.Y(1).RangeLow(), anchorYHi_ = layers_.Y(1).RangeHigh();
 }
 
+// Whether a label's x or y is a world coordinate (else control pixels).
+static bool attachedX(const TTextLabel& l) {
+  return l.AttachToData() == TTxtLblAttachMode::tlamXOnly || l.AttachToData() == TTxtLblAttachMode::tlamBoth;
+}
+static bool attachedY(const TTextLabel& l) {
+  return l.AttachToData() == TTxtLblAttachMode::tlamYOnly || l.AttachToData() == TTxtLblAttachMode::tlamBoth;
+}
+
+QPoint TVIrada::labelAnchor(const TTextLabel& l) const {
+  int ax, ay;
+  layers_.R2M(l.Layer(), l.PosX(), l.PosY(), ax, ay);
+  return {attachedX(l) ? ax : int(std::nearbyint(std::clamp(l.PosX(), -1e9, 1e9))),
+          attachedY(l) ? ay : int(std::nearbyint(std::clamp(l.PosY(), -1e9, 1e9)))};
+}
+
+int TVIrada::nearestCrossHair(int x, int y) const {
+  int best = 0;
+  double bestD = 0;
+  for (int n = 1; n <= 4; ++n) {
+    const TCrossHair& ch = FCrossHair[std::size_t(n - 1)];
+    const TCrossHMode m = ch.Mode();
+    if (m == TCrossHMode::chOff) continue;
+    int px, py;
+    layers_.R2M(ch.Layer(), ch.PosX(), ch.PosY(), px, py);
+    double d = 0;
+    if (m != TCrossHMode::chHoriz) d += double(px - x) * (px - x);
+    if (m != TCrossHMode::chVert) d += double(py - y) * (py - y);
+    if (best == 0 || d < bestD) best = n, bestD = d;  // a tie keeps the lower number
+  }
+  return best;
+}
+
+int TVIrada::nearestTextLabel(int x, int y) const {
+  int best = 0;
+  double bestD = 0;
+  for (int n = 1; n <= 30; ++n) {
+    const TTextLabel& l = FTextLabels[std::size_t(n - 1)];
+    if (l.Mode() == TTxtLblMode::tlOff || !l.Visible()) continue;
+    const QPoint p = labelAnchor(l);
+    const double d = double(p.x() - x) * (p.x() - x) + double(p.y() - y) * (p.y() - y);
+    if (best == 0 || d < bestD) best = n, bestD = d;
+  }
+  return best;
+}
+
+// The first move with the button down picks the nearest item; later moves,
+// also outside the plot, carry it to the pointer. With nothing to pick the
+// drag moves nothing.
+void TVIrada::dragItem(TMouseActMode mode, int x, int y) {
+  const bool cross = mode == TMouseActMode::maDragCrossH;
+  if (!LButtonWasDown || dragKind_ != (cross ? 3 : 4)) {
+    takeAnchors(x, y);
+    if (cross)
+      CHNext = nearestCrossHair(x, y);
+    else
+      TLNext = nearestTextLabel(x, y);
+    dragKind_ = cross ? 3 : 4;
+    LButtonWasDown = true;
+    return;
+  }
+  if (cross) {
+    if (CHNext == 0) return;
+    TCrossHair& ch = FCrossHair[std::size_t(CHNext - 1)];
+    double wx, wy;
+    layers_.M2R(ch.Layer(), x, y, wx, wy);
+    ch.setPosX(wx);
+    ch.setPosY(wy);
+    update();
+    if (OnCrossHairMove) OnCrossHairMove(this, CHNext);
+    return;
+  }
+  if (TLNext == 0) return;
+  TTextLabel& l = FTextLabels[std::size_t(TLNext - 1)];
+  double wx, wy;
+  layers_.M2R(l.Layer(), x, y, wx, wy);
+  l.setPosX(attachedX(l) ? wx : x);
+  l.setPosY(attachedY(l) ? wy : y);
+  markStale();
+  if (OnTextLabelMove) OnTextLabelMove(this, TLNext);
+}
+
 void TVIrada::updateCursor(int x, int y) {
   if (!inside(x, y) || MouseCursorFixed) {
     unsetCursor();
@@ -1224,6 +1292,18 @@ void TVIrada::mousePressEvent(QMouseEvent* e) {
   }
 }
 
+// The range of one axis dragged `moved` pixels (towards higher values) over a
+// plot `extent` pixels long, from the range it had at the start of the drag.
+static void panAxis(bool logarithmic, double& lo, double& hi, double lo0, double hi0, int moved, double extent) {
+  if (logarithmic && lo > 0 && hi > 0) {
+    const double f = std::exp(std::log(hi / lo) * -moved / extent);
+    lo = lo0 * f, hi = hi0 * f;
+  } else {
+    const double d = (hi - lo) * moved / extent;
+    lo = lo0 - d, hi = hi0 - d;
+  }
+}
+
 void TVIrada::mouseMoveEvent(QMouseEvent* e) {
   try {
     const int X = int(e->position().x()), Y = int(e->position().y());
@@ -1250,11 +1330,11 @@ void TVIrada::mouseMoveEvent(QMouseEvent* e) {
       static_assert(sizeof(TMouseActMode) > 0);
       if (!(e->buttons() & Qt::LeftButton)) {
         LButtonWasDown = false;
-      } else if (!LButtonWasDown || dragging_ != pan) {
+      } else if (!LButtonWasDown || dragKind_ != (pan ? 1 : 2)) {
         // A drag starts, or the action changed in the middle of one: the
         // ranges of this moment are the new anchors.
         takeAnchors(X, Y);
-        dragging_ = pan;
+        dragKind_ = pan ? 1 : 2;
         LButtonWasDown = true;
       } else if (inside(X, Y)) {
         TScaleProps& px = layers_.X(1);
@@ -1262,24 +1342,11 @@ void TVIrada::mouseMoveEvent(QMouseEvent* e) {
         double xLo = px.RangeLow(), xHi = px.RangeHigh(), yLo = py.RangeLow(), yHi = py.RangeHigh();
         const double w = layers_.xR() - layers_.xL(), h = layers_.yB() - layers_.yT();
         if (pan) {
-          if (mode != TMouseActMode::maPanVert && w > 0) {
-            if (px.Logarithmic() && xLo > 0 && xHi > 0) {
-              const double f = std::exp(std::log(xHi / xLo) * (anchorX_ - X) / w);
-              xLo = anchorXLo_ * f, xHi = anchorXHi_ * f;
-            } else {
-              const double d = (xHi - xLo) * (X - anchorX_) / w;
-              xLo = anchorXLo_ - d, xHi = anchorXHi_ - d;
-            }
-          }
-          if (mode != TMouseActMode::maPanHoriz && h > 0) {
-            if (py.Logarithmic() && yLo > 0 && yHi > 0) {
-              const double g = std::exp(std::log(yHi / yLo) * (Y - anchorY_) / h);
-              yLo = anchorYLo_ * g, yHi = anchorYHi_ * g;
-            } else {
-              const double d = (yHi - yLo) * (Y - anchorY_) / h;
-              yLo = anchorYLo_ + d, yHi = anchorYHi_ + d;
-            }
-          }
+          // The values follow the pointer: x grows to the right, y upwards.
+          if (mode != TMouseActMode::maPanVert && w > 0)
+            panAxis(px.Logarithmic(), xLo, xHi, anchorXLo_, anchorXHi_, X - anchorX_, w);
+          if (mode != TMouseActMode::maPanHoriz && h > 0)
+            panAxis(py.Logarithmic(), yLo, yHi, anchorYLo_, anchorYHi_, anchorY_ - Y, h);
         } else {
           const double gx = 1 - double(X - anchorX_) / std::max(1, width());
           const double gy = layers_.Isometric ? gx : 1 + double(Y - anchorY_) / std::max(1, height());
@@ -1292,6 +1359,12 @@ void TVIrada::mouseMoveEvent(QMouseEvent* e) {
         markStale();
         if (OnZoomPan) OnZoomPan(this);
       }
+    }
+    if (mode == TMouseActMode::maDragCrossH || mode == TMouseActMode::maDragLabel) {
+      if (!(e->buttons() & Qt::LeftButton))
+        LButtonWasDown = false;
+      else
+        dragItem(mode, X, Y);
     }
     const bool in = inside(X, Y);
     if (in) layers_.M2R(FActiveLayer, X, Y, FMousePosX, FMousePosY);

@@ -313,6 +313,9 @@ public:
   double MousePosY() const { return FMousePosY; }
   TMouseMoveInChartEvent OnMouseMoveInChart;
   TNotifyEvent OnZoomPan, OnMouseEnter, OnMouseLeave, OnDblClick;
+  // A crosshair (1..4) or a text label (1..30) moved by the mouse.
+  std::function<void(TVIrada* sender, int crossHair)> OnCrossHairMove;
+  std::function<void(TVIrada* sender, int textLabel)> OnTextLabelMove;
   using TMouseEvent = std::function<void(TVIrada* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>;
   TMouseEvent OnMouseDown, OnMouseUp;
 
@@ -352,6 +355,7 @@ protected:
 
 private:
   void add(TrcChartItem item);
+  void addPenStep(TrcItem kind, double x, double y);
   TrcChartItem newItem(TrcItem kind) const;
   void changed();  // repaint rule: with AutoRedraw the picture goes stale and repaints
   void markStale();
@@ -371,6 +375,10 @@ private:
   bool inside(int x, int y) const;
   void updateCursor(int x, int y);
   void takeAnchors(int x, int y);
+  QPoint labelAnchor(const TTextLabel& l) const;  // control pixel a label is drawn from
+  int nearestCrossHair(int x, int y) const;
+  int nearestTextLabel(int x, int y) const;
+  void dragItem(TMouseActMode mode, int x, int y);
 
   // The items; charts that share data hold the same list.
   std::shared_ptr<TDisplayList> list_ = std::make_shared<TDisplayList>();
@@ -382,6 +390,7 @@ private:
   TChartLayers layers_;
   TItemRenderer screenRenderer_;
   QImage ChartBmp, GrafBmp;
+  QImage exportPlot_;  // the plot of RenderTo, reused while its size stays
   bool stale_ = true;
   bool plotBehind_ = false;  // GrafBmp is newer than the plot inside ChartBmp
   int shownCount_ = 0;  // items drawn into GrafBmp
@@ -433,7 +442,9 @@ private:
   bool FWasDblClk = false;
   int anchorX_ = 0, anchorY_ = 0;
   double anchorXLo_ = 0, anchorXHi_ = 0, anchorYLo_ = 0, anchorYHi_ = 0;
-  bool dragging_ = false;
+  // The drag that took the anchors: 0 none, 1 pan, 2 zoom, 3 crosshair, 4 label.
+  int dragKind_ = 0;
+  int CHNext = 0, TLNext = 0;  // the crosshair or label being dragged; 0 none
   double FMousePosX = 0, FMousePosY = 0;
 };
 

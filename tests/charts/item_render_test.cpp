@@ -1,5 +1,7 @@
 // Item rendering: what each kind draws, connected lines, caches, black and white.
 #include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -73,6 +75,47 @@ TEST(ItemRender, ConnectedLinesBecomePolylinesOf200) {
   EXPECT_EQ(polys[2].points.size(), 53);
   EXPECT_EQ(polys[0].points[0], QPointF(0, 50));
   EXPECT_EQ(polys[1].points[0], QPointF(199 % 100, 50 + 199 % 2));  // where the first one ended
+}
+
+// A dense curve repeats pixels, which need not be drawn again: the picture
+// stays the one of every point drawn, in polylines of 200 points each ending
+// one step short. The one difference allowed: such a polyline that began
+// with a repeated point lost the pixel of its start (the painter skips the
+// joint after a step of no length); the curve now keeps it.
+TEST(ItemRender, RepeatedPointsOfADenseCurveLeaveThePictureAlone) {
+  for (const bool repeatedEnd : {false, true}) {
+    SCOPED_TRACE(repeatedEnd);
+    std::vector<TrcChartItem> items{item(TrcItem::tkMoveTo, 2, 50)};
+    std::vector<QPoint> all{QPoint(2, 50)};
+    for (int i = 1; i <= 900; ++i) {
+      const int x = 2 + i / 10, y = 50 + int(std::lround(30 * std::sin(i / 60.0)));  // ten items per column
+      items.push_back(item(TrcItem::tkLineto, x, y));
+      all.emplace_back(x, y);
+    }
+    if (!repeatedEnd) items.push_back(item(TrcItem::tkLineto, 95, 20)), all.emplace_back(95, 20);
+    Canvas c;
+    c.draw(items);
+    QImage expected(101, 101, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    {
+      QPainter p(&expected);
+      p.setPen(ChartPen(Qt::red, 1));
+      for (std::size_t i = 0; i + 1 < all.size();) {
+        const std::size_t end = std::min(i + 199, all.size() - 1);
+        draw::Polyline(p, all.data() + i, int(end - i + 1));
+        i = end;
+      }
+    }
+    int lost = 0, strays = 0;
+    for (int y = 0; y < 101; ++y)
+      for (int x = 0; x < 101; ++x) {
+        const bool was = expected.pixelColor(x, y) != Qt::white, is = c.at(x, y) != Qt::white;
+        lost += was && !is;
+        strays += is && !was && std::find(all.begin(), all.end(), QPoint(x, y)) == all.end();
+      }
+    EXPECT_EQ(lost, 0);
+    EXPECT_EQ(strays, 0);
+  }
 }
 
 TEST(ItemRender, ColourChangeSplitsTheChainAtTheLastOldPoint) {

@@ -174,3 +174,120 @@ TEST(ChartMouse, MouseBoxFinishedAbortedOrChartGone) {
 
 }  // namespace
 }  // namespace zw
+
+namespace zw {
+namespace {
+
+QPoint pixelOf(TVIrada& c, double x, double y) {
+  int px, py;
+  c.Layers().R2M(1, x, y, px, py);
+  return {px, py};
+}
+
+// Crosshairs: the nearest one that is on wins, measured only across its lines
+// (a vertical line by x, a horizontal one by y); later moves carry it, also
+// outside the plot.
+TEST(ChartMouse, DragPicksTheNearestCrossHairAndCarriesIt) {
+  struct Case {
+    const char* what;
+    double px, py;  // the press, in world units of layer 1
+    int winner;  // 0: nothing moves
+  };
+  MouseChart m;  // 0..20 by 0..10
+  const Case cases[] = {
+      {"on the vertical line of 1, far from the others in y", 5, 9.5, 1},
+      {"on the horizontal line of 2, far in x", 18, 2, 2},
+      {"right on crosshair 3, which is off", 10, 5, 4},
+      {"as near to 1 as to 4: the lower number", 7.5, 6, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const double start[4][2] = {{5, 5}, {15, 2}, {10, 5}, {10, 6}};
+    const TCrossHMode modes[4] = {TCrossHMode::chVert, TCrossHMode::chHoriz, TCrossHMode::chOff, TCrossHMode::chBoth};
+    for (int n = 1; n <= 4; ++n) {
+      m.c.CrossHair(n).setLayer(1);
+      m.c.CrossHair(n).setMode(modes[n - 1]);
+      m.c.CrossHairSetPos(n, start[n - 1][0], start[n - 1][1]);
+    }
+    m.c.setMouseAction(TMouseActMode::maDragCrossH);
+    std::vector<int> moved;
+    m.c.OnCrossHairMove = [&](TVIrada*, int n) { moved.push_back(n); };
+    const QPoint from = pixelOf(m.c, c.px, c.py), to = pixelOf(m.c, 12, 3);
+    drag(m.c, from, to);
+    double wx, wy;
+    m.c.Layers().M2R(1, to.x(), to.y(), wx, wy);
+    for (int n = 1; n <= 4; ++n) {
+      if (n == c.winner) {
+        EXPECT_DOUBLE_EQ(m.c.CrossHair(n).PosX(), wx);
+        EXPECT_DOUBLE_EQ(m.c.CrossHair(n).PosY(), wy);
+      } else {
+        EXPECT_EQ(m.c.CrossHair(n).PosX(), start[n - 1][0]) << n;
+        EXPECT_EQ(m.c.CrossHair(n).PosY(), start[n - 1][1]) << n;
+      }
+    }
+    EXPECT_EQ(moved, std::vector<int>{c.winner});
+  }
+  // Outside the plot the drag goes on (crosshair 1 now stands at the press).
+  send(&m.c, QEvent::MouseButtonPress, pixelOf(m.c, 12, 3), Qt::LeftButton, Qt::LeftButton);
+  send(&m.c, QEvent::MouseMove, pixelOf(m.c, 12, 3), Qt::NoButton, Qt::LeftButton);
+  send(&m.c, QEvent::MouseMove, {2, 2}, Qt::NoButton, Qt::LeftButton);
+  send(&m.c, QEvent::MouseButtonRelease, {2, 2}, Qt::LeftButton, Qt::NoButton);
+  double wx, wy;
+  m.c.Layers().M2R(1, 2, 2, wx, wy);
+  EXPECT_DOUBLE_EQ(m.c.CrossHair(1).PosX(), wx);
+  EXPECT_LT(wx, 0);
+  // With every crosshair off nothing moves and nothing is reported.
+  for (int n = 1; n <= 4; ++n) m.c.CrossHair(n).setMode(TCrossHMode::chOff);
+  int events = 0;
+  m.c.OnCrossHairMove = [&](TVIrada*, int) { ++events; };
+  drag(m.c, pixelOf(m.c, 12, 3), pixelOf(m.c, 2, 2));
+  EXPECT_EQ(events, 0);
+  EXPECT_DOUBLE_EQ(m.c.CrossHair(1).PosX(), wx);
+}
+
+// Labels: only visible labels that are on take part; the position written
+// back is in world units or pixels as the label is attached.
+TEST(ChartMouse, DragCarriesTheNearestTextLabelByItsAttachment) {
+  MouseChart m;
+  m.c.AllTextLabelsOff();
+  const int pixel = m.c.AddTextLabel(60, 40, clBlack, QStringLiteral("pixel"), 0);
+  const int world = m.c.AddTextLabel(15, 5, clBlack, QStringLiteral("world"), 0);
+  const int xOnly = m.c.AddTextLabel(4, 150, clBlack, QStringLiteral("x only"), 0);
+  const int hidden = m.c.AddTextLabel(0, 0, clBlack, QStringLiteral("hidden"), 0);
+  m.c.TextLabel(pixel).setAttachToData(TTxtLblAttachMode::tlamNone);
+  m.c.TextLabel(world).setAttachToData(TTxtLblAttachMode::tlamBoth);
+  m.c.TextLabel(xOnly).setAttachToData(TTxtLblAttachMode::tlamXOnly);
+  m.c.TextLabel(hidden).setAttachToData(TTxtLblAttachMode::tlamBoth);
+  m.c.TextLabel(hidden).setVisible(false);
+  m.c.setMouseAction(TMouseActMode::maDragLabel);
+  std::vector<int> moved;
+  m.c.OnTextLabelMove = [&](TVIrada*, int n) { moved.push_back(n); };
+
+  const QPoint to(120, 90);
+  double wx, wy;
+  m.c.Layers().M2R(1, to.x(), to.y(), wx, wy);
+  drag(m.c, pixelOf(m.c, 15, 5) + QPoint(2, -1), to);
+  EXPECT_DOUBLE_EQ(m.c.TextLabel(world).PosX(), wx);
+  EXPECT_DOUBLE_EQ(m.c.TextLabel(world).PosY(), wy);
+
+  drag(m.c, {62, 41}, to);
+  EXPECT_EQ(m.c.TextLabel(pixel).PosX(), 120);
+  EXPECT_EQ(m.c.TextLabel(pixel).PosY(), 90);
+
+  const QPoint xOnlyAt(pixelOf(m.c, 4, 0).x(), 150);
+  drag(m.c, xOnlyAt, {80, 30});
+  double vx, vy;
+  m.c.Layers().M2R(1, 80, 30, vx, vy);
+  EXPECT_DOUBLE_EQ(m.c.TextLabel(xOnly).PosX(), vx);
+  EXPECT_EQ(m.c.TextLabel(xOnly).PosY(), 30);
+
+  // Right on the hidden label: a visible one is taken instead.
+  drag(m.c, pixelOf(m.c, 0, 0), pixelOf(m.c, 0, 0));
+  EXPECT_EQ(m.c.TextLabel(hidden).PosX(), 0);
+  ASSERT_EQ(moved.size(), 4u);
+  EXPECT_EQ((std::vector<int>{moved[0], moved[1], moved[2]}), (std::vector<int>{world, pixel, xOnly}));
+  EXPECT_NE(moved[3], hidden);
+}
+
+}  // namespace
+}  // namespace zw

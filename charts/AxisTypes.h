@@ -1,0 +1,25 @@
+#pragma once
+// The kinds of axes and of their labels, without Qt: the tick planners use
+// them too.
+
+namespace zw {
+
+enum class TFigType { ftNoFigs, ftNum, ftTime, ftDateTime, ftUserText };
+enum class TScaleType { sctXB, sctXT, sctYL, sctYR };
+enum class TYearLength { ylNone, ylYY, ylYYYY };
+enum class TDateOrder { doMMDDYY, doDDMMYY, doYYMMDD };
+enum class TDateForTime { dtNone, dtOnePerChart, dtOnePerDay, dtAllTicks };
+enum class TTimeFormat { tfHHMMSS, tfHHhMM, tfAMPM };
+
+// How dates and times of day are labelled (the settings of TDTLabel).
+struct DateLabelStyle {
+  TTimeFormat timeFormat = TTimeFormat::tfHHMMSS;
+  char16_t dateSeparator = u'/';
+  char16_t timeSeparator = u':';
+  TYearLength yearLength = TYearLength::ylYYYY;
+  bool monthName = false;
+  TDateOrder dateOrder = TDateOrder::doMMDDYY;
+  TDateForTime dateForTime = TDateForTime::dtNone;
+};
+
+}  // namespace zw
