@@ -111,7 +111,12 @@ TopicWindow::TopicWindow(QWidget* owner, std::string_view className, TopicConfig
   connect(tabs_, &QTabWidget::currentChanged, this, &TopicWindow::pageChanged);
 }
 
-TopicWindow::~TopicWindow() = default;
+TopicWindow::~TopicWindow() {
+  // Qt hides the window and deletes the controls only after this part of the
+  // window is gone; hiding moves the focus, and a control that computes when
+  // it loses the focus must not call into a window half taken down.
+  for (QObject* o : findChildren<QObject*>()) o->disconnect(this);
+}
 
 void TopicWindow::buildPages() {
   for (const PageSpec& spec : config_.pages) {
@@ -340,7 +345,7 @@ bool TopicWindow::updateScrollRange() {
 
 void TopicWindow::countAsPlaced(QWidget* w, const QRect& least) { w->setProperty(kLeastPlace, least); }
 
-void TopicWindow::placeStretched(QWidget* w, const QRect& least, int right, int bottom) {
+void TopicWindow::placeStretched(QWidget* w, const QRect least, int right, int bottom) {
   const QSize area = inputArea_->size();
   const int width = std::max(least.width(), area.width() - least.left() - right);
   const int height = bottom < 0 ? least.height() : std::max(least.height(), area.height() - least.top() - bottom);

@@ -191,7 +191,8 @@ protected:
   // `bottom`; never smaller than `least`. The window's minimum size counts
   // it as `least`, so a row that follows the window's width cannot widen the
   // window at every layout.
-  void placeStretched(QWidget* w, const QRect& least, int right, int bottom = -1);
+  // (`least` by value: callers pass w->geometry(), which the placing changes.)
+  void placeStretched(QWidget* w, QRect least, int right, int bottom = -1);
   // Counts `w` (placed relative to a stretched row) at `least` in the
   // window's minimum size.
   static void countAsPlaced(QWidget* w, const QRect& least);

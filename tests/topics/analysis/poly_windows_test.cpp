@@ -59,6 +59,19 @@ TEST_F(PolyWindowTest, BadCellGivesOneBoxAndBecomesCurrent) {
   EXPECT_EQ(w->memoLines(), before);
 }
 
+TEST_F(PolyWindowTest, DestroyingTheWindowWhileTheGridHasTheFocusComputesNothing) {
+  // Taking the window down hides it and moves the focus out of the grid,
+  // which would otherwise compute in a window half destroyed.
+  auto w = openTopic<TFPolyDiv>();
+  fill(*w, 1, {"1", "0", "-1"});
+  w->activateWindow();
+  w->grid()->setFocus();
+  QApplication::processEvents();
+  w.reset();
+  QApplication::processEvents();
+  EXPECT_TRUE(errors_.empty());
+}
+
 TEST_F(PolyWindowTest, ConstantKeepsTheMemoInGcdAndFactorisation) {
   auto g = openTopic<TFPolyggT>();
   fill(*g, 1, {"1", "0", "-1"});
