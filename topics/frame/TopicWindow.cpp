@@ -210,9 +210,17 @@ void TopicWindow::initTopic() {
   });
   created_ = true;
   relayout();
+  // The first layout told what the input page needs.
+  setDefaultSize();
 }
 
-QSize TopicWindow::defaultSize() const { return DefaultFormSizeAt(textPage(), shellState().Zoom); }
+QSize TopicWindow::defaultSize() const {
+  const QSize size = DefaultFormSizeAt(textPage(), shellState().Zoom);
+  if (!tabs_ || !scroll_) return size;
+  // Never smaller than the input page needs: a window opens without scroll bars.
+  const QSize around = scroll_->size() - scroll_->maximumViewportSize();
+  return size.expandedTo(tabs_->minimumSize() + around);
+}
 
 QSize TopicWindow::sizeHint() const { return defaultSize(); }
 
@@ -338,7 +346,10 @@ bool TopicWindow::updateScrollRange() {
   const int aroundH = std::max(around.height(), tabs_->tabBar()->sizeHint().height());
   const QSize minimum(used.right() + 1 + ScalePixels(88) + std::max(0, around.width()), used.bottom() + 1 + aroundH);
   if (minimum == tabs_->minimumSize()) return false;
+  // A window at its default size keeps it as the need changes.
+  const bool atDefault = size() == defaultSize();
   tabs_->setMinimumSize(minimum);
+  if (atDefault) setDefaultSize();
   fitPageControl();
   return true;
 }

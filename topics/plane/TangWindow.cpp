@@ -101,12 +101,13 @@ void TFTang::layoutInputs() {
   const int left = m.ColLeft[1];
   for (int i = 0; i < 4; ++i) tasks_->button(i + 1)->setText(GetText(ITang, 2 + i));
   taskBox_->setFont(fonts().TextFont.font);
-  // As wide as the longest task text: a width taken from the input area would
-  // widen the area it belongs to at every layout.
+  // As wide as the input area less the margins on both sides, and at least
+  // as wide as the longest task text.
   const FontTextMeasurer text(fonts().TextFont.font);
-  int boxW = 0;
-  for (int i = 0; i < 4; ++i) boxW = std::max(boxW, text.width(GetText(ITang, 2 + i)) + ScalePixels(48));
-  taskBox_->setGeometry(left, 0, boxW, 5 * m.RowHeight);
+  int least = 0;
+  for (int i = 0; i < 4; ++i) least = std::max(least, text.width(GetText(ITang, 2 + i)) + ScalePixels(48));
+  placeStretched(taskBox_, QRect(left, 0, least, 5 * m.RowHeight), left);
+  const int boxW = taskBox_->width();
   for (int i = 0; i < 4; ++i)
     tasks_->button(i + 1)->setGeometry(ScalePixels(8), ScalePixels(4) + i * m.RowHeight * 5 / 4, boxW - ScalePixels(16),
                                        m.RowHeight);

@@ -3,11 +3,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 #include "shell/Metrics.h"
 #include "shell/kit/InputRows.h"
 #include "shell/texts/Texts.h"
 #include "topics/frame/ChartHelpers.h"
+#include "topics/frame/SubWindowBorder.h"
 #include "topics/plane/PlaneWindowKit.h"
 
 namespace zw {
@@ -28,8 +30,20 @@ TFXGerKr::TFXGerKr(QWidget* owner) : ChartTopicWindow(owner, ClassName, PlaneCha
   connect(btnGetAB2D_, &QPushButton::clicked, this, guardedSlot([this] {
             FillLineFromTwoPoints(*this, edits_[0], edits_[1], edits_[2], 10, edits_[0], runTwoPointDialog);
           }));
+  // A single border until the pages change; then none on the input page
+  // (only ESC closes the window there) and a sizeable one elsewhere.
+  border_ = new SubWindowBorder(this, WindowBorder::Single);
+  connect(pageControl(), &QTabWidget::currentChanged, this, guardedSlot([this] { pageShown(); }));
   addChartKeys();
   initTopic();
+}
+
+void TFXGerKr::pageShown() {
+  // The page showing after the frame's change handler: a failed computation
+  // has brought the inputs back.
+  if (currentPage() != 0) return border_->set(WindowBorder::Sizeable);
+  border_->set(WindowBorder::None);
+  setDefaultSize();
 }
 
 void TFXGerKr::layoutInputs() {

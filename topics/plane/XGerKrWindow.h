@@ -14,6 +14,7 @@ class QPushButton;
 namespace zw {
 
 class TFGetAB2D;
+class SubWindowBorder;
 
 class TFXGerKr : public ChartTopicWindow {
   Q_OBJECT
@@ -23,6 +24,7 @@ public:
   QPushButton* twoPointButton() const { return btnGetAB2D_; }
   // Runs the two-point dialog (null: exec); tests answer through it.
   std::function<int(TFGetAB2D*)> runTwoPointDialog;
+  SubWindowBorder& border() const { return *border_; }
 
 protected:
   void layoutInputs() override;
@@ -32,9 +34,11 @@ protected:
   void graphHints(std::array<QString, 13>& hints) override;
 
 private:
+  void pageShown();
   std::array<QLineEdit*, 6> edits_{};
   std::array<QLabel*, 5> panels_{};
   QPushButton* btnGetAB2D_ = nullptr;
+  SubWindowBorder* border_ = nullptr;
   CircleAndLine in_;
 };
 
