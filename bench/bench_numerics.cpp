@@ -1,7 +1,8 @@
 // Speed of the numeric components against the libraries that do the same
 // work (GSL and Eigen for LU, determinant and inverse; GSL's sort and
 // quantile for the order statistics; Eigen's sparse matrix; Boost.Geometry's
-// convex hull) and against the plain way of growing storage. After the runs
+// convex hull) and against the plain way of growing storage. The fits, the
+// least squares and the splines are timed in bench_numerics_fits. After the runs
 // the program prints each comparison as a ratio of times (peer / ours, so
 // above 1 means ours is faster).
 //
@@ -9,9 +10,7 @@
 //   cmake --build build --target bench_numerics && build/bin/bench_numerics
 #include <benchmark/benchmark.h>
 #include <gsl/gsl_linalg.h>
-#include <gsl/gsl_multifit.h>
 #include <gsl/gsl_sort.h>
-#include <gsl/gsl_spline.h>
 #include <gsl/gsl_statistics_double.h>
 
 #include <Eigen/Dense>
@@ -33,7 +32,6 @@
 #include "numerics/CurveFit.h"
 #include "numerics/IntMatrix.h"
 #include "numerics/Matrix.h"
-#include "numerics/Svd.h"
 
 namespace {
 
@@ -338,122 +336,6 @@ bool SameHullCorners() {
   return a == b;
 }
 
-// Times gsl_multifit_linear on an n x p design; cell(i, k) and rhs(i) give
-// the data (0-based).
-template <class Cell, class Rhs>
-void TimeGslMultifit(benchmark::State& state, std::size_t n, std::size_t p, Cell cell, Rhs rhs) {
-  gsl_matrix* a = gsl_matrix_alloc(n, p);
-  gsl_vector* y = gsl_vector_alloc(n);
-  gsl_vector* c = gsl_vector_alloc(p);
-  gsl_matrix* cov = gsl_matrix_alloc(p, p);
-  gsl_multifit_linear_workspace* work = gsl_multifit_linear_alloc(n, p);
-  for (std::size_t i = 0; i < n; ++i) {
-    gsl_vector_set(y, i, rhs(i));
-    for (std::size_t k = 0; k < p; ++k) gsl_matrix_set(a, i, k, cell(i, k));
-  }
-  for (auto _ : state) {
-    double chisq = 0;
-    gsl_multifit_linear(a, y, c, cov, &chisq, work);
-    benchmark::DoNotOptimize(chisq);
-  }
-  gsl_multifit_linear_free(work);
-  gsl_matrix_free(cov);
-  gsl_vector_free(c);
-  gsl_vector_free(y);
-  gsl_matrix_free(a);
-}
-
-// ---- least squares by SVD ----------------------------------------------------
-
-constexpr int kDesignRows = 10000, kDesignCols = 10;
-
-double DesignCell(int r, int c) { return std::cos(0.001 * r * (c + 1)) + (r % (c + 2)) * 0.01; }
-
-void BM_Svd_Ours(benchmark::State& state) {
-  TVector b, x;
-  b.Resize(kDesignRows);
-  for (int r = 1; r <= kDesignRows; ++r) b.SetElem(r, std::sin(r * 0.01));
-  for (auto _ : state) {
-    state.PauseTiming();
-    TMatrix a;
-    a.Resize(kDesignCols, kDesignRows);
-    for (int r = 1; r <= kDesignRows; ++r)
-      for (int c = 1; c <= kDesignCols; ++c) a.SetElem(c, r, DesignCell(r, c));
-    state.ResumeTiming();
-    bool deficient = false;
-    SvdLeastSquares(a, b, x, deficient, nullptr);
-    benchmark::DoNotOptimize(x.Elem(1));
-  }
-}
-void BM_Svd_Gsl(benchmark::State& state) {
-  TimeGslMultifit(
-      state, kDesignRows, kDesignCols,
-      [](std::size_t r, std::size_t k) { return DesignCell(static_cast<int>(r) + 1, static_cast<int>(k) + 1); },
-      [](std::size_t r) { return std::sin(static_cast<double>(r + 1) * 0.01); });
-}
-BENCHMARK(BM_Svd_Ours)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Svd_Gsl)->Unit(benchmark::kMillisecond);
-
-// ---- polynomial fits and the cubic spline ----------------------------------------
-
-void FillFit(TCurveFit& fit, int n) {
-  for (int i = 0; i < n; ++i) {
-    const double x = i * 10.0 / n;
-    fit.EnterStatValue(x, std::sin(x) + 0.01 * (i % 7));
-  }
-}
-
-void BM_PolyFit_Ours(benchmark::State& state) {
-  TCurveFit fit;
-  FillFit(fit, static_cast<int>(state.range(0)));
-  std::vector<double> coeffs;
-  for (auto _ : state) {
-    double q = 0, m = 0;
-    bool deficient = false;
-    fit.CalcCenteredPolyFit(static_cast<int>(state.range(1)), coeffs, m, q, deficient);
-    benchmark::DoNotOptimize(coeffs.data());
-  }
-}
-void BM_PolyFit_Gsl(benchmark::State& state) {
-  const auto n = static_cast<std::size_t>(state.range(0)), p = static_cast<std::size_t>(state.range(1)) + 1;
-  auto xAt = [n](std::size_t i) { return static_cast<double>(i) * 10.0 / static_cast<double>(n) - 5; };
-  TimeGslMultifit(
-      state, n, p, [&](std::size_t i, std::size_t k) { return std::pow(xAt(i), static_cast<double>(k)); },
-      [&](std::size_t i) { return std::sin(xAt(i) + 5) + 0.01 * static_cast<double>(i % 7); });
-}
-BENCHMARK(BM_PolyFit_Ours)->Args({1000, 5})->Args({1000, 9})->Args({100000, 5})->Args({100000, 9})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PolyFit_Gsl)->Args({1000, 5})->Args({1000, 9})->Args({100000, 5})->Args({100000, 9})->Unit(benchmark::kMillisecond);
-
-constexpr int kSplinePairs = 100000, kSplineEvals = 1000000;
-
-void BM_CubicSpline_Ours(benchmark::State& state) {
-  TCurveFit fit;
-  FillFit(fit, kSplinePairs);
-  for (auto _ : state) {
-    fit.SetSplineNatural1(true);  // set up again each round
-    double sum = 0;
-    for (int i = 0; i < kSplineEvals; ++i) sum += fit.CubicSpline(i * 9.9999 / kSplineEvals);
-    benchmark::DoNotOptimize(sum);
-  }
-}
-void BM_CubicSpline_Gsl(benchmark::State& state) {
-  std::vector<double> x(kSplinePairs), y(kSplinePairs);
-  for (int i = 0; i < kSplinePairs; ++i) {
-    x[i] = i * 10.0 / kSplinePairs;
-    y[i] = std::sin(x[i]) + 0.01 * (i % 7);
-  }
-  for (auto _ : state) {
-    gsl_spline* s = gsl_spline_alloc(gsl_interp_cspline, x.size());
-    gsl_spline_init(s, x.data(), y.data(), x.size());
-    double sum = 0;
-    for (int i = 0; i < kSplineEvals; ++i) sum += gsl_spline_eval(s, i * 9.9999 / kSplineEvals, nullptr);
-    gsl_spline_free(s);
-    benchmark::DoNotOptimize(sum);
-  }
-}
-BENCHMARK(BM_CubicSpline_Ours)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CubicSpline_Gsl)->Unit(benchmark::kMillisecond);
-
 // Remembers the times so that the ratios can be printed after the table.
 class TimeReporter : public benchmark::ConsoleReporter {
 public:
@@ -494,11 +376,6 @@ int main(int argc, char** argv) {
   ratio("sparse 10^5 stores: AllocBy growth with copies / ours", "BM_Sparse_PlainGrowth/100000",
         "BM_Sparse_OursGrowth/100000", "reported");
   ratio("convex hull of 10^5 points: Boost / ours", "BM_Hull_Boost", "BM_Hull_Ours", ">= 0.2");
-  ratio("SvdLeastSquares 10^4 x 10: gsl_multifit_linear / ours", "BM_Svd_Gsl", "BM_Svd_Ours", ">= 0.33");
-  for (const char* args : {"1000/5", "1000/9", "100000/5", "100000/9"})
-    ratio((std::string("CalcCenteredPolyFit ") + args + ": GSL / ours").c_str(), std::string("BM_PolyFit_Gsl/") + args,
-          std::string("BM_PolyFit_Ours/") + args, ">= 0.33");
-  ratio("CubicSpline 10^5 pairs, 10^6 values: GSL / ours", "BM_CubicSpline_Gsl", "BM_CubicSpline_Ours", ">= 0.67");
   std::printf("convex hull corners equal to Boost's: %s\n", SameHullCorners() ? "yes" : "NO");
   return 0;
 }

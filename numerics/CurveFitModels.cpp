@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
 
 #include "numerics/CurveFit.h"
@@ -28,6 +30,24 @@ const double kMaxExp = std::log(DBL_MAX);
 
 constexpr const char* kTooFew = ": not enough data points";
 constexpr const char* kCannotFit = ": cannot fit function";
+constexpr const char* kXNotZero = ": x values must not be zero";
+constexpr const char* kYNotZero = ": y values must not be zero";
+constexpr const char* kXNotPositive = ": x values must not be negative or zero";
+constexpr const char* kYNotPositive = ": y values must not be negative or zero";
+
+// A data flag that makes a model unusable, with the ending of its message.
+struct FlagRule {
+  std::uint8_t mask;
+  const char* ending;
+};
+
+// Refuses fewer than minPairs pairs, then each flagged rule in the order given.
+void CheckData(const char* op, std::int32_t n, std::int32_t minPairs, std::uint8_t errIndic,
+               std::initializer_list<FlagRule> rules) {
+  if (n < minPairs) Fail(op, kTooFew);
+  for (const FlagRule& r : rules)
+    if (errIndic & r.mask) Fail(op, r.ending);
+}
 
 // Exponent c usable for e^c; NaN is refused too.
 void CheckExponent(const char* op, double c) {
@@ -64,6 +84,66 @@ void LogLinearOnSums(const char* op, double n, double sx, double sxx, double sxl
   FitQual = Determination(c * slny + k * sxlny, slny, slnyq, n);
 }
 
+// Sums over the pairs of u = x - mean x and a value v per pair (pairs
+// without a value add to the u sums only), in extended precision.
+struct CentredSums {
+  Real su = 0, suu = 0, su3 = 0, su4 = 0;
+  Real sv = 0, svv = 0, suv = 0, su2v = 0;
+};
+
+// vOf(i, v) sets the value of pair i and tells whether it has one.
+template <class ValueOf>
+CentredSums SumCentred(const TMatrix& data, std::int32_t n, double mx, ValueOf vOf) {
+  CentredSums s;
+  for (std::int32_t i = 1; i <= n; ++i) {
+    const Real u = data.Elem(1, i) - mx;
+    s.su += u;
+    s.suu += u * u;
+    s.su3 += u * u * u;
+    s.su4 += u * u * u * u;
+    Real v;
+    if (vOf(i, v)) {
+      s.sv += v;
+      s.svv += v * v;
+      s.suv += u * v;
+      s.su2v += u * u * v;
+    }
+  }
+  return s;
+}
+
+// v = c0 + c1 u + c2 u^2 by the normal equations on the centred sums;
+// c2 := singular when they do not fix it. D = 0 means every x is equal (c1
+// is then 0). fitQual is the share of the variation of v explained (1 for a
+// constant v).
+struct Quadratic {
+  Real D, c0, c1, c2;
+  double fitQual;
+};
+
+Quadratic QuadraticOnSums(const CentredSums& s, std::int32_t n, Real singular) {
+  const Real D = n * s.suu - s.su * s.su, E = n * s.su2v - s.suu * s.sv, F = n * s.su3 - s.suu * s.su;
+  const Real G = n * s.suv - s.su * s.sv, H = n * s.su4 - s.suu * s.suu;
+  const Real c2 = D * H == F * F ? singular : (D * E - F * G) / (D * H - F * F);
+  const Real c1 = D == 0 ? 0 : (G - F * c2) / D;
+  const Real c0 = (s.sv - c1 * s.su - c2 * s.suu) / n;
+  const Real den = s.svv - s.sv * s.sv / n;
+  const double fq =
+      den == 0 ? 1 : static_cast<double>((s.sv * c0 + c1 * s.suv + c2 * s.su2v - s.sv * s.sv / n) / den);
+  return {D, c0, c1, c2, fq};
+}
+
+// The centred sums of the pairs with v = y - mean y (n >= 1).
+CentredSums CentredOnY(const TMatrix& data, std::int32_t n, double& mx, double& my) {
+  double var;
+  data.MeanVar(1, 1, 1, n, mx, var);
+  data.MeanVar(2, 1, 2, n, my, var);
+  return SumCentred(data, n, mx, [&](std::int32_t i, Real& v) {
+    v = data.Elem(2, i) - my;
+    return true;
+  });
+}
+
 // r between a and b, 0 without spread in either.
 double Correlation(const std::vector<double>& a, const std::vector<double>& b) {
   const std::size_t n = a.size();
@@ -86,19 +166,10 @@ double Correlation(const std::vector<double>& a, const std::vector<double>& b) {
 void TCurveFit::CalcLinFit(double& k, double& d, double& FitQual) const {
   k = d = FitQual = 0;
   const std::int32_t n = FNumData;
-  if (n < 2) Fail("CalcLinFit", kTooFew);
-  double mx, my, var;
-  FData->MeanVar(1, 1, 1, n, mx, var);
-  FData->MeanVar(2, 1, 2, n, my, var);
-  Real su = 0, sv = 0, suu = 0, svv = 0, suv = 0;
-  for (std::int32_t i = 1; i <= n; ++i) {
-    const Real u = FData->Elem(1, i) - mx, v = FData->Elem(2, i) - my;
-    su += u;
-    sv += v;
-    suu += u * u;
-    svv += v * v;
-    suv += u * v;
-  }
+  CheckData("CalcLinFit", n, 2, FErrIndic, {});
+  double mx, my;
+  const CentredSums s = CentredOnY(*FData, n, mx, my);
+  const Real su = s.su, sv = s.sv, suu = s.suu, svv = s.svv, suv = s.suv;
   const Real den = n * suu - su * su;
   if (den == 0) return;
   const Real kk = (n * suv - su * sv) / den;
@@ -112,91 +183,63 @@ void TCurveFit::CalcLinFit(double& k, double& d, double& FitQual) const {
 void TCurveFit::CalcParabolFit(double& k0, double& k1, double& k2, double& FitQual) const {
   k0 = k1 = k2 = FitQual = 0;
   const std::int32_t n = FNumData;
-  if (n < 3) Fail("CalcParabolFit", kTooFew);
-  double mx, my, var;
-  FData->MeanVar(1, 1, 1, n, mx, var);
-  FData->MeanVar(2, 1, 2, n, my, var);
-  Real su = 0, sv = 0, suu = 0, svv = 0, suv = 0, su2v = 0, su3 = 0, su4 = 0;
-  for (std::int32_t i = 1; i <= n; ++i) {
-    const Real u = FData->Elem(1, i) - mx, v = FData->Elem(2, i) - my;
-    su += u;
-    sv += v;
-    suu += u * u;
-    svv += v * v;
-    suv += u * v;
-    su2v += u * u * v;
-    su3 += u * u * u;
-    su4 += u * u * u * u;
-  }
-  const Real D = n * suu - su * su, E = n * su2v - suu * sv, F = n * su3 - suu * su;
-  const Real G = n * suv - su * sv, H = n * su4 - suu * suu;
-  const Real c2 = D * H == F * F ? 0 : (D * E - F * G) / (D * H - F * F);
-  const Real c1 = D == 0 ? 0 : (G - F * c2) / D;
-  const Real c0 = (sv - c1 * su - c2 * suu) / n;
-  k2 = static_cast<double>(c2);
-  k1 = static_cast<double>(c1 - 2 * c2 * mx);
-  k0 = static_cast<double>(mx * mx * c2 + c0 - mx * c1 + my);
-  const Real den = svv - sv * sv / n;
-  FitQual = den == 0 ? 1 : static_cast<double>((sv * c0 + c1 * suv + c2 * su2v - sv * sv / n) / den);
+  CheckData("CalcParabolFit", n, 3, FErrIndic, {});
+  double mx, my;
+  const Quadratic q = QuadraticOnSums(CentredOnY(*FData, n, mx, my), n, 0);
+  k2 = static_cast<double>(q.c2);
+  k1 = static_cast<double>(q.c1 - 2 * q.c2 * mx);
+  k0 = static_cast<double>(mx * mx * q.c2 + q.c0 - mx * q.c1 + my);
+  FitQual = q.fitQual;
 }
+
 
 void TCurveFit::CalcReciLinFit(double& k0, double& k1, double& FitQual) const {
   constexpr const char* op = "CalcReciLinFit";
   k0 = k1 = FitQual = 0;
-  if (FNumData <= 2) Fail(op, kTooFew);
-  if (FErrIndic & ErrYZero) Fail(op, ": y values must not be zero");
+  CheckData(op, FNumData, 3, FErrIndic, {{ErrYZero, kYNotZero}});
   LinearOnSums(op, FNumData, S.sumx, S.sumxq, S.sum1byy, S.sum1byyq, S.sumxbyy, k0, k1, FitQual);
 }
 
 void TCurveFit::CalcHyperbolFit(double& k0, double& k1, double& FitQual) const {
   constexpr const char* op = "CalcHyperbolFit";
   k0 = k1 = FitQual = 0;
-  if (FNumData <= 2) Fail(op, kTooFew);
-  if (FErrIndic & ErrXZero) Fail(op, ": x values must not be zero");
+  CheckData(op, FNumData, 3, FErrIndic, {{ErrXZero, kXNotZero}});
   LinearOnSums(op, FNumData, S.sum1byx, S.sum1byxq, S.sumy, S.sumyq, S.sumybyx, k0, k1, FitQual);
 }
 
 void TCurveFit::CalcReciHyperbolFit(double& k0, double& k1, double& FitQual) const {
   constexpr const char* op = "CalcReciHyperbolFit";
   k0 = k1 = FitQual = 0;
-  if (FNumData <= 2) Fail(op, kTooFew);
-  if (FErrIndic & ErrYZero) Fail(op, ": y values must not be zero");
-  if (FErrIndic & ErrXZero) Fail(op, ": x values must not be zero");
+  CheckData(op, FNumData, 3, FErrIndic, {{ErrYZero, kYNotZero}, {ErrXZero, kXNotZero}});
   LinearOnSums(op, FNumData, S.sum1byx, S.sum1byxq, S.sum1byy, S.sum1byyq, S.sum1byxy, k0, k1, FitQual);
 }
 
 void TCurveFit::CalcLogFit(double& k0, double& k1, double& FitQual) const {
   constexpr const char* op = "CalcLogFit";
   k0 = k1 = FitQual = 0;
-  if (FNumData <= 2) Fail(op, kTooFew);
-  if (FErrIndic & ErrXNotPositive) Fail(op, ": x values must not be negative or zero");
+  CheckData(op, FNumData, 3, FErrIndic, {{ErrXNotPositive, kXNotPositive}});
   LinearOnSums(op, FNumData, S.sumlnx, S.sumlnxq, S.sumy, S.sumyq, S.sumylnx, k0, k1, FitQual);
 }
 
 void TCurveFit::CalcReciLogFit(double& k0, double& k1, double& FitQual) const {
   constexpr const char* op = "CalcReciLogFit";
   k0 = k1 = FitQual = 0;
-  if (FNumData <= 2) Fail(op, kTooFew);
-  if (FErrIndic & (ErrYZero | ErrYNotPositive)) Fail(op, ": y values must not be negative or zero");
-  if (FErrIndic & ErrXNotPositive) Fail(op, ": x values must not be negative or zero");
+  CheckData(op, FNumData, 3, FErrIndic, {{ErrYZero | ErrYNotPositive, kYNotPositive}, {ErrXNotPositive, kXNotPositive}});
   LinearOnSums(op, FNumData, S.sumlnx, S.sumlnxq, S.sum1byy, S.sum1byyq, S.sumlnxbyy, k0, k1, FitQual);
 }
 
 void TCurveFit::CalcPowerFit(double& k0, double& k1, double& FitQual) const {
   constexpr const char* op = "CalcPowerFit";
   k0 = k1 = FitQual = 0;
-  if (FNumData <= 2) Fail(op, kTooFew);
-  if (FErrIndic & ErrYNotPositive) Fail(op, ": y values must not be negative or zero");
-  if (FErrIndic & ErrXNotPositive) Fail(op, ": x values must not be negative or zero");
+  CheckData(op, FNumData, 3, FErrIndic, {{ErrYNotPositive, kYNotPositive}, {ErrXNotPositive, kXNotPositive}});
   LogLinearOnSums(op, FNumData, S.sumlnx, S.sumlnxq, S.sumlnxlny, S.sumlny, S.sumlnyq, k0, k1, FitQual);
 }
 
 void TCurveFit::CalcExponentialFit(double& k0, double& k1, double& FitQual) const {
   constexpr const char* op = "CalcExponentialFit";
   k0 = k1 = FitQual = 0;
-  if (FNumData <= 2) Fail(op, kTooFew);
   // The model never takes ln x: any x is valid.
-  if (FErrIndic & ErrYNotPositive) Fail(op, ": y values must not be negative or zero");
+  CheckData(op, FNumData, 3, FErrIndic, {{ErrYNotPositive, kYNotPositive}});
   LogLinearOnSums(op, FNumData, S.sumx, S.sumxq, S.sumxlny, S.sumlny, S.sumlnyq, k0, k1, FitQual);
 }
 
@@ -204,9 +247,7 @@ void TCurveFit::CalcHoerlFit(double& k0, double& k1, double& k2, double& FitQual
   constexpr const char* op = "CalcHoerlFit";
   k0 = k1 = k2 = FitQual = 0;
   const double n = FNumData;
-  if (FNumData <= 2) Fail(op, kTooFew);
-  if (FErrIndic & ErrYNotPositive) Fail(op, ": y values must not be negative or zero");
-  if (FErrIndic & ErrXNotPositive) Fail(op, ": x values must not be negative or zero");
+  CheckData(op, FNumData, 3, FErrIndic, {{ErrYNotPositive, kYNotPositive}, {ErrXNotPositive, kXNotPositive}});
   const double c = n * S.sumxq - S.sumx * S.sumx;
   const double e = n * S.sumxlnx - S.sumlnx * S.sumx;
   const double f = n * S.sumxlny - S.sumlny * S.sumx;
@@ -228,36 +269,23 @@ void TCurveFit::CalcGaussFit(double& k0, double& k1, double& k2, double& FitQual
   k0 = k1 = FitQual = 0;
   k2 = kHuge;
   const std::int32_t n = FNumData;
-  if (n <= 2) Fail(op, kTooFew);
-  if (FErrIndic & ErrYNotPositive) Fail(op, ": y values must not be negative");
+  CheckData(op, n, 3, FErrIndic, {{ErrYNotPositive, ": y values must not be negative"}});
   double mx, var;
   FData->MeanVar(1, 1, 1, n, mx, var);
-  Real su = 0, suu = 0, su3 = 0, su4 = 0, sl = 0, sll = 0, sul = 0, suul = 0;
-  for (std::int32_t i = 1; i <= n; ++i) {
-    const Real u = FData->Elem(1, i) - mx;
-    const double y = FData->Elem(2, i);
-    su += u;
-    suu += u * u;
-    su3 += u * u * u;
-    su4 += u * u * u * u;
-    if (y > 0) {
-      const Real l = std::log(y);
-      sl += l;
-      sll += l * l;
-      sul += u * l;
-      suul += u * u * l;
-    } else {
-      FErrIndic |= ErrYNotPositive;
-    }
-  }
-  const Real D = n * suu - su * su, E = n * suul - suu * sl, F = n * su3 - suu * su;
-  const Real G = n * sul - su * sl, H = n * su4 - suu * suu;
-  if (D == 0) Fail(op, kCannotFit);  // every x equal
-  const Real c2 = D * H == F * F ? kHuge : (D * E - F * G) / (D * H - F * F);
-  const Real c1 = (G - F * c2) / D;
-  const Real c0 = (sl - c1 * su - c2 * suu) / n;
-  const Real den = sll - sl * sl / n;
-  const double fq = den == 0 ? 1 : static_cast<double>((sl * c0 + c1 * sul + c2 * suul - sl * sl / n) / den);
+  // v = ln y; a pair with y <= 0 has none (and is flagged).
+  const Quadratic q = QuadraticOnSums(SumCentred(*FData, n, mx, [&](std::int32_t i, Real& v) {
+                                        const double y = FData->Elem(2, i);
+                                        if (!(y > 0)) {
+                                          FErrIndic |= ErrYNotPositive;
+                                          return false;
+                                        }
+                                        v = std::log(y);
+                                        return true;
+                                      }),
+                                      n, kHuge);
+  if (q.D == 0) Fail(op, kCannotFit);  // every x equal
+  const Real c0 = q.c0, c1 = q.c1, c2 = q.c2;
+  const double fq = q.fitQual;
   if (c2 != 0) {
     const double expo = static_cast<double>(c0 - c1 * c1 / (4 * c2));
     if (!(expo <= kMaxExp)) Fail(op, kCannotFit);
@@ -276,7 +304,7 @@ void TCurveFit::CalcCircleFit(double& r, double& dx, double& dy) const {
   constexpr const char* op = "CalcCircleFit";
   r = dx = dy = 0;
   const double n = FNumData;
-  if (FNumData <= 2) Fail(op, kTooFew);
+  CheckData(op, FNumData, 3, FErrIndic, {});
   const double A = S.sumy * S.sumy - n * S.sumyq, B = S.sumx * S.sumx - n * S.sumxq;
   const double C = n * S.sumxy - S.sumy * S.sumx, G = A * B - C * C;
   if (G == 0) Fail(op, ": radius is infinite");

@@ -10,6 +10,10 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <iosfwd>
+#include <memory>
+#include <sstream>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -290,6 +294,45 @@ public:
   // Every cell can be read through Elem (dense: the shape is not empty).
   bool HasCells() const { return hasDense(); }
 
+  // ---- files and streams (MatrixFiles.cpp) ----
+  // Cells are written from the rectangle LoC..HiC x LoR..HiR: reversed pairs
+  // exchanged, low bounds below 1 raised to 1, high bounds cut to the counts.
+  // Loaders read the rectangle a file gives; with Adjust... the matrix takes
+  // its high bounds as counts (refused beyond 2^26 cells), else it must hold
+  // them. Cells go through the setter (OnChange per cell and once at the end).
+
+  // Text: "LoR HiR", "LoC HiC", then one line per row, each cell followed by a
+  // blank (reals in the 15-character exponent form). False only when the
+  // file cannot be created.
+  bool StoreOnFile(std::int32_t LoC, std::int32_t LoR, std::int32_t HiC, std::int32_t HiR,
+                   const std::string& FileName) const;
+  // An unreadable number leaves its cell unchanged.
+  bool LoadFromFile(const std::string& FileName, bool AdjustMatrixSize);
+
+  // Binary: the bounds LoR, HiR, LoC, HiC, then the cells row by row, all as
+  // 10-byte extended reals (TMatrix) or 4-byte integers (TIntMatrix), at the
+  // stream's position. Without OutStream the data go to a new memory stream,
+  // which is returned to the caller.
+  std::unique_ptr<std::stringstream> SaveToStream(std::ostream* OutStream, std::int32_t LoC, std::int32_t LoR,
+                                                  std::int32_t HiC, std::int32_t HiR) const;
+  // False without a stream, for bounds that cannot be read or are not whole
+  // numbers, a matrix that does not hold them, and a cell that cannot be read.
+  bool LoadFromStream(std::istream* InStream, bool AdjustMatrixSize);
+
+  // XML: a <matrix> element with its counts and one <cell> per non-zero cell,
+  // row by row, CR LF lines; the id is DataID, or the matrix's own when empty.
+  void WriteToXMLStream(std::ostream& OutStream, bool CreateHeader, const std::string& DataID) const;
+  void WriteToOpenXMLFile(std::FILE* F, bool CreateHeader, const std::string& DataID) const;
+  // With the header line; failures to create or write the file throw.
+  void SaveAsXMLFile(const std::string& FName, const std::string& DataID) const;
+  // Reads the first matrix element whose id is DataID (any, when empty; ids
+  // compare lower-cased), takes its id as DataID and its counts as shape.
+  // False (the cells unchanged) when none qualifies, for unusable counts and
+  // for input that ends before "</matrix>".
+  bool ReadFromXMLStream(std::istream& InStream, const std::string& DataID);
+  bool ReadFromOpenXMLFile(std::FILE* F, const std::string& DataID);
+  bool LoadFromXMLFile(const std::string& FName, const std::string& DataID);
+
 protected:
   TGridT() { reshape(1, 1); }
 
@@ -396,6 +439,10 @@ protected:
   }
 
 private:
+  std::string xmlText(bool CreateHeader, const std::string& DataID) const;
+  template <class ReadLine, class ReadTag>
+  bool readXml(const std::string& DataID, ReadLine readLine, ReadTag readTag);
+
   void copyLineToVec(Vec* dest, bool row, std::int32_t line, std::int32_t first, std::int32_t last) const {
     if (!dest) return;
     auto [lo, hi] = ClampRange(first, last, row ? FNCol : FNRow);

@@ -71,6 +71,15 @@ public:
   std::int32_t SparseHighRow() const { return FSparseHighRow; }
   std::span<const TSpMatElemInt> SparseElements() const { return {SpMat.begin(), SpMat.end()}; }
 
+  // The sparse text file: a signature, the element count and the bounds in
+  // aligned columns, then "[col,row]=value" per element. A dense matrix
+  // writes "this matrix is not a sparse matrix" and gives False.
+  bool StoreSparseMat(const std::string& FileName) const;
+  // Merges the elements of a sparse file into the matrix (dense: only those
+  // inside the shape). True when the announced count of element lines came
+  // and every line held "="; the elements read stay either way.
+  bool LoadSparseMat(const std::string& FileName);
+
 private:
   bool FIsSparse = false;
   std::int32_t FNumAllocated = 0;

@@ -107,6 +107,14 @@ public:
   void ShuffleElems();
   std::string CRCofData() const;
 
+  // The text file: line 1 "first last", then one number per line. Reads the
+  // two bounds, resizes to `last` when asked (a size beyond 2^26 elements is
+  // refused), then stores elements first..last through the setter when the
+  // vector holds them; an unreadable number leaves its element unchanged.
+  // False when the file cannot be read, the header is bad or the vector is
+  // too short.
+  bool LoadFromFile(const std::string& FileName, bool AdjustVectorSize);
+
   // Statistics over the clamped range.
   void MinMax(std::int32_t LowElem, std::int32_t HighElem, T& Minimum, T& Maximum) const;
   Acc Sum(std::int32_t LowElem, std::int32_t HighElem) const;
@@ -129,6 +137,9 @@ protected:
   bool FIsEmpty = true;
 
   std::vector<T> copyRange(std::int32_t lo, std::int32_t hi) const;
+  // Writes the clamped range, each element as format gives it.
+  template <class Format>
+  bool storeText(std::int32_t FirstElem, std::int32_t LastElem, const std::string& FileName, Format format) const;
   std::vector<double> realRange(std::int32_t lo, std::int32_t hi) const;
   void addScaled(const TVectorT* other, int sign);
 };
@@ -146,9 +157,20 @@ public:
   bool Histogram(std::int32_t FirstElem, std::int32_t LastElem, double FirstBin, double LastBin,
                  double BinWidth, TIntVector& Histo, std::int32_t& Underflow,
                  std::int32_t& Overflow, std::int32_t& MaxCnt) const;
+
+  // Writes elements FirstElem..LastElem (ordered, clamped) as a text file.
+  // Precision (limited to -2..20): -1 and -2 give the exponent form with 5
+  // and 18 significant digits, 0..20 that many decimals. False only when
+  // the file cannot be created.
+  bool StoreOnFile(std::int32_t FirstElem, std::int32_t LastElem, std::int32_t Precision,
+                   const std::string& FileName) const;
 };
 
-class TIntVector : public TVectorT<std::int32_t> {};
+class TIntVector : public TVectorT<std::int32_t> {
+public:
+  // As TVector's, the elements in decimal.
+  bool StoreOnFile(std::int32_t FirstElem, std::int32_t LastElem, const std::string& FileName) const;
+};
 
 extern template class TVectorT<double>;
 extern template class TVectorT<std::int32_t>;

@@ -7,6 +7,7 @@
 #   csv       grid exchange: CSV files and pasted text, quoting, the cell store
 #   xml       the tag reader of the matrix files
 #   datatable the data-table reader of the curve-fit store
+#   matfiles  the vector and matrix files: text, binary stream, XML, sparse, the number scanners
 #   bash scripts/fuzz.sh 60        # what CI runs: 60 s for the term readers, 30 s for each other
 #   bash scripts/fuzz.sh 3600      # a longer run by hand
 #   bash scripts/fuzz.sh 600 csv   # one target
@@ -53,5 +54,6 @@ run language "$half" 4096 fuzz/fuzz_language.cpp shell/texts/LanguageFiles.cpp s
 run csv "$half" 4096 fuzz/fuzz_csv.cpp shell/gridexchange/CsvText.cpp shell/kit/GridCellStore.cpp \
   kernel/PastedLine.cpp -- "${qt[@]}"
 run xml "$half" 4096 fuzz/fuzz_xml_tags.cpp common/XmlTagReader.cpp common/ChartStrings.cpp
-run datatable "$half" 4096 fuzz/fuzz_data_table.cpp numerics/*.cpp common/ChartStrings.cpp common/ChartMath.cpp \
-  kernel/Random.cpp -- -lz
+numerics=(numerics/*.cpp common/ChartStrings.cpp common/ChartMath.cpp common/XmlTagReader.cpp kernel/Random.cpp)
+run datatable "$half" 4096 fuzz/fuzz_data_table.cpp "${numerics[@]}" -- -lz
+run matfiles "$half" 4096 fuzz/fuzz_matrix_files.cpp "${numerics[@]}" -- -lz

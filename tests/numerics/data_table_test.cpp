@@ -8,22 +8,14 @@
 
 #include "numerics/CurveFit.h"
 #include "numerics/NumComponent.h"
+#include "temp_file_fixture.h"
 
 namespace zw {
 namespace {
 
-class DataTable : public ::testing::Test {
+class DataTable : public TempFileTest {
 protected:
-  std::string path = (std::filesystem::temp_directory_path() /
-                      ("zw_table_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                       ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".asc"))
-                         .string();
-  void TearDown() override { std::remove(path.c_str()); }
-  void Write(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-  std::string Read() {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
+  DataTable() : TempFileTest("zw_table_", ".asc") {}
 };
 
 TEST_F(DataTable, ExportIsByteExactAndReadsBack) {
