@@ -32,6 +32,7 @@
 #include "numerics/CurveFit.h"
 #include "numerics/IntMatrix.h"
 #include "numerics/Matrix.h"
+#include "bench/TimeReporter.h"
 
 namespace {
 
@@ -336,21 +337,11 @@ bool SameHullCorners() {
   return a == b;
 }
 
-// Remembers the times so that the ratios can be printed after the table.
-class TimeReporter : public benchmark::ConsoleReporter {
-public:
-  std::map<std::string, double> times;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) times[r.benchmark_name()] = r.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  TimeReporter reporter;
+  zw::bench::TimeReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   auto& t = reporter.times;

@@ -20,6 +20,7 @@
 #include "numerics/CurveFit.h"
 #include "numerics/Matrix.h"
 #include "numerics/Svd.h"
+#include "bench/TimeReporter.h"
 
 namespace {
 
@@ -264,20 +265,11 @@ double SplineAgreement() {
   return worst;
 }
 
-class TimeReporter : public benchmark::ConsoleReporter {
-public:
-  std::map<std::string, double> times;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) times[r.benchmark_name()] = r.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  TimeReporter reporter;
+  zw::bench::TimeReporter reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
   auto& t = reporter.times;
