@@ -15,7 +15,7 @@ static_assert(std::numeric_limits<long double>::digits == 64, "extended reals ar
 
 bool UsableFileShape(std::int64_t columns, std::int64_t rows) {
   return columns >= 1 && rows >= 1 && columns <= 2147483647 && rows <= 2147483647 &&
-         columns * rows <= kMaxFileCells;
+         columns * (rows + kColumnCostCells) <= kMaxFileCells;
 }
 
 std::int32_t ScanInteger(std::string_view Text, std::int32_t& Pos) {

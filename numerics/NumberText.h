@@ -19,8 +19,13 @@ namespace zw {
 // before anything is allocated.
 inline constexpr std::int64_t kMaxFileCells = std::int64_t{1} << 26;
 
+// Every column of a dense matrix is a block of its own on the heap; a file
+// asking for millions of columns of one row costs far more than its cells.
+// The shape check counts each column as this many cells more.
+inline constexpr std::int64_t kColumnCostCells = 16;
+
 // A count read from a file that a matrix or vector may take: 1 .. 2^31 - 1,
-// and columns * rows within kMaxFileCells.
+// and columns * (rows + kColumnCostCells) within kMaxFileCells.
 bool UsableFileShape(std::int64_t columns, std::int64_t rows);
 
 // The integer at Pos (1-based): blanks skipped, an optional sign, digits.

@@ -249,6 +249,7 @@ TEST(MatrixStream, TruncatedAndMalformed) {
       {boundsOnly(1, 2.5, 1, 2), true},             // not a whole number
       {boundsOnly(1, 1e12, 1, 2), true},            // beyond 32 bits
       {boundsOnly(1, 100000, 1, 100000), true},     // 10^10 cells refused
+      {boundsOnly(1, 3, 1, 15000000), true},        // few cells, but 15 million column blocks
       {boundsOnly(1, 5, 1, 2), false},              // more rows than the matrix holds
       {boundsOnly(1, 1, 1, std::nan("")), true},
   };
