@@ -11,6 +11,9 @@
 #   bash scripts/fuzz.sh 60        # what CI runs: 60 s for the term readers, 30 s for each other
 #   bash scripts/fuzz.sh 3600      # a longer run by hand
 #   bash scripts/fuzz.sh 600 csv   # one target
+# A matrix file may ask for up to 2^26 cells (512 MB of doubles): one
+# allocation above 1 GB is a fault, while the process as a whole may hold
+# up to 4 GB, since the sanitizer keeps freed blocks for a while.
 # Exits non-zero only when a fuzzer finds a crash, a hang or a sanitizer
 # report; the input that caused it is left in build-fuzz/artifacts/<target>/.
 set -euo pipefail
@@ -41,7 +44,7 @@ run() {
   [ -f "fuzz/$name.dict" ] && dict=("-dict=fuzz/$name.dict")
   # New inputs go to the build folder's corpus; the seeds in fuzz/seeds stay as they are.
   "$out/fuzz_$name" "$out/corpus/$name" "${seeds[@]}" "${dict[@]}" \
-    -max_total_time="$secs" -max_len="$maxlen" -timeout=10 -rss_limit_mb=2048 \
+    -max_total_time="$secs" -max_len="$maxlen" -timeout=10 -rss_limit_mb=4096 -malloc_limit_mb=1024 \
     -artifact_prefix="$out/artifacts/$name/" -print_final_stats=1 2>&1 | tail -n 12
   return "${PIPESTATUS[0]}"
 }
