@@ -38,7 +38,7 @@ Extended expRare(Extended x) {
   const tables::ExpEntry& t = tables::kExp2[m & ((1 << tables::kExpTableBits) - 1)];
   int k = m >> tables::kExpTableBits;
   const Extended tHi = Extended(t.hi) + t.mid;  // exact
-  const Extended lo0 = t.lo + tHi * (r + expTail(r));
+  const Extended lo0 = t.lo + tHi * (r + expTail(r));  // rare: the x87 tail is fine here
   // y = yHi + yLo in [0.5, 1), the result is y 2^k.
   Extended yHi = tHi + lo0;
   Extended yLo = (tHi - yHi) + lo0;
@@ -77,7 +77,7 @@ Extended lnRare(Extended x, bool base10) {
     x *= 0x1p-1000L;
     extra += 1000;
   }
-  const LnSplit s = lnSplit(x, extra);
+  const LnSplit s = lnSplit(x, doubleBits(x), extra);
   return base10 ? log10Of(s) : lnOf(s);
 }
 

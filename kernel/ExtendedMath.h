@@ -80,8 +80,8 @@ inline double pow2(int k) { return std::bit_cast<double>(static_cast<std::uint64
 
 // Polynomial in ascending powers from a generated pair: the LeadCount
 // 64-bit coefficients, then the double ones (Horner, unrolled by the templates).
-template <std::size_t I, std::size_t N>
-inline Extended hornerTail(Extended v, const double (&c)[N]) {
+template <std::size_t I, class T, std::size_t N>
+inline T hornerTail(T v, const double (&c)[N]) {
   if constexpr (I + 1 == N)
     return c[I];
   else
@@ -99,6 +99,15 @@ inline Extended poly(Extended v, const long double (&lead)[NL], const double (&t
   return hornerLead<LeadCount - 1>(v, hornerTail<0>(v, tail), lead);
 }
 #define ZW_XMATH_POLY(name, v) ::zw::xmath::detail::poly<name##LeadCount>(v, name##L, name##D)
+// The same in double precision (SSE), for the parts of a result that are so
+// small against it that 53 bits suffice: the SSE unit does them alongside the
+// x87 one, which executes about one instruction per cycle.
+template <int LeadCount, std::size_t N>
+inline double polyD(double v, const double (&c)[N]) {
+  static_assert(LeadCount == 0, "a polynomial in double has no 64-bit coefficients");
+  return hornerTail<0>(v, c);
+}
+#define ZW_XMATH_POLYD(name, v) ::zw::xmath::detail::polyD<name##LeadCount>(v, name##D)
 
 // Splits a into hi + lo, each of at most 32 significant bits (Veltkamp), so
 // that products of a part with another 32-bit number are exact.
@@ -124,63 +133,69 @@ Extended expRare(Extended x);
 
 // ---- ln x --------------------------------------------------------------------
 // x * 2^extra = 2^e * m with m within 1/512 of c_j = 1 + j/256 (j = 0 also
-// covers m just below 1); t = m * inv_j - 1 = tHi + tLo exactly, |t| <= 2^-9.
+// covers m just below 1); t = m * inv_j - 1 = a + b exactly, |t| <= 2^-9.
 struct LnSplit {
-  Extended e;
+  int e;
   const LnEntry* entry;
-  Extended tHi, tLo;
+  Extended a, b, t;  // t = a + b rounded
 };
 
-// For 2^-1000 <= x <= 2^1000 (the exponent is read from x as a double).
-inline LnSplit lnSplit(Extended x, int extra) {
+// The bits of x as a double: its exponent and leading mantissa bits.
+inline std::uint64_t doubleBits(Extended x) { return std::bit_cast<std::uint64_t>(static_cast<double>(x)); }
+
+// x positive with 2^-1000 <= x <= 2^1000 as a double (sign, zero, infinities,
+// NaN and other exponents fail).
+inline bool lnFastRange(std::uint64_t bits) { return (bits >> 52) - 23 <= 2000; }
+
+inline LnSplit lnSplit(Extended x, std::uint64_t bits, int extra) {
   // Rounding the mantissa at its 8th bit picks the nearest c_j; a carry
   // moves m near 2 to m near 1 in the next binade.
-  const std::uint64_t bits = std::bit_cast<std::uint64_t>(static_cast<double>(x)) + (std::uint64_t{1} << 43);
+  bits += std::uint64_t{1} << 43;
   const int e = static_cast<int>(bits >> 52) - 1023;
   const LnEntry& entry = kLnTable[(bits >> 44) & ((1u << kLnTableBits) - 1)];
   const Extended m = x * pow2(-e);
-  // m in 32-bit halves: inv_j has 24 bits, so both products are exact, and
-  // mHi * inv - 1 is exact as it is close to 0.
+  // m in 32-bit halves: inv_j has 18 bits, so both products are exact, and
+  // a = mHi * inv - 1, a multiple of 2^-49, is exact as it is close to 0.
   constexpr Extended kShift = 0x1.8p32L;  // spacing 2^-31 near it
   const Extended mHi = (m + kShift) - kShift;
-  const Extended mLo = m - mHi;
   const Extended inv = entry.inv;
-  const Extended a = mHi * inv - 1;
-  const Extended b = mLo * inv;
   LnSplit s;
   s.e = e + extra;
   s.entry = &entry;
-  // Where a + b rounds at all, |a| > |b|: the error is exact.
-  s.tHi = a + b;
-  s.tLo = (a - s.tHi) + b;
+  s.a = mHi * inv - 1;
+  s.b = (m - mHi) * inv;
+  s.t = s.a + s.b;
   return s;
 }
 
-// log1p(t) - t.
-inline Extended lnTail(Extended t) { return t * t * ZW_XMATH_POLY(kLnPoly, t); }
+// log1p(t) - t = -t^2/2 + t^3 g(t): the first term exact enough in the x87
+// unit, t g(t) (below 2^-10) in double.
+inline Extended lnTail(Extended t) {
+  const double td = static_cast<double>(t);
+  const Extended q = t * t;
+  return q * (td * ZW_XMATH_POLYD(kLnPoly, td)) + q * -0.5L;
+}
 
 inline Extended lnOf(const LnSplit& s) {
-  // e ln2Hi and the table's hi part are multiples of 2^-48 below 2^14: their
-  // sum is exact, and it is at least twice |t| unless it is 0.
-  const Extended head = s.e * Extended(kLn2Hi) + s.entry->lnHi;
-  const Extended sum = head + s.tHi;
-  const Extended err = (head - sum) + s.tHi;
-  const Extended low = s.e * Extended(kLn2Lo) + s.entry->lnLo;
-  return sum + (((lnTail(s.tHi) + s.tLo) + low) + err);
+  // e ln2Hi + lnHi is exact in a double, and adding a (a multiple of 2^-49
+  // below 2^-8) is exact in an extended real: one rounding at the end.
+  const double head = s.e * kLn2Hi + s.entry->lnHi;
+  const double low = s.e * kLn2Lo + s.entry->lnLo;
+  return (head + s.a) + ((lnTail(s.t) + s.b) + low);
 }
 
 inline Extended log10Of(const LnSplit& s) {
-  const Extended head = s.e * Extended(kLog10Of2Hi) + s.entry->lgHi;  // exact, as in lnOf
-  // t / ln10 with t's 32-bit halves times the 32-bit head of 1/ln10: exact.
-  Extended tHi, tLo;
-  split32(s.tHi, tHi, tLo);
-  const Extended a = tHi * Extended(kInvLn10Hi);
-  const Extended b = tLo * Extended(kInvLn10Hi);
+  const double head = s.e * kLog10Of2Hi + s.entry->lgHi;  // exact, as in lnOf
+  const double low = s.e * kLog10Of2Lo + s.entry->lgLo;
+  // a / ln10 with the 24-bit head of 1/ln10 is exact; its sum with the head
+  // keeps its rounding error. So is b / ln10 where it is all of t (x within
+  // 2^-32 of 1: b has at most 32 bits); elsewhere it is tiny.
+  const Extended a = s.a * Extended(kInvLn10Hi);
+  const Extended b = s.b * Extended(kInvLn10Hi);
   const Extended sum = head + a;
   const Extended err = (head - sum) + a;
-  const Extended low = s.e * Extended(kLog10Of2Lo) + s.entry->lgLo;
-  const Extended rest = (s.tHi * kInvLn10Lo + s.tLo * kInvLn10) + lnTail(s.tHi) * kInvLn10;
-  return sum + (((rest + low) + b) + err);
+  const Extended rest = ((s.t * Extended(kInvLn10Lo) + lnTail(s.t) * kInvLn10) + low) + b;
+  return sum + (rest + err);
 }
 
 Extended lnRare(Extended x, bool base10);
@@ -202,13 +217,16 @@ inline void sinCosCore(Extended hi, Extended lo, Extended* s, Extended* c) {
       return;
     }
     const Extended v = hi * hi;
+    const double vd = static_cast<double>(v);
     if (s) {
-      Extended t = hi * v * ZW_XMATH_POLY(kSinSmall, v);
-      if constexpr (HasLo) t += lo;  // cos(hi) = 1 within 0.002
+      // sin r = r - r^3/6 + r^5 g(r^2), the last term (below 2^-21 r) in double.
+      const double rd = static_cast<double>(hi);
+      Extended t = hi * v * kMinusSixth + rd * vd * vd * ZW_XMATH_POLYD(kSinSmall, vd);
+      if constexpr (HasLo) t += lo;  // cos(hi) = 1 within 0.004
       *s = hi + t;
     }
     if (c) {
-      Extended t = v * ZW_XMATH_POLY(kCosSmall, v);
+      Extended t = v * -0.5L + vd * vd * ZW_XMATH_POLYD(kCosSmall, vd);
       if constexpr (HasLo) t -= hi * lo;
       *c = 1 + t;
     }
@@ -219,19 +237,22 @@ inline void sinCosCore(Extended hi, Extended lo, Extended* s, Extended* c) {
   const Extended sinA = Extended(e.sinHi) + e.sinMid;  // exact
   const Extended cosA = Extended(e.cosHi) + e.cosMid;
   const Extended d = hi - jf * (1.0L / kSinSteps);
-  const Extended v = d * d;
-  const Extended sinTail = d * v * ZW_XMATH_POLY(kSinNear, v);  // sin d - d
-  const Extended cosTail = v * ZW_XMATH_POLY(kCosNear, v);      // cos d - 1
-  // sin(a + d) = sin a + cos a d + (cos a (sin d - d) + sin a (cos d - 1))
+  const double dd = static_cast<double>(d), vd = dd * dd;
+  const double sinTail = dd * vd * ZW_XMATH_POLYD(kSinNear, vd);  // sin d - d
+  const Extended halfV = d * d * -0.5L;
+  const double cosTail4 = vd * vd * ZW_XMATH_POLYD(kCosNear4, vd);  // cos d - 1 + d^2/2
+  // sin(a + d) = sin a + cos a d - sin a d^2/2 + small, cos(a + d) = cos a -
+  // sin a d - cos a d^2/2 + small, where small (below 2^-23 and the terms of
+  // the low words) is summed in double.
   if (s) {
-    Extended t = (e.sinLo + e.cosLo * d) + (cosA * sinTail + sinA * cosTail);
-    if constexpr (HasLo) t += lo * (cosA - sinA * d);
-    *s = sinA + (cosA * d + t);
+    double small = (e.sinLo + e.cosLo * dd) + (e.cosHi * sinTail + e.sinHi * cosTail4);
+    if constexpr (HasLo) small += static_cast<double>(lo) * (e.cosHi - e.sinHi * dd);
+    *s = sinA + (cosA * d + (sinA * halfV + small));
   }
   if (c) {
-    Extended t = (e.cosLo - e.sinLo * d) + (cosA * cosTail - sinA * sinTail);
-    if constexpr (HasLo) t -= lo * (sinA + cosA * d);
-    *c = cosA + (t - sinA * d);
+    double small = (e.cosLo - e.sinLo * dd) + (e.cosHi * cosTail4 - e.sinHi * sinTail);
+    if constexpr (HasLo) small -= static_cast<double>(lo) * (e.sinHi + e.cosHi * dd);
+    *c = cosA + ((cosA * halfV + small) - sinA * d);
   }
 }
 
@@ -292,25 +313,34 @@ Extended tanhRare(Extended x);
 // ---- definitions ---------------------------------------------------------
 
 inline Extended Exp(Extended x) {
-  // Below 704 the scale 2^k is a normal double.
-  if (!(std::fabs(x) < 704)) return detail::expRare(x);
-  int m = 0;
-  const Extended r = detail::expReduce(x, m);
-  const tables::ExpEntry& t = tables::kExp2[m & ((1 << tables::kExpTableBits) - 1)];
+  using namespace tables;
+  const Extended mf = detail::nearestWhole(x * Extended(kExpInvStep));
+  // |m| <= 130000 (|x| < 704): the scale 2^k is a normal double. The test is
+  // on the double, so that NaN and huge x never reach the conversion.
+  const double md = static_cast<double>(mf);
+  if (!(std::fabs(md) <= 130000)) return detail::expRare(x);
+  const int m = static_cast<int>(md);
+  const Extended r = (x - mf * Extended(kExpStepHi)) - mf * Extended(kExpStepLo);
+  // e^r - 1 - r is below 2^-18: double suffices.
+  const double rd = static_cast<double>(r);
+  const double tail = rd * rd * ZW_XMATH_POLYD(kExpPoly, rd);
+  const ExpEntry& t = kExp2[m & ((1 << kExpTableBits) - 1)];
   // 2^(j/128) e^r = T + (T_lo + T (e^r - 1)), one rounding at the end.
   const Extended tHi = Extended(t.hi) + t.mid;  // exact
-  const Extended y = tHi + (t.lo + tHi * (r + detail::expTail(r)));
-  return y * Extended(detail::pow2(m >> tables::kExpTableBits));
+  const Extended y = tHi + (t.lo + tHi * (r + tail));
+  return y * Extended(detail::pow2(m >> kExpTableBits));
 }
 
 inline Extended Ln(Extended x) {
-  if (!(x > 0x1p-1000L && x < 0x1p1000L)) return detail::lnRare(x, false);
-  return detail::lnOf(detail::lnSplit(x, 0));
+  const std::uint64_t bits = detail::doubleBits(x);
+  if (!detail::lnFastRange(bits)) return detail::lnRare(x, false);
+  return detail::lnOf(detail::lnSplit(x, bits, 0));
 }
 
 inline Extended Log10(Extended x) {
-  if (!(x > 0x1p-1000L && x < 0x1p1000L)) return detail::lnRare(x, true);
-  return detail::log10Of(detail::lnSplit(x, 0));
+  const std::uint64_t bits = detail::doubleBits(x);
+  if (!detail::lnFastRange(bits)) return detail::lnRare(x, true);
+  return detail::log10Of(detail::lnSplit(x, bits, 0));
 }
 
 inline void SinCosReduced(Extended r, Extended* s, Extended* c) { detail::sinCosCore<false>(r, 0, s, c); }
@@ -368,8 +398,9 @@ inline Extended Atan(Extended x) {
     base = &kAtanCo[j];
   }
   const Extended t = num / den;
-  const Extended v = t * t;
-  const Extended r = (Extended(base->hi) + base->mid) + (base->lo + (t + t * v * ZW_XMATH_POLY(kAtanNear, v)));
+  // atan t - t is below 2^-25: double suffices.
+  const double td = static_cast<double>(t), vd = td * td;
+  const Extended r = (Extended(base->hi) + base->mid) + (base->lo + td * vd * ZW_XMATH_POLYD(kAtanNear, vd) + t);
   return x < 0 ? -r : r;
 }
 
@@ -383,6 +414,12 @@ inline Extended Tanh(Extended x) {
     if (ax < 0x1p-32L) return x;  // tanh x = x after rounding; keeps -0 and subnormals
     const Extended v = x * x;
     return x + x * v * ZW_XMATH_POLY(tables::kTanhSmall, v);
+  }
+  if (ax >= 2) {
+    // tanh |x| = 1 - 2/(e^2|x| + 1); the subtrahend is below 0.036, so its
+    // roundings count for less than a tenth of an ulp.
+    const Extended q = 1 - 2 / (Exp(2 * ax) + 1);
+    return x < 0 ? -q : q;
   }
   // tanh |x| = u / (u + 2) with u = e^(2|x|) - 1 = uHi + uLo.
   Extended uHi, uLo;

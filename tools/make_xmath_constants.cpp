@@ -237,44 +237,45 @@ void printLn() {
   const int n = 1 << kLnBits;
   std::printf("// ---- ln x = e ln2 - ln(inv_j) + log1p(t), t = m inv_j - 1 ----\n");
   std::printf("inline constexpr int kLnTableBits = %d;\n", kLnBits);
-  // e * ln2Hi is exact for |e| < 2^15 and sums exactly with the table's hi parts
-  // (all multiples of 2^-48, or of 2^-49 for log10).
-  const Big ln2Hi = roundToGrid(kLn2, 48);
+  // e * ln2Hi + lnHi is exact in a double for |e| < 2^15 (multiples of
+  // 2^-38, below 2^14), and so is its sum with m inv_j - 1, a multiple of 2^-49
+  // below 2^-8, in an extended real. For log10 the same with 2^-39.
+  const Big ln2Hi = roundToGrid(kLn2, 38);
   const Big lg2 = log(Big(2)) / kLn10;
-  const Big lg2Hi = roundToGrid(lg2, 49);
-  std::printf("inline constexpr double kLn2Hi = %s;  // multiple of 2^-48\n", hexD(ln2Hi).c_str());
+  const Big lg2Hi = roundToGrid(lg2, 39);
+  std::printf("inline constexpr double kLn2Hi = %s;  // multiple of 2^-38\n", hexD(ln2Hi).c_str());
   std::printf("inline constexpr double kLn2Lo = %s;\n", hexD(kLn2 - ln2Hi).c_str());
-  std::printf("inline constexpr double kLog10Of2Hi = %s;  // multiple of 2^-49\n", hexD(lg2Hi).c_str());
+  std::printf("inline constexpr double kLog10Of2Hi = %s;  // multiple of 2^-39\n", hexD(lg2Hi).c_str());
   std::printf("inline constexpr double kLog10Of2Lo = %s;\n", hexD(lg2 - lg2Hi).c_str());
   const Big invLn10 = 1 / kLn10;
-  const Big invLn10Hi = roundToBits(invLn10, 32);
-  std::printf("inline constexpr double kInvLn10Hi = %s;  // 32 bits\n", hexD(invLn10Hi).c_str());
-  std::printf("inline constexpr long double kInvLn10Lo = %s;\n", hexL(invLn10 - invLn10Hi).c_str());
+  const Big invLn10Hi = roundToBits(invLn10, 24);
+  std::printf("inline constexpr double kInvLn10Hi = %s;  // 24 bits\n", hexD(invLn10Hi).c_str());
+  std::printf("inline constexpr double kInvLn10Lo = %s;\n", hexD(invLn10 - invLn10Hi).c_str());
   std::printf("inline constexpr long double kInvLn10 = %s;\n", hexL(invLn10).c_str());
   std::printf("struct LnEntry { double inv, lnHi, lnLo, lgHi, lgLo; };\n");
-  std::printf("// inv_j ~ 1/(1 + j/256) with 24 bits (1 for j = 0), -ln(inv_j), -log10(inv_j)\n");
+  std::printf("// inv_j ~ 1/(1 + j/256) with 18 bits (1 for j = 0), -ln(inv_j), -log10(inv_j)\n");
   std::printf("inline constexpr LnEntry kLnTable[%d] = {\n", n);
   Big worstT = 0;
   for (int j = 0; j < n; ++j) {
     const Big c = 1 + Big(j) / n;
-    const Big inv = j == 0 ? Big(1) : roundToBits(1 / c, 24);
+    const Big inv = j == 0 ? Big(1) : roundToBits(1 / c, 18);
     const Big ln = -log(inv);
     const Big lg = ln / kLn10;
-    const Big lnHi = roundToGrid(ln, 48);
-    const Big lgHi = roundToGrid(lg, 49);
+    const Big lnHi = roundToGrid(ln, 38);
+    const Big lgHi = roundToGrid(lg, 39);
     const Big half = Big(1) / (2 * n);
     for (const Big& m : {c - half, c + half}) worstT = std::max(worstT, abs(m * inv - 1));
     std::printf("    {%s, %s, %s, %s, %s},\n", hexD(inv).c_str(), hexD(lnHi).c_str(), hexD(ln - lnHi).c_str(),
                 hexD(lgHi).c_str(), hexD(lg - lgHi).c_str());
   }
   std::printf("};\n\n");
-  // log1p(t) = t + t^2 g(t); near x = 1 the result is t itself, so the error
-  // t^2 dg is relative to t.
+  // log1p(t) = t - t^2/2 + t^3 g(t); near x = 1 the result is t itself, so
+  // the error t^3 dg is relative to t.
   const Big reach = worstT * (1 + ldexp(Big(1), -20));
-  printFit({"kLnPoly", "g(t) = (log1p(t) - t) / t^2", [](const Big& t) {
-              return series(t, [&](int i) { return (i % 2 ? 1 : -1) * pow(t, i) / (i + 2); });
+  printFit({"kLnPoly", "g(t) = (log1p(t) - t + t^2/2) / t^3", [](const Big& t) {
+              return series(t, [&](int i) { return (i % 2 ? -1 : 1) * pow(t, i) / (i + 3); });
             },
-            -reach, reach, [](const Big& t) { return abs(t); }, -73});
+            -reach, reach, [](const Big& t) { return t * t; }, -73});
 }
 
 void printSinCos() {
@@ -306,28 +307,29 @@ void printSinCos() {
   std::printf("inline constexpr int kSinSmallIndex = %d;\n\n", kSinSmallIndex);
   const Big small = (kSinSmallIndex + Big(0.5)) / kSinSteps * (1 + ldexp(Big(1), -20));
   const Big v0 = small * small;
-  // sin r = r + r^3 g(r^2): error r^2 dg relative to r.
-  printFit({"kSinSmall", "g(v) = (sin r - r) / r^3, v = r^2", [](const Big& v) {
-              return series(v, [&](int i) { return (i % 2 ? 1 : -1) * pow(v, i) / factorial(2 * i + 3); });
+  // sin r = r - r^3/6 + r^5 g(r^2): error r^4 dg relative to r.
+  std::printf("inline constexpr long double kMinusSixth = %s;\n", hexL(Big(-1) / 6).c_str());
+  printFit({"kSinSmall", "g(v) = (sin r - r + r^3/6) / r^5, v = r^2", [](const Big& v) {
+              return series(v, [&](int i) { return (i % 2 ? -1 : 1) * pow(v, i) / factorial(2 * i + 5); });
             },
-            Big(0), v0, [](const Big& v) { return v; }, -72});
-  // cos r = 1 + r^2 g(r^2): error r^2 dg relative to about 1.
-  printFit({"kCosSmall", "g(v) = (cos r - 1) / r^2, v = r^2", [](const Big& v) {
-              return series(v, [&](int i) { return (i % 2 ? 1 : -1) * pow(v, i) / factorial(2 * i + 2); });
+            Big(0), v0, [](const Big& v) { return v * v; }, -72});
+  // cos r = 1 - r^2/2 + r^4 g(r^2): error r^4 dg relative to about 1.
+  printFit({"kCosSmall", "g(v) = (cos r - 1 + r^2/2) / r^4, v = r^2", [](const Big& v) {
+              return series(v, [&](int i) { return (i % 2 ? -1 : 1) * pow(v, i) / factorial(2 * i + 4); });
             },
-            Big(0), v0, [](const Big& v) { return v; }, -73});
-  // Beside a table point, |d| <= 1/128: sin d = d + d^3 g(d^2) and cos d - 1 =
-  // d^2 h(d^2). Their errors are absolute; the results are at least 0.085.
+            Big(0), v0, [](const Big& v) { return v * v; }, -72});
+  // Beside a table point, |d| <= 1/128: sin d = d + d^3 g(d^2) and cos d =
+  // 1 - d^2/2 + d^4 h(d^2). Their errors are absolute; the results are at least 0.085.
   const Big reach = Big(1) / (2 * kSinSteps) * (1 + ldexp(Big(1), -20));
   const Big v1 = reach * reach;
   printFit({"kSinNear", "g(v) = (sin d - d) / d^3, v = d^2", [](const Big& v) {
               return series(v, [&](int i) { return (i % 2 ? 1 : -1) * pow(v, i) / factorial(2 * i + 3); });
             },
             Big(0), v1, [](const Big& v) { return v * sqrt(v); }, -77});
-  printFit({"kCosNear", "h(v) = (cos d - 1) / d^2, v = d^2", [](const Big& v) {
-              return series(v, [&](int i) { return (i % 2 ? 1 : -1) * pow(v, i) / factorial(2 * i + 2); });
+  printFit({"kCosNear4", "h(v) = (cos d - 1 + d^2/2) / d^4, v = d^2", [](const Big& v) {
+              return series(v, [&](int i) { return (i % 2 ? -1 : 1) * pow(v, i) / factorial(2 * i + 4); });
             },
-            Big(0), v1, [](const Big& v) { return v; }, -76});
+            Big(0), v1, [](const Big& v) { return v * v; }, -76});
 }
 
 void printAtan() {
