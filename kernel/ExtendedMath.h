@@ -102,10 +102,24 @@ inline Extended poly(Extended v, const long double (&lead)[NL], const double (&t
 // The same in double precision (SSE), for the parts of a result that are so
 // small against it that 53 bits suffice: the SSE unit does them alongside the
 // x87 one, which executes about one instruction per cycle.
+// In Estrin's order (pairs, then pairs of pairs in v^2, ...): fewer steps
+// one after another than Horner's, which counts as the loops run several
+// calls at once.
+template <std::size_t N>
+inline double estrin(double v, const double* c) {
+  if constexpr (N == 1) {
+    return c[0];
+  } else {
+    double pairs[(N + 1) / 2];
+    for (std::size_t i = 0; i < N / 2; ++i) pairs[i] = c[2 * i] + c[2 * i + 1] * v;
+    if constexpr (N % 2 == 1) pairs[N / 2] = c[N - 1];
+    return estrin<(N + 1) / 2>(v * v, pairs);
+  }
+}
 template <int LeadCount, std::size_t N>
 inline double polyD(double v, const double (&c)[N]) {
   static_assert(LeadCount == 0, "a polynomial in double has no 64-bit coefficients");
-  return hornerTail<0>(v, c);
+  return estrin<N>(v, c);
 }
 #define ZW_XMATH_POLYD(name, v) ::zw::xmath::detail::polyD<name##LeadCount>(v, name##D)
 
