@@ -18,4 +18,14 @@ public:
   }
 };
 
+// Runs the benchmarks selected on the command line and returns each one's
+// real time per iteration, by name.
+inline std::map<std::string, double> RunAndKeepTimes(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  TimeReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return reporter.times;
+}
+
 }  // namespace zw::bench

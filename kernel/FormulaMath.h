@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "kernel/ExtendedMath.h"
 #include "kernel/FormulaFuncs.h"
 #include "kernel/Types.h"
 
@@ -62,10 +63,11 @@ inline Extended powWhole(Extended b, unsigned n) {
 // multi-word method; plots evaluate them for every pixel. For |x| < 2^30 the
 // reduction by pi/2 in three parts (Cody and Waite) is exact enough, and the
 // library functions then see arguments within pi/4 only.
-inline constexpr Extended kPiHalf1 = 0xc90fdaa2p-31L;   // 32 bits of pi/2
-inline constexpr Extended kPiHalf2 = 0x85a308d3p-65L;   // the next 32 bits
-inline constexpr Extended kPiHalf3 = 0x98cc51701b839a25p-132L;  // the next 64 bits
-inline constexpr Extended kTwoOverPi = 0xa2f9836e4e44152ap-64L;
+// The parts of pi/2 (32, 32 and 64 bits) are the extended kernels' own.
+using xmath::kPiHalf1;
+using xmath::kPiHalf2;
+using xmath::kPiHalf3;
+using xmath::kTwoOverPi;
 
 // sin and cos of x (radians).
 inline void sinCos(Extended x, Extended* sine, Extended* cosine) {

@@ -1,0 +1,99 @@
+// Speed of the extended-precision kernels (kernel/ExtendedMath.h) against the
+// C library's l functions, as a plot calls them: one function over the 10,000
+// evenly spaced X values of a plot of [-10, 10] (logarithms: (0, 10]; the
+// reduced sine and cosine: [-pi/4, pi/4]), results summed so that nothing is
+// left out. After the runs the program prints ns per call and the ratio
+// (library / ours, above 1 means ours is faster; the aim is 2.5).
+//
+//   cmake -S . -B build -DZW_BUILD_BENCH=ON
+//   cmake --build build --target bench_xmath && build/bin/bench_xmath
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench/TimeReporter.h"
+#include "kernel/ExtendedMath.h"
+
+namespace {
+
+using zw::Extended;
+namespace xm = zw::xmath;
+
+constexpr int kPoints = 10000;
+
+std::vector<Extended> plotGrid(Extended lo, Extended hi) {
+  std::vector<Extended> x(kPoints);
+  for (int i = 0; i < kPoints; ++i) x[i] = lo + (hi - lo) * (i + 0.5L) / kPoints;
+  return x;
+}
+
+const std::vector<Extended>& plotX() {
+  static const std::vector<Extended> x = plotGrid(-10, 10);
+  return x;
+}
+const std::vector<Extended>& positiveX() {
+  static const std::vector<Extended> x = plotGrid(0, 10);
+  return x;
+}
+const std::vector<Extended>& reducedX() {
+  static const std::vector<Extended> x = plotGrid(-0.78539816339744830962L, 0.78539816339744830962L);
+  return x;
+}
+
+// The loop every benchmark runs: f over the arguments, summed.
+template <class F>
+void run(benchmark::State& state, const std::vector<Extended>& args, F f) {
+  for (auto _ : state) {
+    Extended sum = 0;
+    for (Extended x : args) sum += f(x);
+    benchmark::DoNotOptimize(sum);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(args.size()));
+}
+
+#define ZW_BENCH_PAIR(name, args, ours, libc)                                            \
+  void BM_##name##_Ours(benchmark::State& s) { run(s, args(), [](Extended x) { return ours; }); } \
+  void BM_##name##_Libc(benchmark::State& s) { run(s, args(), [](Extended x) { return libc; }); } \
+  BENCHMARK(BM_##name##_Ours);                                                            \
+  BENCHMARK(BM_##name##_Libc);
+
+// Both outputs summed, or the sine alone, of SinCosReduced or SinCos.
+template <void (*F)(Extended, Extended*, Extended*)>
+Extended bothSummed(Extended x) {
+  Extended s, c;
+  F(x, &s, &c);
+  return s + c;
+}
+template <void (*F)(Extended, Extended*, Extended*)>
+Extended sineAlone(Extended x) {
+  Extended s;
+  F(x, &s, nullptr);
+  return s;
+}
+
+ZW_BENCH_PAIR(Exp, plotX, xm::Exp(x), expl(x))
+ZW_BENCH_PAIR(Ln, positiveX, xm::Ln(x), logl(x))
+ZW_BENCH_PAIR(Log10, positiveX, xm::Log10(x), log10l(x))
+ZW_BENCH_PAIR(SinCosReduced, reducedX, bothSummed<xm::SinCosReduced>(x), sinl(x) + cosl(x))
+ZW_BENCH_PAIR(SinReduced, reducedX, sineAlone<xm::SinCosReduced>(x), sinl(x))
+ZW_BENCH_PAIR(SinCos, plotX, bothSummed<xm::SinCos>(x), sinl(x) + cosl(x))
+ZW_BENCH_PAIR(Sin, plotX, sineAlone<xm::SinCos>(x), sinl(x))
+ZW_BENCH_PAIR(Atan, plotX, xm::Atan(x), atanl(x))
+ZW_BENCH_PAIR(Tanh, plotX, xm::Tanh(x), tanhl(x))
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  auto t = zw::bench::RunAndKeepTimes(argc, argv);
+  std::printf("\n%-34s %10s %10s %8s\n", "ns per call", "ours", "library", "ratio");
+  for (const char* name : {"Exp", "Ln", "Log10", "SinCosReduced", "SinReduced", "SinCos", "Sin", "Atan", "Tanh"}) {
+    const std::string ours = std::string("BM_") + name + "_Ours", libc = std::string("BM_") + name + "_Libc";
+    if (!t.count(ours) || !t.count(libc) || t[ours] <= 0) continue;
+    std::printf("%-34s %10.2f %10.2f %8.2f\n", name, t[ours] / kPoints, t[libc] / kPoints, t[libc] / t[ours]);
+  }
+  std::printf("(SinCosReduced and SinCos: both outputs against sinl + cosl)\n");
+  return 0;
+}
