@@ -6,6 +6,7 @@
 #include <numbers>
 
 #include "kernel/CalcFailure.h"
+#include "kernel/ExtendedMath.h"
 #include "kernel/KernelState.h"
 
 namespace zw {
@@ -205,8 +206,8 @@ Extended RoundDecimals(std::int32_t d, Extended x) {
   return x >= 0 ? Int(x * f + 0.5L) / f : Int(x * f - 0.5L) / f;
 }
 
-Extended SinhReal(Extended x) { return CheckedFinite((expl(x) - expl(-x)) * 0.5L); }
-Extended CoshReal(Extended x) { return CheckedFinite((expl(x) + expl(-x)) * 0.5L); }
+Extended SinhReal(Extended x) { return CheckedFinite(xmath::Sinh(x)); }
+Extended CoshReal(Extended x) { return CheckedFinite(xmath::Cosh(x)); }
 
 // ---- trigonometry ------------------------------------------------------------
 
@@ -250,15 +251,6 @@ Extended AngleModeToRadians(int mode) {
     case 0: return Pi / 180;
     case 1: return 1;
     case 2: return Pi / 200;
-    default: return 0;
-  }
-}
-
-Extended RadiansToAngleMode(int mode, Extended r) {
-  switch (mode) {
-    case 0: return r * 180 / Pi;
-    case 1: return r;
-    case 2: return r * 200 / Pi;
     default: return 0;
   }
 }

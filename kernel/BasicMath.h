@@ -81,7 +81,16 @@ Extended ArcCosDeg(Extended x);
 // radians; 0 for any other mode.
 Extended AngleModeToRadians(int mode);
 // The angle r (radians) in the unit of an angle mode; 0 for any other mode.
-Extended RadiansToAngleMode(int mode, Extended r);
+// Inline: the formula evaluator converts every arc tangent of a plot.
+inline Extended RadiansToAngleMode(int mode, Extended r) {
+  constexpr Extended kPiValue = 3.141592653589793238462643383279502884L;
+  switch (mode) {
+    case 0: return r * 180 / kPiValue;
+    case 1: return r;
+    case 2: return r * 200 / kPiValue;
+    default: return 0;
+  }
+}
 // Read x in the angle mode of kernelState() (0 degrees, 1 radians, 2 gon).
 Extended SinAngle(Extended x);
 Extended CosAngle(Extended x);

@@ -50,6 +50,8 @@ static_assert(kPiHalf1 == tables::kPiHalf1Check && kPiHalf2 == tables::kPiHalf2C
 inline constexpr Extended kSinCosReach = 0x1p30L;
 
 // ---- the kernels (definitions below) ------------------------------------
+// Every function on the common path is forced inline: a call would pass
+// its extended reals through memory.
 Extended Exp(Extended x);
 Extended Ln(Extended x);
 Extended Log10(Extended x);
@@ -59,6 +61,10 @@ void SinCosReduced(Extended r, Extended* s, Extended* c);
 void SinCos(Extended x, Extended* s, Extended* c);
 Extended Atan(Extended x);
 Extended Tanh(Extended x);
+// (e^x - e^-x)/2 and (e^x + e^-x)/2 from one exponential; infinite where the
+// result leaves the extended range.
+Extended Sinh(Extended x);
+Extended Cosh(Extended x);
 
 namespace detail {
 
@@ -66,36 +72,36 @@ using namespace tables;
 
 // Rounds v to a whole number (ties to even) for |v| < 2^62: the sum lies
 // where the spacing of extended reals is 1, whatever the sign of v.
-inline Extended nearestWhole(Extended v) {
+[[gnu::always_inline]] inline Extended nearestWhole(Extended v) {
   constexpr Extended kShift = 0x1.8p63L;
   return (v + kShift) - kShift;
 }
 
 // A whole extended real of at most 31 bits as an int, without the x87
 // conversion that switches the rounding mode.
-inline int toInt(Extended whole) { return static_cast<int>(static_cast<double>(whole)); }
+[[gnu::always_inline]] inline int toInt(Extended whole) { return static_cast<int>(static_cast<double>(whole)); }
 
 // 2^k for -1022 <= k <= 1023.
-inline double pow2(int k) { return std::bit_cast<double>(static_cast<std::uint64_t>(k + 1023) << 52); }
+[[gnu::always_inline]] inline double pow2(int k) { return std::bit_cast<double>(static_cast<std::uint64_t>(k + 1023) << 52); }
 
 // Polynomial in ascending powers from a generated pair: the LeadCount
 // 64-bit coefficients, then the double ones (Horner, unrolled by the templates).
 template <std::size_t I, class T, std::size_t N>
-inline T hornerTail(T v, const double (&c)[N]) {
+[[gnu::always_inline]] inline T hornerTail(T v, const double (&c)[N]) {
   if constexpr (I + 1 == N)
     return c[I];
   else
     return hornerTail<I + 1>(v, c) * v + c[I];
 }
 template <int I, std::size_t N>
-inline Extended hornerLead(Extended v, Extended p, const long double (&c)[N]) {
+[[gnu::always_inline]] inline Extended hornerLead(Extended v, Extended p, const long double (&c)[N]) {
   if constexpr (I < 0)
     return p;
   else
     return hornerLead<I - 1>(v, p * v + c[I], c);
 }
 template <int LeadCount, std::size_t NL, std::size_t ND>
-inline Extended poly(Extended v, const long double (&lead)[NL], const double (&tail)[ND]) {
+[[gnu::always_inline]] inline Extended poly(Extended v, const long double (&lead)[NL], const double (&tail)[ND]) {
   return hornerLead<LeadCount - 1>(v, hornerTail<0>(v, tail), lead);
 }
 #define ZW_XMATH_POLY(name, v) ::zw::xmath::detail::poly<name##LeadCount>(v, name##L, name##D)
@@ -106,7 +112,7 @@ inline Extended poly(Extended v, const long double (&lead)[NL], const double (&t
 // one after another than Horner's, which counts as the loops run several
 // calls at once.
 template <std::size_t N>
-inline double estrin(double v, const double* c) {
+[[gnu::always_inline]] inline double estrin(double v, const double* c) {
   if constexpr (N == 1) {
     return c[0];
   } else {
@@ -117,7 +123,7 @@ inline double estrin(double v, const double* c) {
   }
 }
 template <int LeadCount, std::size_t N>
-inline double polyD(double v, const double (&c)[N]) {
+[[gnu::always_inline]] inline double polyD(double v, const double (&c)[N]) {
   static_assert(LeadCount == 0, "a polynomial in double has no 64-bit coefficients");
   return estrin<N>(v, c);
 }
@@ -125,7 +131,7 @@ inline double polyD(double v, const double (&c)[N]) {
 
 // Splits a into hi + lo, each of at most 32 significant bits (Veltkamp), so
 // that products of a part with another 32-bit number are exact.
-inline void split32(Extended a, Extended& hi, Extended& lo) {
+[[gnu::always_inline]] inline void split32(Extended a, Extended& hi, Extended& lo) {
   const Extended c = a * 0x1.00000001p32L;
   hi = c - (c - a);
   lo = a - hi;
@@ -134,14 +140,14 @@ inline void split32(Extended a, Extended& hi, Extended& lo) {
 // ---- e^x -------------------------------------------------------------------
 // x = m ln2/128 + r with |r| <= ln2/256 (plus a hair): m * kExpStepHi is exact
 // for |m| < 2^21 and so is the first subtraction.
-inline Extended expReduce(Extended x, int& m) {
+[[gnu::always_inline]] inline Extended expReduce(Extended x, int& m) {
   const Extended mf = nearestWhole(x * Extended(kExpInvStep));
   m = toInt(mf);
   return (x - mf * Extended(kExpStepHi)) - mf * Extended(kExpStepLo);
 }
 
 // e^r - 1 - r on the reduced range.
-inline Extended expTail(Extended r) { return r * r * ZW_XMATH_POLY(kExpPoly, r); }
+[[gnu::always_inline]] inline Extended expTail(Extended r) { return r * r * ZW_XMATH_POLY(kExpPoly, r); }
 
 Extended expRare(Extended x);
 
@@ -155,13 +161,13 @@ struct LnSplit {
 };
 
 // The bits of x as a double: its exponent and leading mantissa bits.
-inline std::uint64_t doubleBits(Extended x) { return std::bit_cast<std::uint64_t>(static_cast<double>(x)); }
+[[gnu::always_inline]] inline std::uint64_t doubleBits(Extended x) { return std::bit_cast<std::uint64_t>(static_cast<double>(x)); }
 
 // x positive with 2^-1000 <= x <= 2^1000 as a double (sign, zero, infinities,
 // NaN and other exponents fail).
-inline bool lnFastRange(std::uint64_t bits) { return (bits >> 52) - 23 <= 2000; }
+[[gnu::always_inline]] inline bool lnFastRange(std::uint64_t bits) { return (bits >> 52) - 23 <= 2000; }
 
-inline LnSplit lnSplit(Extended x, std::uint64_t bits, int extra) {
+[[gnu::always_inline]] inline LnSplit lnSplit(Extended x, std::uint64_t bits, int extra) {
   // Rounding the mantissa at its 8th bit picks the nearest c_j; a carry
   // moves m near 2 to m near 1 in the next binade.
   bits += std::uint64_t{1} << 43;
@@ -184,13 +190,13 @@ inline LnSplit lnSplit(Extended x, std::uint64_t bits, int extra) {
 
 // log1p(t) - t = -t^2/2 + t^3 g(t): the first term exact enough in the x87
 // unit, t g(t) (below 2^-10) in double.
-inline Extended lnTail(Extended t) {
+[[gnu::always_inline]] inline Extended lnTail(Extended t) {
   const double td = static_cast<double>(t);
   const Extended q = t * t;
   return q * (td * ZW_XMATH_POLYD(kLnPoly, td)) + q * -0.5L;
 }
 
-inline Extended lnOf(const LnSplit& s) {
+[[gnu::always_inline]] inline Extended lnOf(const LnSplit& s) {
   // e ln2Hi + lnHi is exact in a double, and adding a (a multiple of 2^-49
   // below 2^-8) is exact in an extended real: one rounding at the end.
   const double head = s.e * kLn2Hi + s.entry->lnHi;
@@ -198,7 +204,7 @@ inline Extended lnOf(const LnSplit& s) {
   return (head + s.a) + ((lnTail(s.t) + s.b) + low);
 }
 
-inline Extended log10Of(const LnSplit& s) {
+[[gnu::always_inline]] inline Extended log10Of(const LnSplit& s) {
   const double head = s.e * kLog10Of2Hi + s.entry->lgHi;  // exact, as in lnOf
   const double low = s.e * kLog10Of2Lo + s.entry->lgLo;
   // a / ln10 with the 24-bit head of 1/ln10 is exact; its sum with the head
@@ -218,7 +224,7 @@ Extended lnRare(Extended x, bool base10);
 // sin and cos of hi + lo (|lo| tiny against hi, |hi| <= pi/4 + a hair); with
 // HasLo false lo is not used (adding a zero would turn -0 into +0).
 template <bool HasLo>
-inline void sinCosCore(Extended hi, Extended lo, Extended* s, Extended* c) {
+[[gnu::always_inline]] inline void sinCosCore(Extended hi, Extended lo, Extended* s, Extended* c) {
   const Extended jf = nearestWhole(hi * kSinSteps);
   const int j = toInt(jf);
   if (j >= -kSinSmallIndex && j <= kSinSmallIndex) {
@@ -277,7 +283,7 @@ inline constexpr Extended kPiHalf3Lo = kPiHalf3 - kPiHalf3Hi;
 // x - k pi/2 = hi + lo for |x| < 2^30, with the quadrant k mod 4. hi is the
 // evaluator's reduced argument up to rounding; lo carries the roundings of
 // the subtractions and the part of pi/2 beyond kPiHalf3.
-inline void reduceHalfPi(Extended x, Extended& hi, Extended& lo, int& quadrant) {
+[[gnu::always_inline]] inline void reduceHalfPi(Extended x, Extended& hi, Extended& lo, int& quadrant) {
   const Extended k = nearestWhole(x * kTwoOverPi);
   quadrant = toInt(k) & 3;
   const Extended r1 = x - k * kPiHalf1;  // exact
@@ -301,7 +307,7 @@ Extended atanRare(Extended x);
 // e^y - 1 = hi + lo for 1/8 <= y < 46, with a relative error far below the
 // rounding of hi: the core of Tanh. (Nearer 0 the rounding of the reduced
 // argument would count fully.)
-inline void expm1Parts(Extended y, Extended& hi, Extended& lo) {
+[[gnu::always_inline]] inline void expm1Parts(Extended y, Extended& hi, Extended& lo) {
   int m = 0;
   const Extended r = expReduce(y, m);
   const ExpEntry& t = kExp2[m & ((1 << kExpTableBits) - 1)];
@@ -326,7 +332,7 @@ Extended tanhRare(Extended x);
 
 // ---- definitions ---------------------------------------------------------
 
-inline Extended Exp(Extended x) {
+[[gnu::always_inline]] inline Extended Exp(Extended x) {
   using namespace tables;
   const Extended mf = detail::nearestWhole(x * Extended(kExpInvStep));
   // |m| <= 130000 (|x| < 704): the scale 2^k is a normal double. The test is
@@ -345,21 +351,21 @@ inline Extended Exp(Extended x) {
   return y * Extended(detail::pow2(m >> kExpTableBits));
 }
 
-inline Extended Ln(Extended x) {
+[[gnu::always_inline]] inline Extended Ln(Extended x) {
   const std::uint64_t bits = detail::doubleBits(x);
   if (!detail::lnFastRange(bits)) return detail::lnRare(x, false);
   return detail::lnOf(detail::lnSplit(x, bits, 0));
 }
 
-inline Extended Log10(Extended x) {
+[[gnu::always_inline]] inline Extended Log10(Extended x) {
   const std::uint64_t bits = detail::doubleBits(x);
   if (!detail::lnFastRange(bits)) return detail::lnRare(x, true);
   return detail::log10Of(detail::lnSplit(x, bits, 0));
 }
 
-inline void SinCosReduced(Extended r, Extended* s, Extended* c) { detail::sinCosCore<false>(r, 0, s, c); }
+[[gnu::always_inline]] inline void SinCosReduced(Extended r, Extended* s, Extended* c) { detail::sinCosCore<false>(r, 0, s, c); }
 
-inline void SinCos(Extended x, Extended* s, Extended* c) {
+[[gnu::always_inline]] inline void SinCos(Extended x, Extended* s, Extended* c) {
   if (!(std::fabs(x) < kSinCosReach)) {
     if (s) *s = std::sin(x);
     if (c) *c = std::cos(x);
@@ -368,10 +374,12 @@ inline void SinCos(Extended x, Extended* s, Extended* c) {
   Extended hi, lo;
   int quadrant = 0;
   detail::reduceHalfPi(x, hi, lo, quadrant);
-  Extended sr, cr;
-  detail::sinCosCore<true>(hi, lo, &sr, &cr);
   // Quadrant 1: (sin, cos) = (cos r, -sin r); 2: (-sin r, -cos r); 3: (-cos r, sin r).
+  // Only the parts asked for are computed: a plot of sin x needs one of them.
   const bool odd = quadrant & 1;
+  const bool wantSin = (s && !odd) || (c && odd), wantCos = (s && odd) || (c && !odd);
+  Extended sr = 0, cr = 0;
+  detail::sinCosCore<true>(hi, lo, wantSin ? &sr : nullptr, wantCos ? &cr : nullptr);
   if (s) {
     const Extended v = odd ? cr : sr;
     *s = quadrant & 2 ? -v : v;
@@ -382,7 +390,7 @@ inline void SinCos(Extended x, Extended* s, Extended* c) {
   }
 }
 
-inline Extended Atan(Extended x) {
+[[gnu::always_inline]] inline Extended Atan(Extended x) {
   using namespace tables;
   const Extended ax = std::fabs(x);
   if (ax < 0x1p-4L) {
@@ -418,7 +426,7 @@ inline Extended Atan(Extended x) {
   return x < 0 ? -r : r;
 }
 
-inline Extended Tanh(Extended x) {
+[[gnu::always_inline]] inline Extended Tanh(Extended x) {
   const Extended ax = std::fabs(x);
   // From 23 on tanh rounds to 1; NaN goes the same way.
   if (!(ax < 23)) return detail::tanhRare(x);
@@ -454,6 +462,19 @@ inline Extended Tanh(Extended x) {
   const Extended residual = ((uHi - ph) - pl) + (uLo - q0 * dLo);
   const Extended q = q0 + residual * inv;
   return x < 0 ? -q : q;
+}
+
+// e^-x as 1/e^x: one rounding more than a second exponential, at a fraction
+// of its cost. Below about -11356 e^x is 0 or subnormal and 1/e^x infinite,
+// as e^-x would be.
+[[gnu::always_inline]] inline Extended Sinh(Extended x) {
+  const Extended e = Exp(x);
+  return (e - 1 / e) * 0.5L;
+}
+
+[[gnu::always_inline]] inline Extended Cosh(Extended x) {
+  const Extended e = Exp(x);
+  return (e + 1 / e) * 0.5L;
 }
 
 }  // namespace zw::xmath

@@ -188,11 +188,11 @@ template <class Source>
       break;
     case Code::Exp:  // an overflow is found by the test of the result
       if (!finite(acc)) return false;
-      acc = std::exp(acc);
+      acc = xmath::Exp(acc);
       break;
     case Code::Ln:
       if (!(acc > 0) || !finite(acc)) return false;
-      acc = std::log(acc);
+      acc = xmath::Ln(acc);
       break;
     default: break;  // End and the steps with the stack are the caller's
   }

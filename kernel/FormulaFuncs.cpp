@@ -76,7 +76,7 @@ Extended FormulaPower(Extended b, Extended p, int& status) {
   }
   if (!done) {
     // exp(p·ln|b|), negated for a negative base with an odd exponent.
-    r = b == kE ? std::exp(p) : std::exp(p * std::log(std::fabs(b)));
+    r = b == kE ? xmath::Exp(p) : xmath::Exp(p * xmath::Ln(std::fabs(b)));
     if (b < 0 && std::fmod(p, 2) != 0) r = -r;
   }
   if (!finite(r)) status = 2;
@@ -107,10 +107,10 @@ Extended ApplyFormulaFunc(FormulaFunc f, Extended a, Extended x, const FormulaCo
       case FormulaFunc::Cosh: v = CoshReal(a); break;
       // tanh and coth by the library functions: the quotient of sinh and cosh
       // would overflow for |a| > 11356 where the true value is +-1.
-      case FormulaFunc::Tanh: v = std::tanh(a); break;
+      case FormulaFunc::Tanh: v = xmath::Tanh(a); break;
       case FormulaFunc::Coth:
         if (a == 0) { status = 1; return 0; }
-        v = 1 / std::tanh(a);
+        v = 1 / xmath::Tanh(a);
         break;
       case FormulaFunc::Asinh: v = std::asinh(a); break;
       case FormulaFunc::Acosh:
@@ -138,7 +138,7 @@ Extended ApplyFormulaFunc(FormulaFunc f, Extended a, Extended x, const FormulaCo
         v = tanAngle(a, context.AngleMode, status);
         if (status != 0) return 0;
         break;
-      case FormulaFunc::Atan: v = RadiansToAngleMode(context.AngleMode, std::atan(a)); break;
+      case FormulaFunc::Atan: v = RadiansToAngleMode(context.AngleMode, xmath::Atan(a)); break;
       case FormulaFunc::Asin:
         if (std::fabs(a) > 1) { status = 1; return 0; }
         v = RadiansToAngleMode(context.AngleMode, ArcSinRad(a));
@@ -149,13 +149,13 @@ Extended ApplyFormulaFunc(FormulaFunc f, Extended a, Extended x, const FormulaCo
         break;
       case FormulaFunc::Ln:
         if (a <= 0) { status = 2; return 0; }
-        v = std::log(a);
+        v = xmath::Ln(a);
         break;
       case FormulaFunc::Log:
         if (a <= 0) { status = 2; return 0; }
-        v = std::log10(a);
+        v = xmath::Log10(a);
         break;
-      case FormulaFunc::Exp: case FormulaFunc::E: v = std::exp(a); break;
+      case FormulaFunc::Exp: case FormulaFunc::E: v = xmath::Exp(a); break;
       case FormulaFunc::Fak:
         // Below 0 the factorial is undefined; beyond 1754 it leaves the extended range.
         if (!(a >= -0.5L)) { status = 1; return 0; }

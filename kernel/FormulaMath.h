@@ -58,42 +58,37 @@ inline Extended powWhole(Extended b, unsigned n) {
   return prod;
 }
 
-// ---- sine and cosine with a fast argument reduction ----------------------
-// The library's sinl/cosl reduce every argument beyond pi/4 with the slow
-// multi-word method; plots evaluate them for every pixel. For |x| < 2^30 the
-// reduction by pi/2 in three parts (Cody and Waite) is exact enough, and the
-// library functions then see arguments within pi/4 only.
-// The parts of pi/2 (32, 32 and 64 bits) are the extended kernels' own.
-using xmath::kPiHalf1;
-using xmath::kPiHalf2;
-using xmath::kPiHalf3;
-using xmath::kTwoOverPi;
-
-// sin and cos of x (radians).
-inline void sinCos(Extended x, Extended* sine, Extended* cosine) {
-  if (!(std::fabs(x) < 0x1p30L)) {
+// ---- sine and cosine ------------------------------------------------------
+// Plots evaluate them for every pixel: the extended kernels reduce by pi/2 in
+// parts and evaluate their own polynomials; beyond their reach (and for NaN)
+// the library decides.
+[[gnu::always_inline]] inline void sinCos(Extended x, Extended* sine, Extended* cosine) {
+  if (!(std::fabs(x) < xmath::kSinCosReach)) {
     if (sine) *sine = std::sin(x);
     if (cosine) *cosine = std::cos(x);
     return;
   }
-  Extended k = roundToWhole(x * kTwoOverPi);
-  Extended r = ((x - k * kPiHalf1) - k * kPiHalf2) - k * kPiHalf3;
-  int quadrant = static_cast<int>(static_cast<long long>(static_cast<double>(k)) & 3);
+  // Reduced by pi/2 in three parts (Cody and Waite), then the kernel on
+  // |r| <= pi/4 + a hair.
+  const Extended k = roundToWhole(x * xmath::kTwoOverPi);
+  const Extended r = ((x - k * xmath::kPiHalf1) - k * xmath::kPiHalf2) - k * xmath::kPiHalf3;
+  const int quadrant = static_cast<int>(static_cast<long long>(static_cast<double>(k)) & 3);
+  const bool odd = quadrant & 1;
   Extended s = 0, c = 0;
-  if (sine) s = quadrant & 1 ? std::cos(r) : std::sin(r);
-  if (cosine) c = quadrant & 1 ? std::sin(r) : std::cos(r);
-  if (sine) *sine = quadrant & 2 ? -s : s;
-  if (cosine) *cosine = (quadrant == 1 || quadrant == 2) ? -c : c;
+  xmath::SinCosReduced(r, (sine && !odd) || (cosine && odd) ? &s : nullptr,
+                       (sine && odd) || (cosine && !odd) ? &c : nullptr);
+  if (sine) *sine = quadrant & 2 ? -(odd ? c : s) : (odd ? c : s);
+  if (cosine) *cosine = (quadrant == 1 || quadrant == 2) ? -(odd ? s : c) : (odd ? s : c);
 }
 
 // sin and cos of a read with the radians factor f of the angle mode.
-inline Extended sinAngle(Extended a, Extended f) {
+[[gnu::always_inline]] inline Extended sinAngle(Extended a, Extended f) {
   Extended s = 0;
   if (f != 0) sinCos(a * f, &s, nullptr);
   return s;
 }
 
-inline Extended cosAngle(Extended a, Extended f) {
+[[gnu::always_inline]] inline Extended cosAngle(Extended a, Extended f) {
   Extended c = 0;
   if (f != 0) sinCos(a * f, nullptr, &c);
   return c;
