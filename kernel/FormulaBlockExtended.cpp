@@ -55,26 +55,12 @@ void runChain(const Compiled& c, const Extended* xs, std::size_t n, Extended* va
   }
 }
 
-// The steps that cannot fail: +, -, * and whole powers keep an infinite
-// operand infinite, so the test of the result finds every failure.
-bool cannotFail(Code code) {
-  switch (code) {
-    case Code::LoadK: case Code::LoadM: case Code::Neg: case Code::AddK: case Code::SubK:
-    case Code::KSub: case Code::MulK: case Code::AddM: case Code::SubM: case Code::MSub:
-    case Code::MulM: case Code::Sqr: case Code::Cube: case Code::PowN: case Code::Abs:
-      return true;
-    default:
-      return false;
-  }
-}
-
 // Polynomials and the like: a chain of steps that cannot fail, so that a
 // point is only tested at the end. Two points go through each step together:
 // their independent chains of multiplications overlap in the unit, and the
 // dispatch of a step is paid once for both.
 void runSafeChain(const Compiled& c, const Extended* xs, std::size_t n, Extended* values,
                   std::int32_t* errs, const FormulaContext& context) {
-  const GivenContext source{context};
   const Instr* const first = c.code.data();
   const Instr* const last = first + c.code.size() - 1;  // End
   auto finish = [&](std::size_t i, Extended acc) {
@@ -89,16 +75,13 @@ void runSafeChain(const Compiled& c, const Extended* xs, std::size_t n, Extended
   for (; i + 1 < n; i += 2) {
     const Extended x0 = xs[i], x1 = xs[i + 1];
     Extended acc0 = 0, acc1 = 0;
-    for (const Instr* ip = first; ip != last; ++ip) {
-      accumulatorStep(*ip, x0, source, 0, acc0);
-      accumulatorStep(*ip, x1, source, 0, acc1);
-    }
+    for (const Instr* ip = first; ip != last; ++ip) runSafeStep2(*ip, x0, acc0, x1, acc1);
     finish(i, acc0);
     finish(i + 1, acc1);
   }
   if (i < n) {
     Extended acc = 0;
-    for (const Instr* ip = first; ip != last; ++ip) accumulatorStep(*ip, xs[i], source, 0, acc);
+    for (const Instr* ip = first; ip != last; ++ip) runSafeStep(*ip, xs[i], acc);
     finish(i, acc);
   }
 }

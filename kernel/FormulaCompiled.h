@@ -107,24 +107,128 @@ inline bool usesStack(Code code) {
   }
 }
 
-// One instruction that reads and writes only the accumulator (and X); false
-// when the direct reading must decide. radians: the factor of the angle mode
-// (read only for terms with Sin or Cos).
-template <class Source>
-[[gnu::always_inline]] inline bool accumulatorStep(const Instr& in, const Extended& x,
-                                                   const Source& source, Extended radians,
-                                                   Extended& acc) {
-  int status = 0;
-  // A divisor must be finite and not 0.
-  auto divisor = [](Extended d) { return std::fabs(d) <= LDBL_MAX && d != 0; };
+// The steps that cannot fail: +, -, * and whole powers keep an infinite
+// operand infinite, so the test of the result finds every failure.
+#define ZW_FORMULA_SAFE_CODES(X)                                                              \
+  X(LoadK) X(LoadM) X(Neg) X(AddK) X(SubK) X(KSub) X(MulK) X(AddM) X(SubM) X(MSub) X(MulM) \
+  X(Sqr) X(Cube) X(PowN) X(Abs)
+
+// One such step, its code known when compiled: a switch that has a case of
+// its own for each code dispatches once.
+template <Code C>
+[[gnu::always_inline]] inline void safeStep(const Instr& in, const Extended& x, Extended& acc) {
+  if constexpr (C == Code::LoadK) acc = in.k;
+  else if constexpr (C == Code::LoadM) acc = monomial(in, x);
+  else if constexpr (C == Code::Neg) acc = -acc;
+  else if constexpr (C == Code::AddK) acc += in.k;
+  else if constexpr (C == Code::SubK) acc -= in.k;
+  else if constexpr (C == Code::KSub) acc = in.k - acc;
+  else if constexpr (C == Code::MulK) acc *= in.k;
+  else if constexpr (C == Code::AddM) acc += monomial(in, x);
+  else if constexpr (C == Code::SubM) acc -= monomial(in, x);
+  else if constexpr (C == Code::MSub) acc = monomial(in, x) - acc;
+  else if constexpr (C == Code::MulM) acc *= monomial(in, x);
+  // FormulaPower gives +0 for a base 0 (also -0) and a positive exponent.
+  else if constexpr (C == Code::Sqr) acc *= acc;
+  else if constexpr (C == Code::Cube) acc = acc == 0 ? 0 : acc * (acc * acc);
+  else if constexpr (C == Code::PowN) acc = acc == 0 ? 0 : powWhole(acc, in.n);
+  else if constexpr (C == Code::Abs) acc = std::fabs(acc);
+  else static_assert(C == Code::Abs, "not a step that cannot fail");
+}
+#define ZW_FORMULA_SAFE_CASE(C) \
+  case Code::C: safeStep<Code::C>(in, x, acc); break;
+
+// Whether a step cannot fail.
+inline bool cannotFail(Code code) {
+#define ZW_FORMULA_SAFE_TRUE(C) case Code::C: return true;
+  switch (code) {
+    ZW_FORMULA_SAFE_CODES(ZW_FORMULA_SAFE_TRUE)
+    default: return false;
+  }
+#undef ZW_FORMULA_SAFE_TRUE
+}
+
+// Runs one step that cannot fail (cannotFail(in.code)).
+[[gnu::always_inline]] inline void runSafeStep(const Instr& in, const Extended& x, Extended& acc) {
   switch (in.code) {
-    case Code::LoadK: acc = in.k; break;
-    case Code::LoadM: acc = monomial(in, x); break;
+    ZW_FORMULA_SAFE_CODES(ZW_FORMULA_SAFE_CASE)
+    default: break;
+  }
+}
+
+// The same step for two points, dispatched once.
+[[gnu::always_inline]] inline void runSafeStep2(const Instr& in, const Extended& x0, Extended& acc0,
+                                                const Extended& x1, Extended& acc1) {
+#define ZW_FORMULA_SAFE_CASE2(C)                                                     \
+  case Code::C:                                                                      \
+    safeStep<Code::C>(in, x0, acc0);                                                 \
+    safeStep<Code::C>(in, x1, acc1);                                                 \
+    break;
+  switch (in.code) {
+    ZW_FORMULA_SAFE_CODES(ZW_FORMULA_SAFE_CASE2)
+    default: break;
+  }
+#undef ZW_FORMULA_SAFE_CASE2
+}
+
+// A divisor must be finite and not 0.
+inline bool usableDivisor(Extended d) { return std::fabs(d) <= LDBL_MAX && d != 0; }
+
+// One instruction; false when the direct reading must decide. radians: the
+// factor of the angle mode (read only for terms with Sin or Cos). With
+// WithStack the steps on the stack st (sp values) run too; without it they
+// must not occur. All steps are cases of this one switch, so that a run
+// dispatches once per instruction. End is the caller's.
+template <bool WithStack, class Source>
+[[gnu::always_inline]] inline bool runStep(const Instr& in, const Extended& x, const Source& source,
+                                           Extended radians, Extended& acc, Extended* st, int& sp) {
+  int status = 0;
+  auto divisor = usableDivisor;
+  switch (in.code) {
+    ZW_FORMULA_SAFE_CODES(ZW_FORMULA_SAFE_CASE)
+    // The steps on the stack (only WithStack).
+    case Code::PushM:
+      if constexpr (WithStack) { st[sp++] = acc; acc = monomial(in, x); }
+      break;
+    case Code::Const:
+      if constexpr (WithStack) { st[sp++] = acc; acc = in.k; }
+      break;
+    case Code::Push:
+      if constexpr (WithStack) st[sp++] = acc;
+      break;
+    case Code::Drop:
+      if constexpr (WithStack) {
+        if (!finite(acc)) return false;
+        acc = st[--sp];
+      }
+      break;
+    case Code::Add:
+      if constexpr (WithStack) acc = st[--sp] + acc;
+      break;
+    case Code::Sub:
+      if constexpr (WithStack) acc = st[--sp] - acc;
+      break;
+    case Code::Mul:
+      if constexpr (WithStack) acc = st[--sp] * acc;
+      break;
+    case Code::Div:
+      if constexpr (WithStack) {
+        if (!divisor(acc)) return false;
+        acc = st[--sp] / acc;
+      }
+      break;
+    case Code::Pow:
+      if constexpr (WithStack) {
+        Extended b = st[--sp];
+        if (!finite(b) || !finite(acc)) return false;
+        acc = FormulaPower(b, acc, status);
+        if (status != 0) return false;
+      }
+      break;
     case Code::Param:
       acc = ApplyFormulaFunc(in.func, 1, x, source.get(), status);
       if (status != 0) return false;
       break;
-    case Code::Neg: acc = -acc; break;
     case Code::Check:
       if (!finite(acc)) return false;
       break;
@@ -133,10 +237,6 @@ template <class Source>
       acc = ApplyFormulaFunc(in.func, acc, x, source.get(), status);
       if (status != 0) return false;
       break;
-    case Code::AddK: acc += in.k; break;
-    case Code::SubK: acc -= in.k; break;
-    case Code::KSub: acc = in.k - acc; break;
-    case Code::MulK: acc *= in.k; break;
     case Code::DivK:
       if (in.k == 0) return false;
       acc /= in.k;
@@ -155,10 +255,6 @@ template <class Source>
       acc = FormulaPower(in.k, acc, status);
       if (status != 0) return false;
       break;
-    case Code::AddM: acc += monomial(in, x); break;
-    case Code::SubM: acc -= monomial(in, x); break;
-    case Code::MSub: acc = monomial(in, x) - acc; break;
-    case Code::MulM: acc *= monomial(in, x); break;
     case Code::DivM: {
       Extended m = monomial(in, x);
       if (!divisor(m)) return false;
@@ -169,11 +265,6 @@ template <class Source>
       if (!divisor(acc)) return false;
       acc = monomial(in, x) / acc;
       break;
-    // FormulaPower gives +0 for a base 0 (also -0) and a positive exponent.
-    case Code::Sqr: acc *= acc; break;
-    case Code::Cube: acc = acc == 0 ? 0 : acc * (acc * acc); break;
-    case Code::PowN: acc = acc == 0 ? 0 : powWhole(acc, in.n); break;
-    case Code::Abs: acc = std::fabs(acc); break;
     case Code::Sqrt:
       if (!(acc >= 0) || !finite(acc)) return false;
       acc = std::sqrt(acc);
@@ -194,9 +285,18 @@ template <class Source>
       if (!(acc > 0) || !finite(acc)) return false;
       acc = xmath::Ln(acc);
       break;
-    default: break;  // End and the steps with the stack are the caller's
+    default: break;  // End is the caller's
   }
   return true;
+}
+
+// One instruction that reads and writes only the accumulator (and X).
+template <class Source>
+[[gnu::always_inline]] inline bool accumulatorStep(const Instr& in, const Extended& x,
+                                                   const Source& source, Extended radians,
+                                                   Extended& acc) {
+  int sp = 0;
+  return runStep<false>(in, x, source, radians, acc, nullptr, sp);
 }
 
 // Runs compiled code with st as the stack (room for c.maxDepth values);
@@ -209,43 +309,13 @@ template <class Source>
   if (!finite(x)) return false;
   const Extended radians = c.usesAngle ? AngleModeToRadians(source.angleMode()) : 0;
   int sp = 0;
-  int status = 0;
   Extended acc = 0;
-  // A divisor must be finite and not 0.
-  auto divisor = [](Extended d) { return std::fabs(d) <= LDBL_MAX && d != 0; };
-  for (const Instr* ip = c.code.data();; ++ip) {
-    const Instr& in = *ip;
-    switch (in.code) {
-      case Code::End:
-        if (!finite(acc)) return false;
-        result = acc;
-        return true;
-      case Code::PushM: st[sp++] = acc; acc = monomial(in, x); break;
-      case Code::Const: st[sp++] = acc; acc = in.k; break;
-      case Code::Push: st[sp++] = acc; break;
-      case Code::Drop:
-        if (!finite(acc)) return false;
-        acc = st[--sp];
-        break;
-      case Code::Add: acc = st[--sp] + acc; break;
-      case Code::Sub: acc = st[--sp] - acc; break;
-      case Code::Mul: acc = st[--sp] * acc; break;
-      case Code::Div:
-        if (!divisor(acc)) return false;
-        acc = st[--sp] / acc;
-        break;
-      case Code::Pow: {
-        Extended b = st[--sp];
-        if (!finite(b) || !finite(acc)) return false;
-        acc = FormulaPower(b, acc, status);
-        if (status != 0) return false;
-        break;
-      }
-      default:
-        if (!accumulatorStep(in, x, source, radians, acc)) return false;
-        break;
-    }
-  }
+  const Instr* ip = c.code.data();
+  for (; ip->code != Code::End; ++ip)
+    if (!runStep<true>(*ip, x, source, radians, acc, st, sp)) return false;
+  if (!finite(acc)) return false;
+  result = acc;
+  return true;
 }
 
 // Runs c for the n points xs (c from cachedCompiledForm of the text), giving

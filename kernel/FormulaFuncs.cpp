@@ -17,8 +17,8 @@ namespace {
 // tan as sin/cos; an unknown mode leaves the argument as it is. cos exactly 0
 // is a division by zero (status 2).
 Extended tanAngle(Extended a, int mode, int& status) {
-  Extended f = AngleModeToRadians(mode), s, c;
-  sinCos(f == 0 ? a : a * f, &s, &c);
+  const Extended f = AngleModeToRadians(mode), x = f == 0 ? a : a * f;
+  const Extended s = sinRad(x), c = cosRad(x);
   if (c == 0) {
     status = 2;
     return 0;

@@ -59,40 +59,50 @@ inline Extended powWhole(Extended b, unsigned n) {
 }
 
 // ---- sine and cosine ------------------------------------------------------
-// Plots evaluate them for every pixel: the extended kernels reduce by pi/2 in
-// parts and evaluate their own polynomials; beyond their reach (and for NaN)
-// the library decides.
-[[gnu::always_inline]] inline void sinCos(Extended x, Extended* sine, Extended* cosine) {
-  if (!(std::fabs(x) < xmath::kSinCosReach)) {
-    if (sine) *sine = std::sin(x);
-    if (cosine) *cosine = std::cos(x);
-    return;
-  }
-  // Reduced by pi/2 in three parts (Cody and Waite), then the kernel on
-  // |r| <= pi/4 + a hair.
+// Plots evaluate them for every pixel: x is reduced by pi/2 in three parts
+// (Cody and Waite), and the extended kernels evaluate their own polynomials on
+// |r| <= pi/4 + a hair; beyond their reach (and for NaN) the library decides.
+// The parts are chosen with constant pointers: a pointer chosen at run time
+// would send every result through memory.
+
+// r = x - k pi/2 and the quadrant k mod 4, for |x| < xmath::kSinCosReach.
+[[gnu::always_inline]] inline Extended reduceHalfPi(Extended x, int& quadrant) {
   const Extended k = roundToWhole(x * xmath::kTwoOverPi);
-  const Extended r = ((x - k * xmath::kPiHalf1) - k * xmath::kPiHalf2) - k * xmath::kPiHalf3;
-  const int quadrant = static_cast<int>(static_cast<long long>(static_cast<double>(k)) & 3);
-  const bool odd = quadrant & 1;
-  Extended s = 0, c = 0;
-  xmath::SinCosReduced(r, (sine && !odd) || (cosine && odd) ? &s : nullptr,
-                       (sine && odd) || (cosine && !odd) ? &c : nullptr);
-  if (sine) *sine = quadrant & 2 ? -(odd ? c : s) : (odd ? c : s);
-  if (cosine) *cosine = (quadrant == 1 || quadrant == 2) ? -(odd ? s : c) : (odd ? s : c);
+  quadrant = static_cast<int>(static_cast<long long>(static_cast<double>(k)) & 3);
+  return ((x - k * xmath::kPiHalf1) - k * xmath::kPiHalf2) - k * xmath::kPiHalf3;
 }
 
-// sin and cos of a read with the radians factor f of the angle mode.
-[[gnu::always_inline]] inline Extended sinAngle(Extended a, Extended f) {
-  Extended s = 0;
-  if (f != 0) sinCos(a * f, &s, nullptr);
+[[gnu::always_inline]] inline Extended sinReduced(Extended r) {
+  Extended s;
+  xmath::SinCosReduced(r, &s, nullptr);
   return s;
 }
 
-[[gnu::always_inline]] inline Extended cosAngle(Extended a, Extended f) {
-  Extended c = 0;
-  if (f != 0) sinCos(a * f, nullptr, &c);
+[[gnu::always_inline]] inline Extended cosReduced(Extended r) {
+  Extended c;
+  xmath::SinCosReduced(r, nullptr, &c);
   return c;
 }
 
+// sin x and cos x (radians).
+[[gnu::always_inline]] inline Extended sinRad(Extended x) {
+  if (!(std::fabs(x) < xmath::kSinCosReach)) return std::sin(x);
+  int quadrant;
+  const Extended r = reduceHalfPi(x, quadrant);
+  const Extended v = quadrant & 1 ? cosReduced(r) : sinReduced(r);
+  return quadrant & 2 ? -v : v;
+}
+
+[[gnu::always_inline]] inline Extended cosRad(Extended x) {
+  if (!(std::fabs(x) < xmath::kSinCosReach)) return std::cos(x);
+  int quadrant;
+  const Extended r = reduceHalfPi(x, quadrant);
+  const Extended v = quadrant & 1 ? sinReduced(r) : cosReduced(r);
+  return (quadrant == 1 || quadrant == 2) ? -v : v;
+}
+
+// sin and cos of a read with the radians factor f of the angle mode.
+[[gnu::always_inline]] inline Extended sinAngle(Extended a, Extended f) { return f != 0 ? sinRad(a * f) : 0; }
+[[gnu::always_inline]] inline Extended cosAngle(Extended a, Extended f) { return f != 0 ? cosRad(a * f) : 0; }
 
 }  // namespace zw::formula
