@@ -443,24 +443,19 @@ Extended tanhRare(Extended x);
     const Extended q = 1 - 2 / (Exp(2 * ax) + 1);
     return x < 0 ? -q : q;
   }
-  // tanh |x| = u / (u + 2) with u = e^(2|x|) - 1 = uHi + uLo.
+  // tanh |x| = u / (u + 2) with u = e^(2|x|) - 1 = uHi + uLo. The divisor
+  // is dHi + dLo (two-sum); q0 = uHi / dHi, and what the quotient misses of
+  // uLo and dLo is below 2^-60 of it, so a double suffices for it. Left over:
+  // the rounding of q0 and of the final sum, together at most about one ulp
+  // (one division instead of an exact residual, which costs twice as much).
   Extended uHi, uLo;
   detail::expm1Parts(2 * ax, uHi, uLo);
-  // The divisor as dHi + dLo (two-sum).
   const Extended dHi = uHi + 2;
   const Extended bb = dHi - uHi;
   const Extended dLo = ((uHi - (dHi - bb)) + (2 - bb)) + uLo;
-  // q0 = uHi / dHi within an ulp or so; then one correction with the exact
-  // residual uHi - q0 dHi (products of 32-bit halves).
-  const Extended inv = 1 / dHi;
-  const Extended q0 = uHi * inv;
-  Extended qh, ql, dh, dl;
-  detail::split32(q0, qh, ql);
-  detail::split32(dHi, dh, dl);
-  const Extended ph = q0 * dHi;
-  const Extended pl = ((qh * dh - ph) + qh * dl + ql * dh) + ql * dl;
-  const Extended residual = ((uHi - ph) - pl) + (uLo - q0 * dLo);
-  const Extended q = q0 + residual * inv;
+  const Extended q0 = uHi / dHi;
+  const double fix = static_cast<double>(uLo - q0 * dLo) / static_cast<double>(dHi);
+  const Extended q = q0 + fix;
   return x < 0 ? -q : q;
 }
 

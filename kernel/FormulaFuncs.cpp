@@ -103,9 +103,10 @@ Extended ApplyFormulaFunc(FormulaFunc f, Extended a, Extended x, const FormulaCo
         v = std::sqrt(a);
         break;
       case FormulaFunc::Sqr: v = a * a; break;
-      case FormulaFunc::Sinh: v = SinhReal(a); break;
-      case FormulaFunc::Cosh: v = CoshReal(a); break;
-      // tanh and coth by the library functions: the quotient of sinh and cosh
+      // An overflow is found by the test of v below.
+      case FormulaFunc::Sinh: v = xmath::Sinh(a); break;
+      case FormulaFunc::Cosh: v = xmath::Cosh(a); break;
+      // tanh and coth by their own kernel: the quotient of sinh and cosh
       // would overflow for |a| > 11356 where the true value is +-1.
       case FormulaFunc::Tanh: v = xmath::Tanh(a); break;
       case FormulaFunc::Coth:
