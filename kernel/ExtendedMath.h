@@ -1,7 +1,8 @@
 #pragma once
 // Elementary functions of extended reals, fast enough to evaluate a term at
 // every pixel of a plot and accurate to about half a unit in the last place
-// of the 64-bit mantissa.
+// of the 64-bit mantissa (tanh within one; sin and cos of whole arguments
+// within two, from the reduction by pi/2).
 //
 // Why not the library's expl, logl, sinl, ...: they cost 25-60 ns a call (the
 // double versions 8-13 ns). These kernels use tables with polynomials of low
@@ -46,7 +47,7 @@ static_assert(kPiHalf1 == tables::kPiHalf1Check && kPiHalf2 == tables::kPiHalf2C
                   kPiHalf3 == tables::kPiHalf3Check,
               "the generated tables continue these parts of pi/2");
 
-// Below this size SinCos reduces by itself; above it the library does.
+// Below this size Sin and Cos reduce by themselves; above it the library does.
 inline constexpr Extended kSinCosReach = 0x1p30L;
 
 // ---- the kernels (definitions below) ------------------------------------
@@ -57,8 +58,9 @@ Extended Ln(Extended x);
 Extended Log10(Extended x);
 // sin and cos of |r| <= pi/4; either pointer may be null.
 void SinCosReduced(Extended r, Extended* s, Extended* c);
-// sin and cos of any finite x; either pointer may be null.
-void SinCos(Extended x, Extended* s, Extended* c);
+// sin and cos of any finite x.
+Extended Sin(Extended x);
+Extended Cos(Extended x);
 Extended Atan(Extended x);
 Extended Tanh(Extended x);
 // (e^x - e^-x)/2 and (e^x + e^-x)/2 from one exponential; infinite where the
@@ -221,10 +223,8 @@ struct LnSplit {
 Extended lnRare(Extended x, bool base10);
 
 // ---- sin and cos -------------------------------------------------------------
-// sin and cos of hi + lo (|lo| tiny against hi, |hi| <= pi/4 + a hair); with
-// HasLo false lo is not used (adding a zero would turn -0 into +0).
-template <bool HasLo>
-[[gnu::always_inline]] inline void sinCosCore(Extended hi, Extended lo, Extended* s, Extended* c) {
+// sin and cos of hi (|hi| <= pi/4 + a hair); either pointer may be null.
+[[gnu::always_inline]] inline void sinCosCore(Extended hi, Extended* s, Extended* c) {
   const Extended jf = nearestWhole(hi * kSinSteps);
   const int j = toInt(jf);
   if (j >= -kSinSmallIndex && j <= kSinSmallIndex) {
@@ -232,7 +232,7 @@ template <bool HasLo>
     // would be as large as the result, and so would its rounding.
     if (std::fabs(hi) < 0x1p-32L) {
       // sin r = r and cos r = 1 after rounding; also keeps the sign of -0.
-      if (s) *s = HasLo ? hi + lo : hi;
+      if (s) *s = hi;
       if (c) *c = 1;
       return;
     }
@@ -242,12 +242,10 @@ template <bool HasLo>
       // sin r = r - r^3/6 + r^5 g(r^2), the last term (below 2^-21 r) in double.
       const double rd = static_cast<double>(hi);
       Extended t = hi * v * kMinusSixth + rd * vd * vd * ZW_XMATH_POLYD(kSinSmall, vd);
-      if constexpr (HasLo) t += lo;  // cos(hi) = 1 within 0.004
       *s = hi + t;
     }
     if (c) {
       Extended t = v * -0.5L + vd * vd * ZW_XMATH_POLYD(kCosSmall, vd);
-      if constexpr (HasLo) t -= hi * lo;
       *c = 1 + t;
     }
     return;
@@ -265,39 +263,25 @@ template <bool HasLo>
   // sin a d - cos a d^2/2 + small, where small (below 2^-23 and the terms of
   // the low words) is summed in double.
   if (s) {
-    double small = (e.sinLo + e.cosLo * dd) + (e.cosHi * sinTail + e.sinHi * cosTail4);
-    if constexpr (HasLo) small += static_cast<double>(lo) * (e.cosHi - e.sinHi * dd);
+    const double small = (e.sinLo + e.cosLo * dd) + (e.cosHi * sinTail + e.sinHi * cosTail4);
     *s = sinA + (cosA * d + (sinA * halfV + small));
   }
   if (c) {
-    double small = (e.cosLo - e.sinLo * dd) + (e.cosHi * cosTail4 - e.sinHi * sinTail);
-    if constexpr (HasLo) small -= static_cast<double>(lo) * (e.sinHi + e.cosHi * dd);
+    const double small = (e.cosLo - e.sinLo * dd) + (e.cosHi * cosTail4 - e.sinHi * sinTail);
     *c = cosA + ((cosA * halfV + small) - sinA * d);
   }
 }
 
-// The parts of kPiHalf3 of at most 32 bits each, so that k times either is exact.
-inline constexpr Extended kPiHalf3Hi = kPiHalf3 * 0x1.00000001p32L - (kPiHalf3 * 0x1.00000001p32L - kPiHalf3);
-inline constexpr Extended kPiHalf3Lo = kPiHalf3 - kPiHalf3Hi;
-
-// x - k pi/2 = hi + lo for |x| < 2^30, with the quadrant k mod 4. hi is the
-// evaluator's reduced argument up to rounding; lo carries the roundings of
-// the subtractions and the part of pi/2 beyond kPiHalf3.
-[[gnu::always_inline]] inline void reduceHalfPi(Extended x, Extended& hi, Extended& lo, int& quadrant) {
+// x - k pi/2 for |x| < kSinCosReach, with the quadrant k mod 4: the three
+// parts of pi/2 (Cody and Waite). The products with the first two are exact;
+// the two subtractions round, so r is within about an ulp of its own size,
+// and the part of pi/2 beyond the three (below 2^-129 k) is left out. A sum
+// kept of those roundings would make sin and cos exact to half an ulp, at
+// half the speed of a whole plot.
+[[gnu::always_inline]] inline Extended reduceHalfPi(Extended x, int& quadrant) {
   const Extended k = nearestWhole(x * kTwoOverPi);
   quadrant = toInt(k) & 3;
-  const Extended r1 = x - k * kPiHalf1;  // exact
-  const Extended a = k * kPiHalf2;       // exact
-  const Extended s1 = r1 - a;
-  // Exact: either |r1| >= |a|, or both are multiples of 2^-65 and s1 is small.
-  const Extended e1 = (r1 - s1) - a;
-  const Extended b = k * kPiHalf3Hi;  // exact
-  const Extended s2 = s1 - b;
-  const Extended bb = s2 - s1;
-  const Extended e2 = (s1 - (s2 - bb)) - (b + bb);  // exact (two-sum)
-  hi = s2;
-  // Summed negated, so that for x = ±0 lo is -0 and hi + lo keeps the sign.
-  lo = -(((k * tables::kPiHalf4 + k * kPiHalf3Lo) - e2) - e1);
+  return ((x - k * kPiHalf1) - k * kPiHalf2) - k * kPiHalf3;
 }
 
 // ---- atan ------------------------------------------------------------------
@@ -363,31 +347,32 @@ Extended tanhRare(Extended x);
   return detail::log10Of(detail::lnSplit(x, bits, 0));
 }
 
-[[gnu::always_inline]] inline void SinCosReduced(Extended r, Extended* s, Extended* c) { detail::sinCosCore<false>(r, 0, s, c); }
+[[gnu::always_inline]] inline void SinCosReduced(Extended r, Extended* s, Extended* c) { detail::sinCosCore(r, s, c); }
 
-[[gnu::always_inline]] inline void SinCos(Extended x, Extended* s, Extended* c) {
-  if (!(std::fabs(x) < kSinCosReach)) {
-    if (s) *s = std::sin(x);
-    if (c) *c = std::cos(x);
-    return;
-  }
-  Extended hi, lo;
+// sin x and cos x alone; the part not asked for is not computed, and the
+// result comes back without going through memory.
+[[gnu::always_inline]] inline Extended Sin(Extended x) {
+  if (!(std::fabs(x) < kSinCosReach)) return std::sin(x);
+  Extended v;
   int quadrant = 0;
-  detail::reduceHalfPi(x, hi, lo, quadrant);
-  // Quadrant 1: (sin, cos) = (cos r, -sin r); 2: (-sin r, -cos r); 3: (-cos r, sin r).
-  // Only the parts asked for are computed: a plot of sin x needs one of them.
-  const bool odd = quadrant & 1;
-  const bool wantSin = (s && !odd) || (c && odd), wantCos = (s && odd) || (c && !odd);
-  Extended sr = 0, cr = 0;
-  detail::sinCosCore<true>(hi, lo, wantSin ? &sr : nullptr, wantCos ? &cr : nullptr);
-  if (s) {
-    const Extended v = odd ? cr : sr;
-    *s = quadrant & 2 ? -v : v;
-  }
-  if (c) {
-    const Extended v = odd ? sr : cr;
-    *c = (quadrant + 1) & 2 ? -v : v;
-  }
+  const Extended r = detail::reduceHalfPi(x, quadrant);
+  if (quadrant & 1)
+    detail::sinCosCore(r, nullptr, &v);
+  else
+    detail::sinCosCore(r, &v, nullptr);
+  return quadrant & 2 ? -v : v;
+}
+
+[[gnu::always_inline]] inline Extended Cos(Extended x) {
+  if (!(std::fabs(x) < kSinCosReach)) return std::cos(x);
+  Extended v;
+  int quadrant = 0;
+  const Extended r = detail::reduceHalfPi(x, quadrant);
+  if (quadrant & 1)
+    detail::sinCosCore(r, &v, nullptr);
+  else
+    detail::sinCosCore(r, nullptr, &v);
+  return (quadrant + 1) & 2 ? -v : v;
 }
 
 [[gnu::always_inline]] inline Extended Atan(Extended x) {

@@ -278,6 +278,10 @@ void runBlock(const Compiled& c, const double* x, const FormulaContext& context,
         for (int l = 0; l < kLanes; ++l) fails(l, !powerD(st[sp][l], acc[l], acc[l]));
         break;
       case Code::Func:
+      case Code::Sinh:
+      case Code::Cosh:
+      case Code::Atan:
+      case Code::Log:
         if (vectorFunc(in.func, acc, bad, context.AngleMode)) break;
         for (int l = 0; l < kLanes; ++l)
           fails(l, !finiteD(acc[l]) || !funcD(in.func, acc[l], context.AngleMode, acc[l]));

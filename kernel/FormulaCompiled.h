@@ -41,8 +41,8 @@ enum class Code : std::uint8_t {
   LoadM, PushM, AddM, SubM, MSub, MulM, DivM, MDiv,
   // Whole powers as the repeated squaring computes them.
   Sqr, Cube, PowN,
-  // Frequent names without the general call.
-  Abs, Sqrt, Sin, Cos, Exp, Ln,
+  // Frequent names without the general call (func holds the name).
+  Abs, Sqrt, Sin, Cos, Exp, Ln, Sinh, Cosh, Atan, Log,
 };
 struct Instr {
   Code code;
@@ -284,6 +284,28 @@ template <bool WithStack, class Source>
     case Code::Ln:
       if (!(acc > 0) || !finite(acc)) return false;
       acc = xmath::Ln(acc);
+      break;
+    // Each as ApplyFormulaFunc computes it; a result that is not finite is
+    // left to the direct reading. (Tanh stays a call: its kernel inlined here
+    // leaves the unit too few registers, and the accumulator of every step
+    // would go through memory.)
+    case Code::Sinh:
+      if (!finite(acc)) return false;
+      acc = xmath::Sinh(acc);
+      if (!finite(acc)) return false;
+      break;
+    case Code::Cosh:
+      if (!finite(acc)) return false;
+      acc = xmath::Cosh(acc);
+      if (!finite(acc)) return false;
+      break;
+    case Code::Atan:
+      if (!finite(acc)) return false;
+      acc = RadiansToAngleMode(source.angleMode(), xmath::Atan(acc));
+      break;
+    case Code::Log:
+      if (!(acc > 0) || !finite(acc)) return false;
+      acc = xmath::Log10(acc);
       break;
     default: break;  // End is the caller's
   }

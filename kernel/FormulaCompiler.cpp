@@ -139,6 +139,10 @@ private:
       case FormulaFunc::Cos: push(Code::Cos); c_.usesAngle = true; return;
       case FormulaFunc::Exp: push(Code::Exp); return;
       case FormulaFunc::Ln: push(Code::Ln); return;
+      case FormulaFunc::Sinh: push(Code::Sinh, 0, f); return;
+      case FormulaFunc::Cosh: push(Code::Cosh, 0, f); return;
+      case FormulaFunc::Atan: push(Code::Atan, 0, f); return;
+      case FormulaFunc::Log: push(Code::Log, 0, f); return;
       default: push(Code::Func, 0, f); return;
     }
   }

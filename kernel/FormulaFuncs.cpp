@@ -18,7 +18,7 @@ namespace {
 // is a division by zero (status 2).
 Extended tanAngle(Extended a, int mode, int& status) {
   const Extended f = AngleModeToRadians(mode), x = f == 0 ? a : a * f;
-  const Extended s = sinRad(x), c = cosRad(x);
+  const Extended s = xmath::Sin(x), c = xmath::Cos(x);
   if (c == 0) {
     status = 2;
     return 0;

@@ -58,51 +58,8 @@ inline Extended powWhole(Extended b, unsigned n) {
   return prod;
 }
 
-// ---- sine and cosine ------------------------------------------------------
-// Plots evaluate them for every pixel: x is reduced by pi/2 in three parts
-// (Cody and Waite), and the extended kernels evaluate their own polynomials on
-// |r| <= pi/4 + a hair; beyond their reach (and for NaN) the library decides.
-// The parts are chosen with constant pointers: a pointer chosen at run time
-// would send every result through memory.
-
-// r = x - k pi/2 and the quadrant k mod 4, for |x| < xmath::kSinCosReach.
-[[gnu::always_inline]] inline Extended reduceHalfPi(Extended x, int& quadrant) {
-  const Extended k = roundToWhole(x * xmath::kTwoOverPi);
-  quadrant = static_cast<int>(static_cast<long long>(static_cast<double>(k)) & 3);
-  return ((x - k * xmath::kPiHalf1) - k * xmath::kPiHalf2) - k * xmath::kPiHalf3;
-}
-
-[[gnu::always_inline]] inline Extended sinReduced(Extended r) {
-  Extended s;
-  xmath::SinCosReduced(r, &s, nullptr);
-  return s;
-}
-
-[[gnu::always_inline]] inline Extended cosReduced(Extended r) {
-  Extended c;
-  xmath::SinCosReduced(r, nullptr, &c);
-  return c;
-}
-
-// sin x and cos x (radians).
-[[gnu::always_inline]] inline Extended sinRad(Extended x) {
-  if (!(std::fabs(x) < xmath::kSinCosReach)) return std::sin(x);
-  int quadrant;
-  const Extended r = reduceHalfPi(x, quadrant);
-  const Extended v = quadrant & 1 ? cosReduced(r) : sinReduced(r);
-  return quadrant & 2 ? -v : v;
-}
-
-[[gnu::always_inline]] inline Extended cosRad(Extended x) {
-  if (!(std::fabs(x) < xmath::kSinCosReach)) return std::cos(x);
-  int quadrant;
-  const Extended r = reduceHalfPi(x, quadrant);
-  const Extended v = quadrant & 1 ? sinReduced(r) : cosReduced(r);
-  return (quadrant == 1 || quadrant == 2) ? -v : v;
-}
-
 // sin and cos of a read with the radians factor f of the angle mode.
-[[gnu::always_inline]] inline Extended sinAngle(Extended a, Extended f) { return f != 0 ? sinRad(a * f) : 0; }
-[[gnu::always_inline]] inline Extended cosAngle(Extended a, Extended f) { return f != 0 ? cosRad(a * f) : 0; }
+[[gnu::always_inline]] inline Extended sinAngle(Extended a, Extended f) { return f != 0 ? xmath::Sin(a * f) : 0; }
+[[gnu::always_inline]] inline Extended cosAngle(Extended a, Extended f) { return f != 0 ? xmath::Cos(a * f) : 0; }
 
 }  // namespace zw::formula

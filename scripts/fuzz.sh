@@ -24,7 +24,7 @@ out=build-fuzz
 flags=(-std=c++20 -O1 -g -I. -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 read -r -a qt <<<"$(pkg-config --cflags --libs Qt6Core) -fPIC"
 
-kernel=(kernel/Evaluator.cpp kernel/Formula*.cpp kernel/CheckedInput.cpp kernel/KernelMessages.cpp
+kernel=(kernel/Evaluator.cpp kernel/Formula*.cpp kernel/ExtendedMath.cpp kernel/CheckedInput.cpp kernel/KernelMessages.cpp
         kernel/BasicMath.cpp kernel/Erf.cpp kernel/KernelState.cpp platform/symbolic/*.cpp)
 
 # run NAME SECONDS MAXLEN SOURCES... [-- EXTRA FLAGS...]
