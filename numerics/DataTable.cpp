@@ -15,13 +15,14 @@
 #include "platform/text/Cp1252.h"
 #include "numerics/CurveFit.h"
 #include "numerics/NumComponent.h"
+#include "numerics/NumberText.h"
 
 namespace zw {
 
 namespace {
 
-// More rows than this would ask for over 2^26 cells.
-constexpr std::int32_t kMaxRows = (1 << 26) / 2;
+// More rows than this would ask for more cells than a file may (two a row).
+constexpr std::int32_t kMaxRows = static_cast<std::int32_t>(kMaxFileCells / 2);
 
 std::string ReadWholeFile(const std::string& name) {
   std::ifstream in(name, std::ios::binary);
