@@ -35,10 +35,9 @@ std::u16string quoted(char16_t c) { return std::u16string(u"\"") + c + u"\""; }
 // The day a calendar value falls on, as the label formatter sees it
 // (milliseconds rounded, so a tick a hair before midnight is the next day).
 long long dayOf(double v) {
-  const double w = CalendarToFormatter(v);
-  long long whole = static_cast<long long>(std::trunc(w));
-  if (std::llround(std::fabs(w - double(whole)) * 86400000.0) >= 86400000LL) whole += w < 0 ? -1 : 1;
-  return whole;
+  long long day, ms;
+  SplitFormatterValue(CalendarToFormatter(v), day, ms);
+  return day;
 }
 
 void yearMonthOf(double v, long long& year, int& month) {
@@ -293,8 +292,20 @@ void CivilFromDays(long long days, long long& year, int& month, int& day) {
 double CalendarToFormatter(double v) {
   if (std::fabs(v) < 1e-8) return 0;
   if (v >= 0) return v;
-  const double fl = std::floor(v), fr = v - std::trunc(v);  // fr <= 0
-  return fr <= -1e-8 ? fl - fr - 1 : fl - fr;
+  const double whole = std::trunc(v), fr = v - whole;  // fr in (-1, 0]
+  // A value a hair below a whole day is that day at midnight. The day below
+  // it (floor(v) - frac(v)) would be a whole day early: a tick computed as
+  // -1.0000000000001 would read 28-Dec-1899 instead of 29-Dec-1899.
+  if (fr > -1e-8) return whole;
+  return std::floor(v) - fr - 1;
+}
+
+void SplitFormatterValue(double w, long long& day, long long& msOfDay) {
+  const double whole = std::trunc(w);
+  day = static_cast<long long>(whole);
+  msOfDay = std::llround(std::fabs(w - whole) * 86400000.0);
+  // The time of day runs forward from the day whatever the sign of w.
+  if (msOfDay >= 86400000LL) msOfDay -= 86400000LL, ++day;
 }
 
 std::u16string DatePattern(const DateLabelStyle& st) {

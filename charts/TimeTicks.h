@@ -42,6 +42,11 @@ std::u16string DatePattern(const DateLabelStyle& style);
 // 1899-12-30 by their sign, the time of day always counted forward.
 double CalendarToFormatter(double v);
 
+// A value in the formatter's convention as its day (days since 1899-12-30)
+// and the milliseconds of its time of day, rounded; a time that rounds to a
+// whole day is midnight of the next day.
+void SplitFormatterValue(double w, long long& day, long long& msOfDay);
+
 // Proleptic Gregorian calendar, days since 1899-12-30.
 long long DaysFromCivil(long long year, int month, int day);
 void CivilFromDays(long long days, long long& year, int& month, int& day);

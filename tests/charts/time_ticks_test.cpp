@@ -57,10 +57,23 @@ TEST(TimeTicks, CalendarArithmetic) {
     EXPECT_EQ(m, c.m);
     EXPECT_EQ(d, c.d);
   }
-  // Before the epoch the day counts back and the time of day forward.
-  EXPECT_EQ(FormatDateTimePattern("dd.mm.yyyy hh:nn", CalendarToFormatter(-1.25)), "28.12.1899 18:00");
-  EXPECT_EQ(FormatDateTimePattern("dd.mm.yyyy hh:nn", CalendarToFormatter(-2)), "28.12.1899 00:00");
-  EXPECT_EQ(CalendarToFormatter(-1e-9), 0);
+  // Before the epoch the day counts back and the time of day forward; values
+  // a hair off a whole day (as tick loops make them) are that day's midnight.
+  struct Text { double v; const char* text; } texts[] = {
+      {-1.25, "28.12.1899 18:00:00.00"},
+      {-2, "28.12.1899 00:00:00.00"},
+      {-1.0000000000000002, "29.12.1899 00:00:00.00"},
+      {-0.9999999999999998, "29.12.1899 00:00:00.00"},
+      {-1.00000002, "28.12.1899 23:59:59.998"},
+      {-1e-9, "30.12.1899 00:00:00.00"},
+      {0.9999999999999998, "31.12.1899 00:00:00.00"},
+  };
+  for (const Text& t : texts)
+    EXPECT_EQ(FormatDateTimePattern("dd.mm.yyyy hh:nn:ss.zz", CalendarToFormatter(t.v)), t.text) << t.v;
+  // In the formatter's own convention a time that rounds to 24:00 is the
+  // next day, also on a day before the epoch (day -2 is 28.12.1899).
+  EXPECT_EQ(FormatDateTimePattern("dd.mm.yyyy hh:nn", -2.9999999999), "29.12.1899 00:00");
+  EXPECT_EQ(FormatDateTimePattern("dd.mm.yyyy hh:nn", 2.9999999999), "02.01.1900 00:00");
 }
 
 TEST(TimeTicks, SecondsAxes) {
@@ -140,6 +153,8 @@ TEST(TimeTicks, CalendarTiersAndLabels) {
        hh, {"6h/10-Mar-2024", "12h/10-Mar-2024", "18h/10-Mar-2024"}, 0},
       {"before 1899-12-30", -1.5, -1, 2, false, false, plain,
        {"12:00/28-Dec-1899", "18:00", "00:00/29-Dec-1899"}, 0},
+      {"before 1899-12-30, midnight reached by short steps", -2, 0, 6, false, true, plain,
+       {"00:00/28-Dec-1899", "08:00", "16:00", "00:00/29-Dec-1899", "08:00", "16:00", "00:00/30-Dec-1899"}, 18},
       {"hundredths on a vertical axis", at(2024, 3, 10, 12), at(2024, 3, 10, 12, 0, 0.5), 5, true, false, plain,
        {"12:00:00.00/10-Mar-2024", "12:00:00.100", "12:00:00.200", "12:00:00.300", "12:00:00.400", "12:00:00.500"},
        0},
