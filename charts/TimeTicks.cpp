@@ -352,8 +352,12 @@ bool PlanTimeTicks(double low, double high, int minTicks, bool vertical, bool sh
   // Counted from the start, which may lie more than a step before the range,
   // so that the tick at the far end is reached.
   const long long count = static_cast<long long>(std::trunc((high - start) / sub)) + 2;
-  const double lo = low >= 0 ? low * kT : low / kT, hi = high > 0 ? high / kT : high * kT;
-  auto inside = [&](double v) { return sign * v >= sign * lo && sign * v <= sign * hi; };
+  // Tolerant ends, widened outwards. They are taken of the smaller and the
+  // larger end: taken of Low and High as such, they would narrow a reversed
+  // range, whose end ticks (90 on 90 .. 0) would then be lost.
+  const double smaller = std::min(low, high), larger = std::max(low, high);
+  const double lo = smaller >= 0 ? smaller * kT : smaller / kT, hi = larger > 0 ? larger / kT : larger * kT;
+  auto inside = [&](double v) { return v >= lo && v <= hi; };
   if (shortTicks)
     for (long long j = 0; j <= count; ++j) {
       const double v = start + double(j) * sub;

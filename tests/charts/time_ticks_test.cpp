@@ -89,6 +89,9 @@ TEST(TimeTicks, SecondsAxes) {
       {"negative times", -7200, 7200, 4, {"-02:00:00", "-01:00:00", " 00:00:00", " 01:00:00", " 02:00:00"}},
       {"hours with three digits", 360000, 400000, 2, {" 100:00:00", " 104:00:00", " 108:00:00"}},
       {"reversed", 100, 0, 3, {" 00:01:30", " 00:01:00", " 00:00:30", " 00:00:00"}},
+      {"reversed, starting on a tick", 90, 0, 3, {" 00:01:30", " 00:01:00", " 00:00:30", " 00:00:00"}},
+      {"reversed, ending on a tick below zero", 0, -90, 3, {" 00:00:00", "-00:00:30", "-00:01:00", "-00:01:30"}},
+      {"reversed, one interval ending on ticks", 60, 59.998, 0, {" 00:01:00.000", " 00:00:59.998"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
