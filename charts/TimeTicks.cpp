@@ -220,8 +220,11 @@ void monthTicks(double low, double high, int n, bool shortTicks, const DateLabel
     while (month > 12) month -= 12, ++year;
   };
   // Without short ticks the labelled months are the only ones drawn: start
-  // at the next of them.
-  if (step > 1 && !shortTicks) do advance(1); while (month % step != 1);
+  // at the first of them not before Low. Low's own month counts when Low is
+  // its 1st (as Low's own year does for years), else a range from 1 January
+  // would show January with short ticks and lose it without them.
+  if (step > 1 && !shortTicks)
+    while (month % step != 1 || double(DaysFromCivil(year, month, 1)) < low) advance(1);
   const std::u16string pattern = monthYearPattern(st);
   while (out.size() < kMaxTicks) {
     const double v = double(DaysFromCivil(year, month, 1));
