@@ -119,6 +119,33 @@ TEST(ChartMouse, CursorAndWheel) {
   EXPECT_EQ(m.c.focusPolicy(), Qt::NoFocus);
 }
 
+// Without a fixed cursor each action shows its own inside the plot; zooming
+// and turning (3D actions) leave the cursor as it was, here the pan hand.
+TEST(ChartMouse, CursorByAction) {
+  MouseChart m;
+  m.c.MouseCursorFixed = false;
+  const struct {
+    TMouseActMode mode;
+    Qt::CursorShape inside;
+  } cases[] = {
+      {TMouseActMode::maNone, Qt::CrossCursor},         {TMouseActMode::maZoomDrag, Qt::SizeAllCursor},
+      {TMouseActMode::maRubberBand, Qt::ArrowCursor},   {TMouseActMode::maDragCrossH, Qt::ArrowCursor},
+      {TMouseActMode::maDragLabel, Qt::ArrowCursor},    {TMouseActMode::maZoom, Qt::OpenHandCursor},
+      {TMouseActMode::maRotate, Qt::OpenHandCursor},    {TMouseActMode::maRotAndZoom, Qt::OpenHandCursor},
+      {TMouseActMode::maRotXOnly, Qt::OpenHandCursor},  {TMouseActMode::maRotZOnly, Qt::OpenHandCursor},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(int(c.mode));
+    m.c.setMouseAction(TMouseActMode::maPan);
+    send(&m.c, QEvent::MouseMove, {150, 90}, Qt::NoButton, Qt::NoButton);
+    m.c.setMouseAction(c.mode);
+    send(&m.c, QEvent::MouseMove, {151, 90}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(m.c.cursor().shape(), c.inside);
+    send(&m.c, QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(m.c.cursor().shape(), Qt::ArrowCursor);  // outside the plot
+  }
+}
+
 }  // namespace
 }  // namespace zw
 
