@@ -63,7 +63,7 @@ QString FormatDateTimePattern(const QString& pattern, double value, const MonthN
       out += two(second);
       i += 2;
     } else if (startsWith(i, "zz")) {
-      out += two(milli);
+      out += QString::number(milli).rightJustified(3, u'0');
       i += 2;
     } else {
       out += pattern[i];

@@ -60,13 +60,13 @@ TEST(TimeTicks, CalendarArithmetic) {
   // Before the epoch the day counts back and the time of day forward; values
   // a hair off a whole day (as tick loops make them) are that day's midnight.
   struct Text { double v; const char* text; } texts[] = {
-      {-1.25, "28.12.1899 18:00:00.00"},
-      {-2, "28.12.1899 00:00:00.00"},
-      {-1.0000000000000002, "29.12.1899 00:00:00.00"},
-      {-0.9999999999999998, "29.12.1899 00:00:00.00"},
+      {-1.25, "28.12.1899 18:00:00.000"},
+      {-2, "28.12.1899 00:00:00.000"},
+      {-1.0000000000000002, "29.12.1899 00:00:00.000"},
+      {-0.9999999999999998, "29.12.1899 00:00:00.000"},
       {-1.00000002, "28.12.1899 23:59:59.998"},
-      {-1e-9, "30.12.1899 00:00:00.00"},
-      {0.9999999999999998, "31.12.1899 00:00:00.00"},
+      {-1e-9, "30.12.1899 00:00:00.000"},
+      {0.9999999999999998, "31.12.1899 00:00:00.000"},
   };
   for (const Text& t : texts)
     EXPECT_EQ(FormatDateTimePattern("dd.mm.yyyy hh:nn:ss.zz", CalendarToFormatter(t.v)), t.text) << t.v;
@@ -158,9 +158,15 @@ TEST(TimeTicks, CalendarTiersAndLabels) {
        {"12:00/28-Dec-1899", "18:00", "00:00/29-Dec-1899"}, 0},
       {"before 1899-12-30, midnight reached by short steps", -2, 0, 6, false, true, plain,
        {"00:00/28-Dec-1899", "08:00", "16:00", "00:00/29-Dec-1899", "08:00", "16:00", "00:00/30-Dec-1899"}, 18},
-      {"hundredths on a vertical axis", at(2024, 3, 10, 12), at(2024, 3, 10, 12, 0, 0.5), 5, true, false, plain,
-       {"12:00:00.00/10-Mar-2024", "12:00:00.100", "12:00:00.200", "12:00:00.300", "12:00:00.400", "12:00:00.500"},
+      {"tenths on a vertical axis", at(2024, 3, 10, 12), at(2024, 3, 10, 12, 0, 0.5), 5, true, false, plain,
+       {"12:00:00.000/10-Mar-2024", "12:00:00.100", "12:00:00.200", "12:00:00.300", "12:00:00.400", "12:00:00.500"},
        0},
+      {"hundredths on a vertical axis", at(2024, 3, 10, 12), at(2024, 3, 10, 12, 0, 0.06), 5, true, false, plain,
+       {"12:00:00.000/10-Mar-2024", "12:00:00.010", "12:00:00.020", "12:00:00.030", "12:00:00.040", "12:00:00.050",
+        "12:00:00.060"},
+       0},
+      {"hundredths on a 12-hour clock", at(2024, 3, 10, 13), at(2024, 3, 10, 13, 0, 0.02), 2, true, false, ampm,
+       {"1:00.00.000pm", "1:00.00.010pm", "1:00.00.020pm"}, 0},
       {"two days in a leap year", at(2024, 2, 26), at(2024, 3, 3), 3, false, false, plain,
        {"26-Feb-2024", "28-Feb-2024", "01-Mar-2024", "03-Mar-2024"}, 0},
       {"two days in a common year", at(2023, 2, 26), at(2023, 3, 4), 3, false, false, plain,
