@@ -7,9 +7,9 @@ namespace zw {
 
 namespace {
 
-constexpr double kT = 0.999999999;     // relative tolerance of range ends
-constexpr double kEnd = 1e-8;          // end test of the calendar loops, days
-constexpr std::size_t kMaxTicks = 2000;  // per axis, whatever the range
+constexpr double kT = kTickTolerance;
+constexpr double kEnd = 1e-8;  // end test of the calendar loops, days
+constexpr std::size_t kMaxTicks = kMaxAxisTicks;
 
 // "step <= q" with room for the rounding of q (0.3 / 3 is a hair below 0.1;
 // a span of dates in 2024 is known to about 1e-11 days).
