@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include "charts/ChartLayers.h"
 #include "charts/DateTimeText.h"
 #include "charts/Scale.h"
 #include "charts/TimeTicks.h"
@@ -217,6 +218,32 @@ TEST(TimeTicks, CalendarRangesThatCannotBeLabelled) {
   // No tick count (0) counts as one interval.
   EXPECT_EQ(PlanCalendarTicks(at(2024, 1, 1), at(2024, 1, 2), 0, false, false, st, t), CalendarNote::None);
   EXPECT_EQ(longLabels(t), QStringList({"00:00/01-Jan-2024", "12:00", "00:00/02-Jan-2024"}));
+}
+
+// A calendar axis is never logarithmic: date labels switch the flag off, and
+// while they are set a switch on is refused; other labels take it again. The
+// chart's axis settings and the axis itself follow the same rule.
+template <class Axis>
+void checkCalendarAxisIsLinear(Axis& a) {
+  a.setLoaded();
+  a.setRangeLow(1);
+  a.setRangeHigh(1000);
+  a.setLogarithmic(true);
+  ASSERT_TRUE(a.Logarithmic());
+  a.setLabelType(TFigType::ftDateTime);
+  EXPECT_FALSE(a.Logarithmic());
+  a.setLogarithmic(true);
+  EXPECT_FALSE(a.Logarithmic());
+  a.setLabelType(TFigType::ftTime);
+  a.setLogarithmic(true);
+  EXPECT_TRUE(a.Logarithmic());
+}
+
+TEST(TimeTicks, CalendarAxesAreLinear) {
+  TScaleRenderer axis;
+  checkCalendarAxisIsLinear(axis);
+  TScalePropsHoriz settings;
+  checkCalendarAxisIsLinear(settings);
 }
 
 // The axis renderer writes the planned labels where number labels go, the
