@@ -4,6 +4,11 @@
 
 namespace zw {
 
+// No axis draws more ticks in one paint, whatever its range and settings.
+inline constexpr int kMaxAxisTicks = 2000;
+// Relative tolerance of range ends and decades in tick placement.
+inline constexpr double kTickTolerance = 0.999999999;
+
 enum class TFigType { ftNoFigs, ftNum, ftTime, ftDateTime, ftUserText };
 enum class TScaleType { sctXB, sctXT, sctYL, sctYR };
 enum class TYearLength { ylNone, ylYY, ylYYYY };

@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <cmath>
 
+#include "charts/TimeTicks.h"
+
 namespace zw {
 
 QString SystemShortMonthName(int month) { return QLocale::system().monthName(month, QLocale::ShortFormat); }
@@ -11,14 +13,8 @@ QString SystemShortMonthName(int month) { return QLocale::system().monthName(mon
 QString FormatDateTimePattern(const QString& pattern, double value, const MonthNameSource& monthName) {
   // Far beyond any calendar date (and not representable as a day count).
   if (!std::isfinite(value) || std::fabs(value) > 1e9) return QString();
-  const double whole = std::trunc(value);
-  // Milliseconds of the day, rounded; a day's worth carries into the date.
-  long long ms = std::llround(std::fabs(value - whole) * 86400000.0);
-  long long days = static_cast<long long>(whole);
-  if (ms >= 86400000LL) {
-    ms -= 86400000LL;
-    days += value < 0 ? -1 : 1;
-  }
+  long long days, ms;
+  SplitFormatterValue(value, days, ms);
   const QDate date = QDate(1899, 12, 30).addDays(days);
   const int hour = int(ms / 3600000), minute = int(ms / 60000 % 60), second = int(ms / 1000 % 60),
             milli = int(ms % 1000);
@@ -67,7 +63,7 @@ QString FormatDateTimePattern(const QString& pattern, double value, const MonthN
       out += two(second);
       i += 2;
     } else if (startsWith(i, "zz")) {
-      out += two(milli);
+      out += QString::number(milli).rightJustified(3, u'0');
       i += 2;
     } else {
       out += pattern[i];

@@ -2,8 +2,10 @@
 // Text of a date-time number (days since 1899-12-30; the whole part is the
 // day, the fraction's magnitude the time of day) by a pattern of letters:
 // "yy", "yyyy", "mm", "mmm" (abbreviated month name), "dd", "h", "hh", "nn",
-// "ss", "zz" (milliseconds, at least two digits), "am/pm" (12-hour clock);
-// text in double quotes and every other character are copied.
+// "ss", "zz" (milliseconds, three digits), "am/pm" (12-hour clock); text in
+// double quotes and every other character are copied. "zz" always writes
+// three digits: as two at the least, 10 ms after "ss." would read ".10", a
+// tenth of a second.
 #include <QString>
 #include <functional>
 

@@ -10,7 +10,7 @@
 namespace zw {
 
 namespace {
-constexpr double kT = 0.999999999;  // relative tolerance of range ends and decades
+constexpr double kT = kTickTolerance;
 
 int clampRound(double v) {
   if (!(v == v)) return 0;

@@ -103,7 +103,7 @@ public:
   int NumTicks() const { return int(FScaleTickPos.size()); }
   double TickPosition(int index) const;  // 1-based; 0 outside
 
-  static constexpr int kMaxTicks = 2000;  // per axis and paint, whatever the range
+  static constexpr int kMaxTicks = kMaxAxisTicks;
 
 private:
   void CalcTransformation();

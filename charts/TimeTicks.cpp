@@ -7,9 +7,9 @@ namespace zw {
 
 namespace {
 
-constexpr double kT = 0.999999999;     // relative tolerance of range ends
-constexpr double kEnd = 1e-8;          // end test of the calendar loops, days
-constexpr std::size_t kMaxTicks = 2000;  // per axis, whatever the range
+constexpr double kT = kTickTolerance;
+constexpr double kEnd = 1e-8;  // end test of the calendar loops, days
+constexpr std::size_t kMaxTicks = kMaxAxisTicks;
 
 // "step <= q" with room for the rounding of q (0.3 / 3 is a hair below 0.1;
 // a span of dates in 2024 is known to about 1e-11 days).
@@ -35,10 +35,9 @@ std::u16string quoted(char16_t c) { return std::u16string(u"\"") + c + u"\""; }
 // The day a calendar value falls on, as the label formatter sees it
 // (milliseconds rounded, so a tick a hair before midnight is the next day).
 long long dayOf(double v) {
-  const double w = CalendarToFormatter(v);
-  long long whole = static_cast<long long>(std::trunc(w));
-  if (std::llround(std::fabs(w - double(whole)) * 86400000.0) >= 86400000LL) whole += w < 0 ? -1 : 1;
-  return whole;
+  long long day, ms;
+  SplitFormatterValue(CalendarToFormatter(v), day, ms);
+  return day;
 }
 
 void yearMonthOf(double v, long long& year, int& month) {
@@ -221,8 +220,11 @@ void monthTicks(double low, double high, int n, bool shortTicks, const DateLabel
     while (month > 12) month -= 12, ++year;
   };
   // Without short ticks the labelled months are the only ones drawn: start
-  // at the next of them.
-  if (step > 1 && !shortTicks) do advance(1); while (month % step != 1);
+  // at the first of them not before Low. Low's own month counts when Low is
+  // its 1st (as Low's own year does for years), else a range from 1 January
+  // would show January with short ticks and lose it without them.
+  if (step > 1 && !shortTicks)
+    while (month % step != 1 || double(DaysFromCivil(year, month, 1)) < low) advance(1);
   const std::u16string pattern = monthYearPattern(st);
   while (out.size() < kMaxTicks) {
     const double v = double(DaysFromCivil(year, month, 1));
@@ -293,8 +295,20 @@ void CivilFromDays(long long days, long long& year, int& month, int& day) {
 double CalendarToFormatter(double v) {
   if (std::fabs(v) < 1e-8) return 0;
   if (v >= 0) return v;
-  const double fl = std::floor(v), fr = v - std::trunc(v);  // fr <= 0
-  return fr <= -1e-8 ? fl - fr - 1 : fl - fr;
+  const double whole = std::trunc(v), fr = v - whole;  // fr in (-1, 0]
+  // A value a hair below a whole day is that day at midnight. The day below
+  // it (floor(v) - frac(v)) would be a whole day early: a tick computed as
+  // -1.0000000000001 would read 28-Dec-1899 instead of 29-Dec-1899.
+  if (fr > -1e-8) return whole;
+  return std::floor(v) - fr - 1;
+}
+
+void SplitFormatterValue(double w, long long& day, long long& msOfDay) {
+  const double whole = std::trunc(w);
+  day = static_cast<long long>(whole);
+  msOfDay = std::llround(std::fabs(w - whole) * 86400000.0);
+  // The time of day runs forward from the day whatever the sign of w.
+  if (msOfDay >= 86400000LL) msOfDay -= 86400000LL, ++day;
 }
 
 std::u16string DatePattern(const DateLabelStyle& st) {
@@ -341,8 +355,12 @@ bool PlanTimeTicks(double low, double high, int minTicks, bool vertical, bool sh
   // Counted from the start, which may lie more than a step before the range,
   // so that the tick at the far end is reached.
   const long long count = static_cast<long long>(std::trunc((high - start) / sub)) + 2;
-  const double lo = low >= 0 ? low * kT : low / kT, hi = high > 0 ? high / kT : high * kT;
-  auto inside = [&](double v) { return sign * v >= sign * lo && sign * v <= sign * hi; };
+  // Tolerant ends, widened outwards. They are taken of the smaller and the
+  // larger end: taken of Low and High as such, they would narrow a reversed
+  // range, whose end ticks (90 on 90 .. 0) would then be lost.
+  const double smaller = std::min(low, high), larger = std::max(low, high);
+  const double lo = smaller >= 0 ? smaller * kT : smaller / kT, hi = larger > 0 ? larger / kT : larger * kT;
+  auto inside = [&](double v) { return v >= lo && v <= hi; };
   if (shortTicks)
     for (long long j = 0; j <= count; ++j) {
       const double v = start + double(j) * sub;

@@ -20,12 +20,14 @@ struct AxisTick {
 };
 
 // Ticks of a time axis. False when the range asks for steps below a
-// millisecond or of a day and more: the axis then shows numbers.
+// millisecond or of a day and more: the axis then shows numbers. Here and on
+// calendar axes a tick count of 0 counts as one interval.
 bool PlanTimeTicks(double low, double high, int minTicks, bool vertical, bool shortTicks,
                    std::vector<AxisTick>& out);
 
 // " hh:mm:ss" or "-hh:mm:ss", hours with at least two digits, optionally
-// with ".mmm".
+// with ".mmm". A negative value that rounds to zero is written with the
+// blank, so that a zero tick a hair below 0 does not read "-00:00:00".
 std::u16string FormatSeconds(double v, bool millis);
 
 enum class CalendarNote { None, Invalid, BelowSecond };
@@ -41,6 +43,11 @@ std::u16string DatePattern(const DateLabelStyle& style);
 // A calendar value in the formatter's convention: whole days counted from
 // 1899-12-30 by their sign, the time of day always counted forward.
 double CalendarToFormatter(double v);
+
+// A value in the formatter's convention as its day (days since 1899-12-30)
+// and the milliseconds of its time of day, rounded; a time that rounds to a
+// whole day is midnight of the next day.
+void SplitFormatterValue(double w, long long& day, long long& msOfDay);
 
 // Proleptic Gregorian calendar, days since 1899-12-30.
 long long DaysFromCivil(long long year, int month, int day);

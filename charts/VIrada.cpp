@@ -1259,7 +1259,12 @@ void TVIrada::updateCursor(int x, int y) {
     case TMouseActMode::maZoomWind:
     case TMouseActMode::maZoomWindPos: setCursor(Qt::CrossCursor); break;
     case TMouseActMode::maZoomDrag: setCursor(Qt::SizeAllCursor); break;
-    case TMouseActMode::maZoom: break;
+    // Zooming and turning belong to the 3D views: the cursor stays as it is.
+    case TMouseActMode::maZoom:
+    case TMouseActMode::maRotate:
+    case TMouseActMode::maRotAndZoom:
+    case TMouseActMode::maRotXOnly:
+    case TMouseActMode::maRotZOnly: break;
     default: unsetCursor(); break;
   }
 }

@@ -119,6 +119,33 @@ TEST(ChartMouse, CursorAndWheel) {
   EXPECT_EQ(m.c.focusPolicy(), Qt::NoFocus);
 }
 
+// Without a fixed cursor each action shows its own inside the plot; zooming
+// and turning (3D actions) leave the cursor as it was, here the pan hand.
+TEST(ChartMouse, CursorByAction) {
+  MouseChart m;
+  m.c.MouseCursorFixed = false;
+  const struct {
+    TMouseActMode mode;
+    Qt::CursorShape inside;
+  } cases[] = {
+      {TMouseActMode::maNone, Qt::CrossCursor},         {TMouseActMode::maZoomDrag, Qt::SizeAllCursor},
+      {TMouseActMode::maRubberBand, Qt::ArrowCursor},   {TMouseActMode::maDragCrossH, Qt::ArrowCursor},
+      {TMouseActMode::maDragLabel, Qt::ArrowCursor},    {TMouseActMode::maZoom, Qt::OpenHandCursor},
+      {TMouseActMode::maRotate, Qt::OpenHandCursor},    {TMouseActMode::maRotAndZoom, Qt::OpenHandCursor},
+      {TMouseActMode::maRotXOnly, Qt::OpenHandCursor},  {TMouseActMode::maRotZOnly, Qt::OpenHandCursor},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(int(c.mode));
+    m.c.setMouseAction(TMouseActMode::maPan);
+    send(&m.c, QEvent::MouseMove, {150, 90}, Qt::NoButton, Qt::NoButton);
+    m.c.setMouseAction(c.mode);
+    send(&m.c, QEvent::MouseMove, {151, 90}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(m.c.cursor().shape(), c.inside);
+    send(&m.c, QEvent::MouseMove, {5, 5}, Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(m.c.cursor().shape(), Qt::ArrowCursor);  // outside the plot
+  }
+}
+
 }  // namespace
 }  // namespace zw
 
@@ -227,15 +254,24 @@ TEST(ChartMouse, DragPicksTheNearestCrossHairAndCarriesIt) {
     }
     EXPECT_EQ(moved, std::vector<int>{c.winner});
   }
-  // Outside the plot the drag goes on (crosshair 1 now stands at the press).
-  send(&m.c, QEvent::MouseButtonPress, pixelOf(m.c, 12, 3), Qt::LeftButton, Qt::LeftButton);
-  send(&m.c, QEvent::MouseMove, pixelOf(m.c, 12, 3), Qt::NoButton, Qt::LeftButton);
+  // Outside the plot the drag goes on (crosshair 1 now stands at the press),
+  // and the crosshair is no longer drawn.
+  m.c.CrossHair(1).setColor(Qt::red);
+  const QPoint at = pixelOf(m.c, 12, 3);
+  EXPECT_EQ(m.c.grab().toImage().pixelColor(at.x(), at.y() - 30), QColor(Qt::red));
+  send(&m.c, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+  send(&m.c, QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton);
   send(&m.c, QEvent::MouseMove, {2, 2}, Qt::NoButton, Qt::LeftButton);
   send(&m.c, QEvent::MouseButtonRelease, {2, 2}, Qt::LeftButton, Qt::NoButton);
   double wx, wy;
   m.c.Layers().M2R(1, 2, 2, wx, wy);
   EXPECT_DOUBLE_EQ(m.c.CrossHair(1).PosX(), wx);
   EXPECT_LT(wx, 0);
+  const QImage shot = m.c.grab().toImage();
+  int red = 0;
+  for (int y = 0; y < shot.height(); ++y)
+    for (int x = 0; x < shot.width(); ++x) red += shot.pixelColor(x, y) == QColor(Qt::red);
+  EXPECT_EQ(red, 0);
   // With every crosshair off nothing moves and nothing is reported.
   for (int n = 1; n <= 4; ++n) m.c.CrossHair(n).setMode(TCrossHMode::chOff);
   int events = 0;

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include "charts/ChartLayers.h"
 #include "charts/DateTimeText.h"
 #include "charts/Scale.h"
 #include "charts/TimeTicks.h"
@@ -57,10 +58,23 @@ TEST(TimeTicks, CalendarArithmetic) {
     EXPECT_EQ(m, c.m);
     EXPECT_EQ(d, c.d);
   }
-  // Before the epoch the day counts back and the time of day forward.
-  EXPECT_EQ(FormatDateTimePattern("dd.mm.yyyy hh:nn", CalendarToFormatter(-1.25)), "28.12.1899 18:00");
-  EXPECT_EQ(FormatDateTimePattern("dd.mm.yyyy hh:nn", CalendarToFormatter(-2)), "28.12.1899 00:00");
-  EXPECT_EQ(CalendarToFormatter(-1e-9), 0);
+  // Before the epoch the day counts back and the time of day forward; values
+  // a hair off a whole day (as tick loops make them) are that day's midnight.
+  struct Text { double v; const char* text; } texts[] = {
+      {-1.25, "28.12.1899 18:00:00.000"},
+      {-2, "28.12.1899 00:00:00.000"},
+      {-1.0000000000000002, "29.12.1899 00:00:00.000"},
+      {-0.9999999999999998, "29.12.1899 00:00:00.000"},
+      {-1.00000002, "28.12.1899 23:59:59.998"},
+      {-1e-9, "30.12.1899 00:00:00.000"},
+      {0.9999999999999998, "31.12.1899 00:00:00.000"},
+  };
+  for (const Text& t : texts)
+    EXPECT_EQ(FormatDateTimePattern("dd.mm.yyyy hh:nn:ss.zz", CalendarToFormatter(t.v)), t.text) << t.v;
+  // In the formatter's own convention a time that rounds to 24:00 is the
+  // next day, also on a day before the epoch (day -2 is 28.12.1899).
+  EXPECT_EQ(FormatDateTimePattern("dd.mm.yyyy hh:nn", -2.9999999999), "29.12.1899 00:00");
+  EXPECT_EQ(FormatDateTimePattern("dd.mm.yyyy hh:nn", 2.9999999999), "02.01.1900 00:00");
 }
 
 TEST(TimeTicks, SecondsAxes) {
@@ -76,6 +90,9 @@ TEST(TimeTicks, SecondsAxes) {
       {"negative times", -7200, 7200, 4, {"-02:00:00", "-01:00:00", " 00:00:00", " 01:00:00", " 02:00:00"}},
       {"hours with three digits", 360000, 400000, 2, {" 100:00:00", " 104:00:00", " 108:00:00"}},
       {"reversed", 100, 0, 3, {" 00:01:30", " 00:01:00", " 00:00:30", " 00:00:00"}},
+      {"reversed, starting on a tick", 90, 0, 3, {" 00:01:30", " 00:01:00", " 00:00:30", " 00:00:00"}},
+      {"reversed, ending on a tick below zero", 0, -90, 3, {" 00:00:00", "-00:00:30", "-00:01:00", "-00:01:30"}},
+      {"reversed, one interval ending on ticks", 60, 59.998, 0, {" 00:01:00.000", " 00:00:59.998"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -140,9 +157,17 @@ TEST(TimeTicks, CalendarTiersAndLabels) {
        hh, {"6h/10-Mar-2024", "12h/10-Mar-2024", "18h/10-Mar-2024"}, 0},
       {"before 1899-12-30", -1.5, -1, 2, false, false, plain,
        {"12:00/28-Dec-1899", "18:00", "00:00/29-Dec-1899"}, 0},
-      {"hundredths on a vertical axis", at(2024, 3, 10, 12), at(2024, 3, 10, 12, 0, 0.5), 5, true, false, plain,
-       {"12:00:00.00/10-Mar-2024", "12:00:00.100", "12:00:00.200", "12:00:00.300", "12:00:00.400", "12:00:00.500"},
+      {"before 1899-12-30, midnight reached by short steps", -2, 0, 6, false, true, plain,
+       {"00:00/28-Dec-1899", "08:00", "16:00", "00:00/29-Dec-1899", "08:00", "16:00", "00:00/30-Dec-1899"}, 18},
+      {"tenths on a vertical axis", at(2024, 3, 10, 12), at(2024, 3, 10, 12, 0, 0.5), 5, true, false, plain,
+       {"12:00:00.000/10-Mar-2024", "12:00:00.100", "12:00:00.200", "12:00:00.300", "12:00:00.400", "12:00:00.500"},
        0},
+      {"hundredths on a vertical axis", at(2024, 3, 10, 12), at(2024, 3, 10, 12, 0, 0.06), 5, true, false, plain,
+       {"12:00:00.000/10-Mar-2024", "12:00:00.010", "12:00:00.020", "12:00:00.030", "12:00:00.040", "12:00:00.050",
+        "12:00:00.060"},
+       0},
+      {"hundredths on a 12-hour clock", at(2024, 3, 10, 13), at(2024, 3, 10, 13, 0, 0.02), 2, true, false, ampm,
+       {"1:00.00.000pm", "1:00.00.010pm", "1:00.00.020pm"}, 0},
       {"two days in a leap year", at(2024, 2, 26), at(2024, 3, 3), 3, false, false, plain,
        {"26-Feb-2024", "28-Feb-2024", "01-Mar-2024", "03-Mar-2024"}, 0},
       {"two days in a common year", at(2023, 2, 26), at(2023, 3, 4), 3, false, false, plain,
@@ -153,6 +178,12 @@ TEST(TimeTicks, CalendarTiersAndLabels) {
        {"Jan-2024", "Mar-2024", "May-2024", "Jul-2024"}, 5},
       {"months without short ticks start at a labelled month", at(2023, 11, 15), at(2024, 8, 1), 3, false, false,
        ymd, {"24/01", "24/03", "24/05", "24/07"}, 0},
+      {"quarters from 1 January", at(2024, 1, 1), at(2024, 12, 31), 3, false, false, plain,
+       {"Jan-2024", "Apr-2024", "Jul-2024", "Oct-2024"}, 0},
+      {"quarters from 1 January with short ticks", at(2024, 1, 1), at(2024, 12, 31), 3, false, true, plain,
+       {"Jan-2024", "Apr-2024", "Jul-2024", "Oct-2024"}, 8},
+      {"quarters from a day after the 1st", at(2024, 1, 1, 6), at(2024, 12, 31), 3, false, false, plain,
+       {"Apr-2024", "Jul-2024", "Oct-2024"}, 0},
       {"years", at(1990, 6, 1), at(2030, 1, 1), 3, false, true, plain, {"2000", "2010", "2020", "2030"}, 4},
       {"two-digit years", at(1990, 6, 1), at(2030, 1, 1), 3, false, false, ymd, {"00", "10", "20", "30"}, 0},
       {"the last year drawn is 9999", at(9000, 1, 1), 2990000, 3, false, false, plain,
@@ -187,6 +218,32 @@ TEST(TimeTicks, CalendarRangesThatCannotBeLabelled) {
   // No tick count (0) counts as one interval.
   EXPECT_EQ(PlanCalendarTicks(at(2024, 1, 1), at(2024, 1, 2), 0, false, false, st, t), CalendarNote::None);
   EXPECT_EQ(longLabels(t), QStringList({"00:00/01-Jan-2024", "12:00", "00:00/02-Jan-2024"}));
+}
+
+// A calendar axis is never logarithmic: date labels switch the flag off, and
+// while they are set a switch on is refused; other labels take it again. The
+// chart's axis settings and the axis itself follow the same rule.
+template <class Axis>
+void checkCalendarAxisIsLinear(Axis& a) {
+  a.setLoaded();
+  a.setRangeLow(1);
+  a.setRangeHigh(1000);
+  a.setLogarithmic(true);
+  ASSERT_TRUE(a.Logarithmic());
+  a.setLabelType(TFigType::ftDateTime);
+  EXPECT_FALSE(a.Logarithmic());
+  a.setLogarithmic(true);
+  EXPECT_FALSE(a.Logarithmic());
+  a.setLabelType(TFigType::ftTime);
+  a.setLogarithmic(true);
+  EXPECT_TRUE(a.Logarithmic());
+}
+
+TEST(TimeTicks, CalendarAxesAreLinear) {
+  TScaleRenderer axis;
+  checkCalendarAxisIsLinear(axis);
+  TScalePropsHoriz settings;
+  checkCalendarAxisIsLinear(settings);
 }
 
 // The axis renderer writes the planned labels where number labels go, the
