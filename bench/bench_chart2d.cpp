@@ -20,9 +20,9 @@
 #include <QPainter>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <vector>
 
+#include "bench/TimeReporter.h"
 #include "charts/VIrada.h"
 #include "kernel/Evaluator.h"
 #include "shell/State.h"
@@ -187,15 +187,6 @@ void BM_sampling_evaluate(benchmark::State& st) {
   }
 }
 
-class TimeReporter : public benchmark::ConsoleReporter {
-public:
-  std::map<std::string, double> times;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& r : runs) times[r.benchmark_name()] = r.GetAdjustedCPUTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -212,12 +203,9 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("incremental/full", BM_incremental_full)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("sampling/plotterm", BM_sampling_plotterm)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("sampling/evaluate", BM_sampling_evaluate)->Unit(benchmark::kMillisecond);
-  benchmark::Initialize(&argc, argv);
-  TimeReporter rep;
-  benchmark::RunSpecifiedBenchmarks(&rep);
-  benchmark::Shutdown();
+  auto times = zw::bench::RunAndKeepTimes(argc, argv, zw::bench::Clock::Cpu);
   auto ratio = [&](const char* a, const char* b) {
-    const double ta = rep.times[a], tb = rep.times[b];
+    const double ta = times[a], tb = times[b];
     return tb > 0 ? ta / tb : 0.0;
   };
   std::printf("\nratios (time / reference time)\n");

@@ -22,7 +22,6 @@
 #include <boost/geometry/geometries/polygon.hpp>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <optional>
 #include <random>
 #include <string>
@@ -340,11 +339,7 @@ bool SameHullCorners() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  zw::bench::TimeReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  auto& t = reporter.times;
+  auto t = zw::bench::RunAndKeepTimes(argc, argv);
   auto ratio = [&](const char* what, const std::string& peer, const std::string& ours, const char* target) {
     if (t.count(peer) && t.count(ours) && t[ours] > 0)
       std::printf("%-52s %8.2f   %s\n", what, t[peer] / t[ours], target);

@@ -268,11 +268,7 @@ double SplineAgreement() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  zw::bench::TimeReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  benchmark::Shutdown();
-  auto& t = reporter.times;
+  auto t = zw::bench::RunAndKeepTimes(argc, argv);
   auto ratio = [&](const std::string& what, const std::string& peer, const std::string& ours, const char* target) {
     if (t.count(peer) && t.count(ours) && t[ours] > 0)
       std::printf("%-56s %8.2f   %s\n", what.c_str(), t[peer] / t[ours], target);

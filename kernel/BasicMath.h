@@ -7,6 +7,7 @@
 // Failures (overflow, division by zero, the logarithm of a negative base) are
 // thrown as CalcFailure at the point where they happen.
 #include <cstdint>
+#include <numbers>
 #include <string>
 
 #include "kernel/Types.h"
@@ -83,11 +84,11 @@ Extended AngleModeToRadians(int mode);
 // The angle r (radians) in the unit of an angle mode; 0 for any other mode.
 // Inline: the formula evaluator converts every arc tangent of a plot.
 inline Extended RadiansToAngleMode(int mode, Extended r) {
-  constexpr Extended kPiValue = 3.141592653589793238462643383279502884L;
+  constexpr Extended pi = std::numbers::pi_v<long double>;
   switch (mode) {
-    case 0: return r * 180 / kPiValue;
+    case 0: return r * 180 / pi;
     case 1: return r;
-    case 2: return r * 200 / kPiValue;
+    case 2: return r * 200 / pi;
     default: return 0;
   }
 }

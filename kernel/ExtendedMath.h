@@ -45,7 +45,7 @@ inline constexpr Extended kPiHalf3 = 0x98cc51701b839a25p-132L;
 inline constexpr Extended kTwoOverPi = 0xa2f9836e4e44152ap-64L;
 static_assert(kPiHalf1 == tables::kPiHalf1Check && kPiHalf2 == tables::kPiHalf2Check &&
                   kPiHalf3 == tables::kPiHalf3Check,
-              "the generated tables continue these parts of pi/2");
+              "the parts of pi/2 agree with the generator's");
 
 // Below this size Sin and Cos reduce by themselves; above it the library does.
 inline constexpr Extended kSinCosReach = 0x1p30L;
@@ -350,30 +350,26 @@ Extended tanhRare(Extended x);
 [[gnu::always_inline]] inline void SinCosReduced(Extended r, Extended* s, Extended* c) { detail::sinCosCore(r, s, c); }
 
 // sin x and cos x alone; the part not asked for is not computed, and the
-// result comes back without going through memory.
-[[gnu::always_inline]] inline Extended Sin(Extended x) {
-  if (!(std::fabs(x) < kSinCosReach)) return std::sin(x);
+// result comes back without going through memory. cos x = sin(x + pi/2):
+// the quadrant one further on.
+namespace detail {
+template <int QuadrantShift>
+[[gnu::always_inline]] inline Extended sinShifted(Extended x) {
+  if (!(std::fabs(x) < kSinCosReach)) return QuadrantShift == 0 ? std::sin(x) : std::cos(x);
   Extended v;
   int quadrant = 0;
-  const Extended r = detail::reduceHalfPi(x, quadrant);
+  const Extended r = reduceHalfPi(x, quadrant);
+  quadrant += QuadrantShift;
   if (quadrant & 1)
-    detail::sinCosCore(r, nullptr, &v);
+    sinCosCore(r, nullptr, &v);
   else
-    detail::sinCosCore(r, &v, nullptr);
+    sinCosCore(r, &v, nullptr);
   return quadrant & 2 ? -v : v;
 }
+}  // namespace detail
 
-[[gnu::always_inline]] inline Extended Cos(Extended x) {
-  if (!(std::fabs(x) < kSinCosReach)) return std::cos(x);
-  Extended v;
-  int quadrant = 0;
-  const Extended r = detail::reduceHalfPi(x, quadrant);
-  if (quadrant & 1)
-    detail::sinCosCore(r, &v, nullptr);
-  else
-    detail::sinCosCore(r, nullptr, &v);
-  return (quadrant + 1) & 2 ? -v : v;
-}
+[[gnu::always_inline]] inline Extended Sin(Extended x) { return detail::sinShifted<0>(x); }
+[[gnu::always_inline]] inline Extended Cos(Extended x) { return detail::sinShifted<1>(x); }
 
 [[gnu::always_inline]] inline Extended Atan(Extended x) {
   using namespace tables;

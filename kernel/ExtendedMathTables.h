@@ -429,11 +429,10 @@ inline constexpr int kLnPolyLeadCount = 0;
 inline constexpr double kLnPolyD[] = {0x1.5555555555555p-2, -0x1p-2, 0x1.9999999991999p-3, -0x1.555555554e222p-3, 0x1.24929e7a05ec1p-3, -0x1.00004ccce8667p-3};
 
 // ---- sin and cos of |r| <= pi/4: tables at j/64, polynomials near 0 ----
-// pi/2 = kPiHalf1 + kPiHalf2 + kPiHalf3 + kPiHalf4 to about 190 bits
+// pi/2 = kPiHalf1 + kPiHalf2 + kPiHalf3 to about 128 bits
 inline constexpr long double kPiHalf1Check = 0xc.90fdaa2p-3L;
 inline constexpr long double kPiHalf2Check = 0x8.5a308d3p-37L;
 inline constexpr long double kPiHalf3Check = 0x9.8cc51701b839a25p-72L;
-inline constexpr long double kPiHalf4 = 0x8.127044533e63a01p-138L;
 inline constexpr int kSinSteps = 64;
 inline constexpr int kSinMaxIndex = 51;
 struct SinCosEntry { double sinHi, sinMid, sinLo, cosHi, cosMid, cosLo; };

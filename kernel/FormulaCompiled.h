@@ -183,7 +183,6 @@ template <bool WithStack, class Source>
 [[gnu::always_inline]] inline bool runStep(const Instr& in, const Extended& x, const Source& source,
                                            Extended radians, Extended& acc, Extended* st, int& sp) {
   int status = 0;
-  auto divisor = usableDivisor;
   switch (in.code) {
     ZW_FORMULA_SAFE_CODES(ZW_FORMULA_SAFE_CASE)
     // The steps on the stack (only WithStack).
@@ -213,7 +212,7 @@ template <bool WithStack, class Source>
       break;
     case Code::Div:
       if constexpr (WithStack) {
-        if (!divisor(acc)) return false;
+        if (!usableDivisor(acc)) return false;
         acc = st[--sp] / acc;
       }
       break;
@@ -242,7 +241,7 @@ template <bool WithStack, class Source>
       acc /= in.k;
       break;
     case Code::KDiv:
-      if (!divisor(acc)) return false;
+      if (!usableDivisor(acc)) return false;
       acc = in.k / acc;
       break;
     case Code::PowK:
@@ -257,12 +256,12 @@ template <bool WithStack, class Source>
       break;
     case Code::DivM: {
       Extended m = monomial(in, x);
-      if (!divisor(m)) return false;
+      if (!usableDivisor(m)) return false;
       acc /= m;
       break;
     }
     case Code::MDiv:
-      if (!divisor(acc)) return false;
+      if (!usableDivisor(acc)) return false;
       acc = monomial(in, x) / acc;
       break;
     case Code::Sqrt:

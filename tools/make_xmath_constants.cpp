@@ -282,16 +282,15 @@ void printSinCos() {
   std::printf("// ---- sin and cos of |r| <= pi/4: tables at j/64, polynomials near 0 ----\n");
   const Big halfPi = kPi / 2;
   // The three parts of pi/2 that the argument reduction subtracts are kept in
-  // ExtendedMath.h; this is the next part, for the low word of the reduced argument.
+  // ExtendedMath.h, which checks them against these.
   const Big p1 = floor(ldexp(halfPi, 31)) / ldexp(Big(1), 31);
   const Big p2 = floor(ldexp(halfPi - p1, 65)) / ldexp(Big(1), 65);
   const Big rest = halfPi - p1 - p2;
   const Big p3 = roundToBits(rest, 64);
-  std::printf("// pi/2 = kPiHalf1 + kPiHalf2 + kPiHalf3 + kPiHalf4 to about 190 bits\n");
+  std::printf("// pi/2 = kPiHalf1 + kPiHalf2 + kPiHalf3 to about 128 bits\n");
   std::printf("inline constexpr long double kPiHalf1Check = %s;\n", hexL(p1).c_str());
   std::printf("inline constexpr long double kPiHalf2Check = %s;\n", hexL(p2).c_str());
   std::printf("inline constexpr long double kPiHalf3Check = %s;\n", hexL(p3).c_str());
-  std::printf("inline constexpr long double kPiHalf4 = %s;\n", hexL(rest - p3).c_str());
   std::printf("inline constexpr int kSinSteps = %d;\ninline constexpr int kSinMaxIndex = %d;\n", kSinSteps,
               kSinMaxIndex);
   std::printf("struct SinCosEntry { double sinHi, sinMid, sinLo, cosHi, cosMid, cosLo; };\n");
