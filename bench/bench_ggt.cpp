@@ -7,7 +7,7 @@
 
 #include <numeric>
 
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "topics/algebra/ggT.h"
 
 namespace {

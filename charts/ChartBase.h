@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "charts/AxisTypes.h"
-#include "common/ChartTypes.h"
+#include "common/PointTypes.h"
 #include "common/ZwError.h"
 
 class QPainter;

@@ -6,7 +6,7 @@
 #include <charconv>
 #include <cstring>
 
-#include "platform/text/Cp1252.h"
+#include "common/Cp1252.h"
 
 namespace zw {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/text/Cp1252.h"
+#include "common/Cp1252.h"
 
 namespace zw {
 

@@ -12,7 +12,7 @@
 #include <limits>
 #include <string>
 
-#include "common/ChartStrings.h"
+#include "common/StringHelpers.h"
 #include "common/XmlTagReader.h"
 
 namespace zw {

@@ -8,7 +8,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "common/ChartMath.h"
+#include "common/MathHelpers.h"
 #include "charts/DateTimeText.h"
 
 namespace zw {

@@ -6,7 +6,7 @@
 
 #include "charts/Ticks.h"
 #include "charts/Rot3DCore.h"
-#include "common/ChartStrings.h"
+#include "common/StringHelpers.h"
 
 namespace zw {
 

@@ -1,7 +1,7 @@
 #include "common/XmlTagReader.h"
 
-#include "common/ChartStrings.h"
-#include "platform/text/Cp1252.h"
+#include "common/StringHelpers.h"
+#include "common/Cp1252.h"
 
 #include <algorithm>
 #include <cstdint>

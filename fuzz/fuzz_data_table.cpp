@@ -3,7 +3,7 @@
 // allocation, and a failed import leaves the object's pairs as they were.
 // Build and run (clang's libFuzzer):
 //   clang++ -std=c++20 -O1 -g -I. -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-//     fuzz/fuzz_data_table.cpp numerics/*.cpp common/ChartStrings.cpp common/ChartMath.cpp common/XmlTagReader.cpp \
+//     fuzz/fuzz_data_table.cpp numerics/*.cpp common/StringHelpers.cpp common/MathHelpers.cpp common/XmlTagReader.cpp \
 //     kernel/Random.cpp -lz -o build-fuzz/fuzz_data_table
 //   build-fuzz/fuzz_data_table -max_total_time=60 -max_len=4096 -rss_limit_mb=2048
 #include <unistd.h>

@@ -6,7 +6,7 @@
 // their ranges.
 // Build and run (clang's libFuzzer):
 //   clang++ -std=c++20 -O1 -g -I. -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-//     fuzz/fuzz_matrix_files.cpp numerics/*.cpp common/ChartStrings.cpp common/ChartMath.cpp common/XmlTagReader.cpp \
+//     fuzz/fuzz_matrix_files.cpp numerics/*.cpp common/StringHelpers.cpp common/MathHelpers.cpp common/XmlTagReader.cpp \
 //     kernel/Random.cpp -lz -o build-fuzz/fuzz_matfiles
 //   build-fuzz/fuzz_matfiles -max_total_time=60 -max_len=4096 -rss_limit_mb=4096 -malloc_limit_mb=1024
 #include <unistd.h>

@@ -3,7 +3,7 @@
 // progress until the end, and the attribute reader must cope with any text.
 // Build and run (clang's libFuzzer):
 //   clang++ -std=c++20 -O1 -g -I. -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-//     fuzz/fuzz_xml_tags.cpp common/XmlTagReader.cpp common/ChartStrings.cpp -o build-fuzz/fuzz_xml_tags
+//     fuzz/fuzz_xml_tags.cpp common/XmlTagReader.cpp common/StringHelpers.cpp -o build-fuzz/fuzz_xml_tags
 //   build-fuzz/fuzz_xml_tags -max_total_time=60 -max_len=4096
 #include <cstdint>
 #include <cstdio>

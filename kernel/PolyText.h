@@ -8,7 +8,7 @@
 
 #include "kernel/Fraction.h"
 #include "kernel/Poly.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 
 namespace zw {
 

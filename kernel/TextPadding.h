@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 
 namespace zw {
 

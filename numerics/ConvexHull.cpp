@@ -4,7 +4,7 @@
 #include <numbers>
 #include <vector>
 
-#include "common/ChartMath.h"
+#include "common/MathHelpers.h"
 #include "numerics/BitFld.h"
 #include "numerics/Matrix.h"
 

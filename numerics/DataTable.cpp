@@ -11,8 +11,8 @@
 #include <sstream>
 #include <utility>
 
-#include "common/ChartStrings.h"
-#include "platform/text/Cp1252.h"
+#include "common/StringHelpers.h"
+#include "common/Cp1252.h"
 #include "numerics/CurveFit.h"
 #include "numerics/NumComponent.h"
 #include "numerics/NumberText.h"

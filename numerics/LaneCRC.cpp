@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <bit>
 
-#include "common/ChartMath.h"
+#include "common/MathHelpers.h"
 
 namespace zw {
 

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <limits>
 
-#include "common/ChartStrings.h"
-#include "platform/text/Cp1252.h"
+#include "common/StringHelpers.h"
+#include "common/Cp1252.h"
 
 namespace zw {
 

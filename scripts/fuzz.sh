@@ -55,8 +55,8 @@ run language "$half" 4096 fuzz/fuzz_language.cpp shell/texts/LanguageFiles.cpp s
   shell/texts/TextTables.cpp shell/State.cpp -- "${qt[@]}"
 run csv "$half" 4096 fuzz/fuzz_csv.cpp shell/gridexchange/CsvText.cpp shell/kit/GridCellStore.cpp \
   kernel/PastedLine.cpp -- "${qt[@]}"
-run xml "$half" 4096 fuzz/fuzz_xml_tags.cpp common/XmlTagReader.cpp common/ChartStrings.cpp
-numerics=(numerics/*.cpp common/ChartStrings.cpp common/ChartMath.cpp common/XmlTagReader.cpp kernel/Random.cpp)
+run xml "$half" 4096 fuzz/fuzz_xml_tags.cpp common/XmlTagReader.cpp common/StringHelpers.cpp
+numerics=(numerics/*.cpp common/StringHelpers.cpp common/MathHelpers.cpp common/XmlTagReader.cpp kernel/Random.cpp)
 # Sizes read from files are limited to 2^20 cells here instead of 2^26 (see
 # numerics/NumberText.h): the same checks, without gigabytes of zeros.
 run datatable "$half" 4096 fuzz/fuzz_data_table.cpp "${numerics[@]}" -- -lz -DZW_MAX_FILE_CELLS_LOG2=20

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/Metrics.h"
 
 class QWidget;

@@ -1,6 +1,6 @@
 #include "platform/ini/IniFile.h"
 
-#include "platform/text/Cp1252.h"
+#include "common/Cp1252.h"
 
 #include <QFile>
 #include <QFileInfo>

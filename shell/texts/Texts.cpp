@@ -1,6 +1,6 @@
 #include "shell/texts/Texts.h"
 
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/State.h"
 #include "shell/texts/LanguageFiles.h"
 #include "shell/texts/TextTables.h"

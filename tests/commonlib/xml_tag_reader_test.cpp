@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text/Cp1252.h"
+#include "common/Cp1252.h"
 #include "common/XmlTagReader.h"
 
 namespace zw {

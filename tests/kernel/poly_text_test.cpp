@@ -6,7 +6,7 @@
 #include "kernel/CalcFailure.h"
 #include "kernel/KernelState.h"
 #include "kernel/PolyText.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "tests/kernel/poly_helpers.h"
 
 namespace zw {

@@ -9,7 +9,7 @@
 #include "kernel/PastedLine.h"
 #include "kernel/TextPadding.h"
 #include "kernel/TextSigns.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 
 namespace zw {
 namespace {

@@ -9,7 +9,7 @@
 #include <numbers>
 #include <random>
 
-#include "common/ChartMath.h"
+#include "common/MathHelpers.h"
 #include "numerics/ConvexHull.h"
 
 namespace zw {

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/Fonts.h"
 #include "shell/Metrics.h"
 #include "shell/State.h"

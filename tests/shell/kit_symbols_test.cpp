@@ -4,7 +4,7 @@
 #include <climits>
 #include <gtest/gtest.h>
 
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/Fonts.h"
 #include "shell/kit/Symbols.h"
 

@@ -1,5 +1,5 @@
 // The built-in tables and the lookup rules over them.
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/State.h"
 #include "shell/texts/LanguageFiles.h"
 #include "shell/texts/TextTables.h"

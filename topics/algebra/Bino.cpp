@@ -5,7 +5,7 @@
 #include "kernel/BasicMath.h"
 #include "kernel/CalcFailure.h"
 #include "kernel/Format.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/kit/Symbols.h"
 #include "shell/texts/Texts.h"
 

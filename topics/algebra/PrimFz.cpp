@@ -8,7 +8,7 @@
 #include "kernel/CalcFailure.h"
 #include "kernel/Evaluator.h"
 #include "kernel/Primes.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/kit/Symbols.h"
 #include "shell/texts/Texts.h"
 

@@ -8,7 +8,7 @@
 #include "kernel/CheckedInput.h"
 #include "kernel/Format.h"
 #include "kernel/KernelState.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/kit/Symbols.h"
 #include "shell/texts/Texts.h"
 #include "topics/algebra/AlgebraKit.h"

@@ -7,7 +7,7 @@
 #include "kernel/BigInt.h"
 #include "kernel/Format.h"
 #include "kernel/KernelState.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/kit/Symbols.h"
 #include "shell/texts/Texts.h"
 

@@ -6,7 +6,7 @@
 #include "kernel/FormulaContext.h"
 #include "kernel/Format.h"
 #include "kernel/TextPadding.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "platform/symbolic/Derivative.h"
 #include "shell/kit/Symbols.h"
 

@@ -4,7 +4,7 @@
 #include "kernel/Fraction.h"
 #include "kernel/PolyText.h"
 #include "kernel/Roots.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/kit/Symbols.h"
 #include "shell/texts/Texts.h"
 

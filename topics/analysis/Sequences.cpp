@@ -5,7 +5,7 @@
 #include "kernel/Evaluator.h"
 #include "kernel/Format.h"
 #include "kernel/TermVariables.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/kit/Symbols.h"
 #include "shell/texts/Texts.h"
 

@@ -9,7 +9,7 @@
 
 #include "kernel/CalcFailure.h"
 #include "platform/ini/IniFile.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/State.h"
 #include "shell/commands/Commands.h"
 #include "tests/topics/PdfText.h"

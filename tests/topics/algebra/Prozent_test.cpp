@@ -12,7 +12,7 @@
 #include "kernel/CalcFailure.h"
 #include "kernel/KernelState.h"
 #include "platform/ini/IniFile.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/State.h"
 #include "shell/catalogue/TopicRegistry.h"
 #include "shell/commands/Commands.h"

@@ -9,7 +9,7 @@
 #include <random>
 
 #include "kernel/KernelState.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/State.h"
 #include "topics/algebra/ggT.h"
 

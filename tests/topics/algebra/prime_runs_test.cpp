@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "kernel/CalcFailure.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/State.h"
 #include "topics/algebra/Prim.h"
 #include "topics/algebra/PrimFz.h"

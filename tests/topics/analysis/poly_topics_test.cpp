@@ -5,7 +5,7 @@
 
 #include "kernel/Fraction.h"
 #include "kernel/PolyText.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "topics/analysis/PolyTopics.h"
 
 namespace zw {

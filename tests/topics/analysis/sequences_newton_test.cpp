@@ -3,7 +3,7 @@
 
 #include "kernel/CalcFailure.h"
 #include "kernel/KernelState.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "topics/analysis/Newton.h"
 #include "topics/analysis/Sequences.h"
 

@@ -6,7 +6,7 @@
 #include <numbers>
 
 #include "kernel/CalcFailure.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/State.h"
 #include "topics/plane/Kreis.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "kernel/CalcFailure.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/State.h"
 #include "topics/plane/PlaneKit.h"
 #include "topics/plane/XGer2d.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "kernel/CalcFailure.h"
-#include "platform/text/TextMeasurer.h"
+#include "common/TextMeasurer.h"
 #include "shell/State.h"
 #include "topics/plane/Tang.h"
 

@@ -6,13 +6,13 @@
 #include <numbers>
 #include <vector>
 
-#include "common/ChartMath.h"
-#include "common/ChartStrings.h"
+#include "common/MathHelpers.h"
+#include "common/StringHelpers.h"
 
 namespace zw {
 namespace {
 
-TEST(ChartStrings, FormatFixedWidth) {
+TEST(StringHelpers, FormatFixedWidth) {
   struct Case { int width, decimals; long double x; std::string expected; } cases[] = {
       {8, 2, 3.14159L, "    3.14"},
       {-8, 2, -3.14159L, "-0003.14"},
@@ -36,7 +36,7 @@ TEST(ChartStrings, FormatFixedWidth) {
   EXPECT_EQ(s, "   2.2");
 }
 
-TEST(ChartStrings, ReplaceAndTrim) {
+TEST(StringHelpers, ReplaceAndTrim) {
   EXPECT_EQ(ReplaceChar(u"a.b.c", u'.', u','), u"a,b,c");
   EXPECT_EQ(TrimBlanks(u"  a b  "), u"a b");
   EXPECT_EQ(TrimBlanks(u"   "), u"");
@@ -56,7 +56,7 @@ std::vector<std::u16string> scan(std::u16string_view text) {
   return tokens;
 }
 
-TEST(ChartStrings, ScanQuotedStr) {
+TEST(StringHelpers, ScanQuotedStr) {
   EXPECT_EQ(scan(u"\"a b\" x "), (std::vector<std::u16string>{u"a b", u"x"}));
   EXPECT_EQ(scan(u"  one two "), (std::vector<std::u16string>{u"one", u"two"}));
   // Two quotes in a row stand for one quote character.
@@ -66,7 +66,7 @@ TEST(ChartStrings, ScanQuotedStr) {
   EXPECT_TRUE(scan(u"unfinished").empty());
 }
 
-TEST(ChartStrings, ReadTagFromText) {
+TEST(StringHelpers, ReadTagFromText) {
   const std::array<std::u16string_view, 8> tags = {u"sub", u"sup", u"font", u"b", u"i", u"u", u"s", u"*default*"};
   struct Case { const char16_t* text; int index; bool endTag; const char16_t* attributes; int tagEnd; } cases[] = {
       {u"</FONT>", 2, true, u"", 7},
@@ -96,7 +96,7 @@ TEST(ChartStrings, ReadTagFromText) {
   EXPECT_FALSE(end);
 }
 
-TEST(ChartMath, PolarAngle) {
+TEST(MathHelpers, PolarAngle) {
   constexpr double pi = std::numbers::pi;
   struct Case { double x, y, a; } cases[] = {
       {0, 0, 3 * pi / 2}, {-1, 0, pi}, {1, -1, 7 * pi / 4}, {0, 2, pi / 2}, {0, -2, 3 * pi / 2},
@@ -105,7 +105,7 @@ TEST(ChartMath, PolarAngle) {
   for (const Case& c : cases) EXPECT_NEAR(PolarAngle(c.x, c.y), c.a, 1e-12) << c.x << "," << c.y;
 }
 
-TEST(ChartMath, FormatEngineering) {
+TEST(MathHelpers, FormatEngineering) {
   struct Case { int digits; double x; const char* expected; } cases[] = {
       {4, 12346, "12.35k"},    {-4, 12346, "12k35"},   {3, 0.000123, "123u"}, {3, 5, "5.00"},
       {3, -12346, "-12.3k"},   {3, 0, "0.00"},         {1, 0, "0"},           {-3, 1500, "1k50"},
@@ -115,7 +115,7 @@ TEST(ChartMath, FormatEngineering) {
   for (const Case& c : cases) EXPECT_EQ(FormatEngineering(c.digits, c.x), c.expected) << c.digits << " " << c.x;
 }
 
-TEST(ChartMath, Log10CheckedRaises) {
+TEST(MathHelpers, Log10CheckedRaises) {
   EXPECT_DOUBLE_EQ(Log10Checked(1000), 3);
   for (double bad : {0.0, -1.0, std::nan("")}) {
     try {
@@ -127,7 +127,7 @@ TEST(ChartMath, Log10CheckedRaises) {
   }
 }
 
-TEST(ChartMath, CombSort) {
+TEST(MathHelpers, CombSort) {
   std::vector<double> d = {5, 3, 9, 1};
   CombSortDoubles(d, true);
   EXPECT_EQ(d, (std::vector<double>{1, 3, 5, 9}));
@@ -143,7 +143,7 @@ TEST(ChartMath, CombSort) {
   EXPECT_EQ(ints, sorted);
 }
 
-TEST(ChartMath, HexFloorSignExchange) {
+TEST(MathHelpers, HexFloorSignExchange) {
   EXPECT_EQ(CardinalToHex(255, 0), "F");
   EXPECT_EQ(CardinalToHex(255, 4), "00FF");
   EXPECT_EQ(CardinalToHex(0xFFFFFFFFu, 12), "FFFFFFFF");

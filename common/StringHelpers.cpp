@@ -1,4 +1,4 @@
-#include "common/ChartStrings.h"
+#include "common/StringHelpers.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,6 +1,6 @@
 #pragma once
-// Number helpers of the chart library (Qt-free, shared with the numeric
-// components): polar angle, engineering notation, checked decimal logarithm,
+// Number helpers shared by the chart library and the numeric components
+// (Qt-free): polar angle, engineering notation, checked decimal logarithm,
 // comb sort, hexadecimal text, floor and sign, exchanging two variables.
 #include <cstdint>
 #include <span>

@@ -1,10 +1,10 @@
-#include "common/ChartMath.h"
+#include "common/MathHelpers.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "common/ChartStrings.h"
+#include "common/StringHelpers.h"
 
 namespace zw {
 

@@ -1,10 +1,10 @@
 #pragma once
-// Windows-1252, the 8-bit code page of the files the program shares with its
-// Windows ancestor (settings, worksheets, chart data files, numeric component
-// files). Header-only and Qt-free so that every layer can use the one table.
+// Windows-1252, the 8-bit code page that settings, worksheets, chart data
+// files and numeric component files may be written in when they are not
+// UTF-8. Header-only and Qt-free so that every layer can use the one table.
 // Bytes 0x00..0x7F and 0xA0..0xFF are the same code points in Unicode; the
 // row 0x80..0x9F holds the typographic characters below, five of its bytes
-// are undefined and decode as themselves (as Windows does).
+// are undefined and decode as themselves.
 #include <array>
 #include <cstdint>
 #include <optional>

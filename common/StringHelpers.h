@@ -1,6 +1,6 @@
 #pragma once
-// String helpers of the chart library (Qt-free, shared with the numeric
-// components): fixed-width number text, character replacement, blank
+// String helpers shared by the chart library and the numeric components
+// (Qt-free): fixed-width number text, character replacement, blank
 // trimming, a quoted-token scanner and the tag reader of the HTML label.
 // Positions are counted in UTF-16 units, from 1 as in the tag reader's callers.
 #include <span>
