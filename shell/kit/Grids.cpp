@@ -293,6 +293,11 @@ void StringGrid::openEditor() {
   if (!isEditing()) edit(idx);
 }
 
+void StringGrid::commitEditor() {
+  // indexWidget() also answers the editor open on a cell.
+  if (QWidget* editor = indexWidget(currentIndex())) commitData(editor);
+}
+
 void StringGrid::setCurrentGridCell(int col, int row) {
   if (col < 1 || row < 1 || col >= ColCount() || row >= RowCount()) return;
   setCurrentIndex(model_->index(row - 1, col - 1));

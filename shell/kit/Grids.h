@@ -79,6 +79,8 @@ public:
   bool editorMode() const { return editorMode_; }
   // Whether a cell editor is open.
   bool isEditing() const { return state() == QAbstractItemView::EditingState; }
+  // Text typed into the open editor goes into its cell; the editor stays open.
+  void commitEditor();
   // Current cell in grid coordinates (fixed cells excluded).
   void setCurrentGridCell(int col, int row);
   int Col() const { return currentColumn() + 1; }

@@ -1,39 +1,22 @@
 #include "topics/plane/GetAB2D.h"
 
 #include <QLabel>
-#include <QMenu>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
-#include <QStyledItemDelegate>
 
 #include "kernel/CheckedInput.h"
 #include "shell/Fonts.h"
 #include "shell/Guard.h"
 #include "shell/Metrics.h"
-#include "shell/State.h"
 #include "shell/commands/Commands.h"
 #include "shell/gridexchange/GridExchange.h"
+#include "shell/gridexchange/GridMenu.h"
 #include "shell/kit/Grids.h"
 #include "shell/kit/InputRows.h"
 #include "shell/texts/Texts.h"
 #include "topics/plane/PlaneKit.h"
 
 namespace zw {
-
-namespace {
-
-// Cells drawn centred; header cells on the button face.
-class CentredCells : public QStyledItemDelegate {
-public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
-    QStyledItemDelegate::initStyleOption(option, index);
-    option->displayAlignment = Qt::AlignCenter;
-  }
-};
-
-}  // namespace
 
 TFGetAB2D::TFGetAB2D(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("FGetAB2D"));
@@ -42,26 +25,15 @@ TFGetAB2D::TFGetAB2D(QWidget* owner) : QDialog(owner) {
   Punkte->setObjectName(QStringLiteral("Punkte"));
   Punkte->setColCount(3);
   Punkte->setRowCount(3);
-  Punkte->setItemDelegate(new CentredCells(Punkte));
+  Punkte->setCellsCentred(true);
   Punkte->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   Punkte->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   OKBtn = new QPushButton(QStringLiteral("OK"), this);
   ESCBtn = new QPushButton(this);
-  PopupMenu1 = new QMenu(this);
-  auto add = [this](int item, auto fn) {
-    QAction* a = PopupMenu1->addAction(GetText(IMat, item));
-    connect(a, &QAction::triggered, this, [this, fn] { RunGuarded(this, [this, fn] { fn(); }); });
-    return a;
-  };
-  add(1, [this] { GridCutToClipboard(Punkte); });
-  add(2, [this] { GridCopyToClipboard(Punkte); });
-  add(3, [this] { GridPasteFromClipboard(Punkte); });
-  PopupMenu1->addSeparator();
-  add(5, [this] { exportCsv(); });
-  add(6, [this] { importCsv(); });
-  Punkte->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(Punkte, &QWidget::customContextMenuRequested, this,
-          [this](const QPoint& pos) { PopupMenu1->popup(Punkte->viewport()->mapToGlobal(pos)); });
+  GridMenuOptions menu;
+  // Only A and B with x and y are kept of an imported file.
+  menu.afterImport = [](StringGrid* g) { GridResize(g, 3, 3); };
+  gridMenu_ = AttachGridMenu(Punkte, std::move(menu));
   connect(OKBtn, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { okClicked(); }); });
   connect(ESCBtn, &QPushButton::clicked, this, &QDialog::reject);
   layout();
@@ -119,20 +91,6 @@ void TFGetAB2D::okClicked() {
       FocusGridCell(Punkte, 1 + i % 2, 1 + i / 2);
       break;
     }
-}
-
-void TFGetAB2D::exportCsv() {
-  const QString file = AskSaveFile(this, shellState().DataFolder, CsvFileFilter());
-  if (!file.isEmpty()) GridSaveCsv(Punkte, file);
-}
-
-void TFGetAB2D::importCsv() {
-  const QString file = AskOpenFile(this, shellState().DataFolder, CsvFileFilter());
-  if (file.isEmpty()) return;
-  int rows = 0, cols = 0;
-  if (!GridLoadCsv(Punkte, rows, cols, file)) return;
-  // Only A and B with x and y are kept.
-  GridResize(Punkte, 3, 3);
 }
 
 bool AskLineByTwoPoints(QWidget* owner, LineABC& line, const std::function<int(TFGetAB2D*)>& run) {

@@ -8,11 +8,11 @@
 #include "kernel/Types.h"
 
 class QLabel;
-class QMenu;
 class QPushButton;
 
 namespace zw {
 
+class GridMenu;
 class StringGrid;
 
 class TFGetAB2D : public QDialog {
@@ -23,13 +23,11 @@ public:
   StringGrid* grid() const { return Punkte; }
   QPushButton* okButton() const { return OKBtn; }
   QPushButton* escButton() const { return ESCBtn; }
-  QMenu* popup() const { return PopupMenu1; }
+  GridMenu* gridMenu() const { return gridMenu_; }
 
   // Reads the four cells; on success p1, p2 are set and the dialog accepts.
   // Otherwise message 22 and the first bad cell takes the focus.
   void okClicked();
-  void exportCsv();
-  void importCsv();
 
   TVec2 p1, p2;
 
@@ -42,7 +40,7 @@ private:
   QLabel* Label1;
   StringGrid* Punkte;
   QPushButton *OKBtn, *ESCBtn;
-  QMenu* PopupMenu1;
+  GridMenu* gridMenu_;
   bool inLayout_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include <QTextStream>
 
 #include "shell/gridexchange/GridExchange.h"
+#include "shell/gridexchange/GridMenu.h"
 #include "shell/kit/Grids.h"
 #include "tests/topics/TopicTestBase.h"
 #include "topics/plane/GetAB2D.h"
@@ -144,7 +145,7 @@ TEST_F(PlaneWindowTest, TwoPointDialogPasteExportImport) {
   EXPECT_EQ(d.grid()->Cells(2, 2), "4");
   const QString out = file("pts.csv");
   commandUi().saveFile = [&](QWidget*, const QString&, const QString&) { return file("pts"); };
-  d.exportCsv();
+  d.gridMenu()->exportCsv();
   QFile f(out);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_TRUE(QString::fromUtf8(f.readAll()).contains("3;4"));
@@ -155,7 +156,7 @@ TEST_F(PlaneWindowTest, TwoPointDialogPasteExportImport) {
   b.write("1;2;3;4\n5;6;7;8\n9;10;11;12\n13;14;15;16\n17;18;19;20\n");
   b.close();
   commandUi().openFile = [&](QWidget*, const QString&, const QString&) { return big; };
-  d.importCsv();
+  d.gridMenu()->importCsv();
   EXPECT_EQ(d.grid()->RowCount(), 3);
   EXPECT_EQ(d.grid()->ColCount(), 3);
   EXPECT_EQ(d.grid()->Cells(2, 2), "6");
