@@ -7,6 +7,10 @@
 namespace zw {
 
 namespace msg {
+inline constexpr int TooFewData = 3;        // "Zu wenig Eingaben"
+inline constexpr int TooManyData = 4;       // "Zu viele Eingaben"
+inline constexpr int NoSolution = 5;        // "Keine Lösung"
+inline constexpr int NoUniqueSolution = 6;  // "Keine eindeutige Lösung"
 inline constexpr int IndeterminatePlane = 18;  // "Ebene E unbestimmt"
 inline constexpr int ImproperData = 21;     // "Unzulässige Daten"
 inline constexpr int InvalidInput = 22;     // "Unzulässige Eingabe"

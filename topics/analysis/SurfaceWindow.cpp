@@ -18,8 +18,8 @@
 #include "shell/State.h"
 #include "shell/kit/InputRows.h"
 #include "shell/texts/Texts.h"
-#include "topics/frame/PrintRot3D.h"
 #include "topics/frame/TopicPrinting.h"
+#include "topics/frame/View3DPicture.h"
 
 namespace zw {
 
@@ -47,18 +47,6 @@ bool ReadsAsNumber(const QString& text, Extended& v) {
 }
 
 }  // namespace
-
-class TFPlot3d::Picture : public TopicPicture {
-public:
-  explicit Picture(TPlot3D& plot) : plot_(plot) {}
-  void copyToClipboard(bool blackWhite) override { plot_.CopyToClipboard(false, blackWhite); }
-  void print(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor) override {
-    PrintRot3D(painter, device, cursor.y, plot_);
-  }
-
-private:
-  TPlot3D& plot_;
-};
 
 TFPlot3d::TFPlot3d(QWidget* owner) : TopicWindow(owner, ClassName, surfaceConfig()) {
   QWidget* box = inputArea();
@@ -104,7 +92,7 @@ TFPlot3d::TFPlot3d(QWidget* owner) : TopicWindow(owner, ClassName, surfaceConfig
     magnification = std::max(magnification, 0.2);
   };
   plot_->installEventFilter(this);
-  picture_ = std::make_unique<Picture>(*plot_);
+  picture_ = std::make_unique<View3DPicture>(*this, *plot_);
   if (memo()) memo()->hide();  // the picture is the result; there is no text
   initTopic();
 }

@@ -17,6 +17,7 @@ class QSpinBox;
 namespace zw {
 
 class TPlot3D;
+class View3DPicture;
 
 class TFPlot3d : public TopicWindow {
   Q_OBJECT
@@ -41,7 +42,6 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  class Picture;
   QString rangeCaption(int axis, bool high) const;
   void drawSurface();
   void applyColours();
@@ -55,7 +55,7 @@ private:
   QCheckBox *symmetric_ = nullptr, *autoScale_ = nullptr, *colour_ = nullptr;
   QSpinBox* lines_ = nullptr;
   TPlot3D* plot_ = nullptr;
-  std::unique_ptr<Picture> picture_;
+  std::unique_ptr<View3DPicture> picture_;
 };
 
 }  // namespace zw

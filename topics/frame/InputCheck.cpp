@@ -69,11 +69,16 @@ bool CheckInputs(InputCheck strategy, FieldRegistry& registry, InputCheckUi& ui)
   std::vector<Extended> values(fields.size(), 0);
   Reactions reactions(ui);
   std::int32_t ok = 1;
-  if (strategy == InputCheck::OneBoxFirstField) {
+  if (strategy != InputCheck::OneBoxPerField) {
     FieldReading r = ReadAllFields(fields);
     if (!r.bad.empty()) {
       ui.showInputPage();
-      if (ui.showError(msg::InvalidInput)) ui.focusField(fields[static_cast<std::size_t>(r.bad.front())].edit);
+      if (!ui.showError(msg::InvalidInput)) return false;
+      if (strategy == InputCheck::OneBoxFirstField) {
+        ui.focusField(fields[static_cast<std::size_t>(r.bad.front())].edit);
+      } else {
+        for (int i : r.bad) ui.focusField(fields[static_cast<std::size_t>(i)].edit);
+      }
       return false;
     }
     values = std::move(r.values);

@@ -6,7 +6,10 @@
 //    page comes back, one error box shows message 22 and the first bad field
 //    (in registry order) takes the focus;
 //  - OneBoxPerField: each field in turn through ReadEditValue: every bad
-//    field brings its own box and takes the focus, so the last one keeps it.
+//    field brings its own box and takes the focus, so the last one keeps it;
+//  - OneBoxLastField: all fields are read first; when any failed, one box
+//    shows message 22, then every bad field takes the focus in reading
+//    order, so the last bad field keeps it.
 // Grid cells (kind 'f') are checked after the fields in both strategies
 // through ReadGridValues: every bad cell gets a box and the cell editor.
 // The values are stored in the registry only when everything passed.
@@ -22,7 +25,7 @@ class FieldRegistry;
 class StringGrid;
 struct InputField;
 
-enum class InputCheck { OneBoxFirstField, OneBoxPerField };
+enum class InputCheck { OneBoxFirstField, OneBoxPerField, OneBoxLastField };
 
 // What a check does on the window (TopicWindow implements it).
 class InputCheckUi {

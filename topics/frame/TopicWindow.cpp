@@ -214,8 +214,9 @@ void TopicWindow::initTopic() {
   setDefaultSize();
 }
 
-QSize TopicWindow::defaultSize() const {
-  const QSize size = DefaultFormSizeAt(textPage(), shellState().Zoom);
+QSize TopicWindow::defaultSize() const { return atLeastInputs(DefaultFormSizeAt(textPage(), shellState().Zoom)); }
+
+QSize TopicWindow::atLeastInputs(QSize size) const {
   if (!tabs_ || !scroll_) return size;
   // Never smaller than the input page needs: a window opens without scroll bars.
   const QSize around = scroll_->size() - scroll_->maximumViewportSize();
@@ -268,6 +269,11 @@ void TopicWindow::relayout() {
   });
   inLayout_ = false;
   secondPass_ = false;
+  rebuildPictureGuarded();
+}
+
+void TopicWindow::rebuildPictureGuarded() {
+  if (created_) runGuarded([this] { rebuildPicture(); });
 }
 
 void TopicWindow::layoutPage(int index) {
@@ -393,15 +399,21 @@ void TopicWindow::showPageSilently(int index) {
 void TopicWindow::pageChanged(int index) {
   if (longRun_->running() || index < 0 || index >= pageCount()) return;
   QPointer<TopicWindow> self(this);
-  const bool done = runGuarded([this, index] {
+  bool calcFailed = false;  // failComputation placed the focus
+  const bool done = runGuarded([this, index, &calcFailed] {
     try {
       switch (pages_[static_cast<std::size_t>(index)].spec.kind) {
         case PageKind::Input: focusFirstInput(); break;
         case PageKind::Results: computeAndReport(); break;
-        case PageKind::Chart: enterChartPage(index); break;
+        case PageKind::Chart:
+          enterChartPage(index);
+          // Unless entering it failed and brought the inputs back.
+          if (currentPage() == index) rebuildPicture();
+          break;
         case PageKind::Other: enterOtherPage(index); break;
       }
     } catch (const CalcFailure&) {
+      calcFailed = true;
       throw;  // failComputation, through the guard
     } catch (...) {
       // Whatever else failed, the inputs come back to the front.
@@ -409,7 +421,7 @@ void TopicWindow::pageChanged(int index) {
       throw;
     }
   });
-  if (!done && self && currentPage() == pageOf(PageKind::Input)) focusFirstInput();
+  if (!done && !calcFailed && self && currentPage() == pageOf(PageKind::Input)) focusFirstInput();
 }
 
 void TopicWindow::guardedLayout(const std::function<void()>& layout) {
@@ -452,6 +464,11 @@ bool TopicWindow::readInputs() {
 
 void TopicWindow::runComputation() {
   if (!readInputs()) return;
+  computeMemo();
+  rebuildPicture();
+}
+
+void TopicWindow::computeMemo() {
   if (!memo_ || config_.memo != MemoPolicy::ClearPerComputation) return compute();
   // A computation that fails before it writes a line leaves the last results
   // in place; one that fails later leaves what it wrote.
@@ -477,7 +494,7 @@ void TopicWindow::computeAndReport() {
   ShowPendingKernelMessages(this);
 }
 
-void TopicWindow::failComputation(int message) { rejectInput(firstInput(), message); }
+void TopicWindow::failComputation(int message) { rejectInput(failureFocus(), message); }
 
 bool TopicWindow::rejectInput(QWidget* field, int message) {
   showPageSilently(std::max(0, pageOf(PageKind::Input)));
@@ -548,7 +565,10 @@ bool TopicWindow::saveInputs(const QString& file, QString* error) {
   return ini.save(error);
 }
 
-void TopicWindow::cmdLoad(const QString& file) { loadInputs(file); }
+void TopicWindow::cmdLoad(const QString& file) {
+  loadInputs(file);
+  rebuildPicture();
+}
 
 void TopicWindow::cmdSave(const QString& file) {
   QString error;
@@ -571,6 +591,7 @@ void TopicWindow::cmdNew(const QString& file) {
     }
   }
   loadInputs(file);
+  rebuildPicture();
 }
 
 // ----- printing, help, snapshot --------------------------------------------
@@ -696,6 +717,7 @@ bool TopicWindow::eventFilter(QObject* watched, QEvent* event) {
         guardedLayout([this] { layoutPages(); });
         inLayout_ = false;
         secondPass_ = false;
+        if (p.spec.kind == PageKind::Chart) rebuildPictureGuarded();  // the picture fits its view again
         break;
       }
   }

@@ -220,6 +220,19 @@ protected:
   virtual TopicPicture* picture() { return nullptr; }
   // Reads and checks the inputs with the configured strategy.
   virtual bool readInputs();
+  // The control that takes the focus after a failed computation (default:
+  // the first input).
+  virtual QWidget* failureFocus() const { return firstInput(); }
+  // Builds the picture from the last computation. The frame calls it after a
+  // computation, a load, on entering the picture page and after every
+  // layout, so a picture never waits for a paint event and always fits its
+  // view's size.
+  virtual void rebuildPicture() {}
+  // The window's default size: DefaultFormSizeAt of its text page, never
+  // smaller than the input page needs. A window that computes its own size
+  // returns atLeastInputs(its size).
+  virtual QSize defaultSize() const;
+  QSize atLeastInputs(QSize size) const;
 
   // ----- helpers for topics
   void setMemoLines(const QStringList& lines);
@@ -263,7 +276,10 @@ private:
   void activated();
   void watchSubWindow();
   void fitPageControl();
-  QSize defaultSize() const;
+  // rebuildPicture through the guard, once the window is created.
+  void rebuildPictureGuarded();
+  // compute() with the memo policy: a failure before the first line keeps the memo.
+  void computeMemo();
   // runComputation, then the kernel's messages raised meanwhile.
   void computeAndReport();
   // A layout pass through the guard; a failure shows once while it repeats.
