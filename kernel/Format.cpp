@@ -82,20 +82,15 @@ char16_t RegionalThousandsSeparator() {
   return RegionalSeparator() == u',' ? u'.' : u',';
 }
 
-// General format: p significant digits, trailing zeros removed, fixed notation
-// for -5 < exponent < p, else d.dddE[-]nn with the exponent padded to
-// expWidth digits.
-std::u16string GeneralText(Extended x, int p, int expWidth) {
-  if (!std::isfinite(x)) return NonFiniteText(x);
-  p = std::clamp(p, 1, 18);
-  Decimal d = ToDecimal(x);
-  RoundAt(d, p);
-  StripTrailingZeros(d);
+// The digits of a rounded value laid out: fixed notation for
+// lowestFixed <= exponent < p, else d.dddE[-]nn with the exponent padded to
+// expWidth digits; trailing zeros already removed.
+std::u16string GeneralLayout(const Decimal& d, bool negative, int p, int lowestFixed, int expWidth) {
   if (d.digits.empty()) return u"0";
   const char16_t sep = RegionalSeparator();
-  std::u16string s = x < 0 ? u"-" : u"";
+  std::u16string s = negative ? u"-" : u"";
   const int e = d.exp;
-  if (e > -5 && e < p) {
+  if (e >= lowestFixed && e < p) {
     if (e >= 0) {
       std::string intPart = d.digits.substr(0, std::min<std::size_t>(d.digits.size(), e + 1));
       intPart.append(static_cast<std::size_t>(e + 1) - intPart.size(), '0');
@@ -124,6 +119,18 @@ std::u16string GeneralText(Extended x, int p, int expWidth) {
     s.append(static_cast<std::size_t>(expWidth) - ed.size(), u'0');
   s += Widen(ed);
   return s;
+}
+
+// General format: p significant digits, trailing zeros removed, fixed notation
+// for -5 < exponent < p, else d.dddE[-]nn with the exponent padded to
+// expWidth digits.
+std::u16string GeneralText(Extended x, int p, int expWidth) {
+  if (!std::isfinite(x)) return NonFiniteText(x);
+  p = std::clamp(p, 1, 18);
+  Decimal d = ToDecimal(x);
+  RoundAt(d, p);
+  StripTrailingZeros(d);
+  return GeneralLayout(d, x < 0, p, -4, expWidth);
 }
 
 // Fixed format with `decimals` decimals (trailing zeros kept); with a thousands
@@ -202,6 +209,23 @@ void TrimBlanks(std::u16string& s) {
 
 }  // namespace
 
+std::u16string FormatGeneral(int digits, Extended x) {
+  if (!std::isfinite(x)) return NonFiniteText(x);
+  if (x == 0) return u"0";
+  digits = std::clamp(digits, 1, 18);
+  // The value itself is rounded once, to `digits` digits: rounding a longer
+  // text again would round twice.
+  char buf[64];
+  const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, digits - 1);
+  const std::string_view sci(buf, static_cast<std::size_t>(res.ptr - buf));
+  const std::size_t e = sci.find('e');
+  Decimal d;
+  std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(), d.exp);
+  for (std::size_t i = sci[0] == '-' ? 1 : 0; i < e; ++i)
+    if (sci[i] != '.') d.digits += sci[i];
+  StripTrailingZeros(d);
+  return GeneralLayout(d, x < 0, digits, -5, 0);
+}
 
 std::u16string FormatReal(int digits, Extended x) {
   if (fabsl(x) < 1e-18L) return u"0";

@@ -15,6 +15,12 @@ namespace zw {
 // The standard real text: digits significant digits; |x| < 1e-18 is "0";
 // numbers below 1e-4 in fixed notation with digits decimals.
 std::u16string FormatReal(int digits, Extended x);
+// The general real text of the runtime library ("%g"): x rounded to `digits`
+// significant digits (1..18), trailing zeros and a trailing separator dropped;
+// fixed notation from 0.00001 up to an integer part of `digits` digits, else
+// an exponent with "E", "-" for a negative one, no "+" and no leading zeros
+// ("1E-6", "1,5E20"); the regional decimal separator. "NAN", "INF", "-INF".
+std::u16string FormatGeneral(int digits, Extended x);
 // FormatReal padded with zeros to digits + 1 characters when it contains the
 // language decimal separator (never after an exponent).
 std::u16string FormatRealZeros(int digits, Extended x);

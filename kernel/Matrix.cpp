@@ -1,5 +1,6 @@
 #include "kernel/Matrix.h"
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <utility>
@@ -105,23 +106,32 @@ int MatrixRank(const Matrix& M, int n) {
   return rowEchelon(A, nullptr, n, kRankZero);
 }
 
-void MatrixInverse(const Matrix& A, int n, Matrix& out) {
-  checkSize(n);
-  // Gauss–Jordan elimination with full pivoting.
-  Matrix B = out;
-  Extended largest = 0;
-  for (int i = 1; i <= n; ++i)
-    for (int j = 1; j <= n; ++j) {
-      B[i][j] = A[i][j];
-      largest = std::max(largest, std::fabs(A[i][j]));
-    }
-  // A pivot at rounding level of the largest entry means a singular matrix.
-  const Extended tiny = n * LDBL_EPSILON * largest;
+namespace {
+
+// Gauss–Jordan steps with full pivoting, shared by the inverse and the rank
+// decision so that both take the same pivots and judge them alike.
+struct FullPivotElimination {
+  Matrix B;
+  int n;
+  Extended tiny = 0;  // a pivot at or below it is rounding noise: singular
   std::array<bool, VektorSize + 1> used{};
-  std::array<int, VektorSize + 1> rowOf{}, colOf{};
-  for (int step = 1; step <= n; ++step) {
+
+  FullPivotElimination(const Matrix& A, int order, const Matrix& start) : B(start), n(order) {
+    Extended largest = 0;
+    for (int i = 1; i <= n; ++i)
+      for (int j = 1; j <= n; ++j) {
+        B[i][j] = A[i][j];
+        largest = std::max(largest, std::fabs(A[i][j]));
+      }
+    // A pivot at rounding level of the largest entry means a singular matrix.
+    tiny = n * LDBL_EPSILON * largest;
+  }
+
+  // The largest |B[j][k]| over the unused rows and columns (the first one
+  // met wins a tie); false when it is at most `tiny`.
+  bool choosePivot(int& irow, int& icol) const {
     Extended big = -1;
-    int irow = 0, icol = 0;
+    irow = icol = 0;
     for (int j = 1; j <= n; ++j) {
       if (used[j]) continue;
       for (int k = 1; k <= n; ++k)
@@ -131,28 +141,67 @@ void MatrixInverse(const Matrix& A, int n, Matrix& out) {
           icol = k;
         }
     }
-    if (big <= tiny) throw CalcFailure(msg::DivisionByZero, "singular matrix");
+    return big > tiny;
+  }
+
+  // Moves the pivot row onto row icol, divides it by the pivot (the pivot's
+  // own place becomes 1/pivot, as the inverse needs) and eliminates its
+  // column from the other rows (all of them, or only the unused ones).
+  // Returns the pivot.
+  Extended step(int irow, int icol, bool allRows) {
     used[icol] = true;
-    rowOf[step] = irow;
-    colOf[step] = icol;
     if (irow != icol)
       for (int j = 1; j <= n; ++j) std::swap(B[irow][j], B[icol][j]);
     const Extended piv = B[icol][icol];
     B[icol][icol] = 1;
     for (int j = 1; j <= n; ++j) B[icol][j] /= piv;
     for (int l = 1; l <= n; ++l) {
-      if (l == icol) continue;
+      if (l == icol || (!allRows && used[l])) continue;
       const Extended d = B[l][icol];
       B[l][icol] = 0;
       for (int j = 1; j <= n; ++j) B[l][j] -= d * B[icol][j];
     }
+    return piv;
   }
-  for (int step = n; step >= 1; --step)
-    if (rowOf[step] != colOf[step])
-      for (int k = 1; k <= n; ++k) std::swap(B[k][rowOf[step]], B[k][colOf[step]]);
+};
+
+}  // namespace
+
+void MatrixInverse(const Matrix& A, int n, Matrix& out) {
+  checkSize(n);
+  FullPivotElimination g(A, n, out);
+  std::array<int, VektorSize + 1> rowOf{}, colOf{};
+  for (int s = 1; s <= n; ++s) {
+    int irow = 0, icol = 0;
+    if (!g.choosePivot(irow, icol)) throw CalcFailure(msg::DivisionByZero, "singular matrix");
+    rowOf[s] = irow;
+    colOf[s] = icol;
+    g.step(irow, icol, true);
+  }
+  Matrix& B = g.B;
+  for (int s = n; s >= 1; --s)
+    if (rowOf[s] != colOf[s])
+      for (int k = 1; k <= n; ++k) std::swap(B[k][rowOf[s]], B[k][colOf[s]]);
   for (int i = 1; i <= n; ++i)
     for (int j = 1; j <= n; ++j) checked(B[i][j]);
   out = B;
+}
+
+void MatrixRankDet(const Matrix& A, int n, int& rank, Extended& det) {
+  checkSize(n);
+  // The inverse's steps restricted to the rows not yet used: the entries
+  // they leave in those rows are the inverse's, so rank n here is exactly
+  // the case in which MatrixInverse finds every pivot.
+  FullPivotElimination g(A, n, Matrix{});
+  Extended product = 1;
+  rank = 0;
+  int irow = 0, icol = 0;
+  while (rank < n && g.choosePivot(irow, icol)) {
+    if (irow != icol) product = -product;
+    product *= g.step(irow, icol, false);
+    ++rank;
+  }
+  det = rank == n ? product : 0;
 }
 
 void MatrixMultiply(const Matrix& A, const Matrix& B, int m, int n, int p, Matrix& C) {

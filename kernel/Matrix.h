@@ -16,6 +16,11 @@ int MatrixRank(const Matrix& A, int n);
 // B's leading n × n block := A⁻¹ (other entries of B keep their values).
 // A singular matrix throws CalcFailure(DivisionByZero) and leaves B unchanged.
 void MatrixInverse(const Matrix& A, int n, Matrix& B);
+// Rank and determinant of the leading n × n block in one decision, with
+// MatrixInverse's pivot rule (full pivoting; a pivot at most
+// n·LDBL_EPSILON·max|aᵢⱼ| counts as 0): det is the signed product of the
+// pivots, 0 below full rank. rank = n exactly when MatrixInverse succeeds.
+void MatrixRankDet(const Matrix& A, int n, int& rank, Extended& det);
 // C[i][j] := Σ_k A[i][k]·B[k][j] for i ≤ m, j ≤ p, k ≤ n; only that block of C.
 void MatrixMultiply(const Matrix& A, const Matrix& B, int m, int n, int p, Matrix& C);
 // B := 0 everywhere, then the transpose of A's r × c block.

@@ -8,11 +8,10 @@
 #include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string_view>
 
+#include "kernel/Format.h"
 #include "kernel/KernelState.h"
 #include "kernel/PastedLine.h"
 #include "platform/ini/IniFile.h"
@@ -177,42 +176,7 @@ void GridTranspose(StringGrid* grid) {
     }
 }
 
-QString FloatToStr15(Extended x) {
-  // The extended value itself is rounded to 15 digits: a detour through
-  // double would round twice and lose everything beyond double's range.
-  const long double v = x;
-  if (std::isnan(v)) return QStringLiteral("NAN");
-  if (std::isinf(v)) return v > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
-  if (v == 0) return QStringLiteral("0");
-  // Mantissa digits and decimal exponent of the value rounded to 15 digits.
-  char buf[64];
-  const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
-  const std::string sci(buf, r.ptr);
-  const size_t e = sci.find('e');
-  const int exponent = std::atoi(sci.c_str() + e + 1);
-  const bool negative = sci[0] == '-';
-  std::string digits;
-  for (size_t i = negative ? 1 : 0; i < e; ++i)
-    if (sci[i] != '.') digits.push_back(sci[i]);
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-  const QChar point(kernelState().RegionalDecimalSeparator);
-  QString out = negative ? QStringLiteral("-") : QString();
-  if (exponent >= 15 || exponent < -5) {
-    out += QChar(digits[0]);
-    if (digits.size() > 1) out += point + QString::fromLatin1(digits.substr(1));
-    out += QStringLiteral("E") + QString::number(exponent);
-  } else if (exponent < 0) {
-    out += QStringLiteral("0") + point + QString(-exponent - 1, u'0') + QString::fromLatin1(digits);
-  } else {
-    const size_t whole = size_t(exponent) + 1;
-    if (digits.size() <= whole) {
-      out += QString::fromLatin1(digits) + QString(qsizetype(whole - digits.size()), u'0');
-    } else {
-      out += QString::fromLatin1(digits.substr(0, whole)) + point + QString::fromLatin1(digits.substr(whole));
-    }
-  }
-  return out;
-}
+QString FloatToStr15(Extended x) { return QString::fromStdU16String(FormatGeneral(15, x)); }
 
 QString MatrixText(const Matrix& m, int rows, int cols) {
   rows = std::clamp(rows, 0, VektorSize);

@@ -73,9 +73,9 @@ void GridResize(StringGrid* grid, int rows, int cols);
 // n = min(row count, column count) - 1.
 void GridTranspose(StringGrid* grid);
 
-// A real as the runtime writes it: up to 15 significant digits, no trailing
-// zeros, exponent form ("1E20", "1,5E-7") outside 1E-5 .. 1E15, the regional
-// decimal separator.
+// A real as the runtime writes it: FormatGeneral(15, x) (kernel/Format.h),
+// up to 15 significant digits, exponent form ("1E20", "1,5E-7") outside
+// 1E-5 .. 1E15, the regional decimal separator.
 QString FloatToStr15(Extended x);
 // rows x cols values of the matrix (1-based) in the grid text format.
 QString MatrixText(const Matrix& m, int rows, int cols);

@@ -53,6 +53,46 @@ TEST_F(Format, FormatRealWithBothRegionalSeparators) {
   EXPECT_EQ(FormatReal(8, NAN), u"NAN");
 }
 
+TEST_F(Format, GeneralFormatAtNineAndFifteenDigits) {
+  struct Case { int digits; Extended x; std::u16string text; } cases[] = {
+      {15, 0, u"0"},
+      {15, -0.0L, u"0"},
+      {15, 1, u"1"},
+      {15, -2.5L, u"-2,5"},
+      {15, 1.0L / 3, u"0,333333333333333"},
+      {15, 2.0L / 3, u"0,666666666666667"},
+      {15, 0.9999999999999998L, u"1"},          // elimination noise vanishes at 15 digits
+      {15, 0.00001L, u"0,00001"},               // fixed from 0.00001 on
+      {15, 0.0000099999L, u"9,9999E-6"},
+      {15, 1e-6L, u"1E-6"},                     // no "+", no leading zeros
+      {15, 123456789012345.0L, u"123456789012345"},
+      {15, 999999999999999.5L, u"1E15"},        // the carry reaches the exponent
+      {15, 1e15L, u"1E15"},
+      {15, 1.5e20L, u"1,5E20"},
+      {15, -1.5e400L, u"-1,5E400"},             // beyond double's range
+      {15, 2.5e-400L, u"2,5E-400"},
+      {9, -2.5L, u"-2,5"},
+      {9, 1.0L / 3, u"0,333333333"},
+      {9, 123456789, u"123456789"},
+      {9, 1234567890, u"1,23456789E9"},         // the integer part longer than the precision
+      {9, 1234567891234.0L, u"1,23456789E12"},
+      {9, 0.000123456789123L, u"0,000123456789"},
+      {9, 99999999.96L, u"100000000"},
+      {9, 999999999.5L, u"1E9"},
+      // One rounding of the value: through 18 digits first, ...4449999 would
+      // become ...445 and then ...45.
+      {9, 0.1234567844999999999L, u"0,123456784"},
+  };
+  kernelState().RegionalDecimalSeparator = u',';
+  for (const auto& c : cases) EXPECT_EQ(FormatGeneral(c.digits, c.x), c.text) << c.digits << ", " << c.x;
+  UseRegionalPoint();
+  EXPECT_EQ(FormatGeneral(15, 1.25L), u"1.25");
+  EXPECT_EQ(FormatGeneral(9, 1.5e-7L), u"1.5E-7");
+  EXPECT_EQ(FormatGeneral(15, INFINITY), u"INF");
+  EXPECT_EQ(FormatGeneral(15, -INFINITY), u"-INF");
+  EXPECT_EQ(FormatGeneral(15, NAN), u"NAN");
+}
+
 TEST_F(Format, ZerosSignsAndParentheses) {
   EXPECT_EQ(FormatRealZeros(4, 1.5L), u"1,500");
   EXPECT_EQ(FormatRealZeros(4, -1.5L), u"-1,50");

@@ -204,6 +204,75 @@ TEST(MatrixInverse, SingularMatrixRaisesAndKeepsOutput) {
   }
 }
 
+TEST(MatrixRankDet, DecidesSingularityFromThePivots) {
+  struct Case {
+    Rows A;
+    int rank;
+    long double det;
+  };
+  const Case cases[] = {
+      {{{2, 1}, {1, 1}}, 2, 1},
+      {{{1, 2}, {2, 4}}, 1, 0},
+      {{{0, 0}, {0, 0}}, 0, 0},
+      {{{0, 1}, {1, 0}}, 2, -1},
+      {{{1, 2, 3}, {4, 5, 6}, {7, 8, 10}}, 3, -3},
+      // Singular in decimals, not quite in binary: the 3 × 3 product formula
+      // leaves noise that would "invert" to entries near 1e16.
+      {{{0.1L, 0.2L, 0.3L}, {0.4L, 0.5L, 0.6L}, {0.7L, 0.8L, 0.9L}}, 2, 0},
+      {{{1.1L, 2.2L}, {3.3L, 6.6L}}, 1, 0},
+      // Small but genuine pivots count, whatever an absolute cut would say.
+      {{{1, 0}, {0, 1e-10L}}, 2, 1e-10L},
+      {{{1e-7L, 0, 0, 0}, {0, 1e-7L, 0, 0}, {0, 0, 1e-7L, 0}, {0, 0, 0, 1e-7L}}, 4, 1e-28L},
+      {{{1e-300L, 0}, {0, 1e-300L}}, 2, 1e-600L},
+  };
+  for (const Case& c : cases) {
+    const int n = static_cast<int>(c.A.size());
+    int rank = -1;
+    long double det = 99;
+    MatrixRankDet(mat(c.A), n, rank, det);
+    EXPECT_EQ(rank, c.rank) << n << " " << c.A[0][0];
+    if (c.det == 0) {
+      EXPECT_EQ(det, 0) << n << " " << c.A[0][0];
+    } else {
+      EXPECT_NEAR(det, c.det, 1e-17L * std::fabs(c.det)) << n << " " << c.A[0][0];
+    }
+  }
+}
+
+TEST(MatrixRankDet, AgreesWithEigenAndWithTheInverse) {
+  std::mt19937 gen(17);
+  // Integer matrices of every rank, and decimal ones (entries with one
+  // decimal, which binary cannot hold) of forced low rank.
+  for (int n : {2, 3, 5, 10, 25, 30})
+    for (int r = 0; r <= n; r += std::max(1, n / 5)) {
+      for (bool decimal : {false, true}) {
+        Matrix A = randomOfRank(gen, n, r);
+        if (decimal)
+          for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j) A[i][j] /= 10;
+        const EMat e = toEigen(A, n, n);
+        int rank = -1;
+        long double det = 99;
+        MatrixRankDet(A, n, rank, det);
+        EXPECT_EQ(rank, Eigen::FullPivLU<EMat>(e).rank()) << n << " " << r << " " << decimal;
+        if (rank == n) {
+          const long double expected = Eigen::PartialPivLU<EMat>(e).determinant();
+          EXPECT_NEAR(det, expected, 1e-13L * std::fabs(expected)) << n << " " << r;
+        } else {
+          EXPECT_EQ(det, 0);
+        }
+        Matrix B{};
+        bool inverted = true;
+        try {
+          MatrixInverse(A, n, B);
+        } catch (const CalcFailure&) {
+          inverted = false;
+        }
+        EXPECT_EQ(inverted, rank == n) << n << " " << r << " " << decimal;
+      }
+    }
+}
+
 TEST(MatrixMultiply, BlockProductAndTranspose) {
   Matrix T{};
   T[5][5] = 9;
