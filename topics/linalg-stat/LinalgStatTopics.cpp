@@ -1,11 +1,12 @@
 #include "topics/linalg-stat/LinalgStatTopics.h"
 
 #include "topics/frame/TopicRegistration.h"
+#include "topics/linalg-stat/LGS.h"
 
 namespace zw {
 
-// Each topic of the area adds its window and its text pages here, as
-// RegisterAlgebraTopics does for the gcd topic.
-void RegisterLinalgStatTopics() {}
+void RegisterLinalgStatTopics() {
+  RegisterLgsTexts();
+}
 
 }  // namespace zw
