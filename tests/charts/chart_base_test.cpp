@@ -174,8 +174,9 @@ TEST(ChartBase, SwapRedBlue) {
 }
 
 TEST(ChartBase, SettingsObjectsClampAndNotify) {
+  // The counters come first: each object's handler must not outlive them.
+  int changes = 0, labelChanges = 0, dtChanges = 0;
   TCrossHair ch;
-  int changes = 0;
   ch.OnChange = [&](TCrossHair*) { ++changes; };
   ch.setLayer(0);
   EXPECT_EQ(ch.Layer(), 1);
@@ -184,7 +185,6 @@ TEST(ChartBase, SettingsObjectsClampAndNotify) {
   EXPECT_EQ(changes, 2);
 
   TTextLabel lab;
-  int labelChanges = 0;
   lab.OnChange = [&](TCustomTextLabel*) { ++labelChanges; };
   lab.setLayer(5);
   lab.setLayer(20);  // ignored, no notification
@@ -198,7 +198,6 @@ TEST(ChartBase, SettingsObjectsClampAndNotify) {
   EXPECT_EQ(lab.Mode(), TTxtLblMode::tlsimple);
 
   TDTLabel dt;
-  int dtChanges = 0;
   dt.OnChange = [&](TDTLabel*) { ++dtChanges; };
   dt.setTimeFormat(dt.TimeFormat());    // always notifies
   dt.setDateOrder(dt.DateOrder());      // always notifies

@@ -64,8 +64,8 @@ TEST(Plot3D, RangesAnglesAndClamps) {
 }
 
 TEST(Plot3D, FillingTheGridOnlyMarksItStale) {
-  TPlot3D p;
   int renders = 0;
+  TPlot3D p;
   p.OnDataRendered = [&](TPlot3D*, QPainter*&) { ++renders; };
   p.GridMat.Resize(40, 30);
   for (int i = 1; i <= 40; ++i)
@@ -159,9 +159,9 @@ TEST(Plot3D, MeshKinds) {
 }
 
 TEST(Plot3D, ScaleTicksSitOnTheCubeEdges) {
-  TPlot3D p;  // angles 60 / 15, ranges -1 .. 1, three ticks at least
   struct Label { TP3ScaleKind kind; QString text; QPoint at; };
   std::vector<Label> labels;
+  TPlot3D p;  // angles 60 / 15, ranges -1 .. 1, three ticks at least
   p.OnBeforeDrawScaleLabel = [&](TPlot3D*, QPainter*&, TP3ScaleKind kind, QString& text, int x, int y) {
     labels.push_back({kind, text, QPoint(x, y)});
     if (kind == TP3ScaleKind::p3skY) text = "y" + text;  // the handler may change the label
@@ -234,11 +234,11 @@ TEST(Plot3D, ExportRestoresColoursAndPaintingOnEveryExit) {
 }
 
 TEST(Plot3D, MouseTurnsZoomsAndPans) {
+  int actions = 0;
   TPlot3D p;
   p.GridMat.Resize(10, 10);
   p.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
-  int actions = 0;
   p.OnMouseAction = [&](TPlot3D*, int&, int&, double&, double&, double&, Qt::MouseButtons) { ++actions; };
   QTest::mousePress(&p, Qt::LeftButton, {}, QPoint(300, 200));
   QTest::mouseMove(&p, QPoint(300 - 65, 200 - 50));  // a tenth of the width and height

@@ -447,7 +447,12 @@ namespace {
 
 TEST(VIradaSharing, UsersOwnersAndCopies) {
   std::vector<QString> messages;
-  auto keep = TVIrada::DataShareMessage;
+  // The program-wide handler comes back on every way out of the test, so it
+  // never points at this test's dead vector.
+  struct Restore {
+    decltype(TVIrada::DataShareMessage) keep = TVIrada::DataShareMessage;
+    ~Restore() { TVIrada::DataShareMessage = keep; }
+  } restore;
   TVIrada::DataShareMessage = [&](QWidget*, const QString& t) { messages.push_back(t); };
   auto a = std::make_unique<TVIrada>();
   TVIrada b, c;
@@ -478,7 +483,6 @@ TEST(VIradaSharing, UsersOwnersAndCopies) {
   EXPECT_EQ(b.UseDataOf(), nullptr);
   b.Line(0, 0, 2, 2);
   EXPECT_EQ(c.NumItems(), 1);
-  TVIrada::DataShareMessage = keep;
 }
 
 }  // namespace
