@@ -81,7 +81,7 @@ TFPrimFz::TFPrimFz(QWidget* owner) : TopicWindow(owner, ClassName, primFzConfig(
   fields().addField(QStringLiteral("a0"), eda0_, 0);
   fields().addField(QStringLiteral("ai"), edai_, 0);
   fields().addField(QStringLiteral("n"), ednCount_, 0);
-  fields().addInteger(QStringLiteral("idx"), [this] { return mode(); }, [this](int i) { setMode(i); }, 0);
+  fields().addInteger(QStringLiteral("idx"), [this] { return mode(); }, [this](int i) { setMode(i); }, 0, 0, 2);
   setMode(0);
   initTopic();
 }
@@ -93,7 +93,6 @@ int TFPrimFz::mode() const {
 }
 
 void TFPrimFz::setMode(int index) {
-  if (index < 0 || index > 2) index = 0;  // a bad stored index falls back to the default
   radios_[static_cast<std::size_t>(index)]->setChecked(true);
   for (int i = 0; i < 3; ++i) boxes_[static_cast<std::size_t>(i)]->setVisible(i == index);
   update();

@@ -36,9 +36,7 @@ TFPrimtup::TFPrimtup(QWidget* owner) : TopicWindow(owner, ClassName, primtupConf
   }
   choiceGroup_ = new QGroupBox(box);
   for (auto& r : radios_) r = new QRadioButton(choiceGroup_);
-  fields().addText(
-      QStringLiteral("auswahl"), [this] { return QString::number(choice()); },
-      [this](const QString& t) { setChoice(t.trimmed().toInt()); }, QStringLiteral("0"));
+  fields().addInteger(QStringLiteral("auswahl"), [this] { return choice(); }, [this](int i) { setChoice(i); }, 0, 0, 3);
   setChoice(0);
   initTopic();
 }
@@ -50,7 +48,7 @@ int TFPrimtup::choice() const {
 }
 
 void TFPrimtup::setChoice(int index) {
-  radios_[static_cast<std::size_t>(index >= 0 && index < 4 ? index : 0)]->setChecked(true);
+  radios_[static_cast<std::size_t>(index)]->setChecked(true);
 }
 
 void TFPrimtup::layoutInputs() {

@@ -63,9 +63,9 @@ TFPlot3d::TFPlot3d(QWidget* owner) : TopicWindow(owner, ClassName, surfaceConfig
   lines_->setRange(3, 99);
   lines_->setValue(40);
   fields().addInteger(QStringLiteral("n"), [this] { return lines_->value(); }, [this](int v) { lines_->setValue(v); },
-                      20);
+                      20, lines_->minimum(), lines_->maximum());
   fields().addInteger(QStringLiteral("Color"), [this] { return colour_->isChecked() ? 1 : 0; },
-                      [this](int v) { colour_->setChecked(v != 0); }, 0);
+                      [this](int v) { colour_->setChecked(v != 0); }, 0, 0, 1);
   for (QCheckBox* b : {symmetric_, autoScale_, colour_})
     connect(b, &QCheckBox::clicked, this, guardedSlot([this] { makeSymmetric(); }));
   connect(edit(SurfaceField::X1), &QLineEdit::textEdited, this, guardedSlot([this] { mirrorX1(); }));

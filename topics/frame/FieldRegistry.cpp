@@ -20,13 +20,27 @@ void FieldRegistry::addGrid(StringGrid* grid, std::function<QString(int, int)> c
 
 void FieldRegistry::addText(const QString& key, std::function<QString()> get,
                             std::function<void(const QString&)> set, const QString& defaultText) {
-  extras_.push_back({key, std::move(get), std::move(set), {}, defaultText, 0});
+  extras_.push_back({key, std::move(get), std::move(set), {}, defaultText, 0, 0, 0});
+}
+
+int StoredInteger(const QString& text, int defaultValue, int minValue, int maxValue) {
+  const QString t = text.trimmed();
+  // QString::toInt would also take blanks inside and a "+" after trimming;
+  // only plain digits after an optional sign count.
+  qsizetype i = t.startsWith(u'-') || t.startsWith(u'+') ? 1 : 0;
+  if (i >= t.size()) return defaultValue;
+  for (qsizetype k = i; k < t.size(); ++k)
+    if (t[k] < u'0' || t[k] > u'9') return defaultValue;
+  bool ok = false;
+  const int v = t.toInt(&ok);
+  return ok && v >= minValue && v <= maxValue ? v : defaultValue;
 }
 
 void FieldRegistry::addInteger(const QString& key, std::function<int()> get, std::function<void(int)> set,
-                               int defaultValue) {
+                               int defaultValue, int minValue, int maxValue) {
+  Q_ASSERT(minValue <= defaultValue && defaultValue <= maxValue);
   extras_.push_back({key, [get = std::move(get)] { return QString::number(get()); }, {}, std::move(set),
-                     QString::number(defaultValue), defaultValue});
+                     QString::number(defaultValue), defaultValue, minValue, maxValue});
 }
 
 const InputField* FieldRegistry::field(const QString& key) const {
@@ -64,7 +78,8 @@ void FieldRegistry::load(const IniFile& ini, const QString& section) const {
     });
   for (const ExtraKey& e : extras_) {
     if (e.setInteger)
-      e.setInteger(ini.readInteger(section, e.key, e.defaultInteger));
+      e.setInteger(StoredInteger(ini.readString(section, e.key, e.defaultText), e.defaultInteger, e.minInteger,
+                                 e.maxInteger));
     else if (e.setText)
       e.setText(ini.readString(section, e.key, e.defaultText));
   }

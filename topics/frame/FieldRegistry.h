@@ -31,16 +31,21 @@ struct GridBinding {
   QString defaultText;
 };
 
-// A value that is not an edit field's text: a text, or an integer read the
-// way the profile functions read one.
+// A value that is not an edit field's text: a text, or an integer within a
+// range.
 struct ExtraKey {
   QString key;
   std::function<QString()> get;
   std::function<void(const QString&)> setText;  // text keys
   std::function<void(int)> setInteger;           // integer keys
   QString defaultText;
-  int defaultInteger = 0;
+  int defaultInteger = 0, minInteger = 0, maxInteger = 0;
 };
+
+// A stored integer: the trimmed text is an optional sign and decimal digits
+// whose value lies in minValue .. maxValue; anything else (missing, empty,
+// "2.5", "3x", out of range) gives defaultValue.
+int StoredInteger(const QString& text, int defaultValue, int minValue, int maxValue);
 
 // How a section is written.
 enum class SavePolicy {
@@ -57,8 +62,11 @@ public:
                const QString& defaultText = {});
   void addText(const QString& key, std::function<QString()> get, std::function<void(const QString&)> set,
                const QString& defaultText = {});
-  // An integer key: read like the profile functions (leading digits, else the default).
-  void addInteger(const QString& key, std::function<int()> get, std::function<void(int)> set, int defaultValue);
+  // An integer key (a choice, a count): `set` only ever receives a value in
+  // minValue .. maxValue; a stored value that is not a whole number in that
+  // range, or none, loads as defaultValue (which lies in the range).
+  void addInteger(const QString& key, std::function<int()> get, std::function<void(int)> set, int defaultValue,
+                  int minValue, int maxValue);
 
   const std::vector<InputField>& fields() const { return fields_; }
   const std::vector<GridBinding>& grids() const { return grids_; }

@@ -61,7 +61,7 @@ TFTang::TFTang(QWidget* owner) : ChartTopicWindow(owner, ClassName, PlaneChartCo
     fields().addField(QString::fromLatin1(kKeys[i]), e, 0);
   }
   for (auto& c : captions_) c = new QLabel(inputArea());
-  fields().addInteger(QStringLiteral("type"), [this] { return fall_; }, [this](int v) { setTask(v); }, 1);
+  fields().addInteger(QStringLiteral("type"), [this] { return fall_; }, [this](int v) { setTask(v); }, 1, 1, 4);
   QWidget* box = contentBox(chartPage().options().pageIndex);
   for (int j = 1; j <= 4; ++j) {
     auto* b = labels_[std::size_t(j - 1)] = new QPushButton(QStringLiteral(" t%1").arg(j), box);
@@ -79,7 +79,7 @@ TFTang::TFTang(QWidget* owner) : ChartTopicWindow(owner, ClassName, PlaneChartCo
 }
 
 void TFTang::setTask(int task) {
-  fall_ = (task >= 1 && task <= 4) ? task : 1;
+  fall_ = task;
   if (QAbstractButton* b = tasks_->button(fall_)) b->setChecked(true);
   setupTaskInputs();
 }

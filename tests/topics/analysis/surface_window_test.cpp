@@ -134,12 +134,15 @@ TEST_F(SurfaceWindowTest, WorksheetKeysAndDefaults) {
   EXPECT_EQ(v->linesSpin()->value(), 20);
   EXPECT_FALSE(v->colourBox()->isChecked());
   EXPECT_TRUE(v->edit(F::F)->text().isEmpty());
-  // A count from a file is kept within the control's range.
-  IniFile bad(sheet);
-  bad.writeString("plot3d", "n", "5000");
-  ASSERT_TRUE(bad.save());
-  v->loadInputs(sheet);
-  EXPECT_EQ(v->linesSpin()->value(), 99);
+  // A count from a file outside the control's range 3 .. 99 loads as the default.
+  for (const char* stored : {"5000", "2", "40.5"}) {
+    IniFile bad(sheet);
+    bad.writeString("plot3d", "n", QString::fromUtf8(stored));
+    ASSERT_TRUE(bad.save());
+    v->linesSpin()->setValue(50);
+    v->loadInputs(sheet);
+    EXPECT_EQ(v->linesSpin()->value(), 20) << stored;
+  }
 }
 
 TEST_F(SurfaceWindowTest, PrintSnapshotAndMouse) {
