@@ -83,13 +83,15 @@ ZW_BENCH_PAIR(Sin, plotX, xm::Sin(x), sinl(x))
 ZW_BENCH_PAIR(Cos, plotX, xm::Cos(x), cosl(x))
 ZW_BENCH_PAIR(Atan, plotX, xm::Atan(x), atanl(x))
 ZW_BENCH_PAIR(Tanh, plotX, xm::Tanh(x), tanhl(x))
+ZW_BENCH_PAIR(Sinh, plotX, xm::Sinh(x), sinhl(x))
+ZW_BENCH_PAIR(Cosh, plotX, xm::Cosh(x), coshl(x))
 
 }  // namespace
 
 int main(int argc, char** argv) {
   auto t = zw::bench::RunAndKeepTimes(argc, argv);
   std::printf("\n%-34s %10s %10s %8s\n", "ns per call", "ours", "library", "ratio");
-  for (const char* name : {"Exp", "Ln", "Log10", "SinCosReduced", "SinReduced", "Sin", "Cos", "Atan", "Tanh"}) {
+  for (const char* name : {"Exp", "Ln", "Log10", "SinCosReduced", "SinReduced", "Sin", "Cos", "Atan", "Tanh", "Sinh", "Cosh"}) {
     const std::string ours = std::string("BM_") + name + "_Ours", libc = std::string("BM_") + name + "_Libc";
     if (!t.count(ours) || !t.count(libc) || t[ours] <= 0) continue;
     std::printf("%-34s %10.2f %10.2f %8.2f\n", name, t[ours] / kPoints, t[libc] / kPoints, t[libc] / t[ours]);

@@ -26,17 +26,20 @@ Extended pow2Extended(int k) {
 
 }  // namespace
 
-Extended expRare(Extended x) {
+namespace {
+
+// e^x 2^shift (shift 0 or -1) rounded once, over the whole extended range.
+Extended expScaled(Extended x, int shift) {
   if (x != x) return x + x;
-  // e^11357 > 2^16384.9 overflows, e^-11400 < 2^-16446.6 rounds to 0; in
-  // between the sum below decides, so that the bounds are where the true
+  // e^11358 / 2 > 2^16385.4 overflows, e^-11400 < 2^-16446.6 rounds to 0;
+  // in between the sum below decides, so that the bounds are where the true
   // value rounds past them.
-  if (x > 11357) return kInf;
+  if (x > 11358) return kInf;
   if (x < -11400) return 0;
   int m = 0;
   const Extended r = expReduce(x, m);
   const tables::ExpEntry& t = tables::kExp2[m & ((1 << tables::kExpTableBits) - 1)];
-  int k = m >> tables::kExpTableBits;
+  int k = (m >> tables::kExpTableBits) + shift;
   const Extended tHi = Extended(t.hi) + t.mid;  // exact
   const Extended lo0 = t.lo + tHi * (r + expTail(r));  // rare: the x87 tail is fine here
   // y = yHi + yLo in [0.5, 1), the result is y 2^k.
@@ -60,6 +63,19 @@ Extended expRare(Extended x) {
   const Extended e = (big - s) + yHi;
   const Extended z = (s + (e + yLo)) - big;
   return (z * pow2Extended(k + 200)) * 0x1p-200L;
+}
+
+}  // namespace
+
+Extended expRare(Extended x) { return expScaled(x, 0); }
+
+Extended sinhCoshRare(Extended x, bool odd) {
+  if (x != x) return x + x;
+  // e^-|x| is below 2^-72 of e^|x|: half of e^|x| rounds as the result
+  // does, and only past the overflow of e^|x| itself must the halving come first.
+  const Extended ax = std::fabs(x);
+  const Extended e = ax < 11356 ? Exp(ax) * 0.5L : expScaled(ax, -1);
+  return odd && x < 0 ? -e : e;
 }
 
 Extended lnRare(Extended x, bool base10) {
@@ -94,3 +110,4 @@ Extended tanhRare(Extended x) {
 }
 
 }  // namespace zw::xmath::detail
+

@@ -29,6 +29,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 
 #include "kernel/ExtendedMathTables.h"
 #include "kernel/Types.h"
@@ -63,8 +64,8 @@ Extended Sin(Extended x);
 Extended Cos(Extended x);
 Extended Atan(Extended x);
 Extended Tanh(Extended x);
-// (e^x - e^-x)/2 and (e^x + e^-x)/2 from one exponential; infinite where the
-// result leaves the extended range.
+// (e^x - e^-x)/2 and (e^x + e^-x)/2 within about half an ulp, small
+// arguments included; infinite where the result leaves the extended range.
 Extended Sinh(Extended x);
 Extended Cosh(Extended x);
 
@@ -312,6 +313,57 @@ Extended atanRare(Extended x);
 
 Extended tanhRare(Extended x);
 
+// ---- sinh and cosh -----------------------------------------------------------
+// (e^y - e^-y)/2 (Minus) or (e^y + e^-y)/2 for 0 <= y < kHyperbolicPairReach,
+// rounded once, from one reduction. With y = m ln2/128 + r, up = 2^(m/128)/2
+// and down = 2^(-m/128)/2 (each T + T_lo from the table, halved),
+//   (e^y ± e^-y)/2 = (up ± down) cosh r + (up ∓ down) sinh r,
+// where a = up ± down is kept exactly as a two-sum, (up ∓ down) r is the one
+// product of the x87 unit, and the rest, below 2^-17 of the result (cosh r - 1,
+// sinh r - r and the T_lo), is summed in double. Its errors stay near 2^-71
+// of the result even where the difference cancels up to three bits (y = 1/8).
+inline constexpr Extended kHyperbolicPairReach = 25;  // from there e^-2y < 2^-72
+
+template <bool Minus>
+[[gnu::always_inline]] inline Extended halfExpSumOrDifference(Extended y) {
+  int m = 0;
+  const Extended r = expReduce(y, m);
+  constexpr int kMask = (1 << kExpTableBits) - 1;
+  const ExpEntry& tUp = kExp2[m & kMask];  // m >= 0: up >= 1/2 >= down
+  const ExpEntry& tDown = kExp2[-m & kMask];
+  const double scaleUp = pow2((m >> kExpTableBits) - 1), scaleDown = pow2((-m >> kExpTableBits) - 1);
+  const Extended up = (Extended(tUp.hi) + tUp.mid) * scaleUp;  // exact
+  const Extended down = (Extended(tDown.hi) + tDown.mid) * scaleDown;
+  const Extended a = Minus ? up - down : up + down;
+  const Extended aErr = Minus ? (up - a) - down : (up - a) + down;
+  const Extended b = Minus ? up + down : up - down;
+  // |r| < 2^-8.4: the series of cosh r - 1 and sinh r - r end below 2^-80.
+  const double rd = static_cast<double>(r), v = rd * rd;
+  constexpr double kCoshRest[] = {0.5, 1.0 / 24, 1.0 / 720};
+  constexpr double kSinhRest[] = {1.0 / 6, 1.0 / 120, 1.0 / 5040};
+  const double coshRest = v * estrin<3>(v, kCoshRest);
+  const double sinhRest = rd * v * estrin<3>(v, kSinhRest);
+  const double lowUp = tUp.lo * scaleUp * (1 + rd), lowDown = tDown.lo * scaleDown * (1 - rd);
+  const double rest = static_cast<double>(a) * coshRest + static_cast<double>(b) * sinhRest +
+                      (Minus ? lowUp - lowDown : lowUp + lowDown);
+  return a + (b * r + (aErr + rest));
+}
+
+// sinh y for 2^-32 <= y < 1/8: y + y^3/6 + y^5/120 + ... + y^13/13!, the
+// cubic term in the x87 unit, the rest (below 2^-18 of the result) in double.
+[[gnu::always_inline]] inline Extended sinhSeries(Extended y) {
+  constexpr double kRest[] = {1.0 / 120, 1.0 / 5040, 1.0 / 362880, 1.0 / 39916800, 1.0 / 6227020800};
+  const Extended v = y * y;
+  const Extended yv = y * v;
+  const double vd = static_cast<double>(v);
+  return y + (yv * (1.0L / 6) + static_cast<double>(yv) * vd * estrin<std::size(kRest)>(vd, kRest));
+}
+inline constexpr Extended kSinhSeriesReach = 0.125L;
+
+// |x| from kHyperbolicPairReach on, and NaN: e^|x|/2, rounded once up to
+// the overflow.
+Extended sinhCoshRare(Extended x, bool odd);
+
 }  // namespace detail
 
 // ---- definitions ---------------------------------------------------------
@@ -440,17 +492,27 @@ template <int QuadrantShift>
   return x < 0 ? -q : q;
 }
 
-// e^-x as 1/e^x: one rounding more than a second exponential, at a fraction
-// of its cost. Below about -11356 e^x is 0 or subnormal and 1/e^x infinite,
-// as e^-x would be.
+// From e^|x| and e^-|x| as pairs, their sum or difference rounded once:
+// within about half an ulp (the quotient 1/e^x for e^-x would add an ulp).
+// Small arguments take the series, where the difference would cancel.
 [[gnu::always_inline]] inline Extended Sinh(Extended x) {
-  const Extended e = Exp(x);
-  return (e - 1 / e) * 0.5L;
+  const Extended ax = std::fabs(x);
+  if (!(ax < detail::kHyperbolicPairReach)) return detail::sinhCoshRare(x, true);
+  Extended q;
+  if (ax < detail::kSinhSeriesReach) {
+    if (ax < 0x1p-32L) return x;  // sinh x = x after rounding; keeps -0 and subnormals
+    q = detail::sinhSeries(ax);
+  } else {
+    q = detail::halfExpSumOrDifference<true>(ax);
+  }
+  return x < 0 ? -q : q;
 }
 
 [[gnu::always_inline]] inline Extended Cosh(Extended x) {
-  const Extended e = Exp(x);
-  return (e + 1 / e) * 0.5L;
+  const Extended ax = std::fabs(x);
+  if (!(ax < detail::kHyperbolicPairReach)) return detail::sinhCoshRare(x, false);
+  if (ax < 0x1p-32L) return 1;  // x^2/2 is below half an ulp of 1
+  return detail::halfExpSumOrDifference<false>(ax);
 }
 
 }  // namespace zw::xmath

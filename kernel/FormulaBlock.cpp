@@ -4,9 +4,15 @@
 // value out of the double range, a name with jumps) is evaluated exactly, on
 // the extended path.
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <memory>
 #include <vector>
+#if defined(__SSE2__)
+#include <xmmintrin.h>
+#else
+#include <cfenv>
+#endif
 
 #include "kernel/BasicMath.h"
 #include "kernel/Erf.h"
@@ -375,6 +381,49 @@ void runBlock(const Compiled& c, const double* x, const FormulaContext& context,
   }
 }
 
+// Intermediate values that leave the double range: one too large becomes
+// infinite and stays so (or NaN) up to a step that tests it, but one too small
+// becomes 0 or loses digits as a subnormal, silently, and a later product can
+// make the loss visible («7.25/x/x*x*x+3» at X = 1e200 gave 3, not 10.25).
+// The unit's underflow flag records exactly that (raised only by a tiny result
+// that is not exact), so a block that raised it is decided on the extended path.
+// Its points are rare: X or constants beyond about 1e±150, or e^x below 1e-308.
+class UnderflowWatch {
+public:
+  UnderflowWatch() : callers_(raisedNow()) {
+    if (callers_) clearFlag();
+  }
+  ~UnderflowWatch() {
+    if (callers_) raise();
+  }
+  UnderflowWatch(const UnderflowWatch&) = delete;
+  UnderflowWatch& operator=(const UnderflowWatch&) = delete;
+  // Whether the flag was raised since the last call, which clears it again.
+  // Called before a block (the points decided exactly raise it too) and
+  // after it, whose results are in memory by the fence. Only a raised flag
+  // is written back: writing the control register stalls the unit, reading
+  // it does not.
+  bool raisedSinceLast() {
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    const bool raised = raisedNow();
+    if (raised) clearFlag();
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    return raised;
+  }
+
+private:
+#if defined(__SSE2__)
+  static bool raisedNow() { return (_mm_getcsr() & _MM_EXCEPT_UNDERFLOW) != 0; }
+  static void clearFlag() { _mm_setcsr(_mm_getcsr() & ~_MM_EXCEPT_UNDERFLOW); }
+  static void raise() { _mm_setcsr(_mm_getcsr() | _MM_EXCEPT_UNDERFLOW); }
+#else
+  static bool raisedNow() { return std::fetestexcept(FE_UNDERFLOW) != 0; }
+  static void clearFlag() { std::feclearexcept(FE_UNDERFLOW); }
+  static void raise() { std::feraiseexcept(FE_UNDERFLOW); }
+#endif
+  bool callers_;  // the flag as the caller left it, given back at the end
+};
+
 }  // namespace
 
 void EvaluateFormulaBlockDouble(const std::u16string& text, const double* xs, std::size_t n,
@@ -394,14 +443,17 @@ void EvaluateFormulaBlockDouble(const std::u16string& text, const double* xs, st
   std::vector<double> stack(static_cast<std::size_t>(std::max(c->maxDepth, 1)) * kLanes);
   Lanes* rows = reinterpret_cast<Lanes*>(stack.data());
   double x[kLanes], out[kLanes];
+  UnderflowWatch underflow;
   for (std::size_t from = 0; from < n; from += kLanes) {
     const std::size_t count = std::min<std::size_t>(kLanes, n - from);
     // A short last block repeats its first X in the unused lanes.
     for (std::size_t l = 0; l < kLanes; ++l) x[l] = xs[from + (l < count ? l : 0)];
     bool bad[kLanes] = {};
+    underflow.raisedSinceLast();
     runBlock(*c, x, context, rows, out, bad);
+    const bool lost = underflow.raisedSinceLast();
     for (std::size_t l = 0; l < count; ++l) {
-      if (bad[l]) {
+      if (lost || bad[l]) {
         exact(from + l);
       } else {
         values[from + l] = out[l];

@@ -12,9 +12,11 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "kernel/ExtendedMath.h"
+#include "kernel/Format.h"
 
 namespace zw::xmath {
 namespace {
@@ -111,15 +113,17 @@ const Oracle kSin = [](const Big& x) { return sin(x); };
 const Oracle kCos = [](const Big& x) { return cos(x); };
 const Oracle kAtan = [](const Big& x) { return atan(x); };
 const Oracle kTanh = [](const Big& x) { return tanh(x); };
+const Oracle kSinh = [](const Big& x) { return sinh(x); };
+const Oracle kCosh = [](const Big& x) { return cosh(x); };
 
 // ---- accuracy ------------------------------------------------------------
 
 TEST(ExtendedMath, ExpIsWithinHalfAnUlpAndAHair) {
   for (const Sweep& s : std::vector<Sweep>{
-           {"Exp plot range", Exp, kExp, uniform(-20, 20), 16000, 0.6},
-           {"Exp whole range", Exp, kExp, uniform(-11400, 11357), 16000, 0.6},
-           {"Exp subnormal results", Exp, kExp, uniform(-11400, -11355), 4000, 0.6},
-           {"Exp small |x|", Exp, kExp, logUniform(-70, -4, true), 8000, 0.6},
+           {"Exp plot range", Exp, kExp, uniform(-20, 20), 16000, 0.55},
+           {"Exp whole range", Exp, kExp, uniform(-11400, 11357), 16000, 0.55},
+           {"Exp subnormal results", Exp, kExp, uniform(-11400, -11355), 4000, 0.55},
+           {"Exp small |x|", Exp, kExp, logUniform(-70, -4, true), 8000, 0.55},
        })
     runSweep(s);
 }
@@ -133,6 +137,37 @@ TEST(ExtendedMath, LnAndLog10AreWithinHalfAnUlpAndAHair) {
            {"Log10 near 1", Log10, kLog10, uniform(0.99L, 1.01L), 6000, 0.6},
        })
     runSweep(s);
+}
+
+// Small arguments down to 1e-4000, where e^x - e^-x would cancel; the seams
+// between the series, the pairs of exponentials and e^|x|/2; the whole range.
+TEST(ExtendedMath, SinhAndCoshAreWithinHalfAnUlpAndAHair) {
+  for (const Sweep& s : std::vector<Sweep>{
+           {"Sinh |x| from 1e-4000 to 1", Sinh, kSinh, logUniform(-13288, 1, true), 12000, 0.55},
+           {"Sinh |x| from 2^-40 to 1", Sinh, kSinh, logUniform(-40, 1, true), 12000, 0.55},
+           {"Sinh plot range", Sinh, kSinh, uniform(-20, 20), 12000, 0.55},
+           {"Sinh near 1/8", Sinh, kSinh, uniform(0.118L, 0.132L), 8000, 0.55},
+           {"Sinh near 25", Sinh, kSinh, uniform(-25.5L, -24.5L), 3000, 0.55},
+           {"Sinh whole range", Sinh, kSinh, uniform(-11357, 11357), 6000, 0.55},
+           {"Cosh |x| from 1e-4000 to 1", Cosh, kCosh, logUniform(-13288, 1, true), 6000, 0.55},
+           {"Cosh plot range", Cosh, kCosh, uniform(-20, 20), 12000, 0.55},
+           {"Cosh near 25", Cosh, kCosh, uniform(24.5L, 25.5L), 3000, 0.55},
+           {"Cosh whole range", Cosh, kCosh, uniform(-11357, 11357), 6000, 0.55},
+       })
+    runSweep(s);
+}
+
+// A result line shows 15 digits: sinh and cosh show those of the correctly
+// rounded value (at the first argument an error of 0.8 ulp in cosh changed
+// the last digit shown from 7 to 8).
+TEST(ExtendedMath, SinhAndCoshShowTheDigitsOfTheCorrectlyRoundedValue) {
+  const Extended args[] = {-1.7672656956613295L, 1e-20L, 1e-10L, -3e-7L, 0.125L, 0.7L, 24.99L};
+  for (Extended x : args) {
+    for (const auto& [name, got, exact] : {std::tuple{"sinh", Sinh(x), sinh(Big(x))},
+                                           std::tuple{"cosh", Cosh(x), cosh(Big(x))}})
+      EXPECT_EQ(FormatReal(15, got), FormatReal(15, static_cast<Extended>(exact)))
+          << name << "(" << static_cast<double>(x) << ")";
+  }
 }
 
 // The kernel on |r| <= pi/4 is within half an ulp and a hair; whole
@@ -246,6 +281,15 @@ TEST(ExtendedMath, SpecialValues) {
            {"Tanh(23)", Tanh(23), 1},
            {"Tanh(-40)", Tanh(-40), -1},
            {"Tanh(denorm_min)", Tanh(kMinSub), kMinSub},
+           {"Sinh(+inf)", Sinh(kInf), kInf},
+           {"Sinh(-inf)", Sinh(-kInf), -kInf},
+           {"Sinh(denorm_min)", Sinh(kMinSub), kMinSub},
+           {"Sinh(-1e5)", Sinh(-1e5L), -kInf},
+           {"Cosh(+inf)", Cosh(kInf), kInf},
+           {"Cosh(-inf)", Cosh(-kInf), kInf},
+           {"Cosh(0)", Cosh(0), 1},
+           {"Cosh(denorm_min)", Cosh(kMinSub), 1},
+           {"Cosh(-1e5)", Cosh(-1e5L), kInf},
        })
     EXPECT_EQ(c.got, c.want) << c.what;
 
@@ -254,8 +298,10 @@ TEST(ExtendedMath, SpecialValues) {
     EXPECT_EQ(Atan(x), 0);
     EXPECT_EQ(std::signbit(Tanh(x)), std::signbit(x));
     EXPECT_EQ(Tanh(x), 0);
+    EXPECT_EQ(std::signbit(Sinh(x)), std::signbit(x));
+    EXPECT_EQ(Sinh(x), 0);
   }
-  for (Fn f : {Fn(Exp), Fn(Ln), Fn(Log10), Fn(Atan), Fn(Tanh), Fn(sinOf), Fn(cosOf)})
+  for (Fn f : {Fn(Exp), Fn(Ln), Fn(Log10), Fn(Atan), Fn(Tanh), Fn(sinOf), Fn(cosOf), Fn(Sinh), Fn(Cosh)})
     EXPECT_TRUE(std::isnan(f(kNaN)));
   for (Fn f : {Fn(Ln), Fn(Log10)}) {
     for (Extended x : {Extended(-1), -kMinSub, -kInf}) EXPECT_TRUE(std::isnan(f(x))) << static_cast<double>(x);
@@ -273,6 +319,8 @@ TEST(ExtendedMath, OddFunctionsAreOdd) {
     const Extended x = arg(g);
     EXPECT_EQ(Atan(-x), -Atan(x)) << static_cast<double>(x);
     EXPECT_EQ(Tanh(-x), -Tanh(x)) << static_cast<double>(x);
+    EXPECT_EQ(Sinh(-x), -Sinh(x)) << static_cast<double>(x);
+    EXPECT_EQ(Cosh(-x), Cosh(x)) << static_cast<double>(x);
     EXPECT_EQ(sinOf(-x), -sinOf(x)) << static_cast<double>(x);
     EXPECT_EQ(cosOf(-x), cosOf(x)) << static_cast<double>(x);
   }
@@ -325,6 +373,22 @@ TEST(ExtendedMath, ExpUnderflowsGraduallyAndToZeroWhereTheTrueValueDemands) {
   EXPECT_GE(Exp(next(lastSub, kInf)), LDBL_MIN);
 }
 
+// sinh and cosh are e^|x|/2 near the end of the range: finite up to where
+// that value rounds past the largest finite one.
+TEST(ExtendedMath, SinhAndCoshOverflowExactlyWhereTheTrueValueRoundsAboveTheLargestFinite) {
+  const Big limit = Big(LDBL_MAX) + ldexp(Big(1), LDBL_MAX_EXP - 1 - 64);
+  const Extended last = lastWhere(11357, 11358, [&](const Big& v) { return v / 2 < limit; });
+  for (Extended x : {last, -last}) {
+    EXPECT_TRUE(std::isfinite(Cosh(x))) << static_cast<double>(x);
+    EXPECT_LE(ulpError(Cosh(x), cosh(Big(x))), 0.51);
+    EXPECT_LE(ulpError(Sinh(x), sinh(Big(x))), 0.51);
+  }
+  EXPECT_EQ(Cosh(next(last, kInf)), kInf);
+  EXPECT_EQ(Cosh(-next(last, kInf)), kInf);
+  EXPECT_EQ(Sinh(next(last, kInf)), kInf);
+  EXPECT_EQ(Sinh(-next(last, kInf)), -kInf);
+}
+
 // ---- agreement with the C library ---------------------------------------------
 
 // Arguments on both sides of every branch of the kernels: thresholds of the
@@ -355,6 +419,8 @@ TEST(ExtendedMath, SignsAndFinitenessAgreeWithTheCLibrary) {
                                          {"Log10", Log10, log10l},
                                          {"Atan", Atan, atanl},
                                          {"Tanh", Tanh, tanhl},
+                                         {"Sinh", Sinh, sinhl},
+                                         {"Cosh", Cosh, coshl},
                                          {"sin", sinOf, sinl},
                                          {"cos", cosOf, cosl}}) {
     for (Extended x : branchGrid()) {
