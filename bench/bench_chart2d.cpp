@@ -51,7 +51,7 @@ struct Chart {
   }
   void render(QImage& img) {
     QPainter p(&img);
-    c.RenderTo(p, false, true);
+    c.RenderTo(p, {.Media = zw::TChartMedia::Print});
   }
 };
 

@@ -2,20 +2,13 @@
 
 #include "charts/ChartDataFile.h"
 
-#include <QApplication>
-#include <QBuffer>
 #include <QFileInfo>
-#include <QDir>
-#include <QSvgGenerator>
-#include <QClipboard>
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QEventLoop>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPrinter>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -260,7 +253,7 @@ void TVIrada::ClearGraf() {
   shownCount_ = 0;
   if (!GrafBmp.isNull()) {
     QPainter p(&GrafBmp);
-    DrawBackground(p, 0, 0, false);
+    DrawBackground(p, 0, 0, TChartMedia::Screen);
   }
 }
 
@@ -484,7 +477,7 @@ void TVIrada::setStandardLayout(TrcLayout layout) {
 
 // ----- painting -------------------------------------------------------------
 
-TItemStyle TVIrada::itemStyle(bool printer) const {
+TItemStyle TVIrada::itemStyle(TChartMedia media) const {
   TItemStyle s;
   s.ChartColor = RcChartCol;
   s.LineWidth = RcLineWid;
@@ -492,7 +485,7 @@ TItemStyle TVIrada::itemStyle(bool printer) const {
   s.Bold = FBold, s.Italic = FItalic, s.Underline = FUnderline;
   s.TextBkStyle = FTextBkStyle;
   s.TextBkColor = FTextBkColor;
-  s.Printer = printer;
+  s.Printer = media == TChartMedia::Print;
   return s;
 }
 
@@ -565,8 +558,10 @@ void TVIrada::DrawChartFrame(QPainter& p) {
   runHook(OnScalesRendered, p, 0, 0);
 }
 
-void TVIrada::DrawBackground(QPainter& p, int x0, int y0, bool printer) {
-  const int e = printer ? 0 : 1;
+void TVIrada::DrawBackground(QPainter& p, int x0, int y0, TChartMedia media) {
+  // On pixels the plot's picture reaches one column and row further, onto
+  // the frame line that is drawn last.
+  const int e = media == TChartMedia::Print ? 0 : 1;
   const int Wg = std::max(0, layers_.Width - layers_.RcLRim - layers_.RcRRim - layers_.F3DRim + e);
   const int Hg = std::max(0, layers_.Height - layers_.RcTRim - layers_.RcBRim - layers_.F3DRim + e);
   p.setPen(ChartPen(ToQColor(FChartFrameCol), 1));
@@ -840,7 +835,7 @@ void TVIrada::drawPlotFrame(QPainter& p, int x0, int y0) {
   draw::Polyline(p, pts, 5);
 }
 
-void TVIrada::DrawItems(QPainter& p, int x0, int y0, bool blackWhite, int startIndex, bool printer, bool resume) {
+void TVIrada::DrawItems(QPainter& p, int x0, int y0, const TRenderOptions& options, int firstItem) {
   {
     const QColor pen = p.pen().color();
     const QBrush brush = p.brush();
@@ -850,17 +845,19 @@ void TVIrada::DrawItems(QPainter& p, int x0, int y0, bool blackWhite, int startI
     p.setPen(pp);
     p.setBrush(brush);
   }
-  if (RcGridStyle != GridStyleType::gsNone && startIndex == 0) DrawGrid(p, x0, y0);
+  if (RcGridStyle != GridStyleType::gsNone && firstItem == 0) DrawGrid(p, x0, y0);
+  // Only the screen's replays go on later: every other picture starts afresh.
   TItemRenderer local;
-  TItemRenderer& r = printer || blackWhite ? local : screenRenderer_;
-  const TItemStyle st = itemStyle(printer);
-  if (resume)
-    r.Resume(p, layers_, st, x0, y0, blackWhite);
+  const bool screen = options.Media == TChartMedia::Screen && !options.BlackWhite;
+  TItemRenderer& r = screen ? screenRenderer_ : local;
+  const TItemStyle st = itemStyle(options.Media);
+  if (screen && firstItem > 0)
+    r.Resume(p, layers_, st, x0, y0, options.BlackWhite);
   else
-    r.Begin(p, layers_, st, x0, y0, blackWhite);
+    r.Begin(p, layers_, st, x0, y0, options.BlackWhite);
   const auto& items = list_->items();
-  if (startIndex < int(items.size()))
-    r.Draw(std::span<const TrcChartItem>(items.data() + startIndex, items.size() - std::size_t(startIndex)));
+  if (firstItem < int(items.size()))
+    r.Draw(std::span<const TrcChartItem>(items.data() + firstItem, items.size() - std::size_t(firstItem)));
   r.End();
   DrawTextLabels(p, x0, y0);
   runHook(OnDataRendered, p, layers_.RcTRim - y0, layers_.RcLRim - x0);
@@ -889,8 +886,8 @@ void TVIrada::render() {
   GrafBmp.setDevicePixelRatio(dpr);
   {
     QPainter p(&GrafBmp);
-    DrawBackground(p, 0, 0, false);
-    DrawItems(p, 0, 0, false, 0, false, false);
+    DrawBackground(p, 0, 0, TChartMedia::Screen);
+    DrawItems(p, 0, 0, {.Media = TChartMedia::Screen});
   }
   copyPlotIntoChart();
   shownCount_ = list_->NumItems();
@@ -990,8 +987,8 @@ void TVIrada::showOwn() {
   ++renderCount_;
   {
     QPainter p(&GrafBmp);
-    DrawBackground(p, 0, 0, false);
-    DrawItems(p, 0, 0, false, 0, false, false);
+    DrawBackground(p, 0, 0, TChartMedia::Screen);
+    DrawItems(p, 0, 0, {.Media = TChartMedia::Screen});
   }
   shownCount_ = NumItems();
   copyPlotIntoChart();
@@ -1008,7 +1005,7 @@ void TVIrada::ShowGrafNewOnly() {
   if (shownCount_ < NumItems()) {
     ++renderCount_;
     QPainter p(&GrafBmp);
-    DrawItems(p, 0, 0, false, shownCount_, false, true);
+    DrawItems(p, 0, 0, {.Media = TChartMedia::Screen}, shownCount_);
   }
   shownCount_ = NumItems();
   FLastElemOnShow = std::max(0, NumItems() - 1);
@@ -1017,15 +1014,22 @@ void TVIrada::ShowGrafNewOnly() {
   refreshSharers();
 }
 
-void TVIrada::RenderTo(QPainter& p, bool blackWhite, bool printer) {
+void TVIrada::RenderTo(QPainter& p, const TRenderOptions& options) {
+  // A copy lays the chart out at the control's size even when it was never
+  // shown, and no paint of the widget comes in between.
+  if (layers_.Width != width() || layers_.Height != height()) layers_.SetSize(std::max(1, width()), std::max(1, height()));
+  const bool savedSuppress = FSuppressPaint;
+  FSuppressPaint = true;
   // Black and white: the control's own colours are swapped only for this
   // rendering and come back on every way out.
+  const bool blackWhite = options.BlackWhite;
   const TColor wind = RcWindCol, chart = RcChartCol, frame = FChartFrameCol, font = FFontColor,
                shadow = FShadowColor, shadowBak = RcShadowBakCol;
   ScopeExit restore{[&, this] {
     RcWindCol = wind, RcChartCol = chart, FChartFrameCol = frame, FFontColor = font;
     FShadowColor = shadow, RcShadowBakCol = shadowBak;
     if (blackWhite) layers_.ApplyAllScaleProps();  // only black and white touched the axes
+    FSuppressPaint = savedSuppress;
   }};
   if (blackWhite) {
     RcWindCol = RcChartCol = clWhite;
@@ -1040,10 +1044,10 @@ void TVIrada::RenderTo(QPainter& p, bool blackWhite, bool printer) {
   p.save();
   DrawChartFrame(p);
   const int L = layers_.RcLRim, T = layers_.RcTRim;
-  if (printer) {
-    DrawBackground(p, L, T, true);
+  if (options.Media == TChartMedia::Print) {
+    DrawBackground(p, L, T, TChartMedia::Print);
     p.setClipRect(QRect(L, T, layers_.xR() - 1 - L + 1, layers_.yB() - 1 - T + 1));
-    DrawItems(p, L, T, blackWhite, 0, true, false);
+    DrawItems(p, L, T, options);
     p.setClipping(false);
   } else {
     // The plot goes through an image of its own, kept between exports of
@@ -1052,105 +1056,12 @@ void TVIrada::RenderTo(QPainter& p, bool blackWhite, bool printer) {
     if (exportPlot_.size() != QSize(gw, gh)) exportPlot_ = QImage(gw, gh, QImage::Format_RGB32);
     {
       QPainter gp(&exportPlot_);
-      DrawBackground(gp, 0, 0, false);
-      DrawItems(gp, 0, 0, blackWhite, 0, false, false);
+      DrawBackground(gp, 0, 0, TChartMedia::Bitmap);
+      DrawItems(gp, 0, 0, {.Media = TChartMedia::Bitmap, .BlackWhite = blackWhite});
     }
     p.drawImage(QPoint(L, T), exportPlot_);
   }
   p.restore();
-}
-
-QImage TVIrada::ExportImage(bool blackWhite) {
-  if (layers_.Width != width() || layers_.Height != height()) layers_.SetSize(std::max(1, width()), std::max(1, height()));
-  QImage img(layers_.Width, layers_.Height, QImage::Format_RGB32);
-  const bool saved = FSuppressPaint;
-  ScopeExit restore{[&, this] { FSuppressPaint = saved; }};
-  FSuppressPaint = true;
-  QPainter p(&img);
-  RenderTo(p, blackWhite, false);
-  return img;
-}
-
-void TVIrada::CopyToClipboard(bool blackWhite) {
-  const QImage img = ExportImage(blackWhite);
-  QApplication::clipboard()->setImage(img);
-}
-
-namespace {
-// Folder of fileName + its name cut before the first "." + ext.
-QString exportName(const QString& fileName, const QString& ext) {
-  const QFileInfo fi(fileName);
-  QString base = fi.fileName();
-  const int dot = int(base.indexOf(u'.'));
-  if (dot >= 0) base.truncate(dot);
-  return QDir(fi.path()).filePath(base + ext);
-}
-}  // namespace
-
-QByteArray TVIrada::ExportSvg(bool blackWhite) {
-  if (layers_.Width != width() || layers_.Height != height()) layers_.SetSize(std::max(1, width()), std::max(1, height()));
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  QSvgGenerator svg;
-  svg.setOutputDevice(&buffer);
-  svg.setResolution(96);
-  svg.setSize(QSize(layers_.Width, layers_.Height));
-  svg.setViewBox(QRect(0, 0, layers_.Width, layers_.Height));
-  const bool saved = FSuppressPaint;
-  ScopeExit restore{[&, this] { FSuppressPaint = saved; }};
-  FSuppressPaint = true;
-  {
-    QPainter p(&svg);
-    RenderTo(p, blackWhite, true);
-  }
-  return bytes;
-}
-
-void TVIrada::CopyToClipboardWMF(bool blackWhite) {
-  auto* data = new QMimeData;
-  data->setData(QStringLiteral("image/svg+xml"), ExportSvg(blackWhite));
-  data->setImageData(ExportImage(blackWhite));
-  QApplication::clipboard()->setMimeData(data);
-}
-
-bool TVIrada::CopyToWMF(const QString& fileName, bool blackWhite) {
-  QFile f(exportName(fileName, QStringLiteral(".svg")));
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  return f.write(ExportSvg(blackWhite)) >= 0;
-}
-
-bool TVIrada::CopyToBMP(const QString& fileName, bool blackWhite) {
-  return ExportImage(blackWhite).save(exportName(fileName, QStringLiteral(".bmp")), "BMP");
-}
-
-void TVIrada::CopyToBitmap(QImage* image, bool blackWhite) {
-  if (!image) return;
-  *image = ExportImage(blackWhite);
-}
-
-bool TVIrada::PrintIt(QPrinter& printer, double scaleF, bool blackWhite) {
-  printer.setDocName(FChartCaption.isEmpty() ? objectName() : FChartCaption);
-  QPainter p;
-  if (!p.begin(&printer)) return false;
-  const int px = printer.logicalDpiX(), py = printer.logicalDpiY();
-  int h = std::max(0, (printer.width() - int(std::nearbyint(px * scaleF * width() / 96.0))) / 2);
-  int v = py / 2;
-  CopyToOpenPrinter(p, h, v, scaleF, blackWhite, px, py);
-  return p.end();
-}
-
-void TVIrada::CopyToOpenPrinter(QPainter& p, int& x, int& y, double scaleF, bool blackWhite, int dpiX, int dpiY) {
-  const bool saved = FSuppressPaint;
-  ScopeExit restore{[&, this] { FSuppressPaint = saved; }};
-  FSuppressPaint = true;
-  if (layers_.Width != width() || layers_.Height != height()) layers_.SetSize(std::max(1, width()), std::max(1, height()));
-  p.save();
-  p.translate(x, y);
-  p.scale(scaleF * dpiX / 96.0, scaleF * dpiY / 96.0);
-  RenderTo(p, blackWhite, true);
-  p.restore();
-  x += int(std::nearbyint(scaleF * layers_.Width / 96.0 * dpiX));
-  y += int(std::nearbyint(scaleF * layers_.Height / 96.0 * dpiY));
 }
 
 // ----- mouse ----------------------------------------------------------------

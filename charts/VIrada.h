@@ -6,7 +6,7 @@
 // widget owns its images: paintEvent only blits and overlays; ShowGraf and
 // ShowGrafNewOnly render at once; setters that change the picture mark it
 // stale, so it is rendered once before the next paint. Exports and printing
-// render into their own image or painter.
+// (charts/ChartExport.h) render afresh through RenderTo.
 #include <QFont>
 #include <QDateTime>
 #include <QImage>
@@ -23,7 +23,6 @@
 #include "charts/ItemRenderer.h"
 
 class QPainter;
-class QPrinter;
 
 namespace zw {
 
@@ -33,6 +32,18 @@ enum class TCaptionAnchorVert { cavControlTop, cavChartTop, cavChartCenter, cavC
 enum class TrcLayout {
   rcl_X1Bottom_Y1Left, rcl_X1Bottom_Y2Left, rcl_X1Bottom_Y3Left, rcl_X1Bottom_Y4Left,
   rcl_X1Bottom_Y2Both, rcl_X2Bottom_Y2Left, rcl_X2Both_Y2Both
+};
+
+// Where a rendering goes. Screen: the widget's own images (its item renderer
+// is kept, so that new items can be drawn on top later). Bitmap: a picture of
+// the control for the clipboard or an image file, pixel for pixel as on the
+// screen. Print: printers and vector pictures; the plot keeps its exact pixel
+// size and is drawn straight onto the painter, clipped to the plot.
+enum class TChartMedia { Screen, Bitmap, Print };
+
+struct TRenderOptions {
+  TChartMedia Media = TChartMedia::Bitmap;
+  bool BlackWhite = false;  // white background, black frame, axes and items
 };
 
 enum class TBGAreaMode { bamNone, bamLeft, bamRight, bamTop, bamBottom, bamVStripe, bamHStripe, bamRect };
@@ -272,10 +283,11 @@ public:
   void ShowGrafNewOnly();
   // The whole control image as the screen shows it (rendered when stale).
   const QImage& ChartImage();
-  // Draws the control image (frame and axes, background, items) onto any
-  // painter whose units are screen pixels at 96 ppi; the painter's transform
-  // scales it. `printer`: the plot keeps its exact pixel size (no extra column).
-  void RenderTo(QPainter& p, bool blackWhite, bool printer);
+  // Draws the control image (frame and axes, background, items) afresh onto
+  // any painter whose units are screen pixels at 96 ppi; the painter's
+  // transform scales it. The exports and printing of charts/ChartExport.h
+  // all come through here.
+  void RenderTo(QPainter& p, const TRenderOptions& options);
 
   TRenderEvent OnScalesRendered, OnBeforeRenderData, OnDataRendered;
 
@@ -319,25 +331,6 @@ public:
   using TMouseEvent = std::function<void(TVIrada* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)>;
   TMouseEvent OnMouseDown, OnMouseUp;
 
-  // ----- export
-  // The control image on the clipboard (PNG image), in colour or black and white.
-  void CopyToClipboard(bool blackWhite);
-  // The chart at (x, y) device pixels on the open page of `p`, scaled by
-  // scaleF from screen inches; x and y move past it.
-  void CopyToOpenPrinter(QPainter& p, int& x, int& y, double scaleF, bool blackWhite, int dpiX, int dpiY);
-  // One print job with the chart centred across the page, half an inch down.
-  bool PrintIt(QPrinter& printer, double scaleF, bool blackWhite);
-  // The image that CopyToClipboard puts on the clipboard.
-  QImage ExportImage(bool blackWhite);
-  // The picture as SVG (96 dpi): to the clipboard (with a PNG beside it) or
-  // to a file named like fileName, cut at the first "." of its name, ".svg".
-  void CopyToClipboardWMF(bool blackWhite);
-  bool CopyToWMF(const QString& fileName, bool blackWhite);
-  // The image to a ".bmp" file named the same way; into a caller's image.
-  bool CopyToBMP(const QString& fileName, bool blackWhite);
-  void CopyToBitmap(QImage* image, bool blackWhite);
-  QByteArray ExportSvg(bool blackWhite);
-
   // Counts of renders (tests check that setters do not render at once).
   int renderCount() const { return renderCount_; }
 
@@ -360,10 +353,11 @@ private:
   void changed();  // repaint rule: with AutoRedraw the picture goes stale and repaints
   void markStale();
   void render();
-  void renderPlot(QPainter& p, int x0, int y0, bool blackWhite, bool printer, int startIndex);
   void DrawChartFrame(QPainter& p);
-  void DrawBackground(QPainter& p, int x0, int y0, bool printer);
-  void DrawItems(QPainter& p, int x0, int y0, bool blackWhite, int startIndex, bool printer, bool resume);
+  void DrawBackground(QPainter& p, int x0, int y0, TChartMedia media);
+  // The items from firstItem on, with the grid under a full replay; a replay
+  // from a later item goes on where the screen renderer stopped.
+  void DrawItems(QPainter& p, int x0, int y0, const TRenderOptions& options, int firstItem = 0);
   void DrawGrid(QPainter& p, int x0, int y0);
   void drawPlotFrame(QPainter& p, int x0, int y0);
   void runHook(const TRenderEvent& hook, QPainter& p, int top, int left);
@@ -371,7 +365,7 @@ private:
   void autoRange(int layer, double margin, double minRange, bool doX, bool doY);
   void equalRange(std::uint32_t layers, bool doX, bool doY);
   void copyPlotIntoChart();
-  TItemStyle itemStyle(bool printer) const;
+  TItemStyle itemStyle(TChartMedia media) const;
   bool inside(int x, int y) const;
   void updateCursor(int x, int y);
   void takeAnchors(int x, int y);

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "charts/ChartExport.h"
 #include "charts/VIrada.h"
 #include "tests/common/RecordingPaintDevice.h"
 
@@ -119,7 +120,7 @@ TEST(VIrada, ShadowStyles) {
 std::vector<int> gridXs(TVIrada& c) {
   test::RecordingPaintDevice dev(c.width(), c.height(), 96);
   QPainter p(&dev);
-  c.RenderTo(p, false, true);
+  c.RenderTo(p, {.Media = TChartMedia::Print});
   std::vector<int> xs;
   for (const auto& call : dev.callsOf(test::PaintCall::Line))
     if (call.pen == ToQColor(c.GridColor()) && call.points[0].x() == call.points[1].x())
@@ -171,12 +172,12 @@ TEST(VIrada, HooksSeeTheSameControlPixelEverywhere) {
   c.ShowGraf();
   const QImage screen = c.ChartImage();
   EXPECT_EQ(screen.pixelColor(100, 60), QColor(Qt::red));
-  const QImage copy = c.ExportImage(false);
+  const QImage copy = ChartExportImage(c, false);
   EXPECT_EQ(copy.pixelColor(100, 60), QColor(Qt::red));
   test::RecordingPaintDevice page(5000, 7000, 600);
   QPainter p(&page);
   int x = 200, y = 1000;
-  c.CopyToOpenPrinter(p, x, y, 1.0, false, 600, 600);
+  ChartCopyToOpenPrinter(c, p, x, y, 1.0, false, 600, 600);
   bool found = false;
   for (const auto& call : page.calls())
     if (call.kind == test::PaintCall::Rect && call.brush.color() == QColor(Qt::red)) {
@@ -195,7 +196,7 @@ TEST(VIrada, PrinterAdvanceAtHalfScale) {
   test::RecordingPaintDevice page(5000, 7000, 600);
   QPainter p(&page);
   int x = 200, y = 300;
-  c.CopyToOpenPrinter(p, x, y, 0.5, false, 600, 600);
+  ChartCopyToOpenPrinter(c, p, x, y, 0.5, false, 600, 600);
   EXPECT_EQ(y, 300 + int(std::nearbyint(0.5 * 200 / 96.0 * 600)));
   EXPECT_EQ(x, 200 + int(std::nearbyint(0.5 * 280 / 96.0 * 600)));
   // Lines scale with the page: a 1 pixel pen is 3.125 device pixels wide here.
@@ -229,12 +230,12 @@ TEST(VIrada, BlackAndWhiteCopyLeavesTheScreenInColour) {
   c.SetRange(1, 0, 0, 1, 1);
   c.Line(0, 0.5, 1, 0.5);
   c.ShowGraf();
-  const QImage bw = c.ExportImage(true);
+  const QImage bw = ChartExportImage(c, true);
   EXPECT_EQ(bw.pixelColor(10, 10), QColor(Qt::white));
   int x, y;
   c.R2M(1, 0.5, 0.5, x, y);
   EXPECT_EQ(bw.pixelColor(x, y), QColor(Qt::black));
-  c.CopyToClipboard(true);
+  ChartCopyToClipboard(c, true);
   EXPECT_EQ(QApplication::clipboard()->image().pixelColor(10, 10), QColor(Qt::white));
   EXPECT_EQ(c.ChartImage().pixelColor(10, 10), ToQColor(kGrey));
   EXPECT_EQ(c.ChartImage().pixelColor(x, y), ToQColor(kRed));
@@ -298,19 +299,19 @@ TEST(VIradaExport, FilesClipboardAndBitmap) {
   c.Loaded();
   c.Line(0, 0, 1, 1);
   QTemporaryDir dir;
-  ASSERT_TRUE(c.CopyToBMP(QDir(dir.path()).filePath("chart.old.png"), false));
+  ASSERT_TRUE(ChartCopyToBMP(c, QDir(dir.path()).filePath("chart.old.png"), false));
   EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("chart.bmp")));
-  ASSERT_TRUE(c.CopyToWMF(QDir(dir.path()).filePath("pic"), true));
+  ASSERT_TRUE(ChartCopyToWMF(c, QDir(dir.path()).filePath("pic"), true));
   QFile svg(QDir(dir.path()).filePath("pic.svg"));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   EXPECT_TRUE(svg.readAll().contains("<svg"));
-  c.CopyToClipboardWMF(false);
+  ChartCopyToClipboardWMF(c, false);
   const QMimeData* m = QApplication::clipboard()->mimeData();
   EXPECT_TRUE(m->hasFormat("image/svg+xml"));
   EXPECT_TRUE(m->hasImage());
-  c.CopyToBitmap(nullptr, false);  // nothing
+  ChartCopyToBitmap(c, nullptr, false);  // nothing
   QImage img;
-  c.CopyToBitmap(&img, false);
+  ChartCopyToBitmap(c, &img, false);
   EXPECT_EQ(img.size(), QSize(280, 200));
 }
 
@@ -331,7 +332,7 @@ TEST(VIradaCrossHairs, OverlayOnScreenOnlyAndNotOnTheBorder) {
   const QImage shot = c.grab().toImage();
   EXPECT_EQ(shot.pixelColor(x, y - 20), QColor(Qt::red));
   EXPECT_EQ(shot.pixelColor(x + 20, y), QColor(Qt::red));
-  EXPECT_NE(c.ExportImage(false).pixelColor(x, y - 20), QColor(Qt::red));  // not in copies
+  EXPECT_NE(ChartExportImage(c, false).pixelColor(x, y - 20), QColor(Qt::red));  // not in copies
   c.CrossHairSetPos(1, 0, 10);  // on the border: not drawn
   const QImage border = c.grab().toImage();
   int xb, yb;
@@ -392,7 +393,7 @@ TEST(VIradaExport, PrintItWritesOneJob) {
   printer.setResolution(600);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(QDir(dir.path()).filePath("job.pdf"));
-  ASSERT_TRUE(c.PrintIt(printer, 1.0, true));
+  ASSERT_TRUE(ChartPrintIt(c, printer, 1.0, true));
   EXPECT_EQ(printer.docName(), "Demo");
   EXPECT_GT(QFileInfo(QDir(dir.path()).filePath("job.pdf")).size(), 500);
 }
@@ -414,7 +415,7 @@ TEST(VIradaLabels, PlacesAndTheirLimit) {
   test::RecordingPaintDevice dev(300, 220, 96);
   {
     QPainter p(&dev);
-    c.RenderTo(p, false, true);
+    c.RenderTo(p, {.Media = TChartMedia::Print});
   }
   const auto texts = dev.callsOf(test::PaintCall::Text);
   const QFontMetrics fm(c.TextLabel(1).Font());

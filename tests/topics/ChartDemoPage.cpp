@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QWheelEvent>
 
+#include "charts/ChartExport.h"
 #include "shell/Settings.h"
 #include "shell/State.h"
 #include "topics/frame/ChartDialog.h"
@@ -103,7 +104,7 @@ void ChartDemoPage::DrawChart() {
   chart_->ShowGraf();
 }
 
-void ChartDemoPage::Snapshot() { chart_->CopyToClipboard(shellState().ClipboardBlackWhite); }
+void ChartDemoPage::Snapshot() { ChartCopyToClipboard(*chart_, shellState().ClipboardBlackWhite); }
 
 void ChartDemoPage::Print(QPrinter& printer) {
   QPainter p(&printer);

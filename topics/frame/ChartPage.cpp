@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "charts/ChartExport.h"
 #include "charts/NumLab.h"
 #include "shell/Metrics.h"
 #include "shell/State.h"
@@ -262,7 +263,7 @@ void ChartPage::resetLists() {
 }
 
 void ChartPage::copyToClipboard(bool blackWhite) {
-  chart_->CopyToClipboard(options_.snapshot == SnapshotColours::BlackWhite ? true : blackWhite);
+  ChartCopyToClipboard(*chart_, options_.snapshot == SnapshotColours::BlackWhite ? true : blackWhite);
 }
 
 void ChartPage::print(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor) {

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "charts/ChartExport.h"
 #include "charts/VIrada.h"
 #include "shell/State.h"
 
@@ -29,7 +30,7 @@ void PrintChart(QPainter& painter, QPagedPaintDevice& device, PrintCursor& curso
   } restore{chart, wind};
   chart.setWindColor(clWhite);
   int x = 200;
-  chart.CopyToOpenPrinter(painter, x, cursor.y, scale, blackWhite, dpiX, dpiY);
+  ChartCopyToOpenPrinter(chart, painter, x, cursor.y, scale, blackWhite, dpiX, dpiY);
   cursor.y += 2 * cursor.lineStep;
 }
 
