@@ -1,12 +1,12 @@
 #include "charts/ChartDataFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <charconv>
 #include <cstring>
 
 #include "common/Cp1252.h"
+#include "platform/files/WriteFile.h"
 
 namespace zw {
 
@@ -135,10 +135,10 @@ QString ChartDump(const TDisplayList& list) {
 }
 
 bool SaveChartData(const TDisplayList& list, const QString& fileName) {
-  QSaveFile f(fileName);
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  for (const TrcChartItem& it : list.items()) f.write(EncodeChartRecord(it));
-  return f.commit();
+  QByteArray bytes;
+  bytes.reserve(qsizetype(list.items().size()) * kChartRecordSize);
+  for (const TrcChartItem& it : list.items()) bytes += EncodeChartRecord(it);
+  return WriteFileAtomic(fileName, bytes);
 }
 
 bool LoadChartData(TDisplayList& list, const QString& fileName, bool append) {
@@ -156,11 +156,8 @@ bool LoadChartData(TDisplayList& list, const QString& fileName, bool append) {
 }
 
 bool SaveChartDump(const TDisplayList& list, const QString& fileName) {
-  QSaveFile f(fileName);
-  if (!f.open(QIODevice::WriteOnly)) return false;
   const std::string bytes = cp1252::Encode(ChartDump(list).toStdU16String());
-  f.write(bytes.data(), qint64(bytes.size()));
-  return f.commit();
+  return WriteFileAtomic(fileName, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
 }
 
 }  // namespace zw

@@ -4,7 +4,6 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QPainter>
@@ -14,6 +13,7 @@
 #include <cmath>
 
 #include "charts/VIrada.h"
+#include "platform/files/WriteFile.h"
 
 namespace zw {
 
@@ -49,7 +49,7 @@ void ChartCopyToBitmap(TVIrada& chart, QImage* image, bool blackWhite) {
 }
 
 bool ChartCopyToBMP(TVIrada& chart, const QString& fileName, bool blackWhite) {
-  return ChartExportImage(chart, blackWhite).save(exportName(fileName, QStringLiteral(".bmp")), "BMP");
+  return WriteImageAtomic(exportName(fileName, QStringLiteral(".bmp")), ChartExportImage(chart, blackWhite), "BMP");
 }
 
 QByteArray ChartExportSvg(TVIrada& chart, bool blackWhite) {
@@ -76,9 +76,7 @@ void ChartCopyToClipboardWMF(TVIrada& chart, bool blackWhite) {
 }
 
 bool ChartCopyToWMF(TVIrada& chart, const QString& fileName, bool blackWhite) {
-  QFile f(exportName(fileName, QStringLiteral(".svg")));
-  if (!f.open(QIODevice::WriteOnly)) return false;
-  return f.write(ChartExportSvg(chart, blackWhite)) >= 0;
+  return WriteFileAtomic(exportName(fileName, QStringLiteral(".svg")), ChartExportSvg(chart, blackWhite));
 }
 
 void ChartCopyToOpenPrinter(TVIrada& chart, QPainter& p, int& x, int& y, double scaleF, bool blackWhite, int dpiX,

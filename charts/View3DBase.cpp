@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPaintDevice>
@@ -13,6 +12,8 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+
+#include "platform/files/WriteFile.h"
 
 namespace zw {
 
@@ -76,7 +77,7 @@ QString exportPath(const QString& fname, const char* extension) {
 }  // namespace
 
 bool TView3DBase::CopyToBMP(const QString& fname, bool includeFrame) {
-  return Snapshot(includeFrame).save(exportPath(fname, ".bmp"), "BMP");
+  return WriteImageAtomic(exportPath(fname, ".bmp"), Snapshot(includeFrame), "BMP");
 }
 
 QByteArray TView3DBase::SvgPicture(bool includeFrame) {
@@ -104,9 +105,7 @@ void TView3DBase::CopyToClipboardWMF(bool includeFrame) {
 }
 
 bool TView3DBase::CopyToWMF(const QString& fname, bool includeFrame) {
-  QFile file(exportPath(fname, ".svg"));
-  const QByteArray data = SvgPicture(includeFrame);
-  return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush();
+  return WriteFileAtomic(exportPath(fname, ".svg"), SvgPicture(includeFrame));
 }
 
 bool TView3DBase::PrintIt(QPrinter& printer, double scaleF, bool blkWhite, bool includeFrame) {

@@ -11,6 +11,7 @@
 #include <sstream>
 #include <utility>
 
+#include "common/AtomicFile.h"
 #include "common/StringHelpers.h"
 #include "common/Cp1252.h"
 #include "numerics/CurveFit.h"
@@ -122,8 +123,6 @@ std::uint8_t ReadAscHeader(const std::string& FileName, std::string& Title, std:
 
 std::string TCurveFit::ExportAsASC(const std::string& FName, const std::string& Comment,
                                    std::int32_t Precision) const {
-  std::ofstream out(FName, std::ios::binary | std::ios::trunc);
-  if (!out) return "cannot create file \"" + FName + "\": " + std::strerror(errno);
   std::string title = Comment;
   // Both line-break characters: the title must stay on one line to read back.
   std::replace(title.begin(), title.end(), '\n', ' ');
@@ -140,9 +139,8 @@ std::string TCurveFit::ExportAsASC(const std::string& FName, const std::string& 
     text += FormatFixedWidth(1, Precision, FData->Elem(2, i));
     text += "\r\n";
   }
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out) return "cannot write file \"" + FName + "\": " + std::strerror(errno);
+  std::string reason;
+  if (!WriteFileAtomic(FName, text, &reason)) return "cannot write file \"" + FName + "\": " + reason;
   return "";
 }
 

@@ -8,6 +8,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "common/AtomicFile.h"
 #include "common/XmlTagReader.h"
 #include "numerics/IntMatrix.h"
 #include "numerics/Matrix.h"
@@ -85,7 +86,7 @@ bool TGridT<Derived, T>::StoreOnFile(std::int32_t LoC, std::int32_t LoR, std::in
     }
     text += "\r\n";
   }
-  return CreateTextFile(FileName, text);
+  return WriteFileAtomic(FileName, text);
 }
 
 template <class Derived, class T>
@@ -245,11 +246,9 @@ void TGridT<Derived, T>::WriteToOpenXMLFile(std::FILE* F, bool CreateHeader, con
 
 template <class Derived, class T>
 void TGridT<Derived, T>::SaveAsXMLFile(const std::string& FName, const std::string& DataID) const {
-  std::FILE* f = std::fopen(FName.c_str(), "wb");
-  if (!f) throw std::ios_base::failure("cannot create file \"" + FName + "\"");
-  const std::string text = xmlText(true, DataID);
-  const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  if (std::fclose(f) != 0 || !written) throw std::ios_base::failure("cannot write file \"" + FName + "\"");
+  std::string reason;
+  if (!WriteFileAtomic(FName, xmlText(true, DataID), &reason))
+    throw std::ios_base::failure("cannot write file \"" + FName + "\": " + reason);
 }
 
 template <class Derived, class T>
@@ -384,7 +383,8 @@ std::string Aligned6(std::int32_t v) {
 
 bool TIntMatrix::StoreSparseMat(const std::string& FileName) const {
   if (!FIsSparse) {
-    CreateTextFile(FileName, "this matrix is not a sparse matrix\r\n");
+    // The file says why it holds no matrix; the result is false either way.
+    (void)WriteFileAtomic(FileName, "this matrix is not a sparse matrix\r\n");
     return false;
   }
   std::string text = "ZW_sparse_matrix\r\n";
@@ -394,7 +394,7 @@ bool TIntMatrix::StoreSparseMat(const std::string& FileName) const {
   for (const TSpMatElemInt& e : SpMat)
     text += "[" + std::to_string(e.colidx) + "," + std::to_string(e.rowidx) + "]=" + std::to_string(e.value) +
             "\r\n";
-  return CreateTextFile(FileName, text);
+  return WriteFileAtomic(FileName, text);
 }
 
 bool TIntMatrix::LoadSparseMat(const std::string& FileName) {

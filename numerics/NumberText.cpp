@@ -263,14 +263,6 @@ bool ReadWholeFile(const std::string& name, std::string& bytes) {
   return ok;
 }
 
-bool CreateTextFile(const std::string& name, std::string_view bytes) {
-  std::FILE* f = std::fopen(name.c_str(), "wb");
-  if (!f) return false;
-  std::fwrite(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
-  return true;
-}
-
 std::string Utf8ToCp1252(std::string_view s) {
   std::u16string u;
   for (std::size_t i = 0; i < s.size();) {

@@ -72,11 +72,9 @@ std::optional<std::int32_t> ReadStreamInteger(std::istream& in);
 bool ReadStreamLine(std::istream& in, std::string& line);
 bool ReadFileLine(std::FILE* file, std::string& line);
 
-// Whole files. ReadWholeFile: false when the file cannot be opened or read.
-// CreateTextFile: false only when the file cannot be created; a failure while
-// writing ends the writing quietly.
+// Whole files: false when the file cannot be opened or read. (Files are
+// written through WriteFileAtomic of common/AtomicFile.h.)
 bool ReadWholeFile(const std::string& name, std::string& bytes);
-bool CreateTextFile(const std::string& name, std::string_view bytes);
 
 // Identifiers: UTF-8 inside the program, Windows-1252 in the files.
 std::string Utf8ToCp1252(std::string_view utf8);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/AtomicFile.h"
 #include "numerics/NumberText.h"
 #include "numerics/Vector.h"
 
@@ -17,7 +18,7 @@ bool TVectorT<T>::storeText(std::int32_t FirstElem, std::int32_t LastElem, const
   LastElem = std::min(LastElem, NrOfElem());
   std::string text = std::to_string(FirstElem) + " " + std::to_string(LastElem) + "\r\n";
   for (std::int32_t i = FirstElem; i <= LastElem; ++i) text += format(Elem(i)) + "\r\n";
-  return CreateTextFile(FileName, text);
+  return WriteFileAtomic(FileName, text);
 }
 
 bool TVector::StoreOnFile(std::int32_t FirstElem, std::int32_t LastElem, std::int32_t Precision,

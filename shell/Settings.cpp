@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "kernel/KernelState.h"
+#include "platform/files/WriteFile.h"
 #include "platform/folders/Folders.h"
 #include "platform/ini/IniFile.h"
 #include "shell/commands/Commands.h"
@@ -76,10 +77,14 @@ void copyMissingSampleFiles(const QString& from, const QString& to) {
     ensureFolder(to);
     const QString source = locateFile(from, QString::fromLatin1(name));
     const QString target = joinPath(to, QString::fromLatin1(name));
-    // A copy may keep the install's read-only mode; the user's own copy must
-    // be writable, since the program saves into its DEMO.DAT.
-    if (QFileInfo(source).isFile() && QFile::copy(source, target))
-      QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    // A new file with the user's usual permissions, whatever the install's
+    // mode: the program saves into the copy of DEMO.DAT. A copy cut short (a
+    // full disk) is never left behind to stand in for the sample.
+    if (!QFileInfo(source).isFile()) continue;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) continue;
+    const QByteArray bytes = in.readAll();
+    if (in.error() == QFileDevice::NoError) (void)WriteFileAtomic(target, bytes);
   }
 }
 

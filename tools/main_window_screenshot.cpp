@@ -7,9 +7,11 @@
 //   main_window_screenshot <program folder> <out.png> [zoom] [catalogue item | about | game | -] [language]
 #include <QApplication>
 #include <QFileInfo>
+#include <QImage>
 #include <QPixmap>
 #include <QTimer>
 
+#include "platform/files/WriteFile.h"
 #include "shell/Startup.h"
 #include "shell/State.h"
 #include "shell/about/AboutBox.h"
@@ -51,7 +53,9 @@ int main(int argc, char** argv) {
   if (shown != &window) shown->show();
   bool saved = false;
   QTimer::singleShot(800, [&] {
-    saved = shown->grab().save(QString::fromLocal8Bit(argv[2]));
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    const QByteArray format = QFileInfo(out).suffix().toUpper().toLatin1();
+    saved = zw::WriteImageAtomic(out, shown->grab().toImage(), format.isEmpty() ? "PNG" : format.constData());
     app.quit();
   });
   app.exec();

@@ -17,11 +17,14 @@
 #include <QRadialGradient>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <jpeglib.h>
 #include <string>
 #include <vector>
 #include <zlib.h>
+
+#include "common/AtomicFile.h"
 
 namespace {
 
@@ -32,13 +35,13 @@ const QColor kInk(0x22, 0x2a, 0x3a);
 
 bool writeJpeg(const QImage& source, const std::string& path) {
   const QImage img = source.convertToFormat(QImage::Format_RGB888);
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
+  unsigned char* bytes = nullptr;
+  unsigned long size = 0;
   jpeg_compress_struct c{};
   jpeg_error_mgr err{};
   c.err = jpeg_std_error(&err);
   jpeg_create_compress(&c);
-  jpeg_stdio_dest(&c, f);
+  jpeg_mem_dest(&c, &bytes, &size);
   c.image_width = img.width();
   c.image_height = img.height();
   c.input_components = 3;
@@ -52,7 +55,9 @@ bool writeJpeg(const QImage& source, const std::string& path) {
   }
   jpeg_finish_compress(&c);
   jpeg_destroy_compress(&c);
-  return std::fclose(f) == 0;
+  const bool ok = zw::WriteFileAtomic(path, std::string_view(reinterpret_cast<const char*>(bytes), size));
+  std::free(bytes);
+  return ok;
 }
 
 void putBigEndian(std::vector<unsigned char>& out, unsigned long v) {
@@ -92,10 +97,7 @@ bool writePng(const QImage& source, const std::string& path) {
   putChunk(out, "IHDR", ihdr);
   putChunk(out, "IDAT", packed);
   putChunk(out, "IEND", {});
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  const bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
-  return std::fclose(f) == 0 && ok;
+  return zw::WriteFileAtomic(path, std::string_view(reinterpret_cast<const char*>(out.data()), out.size()));
 }
 
 QImage canvas(const QColor& top, const QColor& bottom) {

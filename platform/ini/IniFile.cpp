@@ -1,10 +1,10 @@
 #include "platform/ini/IniFile.h"
 
 #include "common/Cp1252.h"
+#include "platform/files/WriteFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringConverter>
 #include <QStringDecoder>
 #include <algorithm>
@@ -544,15 +544,7 @@ bool IniFile::save(QString* error) {
     if (error) *error = QStringLiteral("%1 could not be read; it was left unchanged").arg(d->path);
     return false;
   }
-  QSaveFile f(d->path);
-  const QByteArray bytes = d->serialize();
-  bool ok = f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-  if (ok) {
-    ok = f.commit();
-  } else {
-    f.cancelWriting();
-  }
-  if (!ok && error) *error = f.errorString();
+  const bool ok = WriteFileAtomic(d->path, d->serialize(), error);
   if (ok) d->existed = true;
   return ok;
 }

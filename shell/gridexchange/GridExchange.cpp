@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -14,6 +13,7 @@
 #include "kernel/Format.h"
 #include "kernel/KernelState.h"
 #include "kernel/PastedLine.h"
+#include "platform/files/WriteFile.h"
 #include "platform/ini/IniFile.h"
 #include "shell/commands/Commands.h"
 #include "shell/kit/Grids.h"
@@ -41,12 +41,9 @@ void setClipboardText(const QString& text) {
 }
 
 bool writeTextFile(const QString& path, const QString& text, QString* error) {
-  QSaveFile f(path);
-  if (f.open(QIODevice::WriteOnly)) {
-    const QByteArray bytes = text.toUtf8();
-    if (f.write(bytes) == bytes.size() && f.commit()) return true;
-  }
-  report(fileMessage(31, path), error);
+  QString reason;
+  if (WriteFileAtomic(path, text.toUtf8(), &reason)) return true;
+  report(FileNotWrittenText(path, reason), error);
   return false;
 }
 

@@ -733,10 +733,11 @@ void TFMenu::showAbout() {
 // ---------------------------------------------------------------- closing
 
 void TFMenu::closeEvent(QCloseEvent* e) {
-  // 1. The closing date into the sample worksheet.
+  // 1. The closing date into the sample worksheet. A courtesy: when it cannot
+  // be written the old file stays as it was and nobody is bothered.
   const ShellState& s = shellState();
   if (!s.DataFolder.isEmpty()) {
-    iniWriteString(locateFile(s.DataFolder, QString::fromLatin1(DemoFileName)), QStringLiteral("acc"),
+    (void)iniWriteString(locateFile(s.DataFolder, QString::fromLatin1(DemoFileName)), QStringLiteral("acc"),
                    QStringLiteral("d"), QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
   }
   // 2. The question.

@@ -5,6 +5,7 @@
 #include "shell/texts/LanguageFiles.h"
 #include "shell/texts/TextTables.h"
 
+#include <QDir>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -220,6 +221,12 @@ QString GetTextBlank(TTextIndex page, int item) { return decorated(page, item, u
 QString GetTextSpaced(TTextIndex page, int item) { return u' ' + GetText(page, item) + u' '; }
 QString GetTextSpaced2(TTextIndex page, int item) {
   return QStringLiteral("  ") + GetText(page, item) + QStringLiteral("  ");
+}
+
+QString FileNotWrittenText(const QString& file, const QString& reason) {
+  QString text = GetTextColon(IDatei, 22) + QDir::toNativeSeparators(file);
+  if (!reason.isEmpty()) text += u'\n' + reason;
+  return text;
 }
 
 QString TextPageName(TTextIndex page) {

@@ -128,6 +128,10 @@ QString GetTextBlank(TTextIndex page, int item);    // "text "    /  " text"
 QString GetTextSpaced(TTextIndex page, int item);   // " text "
 QString GetTextSpaced2(TTextIndex page, int item);  // "  text  "
 
+// What a failed write says: "Die Datei konnte nicht geschrieben werden: "
+// (IDatei 22) and the file, then the system's reason on a line of its own.
+QString FileNotWrittenText(const QString& file, const QString& reason = {});
+
 // The built-in tables themselves: the text of the pair, or the empty text.
 QString GermanText(TTextIndex page, int item);
 QString EnglishText(TTextIndex page, int item);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "charts/ChartDataFile.h"
+#include "common/AtomicFile.h"
 
 namespace zw {
 namespace {
@@ -71,6 +72,29 @@ TEST(ChartDataFile, LoadChecksAndAppends) {
   ASSERT_TRUE(SaveChartData(TDisplayList{}, path));
   ASSERT_TRUE(LoadChartData(loaded, path, false));
   EXPECT_EQ(loaded.NumItems(), 0);
+}
+
+// A write that fails (a full disk) is reported and keeps the old file, for
+// both the data file and the dump.
+TEST(ChartDataFile, AFailedSaveKeepsTheOldFile) {
+  QTemporaryDir dir;
+  const QString path = QDir(dir.path()).filePath("items.dat");
+  TDisplayList old, list;
+  old.Add(line(1, 1, 2, 2));
+  list.Add(line(3, 3, 4, 4));
+  for (auto save : {&SaveChartData, &SaveChartDump}) {
+    ASSERT_TRUE(save(old, path));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    {
+      ScopedWriteFault full({WriteStage::Write, 1, ENOSPC});
+      EXPECT_FALSE(save(list, path));
+    }
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+  }
 }
 
 TEST(ChartDataFile, DumpLines) {

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <sstream>
 #include <string>
 
 #include "change_counter.h"
+#include "common/AtomicFile.h"
+#include "numerics/CurveFit.h"
 #include "numerics/IntMatrix.h"
 #include "numerics/Matrix.h"
 #include "numerics/NumberText.h"
@@ -372,6 +376,52 @@ TEST(MatrixXml, MalformedInput) {
     EXPECT_EQ(t.NrOfColumns(), c.nc) << c.text;
     EXPECT_EQ(t.NrOfRows(), c.nr) << c.text;
     EXPECT_EQ(t.Elem(1, 1), c.c11) << c.text;
+  }
+}
+
+// Every writer of the numeric components reports a write that fails (a full
+// disk at the first piece) and leaves the old file as it was.
+TEST_F(Files, AFailedWriteIsReportedAndKeepsTheOldFile) {
+  TVector v;
+  v.Resize(3);
+  TIntVector iv;
+  iv.Resize(3);
+  TMatrix m;
+  Fill(m, 2, 2);
+  TIntMatrix im;
+  im.Resize(2, 2);
+  TCurveFit fit;
+  fit.EnterStatValue(1, 2);
+  struct Case {
+    const char* writer;
+    std::function<bool()> write;  // true: reported as written
+  };
+  const Case cases[] = {
+      {"TVector::StoreOnFile", [&] { return v.StoreOnFile(1, 3, 2, path); }},
+      {"TIntVector::StoreOnFile", [&] { return iv.StoreOnFile(1, 3, path); }},
+      {"TMatrix::StoreOnFile", [&] { return m.StoreOnFile(1, 1, 2, 2, path); }},
+      {"TIntMatrix::StoreOnFile", [&] { return im.StoreOnFile(1, 1, 2, 2, path); }},
+      {"SaveAsXMLFile",
+       [&] {
+         try {
+           m.SaveAsXMLFile(path, "m");
+           return true;
+         } catch (const std::ios_base::failure&) {
+           return false;
+         }
+       }},
+      {"ExportAsASC", [&] { return fit.ExportAsASC(path, "", 2).empty(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.writer);
+    Write("old contents\r\n");
+    {
+      ScopedWriteFault full({WriteStage::Write, 1, ENOSPC});
+      EXPECT_FALSE(c.write());
+    }
+    EXPECT_EQ(Read(), "old contents\r\n");
+    EXPECT_TRUE(c.write());
+    EXPECT_NE(Read(), "old contents\r\n");
   }
 }
 

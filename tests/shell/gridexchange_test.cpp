@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include "common/AtomicFile.h"
 #include "kernel/KernelState.h"
 #include "platform/folders/Folders.h"
 #include "shell/State.h"
@@ -258,7 +259,21 @@ TEST_F(GridCsvTest, UnwritableFileIsReported) {
   fill(g, 2, 2);
   QString error;
   EXPECT_FALSE(GridSaveCsv(&g, path("no/such/folder/x.csv"), &error));
-  EXPECT_TRUE(error.contains(QStringLiteral("x.csv")));
+  EXPECT_TRUE(error.startsWith(FileNotWrittenText(path("no/such/folder/x.csv"))));
+  // A full disk: the old file stays as it was.
+  ASSERT_TRUE(GridSaveCsv(&g, path("x.csv")));
+  QFile f(path("x.csv"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray before = f.readAll();
+  f.close();
+  g.setCells(1, 1, QStringLiteral("changed"));
+  {
+    ScopedWriteFault full({WriteStage::Sync, 1, ENOSPC});
+    EXPECT_FALSE(GridSaveCsv(&g, path("x.csv"), &error));
+  }
+  EXPECT_TRUE(error.startsWith(FileNotWrittenText(path("x.csv"))));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), before);
 }
 
 TEST(GridExchange, ForceCsvExtAndFilters) {

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -19,6 +20,7 @@
 #include <cmath>
 #include <memory>
 
+#include "common/AtomicFile.h"
 #include "kernel/KernelState.h"
 #include "platform/desktop/Desktop.h"
 #include "platform/folders/Folders.h"
@@ -490,6 +492,29 @@ TEST_F(MainWindowTest, ClosingWritesTheDateAndAsks) {
   answerYes = true;
   EXPECT_TRUE(w->close());
   EXPECT_EQ(openCount(), 0);
+}
+
+// The closing date is a courtesy: when it cannot be written (a full disk)
+// the sample worksheet stays as it was and nobody is asked or told.
+TEST_F(MainWindowTest, ADateThatCannotBeWrittenAtCloseIsSilentAndLosesNothing) {
+  const QString demo = dir.path() + QStringLiteral("/DEMO.DAT");
+  ASSERT_TRUE(iniWriteString(demo, QStringLiteral("ggt"), QStringLiteral("a"), QStringLiteral("12")));
+  QFile f(demo);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QByteArray before = f.readAll();
+  f.close();
+  QStringList errors;
+  commandUi().error = [&errors](QWidget*, const QString& m) { errors << m; };
+  w->show();
+  answerYes = false;
+  {
+    ScopedWriteFault full({WriteStage::Write, 1, ENOSPC});
+    EXPECT_FALSE(w->close());
+  }
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), before);
+  EXPECT_TRUE(errors.isEmpty());
+  EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(MainWindowTest, ALanguageGlyphFileReplacesTheButtonGlyph) {

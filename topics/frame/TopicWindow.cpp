@@ -572,7 +572,7 @@ void TopicWindow::cmdLoad(const QString& file) {
 
 void TopicWindow::cmdSave(const QString& file) {
   QString error;
-  if (!saveInputs(file, &error)) ShowErrorBox(this, error);
+  if (!saveInputs(file, &error)) ShowErrorBox(this, FileNotWrittenText(file, error));
 }
 
 void TopicWindow::cmdNew(const QString& file) {
@@ -585,7 +585,7 @@ void TopicWindow::cmdNew(const QString& file) {
       QString error;
       if (!ini.save(&error)) {
         QPointer<TopicWindow> alive(this);
-        ShowErrorBox(this, error);
+        ShowErrorBox(this, FileNotWrittenText(file, error));
         if (!alive) return;
       }
     }
@@ -692,16 +692,24 @@ void TopicWindow::closeEvent(QCloseEvent* event) {
   runGuarded([this] {
     if (longRun_->running()) longRun_->stop();
     if (!created_ || !shellState().MemoryOption) return;
-    const QString folder = shellState().DataFolder;
-    // Without its folder the memory file cannot be written: the user hears
-    // so once instead of finding the inputs gone at the next start.
-    if (!folder.isEmpty() && !QDir().mkpath(folder)) {
+    // Inputs that cannot be kept (no data folder, or a memory file that
+    // cannot be written: a folder, read-only, a full disk) are said once per
+    // run instead of being found gone at the next start; the window closes
+    // either way.
+    auto tellOnce = [this](const QString& text) {
       if (g_toldInputsNotKept) return;
       g_toldInputsNotKept = true;
-      ShowInfoBox(this, GetText(IDatei, 23) + QStringLiteral(":\n") + QDir::toNativeSeparators(folder));
+      ShowInfoBox(this, text);
+    };
+    const QString folder = shellState().DataFolder;
+    if (!folder.isEmpty() && !QDir().mkpath(folder)) {
+      tellOnce(GetText(IDatei, 23) + QStringLiteral(":\n") + QDir::toNativeSeparators(folder));
       return;
     }
-    saveInputs(memoryFile());
+    const QString file = memoryFile();
+    QString error;
+    if (!saveInputs(file, &error))
+      tellOnce(GetText(IDatei, 26) + QStringLiteral(":\n") + QDir::toNativeSeparators(file) + u'\n' + error);
   });
   event->accept();
 }

@@ -16,10 +16,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <stdexcept>
 
+#include "common/AtomicFile.h"
 #include "kernel/CalcFailure.h"
 #include "kernel/Poly.h"
 #include "platform/folders/Folders.h"
@@ -347,6 +350,99 @@ TEST_F(FrameGuardTest, InputsThatCannotBeKeptAreReportedOnce) {
   ASSERT_EQ(infos_.size(), 1u);
   EXPECT_TRUE(infos_[0].startsWith(GetText(IDatei, 23)));
   EXPECT_TRUE(infos_[0].contains(QDir::toNativeSeparators(shellState().DataFolder)));
+  resetInputsNotKeptNotice();
+}
+
+QByteArray fileBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A Save that fails (here a full disk) names the file in the user's language
+// with the system's reason; the worksheet on disk and the fields on screen
+// stay as they were, and the same Save goes through once the disk has room.
+TEST_F(FrameGuardTest, AFailedSaveIsShownAndChangesNothing) {
+  const QString sheet = file("sheet.dat");
+  {
+    IniFile ini(sheet);
+    ini.writeString("fplot1", "a", "7");
+    ini.writeString("other", "x", "1");
+    ASSERT_TRUE(ini.save());
+  }
+  const QByteArray before = fileBytes(sheet);
+  auto w = open();
+  w->a->setText("12");
+  w->b->setText("34");
+  struct Case {
+    int language;
+    const char* text;
+  };
+  const Case cases[] = {{0, "Die Datei konnte nicht geschrieben werden: "},
+                        {1, "The file could not be written: "},
+                        {2, "Le fichier n'a pas pu être écrit: "}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.language);
+    shellState().LanguageKind = c.language;
+    errors_.clear();
+    {
+      ScopedWriteFault full({WriteStage::Write, 1, ENOSPC});
+      deliverCommand(w.get(), WM_SAVEWORKSHEET, sheet);
+    }
+    EXPECT_EQ(errors_, std::vector<QString>{QString::fromUtf8(c.text) + QDir::toNativeSeparators(sheet) + u'\n' +
+                                            QString::fromLocal8Bit(std::strerror(ENOSPC))});
+    EXPECT_EQ(fileBytes(sheet), before);
+    EXPECT_EQ(w->a->text(), "12");
+    EXPECT_EQ(w->b->text(), "34");
+  }
+  errors_.clear();
+  deliverCommand(w.get(), WM_SAVEWORKSHEET, sheet);
+  EXPECT_TRUE(errors_.empty());
+  EXPECT_EQ(IniFile(sheet).readString("fplot1", "a"), "12");
+  EXPECT_EQ(IniFile(sheet).readString("other", "x"), "1");
+}
+
+// A memory file that cannot be written (a folder, read-only, a full disk):
+// the first window that closes says that its inputs are not kept, naming
+// the file; later ones close without a word; nothing on disk changes.
+TEST_F(FrameGuardTest, AMemoryFileThatCannotBeWrittenIsReportedOnceAndTheWindowsClose) {
+  shellState().MemoryOption = true;
+  const QString memory = file("memory.dat");
+  struct Case {
+    const char* name;
+    std::function<void()> spoil;
+    WriteFault fault;
+  };
+  const Case cases[] = {
+      {"a folder", [&] { ASSERT_TRUE(QDir().mkdir(memory)); }, {}},
+      {"read-only",
+       [&] {
+         ASSERT_TRUE(iniWriteString(memory, "fplot1", "a", "5"));
+         ASSERT_TRUE(QFile::setPermissions(memory, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+       },
+       {}},
+      {"a full disk", [&] { ASSERT_TRUE(iniWriteString(memory, "fplot1", "a", "5")); }, {WriteStage::Sync, 1, ENOSPC}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.spoil();
+    const QByteArray before = fileBytes(memory);
+    infos_.clear();
+    resetInputsNotKeptNotice();
+    for (int i = 0; i < 2; ++i) {
+      auto w = open();
+      w->a->setText("9");
+      ScopedWriteFault fault(c.fault);
+      EXPECT_TRUE(w->close());
+      EXPECT_FALSE(w->isVisible());
+    }
+    ASSERT_EQ(infos_.size(), 1u);
+    EXPECT_TRUE(infos_[0].startsWith(GetText(IDatei, 26) + QStringLiteral(":\n") + QDir::toNativeSeparators(memory)))
+        << infos_[0].toStdString();
+    EXPECT_EQ(fileBytes(memory), before);
+    QFile::setPermissions(memory, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::remove(memory);
+    QDir().rmdir(memory);
+  }
   resetInputsNotKeptNotice();
 }
 
