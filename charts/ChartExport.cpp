@@ -68,14 +68,14 @@ QByteArray ChartExportSvg(TVIrada& chart, bool blackWhite) {
   return bytes;
 }
 
-void ChartCopyToClipboardWMF(TVIrada& chart, bool blackWhite) {
+void ChartCopyToClipboardSVG(TVIrada& chart, bool blackWhite) {
   auto* data = new QMimeData;
   data->setData(QStringLiteral("image/svg+xml"), ChartExportSvg(chart, blackWhite));
   data->setImageData(ChartExportImage(chart, blackWhite));
   QApplication::clipboard()->setMimeData(data);
 }
 
-bool ChartCopyToWMF(TVIrada& chart, const QString& fileName, bool blackWhite) {
+bool ChartCopyToSVG(TVIrada& chart, const QString& fileName, bool blackWhite) {
   return WriteFileAtomic(exportName(fileName, QStringLiteral(".svg")), ChartExportSvg(chart, blackWhite));
 }
 

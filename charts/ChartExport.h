@@ -27,9 +27,9 @@ bool ChartCopyToBMP(TVIrada& chart, const QString& fileName, bool blackWhite);
 // The picture as SVG at 96 dpi.
 QByteArray ChartExportSvg(TVIrada& chart, bool blackWhite);
 // SVG and, for programs that take no SVG, the image beside it.
-void ChartCopyToClipboardWMF(TVIrada& chart, bool blackWhite);
+void ChartCopyToClipboardSVG(TVIrada& chart, bool blackWhite);
 // The SVG to a ".svg" file named as for ChartCopyToBMP; false when it cannot be written.
-bool ChartCopyToWMF(TVIrada& chart, const QString& fileName, bool blackWhite);
+bool ChartCopyToSVG(TVIrada& chart, const QString& fileName, bool blackWhite);
 
 // The chart at (x, y) device pixels on the open page of `p`, scaled by
 // scaleF from screen inches; x and y move past it.

@@ -97,14 +97,14 @@ QByteArray TView3DBase::SvgPicture(bool includeFrame) {
   return buffer.data();
 }
 
-void TView3DBase::CopyToClipboardWMF(bool includeFrame) {
+void TView3DBase::CopyToClipboardSVG(bool includeFrame) {
   auto* mime = new QMimeData;
   mime->setData(QStringLiteral("image/svg+xml"), SvgPicture(includeFrame));
   mime->setImageData(Snapshot(includeFrame));
   QGuiApplication::clipboard()->setMimeData(mime);
 }
 
-bool TView3DBase::CopyToWMF(const QString& fname, bool includeFrame) {
+bool TView3DBase::CopyToSVG(const QString& fname, bool includeFrame) {
   return WriteFileAtomic(exportPath(fname, ".svg"), SvgPicture(includeFrame));
 }
 

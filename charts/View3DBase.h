@@ -36,12 +36,12 @@ public:
   // inch from the top. False when the job cannot be begun.
   bool PrintIt(QPrinter& printer, double scaleF, bool blkWhite, bool includeFrame);
   // The picture as an SVG drawing (the program's vector picture format), one
-  // pixel wider and higher than the control as the metafile was.
+  // pixel wider and higher than the control.
   QByteArray SvgPicture(bool includeFrame);
   // SVG and, for programs that take no SVG, the same picture as an image.
-  void CopyToClipboardWMF(bool includeFrame);
+  void CopyToClipboardSVG(bool includeFrame);
   // Saves `fname` cut at its first "." plus ".svg"; false when it cannot be written.
-  bool CopyToWMF(const QString& fname, bool includeFrame);
+  bool CopyToSVG(const QString& fname, bool includeFrame);
 
 protected:
   explicit TView3DBase(QWidget* parent);

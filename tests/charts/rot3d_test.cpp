@@ -384,14 +384,14 @@ TEST(Rot3D, ClipboardAndBitmapFile) {
   EXPECT_FALSE(v.CopyToBMP(dir.filePath("missing/folder/pic.bmp"), false));
 
   // The vector picture: SVG in a file and, with an image beside it, on the clipboard.
-  ASSERT_TRUE(v.CopyToWMF(dir.filePath("vec.old.wmf"), true));
+  ASSERT_TRUE(v.CopyToSVG(dir.filePath("vec.old.wmf"), true));
   QFile svg(dir.filePath("vec.svg"));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   const QByteArray text = svg.readAll();
   EXPECT_TRUE(text.contains("<svg"));
   EXPECT_TRUE(text.contains("viewBox=\"0 0 451 301\""));
-  EXPECT_FALSE(v.CopyToWMF(dir.filePath("missing/folder/pic"), false));
-  v.CopyToClipboardWMF(false);
+  EXPECT_FALSE(v.CopyToSVG(dir.filePath("missing/folder/pic"), false));
+  v.CopyToClipboardSVG(false);
   const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
   ASSERT_NE(mime, nullptr);
   EXPECT_TRUE(mime->hasFormat("image/svg+xml"));

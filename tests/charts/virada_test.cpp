@@ -301,11 +301,11 @@ TEST(VIradaExport, FilesClipboardAndBitmap) {
   QTemporaryDir dir;
   ASSERT_TRUE(ChartCopyToBMP(c, QDir(dir.path()).filePath("chart.old.png"), false));
   EXPECT_TRUE(QFile::exists(QDir(dir.path()).filePath("chart.bmp")));
-  ASSERT_TRUE(ChartCopyToWMF(c, QDir(dir.path()).filePath("pic"), true));
+  ASSERT_TRUE(ChartCopyToSVG(c, QDir(dir.path()).filePath("pic"), true));
   QFile svg(QDir(dir.path()).filePath("pic.svg"));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   EXPECT_TRUE(svg.readAll().contains("<svg"));
-  ChartCopyToClipboardWMF(c, false);
+  ChartCopyToClipboardSVG(c, false);
   const QMimeData* m = QApplication::clipboard()->mimeData();
   EXPECT_TRUE(m->hasFormat("image/svg+xml"));
   EXPECT_TRUE(m->hasImage());
