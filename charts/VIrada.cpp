@@ -974,7 +974,7 @@ void TVIrada::refreshSharers() {
 
 void TVIrada::showOwn() {
   if (!isVisible() || FSuppressPaint || layers_.Loading || ChartBmp.isNull() || stale_ || !AutoRedraw) {
-    FLastElemOnShow = std::max(0, NumItems() - 1);
+    FLastElemOnShow = std::max(0, list_->NumItems() - 1);
     if (isVisible() && !FSuppressPaint && !layers_.Loading) {
       render();
       repaint();
@@ -983,32 +983,32 @@ void TVIrada::showOwn() {
     }
     return;
   }
-  FLastElemOnShow = std::max(0, NumItems() - 1);
+  FLastElemOnShow = std::max(0, list_->NumItems() - 1);
   ++renderCount_;
   {
     QPainter p(&GrafBmp);
     DrawBackground(p, 0, 0, TChartMedia::Screen);
     DrawItems(p, 0, 0, {.Media = TChartMedia::Screen});
   }
-  shownCount_ = NumItems();
+  shownCount_ = list_->NumItems();
   copyPlotIntoChart();
   repaint();
 }
 
 void TVIrada::ShowGrafNewOnly() {
   // A fresh picture, or a hook that draws under the items, needs the full replay.
-  if (shownCount_ == 0 || shownCount_ > NumItems() || stale_ || ChartBmp.isNull() || OnBeforeRenderData || !isVisible() || FSuppressPaint ||
+  if (shownCount_ == 0 || shownCount_ > list_->NumItems() || stale_ || ChartBmp.isNull() || OnBeforeRenderData || !isVisible() || FSuppressPaint ||
       layers_.Loading) {
     ShowGraf();
     return;
   }
-  if (shownCount_ < NumItems()) {
+  if (shownCount_ < list_->NumItems()) {
     ++renderCount_;
     QPainter p(&GrafBmp);
     DrawItems(p, 0, 0, {.Media = TChartMedia::Screen}, shownCount_);
   }
-  shownCount_ = NumItems();
-  FLastElemOnShow = std::max(0, NumItems() - 1);
+  shownCount_ = list_->NumItems();
+  FLastElemOnShow = std::max(0, list_->NumItems() - 1);
   plotBehind_ = true;  // the chart image holds an older plot: paint puts the new one on top
   repaint(QRect(layers_.RcLRim, layers_.RcTRim, GrafBmp.width(), GrafBmp.height()));
   refreshSharers();

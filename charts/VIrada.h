@@ -105,38 +105,13 @@ public:
   bool SuppressPaint() const { return FSuppressPaint; }
   void setSuppressPaint(bool v);
 
-  // ----- display list (read and edit)
-  int NumItems() const { return list_->NumItems(); }
+  // ----- display list: the items to read and edit (charts that share data
+  // edit the same list). Editing does not repaint: ShowGraf does.
+  TDisplayList& DisplayList() { return *list_; }
   const TDisplayList& DisplayList() const { return *list_; }
-  TrcItem TypeOfFirstItem() const { return list_->TypeOfFirstItem(); }
-  TrcItem TypeOfLastItem() const { return list_->TypeOfLastItem(); }
-  int AllocSize() const { return list_->AllocSize(); }
-  void setAllocSize(int v) { list_->setAllocSize(v); }
   void ClearGraf();
-  void RemoveItem(int index) { list_->RemoveItem(index); }
-  void RemoveFirstItem() { list_->RemoveFirstItem(); }
-  void RemoveLastItem() { list_->RemoveLastItem(); }
-  int RemoveItemsByClass(std::uint8_t c) { return list_->RemoveItemsByClass(c); }
-  TrcChartItem GetItemParams(int index) const { return list_->GetItemParams(index); }
-  void SetItemParams(int index, const TrcChartItem& item) { list_->SetItemParams(index, item); }
-  void NewColorOfClassItems(TColor color, std::uint8_t c) { list_->NewColorOfClassItems(color, c); }
-  void MarkAllItems(TrcItem id, std::uint8_t c) { list_->MarkAllItems(id, c); }
-  int MarkItemsInWindow(double xLo, double yLo, double xHi, double yHi, TrcItem id, std::uint8_t c) {
-    return list_->MarkItemsInWindow(xLo, yLo, xHi, yHi, id, c);
-  }
-  void ScaleItem(int i, double kx, double dx, double ky, double dy) { list_->ScaleItem(i, kx, dx, ky, dy); }
-  void ScaleAllItems(double kx, double dx, double ky, double dy) { list_->ScaleAllItems(kx, dx, ky, dy); }
-  void ScaleSelectedItems(double kx, double dx, double ky, double dy, std::uint8_t c) {
-    list_->ScaleSelectedItems(kx, dx, ky, dy, c);
-  }
-  void FindMinMax(int layer, double loX, double loY, double hiX, double hiY, double& minX, double& minY,
-                  double& maxX, double& maxY) const {
-    list_->FindMinMax(layer, loX, loY, hiX, hiY, minX, minY, maxX, maxY);
-  }
-  std::uint32_t FindUsedLayers() const { return list_->FindUsedLayers(); }
-  int FindNearestItemReal(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const {
-    return list_->FindNearestItemReal(mx, my, id, c, dist);
-  }
+  // The nearest item of a kind and class by its distance in pixels on the
+  // active layer (FindNearestItemReal of the list measures in world units).
   int FindNearestItemScreen(double mx, double my, TrcItem id, std::uint8_t c, double& dist) const;
 
   // The display list as a file of records and as a text dump (true on success);
@@ -242,15 +217,8 @@ public:
   // ----- layers, ranges, layout
   TChartLayers& Layers() { return layers_; }
   const TChartLayers& Layers() const { return layers_; }
-  TScalePropsHoriz& Scale1X() { return layers_.X(1); }
-  TScalePropsVert& Scale1Y() { return layers_.Y(1); }
-  TScalePropsHoriz& ScaleX(int layer) { return layers_.X(layer); }
-  TScalePropsVert& ScaleY(int layer) { return layers_.Y(layer); }
-  TJointLayers& JointLayers() { return layers_.Joint(); }
-  void R2M(int layer, double x, double y, int& xo, int& yo) const { layers_.R2M(layer, x, y, xo, yo); }
-  void M2R(int layer, int x, int y, double& xo, double& yo) const { layers_.M2R(layer, x, y, xo, yo); }
+  // Ranges through the layers' one range path, repainting.
   void SetRange(int layer, double xLo, double yLo, double xHi, double yHi);
-  void ConfineZoomRange(double xLo, double yLo, double xHi, double yHi) { layers_.ConfineZoomRange(xLo, yLo, xHi, yHi); }
   // Ranges from the extent of a layer's items (layer 0: every layer), widened
   // by margin per cent and at least minRange per cent of the midpoint.
   void AutoRange(int layer, double margin, double minRange = 0);
@@ -261,7 +229,6 @@ public:
   void SetEqualRangeXOnly(std::uint32_t layers);
   void SetEqualRangeYOnly(std::uint32_t layers);
   void ZoomHistory(int index);
-  void ClearZoomHistory() { layers_.ClearZoomHistory(); }
   bool Isometric() const { return layers_.Isometric; }
   void setIsometric(bool v);
   int MarginLeft() const { return layers_.RcLRim; }
@@ -275,8 +242,6 @@ public:
   int ShadowWidth() const { return layers_.F3DRim; }
   void setShadowWidth(int v);
   void setStandardLayout(TrcLayout layout);
-  int TickNumX() const { return layers_.ScaleX(FActiveLayer).NumTicks(); }
-  int TickNumY() const { return layers_.ScaleY(FActiveLayer).NumTicks(); }
 
   // ----- painting
   void ShowGraf();

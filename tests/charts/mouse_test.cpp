@@ -31,7 +31,7 @@ struct MouseChart {
     c.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&c));
     c.SetRange(1, 0, 0, 20, 10);
-    c.ClearZoomHistory();
+    c.Layers().ClearZoomHistory();
   }
 };
 
@@ -41,22 +41,22 @@ TEST(ChartMouse, PanByDrag) {
   m.c.setMouseAction(TMouseActMode::maPan);
   m.c.OnZoomPan = [&](TVIrada*) { ++zoomPans; };
   drag(m.c, {100, 80}, {110, 80});
-  EXPECT_DOUBLE_EQ(m.c.Scale1X().RangeLow(), -1);
-  EXPECT_DOUBLE_EQ(m.c.Scale1X().RangeHigh(), 19);
-  EXPECT_DOUBLE_EQ(m.c.Scale1Y().RangeLow(), 0);
+  EXPECT_DOUBLE_EQ(m.c.Layers().X(1).RangeLow(), -1);
+  EXPECT_DOUBLE_EQ(m.c.Layers().X(1).RangeHigh(), 19);
+  EXPECT_DOUBLE_EQ(m.c.Layers().Y(1).RangeLow(), 0);
   EXPECT_EQ(zoomPans, 1);
   // The release pushed the new ranges: one step back is the panned range,
   // two steps back the range before.
   m.c.ZoomHistory(-1);
-  EXPECT_DOUBLE_EQ(m.c.Scale1X().RangeLow(), 0);
+  EXPECT_DOUBLE_EQ(m.c.Layers().X(1).RangeLow(), 0);
 }
 
 TEST(ChartMouse, ZoomByDragAndAChangeOfActionInTheDrag) {
   MouseChart m(400, 300);
   m.c.setMouseAction(TMouseActMode::maZoomDrag);
   drag(m.c, {100, 100}, {200, 100});
-  EXPECT_DOUBLE_EQ(m.c.Scale1X().RangeLow(), 2.5);
-  EXPECT_DOUBLE_EQ(m.c.Scale1X().RangeHigh(), 17.5);
+  EXPECT_DOUBLE_EQ(m.c.Layers().X(1).RangeLow(), 2.5);
+  EXPECT_DOUBLE_EQ(m.c.Layers().X(1).RangeHigh(), 17.5);
   // The page switches the action while the button is held: the drag goes on
   // from where it stands instead of jumping back to its start.
   m.c.SetRange(1, 0, 0, 20, 10);
@@ -64,11 +64,11 @@ TEST(ChartMouse, ZoomByDragAndAChangeOfActionInTheDrag) {
   send(&m.c, QEvent::MouseButtonPress, {100, 100}, Qt::LeftButton, Qt::LeftButton);
   send(&m.c, QEvent::MouseMove, {100, 100}, Qt::NoButton, Qt::LeftButton);
   send(&m.c, QEvent::MouseMove, {110, 100}, Qt::NoButton, Qt::LeftButton);
-  const double afterPanLo = m.c.Scale1X().RangeLow();
+  const double afterPanLo = m.c.Layers().X(1).RangeLow();
   m.c.setMouseAction(TMouseActMode::maZoomDrag);
   send(&m.c, QEvent::MouseMove, {110, 100}, Qt::NoButton, Qt::LeftButton);
   send(&m.c, QEvent::MouseMove, {111, 100}, Qt::NoButton, Qt::LeftButton);
-  EXPECT_NEAR(m.c.Scale1X().RangeLow(), afterPanLo, 0.1);
+  EXPECT_NEAR(m.c.Layers().X(1).RangeLow(), afterPanLo, 0.1);
   send(&m.c, QEvent::MouseButtonRelease, {111, 100}, Qt::LeftButton, Qt::NoButton);
 }
 
@@ -158,22 +158,22 @@ TEST(ChartMouse, ZoomWindowsAndRubberBand) {
   m.c.SetRange(1, 0, 0, 20, 10);
   m.c.setMouseAction(TMouseActMode::maZoomWindPos);
   drag(m.c, {100, 60}, {150, 120});  // upper left to lower right
-  EXPECT_LT(m.c.Scale1X().RangeLow(), m.c.Scale1X().RangeHigh());
-  EXPECT_LT(m.c.Scale1Y().RangeLow(), m.c.Scale1Y().RangeHigh());
-  EXPECT_NEAR(m.c.Scale1X().RangeLow(), 5, 1e-9);
+  EXPECT_LT(m.c.Layers().X(1).RangeLow(), m.c.Layers().X(1).RangeHigh());
+  EXPECT_LT(m.c.Layers().Y(1).RangeLow(), m.c.Layers().Y(1).RangeHigh());
+  EXPECT_NEAR(m.c.Layers().X(1).RangeLow(), 5, 1e-9);
   m.c.SetRange(1, 0, 0, 20, 10);
   m.c.setMouseAction(TMouseActMode::maZoomWind);
   drag(m.c, {100, 60}, {150, 120});
-  EXPECT_GT(m.c.Scale1Y().RangeLow(), m.c.Scale1Y().RangeHigh());  // the drag direction reverses y
+  EXPECT_GT(m.c.Layers().Y(1).RangeLow(), m.c.Layers().Y(1).RangeHigh());  // the drag direction reverses y
   m.c.SetRange(1, 0, 0, 20, 10);
   drag(m.c, {100, 60}, {100, 60});  // a click: nothing
-  EXPECT_EQ(m.c.Scale1X().RangeHigh(), 20);
+  EXPECT_EQ(m.c.Layers().X(1).RangeHigh(), 20);
   m.c.setMouseAction(TMouseActMode::maRubberBand);
   m.c.OnRubberBand = [&](TVIrada*, int, double a, double b, double c, double d) {
     band[0] = a, band[1] = b, band[2] = c, band[3] = d;
   };
   drag(m.c, {150, 120}, {100, 60});
-  EXPECT_EQ(m.c.Scale1X().RangeHigh(), 20);  // the ranges stay
+  EXPECT_EQ(m.c.Layers().X(1).RangeHigh(), 20);  // the ranges stay
   EXPECT_LT(band[0], band[2]);
   EXPECT_LT(band[1], band[3]);
   EXPECT_EQ(m.c.ZoomState(), TZoomState::zsNormal);

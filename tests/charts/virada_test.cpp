@@ -36,8 +36,8 @@ TEST(VIrada, AddersCopyTheDrawingState) {
   c.setLineWidth(3);
   c.Line(0, 0, 1, 1);
   c.setDataColor(0);
-  EXPECT_EQ(c.GetItemParams(0).Color, kRed);
-  EXPECT_EQ(c.GetItemParams(0).LWid, 3);
+  EXPECT_EQ(c.DisplayList().GetItemParams(0).Color, kRed);
+  EXPECT_EQ(c.DisplayList().GetItemParams(0).LWid, 3);
   c.setClassDefault(4);
   c.setClassDefault(255);
   EXPECT_EQ(c.ClassDefault(), 4);
@@ -46,17 +46,17 @@ TEST(VIrada, AddersCopyTheDrawingState) {
   c.setGridDx(-3.5);
   EXPECT_EQ(c.GridDx(), -3);
   c.Bar3D(0, 0, 1, 1, 5, 200);
-  EXPECT_EQ(c.GetItemParams(1).SizeOrAngle, 180);
+  EXPECT_EQ(c.DisplayList().GetItemParams(1).SizeOrAngle, 180);
   c.Bar3D(0, 0, 1, 1, 5, -5);
-  EXPECT_EQ(c.GetItemParams(2).SizeOrAngle, 0);
+  EXPECT_EQ(c.DisplayList().GetItemParams(2).SizeOrAngle, 0);
   c.Text(0, 0, 10, "twenty characters!!!");
-  EXPECT_EQ(c.GetItemParams(3).text(), "twenty characte");
+  EXPECT_EQ(c.DisplayList().GetItemParams(3).text(), "twenty characte");
   c.RectFrame(0, 0, 1, 1, TFrameStyle::fsRaised, 0, 0);
-  EXPECT_EQ(c.GetItemParams(4).LWid, 1);
+  EXPECT_EQ(c.DisplayList().GetItemParams(4).LWid, 1);
   c.setActiveLayer(3);
   c.setActiveLayer(17);
   c.MarkAt(1, 1, 24);
-  EXPECT_EQ(c.GetItemParams(5).Layer, 3);
+  EXPECT_EQ(c.DisplayList().GetItemParams(5).Layer, 3);
 }
 
 TEST(VIrada, SettersMarkStaleShowGrafRendersAtOnce) {
@@ -132,7 +132,7 @@ std::vector<int> columnsOf(TVIrada& c, std::vector<double> values) {
   std::vector<int> xs;
   for (double v : values) {
     int x, y;
-    c.R2M(1, v, 1, x, y);
+    c.Layers().R2M(1, v, 1, x, y);
     xs.push_back(x);
   }
   return xs;
@@ -144,19 +144,19 @@ TEST(VIrada, GridWalks) {
   c.Loaded();
   c.setGridColor(0x00FF00);
   c.setGridStyle(GridStyleType::gsVertLines);
-  c.Scale1X().setShortTicks(false);
+  c.Layers().X(1).setShortTicks(false);
   c.SetRange(1, 0, 0, 100, 1);
   EXPECT_EQ(gridXs(c), columnsOf(c, {0, 20, 40, 60, 80}));  // no line on the high edge
   c.setGridDx(30);
   EXPECT_EQ(gridXs(c), columnsOf(c, {0, 30, 60, 90}));
   c.SetRange(1, 1, 1, 100, 10);
-  c.Scale1X().setLogarithmic(true);
+  c.Layers().X(1).setLogarithmic(true);
   c.setGridDx(-2);
   EXPECT_EQ(gridXs(c), columnsOf(c, {2, 5, 10, 20, 50}));
   c.SetRange(1, 0.5, 1, 1000, 10);
   c.setGridDx(-1);
   EXPECT_EQ(gridXs(c), columnsOf(c, {1, 10, 100}));
-  c.Scale1X().setLogarithmic(false);
+  c.Layers().X(1).setLogarithmic(false);
   c.SetRange(1, 0, 0, 1e6, 1);
   c.setGridDx(1);
   EXPECT_EQ(gridXs(c).size(), 1000u);
@@ -233,7 +233,7 @@ TEST(VIrada, BlackAndWhiteCopyLeavesTheScreenInColour) {
   const QImage bw = ChartExportImage(c, true);
   EXPECT_EQ(bw.pixelColor(10, 10), QColor(Qt::white));
   int x, y;
-  c.R2M(1, 0.5, 0.5, x, y);
+  c.Layers().R2M(1, 0.5, 0.5, x, y);
   EXPECT_EQ(bw.pixelColor(x, y), QColor(Qt::black));
   ChartCopyToClipboard(c, true);
   EXPECT_EQ(QApplication::clipboard()->image().pixelColor(10, 10), QColor(Qt::white));
@@ -246,11 +246,11 @@ TEST(VIrada, StandardLayouts) {
   TVIrada c;
   c.setStandardLayout(TrcLayout::rcl_X1Bottom_Y2Left);
   EXPECT_EQ(c.MarginLeft(), 100);
-  EXPECT_TRUE(c.ScaleY(2).Visible());
-  EXPECT_EQ(c.ScaleY(2).ScalePos(), 50);
-  EXPECT_FALSE(c.ScaleY(3).Visible());
+  EXPECT_TRUE(c.Layers().Y(2).Visible());
+  EXPECT_EQ(c.Layers().Y(2).ScalePos(), 50);
+  EXPECT_FALSE(c.Layers().Y(3).Visible());
   c.setStandardLayout(TrcLayout::rcl_X2Both_Y2Both);
-  EXPECT_EQ(c.ScaleX(2).ScaleType(), TScaleType::sctXB);  // on top
+  EXPECT_EQ(c.Layers().X(2).ScaleType(), TScaleType::sctXB);  // on top
   EXPECT_EQ(c.MarginTop(), 48);
 }
 
@@ -267,24 +267,24 @@ TEST(VIradaRanges, AutoRangeFromTheItemsAndEqualRanges) {
   c.MarkAt(2, 3, 0);
   c.Line(4, -1, 6, 7);
   c.AutoRange(1, 10);
-  EXPECT_DOUBLE_EQ(c.Scale1X().RangeLow(), 2 - 0.4);
-  EXPECT_DOUBLE_EQ(c.Scale1X().RangeHigh(), 6 + 0.4);
-  EXPECT_DOUBLE_EQ(c.Scale1Y().RangeLow(), -1 - 0.8);
+  EXPECT_DOUBLE_EQ(c.Layers().X(1).RangeLow(), 2 - 0.4);
+  EXPECT_DOUBLE_EQ(c.Layers().X(1).RangeHigh(), 6 + 0.4);
+  EXPECT_DOUBLE_EQ(c.Layers().Y(1).RangeLow(), -1 - 0.8);
   c.SetRange(1, 0, 0, 1, 1);
   c.AutoRangeYOnly(1, 0);
-  EXPECT_EQ(c.Scale1X().RangeHigh(), 1);
-  EXPECT_EQ(c.Scale1Y().RangeHigh(), 7);
+  EXPECT_EQ(c.Layers().X(1).RangeHigh(), 1);
+  EXPECT_EQ(c.Layers().Y(1).RangeHigh(), 7);
   c.SetRange(2, -5, 0, 0, 20);
   c.SetEqualRange((1u << 1) | (1u << 2));
-  EXPECT_EQ(c.ScaleX(1).RangeLow(), -5);
-  EXPECT_EQ(c.ScaleX(2).RangeHigh(), 1);
-  EXPECT_EQ(c.ScaleY(1).RangeHigh(), 20);
+  EXPECT_EQ(c.Layers().X(1).RangeLow(), -5);
+  EXPECT_EQ(c.Layers().X(2).RangeHigh(), 1);
+  EXPECT_EQ(c.Layers().Y(1).RangeHigh(), 20);
   c.SetRange(3, 100, 100, 200, 200);
   c.SetEqualRangeXOnly((1u << 1) | (1u << 3));
-  EXPECT_EQ(c.ScaleX(1).RangeHigh(), 200);
-  EXPECT_EQ(c.ScaleY(1).RangeHigh(), 20);
+  EXPECT_EQ(c.Layers().X(1).RangeHigh(), 200);
+  EXPECT_EQ(c.Layers().Y(1).RangeHigh(), 20);
   c.SetEqualRange(0);  // nothing
-  EXPECT_EQ(c.ScaleX(3).RangeLow(), -5);
+  EXPECT_EQ(c.Layers().X(3).RangeLow(), -5);
 }
 
 }  // namespace
@@ -328,7 +328,7 @@ TEST(VIradaCrossHairs, OverlayOnScreenOnlyAndNotOnTheBorder) {
   c.CrossHairSetup(1, 0x0000FF, TCrossHMode::chBoth, Qt::SolidLine, 1);
   c.CrossHairSetPos(1, 5, 5);
   int x, y;
-  c.R2M(1, 5, 5, x, y);
+  c.Layers().R2M(1, 5, 5, x, y);
   const QImage shot = c.grab().toImage();
   EXPECT_EQ(shot.pixelColor(x, y - 20), QColor(Qt::red));
   EXPECT_EQ(shot.pixelColor(x + 20, y), QColor(Qt::red));
@@ -336,7 +336,7 @@ TEST(VIradaCrossHairs, OverlayOnScreenOnlyAndNotOnTheBorder) {
   c.CrossHairSetPos(1, 0, 10);  // on the border: not drawn
   const QImage border = c.grab().toImage();
   int xb, yb;
-  c.R2M(1, 0, 10, xb, yb);
+  c.Layers().R2M(1, 0, 10, xb, yb);
   EXPECT_NE(border.pixelColor(xb + 30, yb), QColor(Qt::red));
   c.CrossHairSetup(7, 0, TCrossHMode::chBoth, Qt::SolidLine, 1);  // ignored
 }
@@ -355,13 +355,13 @@ TEST(VIradaBackground, AreasAndAMissingPicture) {
   c.BackGroundImg().setArea(-5, 5, 5, -5);
   c.BackGroundImg().setAreaMode(TBGAreaMode::bamVStripe);
   int x0, y0, x1, y1;
-  c.R2M(1, 0, 0, x0, y0);
-  c.R2M(1, 8, 0, x1, y1);
+  c.Layers().R2M(1, 0, 0, x0, y0);
+  c.Layers().R2M(1, 8, 0, x1, y1);
   QImage img = c.ChartImage();
   EXPECT_EQ(img.pixelColor(x0, y0), QColor(Qt::green));
   EXPECT_EQ(img.pixelColor(x1, y1), QColor(Qt::white));
   c.BackGroundImg().setAreaMode(TBGAreaMode::bamRect);
-  c.R2M(1, 0, 8, x1, y1);
+  c.Layers().R2M(1, 0, 8, x1, y1);
   EXPECT_EQ(c.ChartImage().pixelColor(x1, y1), QColor(Qt::white));
   // A picture that cannot be read: the plot shows the chart colour, the name
   // goes after the painting, and nothing repaints from inside the painting.
@@ -420,7 +420,7 @@ TEST(VIradaLabels, PlacesAndTheirLimit) {
   const auto texts = dev.callsOf(test::PaintCall::Text);
   const QFontMetrics fm(c.TextLabel(1).Font());
   int ax, ay;
-  c.R2M(1, 5, 5, ax, ay);
+  c.Layers().R2M(1, 5, 5, ax, ay);
   int found = 0;
   for (const auto& t : texts) {
     if (t.text == "one") {
@@ -463,8 +463,8 @@ TEST(VIradaSharing, UsersOwnersAndCopies) {
   c.setUseDataOf(&b);  // b uses a: c becomes a user of a
   EXPECT_EQ(c.UseDataOf(), a.get());
   c.Line(0, 0, 1, 1);  // a user adds: the owner and the other user see it
-  EXPECT_EQ(a->NumItems(), 1);
-  EXPECT_EQ(b.NumItems(), 1);
+  EXPECT_EQ(a->DisplayList().NumItems(), 1);
+  EXPECT_EQ(b.DisplayList().NumItems(), 1);
   a->setUseDataOf(&c);
   EXPECT_EQ(messages.back(), "VIrada: Cannot use foreign data. Other VIradas are using my own data.");
   TVIrada d, e, f;
@@ -476,14 +476,14 @@ TEST(VIradaSharing, UsersOwnersAndCopies) {
   // Ending a share keeps a copy; later changes stay apart.
   d.setUseDataOf(nullptr);
   d.Line(2, 2, 3, 3);
-  EXPECT_EQ(d.NumItems(), 2);
-  EXPECT_EQ(a->NumItems(), 1);
+  EXPECT_EQ(d.DisplayList().NumItems(), 2);
+  EXPECT_EQ(a->DisplayList().NumItems(), 1);
   // A destroyed owner leaves its users their items.
   a.reset();
-  EXPECT_EQ(b.NumItems(), 1);
+  EXPECT_EQ(b.DisplayList().NumItems(), 1);
   EXPECT_EQ(b.UseDataOf(), nullptr);
   b.Line(0, 0, 2, 2);
-  EXPECT_EQ(c.NumItems(), 1);
+  EXPECT_EQ(c.DisplayList().NumItems(), 1);
 }
 
 }  // namespace

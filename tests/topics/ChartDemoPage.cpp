@@ -59,7 +59,7 @@ ChartDemoPage::ChartDemoPage(QWidget* parent) : QWidget(parent) {
     DrawChart();
   });
   connect(center_, &QPushButton::clicked, this, [this] {
-    for (TScaleProps* p : {static_cast<TScaleProps*>(&chart_->Scale1X()), static_cast<TScaleProps*>(&chart_->Scale1Y())}) {
+    for (TScaleProps* p : {static_cast<TScaleProps*>(&chart_->Layers().X(1)), static_cast<TScaleProps*>(&chart_->Layers().Y(1))}) {
       const double span = std::fabs(p->RangeHigh() - p->RangeLow());
       p->setRangeLow(-span / 2);
       p->setRangeHigh(span / 2);
@@ -134,7 +134,7 @@ void ChartDemoPage::ChartSettings() {
 void ChartDemoPage::wheelEvent(QWheelEvent* e) {
   const int d = e->angleDelta().y();
   const int sgn = d > 0 ? 1 : (d < 0 ? -1 : 0);
-  for (TScaleProps* p : {static_cast<TScaleProps*>(&chart_->Scale1X()), static_cast<TScaleProps*>(&chart_->Scale1Y())}) {
+  for (TScaleProps* p : {static_cast<TScaleProps*>(&chart_->Layers().X(1)), static_cast<TScaleProps*>(&chart_->Layers().Y(1))}) {
     const double step = sgn * (p->RangeHigh() - p->RangeLow()) / 16;
     p->setRangeLow(p->RangeLow() + step);
     p->setRangeHigh(p->RangeHigh() - step);

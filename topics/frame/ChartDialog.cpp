@@ -75,8 +75,8 @@ int RangeDecimals(double span) {
 ChartSettingsValues ReadChartSettings(TVIrada& chart) {
   ChartSettingsValues v;
   const ShellState& s = shellState();
-  const double xLo = chart.Scale1X().RangeLow(), xHi = chart.Scale1X().RangeHigh();
-  const double yLo = chart.Scale1Y().RangeLow(), yHi = chart.Scale1Y().RangeHigh();
+  const double xLo = chart.Layers().X(1).RangeLow(), xHi = chart.Layers().X(1).RangeHigh();
+  const double yLo = chart.Layers().Y(1).RangeLow(), yHi = chart.Layers().Y(1).RangeHigh();
   const int dx = RangeDecimals(xHi - xLo), dy = RangeDecimals(yHi - yLo);
   v.xLo = numberText(RoundDecimals(dx, xLo));
   v.xHi = numberText(RoundDecimals(dx, xHi));
@@ -128,8 +128,8 @@ void ApplyChartSettings(TVIrada& chart, const ChartSettingsValues& v) {
     if (p.RangeLow() >= p.RangeHigh()) p.setRangeHigh(10);
     p.setLogarithmic(true);
   };
-  axis(chart.Scale1X(), v.xAxis, xLo, xHi, s.ChartLogX);
-  axis(chart.Scale1Y(), v.yAxis, yLo, yHi, s.ChartLogY);
+  axis(chart.Layers().X(1), v.xAxis, xLo, xHi, s.ChartLogX);
+  axis(chart.Layers().Y(1), v.yAxis, yLo, yHi, s.ChartLogY);
   kernelState().AngleMode = v.angleMode;
   static constexpr GridStyleType styles[] = {GridStyleType::gsNone, GridStyleType::gsPoints,
                                              GridStyleType::gsDotLines, GridStyleType::gsLines};

@@ -53,7 +53,7 @@ struct Visible {
   double sy() const { return yHi - yLo; }
 };
 Visible visible(TVIrada& c) {
-  return {c.Scale1X().RangeLow(), c.Scale1X().RangeHigh(), c.Scale1Y().RangeLow(), c.Scale1Y().RangeHigh()};
+  return {c.Layers().X(1).RangeLow(), c.Layers().X(1).RangeHigh(), c.Layers().Y(1).RangeLow(), c.Layers().Y(1).RangeHigh()};
 }
 
 int plotWidth(TVIrada& c) { return c.width() - c.MarginLeft() - c.MarginRight(); }
@@ -232,7 +232,7 @@ void DrawRay(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int w
 
 void DrawTriangle(TVIrada& chart, const TVec2& a, const TVec2& b, const TVec2& c, TColor color, int width) {
   guarded(chart, color, width, [&] {
-    const bool log = chart.Scale1X().Logarithmic() || chart.Scale1Y().Logarithmic();
+    const bool log = chart.Layers().X(1).Logarithmic() || chart.Layers().Y(1).Logarithmic();
     for (auto [s, e] : {std::pair{a, b}, std::pair{b, c}, std::pair{c, a}}) {
       if (!log) {
         line(chart, s.x, s.y, e.x, e.y);
@@ -417,14 +417,14 @@ void PlotPiece(const QString& term, TVIrada& chart, bool startClosed, Extended x
   guarded(chart, color, width, [&] {
     const std::u16string t = term.toStdU16String();
     int c1, c2, py;
-    chart.R2M(1, double(x1), 0, c1, py);
-    chart.R2M(1, double(x2), 0, c2, py);
+    chart.Layers().R2M(1, double(x1), 0, c1, py);
+    chart.Layers().R2M(1, double(x2), 0, c2, py);
     c1 = std::max(c1, chart.MarginLeft());
     c2 = std::min(c2, chart.width() - chart.MarginRight() + 10);
     std::vector<Extended> xs{x1};
     for (int c = c1; c <= c2; ++c) {
       double wx, wy;
-      chart.M2R(1, c, 0, wx, wy);
+      chart.Layers().M2R(1, c, 0, wx, wy);
       xs.push_back(wx);
     }
     std::vector<Extended> ys(xs.size());

@@ -34,7 +34,7 @@ ChartPage::ChartPage(TopicWindow& window, ChartPageOptions options, Topic topic)
   QWidget* legend = window.legendBox(options_.pageIndex);
   chart_ = new TVIrada(box);
   chart_->setObjectName(QStringLiteral("VIrada1"));
-  chart_->setAllocSize(1000);
+  chart_->DisplayList().setAllocSize(1000);
   chart_->setMarginRight(20);
   chart_->setMarginTop(20);
   chart_->setMarginBottom(40);
@@ -46,7 +46,7 @@ ChartPage::ChartPage(TopicWindow& window, ChartPageOptions options, Topic topic)
   chart_->setClassDefault(0);
   QFont scaleFont(QStringLiteral("DejaVu Sans"));
   scaleFont.setPixelSize(11);
-  for (auto* s : {static_cast<TScaleProps*>(&chart_->Scale1X()), static_cast<TScaleProps*>(&chart_->Scale1Y())}) {
+  for (auto* s : {static_cast<TScaleProps*>(&chart_->Layers().X(1)), static_cast<TScaleProps*>(&chart_->Layers().Y(1))}) {
     s->setMinTicks(3);
     s->setMinRange(1e-10);
     s->setRangeHigh(1.0);
@@ -57,8 +57,8 @@ ChartPage::ChartPage(TopicWindow& window, ChartPageOptions options, Topic topic)
     s->setColorScale(clBlack);
   }
   for (int layer = 2; layer <= 4; ++layer) {
-    chart_->ScaleX(layer).setVisible(false);
-    chart_->ScaleY(layer).setVisible(false);
+    chart_->Layers().X(layer).setVisible(false);
+    chart_->Layers().Y(layer).setVisible(false);
   }
   chart_->setShadowStyle(TShadowStyle::ssFlying);
   chart_->setShadowColor(clGrayText);
@@ -181,7 +181,7 @@ void ChartPage::wheel(int notches) {
   const bool suppress = options_.wheelSuppressesPaint;
   const bool wasSuppressed = chart_->SuppressPaint();
   if (suppress) chart_->setSuppressPaint(true);
-  for (TScaleProps* p : {static_cast<TScaleProps*>(&chart_->Scale1X()), static_cast<TScaleProps*>(&chart_->Scale1Y())}) {
+  for (TScaleProps* p : {static_cast<TScaleProps*>(&chart_->Layers().X(1)), static_cast<TScaleProps*>(&chart_->Layers().Y(1))}) {
     const double d = s * (p->RangeHigh() - p->RangeLow()) / options_.wheelDivisor;
     p->setRangeLow(p->RangeLow() + d);
     p->setRangeHigh(p->RangeHigh() - d);
@@ -191,7 +191,7 @@ void ChartPage::wheel(int notches) {
 }
 
 void ChartPage::centre() {
-  for (TScaleProps* p : {static_cast<TScaleProps*>(&chart_->Scale1X()), static_cast<TScaleProps*>(&chart_->Scale1Y())}) {
+  for (TScaleProps* p : {static_cast<TScaleProps*>(&chart_->Layers().X(1)), static_cast<TScaleProps*>(&chart_->Layers().Y(1))}) {
     const double half = std::fabs(p->RangeHigh() - p->RangeLow()) / 2;
     // Widen first, so the ends never cross on the way.
     p->setRangeLow(-half);

@@ -46,8 +46,8 @@ protected:
     page.reset();
     TopicTestBase::TearDown();
   }
-  double xLo() { return page->chart()->Scale1X().RangeLow(); }
-  double xSpan() { return page->chart()->Scale1X().RangeHigh() - xLo(); }
+  double xLo() { return page->chart()->Layers().X(1).RangeLow(); }
+  double xSpan() { return page->chart()->Layers().X(1).RangeHigh() - xLo(); }
   std::unique_ptr<ChartDemoPage> page;
 };
 
@@ -74,7 +74,7 @@ TEST_F(ChartDemoPageTest, ReadOutsFollowTheMouse) {
   EXPECT_TRUE(page->xReadout()->isVisible());
   send(c, QEvent::MouseMove, {200, 150}, Qt::NoButton, Qt::NoButton);
   double wx, wy;
-  c->M2R(1, 200, 150, wx, wy);
+  c->Layers().M2R(1, 200, 150, wx, wy);
   EXPECT_FALSE(page->xReadout()->Empty());
   EXPECT_DOUBLE_EQ(page->xReadout()->Value(), wx);
   EXPECT_DOUBLE_EQ(page->yReadout()->Value(), wy);

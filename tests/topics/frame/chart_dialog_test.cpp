@@ -54,9 +54,9 @@ TEST_F(ChartDialogTest, LogarithmicRuleAndEmptyEdits) {
     ChartSettingsValues v = ReadChartSettings(chart);
     v.xLo = c.lo, v.xHi = c.hi, v.xAxis = c.axis;
     ApplyChartSettings(chart, v);
-    EXPECT_DOUBLE_EQ(chart.Scale1X().RangeLow(), c.expLo) << c.lo.toStdString();
-    EXPECT_DOUBLE_EQ(chart.Scale1X().RangeHigh(), c.expHi) << c.hi.toStdString();
-    EXPECT_EQ(chart.Scale1X().Logarithmic(), c.axis == 1);
+    EXPECT_DOUBLE_EQ(chart.Layers().X(1).RangeLow(), c.expLo) << c.lo.toStdString();
+    EXPECT_DOUBLE_EQ(chart.Layers().X(1).RangeHigh(), c.expHi) << c.hi.toStdString();
+    EXPECT_EQ(chart.Layers().X(1).Logarithmic(), c.axis == 1);
     EXPECT_EQ(shellState().ChartLogX, c.axis == 1);
   }
 }
@@ -65,12 +65,12 @@ TEST_F(ChartDialogTest, ALogAxisTurningLinearTakesTheTypedEnds) {
   ChartSettingsValues v = ReadChartSettings(chart);
   v.xLo = "1", v.xHi = "100", v.xAxis = 1;
   ApplyChartSettings(chart, v);
-  ASSERT_TRUE(chart.Scale1X().Logarithmic());
+  ASSERT_TRUE(chart.Layers().X(1).Logarithmic());
   v.xLo = "-5", v.xHi = "5", v.xAxis = 0;
   ApplyChartSettings(chart, v);
-  EXPECT_FALSE(chart.Scale1X().Logarithmic());
-  EXPECT_EQ(chart.Scale1X().RangeLow(), -5);
-  EXPECT_EQ(chart.Scale1X().RangeHigh(), 5);
+  EXPECT_FALSE(chart.Layers().X(1).Logarithmic());
+  EXPECT_EQ(chart.Layers().X(1).RangeLow(), -5);
+  EXPECT_EQ(chart.Layers().X(1).RangeHigh(), 5);
 }
 
 TEST_F(ChartDialogTest, OkAppliesAndWritesTheListsBack) {
@@ -90,7 +90,7 @@ TEST_F(ChartDialogTest, OkAppliesAndWritesTheListsBack) {
     return 1;
   };
   EXPECT_TRUE(dlg.SetGrid(chart));
-  EXPECT_EQ(chart.Scale1X().RangeLow(), -3);
+  EXPECT_EQ(chart.Layers().X(1).RangeLow(), -3);
   EXPECT_EQ(chart.GridStyle(), GridStyleType::gsPoints);
   EXPECT_EQ(chart.GridDx(), 2);
   EXPECT_FALSE(shellState().ChartGridAuto);
@@ -108,7 +108,7 @@ TEST_F(ChartDialogTest, CancelKeepsTheChartButNotTheImmediateOptions) {
     return 0;
   };
   EXPECT_FALSE(dlg.SetGrid(chart));
-  EXPECT_EQ(chart.Scale1X().RangeLow(), -10);
+  EXPECT_EQ(chart.Layers().X(1).RangeLow(), -10);
   EXPECT_DOUBLE_EQ(shellState().PrintScale, 0.5);
   EXPECT_EQ(shellState().ChartResolution, 3);
   EXPECT_EQ(shellState().ChartDlgColorList, "5,19,13");

@@ -52,13 +52,13 @@ TEST_F(ChartHelpersTest, WidthBelowOneAndBackgroundColourDrawNothing) {
   for (std::size_t i = 0; i < helpers.size(); ++i) {
     helpers[i](kRed, 0);
     helpers[i](clWhite, 2);  // the chart colour
-    EXPECT_EQ(chart.NumItems(), 0) << "helper " << i;
+    EXPECT_EQ(chart.DisplayList().NumItems(), 0) << "helper " << i;
     EXPECT_EQ(chart.DataColor(), 0x123456u) << "helper " << i;
     EXPECT_EQ(chart.LineWidth(), 4) << "helper " << i;
   }
   // A segment draws whatever the colour and keeps the helper's colour and width.
   DrawSegment(chart, a, b, clWhite, 2);
-  EXPECT_EQ(chart.NumItems(), 2);
+  EXPECT_EQ(chart.DisplayList().NumItems(), 2);
   EXPECT_EQ(chart.DataColor(), clWhite);
   EXPECT_EQ(chart.LineWidth(), 2);
 }
@@ -66,15 +66,15 @@ TEST_F(ChartHelpersTest, WidthBelowOneAndBackgroundColourDrawNothing) {
 TEST_F(ChartHelpersTest, DegenerateLinesDrawNothingAndRestore) {
   DrawLineABC(chart, kRed, 2, 0, 0, 5);
   DrawRay(chart, {1, 1}, {1, 1}, kRed, 2);
-  EXPECT_EQ(chart.NumItems(), 0);
+  EXPECT_EQ(chart.DisplayList().NumItems(), 0);
   EXPECT_EQ(chart.DataColor(), 0x123456u);
   DrawLineThrough(chart, {1, 1}, {1, 1}, kRed, 2);  // both the vertical and the horizontal line
-  EXPECT_EQ(chart.NumItems(), 2);
+  EXPECT_EQ(chart.DisplayList().NumItems(), 2);
 }
 
 TEST_F(ChartHelpersTest, AxesAndFigureCounts) {
   DrawAxes(chart);
-  EXPECT_EQ(chart.NumItems(), 2);
+  EXPECT_EQ(chart.DisplayList().NumItems(), 2);
   EXPECT_EQ(chart.LineWidth(), 1);
   EXPECT_EQ(chart.DataColor(), 0x123456u);
   chart.ClearGraf();
@@ -82,7 +82,7 @@ TEST_F(ChartHelpersTest, AxesAndFigureCounts) {
   EXPECT_EQ(count(TrcItem::tkLine), 36);
   chart.ClearGraf();
   chart.SetRange(1, 1, 1, 10, 10);
-  chart.Scale1X().setLogarithmic(true);
+  chart.Layers().X(1).setLogarithmic(true);
   DrawTriangle(chart, {1, 1}, {5, 1}, {3, 4}, kRed, 1);
   EXPECT_EQ(count(TrcItem::tkMoveTo), 3);
   EXPECT_EQ(count(TrcItem::tkLineto), 300);
@@ -90,27 +90,27 @@ TEST_F(ChartHelpersTest, AxesAndFigureCounts) {
 
 TEST_F(ChartHelpersTest, ArcsEndExactlyAtTheirAngle) {
   DrawArc(chart, {1, 2}, kRed, 3, 90, 1);
-  ASSERT_EQ(chart.NumItems(), 360);
-  const TrcChartItem last = chart.GetItemParams(359);
+  ASSERT_EQ(chart.DisplayList().NumItems(), 360);
+  const TrcChartItem last = chart.DisplayList().GetItemParams(359);
   EXPECT_NEAR(last.x2, 1, 1e-15);
   EXPECT_DOUBLE_EQ(last.y2, 5);
   chart.ClearGraf();
   DrawArcBetween(chart, {0, 0}, kRed, 1, 100, 0, 1);  // exchanged
-  const TrcChartItem end = chart.GetItemParams(chart.NumItems() - 1);
+  const TrcChartItem end = chart.DisplayList().GetItemParams(chart.DisplayList().NumItems() - 1);
   EXPECT_NEAR(end.x2, std::cos(100 * M_PI / 180), 1e-15);
   chart.ClearGraf();
   DrawArc(chart, {0, 0}, kRed, 1, -30, 1);
-  EXPECT_EQ(chart.NumItems(), 1);
+  EXPECT_EQ(chart.DisplayList().NumItems(), 1);
 }
 
 TEST_F(ChartHelpersTest, TermsBreakWhereUndefined) {
   PlotTerm("ln(x)", chart, kRed, 1);
-  ASSERT_GT(chart.NumItems(), 0);
+  ASSERT_GT(chart.DisplayList().NumItems(), 0);
   for (const auto& it : chart.DisplayList().items()) EXPECT_GT(it.x, 0);
   chart.ClearGraf();
   shellState().ChartResolution = 3;
   PlotTerm("x", chart, kRed, 1);
-  EXPECT_EQ(chart.NumItems(), 8 * 200 + 1);
+  EXPECT_EQ(chart.DisplayList().NumItems(), 8 * 200 + 1);
   chart.ClearGraf();
   chart.resize(60, 200);  // no plot width left
   chart.Layers().SetSize(60, 200);
@@ -128,13 +128,13 @@ TEST_F(ChartHelpersTest, DerivativesAndParameters) {
   EXPECT_EQ(ParameterToX("fak(k)+k*sin(k)"), "fak(x)+x*sin(x)");
   EXPECT_EQ(ParameterToX("kk"), "kk");
   PlotParametric("fak(k)", "k", chart, 1, 3, kRed, 1);
-  EXPECT_EQ(chart.NumItems(), 400);
-  const TrcChartItem last = chart.GetItemParams(399);
+  EXPECT_EQ(chart.DisplayList().NumItems(), 400);
+  const TrcChartItem last = chart.DisplayList().GetItemParams(399);
   EXPECT_DOUBLE_EQ(last.x2, 6);  // fak(3), the end reached exactly
   EXPECT_DOUBLE_EQ(last.y2, 3);
   chart.ClearGraf();
   PlotParametric("k", "k", chart, 3, 1, kRed, 1);
-  EXPECT_EQ(chart.NumItems(), 0);
+  EXPECT_EQ(chart.DisplayList().NumItems(), 0);
 }
 
 TEST_F(ChartHelpersTest, RationalCurvesStopAtPoles) {
@@ -143,13 +143,13 @@ TEST_F(ChartHelpersTest, RationalCurvesStopAtPoles) {
   den[1] = TBruch{1, 1};  // 1/x
   const std::vector<Extended> poles{-1e12, 0, 1e12};  // the far ones are ignored
   PlotRational(one, den, poles, chart, kRed, 1);
-  ASSERT_GT(chart.NumItems(), 0);
+  ASSERT_GT(chart.DisplayList().NumItems(), 0);
   for (const auto& it : chart.DisplayList().items()) EXPECT_GT(it.x * it.x2, 0) << "no line crosses the pole";
-  EXPECT_LT(chart.NumItems(), 12 * 200 + 2);
+  EXPECT_LT(chart.DisplayList().NumItems(), 12 * 200 + 2);
   chart.ClearGraf();
   TPoly zero{};
   PlotRational(one, zero, {}, chart, kRed, 1);  // undefined everywhere: ends at the interval end
-  EXPECT_EQ(chart.NumItems(), 0);
+  EXPECT_EQ(chart.DisplayList().NumItems(), 0);
 }
 
 TEST_F(ChartHelpersTest, SetupHelpers) {
@@ -161,8 +161,8 @@ TEST_F(ChartHelpersTest, SetupHelpers) {
   EXPECT_EQ(d, 20);
   // Plot 200 x 140 pixels: the y range stays, x widens around its centre.
   SetAspect11(chart);
-  EXPECT_DOUBLE_EQ(chart.Scale1Y().RangeLow(), -2);
-  EXPECT_NEAR(chart.Scale1X().RangeHigh(), 2.0 * 200 / 140, 1e-12);
+  EXPECT_DOUBLE_EQ(chart.Layers().Y(1).RangeLow(), -2);
+  EXPECT_NEAR(chart.Layers().X(1).RangeHigh(), 2.0 * 200 / 140, 1e-12);
   EXPECT_EQ(chart.MouseAction(), TMouseActMode::maPan);
   shellState().ChartGridOption = 2;
   shellState().ChartGridAuto = true;
@@ -180,8 +180,8 @@ TEST_F(ChartHelpersTest, SeriesRunsPieceByPiece) {
   ASSERT_TRUE(run);
   int steps = 0;
   while (run->step()) ++steps;
-  EXPECT_EQ(chart.NumItems(), 100);
-  const TrcChartItem first = chart.GetItemParams(0);
+  EXPECT_EQ(chart.DisplayList().NumItems(), 100);
+  const TrcChartItem first = chart.DisplayList().GetItemParams(0);
   EXPECT_DOUBLE_EQ(first.y, 1 + 1 - 2 + 4 - 8);  // dy + sum of (-2)^k, k = 0..3
   // A failing summand breaks the curve: ln(x) fails for x <= 0.
   chart.ClearGraf();

@@ -41,10 +41,10 @@ protected:
     QApplication::sendEvent(target, &e);
   }
   static void expectRange(TVIrada& c, double xLo, double xHi, double yLo, double yHi) {
-    EXPECT_NEAR(c.Scale1X().RangeLow(), xLo, 1e-9);
-    EXPECT_NEAR(c.Scale1X().RangeHigh(), xHi, 1e-9);
-    EXPECT_NEAR(c.Scale1Y().RangeLow(), yLo, 1e-9);
-    EXPECT_NEAR(c.Scale1Y().RangeHigh(), yHi, 1e-9);
+    EXPECT_NEAR(c.Layers().X(1).RangeLow(), xLo, 1e-9);
+    EXPECT_NEAR(c.Layers().X(1).RangeHigh(), xHi, 1e-9);
+    EXPECT_NEAR(c.Layers().Y(1).RangeLow(), yLo, 1e-9);
+    EXPECT_NEAR(c.Layers().Y(1).RangeHigh(), yHi, 1e-9);
   }
 };
 
@@ -56,11 +56,11 @@ TEST_F(ChartPageTest, ChartIsSetUpAsThePageWants) {
   EXPECT_EQ(c.MarginBottom(), 40);
   EXPECT_EQ(c.MouseAction(), TMouseActMode::maPan);  // after the first build
   EXPECT_FALSE(w->chartPage().rebuildPending());
-  EXPECT_GT(c.NumItems(), 0);
+  EXPECT_GT(c.DisplayList().NumItems(), 0);
   // Aspect 1:1 after the build: one unit has the same length on both axes.
   const double w1 = c.width() - c.MarginLeft() - c.MarginRight(), h1 = c.height() - c.MarginTop() - c.MarginBottom();
-  EXPECT_NEAR((c.Scale1X().RangeHigh() - c.Scale1X().RangeLow()) / w1,
-              (c.Scale1Y().RangeHigh() - c.Scale1Y().RangeLow()) / h1, 1e-9);
+  EXPECT_NEAR((c.Layers().X(1).RangeHigh() - c.Layers().X(1).RangeLow()) / w1,
+              (c.Layers().Y(1).RangeHigh() - c.Layers().Y(1).RangeLow()) / h1, 1e-9);
 }
 
 TEST_F(ChartPageTest, WheelStepsBySixteenthsAndCountsWholeNotches) {
@@ -94,23 +94,23 @@ TEST_F(ChartPageTest, CentreAndAspect) {
   c.SetRange(1, 0, 0, 1, 10);
   w->chartPage().aspectButton()->click();
   const double pw = c.width() - c.MarginLeft() - c.MarginRight(), ph = c.height() - c.MarginTop() - c.MarginBottom();
-  EXPECT_NEAR((c.Scale1X().RangeHigh() - c.Scale1X().RangeLow()) / pw,
-              (c.Scale1Y().RangeHigh() - c.Scale1Y().RangeLow()) / ph, 1e-9);
-  EXPECT_NEAR(c.Scale1X().Center(), 0.5, 1e-9);
-  EXPECT_NEAR(c.Scale1Y().Center(), 5, 1e-9);
+  EXPECT_NEAR((c.Layers().X(1).RangeHigh() - c.Layers().X(1).RangeLow()) / pw,
+              (c.Layers().Y(1).RangeHigh() - c.Layers().Y(1).RangeLow()) / ph, 1e-9);
+  EXPECT_NEAR(c.Layers().X(1).Center(), 0.5, 1e-9);
+  EXPECT_NEAR(c.Layers().Y(1).Center(), 5, 1e-9);
 }
 
 TEST_F(ChartPageTest, PannedRangeSurvivesPageChangesAndDoubleClickRestores) {
   auto w = openFilled();
   TVIrada& c = w->chartPage().chart();
-  const double x0 = c.Scale1X().RangeLow(), x1 = c.Scale1X().RangeHigh();
+  const double x0 = c.Layers().X(1).RangeLow(), x1 = c.Layers().X(1).RangeHigh();
   c.SetRange(1, 100, 100, 110, 105);  // as a pan leaves it
   w->pageControl()->setCurrentIndex(0);
   w->pageControl()->setCurrentIndex(2);
   expectRange(c, 100, 110, 100, 105);
   c.OnDblClick(&c);
-  EXPECT_NEAR(c.Scale1X().RangeLow(), x0, 1e-9);
-  EXPECT_NEAR(c.Scale1X().RangeHigh(), x1, 1e-9);
+  EXPECT_NEAR(c.Layers().X(1).RangeLow(), x0, 1e-9);
+  EXPECT_NEAR(c.Layers().X(1).RangeHigh(), x1, 1e-9);
 }
 
 TEST_F(ChartPageTest, ReadoutsShowThePointer) {
@@ -142,7 +142,7 @@ TEST_F(ChartPageTest, DialogCancelKeepsAndOkMergesTheShownRows) {
   shellState().GraphColorList = "1,2,3,4,5,6,7,8,9,10,11,12";
   shellState().GraphWidthList = "1,1,1,1,1,1,1,1,1,1,1,1";
   shellState().GraphNames[1] = "stale";
-  const double x0 = c.Scale1X().RangeLow();
+  const double x0 = c.Layers().X(1).RangeLow();
   QStringList hints;
   w->chartPage().runDialog = [&](TFFormChart* d) {
     hints << shellState().GraphNames[1] << shellState().GraphNames[2];
@@ -153,7 +153,7 @@ TEST_F(ChartPageTest, DialogCancelKeepsAndOkMergesTheShownRows) {
   deliverCommand(w.get(), WM_CHARTSETTINGS);
   EXPECT_EQ(hints, QStringList({"Kreis 1", "Kreis 2"}));
   EXPECT_EQ(shellState().GraphColorList, "1,2,3,4,5,6,7,8,9,10,11,12");
-  EXPECT_EQ(c.Scale1X().RangeLow(), x0);
+  EXPECT_EQ(c.Layers().X(1).RangeLow(), x0);
 
   w->chartPage().runDialog = [](TFFormChart* d) {
     d->panCol[1]->click();
@@ -176,11 +176,11 @@ TEST_F(ChartPageTest, MergeExtendsShortLists) {
 TEST_F(ChartPageTest, ZeroWidthHidesAGraph) {
   auto w = openFilled();
   TVIrada& c = w->chartPage().chart();
-  const int all = c.NumItems();
+  const int all = c.DisplayList().NumItems();
   shellState().GraphWidthList = "0,2";
   w->chartPage().drawChart();
-  EXPECT_LT(c.NumItems(), all);
-  EXPECT_GT(c.NumItems(), 0);  // the axes stay
+  EXPECT_LT(c.DisplayList().NumItems(), all);
+  EXPECT_GT(c.DisplayList().NumItems(), 0);  // the axes stay
 }
 
 TEST_F(ChartPageTest, LineColorAndWidthAreSavedAndLoaded) {

@@ -60,7 +60,7 @@ TEST_F(PlaneWindowTest, TwoCirclesComputeDrawAndReload) {
   EXPECT_EQ(w->currentPage(), 1);
   EXPECT_TRUE(memoHas(*w, "B(0|2)"));
   w->pageControl()->setCurrentIndex(2);
-  EXPECT_GT(w->chartPage().chart().NumItems(), 2);
+  EXPECT_GT(w->chartPage().chart().DisplayList().NumItems(), 2);
   const QString f = file("sheet.dat");
   deliverCommand(w.get(), WM_SAVEWORKSHEET, f);
   fill(*w, {"", "", "", "", "", ""});
@@ -91,7 +91,7 @@ TEST_F(PlaneWindowTest, CircleAndLineByTwoPoints) {
   w->okButton(0)->click();
   EXPECT_TRUE(memoHas(*w, "Schnittpunkte"));
   w->pageControl()->setCurrentIndex(2);
-  EXPECT_GT(w->chartPage().chart().NumItems(), 2);
+  EXPECT_GT(w->chartPage().chart().DisplayList().NumItems(), 2);
   // A = B: message 10, the fields stay.
   w->runTwoPointDialog = answer({"1", "1", "1", "1"});
   w->twoPointButton()->click();
@@ -108,11 +108,11 @@ TEST_F(PlaneWindowTest, TwoLinesRebuildEveryVisitAndFillH) {
   w->pageControl()->setCurrentIndex(2);
   EXPECT_TRUE(memoHas(*w, "S(1|1)"));
   TVIrada& c = w->chartPage().chart();
-  const double x0 = c.Scale1X().RangeLow();
+  const double x0 = c.Layers().X(1).RangeLow();
   c.SetRange(1, 50, 50, 60, 60);
   w->pageControl()->setCurrentIndex(0);
   w->pageControl()->setCurrentIndex(2);
-  EXPECT_NEAR(c.Scale1X().RangeLow(), x0, 1e-9);
+  EXPECT_NEAR(c.Layers().X(1).RangeLow(), x0, 1e-9);
   // h undetermined is reported before g.
   w->pageControl()->setCurrentIndex(0);
   fill(*w, {"0", "0", "1", "0", "0", "1"});
@@ -192,7 +192,7 @@ TEST_F(PlaneWindowTest, CirclePartsCountsAndSketch) {
   EXPECT_EQ(w->currentPage(), 1);
   EXPECT_TRUE(memoHas(*w, "Bogen b = 2,0943951")) << w->memoLines().join('\n').toStdString();
   w->pageControl()->setCurrentIndex(2);
-  EXPECT_GT(w->chartPage().chart().NumItems(), 6);
+  EXPECT_GT(w->chartPage().chart().DisplayList().NumItems(), 6);
   // The sketch follows the typing: a third given quantity lights up.
   w->pageControl()->setCurrentIndex(0);
   fill(*w, {"2", "60", "1"});
@@ -258,12 +258,12 @@ TEST_F(TangWindowTest, TasksComputeDrawAndToggleConstructionLines) {
   EXPECT_TRUE(w->memoLines().join('\n').contains("Äußere Tangenten"));
   for (int j = 1; j <= 4; ++j) EXPECT_FALSE(w->tangentLabel(j)->isHidden()) << j;
   TVIrada& c = w->chartPage().chart();
-  const int plain = c.NumItems();
+  const int plain = c.DisplayList().NumItems();
   w->tangentLabel(1)->click();
-  EXPECT_GT(c.NumItems(), plain);
+  EXPECT_GT(c.DisplayList().NumItems(), plain);
   c.OnDblClick(&c);  // a fresh set-up switches the construction lines off
   EXPECT_FALSE(w->tangentLabel(1)->isChecked());
-  EXPECT_EQ(c.NumItems(), plain);
+  EXPECT_EQ(c.DisplayList().NumItems(), plain);
 
   // Task 3 reads only its fields; a radius of 0 is refused.
   w->pageControl()->setCurrentIndex(0);
