@@ -247,6 +247,12 @@ TBruch TextToBruch(std::u16string_view text) {
   return r;
 }
 
+TBruch ReadBruchInput(std::u16string_view text) {
+  const TBruch r = TextToBruch(text);
+  if (r.n == 0) throw CalcFailure(msg::InvalidInput, "zero denominator");
+  return r;
+}
+
 void BruchfReduce(TBruchf& f) { reduceParts(f.z, f.n, GcdReal); }
 
 TBruchf BruchfOp(TBruchf a, TBruchf b, char op) {

@@ -64,6 +64,9 @@ std::u16string BruchToText(TBruch a);
 // A fraction, mixed number («-2 3/4») or decimal number with ","; throws
 // CalcFailure(InvalidInput) when a part is not a whole number in range.
 TBruch TextToBruch(std::u16string_view text);
+// TextToBruch for a value a user typed: a zero denominator («1/0») is no
+// number either and throws CalcFailure(InvalidInput) as well.
+TBruch ReadBruchInput(std::u16string_view text);
 
 void BruchfReduce(TBruchf& f);
 // As BruchOp on extended parts; '^' needs a whole exponent; a result that

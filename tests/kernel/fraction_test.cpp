@@ -148,6 +148,16 @@ TEST(Fraction, TextToBruchReadsFractionsMixedNumbersAndDecimals) {
       EXPECT_EQ(f.message(), msg::InvalidInput) << text(bad);
     }
   }
+  // A typed value: the same reading, and a zero denominator is no number either.
+  EXPECT_EQ(ReadBruchInput(u" -2 3/4"), (TBruch{-11, 4}));
+  for (const std::u16string bad : {u"1/0", u"-3/0", u"abc"}) {
+    try {
+      ReadBruchInput(bad);
+      ADD_FAILURE() << text(bad);
+    } catch (const CalcFailure& f) {
+      EXPECT_EQ(f.message(), msg::InvalidInput) << text(bad);
+    }
+  }
 }
 
 TEST(Fraction, TextAndPredicates) {

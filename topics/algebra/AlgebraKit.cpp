@@ -2,30 +2,19 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QWidget>
 
 #include <algorithm>
 
 #include "shell/Fonts.h"
 #include "shell/Metrics.h"
-#include "shell/commands/Commands.h"
 #include "shell/kit/InputRows.h"
 #include "shell/texts/Texts.h"
 #include <QLabel>
 #include <QLineEdit>
 
-#include "topics/frame/TopicWindow.h"
 
 namespace zw {
-
-void FailOnField(TopicWindow& window, int message, QWidget* field) {
-  window.showPageSilently(0);
-  QPointer<TopicWindow> alive(&window);
-  QPointer<QWidget> target(field);
-  ShowErrorBox(&window, GetMessageText(message));
-  if (alive && target) target->setFocus(Qt::OtherFocusReason);
-}
 
 QStringList UnderlinedLines(const TextMeasurer& font, const QString& text) {
   return UnderlineText(font, text).split(QStringLiteral("\r\n"));

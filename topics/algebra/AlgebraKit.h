@@ -1,8 +1,6 @@
 #pragma once
-// Small pieces the algebra topics share beyond the frame: a reading failure
-// that focuses a chosen field (the frame's own failure always focuses the
-// first one), underlined headings as two memo lines, and the hourglass of a
-// long run.
+// Small pieces the algebra topics share beyond the frame: underlined
+// headings as two memo lines, caption rows, and the hourglass of a long run.
 #include <QStringList>
 #include <span>
 
@@ -13,11 +11,6 @@ class QWidget;
 namespace zw {
 
 class TextMeasurer;
-class TopicWindow;
-
-// The input page to the front, an error box with the numbered message, then
-// the focus on `field` (when the window still exists).
-void FailOnField(TopicWindow& window, int message, QWidget* field);
 
 // UnderlineText as the two lines it shows in a memo: the text and its macrons.
 QStringList UnderlinedLines(const TextMeasurer& font, const QString& text);

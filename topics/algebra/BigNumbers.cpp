@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "kernel/CalcFailure.h"
+#include "topics/frame/InputRejected.h"
 
 namespace zw {
 
@@ -23,12 +24,12 @@ std::optional<std::int64_t> readWhole(const std::u16string& text, int field) {
   if (s.empty()) return std::nullopt;
   std::string a;
   for (char16_t c : s) {
-    if (c > 127) throw BigInputError{field};
+    if (c > 127) throw InputRejected(BigFieldKeys[field]);
     a.push_back(static_cast<char>(c));
   }
   std::int64_t v = 0;
   const auto r = std::from_chars(a.data(), a.data() + a.size(), v);
-  if (r.ec != std::errc() || r.ptr != a.data() + a.size()) throw BigInputError{field};
+  if (r.ec != std::errc() || r.ptr != a.data() + a.size()) throw InputRejected(BigFieldKeys[field]);
   return v;
 }
 
@@ -41,9 +42,9 @@ void ReadBigOperand(const std::u16string& text, int field, TBigInt& value) {
   try {
     BigIntFromStr(text, value);
   } catch (const CalcFailure&) {
-    throw BigInputError{field};
+    throw InputRejected(BigFieldKeys[field]);
   }
-  if (BigIntIsOverflow(value)) throw BigInputError{field};
+  if (BigIntIsOverflow(value)) throw InputRejected(BigFieldKeys[field]);
 }
 
 BigRange ReadBigRange(const std::u16string& from, const std::u16string& to, const std::u16string& step, int firstField) {

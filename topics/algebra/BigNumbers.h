@@ -12,13 +12,14 @@
 
 namespace zw {
 
-// A field whose text is not a whole number (or too long for a big integer).
-struct BigInputError {
-  int field;  // index into the eight fields: 0 a, 1 b, 2..4 n1..n3, 5..7 k1..k3
-};
+// The worksheet keys of the eight fields: 0 a, 1 b, 2..4 n1..n3, 5..7 k1..k3.
+// A field whose text is not a whole number (or too long for a big integer)
+// is refused with InputRejected (message 22) and its key.
+inline constexpr const char* BigFieldKeys[8] = {"a", "b", "n1", "n2", "n3", "k1", "k2", "k3"};
 
 // Text of a or b (blanks removed; empty = 0; a leading "-"); more digits
-// than a big integer holds are refused as well. Throws BigInputError{field}.
+// than a big integer holds are refused as well. `field` is the index of the
+// field the text comes from.
 void ReadBigOperand(const std::u16string& text, int field, TBigInt& value);
 
 struct BigRange {

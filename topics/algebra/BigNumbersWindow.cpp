@@ -28,7 +28,6 @@ constexpr TextItem kDe[] = {{1, u"Gerechnet wird mit ganzen Zahlen mit maximal 1
 constexpr TextItem kEn[] = {{1, u"Calculates with integers of at most 10000 digits."}, {4, u"remainder"}};
 constexpr TextItem kFr[] = {{1, u"Calcule avec des entiers de 10000 chiffres au plus."}, {4, u"reste"}};
 
-const char* const kKeys[8] = {"a", "b", "n1", "n2", "n3", "k1", "k2", "k3"};
 const char* const kDefaults[8] = {"3", "4", "4", "4", "4", "4", "4", "4"};
 const QString kGroupCaption = QStringLiteral("  0 000");
 
@@ -112,8 +111,8 @@ TFBigInt::TFBigInt(QWidget* owner)
   QWidget* box = inputArea();
   for (int i = 0; i < 8; ++i) {
     QLineEdit* e = edits_[static_cast<std::size_t>(i)] = new QLineEdit(box);
-    e->setObjectName(QStringLiteral("ed%1").arg(QString::fromLatin1(kKeys[i])));
-    fields().addField(QString::fromLatin1(kKeys[i]), e, 0, QString::fromLatin1(kDefaults[i]));
+    e->setObjectName(QStringLiteral("ed%1").arg(QString::fromLatin1(BigFieldKeys[i])));
+    fields().addField(QString::fromLatin1(BigFieldKeys[i]), e, 0, QString::fromLatin1(kDefaults[i]));
   }
   for (auto& l : opCaptions_) l = new QLabel(box);
   for (auto& l : rangeCaptions_) l = new QLabel(box);
@@ -159,8 +158,6 @@ void TFBigInt::regroup(QLineEdit* e, QCheckBox* box) {
   e->setCursorPosition(static_cast<int>(e->text().size()));
 }
 
-void TFBigInt::failOn(const BigInputError& e) { rejectInput(edit(e.field), 22); }
-
 void TFBigInt::appendLines(const QStringList& lines) { appendMemoLines(lines); }
 
 void TFBigInt::setMemoText(const QString& t) { memo()->setPlainText(t); }
@@ -168,13 +165,9 @@ void TFBigInt::setMemoText(const QString& t) { memo()->setPlainText(t); }
 void TFBigInt::operation(BigOp op, bool resultToA) {
   // One division at a time; its result is still to come.
   if (op == BigOp::Div && longRun().running()) return;
-  try {
-    ReadBigOperand(text(edits_[0]), 0, *a_);
-    ReadBigOperand(text(edits_[1]), 1, *b_);
-  } catch (const BigInputError& e) {
-    failOn(e);
-    return;
-  }
+  // A bad operand or range is refused by the frame (InputRejected).
+  ReadBigOperand(text(edits_[0]), 0, *a_);
+  ReadBigOperand(text(edits_[1]), 1, *b_);
   const std::u16string remainderWord = GetText(IBigInt, 4).toStdU16String();
   if (op != BigOp::Div) {
     appendLines(BigOperation(op, *a_, *b_, *c_, *r_, remainderWord));
@@ -207,15 +200,10 @@ void TFBigInt::removeLastLine(const QString& line) {
 void TFBigInt::table(BigTable t) {
   if (longRun().running()) return;
   BigRange n, k;
-  try {
-    if (t == BigTable::PowA) ReadBigOperand(text(edits_[0]), 0, *a_);
-    n = ReadBigRange(text(edits_[2]), text(edits_[3]), text(edits_[4]), 2);
-    if (t == BigTable::Binomial || t == BigTable::Permutations)
-      k = ReadBigRange(text(edits_[5]), text(edits_[6]), text(edits_[7]), 5);
-  } catch (const BigInputError& e) {
-    failOn(e);
-    return;
-  }
+  if (t == BigTable::PowA) ReadBigOperand(text(edits_[0]), 0, *a_);
+  n = ReadBigRange(text(edits_[2]), text(edits_[3]), text(edits_[4]), 2);
+  if (t == BigTable::Binomial || t == BigTable::Permutations)
+    k = ReadBigRange(text(edits_[5]), text(edits_[6]), text(edits_[7]), 5);
   startLongRun(std::make_unique<TableStepper>(
       this, BigTableRows(t, *a_, n, k), [this](const QStringList& lines) { appendLines(lines); },
       [this](const TBigInt& v) { *c_ = v; }));

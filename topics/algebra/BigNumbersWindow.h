@@ -51,7 +51,6 @@ private:
   void removeLastLine(const QString& line);
   void table(BigTable t);
   void regroup(QLineEdit* e, QCheckBox* box);
-  void failOn(const BigInputError& e);
   void appendLines(const QStringList& lines);
   void setMemoText(const QString& text);
 

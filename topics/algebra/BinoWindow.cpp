@@ -53,8 +53,7 @@ bool TFBino::readInputs() {
   if (!TopicWindow::readInputs()) return false;
   // A negative exponent has no expansion of this form.
   if (fields().value(2) < 0) {
-    FailOnField(*this, 22, edits_[2]);
-    return false;
+    return rejectInput(edits_[2]);
   }
   return true;
 }

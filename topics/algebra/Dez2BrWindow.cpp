@@ -48,8 +48,7 @@ void TFDez2Br::layoutInputs() {
 bool TFDez2Br::readInputs() {
   const Dez2BrConversion c = ConvertDecimal(edits_[0]->text(), edits_[1]->text());
   if (c.badField >= 0) {
-    FailOnField(*this, 22, edits_[static_cast<std::size_t>(c.badField)]);
-    return false;
+    return rejectInput(edits_[static_cast<std::size_t>(c.badField)]);
   }
   return true;
 }

@@ -7,6 +7,7 @@
 #include "kernel/PolyText.h"
 #include "kernel/Roots.h"
 #include "shell/texts/Texts.h"
+#include "topics/frame/InputRejected.h"
 
 namespace zw {
 
@@ -57,14 +58,16 @@ QStringList solve(const TPoly& p, const QString& identityText) {
 
 }  // namespace
 
+std::string Glei4CellKey(int cell) { return std::string(1, static_cast<char>('a' + cell)); }
+
 QStringList Glei4Lines(const Glei4Cells& cells, const QString& identityText) {
   TPoly p;
   PolyClear(p);
   for (int i = 0; i < 5; ++i) {
     try {
-      p[static_cast<std::size_t>(4 - i)] = TextToBruch(trimmed(cells[static_cast<std::size_t>(i)]));
+      p[static_cast<std::size_t>(4 - i)] = ReadBruchInput(trimmed(cells[static_cast<std::size_t>(i)]));
     } catch (const CalcFailure&) {
-      throw Glei4CellError{i};
+      throw InputRejected(Glei4CellKey(i));
     }
   }
   try {

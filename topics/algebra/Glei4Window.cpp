@@ -2,8 +2,6 @@
 
 #include <QHeaderView>
 
-#include <QPointer>
-
 #include "charts/HtmlLab.h"
 #include "kernel/CheckedInput.h"
 #include "shell/Fonts.h"
@@ -11,6 +9,7 @@
 #include "shell/catalogue/TopicRegistry.h"
 #include "shell/kit/Grids.h"
 #include "topics/algebra/Glei4.h"
+#include "topics/frame/InputRejected.h"
 
 namespace zw {
 
@@ -28,7 +27,7 @@ TopicConfig glei4Config() {
   return c;
 }
 
-QString keyOf(int col) { return QString(QChar(u'a' + col - 1)); }
+QString keyOf(int col) { return QString::fromStdString(Glei4CellKey(col - 1)); }
 
 }  // namespace
 
@@ -75,12 +74,7 @@ bool TFGlei4::readInputs() {
     Extended x = 0;
     std::int32_t ok = 0;
     ReadValue(grid_->Cells(c, 1).toStdU16String(), x, u'f', ok);
-    if (ok == 0) {
-      QPointer<TFGlei4> alive(this);
-      rejectInput(grid_, 22);
-      if (alive) FocusGridCell(grid_, c, 1);
-      return false;
-    }
+    if (ok == 0) throw InputRejected(Glei4CellKey(c - 1));
   }
   return true;
 }
@@ -88,13 +82,7 @@ bool TFGlei4::readInputs() {
 void TFGlei4::compute() {
   Glei4Cells cells;
   for (int c = 1; c <= 5; ++c) cells[static_cast<std::size_t>(c - 1)] = grid_->Cells(c, 1).toStdU16String();
-  try {
-    appendMemoLines(Glei4Lines(cells, GetMessageText(kIdentity)));
-  } catch (const Glei4CellError& e) {
-    QPointer<TFGlei4> alive(this);
-    rejectInput(grid_, 22);
-    if (alive) FocusGridCell(grid_, e.cell + 1, 1);
-  }
+  appendMemoLines(Glei4Lines(cells, GetMessageText(kIdentity)));
 }
 
 }  // namespace zw

@@ -88,8 +88,7 @@ bool TFProz::readInputs() {
   for (int i = 0; i < ProzCount; ++i) texts[static_cast<std::size_t>(i)] = edits_[static_cast<std::size_t>(i)]->text();
   const ProzReading r = ReadProz(texts);
   if (const int message = ProzMessage(r)) {
-    FailOnField(*this, message, edits_[static_cast<std::size_t>(std::max(0, r.firstBad))]);
-    return false;
+    return rejectInput(edits_[static_cast<std::size_t>(std::max(0, r.firstBad))], message);
   }
   reading_ = r;
   return true;

@@ -2,6 +2,7 @@
 
 #include "kernel/BasicMath.h"
 #include "kernel/CalcFailure.h"
+#include "topics/frame/InputRejected.h"
 #include "kernel/Evaluator.h"
 #include "kernel/FormulaContext.h"
 #include "kernel/Format.h"
@@ -36,8 +37,8 @@ NewtonResult NewtonIteration(const QString& term, Extended x0, const TextMeasure
   const std::u16string f0 = term.toStdU16String();
   std::int32_t err = 0;
   const Extended y0 = Value(f0, x0, radians, err);
-  if (err > evalerr::Math) throw CalcFailure(msg::SyntaxError, "term");
-  if (err == evalerr::Math) throw CalcFailure(msg::InvalidInput, "start value");
+  if (err > evalerr::Math) throw InputRejected(NewtonTermKey, msg::SyntaxError);
+  if (err == evalerr::Math) throw InputRejected(NewtonStartKey, msg::InvalidInput);
 
   const QString s = QStringLiteral("   ");
   const QString f = FunctionSign();

@@ -13,6 +13,10 @@ class TextMeasurer;
 
 inline constexpr int NewtonMaxSteps = 30;
 
+// The worksheet keys of the term and the start value.
+inline constexpr const char* NewtonTermKey = "fkt";
+inline constexpr const char* NewtonStartKey = "x0";
+
 struct NewtonResult {
   QStringList lines;
   Extended last = 0;  // the last iterate
@@ -21,8 +25,8 @@ struct NewtonResult {
 // The term with "," read as "." (the decimal comma of typed terms).
 QString NewtonTermText(const QString& typed);
 
-// Throws CalcFailure: message 43 when the evaluator cannot read the term,
-// message 22 when the term has no value at x0 (the start field is at fault).
+// Throws InputRejected: message 43 on the term when the evaluator cannot
+// read it, message 22 on the start value when the term has no value at x0.
 // Terms are evaluated in radians.
 NewtonResult NewtonIteration(const QString& term, Extended x0, const TextMeasurer& memo, const QString& divergentText);
 

@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
 
 #include "kernel/CalcFailure.h"
@@ -12,6 +11,7 @@
 #include "shell/commands/Commands.h"
 #include "shell/kit/InputRows.h"
 #include "shell/texts/Texts.h"
+#include "topics/frame/InputRejected.h"
 
 namespace zw {
 
@@ -63,6 +63,10 @@ void TFPolyFak::compute() {
 
 namespace {
 
+// The factor fields' worksheet keys (texts stored as typed, in either mode).
+const QString kDx = QStringLiteral("dx");
+const QString kDy = QStringLiteral("dy");
+
 // Enter computes, Tab moves to the other factor field.
 class FactorKeys : public QObject {
 public:
@@ -95,17 +99,17 @@ TFPolTrans::TFPolTrans(QWidget* owner) : PolyTopicWindow(owner, ClassName, {.pol
   dx_->setObjectName(QStringLiteral("edDX"));
   dy_->setObjectName(QStringLiteral("edDY"));
   // The factors are stored as typed; the mode is not stored.
-  fields().addText(QStringLiteral("dx"), [this] { return dx_->text(); }, [this](const QString& t) { dx_->setText(t); });
-  fields().addText(QStringLiteral("dy"), [this] { return dy_->text(); }, [this](const QString& t) { dy_->setText(t); });
-  auto recompute = [this] {
+  fields().addText(kDx, [this] { return dx_->text(); }, [this](const QString& t) { dx_->setText(t); });
+  fields().addText(kDy, [this] { return dy_->text(); }, [this](const QString& t) { dy_->setText(t); });
+  auto recompute = guardedSlot([this] {
     relabel();
     computeNow();
-  };
+  });
   connect(shift_, &QRadioButton::clicked, this, recompute);
   connect(stretch_, &QRadioButton::clicked, this, recompute);
   connect(grid(), &PolyGrid::enterPressed, this, [this] { dx_->setFocus(); });
-  dx_->installEventFilter(new FactorKeys(dx_, recompute, [this] { dy_->setFocus(); }));
-  dy_->installEventFilter(new FactorKeys(dy_, recompute, [this] { dx_->setFocus(); }));
+  dx_->installEventFilter(new FactorKeys(dx_, recompute, guardedSlot([this] { dy_->setFocus(); })));
+  dy_->installEventFilter(new FactorKeys(dy_, recompute, guardedSlot([this] { dx_->setFocus(); })));
   initTopic();
 }
 
@@ -136,18 +140,22 @@ void TFPolTrans::layoutExtraInputs(int top) {
   dy_->setGeometry(x + captionWidth, top + m.RowHeight + ScalePixels(4), m.EditWidth, m.RowHeight);
 }
 
-bool TFPolTrans::readExtraInputs() {
+void TFPolTrans::readExtraInputs() const {
   for (QLineEdit* e : {dx_, dy_}) {
     try {
-      (e == dx_ ? u_ : v_) = TextToBruch(e->text().trimmed().toStdU16String());
-    } catch (const CalcFailure& f) {
-      QPointer<TFPolTrans> alive(this);
-      ShowErrorBox(this, GetMessageText(f.message()));
-      if (alive) e->setFocus();
-      return false;
+      (e == dx_ ? u_ : v_) = ReadBruchInput(e->text().trimmed().toStdU16String());
+    } catch (const CalcFailure&) {
+      // Whatever the fraction reading found (no number, a zero denominator,
+      // beyond 32 bits): the field is refused.
+      throw InputRejected((e == dx_ ? kDx : kDy).toStdString());
     }
   }
-  return true;
+}
+
+QWidget* TFPolTrans::inputFor(const QString& key) const {
+  if (key.compare(kDx, Qt::CaseInsensitive) == 0) return dx_;
+  if (key.compare(kDy, Qt::CaseInsensitive) == 0) return dy_;
+  return PolyTopicWindow::inputFor(key);
 }
 
 void TFPolTrans::compute() {

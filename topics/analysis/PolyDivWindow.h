@@ -49,7 +49,8 @@ protected:
   void compute() override;
   int extraInputsHeight() const override;
   void layoutExtraInputs(int top) override;
-  bool readExtraInputs() override;
+  void readExtraInputs() const override;
+  QWidget* inputFor(const QString& key) const override;
 private:
   void relabel();
   QRadioButton* shift_ = nullptr;
@@ -58,7 +59,7 @@ private:
   QLabel* dyCaption_ = nullptr;
   QLineEdit* dx_ = nullptr;
   QLineEdit* dy_ = nullptr;
-  TBruch u_{}, v_{};
+  mutable TBruch u_{}, v_{};  // the factors of the last reading
 };
 
 }  // namespace zw

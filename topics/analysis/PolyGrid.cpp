@@ -11,6 +11,7 @@
 #include "shell/Fonts.h"
 #include "shell/Metrics.h"
 #include "shell/texts/Texts.h"
+#include "topics/frame/InputRejected.h"
 
 namespace zw {
 
@@ -38,19 +39,23 @@ PolyGrid::PolyGrid(QWidget* parent, int polynomials, bool rowHeads, TextClipboar
   connect(qApp, &QApplication::focusChanged, this, &PolyGrid::focusMoved);
 }
 
-TPoly PolyGrid::polynomial(int row) {
+TPoly PolyGrid::polynomial(int row) const {
   TPoly p{};
   for (int c = 0; c < kCoefficients; ++c) {
     const QString text = Cells(gridColumn(c), row).trimmed();
     if (text.isEmpty()) continue;
     try {
-      p[static_cast<std::size_t>(kTopDegree - c)] = TextToBruch(text.toStdU16String());
+      p[static_cast<std::size_t>(kTopDegree - c)] = ReadBruchInput(text.toStdU16String());
     } catch (const CalcFailure&) {
-      FocusCell(this, gridColumn(c), row);
-      throw CalcFailure(msg::InvalidInput, "coefficient cell");
+      throw InputRejected(cellKey(gridColumn(c), row).toStdString());
     }
   }
   return p;
+}
+
+QString PolyGrid::cellKey(int col, int row) {
+  if (col < 1 || col > kCoefficients || row < 1 || row > 2) return QString();
+  return QString(QChar(u'a' + row - 1)) + QString::number(kCoefficients - col);
 }
 
 QSize PolyGrid::outerSize() const {

@@ -22,8 +22,11 @@ public:
   PolyGrid(QWidget* parent, int polynomials, bool rowHeads, TextClipboard& clipboard);
 
   // The polynomial of a row (1-based). A cell that is not a fraction, mixed
-  // number or decimal becomes the current cell and CalcFailure(22) is thrown.
-  TPoly polynomial(int row);
+  // number or decimal is refused: InputRejected (message 22) with its key.
+  TPoly polynomial(int row) const;
+  // The worksheet key of a coefficient cell: "a9" … "a0" in row 1, "b9" …
+  // "b0" in row 2; empty for the heads.
+  static QString cellKey(int col, int row);
   // Places the grid with its outer size, from the current metrics.
   void place(int left, int top);
   QSize outerSize() const;

@@ -1,15 +1,14 @@
 #include "topics/analysis/PolyTopicWindow.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPointer>
+#include <QApplication>
+#include <QCheckBox>
 
 #include "kernel/CalcFailure.h"
 #include "kernel/PolyText.h"
 #include "shell/Metrics.h"
 #include "shell/kit/InputRows.h"
-#include "shell/commands/Commands.h"
 #include "shell/texts/Texts.h"
 
 namespace zw {
@@ -40,10 +39,9 @@ PolyTopicWindow::PolyTopicWindow(QWidget* owner, std::string_view className, Pol
   grid_ = new PolyGrid(box, spec.polynomials, spec.rowHeads, clipboard_);
   grid_->setObjectName(QStringLiteral("sgKoeff"));
   // Keys "a9" … "a0" (and "b9" … "b0" for the second row).
-  fields().addGrid(grid_, [](int col, int row) {
-    if (col < 1 || row < 1 || row > 2) return QString();
-    return QString(QChar(u'a' + row - 1)) + QString::number(10 - col);
-  });
+  fields().addGrid(grid_, &PolyGrid::cellKey);
+  // computeNow runs through the guard: a bad cell is one box, never an
+  // exception out of the event loop.
   if (spec.decimalBox) {
     decimalCaption_ = new QLabel(box);
     decimal_ = new QCheckBox(box);
@@ -51,9 +49,30 @@ PolyTopicWindow::PolyTopicWindow(QWidget* owner, std::string_view className, Pol
     connect(decimal_, &QCheckBox::toggled, this, [this] { computeNow(); });
   }
   connect(grid_, &PolyGrid::cellClicked, this, [this] { computeNow(); });
-  connect(grid_, &PolyGrid::leftGrid, this, [this] { computeNow(); });
+  connect(grid_, &PolyGrid::leftGrid, this, guardedSlot([this] { leftGrid(); }));
   connect(grid_, &PolyGrid::enterPressed, this, [this] { computeNow(); });
   if (spec.tabComputes) connect(grid_, &PolyGrid::tabPressed, this, [this] { computeNow(); });
+}
+
+void PolyTopicWindow::leftGrid() {
+  // Only a move to another control of this window counts: an error box, a
+  // menu, another window or closing this one are no reason to compute.
+  QWidget* now = QApplication::focusWidget();
+  if (!now || !isAncestorOf(now)) return;
+  // Leaving the grid is no request for a result: with a bad input it says
+  // nothing, so that the user can always go on to another control (OK,
+  // Abbrechen, a factor field) and gets one box from that action.
+  if (inputsReadable()) computeNow();
+}
+
+bool PolyTopicWindow::inputsReadable() const {
+  try {
+    for (int row = 1; row <= spec_.polynomials; ++row) grid_->polynomial(row);
+    readExtraInputs();
+  } catch (const CalcFailure&) {
+    return false;
+  }
+  return true;
 }
 
 bool PolyTopicWindow::decimal() const { return decimal_ && decimal_->isChecked(); }
@@ -83,20 +102,11 @@ void PolyTopicWindow::layoutInputs() {
 }
 
 bool PolyTopicWindow::readInputs() {
+  // A bad cell or field throws InputRejected with its key: the frame shows
+  // the box and makes it current.
   std::vector<TPoly> polys;
-  for (int row = 1; row <= spec_.polynomials; ++row) {
-    try {
-      polys.push_back(grid_->polynomial(row));
-    } catch (const CalcFailure& f) {
-      // The box first, then the bad cell becomes current (polynomial() chose it).
-      const int col = grid_->Col(), r = grid_->Row();
-      QPointer<PolyTopicWindow> alive(this);
-      ShowErrorBox(this, GetMessageText(f.message()));
-      if (alive) FocusCell(grid_, col, r);
-      return false;
-    }
-  }
-  if (!readExtraInputs()) return false;
+  for (int row = 1; row <= spec_.polynomials; ++row) polys.push_back(grid_->polynomial(row));
+  readExtraInputs();
   polys_ = std::move(polys);
   return true;
 }

@@ -46,8 +46,9 @@ protected:
   // their placement (top = the first pixel below the grid).
   virtual int extraInputsHeight() const { return 0; }
   virtual void layoutExtraInputs(int top) {}
-  // Reads the extra inputs after the grid; false after the topic reported a bad one.
-  virtual bool readExtraInputs() { return true; }
+  // Reads the extra inputs after the grid; a bad one throws InputRejected
+  // with its key (which inputFor() knows).
+  virtual void readExtraInputs() const {}
 
   void layoutInputs() override;
   bool readInputs() override;
@@ -56,6 +57,11 @@ protected:
   SystemTextClipboard clipboard_;
 
 private:
+  // The grid lost the focus.
+  void leftGrid();
+  // Every cell and extra input reads (nothing is shown).
+  bool inputsReadable() const;
+
   PolyWindowSpec spec_;
   PolyGrid* grid_ = nullptr;
   QLabel* form_ = nullptr;

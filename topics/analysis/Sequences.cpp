@@ -8,6 +8,7 @@
 #include "common/TextMeasurer.h"
 #include "shell/kit/Symbols.h"
 #include "shell/texts/Texts.h"
+#include "topics/frame/InputRejected.h"
 
 namespace zw {
 
@@ -15,11 +16,11 @@ namespace {
 
 // The value of a term, or the input error of its field when the evaluator
 // cannot read it. Values beyond the bounds of a field's kind still count.
-Extended Evaluate(const QString& term, SequenceField field) {
+Extended Evaluate(const QString& term, const char* field) {
   Extended value = 0;
   std::int32_t err = 0;
   EvaluateFormula(term.toStdU16String(), value, err, 0);
-  if (err != evalerr::Ok || !std::isfinite(value)) throw SequenceInputError{field};
+  if (err != evalerr::Ok || !std::isfinite(value)) throw InputRejected(field);
   return value;
 }
 
@@ -36,6 +37,13 @@ SequenceLabels SequenceLabels::current() {
   return {QStringLiteral("a[ i ] = "), GetText(IFolgen, 2), GetText(IFolgen, 3)};
 }
 
+int SequenceCount(const QString& text) {
+  bool ok = false;
+  const int n = text.trimmed().toInt(&ok);
+  if (!ok || n < 0 || n > SequenceMaxTerms) throw InputRejected(SequenceCountKey);
+  return n;
+}
+
 QString SequenceTermText(const QString& typed) {
   QString t = typed;
   t.remove(u' ');
@@ -44,9 +52,7 @@ QString SequenceTermText(const QString& typed) {
 }
 
 SequenceResult ComputeSequence(const SequenceInput& in, const TextMeasurer& memo, const SequenceLabels& labels) {
-  bool ok = false;
-  const int n = in.count.trimmed().toInt(&ok);
-  if (!ok || n < 0 || n > SequenceMaxTerms) throw SequenceInputError{SequenceField::Count};
+  const int n = SequenceCount(in.count);
   QString s0 = in.startTerms;
   s0.remove(u' ');
   if (s0.endsWith(u';')) s0.chop(1);
@@ -59,15 +65,15 @@ SequenceResult ComputeSequence(const SequenceInput& in, const TextMeasurer& memo
     QString u = r.shownTerm;
     for (int at = u.indexOf(QStringLiteral("a[")); at >= 0; at = u.indexOf(QStringLiteral("a["))) {
       const int close = u.indexOf(u']', at);
-      if (close < 0) throw SequenceInputError{SequenceField::Term};
+      if (close < 0) throw InputRejected(SequenceTermKey);
       const QString reference = u.mid(at, close - at + 1);
-      const Extended e = Evaluate(WithIndex(reference.mid(2, reference.size() - 3), i), SequenceField::Term);
+      const Extended e = Evaluate(WithIndex(reference.mid(2, reference.size() - 3), i), SequenceTermKey);
       const Extended k = std::nearbyint(e);
-      if (!(k >= 0 && k < terms.size())) throw SequenceInputError{SequenceField::Term};
+      if (!(k >= 0 && k < terms.size())) throw InputRejected(SequenceTermKey);
       // The earlier term enters as one value: "-2" squared is 4.
       u.replace(reference, QStringLiteral("(") + terms[static_cast<int>(k)] + QStringLiteral(")"));
     }
-    terms << Number(Evaluate(WithIndex(u, i), SequenceField::Term));
+    terms << Number(Evaluate(WithIndex(u, i), SequenceTermKey));
   }
   r.terms = terms;
 
@@ -82,7 +88,7 @@ SequenceResult ComputeSequence(const SequenceInput& in, const TextMeasurer& memo
   const QString sumSign = SumSign();
   for (int i = 0; i < terms.size(); ++i) {
     // The start terms as typed (a fraction too) are read back like any term.
-    sum += Evaluate(terms[i], SequenceField::StartTerms);
+    sum += Evaluate(terms[i], SequenceStartKey);
     shown << (in.numbered ? QStringLiteral("a[%1]=").arg(i) : QString()) + terms[i];
     sums << (in.numbered ? sumSign + QStringLiteral("[%1]=").arg(i) : QString()) + Number(sum);
   }

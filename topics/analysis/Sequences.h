@@ -22,8 +22,11 @@ struct SequenceLabels {
   static SequenceLabels current();
 };
 
-// Which field a refused input belongs to.
-enum class SequenceField { StartTerms, Term, Count };
+// The worksheet keys of the three fields; a refused input names its field
+// with them (InputRejected).
+inline constexpr const char* SequenceStartKey = "a0";
+inline constexpr const char* SequenceTermKey = "ai";
+inline constexpr const char* SequenceCountKey = "n";
 
 struct SequenceResult {
   QString shownTerm;  // the term as the field shows it afterwards ("{" → "[")
@@ -37,13 +40,14 @@ inline constexpr int SequenceMaxTerms = 10000;
 // The term with blanks removed and "{", "}" turned into "[", "]".
 QString SequenceTermText(const QString& typed);
 
-// Throws SequenceInputError (message 22) when n is not a whole number from 0
-// to SequenceMaxTerms, when the evaluator cannot read a term or an index, or
-// when an index names no existing term.
-SequenceResult ComputeSequence(const SequenceInput& in, const TextMeasurer& memo, const SequenceLabels& labels);
+// n, a whole number from 0 to SequenceMaxTerms; InputRejected on the count
+// field otherwise.
+int SequenceCount(const QString& text);
 
-struct SequenceInputError {
-  SequenceField field;
-};
+// Throws InputRejected (message 22) naming the field at fault: the count as
+// SequenceCount does; the start terms when one cannot be evaluated; the term
+// when the evaluator cannot read it or an index, or an index names no
+// existing term.
+SequenceResult ComputeSequence(const SequenceInput& in, const TextMeasurer& memo, const SequenceLabels& labels);
 
 }  // namespace zw

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 
 #include "kernel/CalcFailure.h"
 #include "shell/Metrics.h"
@@ -44,9 +43,9 @@ TFFolgen::TFFolgen(QWidget* owner) : TopicWindow(owner, ClassName, sequenceConfi
   ai_ = new QLineEdit(box);
   n_ = new QLineEdit(box);
   numbered_ = new QCheckBox(box);
-  fields().addField(QStringLiteral("a0"), a0_, 0);
-  fields().addField(QStringLiteral("ai"), ai_, 0);
-  fields().addField(QStringLiteral("n"), n_, 0, QStringLiteral("10"));
+  fields().addField(QString::fromLatin1(SequenceStartKey), a0_, 0);
+  fields().addField(QString::fromLatin1(SequenceTermKey), ai_, 0);
+  fields().addField(QString::fromLatin1(SequenceCountKey), n_, 0, QStringLiteral("10"));
   connect(numbered_, &QCheckBox::clicked, this, [this] { computeNow(); });
   initTopic();
 }
@@ -74,19 +73,12 @@ void TFFolgen::layoutInputs() {
 }
 
 void TFFolgen::compute() {
+  // An unusable n is refused before anything changes; then the term field
+  // shows the term as it is used, whether the computation passes or not.
+  SequenceCount(n_->text());
+  ai_->setText(SequenceTermText(ai_->text()));
   const SequenceInput in{a0_->text(), ai_->text(), n_->text(), numbered_->isChecked()};
-  try {
-    const SequenceResult r = ComputeSequence(in, FontTextMeasurer(memoFont()), SequenceLabels::current());
-    ai_->setText(r.shownTerm);
-    setMemoLines(r.lines);
-  } catch (const SequenceInputError& e) {
-    ai_->setText(SequenceTermText(ai_->text()));
-    QPointer<TFFolgen> alive(this);
-    ShowErrorBox(this, GetMessageText(msg::InvalidInput));
-    if (!alive) return;
-    QLineEdit* bad = e.field == SequenceField::Count ? n_ : e.field == SequenceField::Term ? ai_ : a0_;
-    bad->setFocus();
-  }
+  setMemoLines(ComputeSequence(in, FontTextMeasurer(memoFont()), SequenceLabels::current()).lines);
 }
 
 // ----- Newton iteration -------------------------------------------------------
@@ -111,8 +103,8 @@ TFIter::TFIter(QWidget* owner) : TopicWindow(owner, ClassName, iterationConfig()
   x0_ = new QLineEdit(box);
   term_->setObjectName(QStringLiteral("Edit1"));
   x0_->setObjectName(QStringLiteral("Edit2"));
-  fields().addField(QStringLiteral("fkt"), term_, 0);
-  fields().addField(QStringLiteral("x0"), x0_, u'e');
+  fields().addField(QString::fromLatin1(NewtonTermKey), term_, 0);
+  fields().addField(QString::fromLatin1(NewtonStartKey), x0_, u'e');
   initTopic();
 }
 
@@ -131,18 +123,8 @@ void TFIter::layoutInputs() {
 void TFIter::compute() {
   // The start value passed the frame's check (kind 'e').
   const Extended x0 = fields().value(1);
-  try {
-    const NewtonResult r =
-        NewtonIteration(NewtonTermText(term_->text()), x0, FontTextMeasurer(memoFont()), GetMessageText(41));
-    setMemoLines(r.lines);
-  } catch (const CalcFailure& f) {
-    // The frame shows the message on the input page; the field at fault
-    // takes the focus after it.
-    QLineEdit* bad = f.message() == msg::SyntaxError ? term_ : x0_;
-    QPointer<TFIter> alive(this);
-    failComputation(f.message());
-    if (alive) bad->setFocus();
-  }
+  setMemoLines(
+      NewtonIteration(NewtonTermText(term_->text()), x0, FontTextMeasurer(memoFont()), GetMessageText(41)).lines);
 }
 
 }  // namespace zw

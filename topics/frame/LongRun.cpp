@@ -39,20 +39,23 @@ void LongRun::runSlice() {
   QElapsedTimer clock;
   clock.start();
   // A timer is an entry from the event loop: the slice runs through the guard.
+  // The reaction may outlive this slice's run; it is copied for the guard.
+  const CalcFailureReaction onFailure = onFailure_;
   RunGuarded(qobject_cast<QWidget*>(parent()), [this, &clock] {
     try {
       do {
         if (!stepper_->step()) return end(Stepper::End::Finished, 0);
       } while (clock.elapsed() < sliceMs_);
     } catch (const CalcFailure& f) {
-      return end(Stepper::End::Failed, f.message());
+      // The run is over; the guard shows the failure through the reaction.
+      end(Stepper::End::Failed, f.message());
+      throw;
     } catch (...) {
-      // The run is over; the guard shows what went wrong.
       end(Stepper::End::Failed, 0);
       throw;
     }
     timer_.start(0);
-  });
+  }, onFailure);
 }
 
 void LongRun::end(Stepper::End how, int message) {

@@ -10,14 +10,18 @@
 //
 // While a run is in progress a second start() is refused. stop() (the ESC
 // button, the Escape key, closing the window) ends the run before its next
-// step. A step that throws ends the run as failed: a CalcFailure with its
-// message number, anything else with 0 after the guard showed its text
-// (shell/Guard.h). Destroying the LongRun
-// drops a run in progress without finish().
+// step. A step that throws ends the run as failed: finish() and ended() run
+// with the message number of a CalcFailure (0 for anything else), then the
+// guard reports the failure (shell/Guard.h), a CalcFailure through the
+// reaction given with setFailureReaction (a topic window's input page, its
+// message and the field at fault). Destroying the LongRun drops a run in
+// progress without finish().
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <memory>
+
+#include "shell/Guard.h"
 
 namespace zw {
 
@@ -48,6 +52,9 @@ public:
   // Ends a run in progress; its stepper's finish(Stopped) runs at once.
   void stop();
   bool running() const { return stepper_ != nullptr; }
+  // What a CalcFailure of a step does once the run has ended (default: its
+  // message in an error box).
+  void setFailureReaction(CalcFailureReaction reaction) { onFailure_ = std::move(reaction); }
   // Slices driven in the current or last run (tests).
   int slices() const { return slices_; }
 
@@ -63,6 +70,7 @@ private:
   int slices_ = 0;
   QTimer timer_;
   std::unique_ptr<Stepper> stepper_;
+  CalcFailureReaction onFailure_;
 };
 
 }  // namespace zw

@@ -34,6 +34,7 @@
 #include "shell/kit/Grids.h"
 #include "shell/kit/InputRows.h"
 #include "shell/kit/PageLayout.h"
+#include "topics/frame/InputRejected.h"
 #include "topics/frame/LongRun.h"
 #include "topics/frame/TopicPrinting.h"
 
@@ -103,10 +104,9 @@ TopicWindow::TopicWindow(QWidget* owner, std::string_view className, TopicConfig
   scroll_->setWidget(tabs_);
   buildPages();
   longRun_ = new LongRun(this);
-  connect(longRun_, &LongRun::ended, this, [this](Stepper::End how, int message) {
-    // A failure without a number was something other than a CalcFailure:
-    // the guard around the step shows its text.
-    if (how == Stepper::End::Failed && message != 0) failComputation(message);
+  // A step that fails (or refuses an input) fails like a computation.
+  longRun_->setFailureReaction([self = QPointer<TopicWindow>(this)](const CalcFailure& f) {
+    if (self) self->failWith(f);
   });
   connect(tabs_, &QTabWidget::currentChanged, this, &TopicWindow::pageChanged);
 }
@@ -399,8 +399,8 @@ void TopicWindow::showPageSilently(int index) {
 void TopicWindow::pageChanged(int index) {
   if (longRun_->running() || index < 0 || index >= pageCount()) return;
   QPointer<TopicWindow> self(this);
-  bool calcFailed = false;  // failComputation placed the focus
-  const bool done = runGuarded([this, index, &calcFailed] {
+  bool otherFailure = false;
+  runGuarded([this, index, &otherFailure] {
     try {
       switch (pages_[static_cast<std::size_t>(index)].spec.kind) {
         case PageKind::Input: focusFirstInput(); break;
@@ -413,15 +413,15 @@ void TopicWindow::pageChanged(int index) {
         case PageKind::Other: enterOtherPage(index); break;
       }
     } catch (const CalcFailure&) {
-      calcFailed = true;
-      throw;  // failComputation, through the guard
+      throw;  // failComputation or rejectInput, through the guard
     } catch (...) {
       // Whatever else failed, the inputs come back to the front.
+      otherFailure = true;
       showPageSilently(std::max(0, pageOf(PageKind::Input)));
       throw;
     }
   });
-  if (!done && !calcFailed && self && currentPage() == pageOf(PageKind::Input)) focusFirstInput();
+  if (otherFailure && self && currentPage() == pageOf(PageKind::Input)) focusFirstInput();
 }
 
 void TopicWindow::guardedLayout(const std::function<void()>& layout) {
@@ -441,20 +441,14 @@ void TopicWindow::guardedLayout(const std::function<void()>& layout) {
 
 bool TopicWindow::runGuarded(const std::function<void()>& action) {
   QPointer<TopicWindow> self(this);
-  return RunGuarded(this, action, [self](int message) {
-    if (self) self->failComputation(message);
+  return RunGuarded(this, action, [self](const CalcFailure& f) {
+    if (self) self->failWith(f);
   });
 }
 
 void TopicWindow::computeNow() {
   if (longRun_->running()) return;
-  try {
-    runComputation();
-  } catch (const CalcFailure& f) {
-    failComputation(f.message());
-  } catch (const std::exception&) {
-    failComputation(msg::ImproperArgument);
-  }
+  runGuarded([this] { runComputation(); });
 }
 
 bool TopicWindow::readInputs() {
@@ -495,6 +489,37 @@ void TopicWindow::computeAndReport() {
 }
 
 void TopicWindow::failComputation(int message) { rejectInput(failureFocus(), message); }
+
+void TopicWindow::failWith(const CalcFailure& failure) {
+  if (const auto* refused = dynamic_cast<const InputRejected*>(&failure))
+    rejectField(QString::fromStdString(refused->field()), refused->message());
+  else
+    failComputation(failure.message());
+}
+
+QWidget* TopicWindow::inputFor(const QString& key) const {
+  const InputField* f = fields_.field(key);
+  return f ? f->edit : nullptr;
+}
+
+void TopicWindow::rejectField(const QString& key, int message) {
+  if (key.isEmpty()) return failComputation(message);
+  // A grid cell: the box first, then the cell editor.
+  for (const GridBinding& g : fields_.grids()) {
+    if (!g.grid || !g.cellKey) continue;
+    for (int row = 1; row < g.grid->RowCount(); ++row)
+      for (int col = 1; col < g.grid->ColCount(); ++col) {
+        if (g.cellKey(col, row).compare(key, Qt::CaseInsensitive) != 0) continue;
+        showPageSilently(std::max(0, pageOf(PageKind::Input)));
+        QPointer<StringGrid> grid(g.grid);
+        ShowErrorBox(this, GetMessageText(message));
+        if (grid) FocusCell(grid, col, row);
+        return;
+      }
+  }
+  QWidget* field = inputFor(key);
+  rejectInput(field ? field : failureFocus(), message);
+}
 
 bool TopicWindow::rejectInput(QWidget* field, int message) {
   showPageSilently(std::max(0, pageOf(PageKind::Input)));

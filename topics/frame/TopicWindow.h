@@ -40,6 +40,7 @@ class QTabWidget;
 
 namespace zw {
 
+class CalcFailure;
 class LongRun;
 class Stepper;
 struct PrintCursor;
@@ -165,9 +166,11 @@ public:
   void cmdSnapshot() override;
 
   // ----- the guard of event-loop entries (shell/Guard.h)
-  // Runs `action` so that nothing it throws leaves the window: a CalcFailure
+  // Runs `action` so that nothing it throws leaves the window: an
+  // InputRejected refuses its field (rejectInput), any other CalcFailure
   // fails like a computation (input page, its message, focus on the first
-  // input), any other exception shows its text. True when it ran to its end.
+  // input), any other exception shows the message of its family
+  // (shell/Guard.h). True when it ran to its end.
   // The frame's own handlers (layout, pages, buttons, commands, closing, long
   // runs) already run through it; a topic uses it for handlers of its own.
   bool runGuarded(const std::function<void()>& action);
@@ -244,10 +247,14 @@ protected:
   // Reads the fields and computes: the results page's change handler.
   void runComputation();
   // runComputation from an event of a one-page window (OK, a grid click, a
-  // check box): a failure is reported, never thrown.
+  // check box), through the guard: a failure is reported, never thrown.
   void computeNow();
   // The input page, the message in an error box, the focus on the first input.
   void failComputation(int message);
+  // The widget of a field's worksheet key (an InputRejected names its field
+  // so): the registered field; a topic with inputs of its own (text keys)
+  // adds them. Null when there is none.
+  virtual QWidget* inputFor(const QString& key) const;
   // A topic's own input check found `field` bad: the input page, the message
   // in an error box, the focus on that field (selected). Returns false, so a
   // check can end with `return rejectInput(field, message);`.
@@ -282,6 +289,12 @@ private:
   void computeMemo();
   // runComputation, then the kernel's messages raised meanwhile.
   void computeAndReport();
+  // The guard's reaction to a CalcFailure: an InputRejected refuses its
+  // field, any other fails the computation.
+  void failWith(const CalcFailure& failure);
+  // rejectInput on the field or grid cell with that worksheet key (the
+  // first input when there is none).
+  void rejectField(const QString& key, int message);
   // A layout pass through the guard; a failure shows once while it repeats.
   void guardedLayout(const std::function<void()>& layout);
 

@@ -5,6 +5,7 @@
 
 #include "kernel/KernelState.h"
 #include "topics/algebra/BigNumbers.h"
+#include "topics/frame/InputRejected.h"
 
 namespace zw {
 namespace {
@@ -58,8 +59,9 @@ TEST_F(BigNumbersTest, RangesAreReadAsThePartSays) {
   try {
     ReadBigRange(u"1", u"1x", u"1", 5);
     ADD_FAILURE();
-  } catch (const BigInputError& e) {
-    EXPECT_EQ(e.field, 6);
+  } catch (const InputRejected& e) {
+    EXPECT_EQ(e.field(), "k2");
+    EXPECT_EQ(e.message(), msg::InvalidInput);
   }
 }
 
@@ -67,10 +69,10 @@ TEST_F(BigNumbersTest, OperandsRefuseTextAndTooManyDigits) {
   TBigInt a;
   EXPECT_NO_THROW(ReadBigOperand(u"-12 345", 0, a));
   EXPECT_EQ(BigIntToStr(a), u"-12345");
-  EXPECT_THROW(ReadBigOperand(u"12a", 1, a), BigInputError);
-  EXPECT_THROW(ReadBigOperand(u"1-2", 1, a), BigInputError);
+  EXPECT_THROW(ReadBigOperand(u"12a", 1, a), InputRejected);
+  EXPECT_THROW(ReadBigOperand(u"1-2", 1, a), InputRejected);
   EXPECT_NO_THROW(ReadBigOperand(std::u16string(10071, u'9'), 0, a));
-  EXPECT_THROW(ReadBigOperand(std::u16string(10072, u'9'), 0, a), BigInputError);
+  EXPECT_THROW(ReadBigOperand(std::u16string(10072, u'9'), 0, a), InputRejected);
 }
 
 TEST_F(BigNumbersTest, OperationsAgainstAnOracle) {

@@ -4,6 +4,7 @@
 #include "kernel/CalcFailure.h"
 #include "kernel/KernelState.h"
 #include "topics/algebra/Glei4.h"
+#include "topics/frame/InputRejected.h"
 
 namespace zw {
 namespace {
@@ -56,17 +57,19 @@ TEST_F(Glei4Test, SolutionSets) {
 }
 
 TEST_F(Glei4Test, CellsThatAreNoFractionTextNameTheCell) {
-  const std::pair<Glei4Cells, int> cases[] = {
-      {{u"", u"2*3", u"", u"", u""}, 1},
-      {{u"", u"", u"", u"", u"0.5"}, 4},  // "," is the only decimal mark
-      {{u"9999999999", u"", u"", u"", u""}, 0},
+  const std::pair<Glei4Cells, const char*> cases[] = {
+      {{u"", u"2*3", u"", u"", u""}, "b"},
+      {{u"", u"", u"", u"", u"0.5"}, "e"},  // "," is the only decimal mark
+      {{u"9999999999", u"", u"", u"", u""}, "a"},
+      {{u"", u"", u"1/0", u"", u""}, "c"},  // a zero denominator is no number
   };
   for (const auto& [cells, cell] : cases) {
     try {
       solve(cells);
       ADD_FAILURE() << "accepted cell " << cell;
-    } catch (const Glei4CellError& e) {
-      EXPECT_EQ(e.cell, cell);
+    } catch (const InputRejected& e) {
+      EXPECT_EQ(e.field(), cell);
+      EXPECT_EQ(e.message(), msg::InvalidInput);
     }
   }
 }

@@ -2,6 +2,7 @@
 // out, the recompute triggers, a bad cell, worksheets and printing.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -9,10 +10,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QPointer>
 #include <QTest>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/ini/IniFile.h"
+#include "shell/State.h"
 #include "tests/topics/PdfText.h"
 #include "tests/topics/TopicTestBase.h"
 #include "topics/analysis/PolyDivWindow.h"
@@ -57,6 +62,102 @@ TEST_F(PolyWindowTest, BadCellGivesOneBoxAndBecomesCurrent) {
   EXPECT_EQ(w->grid()->Col(), 7);
   EXPECT_EQ(w->grid()->Row(), 2);
   EXPECT_EQ(w->memoLines(), before);
+}
+
+// An unreadable cell in each of the four windows: every action that asks for
+// a result shows one box (a real box takes the focus out of the grid, which
+// must not ask again), leaving the grid for another control or closing the
+// window shows none, and closing keeps the cell's text in "memory.dat".
+TEST_F(PolyWindowTest, BadCellIsOneBoxPerActionAndNeverBlocksClosing) {
+  // A box that takes the focus while it is open and gives it back to its
+  // window, as a modal box does.
+  commandUi().error = [this](QWidget* parent, const QString& text) {
+    errors_.push_back(text);
+    QPointer<QWidget> owner(parent ? parent->window() : nullptr);
+    {
+      QWidget box;
+      box.show();
+      box.activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+      box.setFocus();
+    }
+    if (owner) {
+      owner->activateWindow();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(owner));
+    }
+  };
+  shellState().MemoryOption = true;
+  const std::vector<std::function<std::unique_ptr<PolyTopicWindow>()>> windows = {
+      [] { return std::unique_ptr<PolyTopicWindow>(openTopic<TFPolyDiv>()); },
+      [] { return std::unique_ptr<PolyTopicWindow>(openTopic<TFPolyggT>()); },
+      [] { return std::unique_ptr<PolyTopicWindow>(openTopic<TFPolyFak>()); },
+      [] { return std::unique_ptr<PolyTopicWindow>(openTopic<TFPolTrans>()); },
+  };
+  for (const auto& make : windows) {
+    auto w = make();
+    SCOPED_TRACE(w->section().toStdString());
+    fill(*w, 1, {"1", "0", "-1"});
+    w->grid()->setCells(1, 1, QStringLiteral("abc"));  // a9
+    // The grid has the focus, as while typing in it.
+    const auto inGrid = [&] {
+      w->activateWindow();
+      ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+      w->grid()->setFocus();
+      ASSERT_TRUE(w->grid()->hasFocus());
+      errors_.clear();
+    };
+    // A click on a control takes the focus first, as the mouse does.
+    const auto press = [](QAbstractButton* b) {
+      b->setFocus(Qt::MouseFocusReason);
+      b->click();
+    };
+    struct Action {
+      const char* name;
+      std::function<void()> run;
+    };
+    std::vector<Action> actions = {
+        {"OK", [&] { press(w->okButton(0)); }},
+        {"cell click", [&] { emit w->grid()->cellClicked(); }},
+        {"Enter", [&] { emit w->grid()->enterPressed(); }},
+    };
+    if (w->decimalBox()) actions.push_back({"check box", [&] { press(w->decimalBox()); }});
+    for (const Action& a : actions) {
+      inGrid();
+      a.run();
+      EXPECT_EQ(errors_, std::vector<QString>{QStringLiteral("Unzulässige Eingabe")}) << a.name;
+      EXPECT_EQ(w->grid()->Col(), 1) << a.name;
+      EXPECT_EQ(w->grid()->Row(), 1) << a.name;
+    }
+    // "Abbrechen" leaves the grid and closes the window without a word.
+    inGrid();
+    press(w->escButton(0));
+    EXPECT_TRUE(errors_.empty());
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_EQ(IniFile(w->memoryFile()).readString(w->section(), "a9"), QStringLiteral("abc"));
+    // So does closing it by its title bar.
+    w->show();
+    inGrid();
+    EXPECT_TRUE(w->close());
+    EXPECT_TRUE(errors_.empty());
+  }
+}
+
+// "1/0" is no coefficient: message 22 on its cell, not a division by zero.
+TEST_F(PolyWindowTest, ZeroDenominatorIsInvalidInput) {
+  auto w = openTopic<TFPolyDiv>();
+  fill(*w, 1, {"1", "1/0"});
+  fill(*w, 2, {"1"});
+  w->okButton(0)->click();
+  EXPECT_EQ(errors_, std::vector<QString>{QStringLiteral("Unzulässige Eingabe")});
+  EXPECT_EQ(w->grid()->Col(), 10);
+  EXPECT_EQ(w->grid()->Row(), 1);
+  auto t = openTopic<TFPolTrans>();
+  fill(*t, 1, {"1"});
+  t->dyEdit()->setText(QStringLiteral("1/0"));
+  errors_.clear();
+  t->okButton(0)->click();
+  EXPECT_EQ(errors_, std::vector<QString>{QStringLiteral("Unzulässige Eingabe")});
+  EXPECT_EQ(t->focusWidget(), t->dyEdit());
 }
 
 TEST_F(PolyWindowTest, DestroyingTheWindowWhileTheGridHasTheFocusComputesNothing) {

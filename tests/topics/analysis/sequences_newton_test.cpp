@@ -6,6 +6,7 @@
 #include "common/TextMeasurer.h"
 #include "topics/analysis/Newton.h"
 #include "topics/analysis/Sequences.h"
+#include "topics/frame/InputRejected.h"
 
 namespace zw {
 namespace {
@@ -59,23 +60,24 @@ TEST_F(SequenceTest, ReferencesEnterAsValuesAndFunctionsKeepTheirLetters) {
 TEST_F(SequenceTest, RefusedInputsNameTheirField) {
   struct Case {
     SequenceInput in;
-    SequenceField field;
+    const char* field;
   };
   const Case cases[] = {
-      {{"1", "a[i-1]", "", false}, SequenceField::Count},
-      {{"1", "a[i-1]", "2.5", false}, SequenceField::Count},
-      {{"1", "a[i-1]", "10001", false}, SequenceField::Count},
-      {{"1", "a[i+1]", "3", false}, SequenceField::Term},
-      {{"1", "a[i-5]", "3", false}, SequenceField::Term},
-      {{"1", "a[i-1]+(", "3", false}, SequenceField::Term},
-      {{"1", "ln(-1)", "3", false}, SequenceField::Term},
+      {{"1", "a[i-1]", "", false}, SequenceCountKey},
+      {{"1", "a[i-1]", "2.5", false}, SequenceCountKey},
+      {{"1", "a[i-1]", "10001", false}, SequenceCountKey},
+      {{"1", "a[i+1]", "3", false}, SequenceTermKey},
+      {{"1", "a[i-5]", "3", false}, SequenceTermKey},
+      {{"1", "a[i-1]+(", "3", false}, SequenceTermKey},
+      {{"1", "ln(-1)", "3", false}, SequenceTermKey},
   };
   for (const Case& c : cases) {
     try {
       ComputeSequence(c.in, kMemo, kLabels);
       ADD_FAILURE() << c.in.term.toStdString() << " n=" << c.in.count.toStdString();
-    } catch (const SequenceInputError& e) {
-      EXPECT_EQ(e.field, c.field) << c.in.term.toStdString();
+    } catch (const InputRejected& e) {
+      EXPECT_EQ(e.field(), c.field) << c.in.term.toStdString();
+      EXPECT_EQ(e.message(), msg::InvalidInput);
     }
   }
 }

@@ -34,6 +34,7 @@
 #include "shell/commands/Commands.h"
 #include "shell/mainwindow/MainWindow.h"
 #include "tests/topics/TopicTestBase.h"
+#include "topics/frame/InputRejected.h"
 #include "topics/frame/LongRun.h"
 #include "topics/frame/TopicPrinting.h"
 #include "topics/frame/TopicWindow.h"
@@ -209,8 +210,8 @@ TEST_F(FrameGuardTest, EveryEntryShowsTheFailureAndTheWindowStaysUsable) {
       g_throwIn = QString::fromLatin1(c.entry);
       c.run(*w);
       g_throwIn.clear();
-      const QString expected =
-          calc ? QStringLiteral("Division durch Null") : QStringLiteral("broken ") + QString::fromLatin1(c.entry);
+      // Other exceptions show the general message, not their own text.
+      const QString expected = calc ? QStringLiteral("Division durch Null") : QStringLiteral("Unzulässiges Argument");
       ASSERT_EQ(errors_.size(), 1u);
       EXPECT_EQ(errors_[0], expected);
       // A failure brings the inputs back.
@@ -250,7 +251,7 @@ TEST_F(FrameGuardTest, ClosingSavesNothingHalfAndStillCloses) {
   w->a->setText("9");
   g_throwIn = QStringLiteral("save");
   EXPECT_TRUE(w->close());
-  EXPECT_EQ(errors_, std::vector<QString>{QStringLiteral("broken save")});
+  EXPECT_EQ(errors_, std::vector<QString>{GetMessageText(msg::ImproperArgument)});
   EXPECT_EQ(IniFile(memory).readString("fplot1", "a"), "5");
 }
 
@@ -262,7 +263,7 @@ TEST_F(FrameGuardTest, CreationThatFailsOpensNoWindow) {
   menu.setQuitQuestion([] { return true; });
   g_throwIn = QStringLiteral("creation");
   EXPECT_EQ(menu.openTopic("MFplot1"), nullptr);
-  EXPECT_EQ(errors_, std::vector<QString>{QStringLiteral("broken creation")});
+  EXPECT_EQ(errors_, std::vector<QString>{GetMessageText(msg::ImproperArgument)});
   EXPECT_TRUE(menu.topicWindows().empty());
   // The menu action as the user meets it: the same, and the next one works.
   errors_.clear();
@@ -278,7 +279,7 @@ TEST_F(FrameGuardTest, CreationThatFailsOpensNoWindow) {
   errors_.clear();
   g_throwIn = QStringLiteral("load");
   RunMainCommand(menu, MainCommand::Load);
-  EXPECT_EQ(errors_, std::vector<QString>{QStringLiteral("broken load")});
+  EXPECT_EQ(errors_, std::vector<QString>{GetMessageText(msg::ImproperArgument)});
   g_throwIn.clear();
   menu.closeAllTopicWindows();
   unregisterTopicFactory(ThrowingTopic::ClassName);
@@ -317,6 +318,59 @@ TEST_F(FrameGuardTest, KernelMessagesShowAfterCompute) {
   w->okButton(0)->click();
   EXPECT_TRUE(infos_.empty());
   EXPECT_EQ(w->memoLines(), QStringList{"done"});
+}
+
+// A step that refuses an input.
+class RefusingStepper : public Stepper {
+public:
+  bool step() override { throw InputRejected("b"); }
+  void finish(End end, int message) override {
+    ended = end;
+    endMessage = message;
+  }
+  static inline End ended = End::Finished;
+  static inline int endMessage = 0;
+};
+
+// An input refused at any entry (OK, a control of the topic, a step of a
+// long run) shows its message once, on the input page, with the caret in the
+// field it names.
+TEST_F(FrameGuardTest, RefusedInputFocusesItsFieldAtEveryEntry) {
+  struct Case {
+    const char* entry;
+    std::function<void(ThrowingTopic&)> run;
+  };
+  const Case cases[] = {
+      {"compute", [](ThrowingTopic& w) {
+         w.onCompute = [] { throw InputRejected("b"); };
+         w.okButton(0)->click();
+       }},
+      {"slot", [](ThrowingTopic& w) {
+         QObject::connect(&w.timer, &QTimer::timeout, &w, w.guardedSlot([] { throw InputRejected("B"); }));
+         w.timer.setSingleShot(true);
+         w.timer.start(0);
+         QApplication::processEvents();
+       }},
+      {"step", [](ThrowingTopic& w) {
+         w.pageControl()->setCurrentIndex(1);
+         ASSERT_TRUE(w.startLongRun(std::make_unique<RefusingStepper>()));
+         for (int i = 0; i < 20 && w.longRun().running(); ++i) QApplication::processEvents();
+         EXPECT_EQ(RefusingStepper::ended, Stepper::End::Failed);
+         EXPECT_EQ(RefusingStepper::endMessage, msg::InvalidInput);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entry);
+    auto w = open();
+    errors_.clear();
+    w->a->setText("1");
+    w->b->setText("2");
+    c.run(*w);
+    EXPECT_EQ(errors_, std::vector<QString>{GetMessageText(22)});
+    EXPECT_EQ(w->currentPage(), 0);
+    EXPECT_EQ(w->focusWidget(), w->b);
+    EXPECT_EQ(w->b->selectedText(), "2");
+  }
 }
 
 // A topic's own check: one call shows the message and puts the caret into
@@ -484,7 +538,7 @@ TEST_F(FrameGuardTest, MemoryFileThatFailsToLoadStillOpensTheWindow) {
   g_throwIn = QStringLiteral("load");
   auto w = open();
   g_throwIn.clear();
-  EXPECT_EQ(errors_, std::vector<QString>{QStringLiteral("broken load")});
+  EXPECT_EQ(errors_, std::vector<QString>{GetMessageText(msg::ImproperArgument)});
   EXPECT_EQ(w->a->text(), "3");
   expectUsable(*w, "creation with memory");
   shellState().MemoryOption = false;

@@ -33,6 +33,7 @@
 #include "tests/topics/PdfText.h"
 #include "tests/topics/TopicTestBase.h"
 #include "topics/frame/LongRun.h"
+#include "topics/frame/InputRejected.h"
 #include "topics/frame/TopicWindow.h"
 
 namespace zw {
@@ -192,21 +193,27 @@ TEST_F(FrameTest, FailedComputationShowsItsMessageOnTheInputPage) {
     const char* what;
     std::function<void(FixtureTopic&)> fail;
     const char* message;
+    int focus;  // the field that takes the focus
   };
   const Case cases[] = {
-      {"calc failure", [](FixtureTopic&) { throw CalcFailure(msg::DivisionByZero); }, "Division durch Null"},
-      // Anything else shows its own text.
-      {"other exception", [](FixtureTopic&) { throw std::runtime_error("x"); }, "x"},
+      {"calc failure", [](FixtureTopic&) { throw CalcFailure(msg::DivisionByZero); }, "Division durch Null", 0},
+      // A refused input names its field, which takes the focus with its text selected.
+      {"refused input", [](FixtureTopic&) { throw InputRejected("C"); }, "Unzulässige Eingabe", 2},
+      {"refused, no field", [](FixtureTopic&) { throw InputRejected("", msg::Overflow); }, "overflow", 0},
+      // Anything else shows the message of its family, not its own text.
+      {"other exception", [](FixtureTopic&) { throw std::runtime_error("x"); }, "Unzulässiges Argument", 0},
   };
   for (const Case& c : cases) {
     errors_.clear();
     auto w = open();
     w->edits[0]->setText("1");
+    w->edits[2]->setText("text c");
     w->onCompute = c.fail;
     w->okButton(0)->click();
     EXPECT_EQ(errors_, std::vector<QString>{c.message}) << c.what;
     EXPECT_EQ(w->currentPage(), 0) << c.what;
-    EXPECT_EQ(w->focusWidget(), w->edits[0]) << c.what;
+    EXPECT_EQ(w->focusWidget(), w->edits[c.focus]) << c.what;
+    if (c.focus == 2) EXPECT_EQ(w->edits[2]->selectedText(), "text c");
   }
 }
 
