@@ -50,13 +50,14 @@ run() {
 
 half=$(( seconds / 2 > 0 ? seconds / 2 : 1 ))
 run formula "$seconds" 512 fuzz/fuzz_formula.cpp "${kernel[@]}" -- -lmvec
-run ini "$half" 4096 fuzz/fuzz_ini.cpp platform/ini/IniFile.cpp -- "${qt[@]}"
+run ini "$half" 4096 fuzz/fuzz_ini.cpp platform/ini/IniFile.cpp platform/files/WriteFile.cpp common/AtomicFile.cpp \
+  -- "${qt[@]}"
 run language "$half" 4096 fuzz/fuzz_language.cpp shell/texts/LanguageFiles.cpp shell/texts/Texts.cpp \
   shell/texts/TextTables.cpp shell/State.cpp -- "${qt[@]}"
 run csv "$half" 4096 fuzz/fuzz_csv.cpp shell/gridexchange/CsvText.cpp shell/kit/GridCellStore.cpp \
   kernel/PastedLine.cpp -- "${qt[@]}"
 run xml "$half" 4096 fuzz/fuzz_xml_tags.cpp common/XmlTagReader.cpp common/StringHelpers.cpp
-numerics=(numerics/*.cpp common/StringHelpers.cpp common/MathHelpers.cpp common/XmlTagReader.cpp kernel/Random.cpp)
+numerics=(numerics/*.cpp common/AtomicFile.cpp common/StringHelpers.cpp common/MathHelpers.cpp common/XmlTagReader.cpp kernel/Random.cpp)
 # Sizes read from files are limited to 2^20 cells here instead of 2^26 (see
 # numerics/NumberText.h): the same checks, without gigabytes of zeros.
 run datatable "$half" 4096 fuzz/fuzz_data_table.cpp "${numerics[@]}" -- -lz -DZW_MAX_FILE_CELLS_LOG2=20
