@@ -2,9 +2,7 @@
 
 #include "charts/ChartDataFile.h"
 
-#include <QFileInfo>
 #include <QEnterEvent>
-#include <QFontMetrics>
 #include <QMessageBox>
 #include <QEventLoop>
 #include <QMouseEvent>
@@ -33,16 +31,16 @@ TVIrada::TVIrada(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  FChartFont.setFamily(QStringLiteral("Liberation Sans"));
-  FChartFont.setPixelSize(11);
+  style_.Font.setFamily(QStringLiteral("Liberation Sans"));
+  style_.Font.setPixelSize(11);
   layers_.OnRepaint = [this] { markStale(); };
   layers_.Joint().OnChange = [this] { markStale(); };
   for (int i = 1; i <= 16; ++i) {
     auto keepX = layers_.X(i).OnChange, keepY = layers_.Y(i).OnChange;
     layers_.X(i).OnChange = nullptr;
     layers_.Y(i).OnChange = nullptr;
-    layers_.X(i).setFont(FChartFont);
-    layers_.Y(i).setFont(FChartFont);
+    layers_.X(i).setFont(style_.Font);
+    layers_.Y(i).setFont(style_.Font);
     layers_.X(i).OnChange = keepX;
     layers_.Y(i).OnChange = keepY;
   }
@@ -57,7 +55,7 @@ TVIrada::TVIrada(QWidget* parent) : QWidget(parent) {
     l.setPosX(0), l.setPosY(0), l.setAttachToData(TTxtLblAttachMode::tlamBoth);
     l.setAlignment(Qt::AlignHCenter), l.setVerticalAlignment(TVerticalAlignment::vaBottom);
     l.setColorBkg(Qt::white), l.setColorBorder(Qt::black), l.setShadowDx(3), l.setShadowDy(3);
-    l.setColorShadow(QColor(0x80, 0x80, 0x80)), l.setTransparent(false), l.setFont(FChartFont);
+    l.setColorShadow(QColor(0x80, 0x80, 0x80)), l.setTransparent(false), l.setFont(style_.Font);
     l.setVisible(false), l.setMode(TTxtLblMode::tlOff);
     l.OnChange = [this](TCustomTextLabel*) { markStale(); };
   }
@@ -253,7 +251,7 @@ void TVIrada::ClearGraf() {
   shownCount_ = 0;
   if (!GrafBmp.isNull()) {
     QPainter p(&GrafBmp);
-    DrawBackground(p, 0, 0, TChartMedia::Screen);
+    DrawBackground(p, style_, 0, 0, TChartMedia::Screen);
   }
 }
 
@@ -288,13 +286,13 @@ void TVIrada::setTextAlignment(TAlignment v) {
 
 void TVIrada::setGridDx(double v) {
   if (v < -3) return;
-  RcGridDx = v;
+  style_.GridDx = v;
   changed();
 }
 
 void TVIrada::setGridDy(double v) {
   if (v < -3) return;
-  RcGridDy = v;
+  style_.GridDy = v;
   changed();
 }
 
@@ -388,100 +386,17 @@ void TVIrada::setShadowWidth(int v) {
 }
 
 void TVIrada::setStandardLayout(TrcLayout layout) {
-  struct Row {
-    int l, r, t, b, cx, cy;
-    TAlignment ca;
-    TCaptionAnchorHoriz ah;
-  };
-  static const Row rows[] = {
-      {50, 20, 20, 40, 0, -16, TAlignment::taRightJustify, TCaptionAnchorHoriz::cahChartRight},
-      {100, 20, 24, 40, 0, -16, TAlignment::taRightJustify, TCaptionAnchorHoriz::cahChartRight},
-      {150, 20, 24, 40, 0, -16, TAlignment::taRightJustify, TCaptionAnchorHoriz::cahChartRight},
-      {200, 20, 24, 40, 0, -16, TAlignment::taRightJustify, TCaptionAnchorHoriz::cahChartRight},
-      {50, 50, 24, 40, 0, -20, TAlignment::taCenter, TCaptionAnchorHoriz::cahChartCenter},
-      {100, 20, 24, 70, 0, -16, TAlignment::taRightJustify, TCaptionAnchorHoriz::cahChartRight},
-      {50, 50, 48, 40, 0, -46, TAlignment::taCenter, TCaptionAnchorHoriz::cahChartCenter},
-  };
-  const int li = int(layout);
-  const Row& row = rows[li];
-  const bool saved = layers_.SuppressRepaint;
-  layers_.SuppressRepaint = true;
-  layers_.RcLRim = row.l, layers_.RcRRim = row.r, layers_.RcTRim = row.t, layers_.RcBRim = row.b;
-  FCaptPosX = row.cx, FCaptPosY = row.cy, FCaptAlignment = row.ca, FCaptAnchorX = row.ah;
-  FCaptAnchorY = TCaptionAnchorVert::cavChartTop;
-
-  // Axis settings of layers 1..4: visible, location, caption placement, position.
-  struct Axis {
-    bool visible;
-    int loc;  // x: 0 bottom, 1 top; y: 0 left, 1 right
-    int pos, cx, cy;
-    Qt::Alignment ca;
-    TScaleUnitAnchor an;
-  };
-  const Axis xInv{false, 0, 0, 10, 100, Qt::AlignHCenter, TScaleUnitAnchor::uaSclCenter};
-  const Axis yInv{false, 0, 0, 10, 100, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
-  const Axis xStd{true, 0, 0, 0, 22, Qt::AlignHCenter, TScaleUnitAnchor::uaSclCenter};
-  const Axis yFirst{true, 0, 0, 0, -16, Qt::AlignLeft, TScaleUnitAnchor::uaSclTopLft};
-  auto yLeft = [](int pos) { return Axis{true, 0, pos, 0, -23, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft}; };
-  std::array<Axis, 5> xs{xInv, xInv, xInv, xInv, xInv}, ys{yInv, yInv, yInv, yInv, yInv};
-  switch (layout) {
-    case TrcLayout::rcl_X1Bottom_Y1Left: xs[1] = xStd; ys[1] = yFirst; break;
-    case TrcLayout::rcl_X1Bottom_Y2Left: xs[1] = xStd; ys[1] = yLeft(0); ys[2] = yLeft(50); break;
-    case TrcLayout::rcl_X1Bottom_Y3Left:
-      xs[1] = xStd; ys[1] = yLeft(0); ys[2] = yLeft(50); ys[3] = yLeft(100); break;
-    case TrcLayout::rcl_X1Bottom_Y4Left:
-      xs[1] = xStd; ys[1] = yLeft(0); ys[2] = yLeft(50); ys[3] = yLeft(100); ys[4] = yLeft(150); break;
-    case TrcLayout::rcl_X1Bottom_Y2Both:
-      xs[1] = xStd; ys[1] = yLeft(0);
-      ys[2] = Axis{true, 1, 0, 0, -23, Qt::AlignLeft, TScaleUnitAnchor::uaSclTopLft};
-      break;
-    case TrcLayout::rcl_X2Bottom_Y2Left:
-      xs[1] = Axis{true, 0, 0, -20, 7, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
-      xs[2] = Axis{true, 0, 30, -20, 7, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
-      ys[1] = yLeft(0); ys[2] = yLeft(50);
-      break;
-    case TrcLayout::rcl_X2Both_Y2Both:
-      xs[1] = Axis{true, 0, 0, -20, 7, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
-      xs[2] = Axis{true, 1, 0, -20, -24, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
-      ys[1] = Axis{true, 0, 0, 0, -40, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
-      ys[2] = Axis{true, 1, 0, 0, -40, Qt::AlignLeft, TScaleUnitAnchor::uaSclTopLft};
-      ys[3] = ys[4] = Axis{false, 0, 0, 0, -23, Qt::AlignRight, TScaleUnitAnchor::uaSclTopLft};
-      break;
-  }
-  for (int i = 1; i <= 16; ++i) {
-    TScalePropsHoriz& x = layers_.X(i);
-    TScalePropsVert& y = layers_.Y(i);
-    auto kx = x.OnChange, ky = y.OnChange;
-    x.OnChange = nullptr, y.OnChange = nullptr;
-    if (i <= 4) {
-      const Axis& a = xs[i];
-      if (a.visible) x.setScaleLocation(a.loc ? TScaleLocationHoriz::slTop : TScaleLocationHoriz::slBottom);
-      x.setCaptionPosX(a.cx), x.setCaptionPosY(a.cy), x.setCaptionAlignment(a.ca), x.setCaptionAnchor(a.an);
-      x.setScalePos(a.pos), x.setVisible(a.visible);
-      const Axis& b = ys[i];
-      if (b.visible) y.setScaleLocation(b.loc ? TScaleLocationVert::slRight : TScaleLocationVert::slLeft);
-      y.setCaptionPosX(b.cx), y.setCaptionPosY(b.cy), y.setCaptionAlignment(b.ca), y.setCaptionAnchor(b.an);
-      y.setScalePos(b.pos), y.setVisible(b.visible);
-    } else {
-      x.setVisible(false);
-      y.setVisible(false);
-    }
-    x.OnChange = kx, y.OnChange = ky;
-  }
-  (void)li;
-  layers_.ApplyAllScaleProps();
-  layers_.CalcTransformParams();
-  layers_.SuppressRepaint = saved;
+  ApplyStandardLayout(layers_, style_, layout);
   changed();
 }
 
 // ----- painting -------------------------------------------------------------
 
-TItemStyle TVIrada::itemStyle(TChartMedia media) const {
+TItemStyle TVIrada::itemStyle(const TChromeStyle& chrome, TChartMedia media) const {
   TItemStyle s;
-  s.ChartColor = RcChartCol;
+  s.ChartColor = chrome.ChartColor;
   s.LineWidth = RcLineWid;
-  s.TextFont = FChartFont;
+  s.TextFont = chrome.Font;
   s.Bold = FBold, s.Italic = FItalic, s.Underline = FUnderline;
   s.TextBkStyle = FTextBkStyle;
   s.TextBkColor = FTextBkColor;
@@ -497,178 +412,16 @@ void TVIrada::runHook(const TRenderEvent& hook, QPainter& p, int top, int left) 
   p.restore();
 }
 
-void TVIrada::DrawChartFrame(QPainter& p) {
-  const int W = layers_.Width, H = layers_.Height, s = layers_.F3DRim;
-  p.fillRect(QRect(0, 0, W, H), ToQColor(RcWindCol));
-  if (s > 0) {
-    p.fillRect(QRect(W - s, 0, s, s), ToQColor(RcShadowBakCol));
-    p.fillRect(QRect(0, H - s, s, s), ToQColor(RcShadowBakCol));
-    p.setBrush(ToQColor(FShadowColor));
-    const bool flying = RcShadowStyle == TShadowStyle::ssFlying;
-    p.setPen(ChartPen(flying ? ToQColor(FShadowColor) : QColor(Qt::black), 1));
-    const int a = flying ? s - 1 : 0;
-    const QPoint bottom[4] = {{a, H - s}, {s - 1, H - 1}, {W - 1, H - 1}, {W - s, H - s}};
-    draw::Polygon(p, bottom, 4);
-    const QPoint right[4] = {{W - s, H - s}, {W - 1, H - 1}, {W - 1, s - 1}, {W - s, a}};
-    draw::Polygon(p, right, 4);
-    p.setPen(ChartPen(Qt::black, 1));
-    PenCursor c(p);
-    c.moveTo(0, 0);
-    c.lineTo(W - s, 0);
-    c.lineTo(W - s, H - s);
-    c.lineTo(0, H - s);
-    c.lineTo(0, 0);
-  }
-  p.setBrush(Qt::NoBrush);
-  p.setFont(FChartFont);
-  if (!FChartCaption.isEmpty()) {
-    const int L = layers_.RcLRim, R = layers_.RcRRim, T = layers_.RcTRim, B = layers_.RcBRim;
-    int ax = 0, ay = 0;
-    switch (FCaptAnchorX) {
-      case TCaptionAnchorHoriz::cahControlLeft: ax = 0; break;
-      case TCaptionAnchorHoriz::cahChartLeft: ax = L; break;
-      case TCaptionAnchorHoriz::cahChartCenter: ax = L + (W - L - R - s) / 2; break;
-      case TCaptionAnchorHoriz::cahChartRight: ax = W - R - s; break;
-      case TCaptionAnchorHoriz::cahControlRight: ax = W; break;
-    }
-    switch (FCaptAnchorY) {
-      case TCaptionAnchorVert::cavControlTop: ay = 0; break;
-      case TCaptionAnchorVert::cavChartTop: ay = T; break;
-      case TCaptionAnchorVert::cavChartCenter: ay = T + (H - T - B - s) / 2; break;
-      case TCaptionAnchorVert::cavChartBottom: ay = H - B; break;
-      case TCaptionAnchorVert::cavControlBottom: ay = H; break;
-    }
-    int x = FCaptPosX + ax;
-    const int y = FCaptPosY + ay;
-    const int w = QFontMetrics(FChartFont).horizontalAdvance(FChartCaption);
-    if (FCaptAlignment == TAlignment::taRightJustify)
-      x -= w;
-    else if (FCaptAlignment == TAlignment::taCenter)
-      x -= w / 2;
-    p.setPen(ChartPen(ToQColor(FFontColor), 1));
-    draw::TextTopLeft(p, x, y, FChartCaption);
-  }
-  layers_.CalcTransformParams();
-  for (int pass = 0; pass < 2; ++pass)
-    for (int i = 1; i <= 16; ++i) {
-      TScaleRenderer& r = pass == 0 ? layers_.ScaleX(i) : layers_.ScaleY(i);
-      const TScaleProps& props = pass == 0 ? static_cast<const TScaleProps&>(layers_.X(i)) : layers_.Y(i);
-      if (props.Visible()) r.Render(p);
-    }
+void TVIrada::DrawChartFrame(QPainter& p, const TChromeStyle& s) {
+  chrome_.PaintFrame(p, s);
   runHook(OnScalesRendered, p, 0, 0);
 }
 
-void TVIrada::DrawBackground(QPainter& p, int x0, int y0, TChartMedia media) {
-  // On pixels the plot's picture reaches one column and row further, onto
-  // the frame line that is drawn last.
-  const int e = media == TChartMedia::Print ? 0 : 1;
-  const int Wg = std::max(0, layers_.Width - layers_.RcLRim - layers_.RcRRim - layers_.F3DRim + e);
-  const int Hg = std::max(0, layers_.Height - layers_.RcTRim - layers_.RcBRim - layers_.F3DRim + e);
-  p.setPen(ChartPen(ToQColor(FChartFrameCol), 1));
-  p.setBrush(ToQColor(RcChartCol));
-  const TBakGndImg& bg = FBakGndFile;
-  if (!bg.Name().isEmpty()) {
-    const QFileInfo fi(bg.Name());
-    if (fi.absoluteFilePath() != bgPath_ || fi.lastModified() != bgStamp_) {
-      bgPath_ = fi.absoluteFilePath();
-      bgStamp_ = fi.lastModified();
-      bgImage_ = QImage(bgPath_);
-    }
-    if (bgImage_.isNull() || bgImage_.width() == 0 || bgImage_.height() == 0) {
-      // No usable picture: the name goes, and one repaint follows later
-      // (never a repaint from inside this painting).
-      draw::Rect(p, x0, y0, x0 + Wg, y0 + Hg);
-      QMetaObject::invokeMethod(this, [this] { FBakGndFile.setName(QString()); }, Qt::QueuedConnection);
-      return;
-    }
-    switch (bg.FillMode()) {
-      case TBkgFill::bfSimple:
-        draw::Rect(p, x0, y0, x0 + Wg, y0 + Hg);
-        p.drawImage(QPoint(x0, y0), bgImage_);
-        break;
-      case TBkgFill::bfStretch: p.drawImage(QRect(x0, y0, Wg, Hg), bgImage_); break;
-      case TBkgFill::bfTile:
-        for (int cx = 0; cx < (Wg - 1) / bgImage_.width() + 1; ++cx)
-          for (int cy = 0; cy < (Hg - 1) / bgImage_.height() + 1; ++cy)
-            p.drawImage(QPoint(x0 + cx * bgImage_.width(), y0 + cy * bgImage_.height()), bgImage_);
-        break;
-    }
-    return;
-  }
-  draw::Rect(p, x0, y0, x0 + Wg, y0 + Hg);
-  if (bg.AreaMode() == TBGAreaMode::bamNone) return;
-  int ax1, ay1, ax2, ay2;
-  layers_.R2M(1, bg.AreaLeft(), bg.AreaTop(), ax1, ay1);
-  layers_.R2M(1, bg.AreaRight(), bg.AreaBottom(), ax2, ay2);
-  auto c30k = [](int v) { return std::clamp(v, -30000, 30000); };
-  const int u1 = x0 + c30k(ax1) - layers_.RcLRim, u2 = x0 + c30k(ax2) - layers_.RcLRim;
-  const int v1 = y0 + c30k(ay1) - layers_.RcTRim, v2 = y0 + c30k(ay2) - layers_.RcTRim;
-  const QColor area = ToQColor(bg.AreaColor());
-  p.setPen(ChartPen(area, 1));
-  p.setBrush(area);
-  switch (bg.AreaMode()) {
-    case TBGAreaMode::bamLeft: draw::Rect(p, x0, y0, u1, y0 + Hg); break;
-    case TBGAreaMode::bamRight: draw::Rect(p, u2, y0, x0 + Wg, y0 + Hg); break;
-    case TBGAreaMode::bamTop: draw::Rect(p, x0, y0, x0 + Wg, v1); break;
-    case TBGAreaMode::bamBottom: draw::Rect(p, x0, v2, x0 + Wg, y0 + Hg); break;
-    case TBGAreaMode::bamVStripe: draw::Rect(p, u1, y0, u2, y0 + Hg); break;
-    case TBGAreaMode::bamHStripe: draw::Rect(p, x0, v1, x0 + Wg, v2); break;
-    case TBGAreaMode::bamRect: draw::Rect(p, u1, v1, u2, v2); break;
-    default: break;
-  }
-}
-
-void TVIrada::DrawTextLabels(QPainter& p, int x0, int y0) {
-  const int dx = x0 - layers_.RcLRim, dy = y0 - layers_.RcTRim;
-  for (int n = 30; n >= 1; --n) {  // label 1 ends on top
-    const TTextLabel& l = FTextLabels[std::size_t(n - 1)];
-    if (l.Mode() == TTxtLblMode::tlOff || !l.Visible()) continue;
-    const QPoint a = labelAnchor(l);
-    int x = std::clamp(a.x(), -30000, 30000) + dx;
-    int y = std::clamp(a.y(), -30000, 30000) + dy;
-    p.setFont(l.Font());
-    const QFontMetrics fm(l.Font());
-    const QStringList lines = l.Caption().split(u'\n');
-    const int R = int(lines.size()), H = fm.height();
-    int N = 0;
-    for (const QString& t : lines) N = std::max(N, fm.horizontalAdvance(t));
-    if (l.VerticalAlignment() == TVerticalAlignment::vaTop) y += H * R;
-    if (l.VerticalAlignment() == TVerticalAlignment::vaCenter) y += H * R / 2;
-    if (l.Alignment() & Qt::AlignRight) x -= N;
-    else if (l.Alignment() & Qt::AlignHCenter) x -= N / 2;
-    const QRect box(QPoint(x - 4, y - H * R - 2), QPoint(x + N + 4 - 1, y + 2 - 1));
-    const QPen border = ChartPen(l.ColorBorder(), 1);
-    const QBrush back = l.Transparent() ? QBrush(Qt::NoBrush) : QBrush(l.ColorBkg());
-    auto drawBox = [&](const QRect& b, const QPen& pen, const QBrush& brush) {
-      p.setPen(pen);
-      p.setBrush(brush);
-      draw::Rect(p, b.left(), b.top(), b.right() + 1, b.bottom() + 1);
-    };
-    switch (l.Mode()) {
-      case TTxtLblMode::tlsimple:
-        if (!l.Transparent()) drawBox(box, ChartPen(l.ColorBkg(), 1), back);
-        break;
-      case TTxtLblMode::tlBox: drawBox(box, border, back); break;
-      case TTxtLblMode::tlUnderline:
-        if (!l.Transparent()) drawBox(box, ChartPen(l.ColorBkg(), 1), back);
-        p.setPen(border);
-        draw::Line(p, x, y, x + N, y);
-        break;
-      case TTxtLblMode::tlShadow:
-        drawBox(box.translated(l.ShadowDx(), l.ShadowDy()), ChartPen(l.ColorShadow(), 1), QBrush(l.ColorShadow()));
-        drawBox(box, border, back);
-        break;
-      default: break;
-    }
-    p.setPen(ChartPen(ToQColor(FLabelColors[std::size_t(n - 1)]), 1));
-    for (int k = 1; k <= R; ++k) {
-      const QString& t = lines[k - 1];
-      int sx = x;
-      if (l.Alignment() & Qt::AlignRight) sx += N - fm.horizontalAdvance(t);
-      else if (l.Alignment() & Qt::AlignHCenter) sx += (N - fm.horizontalAdvance(t)) / 2;
-      draw::TextTopLeft(p, sx, y - H * (R - k + 1), t);
-    }
-  }
+void TVIrada::DrawBackground(QPainter& p, const TChromeStyle& s, int x0, int y0, TChartMedia media) {
+  if (chrome_.PaintBackground(p, s, FBakGndFile, x0, y0, media)) return;
+  // No usable picture: the name goes, and one repaint follows later (never a
+  // repaint from inside this painting).
+  QMetaObject::invokeMethod(this, [this] { FBakGndFile.setName(QString()); }, Qt::QueuedConnection);
 }
 
 void TVIrada::fillLabel(int idx, double posX, double posY, TColor txtColor, const QString& txt, int tmpl) {
@@ -685,7 +438,7 @@ void TVIrada::fillLabel(int idx, double posX, double posY, TColor txtColor, cons
   } else {
     l.setAttachToData(TTxtLblAttachMode::tlamBoth), l.setAlignment(Qt::AlignHCenter);
     l.setShadowDx(0), l.setShadowDy(0), l.setColorShadow(QColor(0x80, 0x80, 0x80));
-    l.setColorBkg(ToQColor(RcChartCol)), l.setColorBorder(ToQColor(FChartFrameCol)), l.setTransparent(false);
+    l.setColorBkg(ToQColor(style_.ChartColor)), l.setColorBorder(ToQColor(style_.FrameColor)), l.setTransparent(false);
     l.setMode(TTxtLblMode::tlsimple);
   }
   l.setCaption(txt);
@@ -712,130 +465,8 @@ void TVIrada::AllTextLabelsOff() {
   for (TTextLabel& l : FTextLabels) l.setVisible(false);
 }
 
-void TBakGndImg::setName(const QString& v) {
-  FName = FIncldPath ? v : QFileInfo(v).fileName();
-  changed();
-}
-
-void TBakGndImg::setIncludePath(bool v) {
-  FIncldPath = v;
-  if (!v) FName = QFileInfo(FName).fileName();
-  changed();
-}
-
-namespace {
-// The grid values of one axis from its start value by the spacing rule.
-std::vector<double> gridWalk(const TScaleProps& props, const TScaleRenderer& r, double D) {
-  std::vector<double> out;
-  double lo = std::min(props.RangeLow(), props.RangeHigh()), hi = std::max(props.RangeLow(), props.RangeHigh());
-  const bool log = props.Logarithmic();
-  auto decade = [](double v, double& m, int& e) {
-    double l = std::log10(v);
-    if (std::fabs(l - std::nearbyint(l)) < 1e-14) l = std::nearbyint(l);
-    e = int(std::floor(l));
-    m = v / std::pow(10.0, e);
-  };
-  double v;
-  if (D == 0)
-    v = r.NumTicks() >= 1 ? r.TickPosition(1) : lo;
-  else if (!log || D > 0)
-    v = std::ceil(lo / D) * D;
-  else if (lo <= 0)
-    return out;
-  else {
-    double m;
-    int e;
-    decade(lo, m, e);
-    const double k = std::nearbyint(m), p10 = std::pow(10.0, e);
-    if (D == -1)
-      v = std::pow(10.0, std::ceil(std::log10(lo) - 1e-14));
-    else if (D == -2)
-      v = (k <= 2 ? 2 : (k <= 5 ? 5 : 10)) * p10;
-    else if (D == -3)
-      v = p10 * k;
-    else
-      v = lo;
-  }
-  for (int n = 2; v < hi && out.size() < 1000; ++n) {
-    out.push_back(v);
-    double next;
-    if (D == 0)
-      next = n <= r.NumTicks() ? r.TickPosition(n) : hi;
-    else if (D > 0 || !log)
-      next = v + std::fabs(D);
-    else {
-      double m;
-      int e;
-      decade(v, m, e);
-      const double k = std::nearbyint(m), p10 = std::pow(10.0, e);
-      if (D == -1)
-        next = 10 * v;
-      else if (D == -2)
-        next = (k < 2 ? 2 : (k < 5 ? 5 : 10)) * p10;
-      else
-        next = (k + 1) * p10;
-    }
-    if (!(next > v)) break;  // a step too small to advance ends the walk
-    v = next;
-  }
-  return out;
-}
-}  // namespace
-
-void TVIrada::DrawGrid(QPainter& p, int x0, int y0) {
-  const int l = FActiveLayer;
-  const TScaleProps& px = layers_.X(l);
-  const TScaleProps& py = layers_.Y(l);
-  const std::vector<double> xs = gridWalk(px, layers_.ScaleX(l), RcGridDx);
-  const std::vector<double> ys = gridWalk(py, layers_.ScaleY(l), RcGridDy);
-  const int dx = x0 - layers_.RcLRim, dy = y0 - layers_.RcTRim;
-  const QColor gc = ToQColor(RcGridCol);
-  p.setBrush(ToQColor(RcChartCol));
-  const GridStyleType gs = RcGridStyle;
-  const bool dotted = gs == GridStyleType::gsVertDotLines || gs == GridStyleType::gsHorizDotLines ||
-                      gs == GridStyleType::gsDotLines;
-  p.setPen(ChartPen(gc, 1, dotted ? Qt::DotLine : Qt::SolidLine));
-  auto pix = [&](double x, double y) {
-    int a, b;
-    layers_.R2M(l, x, y, a, b);
-    return QPoint(int(std::clamp<long long>((long long)a + dx, -30000, 30000)),
-                  int(std::clamp<long long>((long long)b + dy, -30000, 30000)));
-  };
-  if (gs == GridStyleType::gsPoints) {
-    int n = 0;
-    for (double x : xs)
-      for (double y : ys) {
-        if (n++ >= 1000) return;
-        const QPoint q = pix(x, y);
-        draw::Pixel(p, q.x(), q.y(), gc);
-      }
-    return;
-  }
-  const bool vert = gs == GridStyleType::gsVertLines || gs == GridStyleType::gsVertDotLines ||
-                    gs == GridStyleType::gsLines || gs == GridStyleType::gsDotLines;
-  const bool horiz = gs == GridStyleType::gsHorizLines || gs == GridStyleType::gsHorizDotLines ||
-                     gs == GridStyleType::gsLines || gs == GridStyleType::gsDotLines;
-  if (vert)
-    for (double x : xs) {
-      const QPoint a = pix(x, py.RangeLow()), b = pix(x, py.RangeHigh());
-      draw::Line(p, a.x(), a.y(), b.x(), b.y());
-    }
-  if (horiz)
-    for (double y : ys) {
-      const QPoint a = pix(px.RangeLow(), y), b = pix(px.RangeHigh(), y);
-      draw::Line(p, a.x(), a.y(), b.x(), b.y());
-    }
-}
-
-void TVIrada::drawPlotFrame(QPainter& p, int x0, int y0) {
-  const int w = layers_.Width - layers_.RcLRim - layers_.RcRRim - layers_.F3DRim;
-  const int h = layers_.Height - layers_.RcTRim - layers_.RcBRim - layers_.F3DRim;
-  p.setPen(ChartPen(ToQColor(FChartFrameCol), 1));
-  const QPoint pts[5] = {{x0, y0}, {x0 + w, y0}, {x0 + w, y0 + h}, {x0, y0 + h}, {x0, y0}};
-  draw::Polyline(p, pts, 5);
-}
-
-void TVIrada::DrawItems(QPainter& p, int x0, int y0, const TRenderOptions& options, int firstItem) {
+void TVIrada::DrawItems(QPainter& p, const TChromeStyle& s, int x0, int y0, const TRenderOptions& options,
+                        int firstItem) {
   {
     const QColor pen = p.pen().color();
     const QBrush brush = p.brush();
@@ -845,12 +476,12 @@ void TVIrada::DrawItems(QPainter& p, int x0, int y0, const TRenderOptions& optio
     p.setPen(pp);
     p.setBrush(brush);
   }
-  if (RcGridStyle != GridStyleType::gsNone && firstItem == 0) DrawGrid(p, x0, y0);
+  if (s.GridStyle != GridStyleType::gsNone && firstItem == 0) chrome_.PaintGrid(p, s, FActiveLayer, x0, y0);
   // Only the screen's replays go on later: every other picture starts afresh.
   TItemRenderer local;
   const bool screen = options.Media == TChartMedia::Screen && !options.BlackWhite;
   TItemRenderer& r = screen ? screenRenderer_ : local;
-  const TItemStyle st = itemStyle(options.Media);
+  const TItemStyle st = itemStyle(s, options.Media);
   if (screen && firstItem > 0)
     r.Resume(p, layers_, st, x0, y0, options.BlackWhite);
   else
@@ -859,9 +490,9 @@ void TVIrada::DrawItems(QPainter& p, int x0, int y0, const TRenderOptions& optio
   if (firstItem < int(items.size()))
     r.Draw(std::span<const TrcChartItem>(items.data() + firstItem, items.size() - std::size_t(firstItem)));
   r.End();
-  DrawTextLabels(p, x0, y0);
+  chrome_.PaintTextLabels(p, FTextLabels, FLabelColors, x0, y0);
   runHook(OnDataRendered, p, layers_.RcTRim - y0, layers_.RcLRim - x0);
-  drawPlotFrame(p, x0, y0);
+  chrome_.PaintPlotFrame(p, s, x0, y0);
 }
 
 void TVIrada::copyPlotIntoChart() {
@@ -879,15 +510,15 @@ void TVIrada::render() {
   ChartBmp.setDevicePixelRatio(dpr);
   {
     QPainter p(&ChartBmp);
-    DrawChartFrame(p);
+    DrawChartFrame(p, style_);
   }
   const int gw = std::max(1, layers_.xR() - layers_.xL() + 1), gh = std::max(1, layers_.yB() - layers_.yT() + 1);
   GrafBmp = QImage(int(gw * dpr), int(gh * dpr), QImage::Format_RGB32);
   GrafBmp.setDevicePixelRatio(dpr);
   {
     QPainter p(&GrafBmp);
-    DrawBackground(p, 0, 0, TChartMedia::Screen);
-    DrawItems(p, 0, 0, {.Media = TChartMedia::Screen});
+    DrawBackground(p, style_, 0, 0, TChartMedia::Screen);
+    DrawItems(p, style_, 0, 0, {.Media = TChartMedia::Screen});
   }
   copyPlotIntoChart();
   shownCount_ = list_->NumItems();
@@ -912,30 +543,13 @@ void TVIrada::paintEvent(QPaintEvent*) {
   if (stale_ || ChartBmp.isNull()) render();
   p.drawImage(0, 0, ChartBmp);
   if (plotBehind_) p.drawImage(QPoint(layers_.RcLRim, layers_.RcTRim), GrafBmp);
-  DrawCrossHairs(p, 0, 0);
+  chrome_.PaintCrossHairs(p, FCrossHair, 0, 0);
   if (FZoomState == TZoomState::zsDrawWin || MouseBoxState == TMouseBoxState::msRectDraw) {
     // The box being drawn, over the picture (it never enters the images).
     const QPoint a = MouseBoxState == TMouseBoxState::msRectDraw ? boxP1_ : windAnchor_;
     p.setPen(QPen(Qt::black, 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRect(a, windCorner_).normalized());
-  }
-}
-
-void TVIrada::DrawCrossHairs(QPainter& p, int dx, int dy) {
-  const int xL = layers_.xL(), xR = layers_.xR(), yT = layers_.yT(), yB = layers_.yB();
-  for (const TCrossHair& ch : FCrossHair) {
-    if (ch.Mode() == TCrossHMode::chOff) continue;
-    int px, py;
-    layers_.R2M(ch.Layer(), ch.PosX(), ch.PosY(), px, py);
-    QPen pen(ch.Color(), std::max(1, ch.LineWid()), ch.LineType());
-    p.setPen(pen);
-    const int h = ch.LineWid() / 2;
-    const bool horiz = ch.Mode() == TCrossHMode::chHoriz || ch.Mode() == TCrossHMode::chBoth;
-    const bool vert = ch.Mode() == TCrossHMode::chVert || ch.Mode() == TCrossHMode::chBoth;
-    // A crosshair on the plot border (within half its width) is not drawn.
-    if (horiz && yT + h < py && py < yB - h) draw::Line(p, xL + h + 1 - dx, py - dy, xR - h - dx, py - dy);
-    if (vert && xL + h < px && px < xR - h) draw::Line(p, px - dx, yT + h + 1 - dy, px - dx, yB - h - dy);
   }
 }
 
@@ -987,8 +601,8 @@ void TVIrada::showOwn() {
   ++renderCount_;
   {
     QPainter p(&GrafBmp);
-    DrawBackground(p, 0, 0, TChartMedia::Screen);
-    DrawItems(p, 0, 0, {.Media = TChartMedia::Screen});
+    DrawBackground(p, style_, 0, 0, TChartMedia::Screen);
+    DrawItems(p, style_, 0, 0, {.Media = TChartMedia::Screen});
   }
   shownCount_ = list_->NumItems();
   copyPlotIntoChart();
@@ -1005,7 +619,7 @@ void TVIrada::ShowGrafNewOnly() {
   if (shownCount_ < list_->NumItems()) {
     ++renderCount_;
     QPainter p(&GrafBmp);
-    DrawItems(p, 0, 0, {.Media = TChartMedia::Screen}, shownCount_);
+    DrawItems(p, style_, 0, 0, {.Media = TChartMedia::Screen}, shownCount_);
   }
   shownCount_ = list_->NumItems();
   FLastElemOnShow = std::max(0, list_->NumItems() - 1);
@@ -1020,34 +634,27 @@ void TVIrada::RenderTo(QPainter& p, const TRenderOptions& options) {
   if (layers_.Width != width() || layers_.Height != height()) layers_.SetSize(std::max(1, width()), std::max(1, height()));
   const bool savedSuppress = FSuppressPaint;
   FSuppressPaint = true;
-  // Black and white: the control's own colours are swapped only for this
-  // rendering and come back on every way out.
+  // Black and white: the axes' renderers are recoloured only for this
+  // rendering and take their settings back on every way out.
   const bool blackWhite = options.BlackWhite;
-  const TColor wind = RcWindCol, chart = RcChartCol, frame = FChartFrameCol, font = FFontColor,
-               shadow = FShadowColor, shadowBak = RcShadowBakCol;
   ScopeExit restore{[&, this] {
-    RcWindCol = wind, RcChartCol = chart, FChartFrameCol = frame, FFontColor = font;
-    FShadowColor = shadow, RcShadowBakCol = shadowBak;
     if (blackWhite) layers_.ApplyAllScaleProps();  // only black and white touched the axes
     FSuppressPaint = savedSuppress;
   }};
+  const TChromeStyle s = blackWhite ? style_.BlackWhite() : style_;
   if (blackWhite) {
-    RcWindCol = RcChartCol = clWhite;
-    FChartFrameCol = FFontColor = clBlack;
-    FShadowColor = clSilver;
-    RcShadowBakCol = clWhite;
     for (int i = 1; i <= 16; ++i) {
       layers_.ScaleX(i).ColorScale = layers_.ScaleX(i).FontColor = clBlack;
       layers_.ScaleY(i).ColorScale = layers_.ScaleY(i).FontColor = clBlack;
     }
   }
   p.save();
-  DrawChartFrame(p);
+  DrawChartFrame(p, s);
   const int L = layers_.RcLRim, T = layers_.RcTRim;
   if (options.Media == TChartMedia::Print) {
-    DrawBackground(p, L, T, TChartMedia::Print);
+    DrawBackground(p, s, L, T, TChartMedia::Print);
     p.setClipRect(QRect(L, T, layers_.xR() - 1 - L + 1, layers_.yB() - 1 - T + 1));
-    DrawItems(p, L, T, options);
+    DrawItems(p, s, L, T, options);
     p.setClipping(false);
   } else {
     // The plot goes through an image of its own, kept between exports of
@@ -1056,8 +663,8 @@ void TVIrada::RenderTo(QPainter& p, const TRenderOptions& options) {
     if (exportPlot_.size() != QSize(gw, gh)) exportPlot_ = QImage(gw, gh, QImage::Format_RGB32);
     {
       QPainter gp(&exportPlot_);
-      DrawBackground(gp, 0, 0, TChartMedia::Bitmap);
-      DrawItems(gp, 0, 0, {.Media = TChartMedia::Bitmap, .BlackWhite = blackWhite});
+      DrawBackground(gp, s, 0, 0, TChartMedia::Bitmap);
+      DrawItems(gp, s, 0, 0, {.Media = TChartMedia::Bitmap, .BlackWhite = blackWhite});
     }
     p.drawImage(QPoint(L, T), exportPlot_);
   }
@@ -1074,21 +681,6 @@ void TVIrada::takeAnchors(int x, int y) {
   anchorX_ = x, anchorY_ = y;
   anchorXLo_ = layers_.X(1).RangeLow(), anchorXHi_ = layers_.X(1).RangeHigh();
   anchorYLo_ = layers_.Y(1).RangeLow(), anchorYHi_ = layers_.Y(1).RangeHigh();
-}
-
-// Whether a label's x or y is a world coordinate (else control pixels).
-static bool attachedX(const TTextLabel& l) {
-  return l.AttachToData() == TTxtLblAttachMode::tlamXOnly || l.AttachToData() == TTxtLblAttachMode::tlamBoth;
-}
-static bool attachedY(const TTextLabel& l) {
-  return l.AttachToData() == TTxtLblAttachMode::tlamYOnly || l.AttachToData() == TTxtLblAttachMode::tlamBoth;
-}
-
-QPoint TVIrada::labelAnchor(const TTextLabel& l) const {
-  int ax, ay;
-  layers_.R2M(l.Layer(), l.PosX(), l.PosY(), ax, ay);
-  return {attachedX(l) ? ax : int(std::nearbyint(std::clamp(l.PosX(), -1e9, 1e9))),
-          attachedY(l) ? ay : int(std::nearbyint(std::clamp(l.PosY(), -1e9, 1e9)))};
 }
 
 int TVIrada::nearestCrossHair(int x, int y) const {
@@ -1114,7 +706,7 @@ int TVIrada::nearestTextLabel(int x, int y) const {
   for (int n = 1; n <= 30; ++n) {
     const TTextLabel& l = FTextLabels[std::size_t(n - 1)];
     if (l.Mode() == TTxtLblMode::tlOff || !l.Visible()) continue;
-    const QPoint p = labelAnchor(l);
+    const QPoint p = LabelAnchor(layers_, l);
     const double d = double(p.x() - x) * (p.x() - x) + double(p.y() - y) * (p.y() - y);
     if (best == 0 || d < bestD) best = n, bestD = d;
   }
@@ -1151,8 +743,8 @@ void TVIrada::dragItem(TMouseActMode mode, int x, int y) {
   TTextLabel& l = FTextLabels[std::size_t(TLNext - 1)];
   double wx, wy;
   layers_.M2R(l.Layer(), x, y, wx, wy);
-  l.setPosX(attachedX(l) ? wx : x);
-  l.setPosY(attachedY(l) ? wy : y);
+  l.setPosX(LabelAttachedX(l) ? wx : x);
+  l.setPosY(LabelAttachedY(l) ? wy : y);
   markStale();
   if (OnTextLabelMove) OnTextLabelMove(this, TLNext);
 }

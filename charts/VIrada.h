@@ -2,13 +2,12 @@
 // TVIrada: the 2D chart widget of the topic windows. Drawing calls append
 // items to a display list (TDisplayList); painting replays the list through
 // the layer transforms (TChartLayers) with the item renderer onto the plot
-// image, under the window background, shadow, caption and the 32 axes. The
-// widget owns its images: paintEvent only blits and overlays; ShowGraf and
+// image, under the chrome (charts/ChartChrome.h: the window background,
+// shadow, caption, the 32 axes, grid and labels). The widget owns its images: paintEvent only blits and overlays; ShowGraf and
 // ShowGrafNewOnly render at once; setters that change the picture mark it
 // stale, so it is rendered once before the next paint. Exports and printing
 // (charts/ChartExport.h) render afresh through RenderTo.
 #include <QFont>
-#include <QDateTime>
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
@@ -18,6 +17,7 @@
 #include <vector>
 
 #include "charts/ChartBase.h"
+#include "charts/ChartChrome.h"
 #include "charts/ChartLayers.h"
 #include "charts/DisplayList.h"
 #include "charts/ItemRenderer.h"
@@ -25,64 +25,6 @@
 class QPainter;
 
 namespace zw {
-
-enum class GridStyleType { gsNone, gsPoints, gsVertLines, gsHorizLines, gsLines, gsVertDotLines, gsHorizDotLines, gsDotLines };
-enum class TCaptionAnchorHoriz { cahControlLeft, cahChartLeft, cahChartCenter, cahChartRight, cahControlRight };
-enum class TCaptionAnchorVert { cavControlTop, cavChartTop, cavChartCenter, cavChartBottom, cavControlBottom };
-enum class TrcLayout {
-  rcl_X1Bottom_Y1Left, rcl_X1Bottom_Y2Left, rcl_X1Bottom_Y3Left, rcl_X1Bottom_Y4Left,
-  rcl_X1Bottom_Y2Both, rcl_X2Bottom_Y2Left, rcl_X2Both_Y2Both
-};
-
-// Where a rendering goes. Screen: the widget's own images (its item renderer
-// is kept, so that new items can be drawn on top later). Bitmap: a picture of
-// the control for the clipboard or an image file, pixel for pixel as on the
-// screen. Print: printers and vector pictures; the plot keeps its exact pixel
-// size and is drawn straight onto the painter, clipped to the plot.
-enum class TChartMedia { Screen, Bitmap, Print };
-
-struct TRenderOptions {
-  TChartMedia Media = TChartMedia::Bitmap;
-  bool BlackWhite = false;  // white background, black frame, axes and items
-};
-
-enum class TBGAreaMode { bamNone, bamLeft, bamRight, bamTop, bamBottom, bamVStripe, bamHStripe, bamRect };
-
-// The plot background: an image file, or a coloured area given in world
-// coordinates of layer 1. Every setting repaints the chart.
-class TBakGndImg {
-public:
-  const QString& Name() const { return FName; }
-  bool IncludePath() const { return FIncldPath; }
-  TBkgFill FillMode() const { return FFillMode; }
-  TBGAreaMode AreaMode() const { return FBGAreaMode; }
-  TColor AreaColor() const { return FBGAreaColor; }
-  double AreaLeft() const { return FLeft; }
-  double AreaRight() const { return FRight; }
-  double AreaTop() const { return FTop; }
-  double AreaBottom() const { return FBottom; }
-  void setName(const QString& v);  // only the file name unless IncludePath
-  void setIncludePath(bool v);
-  void setFillMode(TBkgFill v) { FFillMode = v; changed(); }
-  void setAreaMode(TBGAreaMode v) { FBGAreaMode = v; changed(); }
-  void setAreaColor(TColor v) { FBGAreaColor = v; changed(); }
-  void setArea(double left, double top, double right, double bottom) {
-    FLeft = left, FTop = top, FRight = right, FBottom = bottom;
-    changed();
-  }
-  std::function<void()> OnChange;
-
-private:
-  void changed() {
-    if (OnChange) OnChange();
-  }
-  QString FName;
-  bool FIncldPath = false;
-  TBkgFill FFillMode = TBkgFill::bfStretch;
-  TBGAreaMode FBGAreaMode = TBGAreaMode::bamNone;
-  TColor FBGAreaColor = 0xDDDDDD;
-  double FLeft = -1, FRight = 1, FTop = 1, FBottom = -1;
-};
 
 class TVIrada : public QWidget {
   Q_OBJECT
@@ -167,48 +109,48 @@ public:
   void setTextAlignment(TAlignment v);
 
   // ----- display settings (repaint)
-  TColor ChartFrameColor() const { return FChartFrameCol; }
-  void setChartFrameColor(TColor v) { FChartFrameCol = v; changed(); }
-  TColor ShadowColor() const { return FShadowColor; }
-  void setShadowColor(TColor v) { FShadowColor = v; changed(); }
-  TColor ShadowBakColor() const { return RcShadowBakCol; }
-  void setShadowBakColor(TColor v) { RcShadowBakCol = v; changed(); }
-  TColor ChartColor() const { return RcChartCol; }
-  void setChartColor(TColor v) { RcChartCol = v; changed(); }
-  TColor WindColor() const { return RcWindCol; }
-  void setWindColor(TColor v) { RcWindCol = v; changed(); }
-  TColor GridColor() const { return RcGridCol; }
-  void setGridColor(TColor v) { RcGridCol = v; changed(); }
-  GridStyleType GridStyle() const { return RcGridStyle; }
-  void setGridStyle(GridStyleType v) { RcGridStyle = v; changed(); }
-  double GridDx() const { return RcGridDx; }
+  TColor ChartFrameColor() const { return style_.FrameColor; }
+  void setChartFrameColor(TColor v) { style_.FrameColor = v; changed(); }
+  TColor ShadowColor() const { return style_.ShadowColor; }
+  void setShadowColor(TColor v) { style_.ShadowColor = v; changed(); }
+  TColor ShadowBakColor() const { return style_.ShadowBakColor; }
+  void setShadowBakColor(TColor v) { style_.ShadowBakColor = v; changed(); }
+  TColor ChartColor() const { return style_.ChartColor; }
+  void setChartColor(TColor v) { style_.ChartColor = v; changed(); }
+  TColor WindColor() const { return style_.WindColor; }
+  void setWindColor(TColor v) { style_.WindColor = v; changed(); }
+  TColor GridColor() const { return style_.GridColor; }
+  void setGridColor(TColor v) { style_.GridColor = v; changed(); }
+  GridStyleType GridStyle() const { return style_.GridStyle; }
+  void setGridStyle(GridStyleType v) { style_.GridStyle = v; changed(); }
+  double GridDx() const { return style_.GridDx; }
   void setGridDx(double v);
-  double GridDy() const { return RcGridDy; }
+  double GridDy() const { return style_.GridDy; }
   void setGridDy(double v);
-  TShadowStyle ShadowStyle() const { return RcShadowStyle; }
-  void setShadowStyle(TShadowStyle v) { RcShadowStyle = v; changed(); }
-  const QString& Caption() const { return FChartCaption; }
-  void setCaption(const QString& v) { FChartCaption = v; changed(); }
-  int CaptionPosX() const { return FCaptPosX; }
-  void setCaptionPosX(int v) { FCaptPosX = v; changed(); }
-  int CaptionPosY() const { return FCaptPosY; }
-  void setCaptionPosY(int v) { FCaptPosY = v; changed(); }
-  TAlignment CaptionAlignment() const { return FCaptAlignment; }
-  void setCaptionAlignment(TAlignment v) { FCaptAlignment = v; changed(); }
-  TCaptionAnchorHoriz CaptionAnchorHoriz() const { return FCaptAnchorX; }
-  void setCaptionAnchorHoriz(TCaptionAnchorHoriz v) { FCaptAnchorX = v; changed(); }
-  TCaptionAnchorVert CaptionAnchorVert() const { return FCaptAnchorY; }
-  void setCaptionAnchorVert(TCaptionAnchorVert v) { FCaptAnchorY = v; changed(); }
+  TShadowStyle ShadowStyle() const { return style_.ShadowStyle; }
+  void setShadowStyle(TShadowStyle v) { style_.ShadowStyle = v; changed(); }
+  const QString& Caption() const { return style_.Caption; }
+  void setCaption(const QString& v) { style_.Caption = v; changed(); }
+  int CaptionPosX() const { return style_.CaptionPosX; }
+  void setCaptionPosX(int v) { style_.CaptionPosX = v; changed(); }
+  int CaptionPosY() const { return style_.CaptionPosY; }
+  void setCaptionPosY(int v) { style_.CaptionPosY = v; changed(); }
+  TAlignment CaptionAlignment() const { return style_.CaptionAlignment; }
+  void setCaptionAlignment(TAlignment v) { style_.CaptionAlignment = v; changed(); }
+  TCaptionAnchorHoriz CaptionAnchorHoriz() const { return style_.CaptionAnchorX; }
+  void setCaptionAnchorHoriz(TCaptionAnchorHoriz v) { style_.CaptionAnchorX = v; changed(); }
+  TCaptionAnchorVert CaptionAnchorVert() const { return style_.CaptionAnchorY; }
+  void setCaptionAnchorVert(TCaptionAnchorVert v) { style_.CaptionAnchorY = v; changed(); }
   TTextBkg TextBkStyle() const { return FTextBkStyle; }
   void setTextBkStyle(TTextBkg v) { FTextBkStyle = v; changed(); }
   TColor TextBkColor() const { return FTextBkColor; }
   void setTextBkColor(TColor v) { FTextBkColor = v; changed(); }
   void setTextFontStyle(bool bold, bool italic, bool underline);
   // The chart font (caption, text items) and its colour; pixel sizes at 96 ppi.
-  const QFont& ChartFont() const { return FChartFont; }
-  void setChartFont(const QFont& f) { FChartFont = f; changed(); }
-  TColor FontColor() const { return FFontColor; }
-  void setFontColor(TColor v) { FFontColor = v; changed(); }
+  const QFont& ChartFont() const { return style_.Font; }
+  void setChartFont(const QFont& f) { style_.Font = f; changed(); }
+  TColor FontColor() const { return style_.FontColor; }
+  void setFontColor(TColor v) { style_.FontColor = v; changed(); }
   bool AutoRedraw = true;
   TMouseActMode MouseAction() const { return layers_.MouseAction; }
   void setMouseAction(TMouseActMode m) { layers_.MouseAction = m; }
@@ -282,8 +224,6 @@ public:
   TCrossHair& CrossHair(int n) { return FCrossHair[std::size_t(std::clamp(n, 1, 4) - 1)]; }
   void CrossHairSetup(int ch, TColor color, TCrossHMode mode, Qt::PenStyle lineType, int lineWidth);
   void CrossHairSetPos(int ch, double x, double y);
-  // Draws the crosshairs that are on, with the canvas origin at control pixel (dx, dy).
-  void DrawCrossHairs(QPainter& p, int dx, int dy);
 
   // ----- mouse
   double MousePosX() const { return FMousePosX; }
@@ -318,23 +258,22 @@ private:
   void changed();  // repaint rule: with AutoRedraw the picture goes stale and repaints
   void markStale();
   void render();
-  void DrawChartFrame(QPainter& p);
-  void DrawBackground(QPainter& p, int x0, int y0, TChartMedia media);
-  // The items from firstItem on, with the grid under a full replay; a replay
-  // from a later item goes on where the screen renderer stopped.
-  void DrawItems(QPainter& p, int x0, int y0, const TRenderOptions& options, int firstItem = 0);
-  void DrawGrid(QPainter& p, int x0, int y0);
-  void drawPlotFrame(QPainter& p, int x0, int y0);
+  // The chrome around the plot, then the page's hook.
+  void DrawChartFrame(QPainter& p, const TChromeStyle& s);
+  void DrawBackground(QPainter& p, const TChromeStyle& s, int x0, int y0, TChartMedia media);
+  // The items from firstItem on, with the grid under a full replay (a replay
+  // from a later item goes on where the screen renderer stopped), the hooks,
+  // the labels and the plot frame.
+  void DrawItems(QPainter& p, const TChromeStyle& s, int x0, int y0, const TRenderOptions& options, int firstItem = 0);
   void runHook(const TRenderEvent& hook, QPainter& p, int top, int left);
   void setMargin(int& field, int v);
   void autoRange(int layer, double margin, double minRange, bool doX, bool doY);
   void equalRange(std::uint32_t layers, bool doX, bool doY);
   void copyPlotIntoChart();
-  TItemStyle itemStyle(TChartMedia media) const;
+  TItemStyle itemStyle(const TChromeStyle& s, TChartMedia media) const;
   bool inside(int x, int y) const;
   void updateCursor(int x, int y);
   void takeAnchors(int x, int y);
-  QPoint labelAnchor(const TTextLabel& l) const;  // control pixel a label is drawn from
   int nearestCrossHair(int x, int y) const;
   int nearestTextLabel(int x, int y) const;
   void dragItem(TMouseActMode mode, int x, int y);
@@ -347,6 +286,8 @@ private:
   void showOwn();
   void refreshSharers();
   TChartLayers layers_;
+  TChromeStyle style_;
+  TChartChrome chrome_{layers_};
   TItemRenderer screenRenderer_;
   QImage ChartBmp, GrafBmp;
   QImage exportPlot_;  // the plot of RenderTo, reused while its size stays
@@ -365,32 +306,15 @@ private:
   bool FTranspItems = false;
   TAlignment FTextAlignment = TAlignment::taLeftJustify;
 
-  TColor RcWindCol = clBtnFace, RcChartCol = clWhite, FChartFrameCol = clBlack, RcGridCol = clBlack;
-  GridStyleType RcGridStyle = GridStyleType::gsNone;
-  double RcGridDx = 0, RcGridDy = 0;
-  TShadowStyle RcShadowStyle = TShadowStyle::ssFlying;
-  TColor FShadowColor = clGrayText, RcShadowBakCol = clBtnFace;
-  QString FChartCaption;
-  int FCaptPosX = 0, FCaptPosY = -16;
-  TAlignment FCaptAlignment = TAlignment::taRightJustify;
-  TCaptionAnchorHoriz FCaptAnchorX = TCaptionAnchorHoriz::cahChartRight;
-  TCaptionAnchorVert FCaptAnchorY = TCaptionAnchorVert::cavChartTop;
   bool FBold = false, FItalic = false, FUnderline = false;
   TTextBkg FTextBkStyle = TTextBkg::tbClear;
   TColor FTextBkColor = clWhite;
-  QFont FChartFont;
-  TColor FFontColor = clBlack;
 
-  std::array<TCrossHair, 4> FCrossHair;
+  TCrossHairs FCrossHair;
   TBakGndImg FBakGndFile;
-  std::array<TTextLabel, 30> FTextLabels;
+  TTextLabels FTextLabels;
   std::array<TColor, 30> FLabelColors{};
-  void DrawTextLabels(QPainter& p, int x0, int y0);
   void fillLabel(int idx, double posX, double posY, TColor txtColor, const QString& txt, int propertyTemplate);
-  // The background image as read, kept while the file's time stamp stays.
-  QImage bgImage_;
-  QString bgPath_;
-  QDateTime bgStamp_;
 
   // mouse
   TZoomState FZoomState = TZoomState::zsNormal;
