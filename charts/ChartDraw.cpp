@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace zw {
@@ -94,6 +95,23 @@ void Ellipse(QPainter& p, int x1, int y1, int x2, int y2) {
     p.drawEllipse(QRect(x1, y1, x2 - x1, y2 - y1));
   else if (x2 - x1 >= 1 && y2 - y1 >= 1)
     p.drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+}
+
+void Arc(QPainter& p, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+  if (x2 < x1) std::swap(x1, x2);
+  if (y2 < y1) std::swap(y1, y2);
+  const int shrink = p.pen().style() == Qt::NoPen ? 0 : 1;  // as Ellipse: right and bottom exclusive
+  const QRectF box(x1, y1, x2 - x1 - shrink, y2 - y1 - shrink);
+  if (box.width() <= 0 || box.height() <= 0) return;
+  const QPointF c = box.center();
+  const double rx = box.width() / 2, ry = box.height() / 2;
+  // Qt measures an ellipse's angles on the circle it is stretched from, so a
+  // ray's direction is stretched the same way; y grows downwards.
+  const auto angle = [&](int x, int y) { return std::atan2(-(y - c.y()) / ry, (x - c.x()) / rx) * 180 / M_PI; };
+  const double start = angle(x3, y3);
+  double span = angle(x4, y4) - start;
+  while (span <= 0) span += 360;
+  p.drawArc(box, static_cast<int>(std::lround(start * 16)), static_cast<int>(std::lround(span * 16)));
 }
 
 void Polygon(QPainter& p, const QPoint* pts, int n) { p.drawPolygon(pts, n, Qt::OddEvenFill); }

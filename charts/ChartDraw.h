@@ -46,6 +46,10 @@ void Polyline(QPainter& p, const QPoint* pts, int n);
 // outlined with the pen and filled with the brush.
 void Rect(QPainter& p, int x1, int y1, int x2, int y2);
 void Ellipse(QPainter& p, int x1, int y1, int x2, int y2);
+// The arc of the ellipse of that box, counter-clockwise on the screen from
+// where the ray from the centre through (x3, y3) meets the ellipse to where
+// the ray through (x4, y4) meets it; the whole ellipse when both rays agree.
+void Arc(QPainter& p, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
 // A filled and outlined polygon, odd-even fill.
 void Polygon(QPainter& p, const QPoint* pts, int n);
 // A text whose cell has its top-left corner at (x, y).

@@ -117,6 +117,9 @@ constexpr BuiltInRow kRows[] = {
     {IDrei1, 0, u"Rechtwinklige Dreiecke", u"Right-angled Triangles", u"Triangles rectangles"},
     {IDrei2, -1, u"", u"Elements of Triangles given by three Elements", u""},
     {IDrei2, 0, u"Dreiecke aus drei Größen", u"Triangles by three Elements", u"Triangles par 3 grandeurs"},
+    // Headings of two solutions, shared with the solids.
+    {IDrei2, 2, u"1. Lösung", u"1st solution", u"1re solution"},
+    {IDrei2, 3, u"2. Lösung", u"2nd solution", u"2e solution"},
     {IDrei3, 0, u"Dreiecke aus drei Punkten", u"Triangles by three Points", u"Triangles par 3 points"},
     {IBesGer, -1, u"", u"", u"Lignes droites spéciales dans un triangle"},
     {IBesGer, 0, u"Besondere Geraden im Dreieck", u"Special lines in a triangle", u"Des droites spéciales dans un triangle"},
