@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QSpinBox>
 #include <algorithm>
+#include <limits>
 
 #include "charts/Rot3D.h"
 #include "shell/Metrics.h"
@@ -71,7 +72,9 @@ TFPrisma::TFPrisma(QWidget* owner) : TwoQuantityWindow(owner, ClassName, TwoQuan
   spin_->setObjectName(QStringLiteral("edSpin"));
   spin_->setRange(3, 99);
   spin_->setValue(3);
-  fields().addInteger(QStringLiteral("n"), [this] { return spin_->value(); }, [this](int v) { spin_->setValue(v); }, 3);
+  // A stored count beyond 3 .. 99 is brought into the range, as the spinner does with any value.
+  fields().addInteger(QStringLiteral("n"), [this] { return spin_->value(); }, [this](int v) { spin_->setValue(v); }, 3,
+                      std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
   // A new vertex count shows in the sketch at once, in the results at the next computation.
   connect(spin_, &QSpinBox::valueChanged, this, guardedSlot([this] { updateSketch(); }));
   initTopic();
