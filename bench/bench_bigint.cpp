@@ -82,14 +82,12 @@ void Format_GMP(benchmark::State& state) {
 }
 
 void FactorialTable_Zahlwerk(benchmark::State& state) {
-  zw::kernelState().BigIntGrouping = true;
-  zw::kernelState().BigIntShortForm = true;
   for (auto _ : state) {
     size_t total = 0;
     zw::TBigInt c;
     for (int n = 1; n <= 3000; ++n) {
       zw::BigIntFactorial(n, c);
-      total += zw::BigIntFuncLine(u"!", c, n).size();
+      total += zw::BigIntFuncLine(u"!", c, n, {}).size();
     }
     benchmark::DoNotOptimize(total);
   }
@@ -110,12 +108,10 @@ void FactorialTable_GMP(benchmark::State& state) {
 // The topic's tables, rows computed and formatted as its memo lines, against
 // GMP computing each row and its decimal text.
 void runTable(zw::BigTable table, zw::BigRange n, zw::BigRange k, const char* a, benchmark::State& state) {
-  zw::kernelState().BigIntGrouping = true;
-  zw::kernelState().BigIntShortForm = true;
   zw::TBigInt av;
   zw::BigIntFromStr(std::u16string(a, a + std::strlen(a)), av);
   for (auto _ : state) {
-    zw::BigTableRows rows(table, av, n, k);
+    zw::BigTableRows rows(table, av, n, k, {});
     QStringList lines;
     size_t total = 0;
     while (rows.next(lines, {}))

@@ -170,7 +170,7 @@ void BM_sampling_plotterm(benchmark::State& st) {
   c.SetRange(1, -10, -100, 10, 100);
   for (auto _ : st) {
     c.ClearGraf();
-    zw::PlotTerm(kTerm, c, 0x0000FF, 1);
+    zw::PlotTerm(kTerm, c, 0x0000FF, 1, zw::FormulaContext::current());
   }
 }
 

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "kernel/CalcFailure.h"
-#include "kernel/KernelState.h"
 
 namespace zw {
 
@@ -839,11 +838,10 @@ std::u16string BigIntStripBlanks(const std::u16string& s) {
   return t;
 }
 
-std::u16string BigIntResultText(const TBigInt& c) {
+std::u16string BigIntResultText(const TBigInt& c, const BigIntTextOptions& options) {
   if (BigIntIsOverflow(c)) return kOverflowText;
-  const KernelState& ks = kernelState();
-  std::u16string s = groupedIf(ks.BigIntGrouping, BigIntToStr(c));
-  if (ks.BigIntShortForm) {
+  std::u16string s = groupedIf(options.grouping, BigIntToStr(c));
+  if (options.shortForm) {
     // The signed count: negative results never get the short form.
     if (c[0] > 5) s += u"\r\n";
     if (c[0] > 1) s += u" = " + BigIntToSci(c);
@@ -852,30 +850,31 @@ std::u16string BigIntResultText(const TBigInt& c) {
 }
 
 std::u16string BigIntOpLine(const TBigInt& a, const TBigInt& b, const TBigInt& c,
-                            const std::u16string& op) {
+                            const std::u16string& op, const BigIntTextOptions& options) {
   std::u16string line = BigIntToStr(a) + u"  " + op;
   if (negative(b))
     line += u"  (" + BigIntToStr(b) + u")  =  ";
   else
     line += u"  " + BigIntToStr(b) + u"  =  ";
-  return line + BigIntResultText(c) + u"\r\n";
+  return line + BigIntResultText(c, options) + u"\r\n";
 }
 
 std::u16string BigIntDivLine(const TBigInt& a, const TBigInt& b, const TBigInt& q,
-                             const TBigInt& r, const std::u16string& remainderWord) {
-  const KernelState& ks = kernelState();
-  const std::u16string bs = groupedIf(ks.BigIntGrouping, BigIntToStr(b));
-  const std::u16string head = groupedIf(ks.BigIntGrouping, BigIntToStr(a)) + u"  div  " +
+                             const TBigInt& r, const std::u16string& remainderWord,
+                             const BigIntTextOptions& options) {
+  const std::u16string bs = groupedIf(options.grouping, BigIntToStr(b));
+  const std::u16string head = groupedIf(options.grouping, BigIntToStr(a)) + u"  div  " +
                               (negative(b) ? u" (" + bs + u")" : bs) + u"  =  ";
   if (BigIntIsOverflow(q)) return head + kOverflowText;
-  std::u16string line = head + groupedIf(ks.BigIntGrouping, BigIntToStr(q)) + u"  " + remainderWord +
-                        u"  " + groupedIf(ks.BigIntGrouping, BigIntToStr(r));
-  if (ks.BigIntShortForm && (q[0] > 1 || r[0] > 1))
+  std::u16string line = head + groupedIf(options.grouping, BigIntToStr(q)) + u"  " + remainderWord +
+                        u"  " + groupedIf(options.grouping, BigIntToStr(r));
+  if (options.shortForm && (q[0] > 1 || r[0] > 1))
     line += u"\r\n =  " + BigIntToSci(q) + u"  " + remainderWord + u"  " + BigIntToSci(r);
   return line + u"\r\n";
 }
 
-std::u16string BigIntFuncLine(const std::u16string& key, const TBigInt& c, std::int64_t n) {
+std::u16string BigIntFuncLine(const std::u16string& key, const TBigInt& c, std::int64_t n,
+                              const BigIntTextOptions& options) {
   std::u16string head;
   if (key == u"!")
     head = number(n) + u" !  =  ";
@@ -883,16 +882,17 @@ std::u16string BigIntFuncLine(const std::u16string& key, const TBigInt& c, std::
     head = u"2 ^ " + number(n) + u"  =  ";
   else if (key == u"10^")
     head = u"10 ^ " + number(n) + u"  =  ";
-  return head + BigIntResultText(c);
+  return head + BigIntResultText(c, options);
 }
 
-std::u16string BigIntPowerLine(const TBigInt& a, const TBigInt& c, std::int64_t n) {
-  return BigIntToStr(a) + u" ^ " + number(n) + u"  =  " + BigIntResultText(c);
+std::u16string BigIntPowerLine(const TBigInt& a, const TBigInt& c, std::int64_t n,
+                               const BigIntTextOptions& options) {
+  return BigIntToStr(a) + u" ^ " + number(n) + u"  =  " + BigIntResultText(c, options);
 }
 
 std::u16string BigIntCombLine(const TBigInt& c, const std::u16string& name, std::int64_t n,
-                              std::int64_t k) {
-  return name + u"(" + number(n) + u"," + number(k) + u")  =  " + BigIntResultText(c);
+                              std::int64_t k, const BigIntTextOptions& options) {
+  return name + u"(" + number(n) + u"," + number(k) + u")  =  " + BigIntResultText(c, options);
 }
 
 void DivModStr(const std::u16string& a, const std::u16string& b, std::u16string& q,

@@ -50,22 +50,30 @@ void BigIntFactorial(std::int64_t n, TBigInt& c);
 void BigIntBinomial(std::int64_t n, std::int64_t k, TBigInt& c);
 void BigIntPermutations(std::int64_t n, std::int64_t k, TBigInt& c);
 
-// Result texts of the big-numbers topic. They read the options
-// kernelState().BigIntGrouping (digit groups in results) and
-// kernelState().BigIntShortForm (the short form after long results).
-std::u16string BigIntResultText(const TBigInt& c);
+// How the result texts of the big-numbers topic write a result (the
+// window's two option check boxes).
+struct BigIntTextOptions {
+  bool grouping = true;   // digit groups of three in results
+  bool shortForm = true;  // the short form after long results
+};
+
+// Result texts of the big-numbers topic.
+std::u16string BigIntResultText(const TBigInt& c, const BigIntTextOptions& options);
 // «a  op  b  =  result» and CR LF; a negative b in parentheses.
 std::u16string BigIntOpLine(const TBigInt& a, const TBigInt& b, const TBigInt& c,
-                            const std::u16string& op);
+                            const std::u16string& op, const BigIntTextOptions& options);
 // «a  div  b  =  q  <remainderWord>  r» and CR LF (an overflowed quotient ends
 // the line with the overflow text and no line break).
 std::u16string BigIntDivLine(const TBigInt& a, const TBigInt& b, const TBigInt& q,
-                             const TBigInt& r, const std::u16string& remainderWord);
+                             const TBigInt& r, const std::u16string& remainderWord,
+                             const BigIntTextOptions& options);
 // key "!", "2^" or "10^"; no line break.
-std::u16string BigIntFuncLine(const std::u16string& key, const TBigInt& c, std::int64_t n);
-std::u16string BigIntPowerLine(const TBigInt& a, const TBigInt& c, std::int64_t n);
+std::u16string BigIntFuncLine(const std::u16string& key, const TBigInt& c, std::int64_t n,
+                              const BigIntTextOptions& options);
+std::u16string BigIntPowerLine(const TBigInt& a, const TBigInt& c, std::int64_t n,
+                               const BigIntTextOptions& options);
 std::u16string BigIntCombLine(const TBigInt& c, const std::u16string& name, std::int64_t n,
-                              std::int64_t k);
+                              std::int64_t k, const BigIntTextOptions& options);
 // The trimmed text with a blank before every group of three characters counted
 // from the right (a minus sign counts: «-123» gives «- 123»).
 std::u16string BigIntGroupDigits(const std::u16string& s);

@@ -5,7 +5,6 @@
 
 #include "kernel/BasicMath.h"
 #include "kernel/CalcFailure.h"
-#include "kernel/KernelState.h"
 #include "kernel/Matrix.h"
 
 namespace zw {
@@ -59,7 +58,6 @@ void ComplexDivSafe(TComplex a, TComplex b, TComplex& r) {
 }
 
 TComplex ComplexPower(TComplex z, TComplex w) {
-  kernelState().AngleMode = 1;
   const Extended a = z.re, b = z.im, c = w.re, d = w.im;
   if (b == 0 && a == 0) {
     // 0^w is 0 for Re w > 0 and 1 for w = 0; otherwise it has no value.

@@ -15,7 +15,7 @@ TComplex ComplexMul(TComplex a, TComplex b);
 TComplex ComplexDiv(TComplex a, TComplex b);
 // As ComplexDiv, but r is left as it was when b = 0.
 void ComplexDivSafe(TComplex a, TComplex b, TComplex& r);
-// z^w, the principal value; sets the angle mode of kernelState() to radians.
+// z^w, the principal value, in radians whatever the program's angle mode.
 // A negative real base has the argument +π ((-4)^0.5 = 2i), and a whole
 // exponent of it gives an exact real ((-2)^2 = 4). 0^w is 0 for Re w > 0,
 // 1 for w = 0, and fails with CalcFailure(DivisionByZero) otherwise.

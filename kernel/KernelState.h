@@ -12,7 +12,8 @@ struct KernelState {
   char16_t RegionalDecimalSeparator = u','; // the system's; read once at start, tests pin it
   std::u16string LanguageDecimalSeparator = u",";  // "." while the language is English
   bool UnicodeOption = true;                // bracket characters for vectors and matrices
-  // Big-integer print options (the topic's four check boxes), all on at start.
+  // The big-number window's four check boxes, all on at start and kept for
+  // the next such window; its result lines take them as BigIntTextOptions.
   bool BigIntGrouping = true;
   bool BigIntShortForm = true;
   bool BigIntGroupA = true;

@@ -62,10 +62,6 @@ std::string randomDigits(std::mt19937_64& gen, int n) {
 
 struct BigIntTest : ::testing::Test {
   void TearDown() override { kernelState().reset(); }
-  void options(bool grouping, bool shortForm) {
-    kernelState().BigIntGrouping = grouping;
-    kernelState().BigIntShortForm = shortForm;
-  }
 };
 
 }  // namespace
@@ -493,36 +489,36 @@ TEST(BigIntFunctions, BinomialsBeyondTheirProduct) {
 }
 
 TEST_F(BigIntTest, ResultLines) {
-  options(true, true);
+  BigIntTextOptions o{true, true};
   TBigInt six = big("1" + std::string(45, '0'));  // 6 limbs
-  EXPECT_EQ(BigIntResultText(six),
+  EXPECT_EQ(BigIntResultText(six, o),
             BigIntGroupDigits(BigIntToStr(six)) + u"\r\n = 1,00 \u2219 10^45");
-  EXPECT_EQ(BigIntResultText(big("1234567890")), u"1 234 567 890 = 1,23 \u2219 10^9");
-  EXPECT_EQ(BigIntResultText(big("-1234567890")), u"-1 234 567 890");  // negatives: no short form
-  EXPECT_EQ(BigIntResultText(big("999")), u"999");
+  EXPECT_EQ(BigIntResultText(big("1234567890"), o), u"1 234 567 890 = 1,23 \u2219 10^9");
+  EXPECT_EQ(BigIntResultText(big("-1234567890"), o), u"-1 234 567 890");  // negatives: no short form
+  EXPECT_EQ(BigIntResultText(big("999"), o), u"999");
   TBigInt over;
   BigIntFactorial(4000, over);
-  EXPECT_EQ(BigIntResultText(over), u"  *** OVERFLOW ***");
+  EXPECT_EQ(BigIntResultText(over, o), u"  *** OVERFLOW ***");
 
-  options(false, false);
-  EXPECT_EQ(BigIntOpLine(big("3"), big("4"), big("7"), u"+"), u"3  +  4  =  7\r\n");
-  EXPECT_EQ(BigIntOpLine(big("3"), big("-4"), big("-1"), u"+"), u"3  +  (-4)  =  -1\r\n");
-  EXPECT_EQ(BigIntFuncLine(u"!", big("120"), 5), u"5 !  =  120");
-  EXPECT_EQ(BigIntFuncLine(u"2^", big("8"), 3), u"2 ^ 3  =  8");
-  EXPECT_EQ(BigIntFuncLine(u"10^", big("1000"), 3), u"10 ^ 3  =  1000");
-  EXPECT_EQ(BigIntFuncLine(u"2^", over, -3), u"2 ^ -3  =    *** OVERFLOW ***");
-  EXPECT_EQ(BigIntPowerLine(big("-2"), big("-8"), 3), u"-2 ^ 3  =  -8");
-  EXPECT_EQ(BigIntCombLine(big("10"), u"nCr", 5, 2), u"nCr(5,2)  =  10");
+  o = {false, false};
+  EXPECT_EQ(BigIntOpLine(big("3"), big("4"), big("7"), u"+", o), u"3  +  4  =  7\r\n");
+  EXPECT_EQ(BigIntOpLine(big("3"), big("-4"), big("-1"), u"+", o), u"3  +  (-4)  =  -1\r\n");
+  EXPECT_EQ(BigIntFuncLine(u"!", big("120"), 5, o), u"5 !  =  120");
+  EXPECT_EQ(BigIntFuncLine(u"2^", big("8"), 3, o), u"2 ^ 3  =  8");
+  EXPECT_EQ(BigIntFuncLine(u"10^", big("1000"), 3, o), u"10 ^ 3  =  1000");
+  EXPECT_EQ(BigIntFuncLine(u"2^", over, -3, o), u"2 ^ -3  =    *** OVERFLOW ***");
+  EXPECT_EQ(BigIntPowerLine(big("-2"), big("-8"), 3, o), u"-2 ^ 3  =  -8");
+  EXPECT_EQ(BigIntCombLine(big("10"), u"nCr", 5, 2, o), u"nCr(5,2)  =  10");
 
   TBigInt q, r;
   BigIntDivMod(big("17"), big("-5"), q, r);
-  EXPECT_EQ(BigIntDivLine(big("17"), big("-5"), q, r, u"Rest"), u"17  div   (-5)  =  -3  Rest  2\r\n");
+  EXPECT_EQ(BigIntDivLine(big("17"), big("-5"), q, r, u"Rest", o), u"17  div   (-5)  =  -3  Rest  2\r\n");
   BigIntDivMod(big("17"), big("0"), q, r);
-  EXPECT_EQ(BigIntDivLine(big("17"), big("0"), q, r, u"Rest"), u"17  div  0  =    *** OVERFLOW ***");
-  options(true, true);
+  EXPECT_EQ(BigIntDivLine(big("17"), big("0"), q, r, u"Rest", o), u"17  div  0  =    *** OVERFLOW ***");
+  o = {true, true};
   const TBigInt a = big("12345678901234567890");
   BigIntDivMod(a, big("1000"), q, r);
-  EXPECT_EQ(BigIntDivLine(a, big("1000"), q, r, u"remainder"),
+  EXPECT_EQ(BigIntDivLine(a, big("1000"), q, r, u"remainder", o),
             u"12 345 678 901 234 567 890  div  1 000  =  12 345 678 901 234 567  remainder  890\r\n"
             u" =  1,23 \u2219 10^16  remainder  890\r\n");
 }

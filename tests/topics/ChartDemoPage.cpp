@@ -99,7 +99,8 @@ void ChartDemoPage::DrawChart() {
   chart_->setDataColor(clBlack);
   chart_->Bar3D(1, 0, 2, 2.5, 8, 45);
   DrawAxes(*chart_);
-  PlotTerm("sin(x)*x", *chart_, GraphColor(s.GraphColorList, 1), GraphLineWidth(s.GraphWidthList, 1));
+  PlotTerm("sin(x)*x", *chart_, GraphColor(s.GraphColorList, 1), GraphLineWidth(s.GraphWidthList, 1),
+           FormulaContext::current());
   DrawCircle(*chart_, {-2, 1}, GraphColor(s.GraphColorList, 2), 1, GraphLineWidth(s.GraphWidthList, 2));
   chart_->ShowGraf();
 }

@@ -76,18 +76,21 @@ QStringList BigDeleteLastBlock(QStringList lines) {
 }
 
 QStringList BigOperation(BigOp op, const TBigInt& a, const TBigInt& b, TBigInt& c, TBigInt& r,
-                         const std::u16string& remainderWord) {
+                         const std::u16string& remainderWord, const BigIntTextOptions& options) {
   switch (op) {
-    case BigOp::Add: BigIntAdd(a, b, c); return BigLines(BigIntOpLine(a, b, c, u"+"));
-    case BigOp::Sub: BigIntSub(a, b, c); return BigLines(BigIntOpLine(a, b, c, u"\u2013"));
-    case BigOp::Mul: BigIntMul(a, b, c); return BigLines(BigIntOpLine(a, b, c, u"\u00B7"));
-    case BigOp::Div: BigIntDivMod(a, b, c, r); return BigLines(BigIntDivLine(a, b, c, r, remainderWord));
+    case BigOp::Add: BigIntAdd(a, b, c); return BigLines(BigIntOpLine(a, b, c, u"+", options));
+    case BigOp::Sub: BigIntSub(a, b, c); return BigLines(BigIntOpLine(a, b, c, u"\u2013", options));
+    case BigOp::Mul: BigIntMul(a, b, c); return BigLines(BigIntOpLine(a, b, c, u"\u00B7", options));
+    case BigOp::Div:
+      BigIntDivMod(a, b, c, r);
+      return BigLines(BigIntDivLine(a, b, c, r, remainderWord, options));
   }
   return {};
 }
 
-BigTableRows::BigTableRows(BigTable table, const TBigInt& a, BigRange n, BigRange k)
-    : table_(table), a_(std::make_unique<TBigInt>(a)), c_(std::make_unique<TBigInt>()), n_(n), k_(k),
+BigTableRows::BigTableRows(BigTable table, const TBigInt& a, BigRange n, BigRange k,
+                           const BigIntTextOptions& options)
+    : table_(table), options_(options), a_(std::make_unique<TBigInt>(a)), c_(std::make_unique<TBigInt>()), n_(n), k_(k),
       scratch_(std::make_unique<TBigInt>()), scratch2_(std::make_unique<TBigInt>()), n_cur_(n.from), k_cur_(k.from) {
   BigIntZero(*c_);
 }
@@ -97,10 +100,22 @@ bool BigTableRows::next(QStringList& lines, const std::function<bool()>& askCont
   if (done_) return false;
   const std::int64_t n = n_cur_;
   switch (table_) {
-    case BigTable::Pow10: BigIntPow10(*c_, n); lines = BigLines(BigIntFuncLine(u"10^", *c_, n)); break;
-    case BigTable::Pow2: BigIntPow2(*c_, n); lines = BigLines(BigIntFuncLine(u"2^", *c_, n)); break;
-    case BigTable::PowA: BigIntPower(*a_, n, *c_); lines = BigLines(BigIntPowerLine(*a_, *c_, n)); break;
-    case BigTable::Factorial: BigIntFactorial(n, *c_); lines = BigLines(BigIntFuncLine(u"!", *c_, n)); break;
+    case BigTable::Pow10:
+      BigIntPow10(*c_, n);
+      lines = BigLines(BigIntFuncLine(u"10^", *c_, n, options_));
+      break;
+    case BigTable::Pow2:
+      BigIntPow2(*c_, n);
+      lines = BigLines(BigIntFuncLine(u"2^", *c_, n, options_));
+      break;
+    case BigTable::PowA:
+      BigIntPower(*a_, n, *c_);
+      lines = BigLines(BigIntPowerLine(*a_, *c_, n, options_));
+      break;
+    case BigTable::Factorial:
+      BigIntFactorial(n, *c_);
+      lines = BigLines(BigIntFuncLine(u"!", *c_, n, options_));
+      break;
     case BigTable::Binomial:
     case BigTable::Permutations: {
       const std::int64_t k = k_cur_;
@@ -123,7 +138,7 @@ bool BigTableRows::next(QStringList& lines, const std::function<bool()>& askCont
         if (bino) BigIntBinomial(n, k, *c_);
         else BigIntPermutations(n, k, *c_);
       }
-      lines = BigLines(BigIntCombLine(*c_, bino ? u"nCr" : u"nPr", n, k));
+      lines = BigLines(BigIntCombLine(*c_, bino ? u"nCr" : u"nPr", n, k, options_));
       // k runs from k1 (always once) while k <= k2 and k <= n.
       if (wide(k) + k_.step <= k_.to && wide(k) + k_.step <= n) {
         k_cur_ = k + k_.step;

@@ -40,19 +40,21 @@ QStringList BigDeleteLastBlock(QStringList lines);
 
 enum class BigOp { Add, Sub, Mul, Div };
 // The operation on a and b: c (the quotient) and r (remainder of a division)
-// and the memo lines. `remainderWord` is the division line's "Rest".
+// and the memo lines written with `options`. `remainderWord` is the division
+// line's "Rest".
 QStringList BigOperation(BigOp op, const TBigInt& a, const TBigInt& b, TBigInt& c, TBigInt& r,
-                         const std::u16string& remainderWord);
+                         const std::u16string& remainderWord, const BigIntTextOptions& options);
 
 enum class BigTable { Pow10, Pow2, PowA, Factorial, Binomial, Permutations };
 
 // The rows of a table in order; next() gives the lines of one row (an empty
 // line after a one-variable table and after each n of a two-variable one),
 // and nothing when the table is done. `askContinue` is asked after the rows
-// of each n < to in the two-variable tables; false ends the table.
+// of each n < to in the two-variable tables; false ends the table. Every row
+// is written with the options the table started with.
 class BigTableRows {
 public:
-  BigTableRows(BigTable table, const TBigInt& a, BigRange n, BigRange k);
+  BigTableRows(BigTable table, const TBigInt& a, BigRange n, BigRange k, const BigIntTextOptions& options);
   // False when the table is done.
   bool next(QStringList& lines, const std::function<bool()>& askContinue);
   // The last computed value.
@@ -60,6 +62,7 @@ public:
 
 private:
   BigTable table_;
+  BigIntTextOptions options_;
   std::unique_ptr<TBigInt> a_, c_;
   BigRange n_, k_;
   std::unique_ptr<TBigInt> scratch_, scratch2_;

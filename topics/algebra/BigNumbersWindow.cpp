@@ -77,15 +77,17 @@ private:
 class DivisionStepper : public Stepper {
 public:
   using Done = std::function<void(bool finished, const QStringList& lines, const TBigInt& c, const TBigInt& r)>;
-  DivisionStepper(const TBigInt& a, const TBigInt& b, std::u16string remainderWord, Done done)
+  DivisionStepper(const TBigInt& a, const TBigInt& b, std::u16string remainderWord, BigIntTextOptions options,
+                  Done done)
       : a_(std::make_unique<TBigInt>(a)), b_(std::make_unique<TBigInt>(b)), c_(std::make_unique<TBigInt>()),
-        r_(std::make_unique<TBigInt>()), remainderWord_(std::move(remainderWord)), done_(std::move(done)) {
+        r_(std::make_unique<TBigInt>()), remainderWord_(std::move(remainderWord)), options_(options),
+        done_(std::move(done)) {
     BigIntZero(*c_);
     BigIntZero(*r_);
   }
 
   bool step() override {
-    lines_ = BigOperation(BigOp::Div, *a_, *b_, *c_, *r_, remainderWord_);
+    lines_ = BigOperation(BigOp::Div, *a_, *b_, *c_, *r_, remainderWord_, options_);
     return false;
   }
   // Stopped before the step (ESC, closing): no line, and c and r unchanged.
@@ -94,6 +96,7 @@ public:
 private:
   std::unique_ptr<TBigInt> a_, b_, c_, r_;
   std::u16string remainderWord_;
+  BigIntTextOptions options_;
   Done done_;
   QStringList lines_;
   WaitCursor hourglass_;
@@ -158,6 +161,8 @@ void TFBigInt::regroup(QLineEdit* e, QCheckBox* box) {
   e->setCursorPosition(static_cast<int>(e->text().size()));
 }
 
+BigIntTextOptions TFBigInt::textOptions() const { return {cbc_->isChecked(), cbSci_->isChecked()}; }
+
 void TFBigInt::appendLines(const QStringList& lines) { appendMemoLines(lines); }
 
 void TFBigInt::setMemoText(const QString& t) { memo()->setPlainText(t); }
@@ -170,14 +175,14 @@ void TFBigInt::operation(BigOp op, bool resultToA) {
   ReadBigOperand(text(edits_[1]), 1, *b_);
   const std::u16string remainderWord = GetText(IBigInt, 4).toStdU16String();
   if (op != BigOp::Div) {
-    appendLines(BigOperation(op, *a_, *b_, *c_, *r_, remainderWord));
+    appendLines(BigOperation(op, *a_, *b_, *c_, *r_, remainderWord, textOptions()));
     if (resultToA) edits_[0]->setText(QString::fromStdU16String(BigIntToStr(*c_)));
     return;
   }
   const QString wait = GetMessageText(1);
   appendLines({wait});
   startLongRun(std::make_unique<DivisionStepper>(
-      *a_, *b_, remainderWord,
+      *a_, *b_, remainderWord, textOptions(),
       [this, wait, resultToA](bool finished, const QStringList& lines, const TBigInt& c, const TBigInt& r) {
         removeLastLine(wait);
         if (!finished) return;
@@ -205,7 +210,7 @@ void TFBigInt::table(BigTable t) {
   if (t == BigTable::Binomial || t == BigTable::Permutations)
     k = ReadBigRange(text(edits_[5]), text(edits_[6]), text(edits_[7]), 5);
   startLongRun(std::make_unique<TableStepper>(
-      this, BigTableRows(t, *a_, n, k), [this](const QStringList& lines) { appendLines(lines); },
+      this, BigTableRows(t, *a_, n, k, textOptions()), [this](const QStringList& lines) { appendLines(lines); },
       [this](const TBigInt& v) { *c_ = v; }));
 }
 

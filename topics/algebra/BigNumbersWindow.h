@@ -51,6 +51,8 @@ private:
   void removeLastLine(const QString& line);
   void table(BigTable t);
   void regroup(QLineEdit* e, QCheckBox* box);
+  // The result options of the check boxes, as a line or a table starts.
+  BigIntTextOptions textOptions() const;
   void appendLines(const QStringList& lines);
   void setMemoText(const QString& text);
 

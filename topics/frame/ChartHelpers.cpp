@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "kernel/Evaluator.h"
-#include "kernel/KernelState.h"
 #include "shell/State.h"
 
 namespace zw {
@@ -98,9 +97,9 @@ int resolutionFactor() {
   }
 }
 
-Extended evaluate(const std::u16string& t, Extended x, std::int32_t& err) {
+Extended evaluate(const std::u16string& t, Extended x, std::int32_t& err, const FormulaContext& context) {
   Extended v = 0;
-  EvaluateFormula(t, v, err, x);
+  EvaluateFormula(t, v, err, x, context);
   return v;
 }
 
@@ -297,11 +296,11 @@ void DrawChord(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extende
 // ----- curves ---------------------------------------------------------------
 
 void SampleTerm(const std::u16string& term, std::span<const Extended> xs, std::span<Extended> ys,
-                std::span<std::int32_t> errs) {
+                std::span<std::int32_t> errs, const FormulaContext& context) {
   // Curves are only drawn: the double-precision block path is exact enough
   // for pixels and several times faster than point-by-point evaluation.
   std::vector<double> x(xs.begin(), xs.end()), y(xs.size());
-  EvaluateFormulaBlockDouble(term, x.data(), x.size(), y.data(), errs.data());
+  EvaluateFormulaBlockDouble(term, x.data(), x.size(), y.data(), errs.data(), context);
   for (std::size_t i = 0; i < xs.size(); ++i) ys[i] = y[i];
 }
 
@@ -347,7 +346,7 @@ void PlotRational(const TPoly& num, const TPoly& den, std::span<const Extended> 
   });
 }
 
-void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width) {
+void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context) {
   guarded(chart, color, width, [&] {
     const Visible v = visible(chart);
     std::vector<Extended> xs = samplesOf(v.xLo, v.xHi, long(plotWidth(chart)) * resolutionFactor());
@@ -355,7 +354,7 @@ void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width) {
       if (x > 0 && x < 1e-8L) x = 0;
     std::vector<Extended> ys(xs.size());
     std::vector<std::int32_t> errs(xs.size());
-    SampleTerm(term.toStdU16String(), xs, ys, errs);
+    SampleTerm(term.toStdU16String(), xs, ys, errs, context);
     joinDefined(chart, xs, ys, errs);
   });
 }
@@ -363,40 +362,42 @@ void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width) {
 namespace {
 constexpr Extended kH = 1e-4L;
 // The term at x - h, x and x + h; false (and err := 1) when one fails.
-bool threeValues(const QString& term, std::int32_t& err, Extended x, Extended& y1, Extended& y2, Extended& y3) {
+bool threeValues(const QString& term, std::int32_t& err, Extended x, Extended& y1, Extended& y2, Extended& y3,
+                 const FormulaContext& context) {
   const std::u16string t = term.toStdU16String();
   std::int32_t e1, e2, e3;
-  y1 = evaluate(t, x - kH, e1), y2 = evaluate(t, x, e2), y3 = evaluate(t, x + kH, e3);
+  y1 = evaluate(t, x - kH, e1, context), y2 = evaluate(t, x, e2, context), y3 = evaluate(t, x + kH, e3, context);
   if (e1 || e2 || e3) err = 1;
   return !(e1 || e2 || e3);
 }
 }  // namespace
 
-Extended DerivativeAt(const QString& term, std::int32_t& err, Extended x) {
+Extended DerivativeAt(const QString& term, std::int32_t& err, Extended x, const FormulaContext& context) {
   Extended y1, y2, y3;
-  if (!threeValues(term, err, x, y1, y2, y3)) return 0;
+  if (!threeValues(term, err, x, y1, y2, y3, context)) return 0;
   const Extended h = kH;
   auto sgn = [](Extended v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); };
   return sgn(y2 - y1) == sgn(y3 - y2) ? (y3 - y1) / (2 * h) : 0;
 }
 
-Extended SecondDerivativeAt(const QString& term, std::int32_t& err, Extended x) {
+Extended SecondDerivativeAt(const QString& term, std::int32_t& err, Extended x, const FormulaContext& context) {
   Extended y1, y2, y3;
-  if (!threeValues(term, err, x, y1, y2, y3)) return 0;
+  if (!threeValues(term, err, x, y1, y2, y3, context)) return 0;
   return (y1 - 2 * y2 + y3) / (kH * kH);
 }
 
 namespace {
-void plotDerivative(const QString& term, TVIrada& chart, TColor color, int width, bool second) {
+void plotDerivative(const QString& term, TVIrada& chart, TColor color, int width, bool second,
+                    const FormulaContext& context) {
   guarded(chart, color, width, [&] {
     const Visible v = visible(chart);
     const std::vector<Extended> xs = samplesOf(v.xLo, v.xHi, long(plotWidth(chart)) * resolutionFactor());
     std::vector<Extended> fx(xs.size()), ys(xs.size());
     std::vector<std::int32_t> errs(xs.size());
-    SampleTerm(term.toStdU16String(), xs, fx, errs);
+    SampleTerm(term.toStdU16String(), xs, fx, errs, context);
     for (std::size_t i = 0; i < xs.size(); ++i) {
       std::int32_t derr = 0;
-      ys[i] = second ? SecondDerivativeAt(term, derr, xs[i]) : DerivativeAt(term, derr, xs[i]);
+      ys[i] = second ? SecondDerivativeAt(term, derr, xs[i], context) : DerivativeAt(term, derr, xs[i], context);
       if (derr) errs[i] = derr;
     }
     joinDefined(chart, xs, ys, errs);
@@ -404,16 +405,16 @@ void plotDerivative(const QString& term, TVIrada& chart, TColor color, int width
 }
 }  // namespace
 
-void PlotDerivative1(const QString& term, TVIrada& chart, TColor color, int width) {
-  plotDerivative(term, chart, color, width, false);
+void PlotDerivative1(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context) {
+  plotDerivative(term, chart, color, width, false, context);
 }
 
-void PlotDerivative2(const QString& term, TVIrada& chart, TColor color, int width) {
-  plotDerivative(term, chart, color, width, true);
+void PlotDerivative2(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context) {
+  plotDerivative(term, chart, color, width, true, context);
 }
 
 void PlotPiece(const QString& term, TVIrada& chart, bool startClosed, Extended x1, Extended x2, bool endClosed,
-               TColor color, int width, bool showMarks) {
+               TColor color, int width, bool showMarks, const FormulaContext& context) {
   guarded(chart, color, width, [&] {
     const std::u16string t = term.toStdU16String();
     int c1, c2, py;
@@ -429,7 +430,7 @@ void PlotPiece(const QString& term, TVIrada& chart, bool startClosed, Extended x
     }
     std::vector<Extended> ys(xs.size());
     std::vector<std::int32_t> errs(xs.size());
-    SampleTerm(t, xs, ys, errs);
+    SampleTerm(t, xs, ys, errs, context);
     if (showMarks) chart.MarkAt(double(xs[0]), double(ys[0]), startClosed ? 24 : 12);
     // The start point joins the first column without a zero-length line.
     Extended px = xs[0], pyv = ys[0];
@@ -454,16 +455,16 @@ QString ParameterToX(const QString& term) {
 }
 
 void PlotParametric(const QString& termX, const QString& termY, TVIrada& chart, Extended k1, Extended k2,
-                    TColor color, int width) {
+                    TColor color, int width, const FormulaContext& context) {
   guarded(chart, color, width, [&] {
     if (!(k2 > k1)) return;
     const std::u16string tx = ParameterToX(termX).toStdU16String(), ty = ParameterToX(termY).toStdU16String();
     const int n = ShellState::ParametricSteps;
     auto point = [&](Extended t, Extended& x, Extended& y) {
       std::int32_t e = 0;
-      x = evaluate(tx, t, e);
+      x = evaluate(tx, t, e, context);
       if (e) return false;
-      y = evaluate(ty, t, e);
+      y = evaluate(ty, t, e, context);
       return e == 0;
     };
     Extended px = 0, py = 0;
@@ -484,8 +485,8 @@ namespace {
 class SeriesStepper : public Stepper {
 public:
   SeriesStepper(const QString& term, TVIrada& chart, TColor color, Extended kmin, Extended kmax, Extended dy,
-                int width)
-      : term_(term.toStdU16String()), chart_(&chart), color_(color), width_(width), dy_(dy),
+                int width, const FormulaContext& context)
+      : term_(term.toStdU16String()), chart_(&chart), color_(color), width_(width), context_(context), dy_(dy),
         k0_(std::trunc(kmin)), k1_(std::trunc(kmax)) {
     const Visible v = visible(chart);
     xLo_ = v.xLo;
@@ -495,9 +496,9 @@ public:
   bool step() override {
     if (!chart_) return false;
     for (int n = 0; n < 1000 && k_ <= k1_; ++n, k_ += 1) {
-      kernelState().FormulaK = k_;
+      context_.K = k_;
       std::int32_t e = 0;
-      const Extended v = evaluate(term_, x_, e);
+      const Extended v = evaluate(term_, x_, e, context_);
       if (e) ok_ = false;
       sum_ += v;
     }
@@ -526,6 +527,7 @@ private:
   QPointer<TVIrada> chart_;
   TColor color_;
   int width_;
+  FormulaContext context_;  // the run's own: K is the summation index
   Extended dy_, k0_, k1_, xLo_ = 0, span_ = 0;
   int index_ = 0;
   Extended x_ = 0, sum_ = 0, k_ = 0;
@@ -537,9 +539,9 @@ private:
 }  // namespace
 
 std::unique_ptr<Stepper> PlotSeries(const QString& term, TVIrada& chart, TColor color, Extended kmin, Extended kmax,
-                                    Extended dy, int width) {
+                                    Extended dy, int width, const FormulaContext& context) {
   if (width < 1 || color == chart.ChartColor()) return nullptr;
-  return std::make_unique<SeriesStepper>(term, chart, color, kmin, kmax, dy, width);
+  return std::make_unique<SeriesStepper>(term, chart, color, kmin, kmax, dy, width, context);
 }
 
 }  // namespace zw

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "charts/VIrada.h"
+#include "kernel/FormulaContext.h"
 #include "kernel/Poly.h"
 #include "kernel/Types.h"
 #include "topics/frame/LongRun.h"
@@ -44,30 +45,35 @@ void DrawArcBetween(TVIrada& chart, const TVec2& m, TColor color, Extended r, Ex
 void DrawChord(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha, int width);
 
 // ----- curves
+// The helpers that evaluate terms read the angle mode and Y, Z, K from the
+// window's `context` (FormulaContext::current() where the program-wide
+// settings are meant) and never change the program-wide ones.
+
 // The values of a term at the given x (error code 0 where defined). The one
 // place where curves sample terms.
 void SampleTerm(const std::u16string& term, std::span<const Extended> xs, std::span<Extended> ys,
-                std::span<std::int32_t> errs);
+                std::span<std::int32_t> errs, const FormulaContext& context);
 
 void PlotPolynomial(const TPoly& p, TVIrada& chart, TColor color, int width);
 // poles: ascending; those outside the visible x range are ignored.
 void PlotRational(const TPoly& num, const TPoly& den, std::span<const Extended> poles, TVIrada& chart, TColor color,
                   int width);
-void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width);
-Extended DerivativeAt(const QString& term, std::int32_t& err, Extended x);
-Extended SecondDerivativeAt(const QString& term, std::int32_t& err, Extended x);
-void PlotDerivative1(const QString& term, TVIrada& chart, TColor color, int width);
-void PlotDerivative2(const QString& term, TVIrada& chart, TColor color, int width);
+void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context);
+Extended DerivativeAt(const QString& term, std::int32_t& err, Extended x, const FormulaContext& context);
+Extended SecondDerivativeAt(const QString& term, std::int32_t& err, Extended x, const FormulaContext& context);
+void PlotDerivative1(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context);
+void PlotDerivative2(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context);
 void PlotPiece(const QString& term, TVIrada& chart, bool startClosed, Extended x1, Extended x2, bool endClosed,
-               TColor color, int width, bool showMarks);
+               TColor color, int width, bool showMarks, const FormulaContext& context);
 // The curve (x(k), y(k)); a "k" that stands alone (not inside a name) is the parameter.
 void PlotParametric(const QString& termX, const QString& termY, TVIrada& chart, Extended k1, Extended k2,
-                    TColor color, int width);
+                    TColor color, int width, const FormulaContext& context);
 // dy + the sum of the term over k = Trunc(kmin) .. Trunc(kmax), shown piece by
 // piece as a long run; a failing summand breaks the curve. Null for a width
-// below 1 or a colour equal to the chart colour.
+// below 1 or a colour equal to the chart colour. The run keeps its own copy of
+// `context`, whose K it sets to each summation index.
 std::unique_ptr<Stepper> PlotSeries(const QString& term, TVIrada& chart, TColor color, Extended kmin, Extended kmax,
-                                    Extended dy, int width);
+                                    Extended dy, int width, const FormulaContext& context);
 
 // "k" standing alone becomes "x" (the evaluator's variable).
 QString ParameterToX(const QString& term);

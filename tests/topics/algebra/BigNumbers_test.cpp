@@ -12,13 +12,12 @@ namespace {
 
 using boost::multiprecision::cpp_int;
 
+// Results without digit groups and without the short form.
+constexpr BigIntTextOptions plain{false, false};
+
 class BigNumbersTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    kernelState().reset();
-    kernelState().BigIntGrouping = false;
-    kernelState().BigIntShortForm = false;
-  }
+  void SetUp() override { kernelState().reset(); }
   void TearDown() override { kernelState().reset(); }
 
   // Every line of a table, asking `answers` in turn (Yes when they run out).
@@ -26,7 +25,7 @@ protected:
                            const char* a = "3") {
     TBigInt av;
     ReadBigOperand(std::u16string(a, a + std::strlen(a)), 0, av);
-    BigTableRows rows(t, av, n, k);
+    BigTableRows rows(t, av, n, k, plain);
     QStringList all, lines;
     std::size_t next = 0;
     int count = 0;
@@ -85,13 +84,13 @@ TEST_F(BigNumbersTest, OperationsAgainstAnOracle) {
     const std::u16string s = BigIntToStr(v);
     return cpp_int(std::string(s.begin(), s.end()));
   };
-  BigOperation(BigOp::Add, a, b, c, r, u"Rest");
+  BigOperation(BigOp::Add, a, b, c, r, u"Rest", plain);
   EXPECT_EQ(value(c), ox + oy);
-  BigOperation(BigOp::Sub, a, b, c, r, u"Rest");
+  BigOperation(BigOp::Sub, a, b, c, r, u"Rest", plain);
   EXPECT_EQ(value(c), ox - oy);
-  BigOperation(BigOp::Mul, a, b, c, r, u"Rest");
+  BigOperation(BigOp::Mul, a, b, c, r, u"Rest", plain);
   EXPECT_EQ(value(c), ox * oy);
-  const QStringList lines = BigOperation(BigOp::Div, a, b, c, r, u"Rest");
+  const QStringList lines = BigOperation(BigOp::Div, a, b, c, r, u"Rest", plain);
   EXPECT_EQ(value(c), ox / oy);  // truncating, like the kernel
   EXPECT_EQ(value(r), ox % oy);
   EXPECT_TRUE(lines.value(0).contains(QStringLiteral("Rest")));
@@ -101,10 +100,10 @@ TEST_F(BigNumbersTest, DefaultsGiveTheExpectedLines) {
   TBigInt a, b, c, r;
   ReadBigOperand(u"3", 0, a);
   ReadBigOperand(u"4", 1, b);
-  EXPECT_EQ(BigOperation(BigOp::Add, a, b, c, r, u"Rest"), QStringList{QStringLiteral("3  +  4  =  7")});
+  EXPECT_EQ(BigOperation(BigOp::Add, a, b, c, r, u"Rest", plain), QStringList{QStringLiteral("3  +  4  =  7")});
   ReadBigOperand(u"17", 0, a);
   ReadBigOperand(u"5", 1, b);
-  BigOperation(BigOp::Div, a, b, c, r, u"Rest");
+  BigOperation(BigOp::Div, a, b, c, r, u"Rest", plain);
   EXPECT_EQ(BigIntToStr(r), u"2");
   EXPECT_EQ(table(BigTable::Pow10, {4, 4, 4}, {}), (QStringList{QStringLiteral("10 ^ 4  =  10000"), QString()}));
 }
@@ -142,7 +141,7 @@ TEST_F(BigNumbersTest, NegativeRangeValuesShowTheOverflowText) {
 }
 
 TEST_F(BigNumbersTest, FactorialRowsAgainstAnOracle) {
-  BigTableRows rows(BigTable::Factorial, TBigInt{}, {1, 60, 1}, {});
+  BigTableRows rows(BigTable::Factorial, TBigInt{}, {1, 60, 1}, {}, plain);
   QStringList lines;
   cpp_int f = 1;
   for (int n = 1; n <= 60; ++n) {
@@ -154,7 +153,7 @@ TEST_F(BigNumbersTest, FactorialRowsAgainstAnOracle) {
 
 TEST_F(BigNumbersTest, CombinationRowsAgainstAnOracle) {
   for (BigTable t : {BigTable::Binomial, BigTable::Permutations}) {
-    BigTableRows rows(t, TBigInt{}, {95, 100, 1}, {0, 120, 1});
+    BigTableRows rows(t, TBigInt{}, {95, 100, 1}, {0, 120, 1}, plain);
     QStringList lines;
     for (int n = 95; n <= 100; ++n) {
       cpp_int v = 1;

@@ -188,6 +188,20 @@ TEST_F(BigIntWindowTest, BadFieldsAreRefusedWithTheirFocus) {
   EXPECT_FALSE(w->longRun().running());
 }
 
+// The result lines follow the window's two option boxes.
+TEST_F(BigIntWindowTest, ResultLinesFollowTheOptionBoxes) {
+  auto w = openTopic<TFBigInt>();
+  w->edit(0)->setText(QStringLiteral("1234567890123"));
+  w->edit(1)->setText(QStringLiteral("1"));
+  w->memo()->clear();
+  w->button(TFBigInt::BtnAdd)->click();
+  EXPECT_EQ(w->memoLines().last(), QStringLiteral("1234567890123  +  1  =  1 234 567 890 124 = 1,23 \u2219 10^12"));
+  w->groupResult()->click();
+  w->shortForm()->click();
+  w->button(TFBigInt::BtnAdd)->click();
+  EXPECT_EQ(w->memoLines().last(), QStringLiteral("1234567890123  +  1  =  1234567890124"));
+}
+
 TEST_F(BigIntWindowTest, GroupingWhileTyping) {
   auto w = openTopic<TFBigInt>();
   w->edit(0)->clear();

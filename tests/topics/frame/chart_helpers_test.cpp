@@ -5,6 +5,7 @@
 
 #include "tests/topics/TopicTestBase.h"
 #include "charts/VIrada.h"
+#include "kernel/KernelState.h"
 #include "tests/common/RecordingPaintDevice.h"
 #include "topics/frame/ChartHelpers.h"
 #include "topics/frame/ChartPrinting.h"
@@ -30,6 +31,7 @@ protected:
     return n;
   }
   TVIrada chart;
+  const FormulaContext rad{};  // radians, Y = Z = K = 0
 };
 
 TEST_F(ChartHelpersTest, WidthBelowOneAndBackgroundColourDrawNothing) {
@@ -44,10 +46,10 @@ TEST_F(ChartHelpersTest, WidthBelowOneAndBackgroundColourDrawNothing) {
       [&](TColor col, int w) { DrawArc(chart, a, col, 1, 90, w); },
       [&](TColor col, int w) { DrawArcBetween(chart, a, col, 1, 10, 90, w); },
       [&](TColor col, int w) { DrawChord(chart, a, col, 1, 90, w); },
-      [&](TColor col, int w) { PlotTerm("x^2", chart, col, w); },
-      [&](TColor col, int w) { PlotDerivative1("x^2", chart, col, w); },
-      [&](TColor col, int w) { PlotParametric("cos(k)", "sin(k)", chart, 0, 6, col, w); },
-      [&](TColor col, int w) { PlotPiece("x", chart, true, -1, 1, false, col, w, true); },
+      [&](TColor col, int w) { PlotTerm("x^2", chart, col, w, rad); },
+      [&](TColor col, int w) { PlotDerivative1("x^2", chart, col, w, rad); },
+      [&](TColor col, int w) { PlotParametric("cos(k)", "sin(k)", chart, 0, 6, col, w, rad); },
+      [&](TColor col, int w) { PlotPiece("x", chart, true, -1, 1, false, col, w, true, rad); },
   };
   for (std::size_t i = 0; i < helpers.size(); ++i) {
     helpers[i](kRed, 0);
@@ -104,36 +106,36 @@ TEST_F(ChartHelpersTest, ArcsEndExactlyAtTheirAngle) {
 }
 
 TEST_F(ChartHelpersTest, TermsBreakWhereUndefined) {
-  PlotTerm("ln(x)", chart, kRed, 1);
+  PlotTerm("ln(x)", chart, kRed, 1, rad);
   ASSERT_GT(chart.DisplayList().NumItems(), 0);
   for (const auto& it : chart.DisplayList().items()) EXPECT_GT(it.x, 0);
   chart.ClearGraf();
   shellState().ChartResolution = 3;
-  PlotTerm("x", chart, kRed, 1);
+  PlotTerm("x", chart, kRed, 1, rad);
   EXPECT_EQ(chart.DisplayList().NumItems(), 8 * 200 + 1);
   chart.ClearGraf();
   chart.resize(60, 200);  // no plot width left
   chart.Layers().SetSize(60, 200);
-  PlotTerm("x", chart, kRed, 1);
+  PlotTerm("x", chart, kRed, 1, rad);
 }
 
 TEST_F(ChartHelpersTest, DerivativesAndParameters) {
   std::int32_t err = 0;
-  EXPECT_EQ(DerivativeAt("abs(x)", err, 0), 0);
-  EXPECT_NEAR(double(DerivativeAt("x^3", err, 2)), 12, 1e-6);
-  EXPECT_NEAR(double(SecondDerivativeAt("x^3", err, 2)), 12, 1e-4);
+  EXPECT_EQ(DerivativeAt("abs(x)", err, 0, rad), 0);
+  EXPECT_NEAR(double(DerivativeAt("x^3", err, 2, rad)), 12, 1e-6);
+  EXPECT_NEAR(double(SecondDerivativeAt("x^3", err, 2, rad)), 12, 1e-4);
   EXPECT_EQ(err, 0);
-  DerivativeAt("ln(x)", err, 0);
+  DerivativeAt("ln(x)", err, 0, rad);
   EXPECT_EQ(err, 1);
   EXPECT_EQ(ParameterToX("fak(k)+k*sin(k)"), "fak(x)+x*sin(x)");
   EXPECT_EQ(ParameterToX("kk"), "kk");
-  PlotParametric("fak(k)", "k", chart, 1, 3, kRed, 1);
+  PlotParametric("fak(k)", "k", chart, 1, 3, kRed, 1, rad);
   EXPECT_EQ(chart.DisplayList().NumItems(), 400);
   const TrcChartItem last = chart.DisplayList().GetItemParams(399);
   EXPECT_DOUBLE_EQ(last.x2, 6);  // fak(3), the end reached exactly
   EXPECT_DOUBLE_EQ(last.y2, 3);
   chart.ClearGraf();
-  PlotParametric("k", "k", chart, 3, 1, kRed, 1);
+  PlotParametric("k", "k", chart, 3, 1, kRed, 1, rad);
   EXPECT_EQ(chart.DisplayList().NumItems(), 0);
 }
 
@@ -176,7 +178,7 @@ TEST_F(ChartHelpersTest, SetupHelpers) {
 }
 
 TEST_F(ChartHelpersTest, SeriesRunsPieceByPiece) {
-  auto run = PlotSeries("x^k", chart, kRed, 0, 3, 1, 1);
+  auto run = PlotSeries("x^k", chart, kRed, 0, 3, 1, 1, rad);
   ASSERT_TRUE(run);
   int steps = 0;
   while (run->step()) ++steps;
@@ -185,14 +187,52 @@ TEST_F(ChartHelpersTest, SeriesRunsPieceByPiece) {
   EXPECT_DOUBLE_EQ(first.y, 1 + 1 - 2 + 4 - 8);  // dy + sum of (-2)^k, k = 0..3
   // A failing summand breaks the curve: ln(x) fails for x <= 0.
   chart.ClearGraf();
-  auto broken = PlotSeries("ln(x)+k", chart, kRed, 1, 2, 0, 1);
+  auto broken = PlotSeries("ln(x)+k", chart, kRed, 1, 2, 0, 1, rad);
   while (broken->step()) {
   }
   for (const auto& it : chart.DisplayList().items()) EXPECT_GT(it.x, 0);
-  EXPECT_FALSE(PlotSeries("x", chart, clWhite, 0, 1, 0, 1));
+  EXPECT_FALSE(PlotSeries("x", chart, clWhite, 0, 1, 0, 1, rad));
   // A range of k far beyond a step's share still leaves between steps.
-  auto longRun = PlotSeries("1", chart, kRed, 0, 1e15, 0, 1);
+  auto longRun = PlotSeries("1", chart, kRed, 0, 1e15, 0, 1, rad);
   EXPECT_TRUE(longRun->step());
+}
+
+TEST_F(ChartHelpersTest, CurvesReadTheWindowsContextAndLeaveTheProgramsAlone) {
+  // The program: radians, Y = Z = K = 99. The window: degrees, Y = 2, Z = 3.
+  KernelState& k = kernelState();
+  k.AngleMode = 1;
+  k.FormulaY = k.FormulaZ = k.FormulaK = 99;
+  const KernelState before = k;
+  const FormulaContext deg{0, 2, 3, 0};
+  std::int32_t err = 0;
+  EXPECT_NEAR(double(DerivativeAt("sin(x)", err, 0, deg)), M_PI / 180, 1e-9);
+  EXPECT_NEAR(double(SecondDerivativeAt("x^2*y", err, 1, deg)), 4, 1e-4);
+  const std::vector<Extended> xs{90, 180};
+  std::vector<Extended> ys(2);
+  std::vector<std::int32_t> errs(2);
+  SampleTerm(u"sin(x)*z", xs, ys, errs, deg);
+  EXPECT_NEAR(double(ys[0]), 3, 1e-9);
+  EXPECT_NEAR(double(ys[1]), 0, 1e-9);
+  chart.SetRange(1, 0, -5, 180, 5);
+  PlotTerm("sin(x)*y", chart, kRed, 1, deg);
+  double top = -1;
+  for (const auto& it : chart.DisplayList().items()) top = std::max(top, it.y);
+  EXPECT_NEAR(top, 2, 1e-6);  // 2·sin(90°); in radians 2·sin(x) peaks near every 2π
+  // The series: K is the run's summation index, the angle mode the window's:
+  // 0 + Σ k·sin(90°) over k = 1 .. 3 at every x.
+  auto run = PlotSeries("k*sin(90)", chart, kRed, 1, 3, 0, 1, deg);
+  ASSERT_TRUE(run);
+  chart.ClearGraf();
+  while (run->step()) {
+    // Other windows see the program's K between the slices.
+    ASSERT_EQ(k.FormulaK, 99);
+  }
+  ASSERT_GT(chart.DisplayList().NumItems(), 0);
+  for (const auto& it : chart.DisplayList().items()) EXPECT_NEAR(it.y, 6, 1e-9);
+  EXPECT_EQ(k.AngleMode, before.AngleMode);
+  EXPECT_EQ(k.FormulaY, before.FormulaY);
+  EXPECT_EQ(k.FormulaZ, before.FormulaZ);
+  EXPECT_EQ(k.FormulaK, before.FormulaK);
 }
 
 TEST_F(ChartHelpersTest, ChartInThePrintoutAndThePageBreak) {
