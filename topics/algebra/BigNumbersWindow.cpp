@@ -260,11 +260,6 @@ void TFBigInt::clicked(Button b) {
   }
 }
 
-void TFBigInt::cmdNew(const QString& file) {
-  TopicWindow::cmdNew(file);
-  memo()->clear();
-}
-
 void TFBigInt::layoutInputs() {
   const LayoutMetrics& m = metrics();
   const QFont& tf = fonts().TextFont.font;

@@ -35,8 +35,6 @@ public:
   QCheckBox* shortForm() const { return cbSci_; }
   QRadioButton* operationItem(int i) const { return items_[static_cast<std::size_t>(i)]; }
 
-  void cmdNew(const QString& file) override;
-
 protected:
   void layoutInputs() override;
   void compute() override;

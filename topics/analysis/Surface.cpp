@@ -29,7 +29,8 @@ std::u16string SurfaceTerm(const std::u16string& f, const std::u16string& u) {
   return SubstituteVariable(f, u'u', u"(" + u + u")");
 }
 
-SurfaceField CheckSurfaceInput(const std::array<std::u16string, SurfaceFieldCount>& texts, SurfaceRanges& ranges) {
+SurfaceField CheckSurfaceInput(const std::array<std::u16string, SurfaceFieldCount>& texts, SurfaceRanges& ranges,
+                               bool typedZ) {
   const std::u16string& f = texts[0];
   const std::u16string& u = texts[1];
   if (Blank(f) || !Readable(SurfaceTerm(f, u))) return SurfaceField::F;
@@ -40,7 +41,15 @@ SurfaceField CheckSurfaceInput(const std::array<std::u16string, SurfaceFieldCoun
     ReadValue(texts[static_cast<size_t>(k + 2)], *out[k], u'e', ok);
     if (!ok) return static_cast<SurfaceField>(k + 2);
   }
+  if (typedZ) {
+    if (Blank(texts[static_cast<size_t>(SurfaceField::Z1)])) return SurfaceField::Z1;
+    if (Blank(texts[static_cast<size_t>(SurfaceField::Z2)]) || !(ranges.z1 < ranges.z2)) return SurfaceField::Z2;
+  }
   return SurfaceField::None;
+}
+
+void ClipSurface(SurfaceSamples& samples, double lo, double hi) {
+  for (double& z : samples.z) z = std::clamp(z, lo, hi);
 }
 
 int SurfaceGridSize(int position) { return std::max(position, 10); }
@@ -87,8 +96,9 @@ void WriteSurfaceGrid(TMatrix& grid, const SurfaceSamples& samples) {
     for (int j = 1; j <= samples.n; ++j) grid.SetElem(i, j, samples.at(i, j));
 }
 
-SurfaceSamples FillGrid(TMatrix& grid, const std::u16string& term, const SurfaceRanges& ranges, int n) {
+SurfaceSamples FillGrid(TMatrix& grid, const std::u16string& term, const SurfaceRanges& ranges, int n, bool clipZ) {
   SurfaceSamples s = SampleSurface(term, ranges, n, FormulaContext::current());
+  if (clipZ) ClipSurface(s, static_cast<double>(ranges.z1), static_cast<double>(ranges.z2));
   WriteSurfaceGrid(grid, s);
   kernelState().FormulaY = s.lastY;
   return s;

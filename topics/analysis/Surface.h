@@ -26,8 +26,12 @@ std::u16string SurfaceTerm(const std::u16string& f, const std::u16string& u);
 
 // The first field that is refused, or None with the ranges read: f must be
 // non-blank and, with u put in, a term the evaluator reads; a non-blank u
-// must read too; the six range texts pass ReadValue (kind 'e').
-SurfaceField CheckSurfaceInput(const std::array<std::u16string, SurfaceFieldCount>& texts, SurfaceRanges& ranges);
+// must read too; the six range texts pass ReadValue (kind 'e'). With
+// `typedZ` (the z range is the typed one, not fitted to the values) the z
+// range must be one: z1 and z2 given and z1 < z2 (else z1 when it is blank,
+// z2 otherwise), since the surface is clipped to it.
+SurfaceField CheckSurfaceInput(const std::array<std::u16string, SurfaceFieldCount>& texts, SurfaceRanges& ranges,
+                               bool typedZ = false);
 
 // The grid size for the up-down position: at least 10.
 int SurfaceGridSize(int position);
@@ -48,11 +52,17 @@ struct SurfaceSamples {
 // repeats the last good value of the column-by-column order, 0 before the first.
 SurfaceSamples SampleSurface(const std::u16string& term, const SurfaceRanges& ranges, int n, FormulaContext context);
 
+// Every sample into lo .. hi, so that the surface stays inside its box
+// (zmin and zmax keep the values before, for the colour scale).
+void ClipSurface(SurfaceSamples& samples, double lo, double hi);
+
 // The samples into grid (resized to n x n) with one change notification.
 void WriteSurfaceGrid(TMatrix& grid, const SurfaceSamples& samples);
 
-// SampleSurface and WriteSurfaceGrid; the program-wide FormulaY keeps the y of
-// the last sample, as other terms that read Y expect after a drawing.
-SurfaceSamples FillGrid(TMatrix& grid, const std::u16string& term, const SurfaceRanges& ranges, int n);
+// SampleSurface, with `clipZ` ClipSurface to the z range, and
+// WriteSurfaceGrid; the program-wide FormulaY keeps the y of the last
+// sample, as other terms that read Y expect after a drawing.
+SurfaceSamples FillGrid(TMatrix& grid, const std::u16string& term, const SurfaceRanges& ranges, int n,
+                        bool clipZ = false);
 
 }  // namespace zw

@@ -18,6 +18,7 @@
 #include "shell/State.h"
 #include "shell/kit/InputRows.h"
 #include "shell/texts/Texts.h"
+#include "topics/frame/InputRejected.h"
 #include "topics/frame/TopicPrinting.h"
 #include "topics/frame/View3DPicture.h"
 
@@ -35,6 +36,8 @@ TopicConfig surfaceConfig() {
 const QString kKeys[SurfaceFieldCount] = {QStringLiteral("f(x,y)"), QStringLiteral("u(x,y)"), QStringLiteral("x1"),
                                           QStringLiteral("x2"),     QStringLiteral("y1"),     QStringLiteral("y2"),
                                           QStringLiteral("z1"),     QStringLiteral("z2")};
+
+constexpr int kInitialLines = 40;
 
 QColor ToQColor(ColorValue v) { return QColor(v & 0xFF, (v >> 8) & 0xFF, (v >> 16) & 0xFF); }
 
@@ -61,7 +64,7 @@ TFPlot3d::TFPlot3d(QWidget* owner) : TopicWindow(owner, ClassName, surfaceConfig
   linesCaption_ = new QLabel(box);
   lines_ = new QSpinBox(box);
   lines_->setRange(3, 99);
-  lines_->setValue(40);
+  lines_->setValue(kInitialLines);
   fields().addInteger(QStringLiteral("n"), [this] { return lines_->value(); }, [this](int v) { lines_->setValue(v); },
                       20, lines_->minimum(), lines_->maximum());
   fields().addInteger(QStringLiteral("Color"), [this] { return colour_->isChecked() ? 1 : 0; },
@@ -98,6 +101,8 @@ TFPlot3d::TFPlot3d(QWidget* owner) : TopicWindow(owner, ClassName, surfaceConfig
 }
 
 TFPlot3d::~TFPlot3d() = default;
+
+void TFPlot3d::initialValues() { lines_->setValue(kInitialLines); }
 
 QString TFPlot3d::rangeCaption(int axis, bool high) const {
   if (high) return QStringLiteral("  ") + GetText(ITabelle, 2).trimmed() + QStringLiteral("  ");
@@ -153,14 +158,12 @@ void TFPlot3d::enterChartPage(int) {
   std::array<std::u16string, SurfaceFieldCount> texts;
   for (size_t k = 0; k < texts.size(); ++k) texts[k] = edits_[k]->text().toStdU16String();
   SurfaceRanges r;
-  const SurfaceField bad = CheckSurfaceInput(texts, r);
-  if (bad != SurfaceField::None) {
-    rejectInput(edit(bad));
-    return;
-  }
-  const SurfaceSamples s = FillGrid(plot_->GridMat, SurfaceTerm(texts[0], texts[1]), r,
-                                    SurfaceGridSize(lines_->value()));
   const bool fit = autoScale_->isChecked();
+  const SurfaceField bad = CheckSurfaceInput(texts, r, !fit);
+  if (bad != SurfaceField::None) throw InputRejected(kKeys[static_cast<size_t>(bad)].toStdString());
+  // The typed z range is the box: the surface is clipped to it.
+  const SurfaceSamples s =
+      FillGrid(plot_->GridMat, SurfaceTerm(texts[0], texts[1]), r, SurfaceGridSize(lines_->value()), !fit);
   applyColours();
   // The colour scale spans the values drawn; the component keeps low below high.
   if (s.zmin < s.zmax) {

@@ -35,6 +35,9 @@ public:
 
 protected:
   void layoutInputs() override;
+  // Without stored inputs the mesh has 40 lines; a worksheet section
+  // without "n" reads 20.
+  void initialValues() override;
   void layoutPage(int index) override;
   void enterChartPage(int index) override;
   void printBody(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor) override;

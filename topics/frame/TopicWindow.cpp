@@ -202,11 +202,16 @@ void TopicWindow::initTopic() {
   showPageSilently(0);
   if (memo_) memo_->clear();
   // A memory file that fails to load still leaves a usable window.
+  // A window without stored inputs opens with the topic's initial values,
+  // whether the memory option is on (a memory file without the section) or
+  // off (no file at all).
   runGuarded([this] {
-    if (shellState().MemoryOption)
+    if (shellState().MemoryOption) {
       loadInputs(memoryFile());
-    else
+    } else {
+      loadInputs(QString());
       noMemoryDefaults();
+    }
   });
   created_ = true;
   relayout();
@@ -577,9 +582,9 @@ void TopicWindow::helpClicked() { ShowCompiledHelp(HelpContextOf(textPage())); }
 
 void TopicWindow::loadInputs(const QString& file) {
   showPageSilently(std::max(0, pageOf(PageKind::Input)));
-  if (file.isEmpty()) return;
-  const IniFile ini(file);
+  const IniFile ini(file);  // no file (an empty name) reads as empty: the defaults
   fields_.load(ini, section());
+  if (!ini.hasSection(section())) initialValues();
   afterLoad();
 }
 
@@ -601,8 +606,7 @@ void TopicWindow::cmdSave(const QString& file) {
 }
 
 void TopicWindow::cmdNew(const QString& file) {
-  if (file.isEmpty()) return;
-  {
+  if (!file.isEmpty()) {
     // Only this window's section goes; a file without it stays as it is.
     IniFile ini(file);
     if (ini.hasSection(section())) {
@@ -615,6 +619,9 @@ void TopicWindow::cmdNew(const QString& file) {
       }
     }
   }
+  // A new worksheet: no result of the inputs before stays in the memo; the
+  // initial values come back (a topic whose loading computes writes anew).
+  if (memo_) memo_->clear();
   loadInputs(file);
   rebuildPicture();
 }

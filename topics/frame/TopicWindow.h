@@ -142,7 +142,9 @@ public:
   // The section of the file into the inputs; the input page to the front.
   // Creation, Load, Demo and New read through it, closing and Save write
   // through saveInputs: a topic whose worksheets are not INI sections
-  // (CSV files) overrides both.
+  // (CSV files) overrides both. An empty name (creation with the memory
+  // option off, no data folder) stands for no stored inputs: every input
+  // takes its initial value, as from a file without the section.
   virtual void loadInputs(const QString& file);
   // The inputs into the section of the file; false (with a reason) when the
   // file could not be written.
@@ -212,6 +214,11 @@ protected:
   virtual void afterLoad() {}
   // At creation with the memory option off, in place of loading the memory file.
   virtual void noMemoryDefaults() {}
+  // There are no stored inputs (creation with the memory option off or a
+  // memory file without the window's section, New, a worksheet without the
+  // section): after the registry's defaults, the inputs a topic's creation
+  // sets otherwise than a section without the key reads (a task, a count).
+  virtual void initialValues() {}
   // Entering a chart page, or a page of kind Other.
   virtual void enterChartPage(int index) {}
   virtual void enterOtherPage(int index) {}

@@ -30,6 +30,9 @@ public:
 
 protected:
   void layoutInputs() override;
+  // Without stored inputs a window starts with two circles (task 4); a
+  // worksheet section without "type" reads task 1.
+  void initialValues() override { setTask(4); }
   void layoutPage(int index) override;
   bool readInputs() override;
   void compute() override;

@@ -10,6 +10,7 @@
 #include "shell/catalogue/TopicRegistry.h"
 #include "shell/commands/Commands.h"
 #include "shell/texts/Texts.h"
+#include "tests/topics/TopicRules.h"
 #include "tests/topics/TopicTestBase.h"
 #include "topics/frame/LongRun.h"
 #include "topics/frame/TopicWindow.h"
@@ -52,6 +53,15 @@ TEST_F(AlgebraDemoTest, TextPagesHoldTheirItemsInEveryBuiltInLanguage) {
     for (TextLanguage l : {TextLanguage::German, TextLanguage::English, TextLanguage::French})
       EXPECT_EQ(BuiltInTextCount(l, page), count) << int(page) << " " << int(l);
   EXPECT_TRUE(RegisteredTextConflicts().isEmpty()) << RegisteredTextConflicts().join('\n').toStdString();
+}
+
+// New after a computation leaves no result line; a window opens with its
+// initial values whether the memory option is on or off, and New restores
+// them (every algebra window).
+TEST_F(AlgebraDemoTest, NewClearsResultsAndRestoresInitialValues) {
+  const QString demo = QStringLiteral(ZW_SOURCE_DIR "/data/DEMO.DAT");
+  EXPECT_EQ(WindowsKeepingResultsAfterNew(demo).join(u'\n').toStdString(), "");
+  EXPECT_EQ(WindowsWithoutTheirInitialValues(demo).join(u'\n').toStdString(), "");
 }
 
 }  // namespace

@@ -80,6 +80,18 @@ TEST_F(Glei4WindowTest, SaveAndReloadTheCells) {
 
 class BigIntWindowTest : public TopicTestBase {};
 
+// Without stored inputs, with the memory option on or off: a = 3, b = 4 and
+// every range field 4.
+TEST_F(BigIntWindowTest, InitialValuesWithoutStoredInputs) {
+  for (bool memory : {false, true}) {
+    shellState().MemoryOption = memory;
+    auto w = openTopic<TFBigInt>();
+    QStringList texts;
+    for (int i = 0; i < 8; ++i) texts << w->edit(i)->text();
+    EXPECT_EQ(texts, QStringList({"3", "4", "4", "4", "4", "4", "4", "4"})) << memory;
+  }
+}
+
 TEST_F(BigIntWindowTest, ButtonsWithTheDefaults) {
   auto w = openTopic<TFBigInt>();
   EXPECT_EQ(w->edit(0)->text(), QStringLiteral("3"));

@@ -4,12 +4,16 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <memory>
 
 #include "platform/ini/IniFile.h"
+#include "shell/State.h"
+#include "tests/topics/TopicRules.h"
 #include "tests/topics/TopicTestBase.h"
 #include "topics/analysis/SequencesWindow.h"
+#include "topics/analysis/SurfaceWindow.h"
 
 namespace zw {
 namespace {
@@ -83,6 +87,25 @@ TEST_F(AnalysisWindowTest, NewtonTableAndRefusals) {
 
 TEST_F(AnalysisWindowTest, EveryWindowFitsItsDefaultSizeWithoutScrollingSideways) {
   EXPECT_EQ(windowsScrollingSideways().join(u' ').toStdString(), "");
+}
+
+// Without stored inputs, with the memory option on or off: n = 10 terms,
+// and the surface's 40 lines (a worksheet section without "n" reads 20).
+TEST_F(AnalysisWindowTest, InitialValuesWithoutStoredInputs) {
+  for (bool memory : {false, true}) {
+    shellState().MemoryOption = memory;
+    EXPECT_EQ(openTopic<TFFolgen>()->countEdit()->text(), QStringLiteral("10")) << memory;
+    EXPECT_EQ(openTopic<TFPlot3d>()->linesSpin()->value(), 40) << memory;
+  }
+}
+
+// New after a computation leaves no result line; a window opens with its
+// initial values whether the memory option is on or off, and New restores
+// them (every analysis window).
+TEST_F(AnalysisWindowTest, NewClearsResultsAndRestoresInitialValues) {
+  const QString demo = QStringLiteral(ZW_SOURCE_DIR "/data/DEMO.DAT");
+  EXPECT_EQ(WindowsKeepingResultsAfterNew(demo).join(u'\n').toStdString(), "");
+  EXPECT_EQ(WindowsWithoutTheirInitialValues(demo).join(u'\n').toStdString(), "");
 }
 
 }  // namespace

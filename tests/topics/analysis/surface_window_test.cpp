@@ -59,9 +59,49 @@ TEST_F(SurfaceWindowTest, OkDrawsTheSurfaceOnThePicturePage) {
   w->edit(F::U)->setText("x + y");
   w->okButton(0)->click();
   EXPECT_EQ(p.GridMat.NrOfColumns(), 10);
-  EXPECT_NEAR(p.GridMat.Elem(10, 10), 16, 1e-12);  // (2 + 2)^2
   EXPECT_DOUBLE_EQ(p.RangeZLow(), -1);
   EXPECT_DOUBLE_EQ(p.RangeZHigh(), 1);
+  // The surface stays inside its box: (2 + 2)^2 = 16 is drawn at the top, 1.
+  EXPECT_DOUBLE_EQ(p.GridMat.Elem(10, 10), 1);
+  EXPECT_DOUBLE_EQ(p.GridMat.Elem(3, 8), 0);  // (-2 + 2·2/9 - 2 + 7·4/9)^2 = 0 stays
+  double lo = 1, hi = -1;
+  for (int i = 1; i <= 10; ++i)
+    for (int j = 1; j <= 10; ++j) {
+      lo = std::min(lo, p.GridMat.Elem(i, j));
+      hi = std::max(hi, p.GridMat.Elem(i, j));
+    }
+  EXPECT_GE(lo, -1);
+  EXPECT_LE(hi, 1);
+}
+
+// Without "anpassen" the z range is the box the surface is drawn in: an
+// empty or degenerate range is refused on its field.
+TEST_F(SurfaceWindowTest, TypedZRangeMustBeARange) {
+  const struct {
+    const char *z1, *z2;
+    bool fit;
+    F bad;  // F::None: drawn
+  } cases[] = {
+      {"", "", false, F::Z1}, {"-1", "", false, F::Z2}, {"", "1", false, F::Z1},
+      {"1", "1", false, F::Z2}, {"2", "1", false, F::Z2}, {"-1", "1", false, F::None},
+      {"", "", true, F::None},  // fitted: the typed range is not used
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.z1) + " .. " + c.z2 + (c.fit ? " fitted" : ""));
+    errors_.clear();
+    auto w = openTopic<TFPlot3d>();
+    fill(*w, "x*y", "", {"-1", "1", "-1", "1", c.z1, c.z2});
+    w->autoScaleBox()->setChecked(c.fit);
+    w->okButton(0)->click();
+    if (c.bad == F::None) {
+      EXPECT_TRUE(errors_.empty());
+      EXPECT_EQ(w->currentPage(), 1);
+      continue;
+    }
+    EXPECT_EQ(errors_, std::vector<QString>{QStringLiteral("Unzulässige Eingabe")});
+    EXPECT_EQ(w->currentPage(), 0);
+    EXPECT_EQ(w->focusWidget(), w->edit(c.bad));
+  }
 }
 
 TEST_F(SurfaceWindowTest, RefusedInputShowsMessage22WithTheFocusOnTheField) {
@@ -129,9 +169,9 @@ TEST_F(SurfaceWindowTest, WorksheetKeysAndDefaults) {
   EXPECT_EQ(v->edit(F::U)->text(), QStringLiteral("sqrt(x^2+y^2)"));
   EXPECT_EQ(v->linesSpin()->value(), 33);
   EXPECT_TRUE(v->colourBox()->isChecked());
-  // New: the section erased, the defaults back (20 lines, no colour).
+  // New: the section erased, the initial values back (40 lines, no colour).
   v->cmdNew(sheet);
-  EXPECT_EQ(v->linesSpin()->value(), 20);
+  EXPECT_EQ(v->linesSpin()->value(), 40);
   EXPECT_FALSE(v->colourBox()->isChecked());
   EXPECT_TRUE(v->edit(F::F)->text().isEmpty());
   // A count from a file outside the control's range 3 .. 99 loads as the default.

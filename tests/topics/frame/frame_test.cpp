@@ -213,7 +213,9 @@ TEST_F(FrameTest, FailedComputationShowsItsMessageOnTheInputPage) {
     EXPECT_EQ(errors_, std::vector<QString>{c.message}) << c.what;
     EXPECT_EQ(w->currentPage(), 0) << c.what;
     EXPECT_EQ(w->focusWidget(), w->edits[c.focus]) << c.what;
-    if (c.focus == 2) EXPECT_EQ(w->edits[2]->selectedText(), "text c");
+    if (c.focus == 2) {
+      EXPECT_EQ(w->edits[2]->selectedText(), "text c");
+    }
   }
 }
 

@@ -11,6 +11,7 @@
 #include "shell/gridexchange/GridExchange.h"
 #include "shell/gridexchange/GridMenu.h"
 #include "shell/kit/Grids.h"
+#include "tests/topics/TopicRules.h"
 #include "tests/topics/TopicTestBase.h"
 #include "topics/plane/GetAB2D.h"
 #include "topics/plane/KreisWindow.h"
@@ -321,6 +322,15 @@ TEST_F(PlaneWindowTest, TangentHelpFollowsThePage) {
     ASSERT_EQ(rec.calls.size(), std::size_t(page + 1));
     EXPECT_EQ(rec.calls.back().target, webHelpAddress(HelpContextOf(ITang) + page, currentHelpLanguageLetter()));
   }
+}
+
+// New after a computation leaves no result line; a window opens with its
+// initial values whether the memory option is on or off, and New restores
+// them (every plane-geometry window).
+TEST_F(PlaneWindowTest, NewClearsResultsAndRestoresInitialValues) {
+  const QString demo = QStringLiteral(ZW_SOURCE_DIR "/data/DEMO.DAT");
+  EXPECT_EQ(WindowsKeepingResultsAfterNew(demo).join(u'\n').toStdString(), "");
+  EXPECT_EQ(WindowsWithoutTheirInitialValues(demo).join(u'\n').toStdString(), "");
 }
 
 }  // namespace
