@@ -332,6 +332,28 @@ void TChartLayers::SetRange(int layer, double xLo, double yLo, double xHi, doubl
   for (int i = from; i <= to; ++i) AdjustLayerRange(i, true, xLo, yLo, xHi, yHi, false);
 }
 
+void TChartLayers::SetEqualRange(std::uint32_t set, bool doX, bool doY) {
+  double xLo = 0, xHi = 0, yLo = 0, yHi = 0;
+  bool first = true;
+  for (int l = 1; l <= 16; ++l) {
+    if (!(set & (1u << l))) continue;
+    const double a = X(l).RangeLow(), b = X(l).RangeHigh();
+    const double c = Y(l).RangeLow(), d = Y(l).RangeHigh();
+    if (first) {
+      xLo = a, xHi = b, yLo = c, yHi = d;
+      first = false;
+    } else {
+      xLo = std::min(xLo, a), xHi = std::max(xHi, b), yLo = std::min(yLo, c), yHi = std::max(yHi, d);
+    }
+  }
+  if (first) return;  // an empty set changes nothing
+  for (int l = 1; l <= 16; ++l) {
+    if (!(set & (1u << l))) continue;
+    AdjustLayerRange(l, true, doX ? xLo : X(l).RangeLow(), doY ? yLo : Y(l).RangeLow(),
+                     doX ? xHi : X(l).RangeHigh(), doY ? yHi : Y(l).RangeHigh(), false);
+  }
+}
+
 void TChartLayers::AdjustLayerRange(int layer, bool history, double xLo, double yLo, double xHi, double yHi,
                                     bool confine) {
   const int l = clamp(layer);

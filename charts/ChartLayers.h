@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <functional>
 
 #include "charts/ChartBase.h"
@@ -219,6 +220,9 @@ public:
   void AdjustLayerRange(int layer, bool history, double xLo, double yLo, double xHi, double yHi, bool confine);
   void ApplyJointRange(int layer, bool history, double xLo, double yLo, double xHi, double yHi, bool confine);
   void ApplyLayerRange(int layer, bool history, double xLo, double yLo, double xHi, double yHi, bool confine);
+  // Every layer of the set (bit i for layer i) gets the union of their x
+  // and/or y ranges; an empty set changes nothing.
+  void SetEqualRange(std::uint32_t set, bool doX, bool doY);
   double IsoSpan(double xSpan) const;
   void SetIsometric(bool v);
   void RecentreIsometric();

@@ -4,8 +4,6 @@
 
 #include <QEnterEvent>
 #include <QMessageBox>
-#include <QEventLoop>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
 #include <algorithm>
@@ -335,31 +333,9 @@ void TVIrada::AutoRangeYOnly(int layer, double margin, double minRange) {
   autoRange(layer, margin, minRange, false, true);
 }
 
-void TVIrada::equalRange(std::uint32_t set, bool doX, bool doY) {
-  double xLo = 0, xHi = 0, yLo = 0, yHi = 0;
-  bool first = true;
-  for (int l = 1; l <= 16; ++l) {
-    if (!(set & (1u << l))) continue;
-    const double a = layers_.X(l).RangeLow(), b = layers_.X(l).RangeHigh();
-    const double c = layers_.Y(l).RangeLow(), d = layers_.Y(l).RangeHigh();
-    if (first) {
-      xLo = a, xHi = b, yLo = c, yHi = d;
-      first = false;
-    } else {
-      xLo = std::min(xLo, a), xHi = std::max(xHi, b), yLo = std::min(yLo, c), yHi = std::max(yHi, d);
-    }
-  }
-  if (first) return;  // an empty set changes nothing
-  for (int l = 1; l <= 16; ++l) {
-    if (!(set & (1u << l))) continue;
-    layers_.AdjustLayerRange(l, true, doX ? xLo : layers_.X(l).RangeLow(), doY ? yLo : layers_.Y(l).RangeLow(),
-                             doX ? xHi : layers_.X(l).RangeHigh(), doY ? yHi : layers_.Y(l).RangeHigh(), false);
-  }
-}
-
-void TVIrada::SetEqualRange(std::uint32_t set) { equalRange(set, true, true); }
-void TVIrada::SetEqualRangeXOnly(std::uint32_t set) { equalRange(set, true, false); }
-void TVIrada::SetEqualRangeYOnly(std::uint32_t set) { equalRange(set, false, true); }
+void TVIrada::SetEqualRange(std::uint32_t set) { layers_.SetEqualRange(set, true, true); }
+void TVIrada::SetEqualRangeXOnly(std::uint32_t set) { layers_.SetEqualRange(set, true, false); }
+void TVIrada::SetEqualRangeYOnly(std::uint32_t set) { layers_.SetEqualRange(set, false, true); }
 
 void TVIrada::ZoomHistory(int index) {
   if (layers_.ZoomHistory(index)) markStale();
@@ -544,12 +520,10 @@ void TVIrada::paintEvent(QPaintEvent*) {
   p.drawImage(0, 0, ChartBmp);
   if (plotBehind_) p.drawImage(QPoint(layers_.RcLRim, layers_.RcTRim), GrafBmp);
   chrome_.PaintCrossHairs(p, FCrossHair, 0, 0);
-  if (FZoomState == TZoomState::zsDrawWin || MouseBoxState == TMouseBoxState::msRectDraw) {
-    // The box being drawn, over the picture (it never enters the images).
-    const QPoint a = MouseBoxState == TMouseBoxState::msRectDraw ? boxP1_ : windAnchor_;
+  if (const auto box = mouse_.BoxBeingDrawn()) {
     p.setPen(QPen(Qt::black, 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(a, windCorner_).normalized());
+    p.drawRect(*box);
   }
 }
 
@@ -673,312 +647,10 @@ void TVIrada::RenderTo(QPainter& p, const TRenderOptions& options) {
 
 // ----- mouse ----------------------------------------------------------------
 
-bool TVIrada::inside(int x, int y) const {
-  return layers_.xL() <= x && x <= layers_.xR() && layers_.yT() <= y && y <= layers_.yB();
-}
-
-void TVIrada::takeAnchors(int x, int y) {
-  anchorX_ = x, anchorY_ = y;
-  anchorXLo_ = layers_.X(1).RangeLow(), anchorXHi_ = layers_.X(1).RangeHigh();
-  anchorYLo_ = layers_.Y(1).RangeLow(), anchorYHi_ = layers_.Y(1).RangeHigh();
-}
-
-int TVIrada::nearestCrossHair(int x, int y) const {
-  int best = 0;
-  double bestD = 0;
-  for (int n = 1; n <= 4; ++n) {
-    const TCrossHair& ch = FCrossHair[std::size_t(n - 1)];
-    const TCrossHMode m = ch.Mode();
-    if (m == TCrossHMode::chOff) continue;
-    int px, py;
-    layers_.R2M(ch.Layer(), ch.PosX(), ch.PosY(), px, py);
-    double d = 0;
-    if (m != TCrossHMode::chHoriz) d += double(px - x) * (px - x);
-    if (m != TCrossHMode::chVert) d += double(py - y) * (py - y);
-    if (best == 0 || d < bestD) best = n, bestD = d;  // a tie keeps the lower number
-  }
-  return best;
-}
-
-int TVIrada::nearestTextLabel(int x, int y) const {
-  int best = 0;
-  double bestD = 0;
-  for (int n = 1; n <= 30; ++n) {
-    const TTextLabel& l = FTextLabels[std::size_t(n - 1)];
-    if (l.Mode() == TTxtLblMode::tlOff || !l.Visible()) continue;
-    const QPoint p = LabelAnchor(layers_, l);
-    const double d = double(p.x() - x) * (p.x() - x) + double(p.y() - y) * (p.y() - y);
-    if (best == 0 || d < bestD) best = n, bestD = d;
-  }
-  return best;
-}
-
-// The first move with the button down picks the nearest item; later moves,
-// also outside the plot, carry it to the pointer. With nothing to pick the
-// drag moves nothing.
-void TVIrada::dragItem(TMouseActMode mode, int x, int y) {
-  const bool cross = mode == TMouseActMode::maDragCrossH;
-  if (!LButtonWasDown || dragKind_ != (cross ? 3 : 4)) {
-    takeAnchors(x, y);
-    if (cross)
-      CHNext = nearestCrossHair(x, y);
-    else
-      TLNext = nearestTextLabel(x, y);
-    dragKind_ = cross ? 3 : 4;
-    LButtonWasDown = true;
-    return;
-  }
-  if (cross) {
-    if (CHNext == 0) return;
-    TCrossHair& ch = FCrossHair[std::size_t(CHNext - 1)];
-    double wx, wy;
-    layers_.M2R(ch.Layer(), x, y, wx, wy);
-    ch.setPosX(wx);
-    ch.setPosY(wy);
-    update();
-    if (OnCrossHairMove) OnCrossHairMove(this, CHNext);
-    return;
-  }
-  if (TLNext == 0) return;
-  TTextLabel& l = FTextLabels[std::size_t(TLNext - 1)];
-  double wx, wy;
-  layers_.M2R(l.Layer(), x, y, wx, wy);
-  l.setPosX(LabelAttachedX(l) ? wx : x);
-  l.setPosY(LabelAttachedY(l) ? wy : y);
-  markStale();
-  if (OnTextLabelMove) OnTextLabelMove(this, TLNext);
-}
-
-void TVIrada::updateCursor(int x, int y) {
-  if (!inside(x, y) || MouseCursorFixed) {
-    unsetCursor();
-    return;
-  }
-  switch (layers_.MouseAction) {
-    case TMouseActMode::maNone: setCursor(Qt::CrossCursor); break;
-    case TMouseActMode::maPan:
-    case TMouseActMode::maPanHoriz:
-    case TMouseActMode::maPanVert: setCursor(Qt::OpenHandCursor); break;
-    case TMouseActMode::maZoomWind:
-    case TMouseActMode::maZoomWindPos: setCursor(Qt::CrossCursor); break;
-    case TMouseActMode::maZoomDrag: setCursor(Qt::SizeAllCursor); break;
-    // Zooming and turning belong to the 3D views: the cursor stays as it is.
-    case TMouseActMode::maZoom:
-    case TMouseActMode::maRotate:
-    case TMouseActMode::maRotAndZoom:
-    case TMouseActMode::maRotXOnly:
-    case TMouseActMode::maRotZOnly: break;
-    default: unsetCursor(); break;
-  }
-}
-
-void TVIrada::mousePressEvent(QMouseEvent* e) {
-  if (FWasDblClk) {
-    FWasDblClk = false;
-    return;
-  }
-  e->accept();
-  const QPoint at(int(e->position().x()), int(e->position().y()));
-  if (MouseBoxState == TMouseBoxState::msFirstCorner) {
-    if (e->button() == Qt::RightButton) {
-      MouseBoxState = TMouseBoxState::msNormal;
-    } else {
-      boxP1_ = windCorner_ = at;
-      MouseBoxState = TMouseBoxState::msRectDraw;
-    }
-  }
-  const TMouseActMode mode = layers_.MouseAction;
-  if ((mode == TMouseActMode::maRubberBand || mode == TMouseActMode::maZoomWind ||
-       mode == TMouseActMode::maZoomWindPos) &&
-      FZoomState == TZoomState::zsNormal && e->button() == Qt::LeftButton && inside(at.x(), at.y())) {
-    FZoomState = TZoomState::zsDrawWin;
-    windAnchor_ = windCorner_ = at;
-  }
-  try {
-    if (OnMouseDown) OnMouseDown(this, e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
-  } catch (const std::exception&) {
-  }
-}
-
-// The range of one axis dragged `moved` pixels (towards higher values) over a
-// plot `extent` pixels long, from the range it had at the start of the drag.
-static void panAxis(bool logarithmic, double& lo, double& hi, double lo0, double hi0, int moved, double extent) {
-  if (logarithmic && lo > 0 && hi > 0) {
-    const double f = std::exp(std::log(hi / lo) * -moved / extent);
-    lo = lo0 * f, hi = hi0 * f;
-  } else {
-    const double d = (hi - lo) * moved / extent;
-    lo = lo0 - d, hi = hi0 - d;
-  }
-}
-
-void TVIrada::mouseMoveEvent(QMouseEvent* e) {
-  try {
-    const int X = int(e->position().x()), Y = int(e->position().y());
-    const TMouseActMode mode = layers_.MouseAction;
-    if (MouseBoxState == TMouseBoxState::msRectDraw) {
-      windCorner_ = QPoint(std::clamp(X, layers_.xL(), layers_.xR()), std::clamp(Y, layers_.yT(), layers_.yB()));
-      update();
-    }
-    if ((mode == TMouseActMode::maRubberBand || mode == TMouseActMode::maZoomWind ||
-         mode == TMouseActMode::maZoomWindPos) &&
-        FZoomState == TZoomState::zsDrawWin) {
-      const int cx = std::clamp(X, layers_.xL(), layers_.xR());
-      int cy = Y;
-      if (layers_.Isometric) {
-        const int d = cx - windAnchor_.x();
-        cy = (cy - windAnchor_.y()) * d < 1 ? windAnchor_.y() - d : windAnchor_.y() + d;
-      }
-      windCorner_ = QPoint(cx, std::clamp(cy, layers_.yT(), layers_.yB()));
-      update();
-    }
-    const bool pan = mode == TMouseActMode::maPan || mode == TMouseActMode::maPanHoriz ||
-                     mode == TMouseActMode::maPanVert;
-    if (pan || mode == TMouseActMode::maZoomDrag) {
-      static_assert(sizeof(TMouseActMode) > 0);
-      if (!(e->buttons() & Qt::LeftButton)) {
-        LButtonWasDown = false;
-      } else if (!LButtonWasDown || dragKind_ != (pan ? 1 : 2)) {
-        // A drag starts, or the action changed in the middle of one: the
-        // ranges of this moment are the new anchors.
-        takeAnchors(X, Y);
-        dragKind_ = pan ? 1 : 2;
-        LButtonWasDown = true;
-      } else if (inside(X, Y)) {
-        TScaleProps& px = layers_.X(1);
-        TScaleProps& py = layers_.Y(1);
-        double xLo = px.RangeLow(), xHi = px.RangeHigh(), yLo = py.RangeLow(), yHi = py.RangeHigh();
-        const double w = layers_.xR() - layers_.xL(), h = layers_.yB() - layers_.yT();
-        if (pan) {
-          // The values follow the pointer: x grows to the right, y upwards.
-          if (mode != TMouseActMode::maPanVert && w > 0)
-            panAxis(px.Logarithmic(), xLo, xHi, anchorXLo_, anchorXHi_, X - anchorX_, w);
-          if (mode != TMouseActMode::maPanHoriz && h > 0)
-            panAxis(py.Logarithmic(), yLo, yHi, anchorYLo_, anchorYHi_, anchorY_ - Y, h);
-        } else {
-          const double gx = 1 - double(X - anchorX_) / std::max(1, width());
-          const double gy = layers_.Isometric ? gx : 1 + double(Y - anchorY_) / std::max(1, height());
-          const double cx = (anchorXLo_ + anchorXHi_) / 2, sx = anchorXHi_ - anchorXLo_;
-          const double cy = (anchorYLo_ + anchorYHi_) / 2, sy = anchorYHi_ - anchorYLo_;
-          xLo = cx - sx * gx / 2, xHi = cx + sx * gx / 2;
-          yLo = cy - sy * gy / 2, yHi = cy + sy * gy / 2;
-        }
-        layers_.ApplyJointRange(1, false, xLo, yLo, xHi, yHi, true);
-        markStale();
-        if (OnZoomPan) OnZoomPan(this);
-      }
-    }
-    if (mode == TMouseActMode::maDragCrossH || mode == TMouseActMode::maDragLabel) {
-      if (!(e->buttons() & Qt::LeftButton))
-        LButtonWasDown = false;
-      else
-        dragItem(mode, X, Y);
-    }
-    const bool in = inside(X, Y);
-    if (in) layers_.M2R(FActiveLayer, X, Y, FMousePosX, FMousePosY);
-    updateCursor(X, Y);
-    double wx, wy;
-    layers_.M2R(FActiveLayer, X, Y, wx, wy);
-    if (OnMouseMoveInChart) OnMouseMoveInChart(this, in, e->modifiers(), e->buttons(), wx, wy);
-  } catch (const std::exception&) {
-    // A handler of the page failed; the chart stays usable.
-  }
-}
-
-void TVIrada::mouseReleaseEvent(QMouseEvent* e) {
-  if (FWasDblClk) {
-    FWasDblClk = false;
-    return;
-  }
-  const TMouseActMode mode = layers_.MouseAction;
-  if (MouseBoxState == TMouseBoxState::msRectDraw) {
-    if (e->button() == Qt::RightButton) {
-      MouseBoxState = TMouseBoxState::msNormal;
-    } else {
-      boxP2_ = QPoint(int(e->position().x()), int(e->position().y()));
-      MouseBoxState = TMouseBoxState::msFinished;
-    }
-    update();
-  }
-  zoomRelease(e);
-  if (mode == TMouseActMode::maPan || mode == TMouseActMode::maPanHoriz || mode == TMouseActMode::maPanVert ||
-      mode == TMouseActMode::maZoomDrag)
-    layers_.PushZoomHistory();
-  if (!(e->buttons() & Qt::LeftButton)) LButtonWasDown = false;
-  e->accept();
-  try {
-    if (OnMouseUp) OnMouseUp(this, e->button(), e->modifiers(), int(e->position().x()), int(e->position().y()));
-  } catch (const std::exception&) {
-  }
-}
-
-bool TVIrada::zoomRelease(QMouseEvent* e) {
-  const TMouseActMode mode = layers_.MouseAction;
-  if (FZoomState != TZoomState::zsDrawWin) return false;
-  if (mode != TMouseActMode::maRubberBand && mode != TMouseActMode::maZoomWind && mode != TMouseActMode::maZoomWindPos)
-    return false;
-  FZoomState = TZoomState::zsNormal;
-  update();
-  if (e->button() != Qt::LeftButton || windAnchor_.x() == windCorner_.x() || windAnchor_.y() == windCorner_.y())
-    return true;
-  double ax, ay, bx, by;
-  layers_.M2R(1, windAnchor_.x(), windAnchor_.y(), ax, ay);
-  layers_.M2R(1, windCorner_.x(), windCorner_.y(), bx, by);
-  if (mode != TMouseActMode::maZoomWind) {
-    // The axes keep their direction.
-    const TScaleProps& px = layers_.X(1);
-    const TScaleProps& py = layers_.Y(1);
-    if ((bx < ax && px.RangeLow() < px.RangeHigh()) || (bx > ax && px.RangeLow() > px.RangeHigh())) std::swap(ax, bx);
-    if ((by < ay && py.RangeLow() < py.RangeHigh()) || (by > ay && py.RangeLow() > py.RangeHigh())) std::swap(ay, by);
-  }
-  if (layers_.Isometric) {
-    const double c = (ay + by) / 2, sp = layers_.IsoSpan(bx - ax);
-    ay = c - sp / 2, by = c + sp / 2;
-  }
-  try {
-    if (mode == TMouseActMode::maRubberBand) {
-      if (OnRubberBand) OnRubberBand(this, 1, ax, ay, bx, by);
-    } else {
-      layers_.ApplyJointRange(1, true, ax, ay, bx, by, false);
-      markStale();
-    }
-    if (OnZoomPan) OnZoomPan(this);
-  } catch (const std::exception&) {
-  }
-  return true;
-}
-
-bool TVIrada::MouseBox(double& xLo, double& yLo, double& xHi, double& yHi) {
-  MouseBoxState = TMouseBoxState::msFirstCorner;
-  QPointer<TVIrada> alive(this);
-  QEventLoop loop;
-  while (alive && MouseBoxState != TMouseBoxState::msFinished && MouseBoxState != TMouseBoxState::msNormal)
-    loop.processEvents(QEventLoop::WaitForMoreEvents);
-  if (!alive) return false;  // the chart went away while waiting
-  const bool finished = MouseBoxState == TMouseBoxState::msFinished;
-  MouseBoxState = TMouseBoxState::msNormal;
-  if (!finished) return false;
-  double x1, y1, x2, y2;
-  layers_.M2R(FActiveLayer, boxP1_.x(), boxP1_.y(), x1, y1);
-  layers_.M2R(FActiveLayer, boxP2_.x(), boxP2_.y(), x2, y2);
-  xLo = std::min(x1, x2), xHi = std::max(x1, x2);
-  yLo = std::min(y1, y2), yHi = std::max(y1, y2);
-  return true;
-}
-
-void TVIrada::MouseBoxAbort() {
-  MouseBoxState = TMouseBoxState::msNormal;
-  FZoomState = TZoomState::zsNormal;
-  update();
-}
-
-void TVIrada::mouseDoubleClickEvent(QMouseEvent*) {
-  FWasDblClk = true;
-  try {
-    if (OnDblClick) OnDblClick(this);
-  } catch (const std::exception&) {
-  }
-}
+void TVIrada::mousePressEvent(QMouseEvent* e) { mouse_.Press(e); }
+void TVIrada::mouseMoveEvent(QMouseEvent* e) { mouse_.Move(e); }
+void TVIrada::mouseReleaseEvent(QMouseEvent* e) { mouse_.Release(e); }
+void TVIrada::mouseDoubleClickEvent(QMouseEvent*) { mouse_.DoubleClick(); }
 
 void TVIrada::enterEvent(QEnterEvent*) {
   if (OnMouseEnter) OnMouseEnter(this);

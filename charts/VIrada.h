@@ -19,6 +19,7 @@
 #include "charts/ChartBase.h"
 #include "charts/ChartChrome.h"
 #include "charts/ChartLayers.h"
+#include "charts/ChartMouse.h"
 #include "charts/DisplayList.h"
 #include "charts/ItemRenderer.h"
 
@@ -212,22 +213,23 @@ public:
   // ----- boxes drawn with the mouse
   using TRubberBandEvent = std::function<void(TVIrada* sender, int layer, double loX, double loY, double hiX, double hiY)>;
   TRubberBandEvent OnRubberBand;
-  TZoomState ZoomState() const { return FZoomState; }
+  TZoomState ZoomState() const { return mouse_.ZoomState(); }
   // Lets the user draw a rectangle (press, drag, release); true with its world
   // corners (active layer, ordered) when finished, false when aborted by a
   // right click, MouseBoxAbort, or the chart going away. Waits in a local
   // event loop.
-  bool MouseBox(double& xLo, double& yLo, double& xHi, double& yHi);
-  void MouseBoxAbort();
+  bool MouseBox(double& xLo, double& yLo, double& xHi, double& yHi) { return mouse_.MouseBox(xLo, yLo, xHi, yHi); }
+  void MouseBoxAbort() { mouse_.MouseBoxAbort(); }
 
   // ----- crosshairs (1..4), drawn over the picture on screen
   TCrossHair& CrossHair(int n) { return FCrossHair[std::size_t(std::clamp(n, 1, 4) - 1)]; }
   void CrossHairSetup(int ch, TColor color, TCrossHMode mode, Qt::PenStyle lineType, int lineWidth);
   void CrossHairSetPos(int ch, double x, double y);
 
-  // ----- mouse
-  double MousePosX() const { return FMousePosX; }
-  double MousePosY() const { return FMousePosY; }
+  // ----- mouse (charts/ChartMouse.h): pan and drag zoom follow the pointer
+  // from the press; MouseAction says what a drag does.
+  double MousePosX() const { return mouse_.PosX(); }
+  double MousePosY() const { return mouse_.PosY(); }
   TMouseMoveInChartEvent OnMouseMoveInChart;
   TNotifyEvent OnZoomPan, OnMouseEnter, OnMouseLeave, OnDblClick;
   // A crosshair (1..4) or a text label (1..30) moved by the mouse.
@@ -268,15 +270,8 @@ private:
   void runHook(const TRenderEvent& hook, QPainter& p, int top, int left);
   void setMargin(int& field, int v);
   void autoRange(int layer, double margin, double minRange, bool doX, bool doY);
-  void equalRange(std::uint32_t layers, bool doX, bool doY);
   void copyPlotIntoChart();
   TItemStyle itemStyle(const TChromeStyle& s, TChartMedia media) const;
-  bool inside(int x, int y) const;
-  void updateCursor(int x, int y);
-  void takeAnchors(int x, int y);
-  int nearestCrossHair(int x, int y) const;
-  int nearestTextLabel(int x, int y) const;
-  void dragItem(TMouseActMode mode, int x, int y);
 
   // The items; charts that share data hold the same list.
   std::shared_ptr<TDisplayList> list_ = std::make_shared<TDisplayList>();
@@ -316,19 +311,8 @@ private:
   std::array<TColor, 30> FLabelColors{};
   void fillLabel(int idx, double posX, double posY, TColor txtColor, const QString& txt, int propertyTemplate);
 
-  // mouse
-  TZoomState FZoomState = TZoomState::zsNormal;
-  TMouseBoxState MouseBoxState = TMouseBoxState::msNormal;
-  QPoint windAnchor_, windCorner_, boxP1_, boxP2_;
-  bool zoomRelease(QMouseEvent* e);
-  bool LButtonWasDown = false;
-  bool FWasDblClk = false;
-  int anchorX_ = 0, anchorY_ = 0;
-  double anchorXLo_ = 0, anchorXHi_ = 0, anchorYLo_ = 0, anchorYHi_ = 0;
-  // The drag that took the anchors: 0 none, 1 pan, 2 zoom, 3 crosshair, 4 label.
-  int dragKind_ = 0;
-  int CHNext = 0, TLNext = 0;  // the crosshair or label being dragged; 0 none
-  double FMousePosX = 0, FMousePosY = 0;
+  friend class TChartMouse;  // repaints through markStale
+  TChartMouse mouse_{*this};
 };
 
 }  // namespace zw

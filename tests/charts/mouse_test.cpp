@@ -72,6 +72,39 @@ TEST(ChartMouse, ZoomByDragAndAChangeOfActionInTheDrag) {
   send(&m.c, QEvent::MouseButtonRelease, {111, 100}, Qt::LeftButton, Qt::NoButton);
 }
 
+// Pan and drag zoom follow the pointer from the press: a press, one move and
+// the release give the whole step (the chart's plot is 200 by 140 pixels for
+// 0..20 by 0..10; the zoom chart is 400 pixels wide).
+TEST(ChartMouse, PanAndDragZoomStartAtThePress) {
+  const struct {
+    TMouseActMode mode;
+    int width;
+    QPoint from, to;
+    double xLo, xHi, yLo, yHi;
+  } cases[] = {
+      {TMouseActMode::maPan, 270, {100, 80}, {110, 94}, -1, 19, 1, 11},
+      {TMouseActMode::maPanHoriz, 270, {100, 80}, {110, 94}, -1, 19, 0, 10},
+      {TMouseActMode::maPanVert, 270, {100, 80}, {110, 94}, 0, 20, 1, 11},
+      {TMouseActMode::maZoomDrag, 400, {100, 100}, {200, 100}, 2.5, 17.5, 0, 10},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(int(c.mode));
+    int zoomPans = 0;
+    MouseChart m(c.width, 200);
+    m.c.setMouseAction(c.mode);
+    m.c.OnZoomPan = [&](TVIrada*) { ++zoomPans; };
+    send(&m.c, QEvent::MouseButtonPress, c.from, Qt::LeftButton, Qt::LeftButton);
+    send(&m.c, QEvent::MouseMove, c.to, Qt::NoButton, Qt::LeftButton);
+    send(&m.c, QEvent::MouseButtonRelease, c.to, Qt::LeftButton, Qt::NoButton);
+    m.c.OnZoomPan = nullptr;
+    EXPECT_NEAR(m.c.Layers().X(1).RangeLow(), c.xLo, 1e-9);
+    EXPECT_NEAR(m.c.Layers().X(1).RangeHigh(), c.xHi, 1e-9);
+    EXPECT_NEAR(m.c.Layers().Y(1).RangeLow(), c.yLo, 1e-9);
+    EXPECT_NEAR(m.c.Layers().Y(1).RangeHigh(), c.yHi, 1e-9);
+    EXPECT_EQ(zoomPans, 1);
+  }
+}
+
 TEST(ChartMouse, ReadOutsInsideAndOutside) {
   std::vector<std::tuple<bool, double, double>> seen;
   MouseChart m;

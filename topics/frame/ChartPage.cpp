@@ -72,6 +72,14 @@ ChartPage::ChartPage(TopicWindow& window, ChartPageOptions options, Topic topic)
     guarded([this] { drawChart(); });
   };
 
+  // The drag's action is chosen at the press, so that its first step counts:
+  // Shift with the left button zooms, and so does a right button pressed
+  // while the left one pans (the move handler below keeps the rule while the
+  // buttons change; a right press alone is undone by the first move).
+  chart_->OnMouseDown = [this](TVIrada*, Qt::MouseButton button, Qt::KeyboardModifiers shift, int, int) {
+    if ((button == Qt::LeftButton && (shift & Qt::ShiftModifier)) || button == Qt::RightButton)
+      chart_->setMouseAction(TMouseActMode::maZoomDrag);
+  };
   chart_->OnDblClick = [this](TVIrada*) { guarded([this] { doubleClicked(); }); };
   chart_->OnMouseEnter = [this](TVIrada*) {
     xRead_->setVisible(true);

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -134,6 +135,34 @@ TEST_F(ChartPageTest, ReadoutsShowThePointer) {
   EXPECT_EQ(c.MouseAction(), TMouseActMode::maNone);
   c.OnMouseLeave(&c);
   EXPECT_FALSE(w->chartPage().xReadout()->isVisible());
+}
+
+// The page picks the drag's action at the press: with Shift the very first
+// step zooms about the centre, without it the first step pans.
+TEST_F(ChartPageTest, DragsZoomOrPanFromTheirFirstStep) {
+  auto w = openFilled();
+  TVIrada& c = w->chartPage().chart();
+  auto send = [&c](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
+                   Qt::KeyboardModifiers mods) {
+    QMouseEvent e(type, QPointF(at), c.mapToGlobal(QPointF(at)), button, buttons, mods);
+    QApplication::sendEvent(&c, &e);
+  };
+  const TScaleProps& x = c.Layers().X(1);
+  const double span = x.RangeHigh() - x.RangeLow(), centre = x.Center();
+  send(QEvent::MouseButtonPress, {200, 150}, Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+  send(QEvent::MouseMove, {240, 150}, Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+  EXPECT_NEAR(x.RangeHigh() - x.RangeLow(), span * (1 - 40.0 / c.width()), 1e-9);
+  EXPECT_NEAR(x.Center(), centre, 1e-9);
+  send(QEvent::MouseButtonRelease, {240, 150}, Qt::LeftButton, Qt::NoButton, Qt::ShiftModifier);
+  EXPECT_EQ(c.MouseAction(), TMouseActMode::maPan);
+
+  const double lo = x.RangeLow(), hi = x.RangeHigh();
+  const double perPixel = (hi - lo) / (c.Layers().xR() - c.Layers().xL());
+  send(QEvent::MouseButtonPress, {200, 150}, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  send(QEvent::MouseMove, {210, 150}, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  EXPECT_NEAR(x.RangeLow(), lo - 10 * perPixel, 1e-9);
+  EXPECT_NEAR(x.RangeHigh(), hi - 10 * perPixel, 1e-9);
+  send(QEvent::MouseButtonRelease, {210, 150}, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
 }
 
 TEST_F(ChartPageTest, DialogCancelKeepsAndOkMergesTheShownRows) {
