@@ -52,6 +52,22 @@ void ReadValue(const std::u16string& text, Extended& x, char16_t kind, std::int3
   if (!(std::fabs(x) <= 1e15L)) ok = 0;
 }
 
+std::u16string LongestAcceptedNumber(char16_t kind, char16_t separator) {
+  const std::u16string fraction = u"99999999999999" + std::u16string(1, separator) + u"9";
+  switch (kind) {
+    case 0: return {};
+    case u'M': return u"20";
+    case u'n':
+    case u'N': return u"1000000000000000";
+    case u'B':
+    case u'Z': return u"-999999999999999";
+    case u'p':
+    case u'P': return fraction;
+    case u'r': return u"-89" + std::u16string(1, separator) + u"9999999999999";
+    default: return u'-' + fraction;
+  }
+}
+
 void ReadEditValue(const std::u16string& text, Extended& x, char16_t kind, InputReactions& ui,
                    int pageIndex, std::int32_t& ok) {
   std::int32_t accepted = 0;

@@ -21,6 +21,14 @@ namespace zw {
 // reads as 0. Never shows anything, never throws.
 void ReadValue(const std::u16string& text, Extended& x, char16_t kind, std::int32_t& ok);
 
+// The widest plain number ReadValue accepts for a kind letter, as a user types
+// it: 15 digits with the sign and the decimal separator the kind allows
+// ("-99999999999999,9"), 10^15 for the whole kinds that refuse a sign, "20"
+// for 'M'. Fields are sized for it, and the layout check fills them with it.
+// Kind 0 (a text the topic reads itself) gives the empty text: only the topic
+// knows its longest input.
+std::u16string LongestAcceptedNumber(char16_t kind, char16_t separator);
+
 // What a window does when a field is rejected.
 class InputReactions {
 public:

@@ -1,6 +1,9 @@
 #include "shell/kit/Grids.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QStyle>
 #include <QAbstractTableModel>
 #include <QHeaderView>
 #include <QCoreApplication>
@@ -305,6 +308,15 @@ void StringGrid::setCurrentGridCell(int col, int row) {
 }
 
 // --- sizes ----------------------------------------------------------------
+
+int GridCellWidthFor(const QString& longest) {
+  const QFontMetrics fm(fonts().TextFont.font);
+  // A drawn cell keeps the focus frame's margin and one pixel on either side
+  // of its text; its editor two pixels and the caret.
+  const int margin = QApplication::style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+  const int text = fm.horizontalAdvance(longest);
+  return std::max(text + 2 * margin, text + 2 * 2 + 1) + ScalePixels(4);
+}
 
 QSize twoPointGridSize(const LayoutMetrics& m, int colWidth, int glw) {
   return {m.RowHeight + 2 * colWidth + 4 * glw + 2, 3 * m.RowHeight + 4 * glw + 2};

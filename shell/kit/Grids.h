@@ -101,6 +101,10 @@ private:
   QLabel* corner_ = nullptr;
 };
 
+// The width of a cell (its grid line not counted) that shows `longest` whole
+// in TextFont at the current zoom, as drawn and while its editor is open.
+int GridCellWidthFor(const QString& longest);
+
 // Outer sizes (glw = the grid-line width).
 QSize twoPointGridSize(const LayoutMetrics& m, int colWidth, int glw);
 QSize onePointGridSize(const LayoutMetrics& m, int colWidth, int glw);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <initializer_list>
 
+#include "kernel/CheckedInput.h"
 #include "shell/State.h"
 #include "shell/kit/Symbols.h"
 #include "shell/texts/Texts.h"
@@ -23,6 +24,7 @@ CurrentRowContext::CurrentRowContext() : measurer_(fonts().TextFont.font) {
   ctx_.metrics = metrics();
   ctx_.zoom = shellState().Zoom;
   ctx_.text = &measurer_;
+  ctx_.numberWidth = NumberEditWidth();
 }
 
 namespace {
@@ -33,6 +35,9 @@ constexpr Qt::Alignment kLabelRight = Qt::AlignRight | Qt::AlignTop;
 
 // EditWidth * 0.8 to the nearest integer (the product never ends in .5).
 int fourFifths(int w) { return (8 * w + (w >= 0 ? 5 : -5)) / 10; }
+
+// The width of a row's fields: the row's own, or the widest number's.
+int fieldWidth(const RowContext& c, int own) { return std::max(own, c.numberWidth); }
 
 // Appends a caption-and-edit pair; returns the edit's rectangle.
 QRect addLabelEdit(RowLayout& r, const RowContext& c, int left, int top, int captionWidth, int editWidth,
@@ -116,7 +121,7 @@ RowLayout captionedHeadsLayout(const RowContext& c, int left, int top, int capti
 RowLayout pointRowLayout(const RowContext& c, const QString& name, int left, int top) {
   RowLayout r;
   const QString t = name + QStringLiteral(" ( ");
-  const int w = c.width(t), e = fourFifths(c.metrics.EditWidth), rh = c.metrics.RowHeight;
+  const int w = c.width(t), e = fieldWidth(c, fourFifths(c.metrics.EditWidth)), rh = c.metrics.RowHeight;
   r.captions.push_back({QRect(left, top, w, rh), t, kPanelLeft});
   int x = left + w;
   for (int i = 0; i < 3; ++i, x += e + 1) r.fields.emplace_back(x, top, e, rh);
@@ -126,7 +131,7 @@ RowLayout pointRowLayout(const RowContext& c, const QString& name, int left, int
 
 RowLayout circleRowLayout(const RowContext& c, const QString& name, int left, int top) {
   RowLayout r;
-  const int ew = c.metrics.EditWidth, rh = c.metrics.RowHeight;
+  const int ew = fieldWidth(c, c.metrics.EditWidth), rh = c.metrics.RowHeight;
   const QString t1 = name + QStringLiteral(" :  M ( "), t2 = QStringLiteral(" )    r = ");
   const QRect ex = addLabelEdit(r, c, left, top, c.width(t1), ew, t1);
   const QRect ey(ex.left() + ew + c.S(4), top, ew, rh);
@@ -136,19 +141,29 @@ RowLayout circleRowLayout(const RowContext& c, const QString& name, int left, in
 }
 
 RowLayout circleRowLabelsLayout(const RowContext& c, const QString& name, int left, int top) {
+  return pointRadiusLabelsLayout(c, name + QStringLiteral(" :  M( "), 0, true, left, top);
+}
+
+RowLayout pointRadiusLabelsLayout(const RowContext& c, const QString& caption, int captionWidth, bool radius,
+                                  int left, int top) {
   RowLayout r;
-  const int ew = c.metrics.EditWidth, rh = c.metrics.RowHeight;
-  const QRect ex = addRightLabelEdit(r, c, left, top, 0, ew, name + QStringLiteral(" :  M( "));
+  const int ew = fieldWidth(c, c.metrics.EditWidth), rh = c.metrics.RowHeight;
+  const QRect ex = addRightLabelEdit(r, c, left, top, captionWidth, ew, caption);
   const QRect ey(ex.left() + ew, top, ew, rh);
   r.fields.push_back(ey);
-  addRightLabelEdit(r, c, ey.left() + ew, top, 0, ew, QStringLiteral(" )    r = "));
+  if (radius) {
+    addRightLabelEdit(r, c, ey.left() + ew, top, 0, ew, QStringLiteral(" )    r = "));
+  } else {
+    const QString close = QStringLiteral(" )");
+    r.captions.push_back({QRect(ey.left() + ew, top + c.S(4), c.width(close), rh), close, kLabelRight});
+  }
   return r;
 }
 
 RowLayout twoValueRowLayout(const RowContext& c, const QString& caption1, const QString& caption2, int left,
                             int top) {
   RowLayout r;
-  const int ew = c.S(80), rh = c.metrics.RowHeight;
+  const int ew = fieldWidth(c, c.S(80)), rh = c.metrics.RowHeight;
   QRect f = addLabelEdit(r, c, left, top, c.width(caption1), ew, caption1);
   for (int i = 0; i < 2; ++i) {
     f = QRect(f.left() + ew, top, ew, rh);
@@ -160,7 +175,7 @@ RowLayout twoValueRowLayout(const RowContext& c, const QString& caption1, const 
 
 RowLayout lineRowLabelsLayout(const RowContext& c, const QString& caption, int left, int top) {
   RowLayout r;
-  const int ew = c.metrics.EditWidth;
+  const int ew = fieldWidth(c, c.metrics.EditWidth);
   QRect f = addRightLabelEdit(r, c, left, top, 0, ew, caption);
   f = addRightLabelEdit(r, c, f.left() + ew, top, 0, ew, u' ' + MulDot() + QStringLiteral(" x + "));
   addRightLabelEdit(r, c, f.left() + ew, top, 0, ew, u' ' + MulDot() + QStringLiteral(" y = "));
@@ -169,7 +184,7 @@ RowLayout lineRowLabelsLayout(const RowContext& c, const QString& caption, int l
 
 RowLayout lineRowLayout(const RowContext& c, const QString& caption, int left, int top) {
   RowLayout r;
-  const int ew = c.metrics.EditWidth;
+  const int ew = fieldWidth(c, c.metrics.EditWidth);
   const QString tx = u' ' + MulDot() + QStringLiteral(" x + "), ty = u' ' + MulDot() + QStringLiteral(" y = ");
   QRect f = addLabelEdit(r, c, left, top, c.width(caption), ew, caption);
   f = addLabelEdit(r, c, f.left() + ew, top, c.width(tx), ew, tx);
@@ -179,7 +194,7 @@ RowLayout lineRowLayout(const RowContext& c, const QString& caption, int left, i
 
 RowLayout planeRowLayout(const RowContext& c, const QString& caption, int left, int top) {
   RowLayout r;
-  const int ew = fourFifths(c.metrics.EditWidth);
+  const int ew = fieldWidth(c, fourFifths(c.metrics.EditWidth));
   const QString texts[4] = {caption, u' ' + MulDot() + QStringLiteral("x + "),
                             u' ' + MulDot() + QStringLiteral("y + "), u' ' + MulDot() + QStringLiteral("z = ")};
   int x = left;
@@ -193,7 +208,7 @@ RowLayout planeRowLayout(const RowContext& c, const QString& caption, int left, 
 
 RowLayout paramLineLayout(const RowContext& c, const QString& name, const QString& param, int left, int top) {
   RowLayout r;
-  const int ew = c.metrics.EditWidth, rh = c.metrics.RowHeight;
+  const int ew = fieldWidth(c, c.metrics.EditWidth), rh = c.metrics.RowHeight;
   const QString t0 = QString(QChar(0x27F6)) + QStringLiteral("  ");
   const QString t1 = name + QStringLiteral(" : x = ");
   const QString t2 = QStringLiteral(" + ") + param + u' ' + MulDot() + u' ';
@@ -213,7 +228,7 @@ RowLayout paramLineLayout(const RowContext& c, const QString& name, const QStrin
 RowLayout planeVectorLayout(const RowContext& c, const QString& name, const QString& param1,
                             const QString& param2, int left, int top) {
   RowLayout r;
-  const int ew = c.metrics.EditWidth, rh = c.metrics.RowHeight;
+  const int ew = fieldWidth(c, c.metrics.EditWidth), rh = c.metrics.RowHeight;
   RowLayout nameRow, arrowRow, p1Row, p2Row;
   const QRect p1 = addRightLabelEdit(nameRow, c, left, top + rh, 0, ew, name + QStringLiteral(" : x = "));
   const int w = nameRow.captions[0].rect.width();
@@ -500,7 +515,7 @@ void PlaceCaptionControl(QLabel* panel, QWidget* control, int left, int top, int
 }
 
 void PlaceLabelEdit(QLabel* panel, QWidget* edit, int left, int top, int captionWidth, const QString& caption) {
-  PlaceLabelEditSized(panel, edit, left, top, captionWidth, metrics().EditWidth, caption);
+  PlaceLabelEditSized(panel, edit, left, top, captionWidth, NumberEditWidth(), caption);
 }
 
 int EditWidthFor(const QString& longest) {
@@ -521,6 +536,17 @@ int EditWidthFor(const QString& longest) {
   return std::max(metrics().EditWidth, needed + ScalePixels(4));
 }
 
+int NumberEditWidth() {
+  // Measured once per font and zoom: every row of every layout asks.
+  static QString measuredFor;
+  static int width = 0;
+  const QString key = fonts().TextFont.font.key() + u'/' + QString::number(shellState().Zoom);
+  if (key == measuredFor) return width;
+  measuredFor = key;
+  return width = std::max(EditWidthFor(QString::fromStdU16String(LongestAcceptedNumber(u'e', u','))),
+                  EditWidthFor(QString::fromStdU16String(LongestAcceptedNumber(u'n', u','))));
+}
+
 void PlaceLabelEditSized(QLabel* panel, QWidget* edit, int left, int top, int captionWidth, int editWidth,
                          const QString& caption) {
   PlaceCaptionControl(panel, edit, left, top, captionWidth, editWidth, metrics().RowHeight, caption,
@@ -529,7 +555,7 @@ void PlaceLabelEditSized(QLabel* panel, QWidget* edit, int left, int top, int ca
 
 void PlaceRightLabelEdit(QLabel* label, QWidget* edit, int left, int top, int labelWidth,
                          const QString& caption) {
-  PlaceRightLabelEditFont(label, edit, left, top, labelWidth, metrics().EditWidth, caption, fonts().TextFont);
+  PlaceRightLabelEditFont(label, edit, left, top, labelWidth, NumberEditWidth(), caption, fonts().TextFont);
 }
 
 void PlaceRightLabelEditFont(QLabel* label, QWidget* edit, int left, int top, int labelWidth, int editWidth,
@@ -569,8 +595,16 @@ void PlaceCircleInput(QLabel* panel1, QLabel* panel2, const TextMeasurer& canvas
 
 void PlaceCircleInputLabels(QLabel* label1, QLabel* label2, QWidget* editX, QWidget* editY, QWidget* editR,
                             const QString& name, int left, int top) {
-  apply(circleRowLabelsLayout(*CurrentRowContext(), name, left, top), {label1, label2}, {editX, editY, editR},
-        fonts().TextFont, true);
+  PlacePointRadiusLabels(label1, label2, editX, editY, editR, name + QStringLiteral(" :  M( "), 0, left, top);
+}
+
+void PlacePointRadiusLabels(QLabel* label1, QLabel* label2, QWidget* editX, QWidget* editY, QWidget* editR,
+                            const QString& caption, int captionWidth, int left, int top) {
+  const RowLayout r = pointRadiusLabelsLayout(*CurrentRowContext(), caption, captionWidth, editR != nullptr, left, top);
+  if (editR)
+    apply(r, {label1, label2}, {editX, editY, editR}, fonts().TextFont, true);
+  else
+    apply(r, {label1, label2}, {editX, editY}, fonts().TextFont, true);
 }
 
 void PlaceTwoValueInput(QLabel* panel1, QLabel* panel2, QWidget* editX, QWidget* editY, QWidget* editZ,

@@ -32,6 +32,10 @@ struct RowContext {
   LayoutMetrics metrics;
   int zoom = 100;
   const TextMeasurer* text = nullptr;  // the font the captions are shown in
+  // The fields of the rows are never narrower than this (0: no minimum); the
+  // running program's context gives NumberEditWidth(), so that every field
+  // shows the widest number it accepts.
+  int numberWidth = 0;
 
   int S(int v) const { return ScalePixelsAt(v, zoom); }
   int width(const QString& t) const;
@@ -64,6 +68,9 @@ struct RowLayout {
 
 // --- pure layouts ---------------------------------------------------------
 
+// Field widths: EditWidth (0.8 of it for the point and plane rows, S(80) for
+// the two-value row), never narrower than numberWidth.
+//
 // Caption panel (left, top, captionWidth, RowHeight) with " " + caption,
 // right-justified; the field beside it.
 RowLayout labelEditLayout(const RowContext& c, int left, int top, int captionWidth, int editWidth,
@@ -84,6 +91,11 @@ RowLayout captionedHeadsLayout(const RowContext& c, int left, int top, int capti
 RowLayout pointRowLayout(const RowContext& c, const QString& name, int left, int top);
 RowLayout circleRowLayout(const RowContext& c, const QString& name, int left, int top);
 RowLayout circleRowLabelsLayout(const RowContext& c, const QString& name, int left, int top);
+// «caption [x] [y] )    r = [r]» with labels, or without the radius
+// «caption [x] [y] )»; the caption captionWidth wide (0: its own width) and
+// right-justified, so that rows of different captions align their fields.
+RowLayout pointRadiusLabelsLayout(const RowContext& c, const QString& caption, int captionWidth, bool radius,
+                                  int left, int top);
 RowLayout twoValueRowLayout(const RowContext& c, const QString& caption1, const QString& caption2, int left,
                             int top);
 RowLayout lineRowLabelsLayout(const RowContext& c, const QString& caption, int left, int top);
@@ -144,6 +156,10 @@ void PlaceLabelEdit(QLabel* panel, QWidget* edit, int left, int top, int caption
 // The width an edit field needs to show `longest` whole in the shared text
 // font at the current zoom (frame and margins included), at least EditWidth.
 int EditWidthFor(const QString& longest);
+// The width of a number field: EditWidthFor the widest plain number a field
+// accepts (15 digits with sign and decimal separator, or 10^15). The rows and
+// PlaceLabelEdit give their fields at least this width.
+int NumberEditWidth();
 void PlaceLabelEditSized(QLabel* panel, QWidget* edit, int left, int top, int captionWidth, int editWidth,
                          const QString& caption);
 void PlaceRightLabelEdit(QLabel* label, QWidget* edit, int left, int top, int labelWidth,
@@ -161,6 +177,9 @@ void PlaceCircleInput(QLabel* panel1, QLabel* panel2, const TextMeasurer& canvas
                       QWidget* editY, QWidget* editR, const QString& name, int left, int top);
 void PlaceCircleInputLabels(QLabel* label1, QLabel* label2, QWidget* editX, QWidget* editY, QWidget* editR,
                             const QString& name, int left, int top);
+// pointRadiusLabelsLayout applied; a null editR is the row without radius.
+void PlacePointRadiusLabels(QLabel* label1, QLabel* label2, QWidget* editX, QWidget* editY, QWidget* editR,
+                            const QString& caption, int captionWidth, int left, int top);
 // Fields S(80) wide (the shared metrics stay as they are).
 void PlaceTwoValueInput(QLabel* panel1, QLabel* panel2, QWidget* editX, QWidget* editY, QWidget* editZ,
                         QWidget* editR, const TextMeasurer& canvas, const QString& caption1,

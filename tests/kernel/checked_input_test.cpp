@@ -47,6 +47,31 @@ TEST(CheckedInput, KindsAndBounds) {
   }
 }
 
+// The widest number named for each kind is one the kind accepts, with either
+// decimal separator; for the whole kinds one more is refused.
+TEST(CheckedInput, TheLongestAcceptedNumberIsAccepted) {
+  kernelState().reset();
+  for (char16_t kind : {u'B', u'M', u'N', u'P', u'Z', u'i', u'n', u'p', u'r', u'e', u'f'})
+    for (char16_t separator : {u',', u'.'}) {
+      const std::u16string text = LongestAcceptedNumber(kind, separator);
+      Extended x = 0;
+      std::int32_t ok = 0;
+      ReadValue(text, x, kind, ok);
+      EXPECT_EQ(ok, 1) << static_cast<char>(kind) << " " << std::string(text.begin(), text.end());
+    }
+  EXPECT_TRUE(LongestAcceptedNumber(0, u',').empty());
+  struct Beyond {
+    char16_t kind;
+    const char* text;
+  };
+  for (const Beyond& b : {Beyond{u'n', "1000000000000001"}, Beyond{u'Z', "-1000000000000001"}, Beyond{u'M', "21"}}) {
+    Extended x = 0;
+    std::int32_t ok = 1;
+    ReadValue(u16(b.text), x, b.kind, ok);
+    EXPECT_EQ(ok, 0) << b.text;
+  }
+}
+
 TEST(CheckedInput, EditFieldsKeepOkAndReactPerBadField) {
   RecordingInputReactions ui;
   std::int32_t ok = 1;

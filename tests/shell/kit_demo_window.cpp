@@ -101,6 +101,16 @@ KitDemoWindow::KitDemoWindow() {
 
   QSize size;
   DefaultFormSize(IBigInt, size);
+  // Wider where the rows need it: their fields show the widest number.
+  const CurrentRowContext ctx;
+  const LayoutMetrics& m = metrics();
+  QRect rows;
+  for (const RowLayout& r : {planeRowLayout(*ctx, QStringLiteral("E: "), m.ColLeft[1], 0),
+                             paramLineLayout(*ctx, QStringLiteral("h"), QStringLiteral("t"), m.ColLeft[1], 0)}) {
+    for (const PlacedCaption& c : r.captions) rows |= c.rect;
+    for (const QRect& f : r.fields) rows |= f;
+  }
+  size.setWidth(std::max(size.width(), rows.right() + 1 + m.ColLeft[1] + ScalePixels(88) + ScalePixels(16)));
   resize(size);
 }
 

@@ -36,7 +36,8 @@ TEST_P(KitDemoWindowTest, PagesLaidOutWithoutOverlap) {
   KitDemoWindow w;
   w.show();
   QApplication::processEvents();
-  EXPECT_EQ(w.size(), DefaultFormSizeAt(IBigInt, zoom));
+  EXPECT_EQ(w.size().height(), DefaultFormSizeAt(IBigInt, zoom).height());
+  EXPECT_GE(w.size().width(), DefaultFormSizeAt(IBigInt, zoom).width());
 
   for (KitDemoWindow::DemoPage* page : {&w.input, &w.results, &w.chart}) {
     const auto& controls = page->controls;
@@ -81,7 +82,7 @@ TEST_P(KitDemoWindowTest, PositionsAreTheComputedOnes) {
   // Rows.
   const int capWidth = w.capA->width();
   EXPECT_EQ(w.capA->geometry(), QRect(left, w.rowTop(1), capWidth, m.RowHeight));
-  EXPECT_EQ(w.editA->geometry(), QRect(left + capWidth, w.rowTop(1), m.EditWidth, m.RowHeight));
+  EXPECT_EQ(w.editA->geometry(), QRect(left + capWidth, w.rowTop(1), NumberEditWidth(), m.RowHeight));
   const RowLayout point = pointRowLayout(*ctx, QStringLiteral("P"), left, w.rowTop(3));
   EXPECT_EQ(w.px->geometry(), point.fields[0]);
   EXPECT_EQ(w.pz->geometry(), point.fields[2]);

@@ -1,9 +1,11 @@
 // Caption-and-field rows, column heads and panels.
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <gtest/gtest.h>
 
 #include "common/TextMeasurer.h"
+#include "kernel/CheckedInput.h"
 #include "shell/Fonts.h"
 #include "shell/Metrics.h"
 #include "shell/State.h"
@@ -35,12 +37,13 @@ TEST_F(KitInputRows, PlaceLabelEditAtZoom100) {
   EXPECT_EQ(panel->geometry(), QRect(16, 40, 120, 20));
   EXPECT_EQ(panel->text(), QStringLiteral(" a = "));
   EXPECT_TRUE(panel->alignment() & Qt::AlignRight);
-  EXPECT_EQ(edit->geometry(), QRect(136, 40, 100, 20));
+  // The field shows the widest number a field accepts.
+  EXPECT_EQ(edit->geometry(), QRect(136, 40, NumberEditWidth(), 20));
   EXPECT_EQ(edit->font(), fonts().TextFont.font);
 
   applyZoom(150);
   PlaceLabelEdit(panel, edit, 24, 60, 180, QStringLiteral("a = "));
-  EXPECT_EQ(edit->geometry(), QRect(204, 60, 150, 30));
+  EXPECT_EQ(edit->geometry(), QRect(204, 60, NumberEditWidth(), 30));
 }
 
 TEST_F(KitInputRows, RightLabelSizedToCaptionAndFourPixelsLower) {
@@ -57,7 +60,7 @@ TEST_F(KitInputRows, RightLabelSizedToCaptionAndFourPixelsLower) {
   PlaceRightLabelEdit(label, edit, 16, 40, 0, QStringLiteral("Radius r = "));
   EXPECT_EQ(label->width(), FontTextMeasurer(fonts().TextFont.font).width(QStringLiteral("Radius r = ")));
   EXPECT_EQ(label->y(), 44);
-  EXPECT_EQ(edit->geometry(), QRect(16 + label->width(), 40, 100, 20));
+  EXPECT_EQ(edit->geometry(), QRect(16 + label->width(), 40, NumberEditWidth(), 20));
 }
 
 TEST_F(KitInputRows, ColumnHeads) {
@@ -87,12 +90,14 @@ TEST_F(KitInputRows, NarrowRowsLeaveTheSharedMetricsAlone) {
   const LayoutMetrics before = metrics();
   PlaceTwoValueInput(&p1, &p2, &e1, &e2, &e3, &e4, five, QStringLiteral("M ( "), QStringLiteral(" )  r = "), 16,
                      16);
-  EXPECT_EQ(e1.width(), 80);
-  EXPECT_EQ(e2.x(), e1.x() + 80);
-  EXPECT_EQ(e4.x(), e3.x() + 80 + 40);  // caption 2 is 8 characters
+  // S(80), or wider for the widest number.
+  const int w = std::max(80, NumberEditWidth());
+  EXPECT_EQ(e1.width(), w);
+  EXPECT_EQ(e2.x(), e1.x() + w);
+  EXPECT_EQ(e4.x(), e3.x() + w + 40);  // caption 2 is 8 characters
 
   PlacePlaneInput(&p1, &p2, &p3, &p4, &e1, &e2, &e3, &e4, five, QStringLiteral("E: "), 16, 16);
-  EXPECT_EQ(e1.width(), 80);  // 0.8 of the standard width
+  EXPECT_EQ(e1.width(), w);  // 0.8 of the standard width, or the widest number's
   EXPECT_EQ(metrics().EditWidth, before.EditWidth);
   EXPECT_EQ(metrics().HalfRowStep, before.HalfRowStep);
 }
@@ -187,13 +192,16 @@ TEST_F(KitInputRows, RightToLeftAreasMirrorTheirRows) {
     inner->setGeometry(10, 0, 50, 20);
   };
   placeAll();
-  const QRect ltrPoint(16, 80, 299 - 16, 20);  // "P ( " to " )", see MathematicalRows
+  RowContext wide = at(100);
+  wide.numberWidth = NumberEditWidth();
+  const RowLayout point = pointRowLayout(wide, QStringLiteral("P"), 16, 80);
+  const QRect ltrPoint = point.captions[0].rect | point.captions[1].rect;  // "P ( " to " )"
   MirrorChildren(&area);
   EXPECT_EQ(caption.geometry(), QRect(500 - 16 - 60, 40, 60, 20));
   EXPECT_EQ(edit.geometry(), QRect(500 - 76 - 100, 40, 100, 20));
   EXPECT_GT(caption.x(), edit.x() + edit.width() - 1);  // the label lies right of its edit
   const int shift = 500 - ltrPoint.left() - (ltrPoint.left() + ltrPoint.width());
-  EXPECT_EQ(x.geometry(), QRect(36 + shift, 80, 80, 20));
+  EXPECT_EQ(x.geometry(), point.fields[0].translated(shift, 0));
   EXPECT_LT(x.x(), y.x());
   EXPECT_LT(y.x(), z.x());
   EXPECT_EQ(close.geometry().right(), 500 - 16 - 1);  // the row ends at the right margin
@@ -205,7 +213,7 @@ TEST_F(KitInputRows, RightToLeftAreasMirrorTheirRows) {
   area.resize(600, 300);
   UnmirrorChildren(&area);
   EXPECT_EQ(caption.geometry(), QRect(16, 40, 60, 20));
-  EXPECT_EQ(x.geometry(), QRect(36, 80, 80, 20));
+  EXPECT_EQ(x.geometry(), point.fields[0]);
   EXPECT_EQ(inner->geometry(), QRect(10, 0, 50, 20));
   MirrorChildren(&area);
   EXPECT_EQ(caption.geometry(), QRect(600 - 16 - 60, 40, 60, 20));
@@ -218,6 +226,45 @@ TEST_F(KitInputRows, RightToLeftAreasMirrorTheirRows) {
   EXPECT_EQ(caption.geometry(), QRect(16, 40, 60, 20));
   UnmirrorChildren(&area);
   EXPECT_EQ(caption.geometry(), QRect(16, 40, 60, 20));
+}
+
+// A number field shows the widest number of every kind letter whole, at
+// every zoom: its text, the caret and the edit's own margins fit inside.
+TEST_F(KitInputRows, NumberFieldsShowTheWidestAcceptedNumber) {
+  for (int zoom : {75, 100, 150}) {
+    applyZoom(zoom);
+    QLineEdit edit;
+    applySharedFont(&edit, fonts().TextFont);
+    edit.resize(NumberEditWidth(), metrics().RowHeight);
+    const int frame = edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit);
+    const int room = edit.width() - 2 * frame - 2 * 2 - 1;  // 2 px each side, then the caret
+    for (char16_t kind : {u'e', u'f', u'n', u'N', u'Z', u'p', u'r', u'B', u'M'}) {
+      const QString widest = QString::fromStdU16String(LongestAcceptedNumber(kind, u','));
+      EXPECT_LE(QFontMetrics(edit.font()).horizontalAdvance(widest), room)
+          << "zoom " << zoom << " kind " << char(kind);
+    }
+    EXPECT_GE(NumberEditWidth(), metrics().EditWidth);
+  }
+}
+
+// Rows of different captions align their fields at a common caption width;
+// a row without radius ends with its parenthesis beside the y field.
+TEST_F(KitInputRows, PointRowsWithAndWithoutRadius) {
+  RowContext c = at(100);
+  const RowLayout k = pointRadiusLabelsLayout(c, QStringLiteral(" k :  M( "), 60, true, 16, 40);
+  const RowLayout b = pointRadiusLabelsLayout(c, QStringLiteral("B( "), 60, false, 16, 64);
+  ASSERT_EQ(k.fields.size(), 3u);
+  ASSERT_EQ(b.fields.size(), 2u);
+  EXPECT_EQ(k.fields[0].x(), b.fields[0].x());
+  EXPECT_EQ(k.fields[1].x(), b.fields[1].x());
+  EXPECT_EQ(b.captions[1].text, QStringLiteral(" )"));
+  EXPECT_EQ(b.captions[1].rect.left(), b.fields[1].right() + 1);
+  EXPECT_EQ(b.captions[1].rect.width(), 10);  // its own text, 2 characters
+  EXPECT_EQ(k.captions[1].text, QStringLiteral(" )    r = "));
+  EXPECT_EQ(k.fields[2].left(), k.captions[1].rect.right() + 1);
+  // The running program's rows give every field the widest number's width.
+  c.numberWidth = 150;
+  EXPECT_EQ(pointRadiusLabelsLayout(c, QStringLiteral("B( "), 0, false, 16, 64).fields[1].width(), 150);
 }
 
 TEST_F(KitInputRows, PanelsAndLabels) {

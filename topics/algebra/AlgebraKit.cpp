@@ -21,12 +21,13 @@ QStringList UnderlinedLines(const TextMeasurer& font, const QString& text) {
 }
 
 int PlaceCaptionRows(std::span<QLabel* const> captions, std::span<QLineEdit* const> edits,
-                      std::span<const QString> texts, std::span<const int> tops) {
+                      std::span<const QString> texts, std::span<const int> tops, int editWidth) {
   const FontTextMeasurer canvas(fonts().TextFont.font);
   int width = 0;
   for (const QString& t : texts) width = std::max(width, canvas.width(u' ' + t));
   for (std::size_t i = 0; i < captions.size() && i < edits.size() && i < texts.size() && i < tops.size(); ++i)
-    PlaceLabelEdit(captions[i], edits[i], ScalePixels(16), tops[i], width, texts[i]);
+    PlaceLabelEditSized(captions[i], edits[i], ScalePixels(16), tops[i], width,
+                        editWidth > 0 ? editWidth : NumberEditWidth(), texts[i]);
   return width;
 }
 

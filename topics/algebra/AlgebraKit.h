@@ -17,9 +17,9 @@ QStringList UnderlinedLines(const TextMeasurer& font, const QString& text);
 
 // Caption-and-field rows in the left column: row i at tops[i], every
 // caption panel as wide as the widest " " + caption in TextFont (the
-// width returned).
+// width returned); the fields editWidth wide (0: NumberEditWidth).
 int PlaceCaptionRows(std::span<QLabel* const> captions, std::span<QLineEdit* const> edits,
-                      std::span<const QString> texts, std::span<const int> tops);
+                      std::span<const QString> texts, std::span<const int> tops, int editWidth = 0);
 
 // The hourglass as an override cursor for the life of the object, so that
 // every way a run ends (finished, stopped, failed, dropped with its window)

@@ -24,9 +24,23 @@ namespace {
 
 // ----- registration of the window (one place, moved as a whole) -----
 
-constexpr TextItem kDe[] = {{1, u"Gerechnet wird mit ganzen Zahlen mit maximal 10000 Ziffern."}, {4, u"Rest"}};
-constexpr TextItem kEn[] = {{1, u"Calculates with integers of at most 10000 digits."}, {4, u"remainder"}};
-constexpr TextItem kFr[] = {{1, u"Calcule avec des entiers de 10000 chiffres au plus."}, {4, u"reste"}};
+// Items 5 to 7 head the range columns of n and k.
+constexpr TextItem kDe[] = {{1, u"Gerechnet wird mit ganzen Zahlen mit maximal 10000 Ziffern."},
+                            {4, u"Rest"},
+                            {5, u"von"},
+                            {6, u"bis"},
+                            {7, u"step"}};
+constexpr TextItem kEn[] = {{1, u"Calculates with integers of at most 10000 digits."},
+                            {4, u"remainder"},
+                            {5, u"from"},
+                            {6, u"to"},
+                            {7, u"step"}};
+constexpr TextItem kFr[] = {{1, u"Calcule avec des entiers de 10000 chiffres au plus."},
+                            {4, u"reste"},
+                            {5, u"de"},
+                            {6, u"à"},
+                            {7, u"pas"}};
+constexpr int kFirstHeadItem = 5;
 
 const char* const kDefaults[8] = {"3", "4", "4", "4", "4", "4", "4", "4"};
 const QString kGroupCaption = QStringLiteral("  0 000");
@@ -271,27 +285,27 @@ void TFBigInt::layoutInputs() {
   // a and b: caption, field, grouping box.
   const int opW = ScalePixels(238);
   const QString opTexts[2] = {QStringLiteral(" a = "), QStringLiteral(" b = ")};
+  // The rows one row step apart, as the kit places rows: the fields never touch.
+  const int step = m.RowTop[2] - m.RowTop[1];
   for (int i = 0; i < 2; ++i) {
-    const int top = m.RowTop[static_cast<std::size_t>(i)];
-    PlaceLabelEditSized(opCaptions_[static_cast<std::size_t>(i)], edits_[static_cast<std::size_t>(i)], left, top, capW, opW,
-                        opTexts[i]);
+    PlaceLabelEditSized(opCaptions_[static_cast<std::size_t>(i)], edits_[static_cast<std::size_t>(i)], left, i * step,
+                        capW, opW, opTexts[i]);
   }
-  cba_->setGeometry(left + capW + opW + ScalePixels(4), m.RowTop[0], cbW, rowH);
-  cbb_->setGeometry(left + capW + opW + ScalePixels(4), m.RowTop[1], cbW, rowH);
+  cba_->setGeometry(left + capW + opW + ScalePixels(4), 0, cbW, rowH);
+  cbb_->setGeometry(left + capW + opW + ScalePixels(4), step, cbW, rowH);
   // The ranges: heads, then the n and k rows.
   const int rangeW = ScalePixels(60);
-  const QString headTexts[3] = {QStringLiteral("von"), QStringLiteral("bis"), QStringLiteral("step")};
-  const int rangeTop = m.RowTop[2] + ScalePixels(4);
+  const int rangeTop = 2 * step + ScalePixels(4);
   for (int j = 0; j < 3; ++j) {
     QLabel* h = heads_[static_cast<std::size_t>(j)];
-    h->setText(headTexts[j]);
+    h->setText(GetText(IBigInt, kFirstHeadItem + j));
     h->setFont(tf);
     h->setAlignment(Qt::AlignCenter);
     h->setGeometry(left + capW + j * (rangeW + ScalePixels(4)), rangeTop, rangeW, rowH);
   }
   const QString rowTexts[2] = {QStringLiteral(" n = "), QStringLiteral(" k = ")};
   for (int r = 0; r < 2; ++r) {
-    const int top = rangeTop + (r + 1) * (rowH + ScalePixels(4));
+    const int top = rangeTop + (r + 1) * step;
     PlaceLabelEditSized(rangeCaptions_[static_cast<std::size_t>(r)], edits_[static_cast<std::size_t>(2 + 3 * r)], left, top,
                         capW, rangeW, rowTexts[r]);
     for (int j = 1; j < 3; ++j)

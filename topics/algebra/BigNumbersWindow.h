@@ -34,6 +34,8 @@ public:
   QCheckBox* groupResult() const { return cbc_; }
   QCheckBox* shortForm() const { return cbSci_; }
   QRadioButton* operationItem(int i) const { return items_[static_cast<std::size_t>(i)]; }
+  // The heads of the range columns: from, to, step.
+  QLabel* rangeHead(int j) const { return heads_[static_cast<std::size_t>(j)]; }
 
 protected:
   void layoutInputs() override;

@@ -12,6 +12,11 @@ namespace zw {
 // The largest numerator or denominator the conversion accepts.
 inline constexpr unsigned long long Dez2BrLimit = 1'000'000'000'000'000'000ull;  // 10^18
 
+// The longest texts the conversion accepts, each with the other field empty:
+// 10^18 as the non-repeating part, and 18 repeating digits.
+inline constexpr char16_t Dez2BrLongestDecimal[] = u"1000000000000000000";
+inline constexpr char16_t Dez2BrLongestPeriod[] = u"999999999999999999";
+
 struct Dez2BrConversion {
   // -1 when the texts convert; else the field that is at fault (0 the
   // non-repeating part, 1 the period).

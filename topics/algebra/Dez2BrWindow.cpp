@@ -33,7 +33,9 @@ TFDez2Br::TFDez2Br(QWidget* owner) : TopicWindow(owner, ClassName, dez2BrConfig(
     captions_[static_cast<std::size_t>(i)] = new QLabel(box);
     QLineEdit* e = edits_[static_cast<std::size_t>(i)] = new QLineEdit(box);
     e->setObjectName(QStringLiteral("Edit%1").arg(i + 1));
-    fields().addField(QString::fromUtf16(keys[i]), e, 0);  // read by the topic
+    // Read by the topic.
+    fields().addField(QString::fromUtf16(keys[i]), e, 0).longest =
+        QString::fromUtf16(i == 0 ? Dez2BrLongestDecimal : Dez2BrLongestPeriod);
   }
   initTopic();
 }
@@ -42,7 +44,7 @@ void TFDez2Br::layoutInputs() {
   // The first row stands 6 scaled pixels above the shell's row 1.
   const QString texts[2] = {GetTextEq(IDez2Br, 2), GetTextEq(IDez2Br, 3)};
   const int tops[2] = {metrics().RowTop[1] - ScalePixels(6), metrics().RowTop[2]};
-  PlaceCaptionRows(captions_, edits_, texts, tops);
+  PlaceCaptionRows(captions_, edits_, texts, tops, EditWidthFor(QString::fromUtf16(Dez2BrLongestDecimal)));
 }
 
 bool TFDez2Br::readInputs() {

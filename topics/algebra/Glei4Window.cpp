@@ -53,7 +53,9 @@ TFGlei4::TFGlei4(QWidget* owner) : TopicWindow(owner, ClassName, glei4Config()) 
 
 void TFGlei4::layoutInputs() {
   const LayoutMetrics& m = metrics();
-  const int colWidth = ScalePixels(80);
+  // Every cell shows the widest number it accepts.
+  const int colWidth =
+      std::max(ScalePixels(80), GridCellWidthFor(QString::fromStdU16String(LongestAcceptedNumber(u'f', u','))));
   grid_->setDefaultColWidth(colWidth);
   grid_->setDefaultRowHeight(m.RowHeight);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);

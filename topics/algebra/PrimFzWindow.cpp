@@ -41,6 +41,9 @@ std::int64_t nowMs() {
       .count();
 }
 
+// The widest whole number the fields read (EvalToInt64 takes the 64-bit range).
+const QString kLongestWhole = QStringLiteral("-9223372036854775808");
+
 std::int64_t int64Of(const QLineEdit* e) {
   std::int64_t n = 0;
   std::int32_t ok = 0;
@@ -74,13 +77,13 @@ TFPrimFz::TFPrimFz(QWidget* owner) : TopicWindow(owner, ClassName, primFzConfig(
   memo()->installEventFilter(this);
 
   // Everything is read by the run itself (EvalToInt64), not by the frame's check.
-  fields().addField(QStringLiteral("n0"), edn_[0], 0);
-  fields().addField(QStringLiteral("n1"), edn_[1], 0);
-  fields().addField(QStringLiteral("n2"), edn_[2], 0);
-  fields().addField(QStringLiteral("n3"), edn_[3], 0);
+  fields().addField(QStringLiteral("n0"), edn_[0], 0).longest = kLongestWhole;
+  fields().addField(QStringLiteral("n1"), edn_[1], 0).longest = kLongestWhole;
+  fields().addField(QStringLiteral("n2"), edn_[2], 0).longest = kLongestWhole;
+  fields().addField(QStringLiteral("n3"), edn_[3], 0).longest = kLongestWhole;
   fields().addField(QStringLiteral("a0"), eda0_, 0);
   fields().addField(QStringLiteral("ai"), edai_, 0);
-  fields().addField(QStringLiteral("n"), ednCount_, 0);
+  fields().addField(QStringLiteral("n"), ednCount_, 0).longest = kLongestWhole;
   fields().addInteger(QStringLiteral("idx"), [this] { return mode(); }, [this](int i) { setMode(i); }, 0, 0, 2);
   setMode(0);
   initTopic();
@@ -127,21 +130,22 @@ void TFPrimFz::layoutInputs() {
   int widestSequence = 0;
   for (const QString& t : sequenceCaptions) widestSequence = std::max(widestSequence, canvas.width(t));
   const int nWidth = canvas.width(QStringLiteral("n = "));
+  const int numberWidth = EditWidthFor(kLongestWhole);
 
-  PlaceLabelEdit(ednCaptions_[0], edn_[0], ScalePixels(8), top, canvas.width(QStringLiteral(" n =  ")),
-                 QStringLiteral(" n =  "));
+  PlaceLabelEditSized(ednCaptions_[0], edn_[0], ScalePixels(8), top, canvas.width(QStringLiteral(" n =  ")),
+                      numberWidth, QStringLiteral(" n =  "));
   intervalCaption_->setText(QStringLiteral("n = "));
   intervalCaption_->setGeometry(ScalePixels(8), top, nWidth, m.RowHeight);
   for (int i = 1; i < 4; ++i)
-    PlaceLabelEdit(ednCaptions_[static_cast<std::size_t>(i)], edn_[static_cast<std::size_t>(i)],
-                   ScalePixels(8) + nWidth, top + (i - 1) * row, widest, intervalCaptions[i - 1]);
+    PlaceLabelEditSized(ednCaptions_[static_cast<std::size_t>(i)], edn_[static_cast<std::size_t>(i)],
+                        ScalePixels(8) + nWidth, top + (i - 1) * row, widest, numberWidth, intervalCaptions[i - 1]);
   QLineEdit* sequenceEdits[3] = {eda0_, edai_, ednCount_};
   for (int i = 0; i < 3; ++i)
     PlaceLabelEditSized(sequenceCaptions_[static_cast<std::size_t>(i)], sequenceEdits[i], ScalePixels(8),
-                        top + i * row, widestSequence, i == 2 ? m.EditWidth : m.WideEditWidth, sequenceCaptions[i]);
+                        top + i * row, widestSequence, i == 2 ? numberWidth : m.WideEditWidth, sequenceCaptions[i]);
 
-  const int boxWidth =
-      ScalePixels(16) + std::max(nWidth + widest + m.EditWidth, widestSequence + m.WideEditWidth);
+  const int boxWidth = ScalePixels(16) + std::max({nWidth + widest + numberWidth, widestSequence + m.WideEditWidth,
+                                                   widestSequence + numberWidth});
   for (QGroupBox* b : boxes_) b->setGeometry(left, boxTop, boxWidth, ScalePixels(28) + row * 3);
 }
 

@@ -56,9 +56,10 @@ void TFPrim::layoutInputs() {
   const QString captions[2] = {QStringLiteral("  a =  "), QStringLiteral("  b =  ")};
   const int captionWidth = canvas.width(captions[0]);
   const int left = ScalePixels(16);
-  PlaceLabelEditSized(captions_[0], edits_[0], left, m.RowTop[2] - ScalePixels(6), captionWidth, m.EditWidth,
+  const int editWidth = NumberEditWidth();
+  PlaceLabelEditSized(captions_[0], edits_[0], left, m.RowTop[2] - ScalePixels(6), captionWidth, editWidth,
                       captions[0]);
-  PlaceLabelEditSized(captions_[1], edits_[1], left, m.RowTop[3], captionWidth, m.EditWidth, captions[1]);
+  PlaceLabelEditSized(captions_[1], edits_[1], left, m.RowTop[3], captionWidth, editWidth, captions[1]);
   const QString items[2] = {GetText(IPrim, 4) + QStringLiteral("  a  ") + GetText(IPrim, 5) + QStringLiteral("  b"),
                             GetText(IPrim, 6) + QStringLiteral("  a  ") + GetText(IPrim, 7) + QStringLiteral("  b")};
   const int widest = std::max(canvas.width(items[0]), canvas.width(items[1]));
@@ -68,7 +69,7 @@ void TFPrim::layoutInputs() {
   // window's font on: the group and its items take it here.
   modeGroup_->setFont(fonts().TextFont.font);
   for (QRadioButton* r : radios_) r->setFont(fonts().TextFont.font);
-  modeGroup_->setGeometry(left + captionWidth + m.EditWidth + ScalePixels(24), m.RowTop[1] - ScalePixels(8),
+  modeGroup_->setGeometry(left + captionWidth + editWidth + ScalePixels(24), m.RowTop[1] - ScalePixels(8),
                           widest + ScalePixels(48), ScalePixels(24) + 2 * row);
   for (int i = 0; i < 2; ++i) {
     radios_[static_cast<std::size_t>(i)]->setText(items[i]);

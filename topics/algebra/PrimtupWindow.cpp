@@ -61,7 +61,7 @@ void TFPrimtup::layoutInputs() {
   PlaceLabelEdit(captions_[0], edits_[0], left, m.RowTop[2] - ScalePixels(6), captionWidth, captionA);
   PlaceLabelEdit(captions_[1], edits_[1], left, m.RowTop[3], captionWidth, captionB);
   const int row = m.RowTop[2] - m.RowTop[1];
-  const int groupLeft = left + captionWidth + m.EditWidth + ScalePixels(24);
+  const int groupLeft = left + captionWidth + NumberEditWidth() + ScalePixels(24);
   int widest = 0;
   for (int i = 0; i < 4; ++i) widest = std::max(widest, canvas.width(GetText(IPrimtup, 4 + i)));
   choiceGroup_->setGeometry(groupLeft, m.RowTop[1] - ScalePixels(8), widest + ScalePixels(48),

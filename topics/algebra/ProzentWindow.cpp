@@ -1,5 +1,7 @@
 #include "topics/algebra/ProzentWindow.h"
 
+#include "kernel/CheckedInput.h"
+
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,8 +42,10 @@ TFProz::TFProz(QWidget* owner) : TopicWindow(owner, ClassName, prozConfig()) {
     captions_[static_cast<std::size_t>(i)] = new QLabel(box);
     QLineEdit* e = edits_[static_cast<std::size_t>(i)] = new QLineEdit(box);
     e->setObjectName(i == 2 ? QStringLiteral("EDit3") : QStringLiteral("Edit%1").arg(i + 1));
-    // G, W and E are terms; p and q are fraction texts read by the topic itself.
-    fields().addField(QString::fromUtf16(kKeys[i]), e, i == ProzP || i == ProzQ ? char16_t{0} : u'f');
+    // G, W and E are terms; p and q are fraction texts read by the topic
+    // itself, a number as long as the others' with the percent sign.
+    InputField& f = fields().addField(QString::fromUtf16(kKeys[i]), e, i == ProzP || i == ProzQ ? char16_t{0} : u'f');
+    if (f.kind == 0) f.longest = QString::fromStdU16String(LongestAcceptedNumber(u'f', u',')) + u'%';
   }
   for (int p = 0; p < 2; ++p) {
     panels_[static_cast<std::size_t>(p)] = new QWidget(box);
@@ -57,7 +61,8 @@ void TFProz::layoutInputs() {
     caption[static_cast<std::size_t>(i)] = GetText(IProz, i + 2) + QString::fromUtf16(kSuffix[i]);
     tops[static_cast<std::size_t>(i)] = metrics().RowTop[static_cast<std::size_t>(i + 1)];
   }
-  const int captionWidth = PlaceCaptionRows(captions_, edits_, caption, tops);
+  const int editWidth = EditWidthFor(LongestAcceptedText(fields().fields()[ProzP]));
+  const int captionWidth = PlaceCaptionRows(captions_, edits_, caption, tops, editWidth);
 
   // W = p/100 · G and E = (1 + p/100) · G as stacked fractions.
   const QString bar = EmDash() + EmDash();
@@ -70,8 +75,10 @@ void TFProz::layoutInputs() {
   QFont italic = fonts().TextFont.font;
   italic.setItalic(true);
   const QFontMetrics fm(italic);
-  const int panelLeft = ScalePixels(16) + captionWidth + metrics().EditWidth + ScalePixels(24);
-  const int height = 3 * fm.height();
+  const int panelLeft = ScalePixels(16) + captionWidth + editWidth + ScalePixels(24);
+  // Three lines and a little room between them, so that the descender of p
+  // never reaches the line of the formula below it.
+  const int height = 3 * fm.height() + ScalePixels(4);
   int top = metrics().RowTop[1];
   for (int p = 0; p < 2; ++p) {
     int width = 0;

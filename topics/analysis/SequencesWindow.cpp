@@ -45,7 +45,8 @@ TFFolgen::TFFolgen(QWidget* owner) : TopicWindow(owner, ClassName, sequenceConfi
   numbered_ = new QCheckBox(box);
   fields().addField(QString::fromLatin1(SequenceStartKey), a0_, 0);
   fields().addField(QString::fromLatin1(SequenceTermKey), ai_, 0);
-  fields().addField(QString::fromLatin1(SequenceCountKey), n_, 0, QStringLiteral("10"));
+  fields().addField(QString::fromLatin1(SequenceCountKey), n_, 0, QStringLiteral("10")).longest =
+      QString::number(SequenceMaxTerms);
   connect(numbered_, &QCheckBox::clicked, this, [this] { computeNow(); });
   initTopic();
 }

@@ -2,14 +2,22 @@
 
 #include <QLineEdit>
 
+#include "kernel/CheckedInput.h"
+#include "kernel/KernelState.h"
 #include "platform/ini/IniFile.h"
 #include "shell/kit/Grids.h"
 
 namespace zw {
 
+QString LongestAcceptedText(const InputField& field) {
+  if (!field.longest.isEmpty()) return field.longest;
+  const std::u16string& separator = kernelState().LanguageDecimalSeparator;
+  return QString::fromStdU16String(LongestAcceptedNumber(field.kind, separator.empty() ? u',' : separator[0]));
+}
+
 InputField& FieldRegistry::addField(const QString& key, QLineEdit* edit, char16_t kind,
                                     const QString& defaultText) {
-  fields_.push_back({key, edit, kind, defaultText});
+  fields_.push_back({key, edit, kind, defaultText, {}});
   return fields_.back();
 }
 

@@ -22,7 +22,15 @@ struct InputField {
   QLineEdit* edit = nullptr;  // the field; its raw text is what is stored
   char16_t kind = 0;          // ReadValue kind letter; 0: a text that is not read as a number
   QString defaultText;        // what a missing key loads as
+  // The longest text the field's check accepts, when the kind letter does
+  // not tell it (kind 0, or a topic's own narrower check): the layout check
+  // fills the field with it and the field must show it whole.
+  QString longest;
 };
+
+// The longest text a field accepts: its own, else the widest plain number
+// of its kind letter (empty for a kind-0 field that names none).
+QString LongestAcceptedText(const InputField& field);
 
 // Every non-fixed cell of a grid, each under the key `cellKey` gives it.
 struct GridBinding {

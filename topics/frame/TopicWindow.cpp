@@ -355,7 +355,16 @@ bool TopicWindow::updateScrollRange() {
   // the control is laid out, the height of its tab row.
   const QSize around = tabs_->size() - pageWidget->size();
   const int aroundH = std::max(around.height(), tabs_->tabBar()->sizeHint().height());
-  const QSize minimum(used.right() + 1 + ScalePixels(88) + std::max(0, around.width()), used.bottom() + 1 + aroundH);
+  // The frame of the input box beside and below the input area: a control
+  // at the area's edge must not end under it.
+  QMargins frame;
+  if (inputArea_ && inputArea_->parentWidget()) {
+    const QWidget* box = inputArea_->parentWidget();
+    const QRect area = inputArea_->geometry();
+    frame = QMargins(0, 0, std::max(0, box->width() - area.right() - 1), std::max(0, box->height() - area.bottom() - 1));
+  }
+  const QSize minimum(used.right() + 1 + frame.right() + ScalePixels(88) + std::max(0, around.width()),
+                      used.bottom() + 1 + frame.bottom() + aroundH);
   if (minimum == tabs_->minimumSize()) return false;
   // A window at its default size keeps it as the need changes.
   const bool atDefault = size() == defaultSize();

@@ -105,7 +105,7 @@ void TFKreis::layoutInputs() {
   const FontTextMeasurer text(fonts().TextFont.font);
   int capW[2] = {0, 0};
   for (int i = 0; i < 6; ++i) capW[kFields[i].column] = std::max(capW[kFields[i].column], text.width(captionOf(i)) + ScalePixels(4));
-  const int editW = m.EditWidth;
+  const int editW = NumberEditWidth();
   const int left0 = m.ColLeft[1], left1 = left0 + capW[0] + editW + ScalePixels(16);
   for (int i = 0; i < 7; ++i) {
     const FieldDef& f = kFields[i];

@@ -58,7 +58,8 @@ TFTang::TFTang(QWidget* owner) : ChartTopicWindow(owner, ClassName, PlaneChartCo
     auto* e = edits_[std::size_t(i)] = new QLineEdit(inputArea());
     e->setObjectName(QStringLiteral("Edit%1%2").arg(i / 3 + 1).arg(i % 3 + 1));
     // Read by the task (only its visible fields); stored as typed.
-    fields().addField(QString::fromLatin1(kKeys[i]), e, 0);
+    fields().addField(QString::fromLatin1(kKeys[i]), e, 0).longest =
+        QString::fromStdU16String(LongestAcceptedNumber(i == 2 || i == 5 ? u'p' : u'e', u','));
   }
   for (auto& c : captions_) c = new QLabel(inputArea());
   fields().addInteger(QStringLiteral("type"), [this] { return fall_; }, [this](int v) { setTask(v); }, 1, 1, 4);
@@ -85,14 +86,16 @@ void TFTang::setTask(int task) {
 }
 
 void TFTang::setupTaskInputs() {
-  const bool row2 = fall_ != 3, rowG = fall_ == 3;
+  // Row 1: the circle k (k1), with its radius from task 2 on. Row 2: the
+  // point B or P, the line g, or the circle k2.
+  const bool point2 = fall_ != 3, line = fall_ == 3;
   edits_[2]->setVisible(fall_ != 1);
-  for (int i = 3; i < 5; ++i) edits_[std::size_t(i)]->setVisible(row2);
+  for (int i = 3; i < 5; ++i) edits_[std::size_t(i)]->setVisible(point2);
   edits_[5]->setVisible(fall_ == 4);
-  for (int i = 6; i < 9; ++i) edits_[std::size_t(i)]->setVisible(rowG);
-  captions_[2]->setVisible(row2);
-  captions_[3]->setVisible(fall_ == 4);
-  for (int i = 4; i < 7; ++i) captions_[std::size_t(i)]->setVisible(rowG);
+  for (int i = 6; i < 9; ++i) edits_[std::size_t(i)]->setVisible(line);
+  captions_[2]->setVisible(point2);
+  captions_[3]->setVisible(point2);
+  for (int i = 4; i < 7; ++i) captions_[std::size_t(i)]->setVisible(line);
   relayout();
 }
 
@@ -112,15 +115,18 @@ void TFTang::layoutInputs() {
     tasks_->button(i + 1)->setGeometry(ScalePixels(8), ScalePixels(4) + i * m.RowHeight * 5 / 4, boxW - ScalePixels(16),
                                        m.RowHeight);
   const int top1 = 5 * m.RowHeight + ScalePixels(8), top2 = top1 + m.RowHeight + ScalePixels(6);
-  PlaceCircleInputLabels(captions_[0], captions_[1], edits_[0], edits_[1], edits_[2],
-                         fall_ == 4 ? QStringLiteral(" k1") : QStringLiteral("  k"), left, top1);
-  PlaceCircleInputLabels(captions_[2], captions_[3], edits_[3], edits_[4], edits_[5], QStringLiteral(" k2"), left, top2);
-  PlaceLineInputLabels(captions_[4], captions_[5], captions_[6], edits_[6], edits_[7], edits_[8], QStringLiteral(" g : "),
-                       left, top2);
-  if (fall_ == 1) captions_[1]->setText(QStringLiteral(" )"));
-  if (fall_ <= 2) captions_[2]->setText(fall_ == 1 ? QStringLiteral("B( ") : QStringLiteral("P( "));
-  if (fall_ <= 2) captions_[3]->setText(QStringLiteral(" )"));
-  captions_[3]->setVisible(true);
+  const QString first = fall_ == 4 ? QStringLiteral(" k1 :  M( ") : QStringLiteral("  k :  M( ");
+  const QString second = fall_ == 1 ? QStringLiteral("B( ") : fall_ == 2 ? QStringLiteral("P( ") : QStringLiteral(" k2 :  M( ");
+  // The fields of both rows stand one under the other.
+  const int captionWidth = std::max(text.width(first), text.width(second));
+  PlacePointRadiusLabels(captions_[0], captions_[1], edits_[0], edits_[1], fall_ == 1 ? nullptr : edits_[2], first,
+                         captionWidth, left, top1);
+  if (fall_ == 3)
+    PlaceLineInputLabels(captions_[4], captions_[5], captions_[6], edits_[6], edits_[7], edits_[8],
+                         QStringLiteral(" g : "), left, top2);
+  else
+    PlacePointRadiusLabels(captions_[2], captions_[3], edits_[3], edits_[4], fall_ == 4 ? edits_[5] : nullptr, second,
+                           captionWidth, left, top2);
 }
 
 void TFTang::layoutPage(int index) {

@@ -68,6 +68,9 @@ TEST_F(Dez2BrComputeTest, BadTextsAndTheBoundNameTheFieldAtFault) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(ConvertDecimal(QString::fromUtf8(c.ns), QString::fromUtf8(c.ps)).badField, c.bad) << c.ns << "|" << c.ps;
+  // The longest texts the window sizes its fields for pass.
+  EXPECT_EQ(ConvertDecimal(QString::fromUtf16(Dez2BrLongestDecimal), QString()).badField, -1);
+  EXPECT_EQ(ConvertDecimal(QString(), QString::fromUtf16(Dez2BrLongestPeriod)).badField, -1);
 }
 
 TEST_F(Dez2BrComputeTest, ResultsAreExactUpToTheBound) {

@@ -92,6 +92,24 @@ TEST_F(BigIntWindowTest, InitialValuesWithoutStoredInputs) {
   }
 }
 
+// The range heads speak the user's language; the a and b rows stand a row
+// step apart, their fields never touching.
+TEST_F(BigIntWindowTest, RangeHeadsInEachLanguageAndRowsApart) {
+  const char* heads[3][3] = {{"von", "bis", "step"}, {"from", "to", "step"}, {"de", "\u00e0", "pas"}};
+  for (int language : {0, 1, 2}) {
+    shellState().LanguageKind = language;
+    auto w = openTopic<TFBigInt>();
+    for (int j = 0; j < 3; ++j) {
+      EXPECT_EQ(w->rangeHead(j)->text(), QString::fromUtf8(heads[language][j])) << language;
+      // Above its column.
+      EXPECT_EQ(w->rangeHead(j)->geometry().center().x(), w->edit(2 + j)->geometry().center().x());
+      EXPECT_LT(w->rangeHead(j)->geometry().bottom(), w->edit(2 + j)->geometry().top());
+    }
+    EXPECT_GT(w->edit(1)->geometry().top(), w->edit(0)->geometry().bottom() + 1);
+  }
+  shellState().LanguageKind = 0;
+}
+
 TEST_F(BigIntWindowTest, ButtonsWithTheDefaults) {
   auto w = openTopic<TFBigInt>();
   EXPECT_EQ(w->edit(0)->text(), QStringLiteral("3"));

@@ -284,6 +284,37 @@ TEST_F(TangWindowTest, TasksComputeDrawAndToggleConstructionLines) {
   EXPECT_EQ(errors_.back(), GetMessageText(10));
 }
 
+// In every task the two input rows stand aligned: the x and y fields of the
+// second row under those of the first, a closing parenthesis beside its y
+// field, and only the task's own controls showing.
+TEST_F(TangWindowTest, InputRowsAlignInEveryTask) {
+  auto w = openTopic<TFTang>();
+  const auto edit = [&](int i) { return w->fields().fields()[std::size_t(i)].edit; };
+  const auto closing = [&](QLineEdit* y) -> QLabel* {
+    for (QLabel* l : w->inputArea()->findChildren<QLabel*>())
+      if (l->isVisible() && l->text().trimmed().startsWith(u')') && l->y() >= y->y() && l->y() < y->geometry().bottom() &&
+          l->x() == y->geometry().right() + 1)
+        return l;
+    return nullptr;
+  };
+  struct Task {
+    int task;
+    std::vector<int> shown;
+  };
+  for (const Task& t : {Task{1, {0, 1, 3, 4}}, Task{2, {0, 1, 2, 3, 4}}, Task{3, {0, 1, 2, 6, 7, 8}},
+                        Task{4, {0, 1, 2, 3, 4, 5}}}) {
+    w->setTask(t.task);
+    for (int i = 0; i < 9; ++i)
+      EXPECT_EQ(edit(i)->isVisible(), std::count(t.shown.begin(), t.shown.end(), i) == 1) << t.task << " " << i;
+    EXPECT_NE(closing(edit(1)), nullptr) << t.task;
+    if (t.task == 3) continue;
+    EXPECT_EQ(edit(3)->x(), edit(0)->x()) << t.task;
+    EXPECT_EQ(edit(4)->x(), edit(1)->x()) << t.task;
+    EXPECT_GT(edit(3)->y(), edit(0)->geometry().bottom()) << t.task;
+    EXPECT_NE(closing(edit(4)), nullptr) << t.task;
+  }
+}
+
 TEST_F(TangWindowTest, TypeIsSavedAndABadOneLoadsAsTaskOne) {
   auto w = openTopic<TFTang>();
   w->setTask(3);
