@@ -11,6 +11,7 @@
 #include <random>
 #include <string>
 
+#include "bench/TimeReporter.h"
 #include "kernel/BigInt.h"
 #include "kernel/KernelState.h"
 #include "topics/algebra/BigNumbers.h"
@@ -152,6 +153,34 @@ void TableBinomial_GMP(benchmark::State& state) {
   }
 }
 
+std::string text(const zw::TBigInt& a) {
+  const std::u16string t = zw::BigIntToStr(a);
+  return std::string(t.begin(), t.end());
+}
+
+// Products, quotients and remainders, decimal texts and factorials as GMP
+// gives them, at every size the runs use.
+bool sameAsGmp() {
+  for (int n : {1000, 10000}) {
+    zw::TBigInt c, q, r;
+    zw::BigIntMul(big(digits(n / 2, 1)), big(digits(n / 2, 2)), c);
+    zw::BigIntDivMod(big(digits(n, 3)), big(digits(n / 2, 4)), q, r);
+    mpz_class pc = mpz_class(digits(n / 2, 1)) * mpz_class(digits(n / 2, 2)), pq, pr;
+    mpz_tdiv_qr(pq.get_mpz_t(), pr.get_mpz_t(), mpz_class(digits(n, 3)).get_mpz_t(),
+                mpz_class(digits(n / 2, 4)).get_mpz_t());
+    if (text(c) != pc.get_str() || text(q) != pq.get_str() || text(r) != pr.get_str()) return false;
+    if (text(big(digits(n, 5))) != mpz_class(digits(n, 5)).get_str()) return false;
+  }
+  for (unsigned n : {1u, 20u, 170u, 3000u}) {
+    zw::TBigInt f;
+    zw::BigIntFactorial(n, f);
+    mpz_class g;
+    mpz_fac_ui(g.get_mpz_t(), n);
+    if (text(f) != g.get_str()) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 BENCHMARK(Table2n_Zahlwerk)->Unit(benchmark::kMillisecond);
@@ -170,4 +199,26 @@ BENCHMARK(Format_GMP)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(FactorialTable_Zahlwerk)->Unit(benchmark::kMillisecond);
 BENCHMARK(FactorialTable_GMP)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  zw::bench::RequireSame(sameAsGmp(), "big-integer results differ from GMP's");
+  zw::bench::TimeReporter reporter;
+  zw::bench::RunAll(argc, argv, reporter);
+  zw::bench::PrintRatios(
+      "Big integers: Zahlwerk time / GMP time", reporter.times,
+      {{"product of 1,000 digits", "Mul_Zahlwerk/1000", "Mul_GMP/1000", ""},
+       {"product of 10,000 digits (the largest a `TBigInt` holds)", "Mul_Zahlwerk/10000", "Mul_GMP/10000", "≤ 10"},
+       {"1,000 ÷ 500 digits", "Div_Zahlwerk/1000", "Div_GMP/1000", "≤ 10"},
+       {"10,000 ÷ 5,000 digits", "Div_Zahlwerk/10000", "Div_GMP/10000", ""},
+       {"decimal text of 1,000 digits", "Format_Zahlwerk/1000", "Format_GMP/1000", ""},
+       {"decimal text of 10,000 digits", "Format_Zahlwerk/10000", "Format_GMP/10000", ""},
+       {"n! for n = 1 … 3,000, each row formatted", "FactorialTable_Zahlwerk", "FactorialTable_GMP", ""},
+       {"table 2ⁿ, n = 1 … 10,000, rows as memo lines", "Table2n_Zahlwerk", "Table2n_GMP", "≤ 4"},
+       {"table 3ⁿ, n = 1 … 10,000", "Table3n_Zahlwerk", "Table3n_GMP", "≤ 4"},
+       {"table n!, n = 1 … 3,000", "TableFactorial_Zahlwerk", "FactorialTable_GMP", "≤ 4"},
+       {"table nCr(n, k), n = 1 … 500, every k", "TableBinomial_Zahlwerk", "TableBinomial_GMP", "≤ 4"}},
+      reporter.repetitions);
+  zw::bench::PrintFigures("Big integers", reporter.times,
+                          {{"n! for n = 1 … 3,000, each row formatted", "FactorialTable_Zahlwerk", "< 1 s"}},
+                          reporter.repetitions);
+  return 0;
+}

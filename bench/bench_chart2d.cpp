@@ -8,7 +8,8 @@
 //                default, adaptive sampling on, without a target)
 //   incremental  24 curves of 7,000 items, ShowGrafNewOnly after each / one ShowGraf
 //   sampling     PlotTerm «sin(x)*x^2+3x-1» at resolution 3 on 900 pixels /
-//                EvaluateFormula at the same x values alone
+//                EvaluateFormulaBlockDouble at the same x values alone (the
+//                block interface PlotTerm samples through)
 // The ratios are printed after the table.
 //
 //   cmake --build build --target bench_chart2d && build/bin/bench_chart2d
@@ -174,17 +175,41 @@ void BM_sampling_plotterm(benchmark::State& st) {
   }
 }
 
-void BM_sampling_evaluate(benchmark::State& st) {
-  const std::u16string t = kTerm.toStdU16String();
+// The x values PlotTerm samples on the chart of BM_sampling_plotterm.
+std::vector<double> samplingXs() {
   const int n = 900 * 8;
+  std::vector<double> xs;
+  for (int k = 0; k <= n; ++k) xs.push_back(double(-10 + 20.0L * k / n));
+  return xs;
+}
+
+void BM_sampling_block(benchmark::State& st) {
+  const std::u16string t = kTerm.toStdU16String();
+  const std::vector<double> xs = samplingXs();
+  std::vector<double> ys(xs.size());
+  std::vector<std::int32_t> errs(xs.size());
   for (auto _ : st) {
-    for (int k = 0; k <= n; ++k) {
-      zw::Extended v;
-      std::int32_t err;
-      zw::EvaluateFormula(t, v, err, -10 + 20.0L * k / n);
-      benchmark::DoNotOptimize(v);
-    }
+    zw::EvaluateFormulaBlockDouble(t, xs.data(), xs.size(), ys.data(), errs.data());
+    benchmark::DoNotOptimize(ys.data());
   }
+}
+
+// PlotTerm draws one line item per pair of neighbouring samples: as many as
+// the block gives values, from the same values.
+bool samplingAgrees() {
+  zw::shellState().ChartResolution = 3;
+  zw::TVIrada c;
+  c.resize(900 + 70, 400);
+  c.Loaded();
+  c.SetRange(1, -10, -100, 10, 100);
+  zw::PlotTerm(kTerm, c, 0x0000FF, 1);
+  const std::vector<double> xs = samplingXs();
+  std::vector<double> ys(xs.size());
+  std::vector<std::int32_t> errs(xs.size());
+  zw::EvaluateFormulaBlockDouble(kTerm.toStdU16String(), xs.data(), xs.size(), ys.data(), errs.data());
+  if (c.DisplayList().NumItems() != static_cast<int>(xs.size())) return false;
+  const zw::TrcChartItem last = c.DisplayList().GetItemParams(c.DisplayList().NumItems() - 1);
+  return last.x2 == xs.back() && last.y2 == ys.back();
 }
 
 }  // namespace
@@ -202,23 +227,22 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("incremental/newonly", BM_incremental_newonly)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("incremental/full", BM_incremental_full)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("sampling/plotterm", BM_sampling_plotterm)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("sampling/evaluate", BM_sampling_evaluate)->Unit(benchmark::kMillisecond);
-  auto times = zw::bench::RunAndKeepTimes(argc, argv, zw::bench::Clock::Cpu);
-  auto ratio = [&](const char* a, const char* b) {
-    const double ta = times[a], tb = times[b];
-    return tb > 0 ? ta / tb : 0.0;
-  };
-  std::printf("\nratios (time / reference time)\n");
-  std::printf("  line items / drawLines              %.2f (target <= 1.25)\n", ratio("lines/ours", "lines/qpainter"));
-  std::printf("  polyline items / drawPolyline       %.2f (target <= 1.25)\n",
-              ratio("polyline/ours", "polyline/qpainter"));
-  std::printf("  polyline items / QCustomPlot        %.2f (target <= 1)\n",
-              ratio("polyline/ours", "polyline/qcustomplot"));
-  std::printf("  polyline items / QCustomPlot adaptive %.2f (no target)\n",
-              ratio("polyline/ours", "polyline/qcustomplot_adaptive"));
-  std::printf("  24 x ShowGrafNewOnly / ShowGraf     %.2f (target <= 2)\n",
-              ratio("incremental/newonly", "incremental/full"));
-  std::printf("  PlotTerm / EvaluateFormula alone    %.2f (target <= 1.3)\n",
-              ratio("sampling/plotterm", "sampling/evaluate"));
+  benchmark::RegisterBenchmark("sampling/block", BM_sampling_block)->Unit(benchmark::kMillisecond);
+  zw::bench::RequireSame(samplingAgrees(), "PlotTerm's line items are not the block's values");
+  zw::bench::TimeReporter reporter(zw::bench::Clock::Cpu);
+  zw::bench::RunAll(argc, argv, reporter);
+  using zw::bench::Against;
+  zw::bench::PrintRatios(
+      "2D chart: chart time / reference time (CPU time)", reporter.times,
+      {{"100,000 `Line` items / `QPainter::drawLines`", "lines/ours", "lines/qpainter", "≤ 1.25"},
+       {"`MoveTo` + 100,000 `DrawTo` / one `drawPolyline`", "polyline/ours", "polyline/qpainter", "≤ 1.25"},
+       {"the same points / QCustomPlot, adaptive sampling off", "polyline/ours", "polyline/qcustomplot", "≤ 1"},
+       {"the same points / QCustomPlot default (adaptive sampling)", "polyline/ours", "polyline/qcustomplot_adaptive",
+        ""},
+       {"24 curves of 7,000 items, `ShowGrafNewOnly` after each / one `ShowGraf`", "incremental/newonly",
+        "incremental/full", "≤ 2", Against::NaiveMethod},
+       {"`PlotTerm` «sin(x)*x^2+3x-1», 7,201 samples / `EvaluateFormulaBlockDouble` at the same x", "sampling/plotterm",
+        "sampling/block", "≤ 1.3"}},
+      reporter.repetitions);
   return 0;
 }

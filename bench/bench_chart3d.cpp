@@ -7,12 +7,14 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "bench/TimeReporter.h"
 #include "charts/Plot3D.h"
 #include "charts/Rot3D.h"
 #include "common/XmlTagReader.h"
@@ -256,4 +258,30 @@ BENCHMARK(BM_TagReaderMemchrReference)->Arg(50)->Arg(200)->Unit(benchmark::kMicr
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  zw::bench::TimeReporter reporter;
+  zw::bench::RunAll(argc, argv, reporter);
+  using zw::bench::Against;
+  zw::bench::PrintRatios(
+      "3D views and surface plots: time / reference time", reporter.times,
+      {{"`TRot3D`, 10,000 `Line` items, one repaint / the same lines projected by a 3 × 3 matrix and `drawLines`",
+        "BM_Rot3DRepaint", "BM_Rot3DRepaintReference", "≤ 1.3"},
+       {"`MakeVisible` of the same items / plain min, max, scaling and rounding", "BM_MakeVisibleConversion",
+        "BM_MakeVisibleReference", "≤ 2"},
+       {"`TPlot3D` 200 × 200 grid / the same quads back to front with `drawConvexPolygon`", "BM_SurfaceRender",
+        "BM_SurfaceRenderReference", "≤ 1.3"},
+       {"filling `GridMat` 200 × 200 cell by cell and rendering once / rendering a filled grid",
+        "BM_GridFillAndRender", "BM_GridRenderPrefilled", "≤ 1.2"},
+       {"`ReadXMLTagFromStream`, 200 × 200 matrix file / one `memchr` pass over the bytes", "BM_TagReader/200",
+        "BM_TagReaderMemchrReference/200", "≤ 4"}},
+      reporter.repetitions);
+  // Time per byte: the file of 200 × 200 cells is 16 times as many cells.
+  const std::string small = matrixFile(50), large = matrixFile(200);
+  const double perByteSmall = reporter.times["BM_TagReader/50"] / static_cast<double>(small.size());
+  const double perByteLarge = reporter.times["BM_TagReader/200"] / static_cast<double>(large.size());
+  if (perByteSmall > 0 && perByteLarge > 0)
+    std::printf("| the same, time per byte at 200 × 200 / at 50 × 50 | %.2f ns | %.2f ns | %.2f | ≤ 1.5 |\n",
+                perByteLarge, perByteSmall, perByteLarge / perByteSmall);
+  return 0;
+}

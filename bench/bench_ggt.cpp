@@ -7,6 +7,7 @@
 
 #include <numeric>
 
+#include "bench/TimeReporter.h"
 #include "common/TextMeasurer.h"
 #include "topics/algebra/ggT.h"
 
@@ -59,4 +60,15 @@ BENCHMARK(BM_GgtFullComputationByTrialDivision)->Unit(benchmark::kMillisecond)->
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  zw::bench::TimeReporter reporter;
+  zw::bench::RunAll(argc, argv, reporter);
+  zw::bench::PrintRatios("gcd topic, ten numbers near 10^15: time / reference time", reporter.times,
+                         {{"the full gcd computation / the same by trial division", "BM_GgtFullComputation",
+                           "BM_GgtFullComputationByTrialDivision", "", zw::bench::Against::NaiveMethod}},
+                         reporter.repetitions);
+  zw::bench::PrintFigures("gcd topic", reporter.times,
+                          {{"the full gcd computation for ten numbers near 10^15", "BM_GgtFullComputation", "< 50 ms"}},
+                          reporter.repetitions);
+  return 0;
+}

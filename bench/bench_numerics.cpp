@@ -41,7 +41,13 @@ using namespace zw;
 
 constexpr int kGrid = 99;
 
-double FillGrid(bool deferred) {
+// The grid's range as the last notification saw it.
+struct Range {
+  double low = 0, high = 0;
+  bool operator==(const Range&) const = default;
+};
+
+Range FillGrid(bool deferred) {
   TMatrix grid;
   double low = 0, high = 0;
   grid.OnChange = [&](TNumComponent&) { grid.MinMax(1, 1, grid.NrOfColumns(), grid.NrOfRows(), low, high); };
@@ -52,14 +58,14 @@ double FillGrid(bool deferred) {
     for (int c = 1; c <= kGrid; ++c)
       for (int r = 1; r <= kGrid; ++r) grid.SetElem(c, r, std::sin(c * 0.1) * std::cos(r * 0.07));
   }
-  return high - low;
+  return {low, high};
 }
 
 void BM_GridFill_PerCell(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(FillGrid(false));
+  for (auto _ : state) benchmark::DoNotOptimize(FillGrid(false).high);
 }
 void BM_GridFill_Deferred(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(FillGrid(true));
+  for (auto _ : state) benchmark::DoNotOptimize(FillGrid(true).high);
 }
 BENCHMARK(BM_GridFill_PerCell)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GridFill_Deferred)->Unit(benchmark::kMillisecond);
@@ -339,29 +345,36 @@ bool SameHullCorners() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto t = zw::bench::RunAndKeepTimes(argc, argv);
-  auto ratio = [&](const char* what, const std::string& peer, const std::string& ours, const char* target) {
-    if (t.count(peer) && t.count(ours) && t[ours] > 0)
-      std::printf("%-52s %8.2f   %s\n", what, t[peer] / t[ours], target);
-  };
-  std::printf("\nratio = peer time / our time (above 1: ours faster)\n");
-  ratio("grid fill: per-cell notification / deferred", "BM_GridFill_PerCell", "BM_GridFill_Deferred", ">= 100");
+  using zw::bench::Against;
+  zw::bench::RequireSame(FillGrid(false) == FillGrid(true), "the two grid fills end with different minimum and maximum");
+  zw::bench::RequireSame(SameHullCorners(), "the convex hull's corners differ from Boost's");
+  zw::bench::TimeReporter reporter;
+  zw::bench::RunAll(argc, argv, reporter);
+  std::vector<zw::bench::Ratio> rows = {
+      {"99 × 99 grid, `MinMax` rescan per notification / one deferral scope", "BM_GridFill_PerCell",
+       "BM_GridFill_Deferred", "≥ 100", Against::NaiveMethod}};
   for (const char* op : {"lu", "det", "inv"})
     for (int n : {25, 100, 300}) {
       const std::string suffix = std::string("/") + op + "/" + std::to_string(n);
-      const std::string what = std::string(op) + " n=" + std::to_string(n);
-      ratio((what + ": GSL / ours").c_str(), "BM_Gsl" + suffix, "BM_Ours" + suffix, n <= 100 ? ">= 0.5" : "reported");
-      ratio((what + ": Eigen / ours").c_str(), "BM_Eigen" + suffix, "BM_Ours" + suffix, "reported");
+      const std::string what = std::string(op == std::string("lu") ? "`LUdecomposition`" : op == std::string("det") ? "`Determinant`" : "`Invert`") +
+                               " n = " + std::to_string(n);
+      rows.push_back({what + ", GSL / ours", "BM_Gsl" + suffix, "BM_Ours" + suffix, n <= 100 ? "≥ 0.5" : ""});
+      rows.push_back({what + ", Eigen `PartialPivLU` / ours", "BM_Eigen" + suffix, "BM_Ours" + suffix, ""});
     }
-  ratio("Quartiles: GSL sort+quantile / ours", "BM_OrderStats_Gsl", "BM_OrderStats_Ours/0", ">= 0.67");
-  ratio("Percentile: GSL sort+quantile / ours", "BM_OrderStats_Gsl", "BM_OrderStats_Ours/1", ">= 0.67");
-  ratio("Mode: GSL sort+quantile / ours", "BM_OrderStats_Gsl", "BM_OrderStats_Ours/2", ">= 0.67");
-  ratio("10^6 EnterStatValue: plain growth / ours", "BM_EnterStatValue/1", "BM_EnterStatValue/0", ">= 10");
-  ratio("sparse 10^6 in column order: Eigen / ours", "BM_Sparse_Eigen/0", "BM_Sparse_Ours/0", ">= 0.33");
-  ratio("sparse 10^4 at random: Eigen / ours", "BM_Sparse_Eigen/1", "BM_Sparse_Ours/1", "reported");
-  ratio("sparse 10^5 stores: AllocBy growth with copies / ours", "BM_Sparse_PlainGrowth/100000",
-        "BM_Sparse_OursGrowth/100000", "reported");
-  ratio("convex hull of 10^5 points: Boost / ours", "BM_Hull_Boost", "BM_Hull_Ours", ">= 0.2");
-  std::printf("convex hull corners equal to Boost's: %s\n", SameHullCorners() ? "yes" : "NO");
+  rows.insert(rows.end(), {
+      {"`Quartiles` of 10^6 doubles, GSL sort + quantile / ours", "BM_OrderStats_Gsl", "BM_OrderStats_Ours/0", "≥ 0.67"},
+      {"`Percentile`, GSL sort + quantile / ours", "BM_OrderStats_Gsl", "BM_OrderStats_Ours/1", "≥ 0.67"},
+      {"`Mode`, GSL sort + quantile / ours", "BM_OrderStats_Gsl", "BM_OrderStats_Ours/2", "≥ 0.67"},
+      {"10^6 `EnterStatValue`, store grown by 1,000 rows with a copy / ours", "BM_EnterStatValue/1",
+       "BM_EnterStatValue/0", "≥ 10", Against::NaiveMethod},
+      {"10^6 sparse stores in column order, Eigen `SparseMatrix::insert` / ours", "BM_Sparse_Eigen/0",
+       "BM_Sparse_Ours/0", "≥ 0.33"},
+      {"10^4 sparse stores at random positions, Eigen / ours", "BM_Sparse_Eigen/1", "BM_Sparse_Ours/1", ""},
+      {"10^5 sparse stores, slot array grown by `AllocBy` with a copy / ours", "BM_Sparse_PlainGrowth/100000",
+       "BM_Sparse_OursGrowth/100000", "", Against::NaiveMethod},
+      {"`ConvexHull` of 10^5 points, Boost.Geometry / ours (same corners)", "BM_Hull_Boost", "BM_Hull_Ours", "≥ 0.2"},
+  });
+  zw::bench::PrintRatios("Numeric components: other time / ours (above 1: ours faster)", reporter.times, rows,
+                         reporter.repetitions);
   return 0;
 }

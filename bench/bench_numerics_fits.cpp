@@ -268,27 +268,30 @@ double SplineAgreement() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto t = zw::bench::RunAndKeepTimes(argc, argv);
-  auto ratio = [&](const std::string& what, const std::string& peer, const std::string& ours, const char* target) {
-    if (t.count(peer) && t.count(ours) && t[ours] > 0)
-      std::printf("%-56s %8.2f   %s\n", what.c_str(), t[peer] / t[ours], target);
-  };
-  std::printf("\nratio = peer time / our time (above 1: ours faster)\n");
+  for (int n : {1000, 100000})
+    for (int deg : {5, 9})
+      zw::bench::RequireSame(PolyAgreement(n, deg, false) <= 1e-9 && PolyAgreement(n, deg, true) <= 1e-9,
+                             "fit coefficients differ from GSL's by more than 1e-9");
+  zw::bench::RequireSame(SplineAgreement() <= 1e-12, "spline values differ from GSL's by more than 1e-12");
+  zw::bench::TimeReporter reporter;
+  zw::bench::RunAll(argc, argv, reporter);
+  std::vector<zw::bench::Ratio> rows;
   for (int n : {1000, 100000})
     for (int deg : {5, 9}) {
       const std::string args = "/" + std::to_string(n) + "/" + std::to_string(deg);
-      const std::string what = "n=" + std::to_string(n) + " degree " + std::to_string(deg);
-      ratio("CalcPolyFit " + what + ": GSL / ours", "BM_PolyFit_Gsl" + args, "BM_PolyFit_Ours" + args, ">= 0.33");
-      ratio("CalcCenteredPolyFit " + what + ": GSL / ours", "BM_PolyFit_Gsl" + args,
-            "BM_CenteredPolyFit_Ours" + args, ">= 0.33");
-      ratio("CalcPolyFit " + what + ": Eigen SVD / ours", "BM_PolyFit_EigenSvd" + args, "BM_PolyFit_Ours" + args,
-            "reported");
-      std::printf("  coefficients vs GSL, largest relative difference: plain %.2e, centred %.2e (<= 1e-9)\n",
-                  PolyAgreement(n, deg, false), PolyAgreement(n, deg, true));
+      const std::string what = " on " + std::string(n == 1000 ? "10^3" : "10^5") + " pairs, degree " + std::to_string(deg);
+      rows.push_back({"`CalcPolyFit`" + what + ", GSL / ours", "BM_PolyFit_Gsl" + args, "BM_PolyFit_Ours" + args, "≥ 0.33"});
+      rows.push_back({"`CalcCenteredPolyFit`" + what + ", GSL / ours", "BM_PolyFit_Gsl" + args,
+                      "BM_CenteredPolyFit_Ours" + args, "≥ 0.33"});
+      rows.push_back({"`CalcPolyFit`" + what + ", Eigen SVD / ours", "BM_PolyFit_EigenSvd" + args,
+                      "BM_PolyFit_Ours" + args, ""});
     }
-  ratio("SvdLeastSquares 10^4 x 10: GSL / ours", "BM_SvdLeastSquares_Gsl", "BM_SvdLeastSquares_Ours", ">= 0.33");
-  ratio("cubic spline set-up, 10^5 pairs: GSL / ours", "BM_SplineSetUp_Gsl", "BM_SplineSetUp_Ours", ">= 0.67");
-  ratio("cubic spline, 10^6 evaluations: GSL / ours", "BM_SplineEval_Gsl", "BM_SplineEval_Ours", ">= 0.67");
-  std::printf("  spline values vs GSL, largest relative difference: %.2e (<= 1e-12)\n", SplineAgreement());
+  rows.insert(rows.end(), {
+      {"`SvdLeastSquares` on a 10^4 × 10 design, GSL / ours", "BM_SvdLeastSquares_Gsl", "BM_SvdLeastSquares_Ours", "≥ 0.33"},
+      {"`CubicSpline` set-up on 10^5 pairs, GSL / ours", "BM_SplineSetUp_Gsl", "BM_SplineSetUp_Ours", "≥ 0.67"},
+      {"`CubicSpline`, 10^6 values, GSL / ours", "BM_SplineEval_Gsl", "BM_SplineEval_Ours", "≥ 0.67"},
+  });
+  zw::bench::PrintRatios("Least squares, fits and splines: GSL or Eigen time / ours (above 1: ours faster)",
+                         reporter.times, rows, reporter.repetitions);
   return 0;
 }

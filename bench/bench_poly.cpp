@@ -3,6 +3,8 @@
 // (1600), so 1600 × 1600 candidates with both signs are tried.
 #include <benchmark/benchmark.h>
 
+#include "bench/TimeReporter.h"
+
 #include "kernel/Poly.h"
 
 namespace {
@@ -47,4 +49,14 @@ BENCHMARK(BM_RationalRootsWithRoots)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  zw::bench::TimeReporter reporter;
+  zw::bench::RunAll(argc, argv, reporter);
+  zw::bench::PrintFigures("Rational roots", reporter.times,
+                          {{"rational-root search, leading and constant coefficient 2,095,133,040, degree 9",
+                            "BM_RationalRootsWorst32Bit/9", "< 100 ms"},
+                           {"the same, degree 36", "BM_RationalRootsWorst32Bit/36", ""},
+                           {"the same divisor lists with rational roots to confirm", "BM_RationalRootsWithRoots", ""}},
+                          reporter.repetitions);
+  return 0;
+}

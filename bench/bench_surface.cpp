@@ -10,8 +10,10 @@
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
+#include <cmath>
 #include <string>
 
+#include "bench/TimeReporter.h"
 #include "kernel/KernelState.h"
 #include "numerics/IntMatrix.h"
 #include "numerics/Matrix.h"
@@ -96,10 +98,55 @@ void BM_MuParser(benchmark::State& state) {
   }
 }
 
+// The extremes the plot sees after each way of filling, and muParser's values
+// against the samples.
+bool sidesAgree(const Term& t) {
+  TMatrix deferredGrid, perCellGrid;
+  PlotRefresh deferred, perCell;
+  deferredGrid.OnChange = [&](TNumComponent&) { deferred(deferredGrid); };
+  perCellGrid.OnChange = [&](TNumComponent&) { perCell(perCellGrid); };
+  FillGrid(deferredGrid, t.ours, kRanges, N);
+  const SurfaceSamples s = SampleSurface(t.ours, kRanges, N, FormulaContext::current());
+  perCellGrid.Resize(N, N);
+  for (int i = 1; i <= N; ++i)
+    for (int j = 1; j <= N; ++j) perCellGrid.SetElem(i, j, s.at(i, j));
+  if (deferred.minZ != perCell.minZ || deferred.maxZ != perCell.maxZ) return false;
+  double x = 0, y = 0;
+  mu::Parser p;
+  p.DefineVar("x", &x);
+  p.DefineVar("y", &y);
+  p.SetExpr(t.muparser);
+  for (int i = 1; i <= N; ++i)
+    for (int j = 1; j <= N; ++j) {
+      x = SurfaceSample(kRanges.x1, kRanges.x2, i, N);
+      y = SurfaceSample(kRanges.y1, kRanges.y2, j, N);
+      if (std::fabs(p.Eval() - s.at(i, j)) > 1e-9) return false;
+    }
+  return true;
+}
+
 }  // namespace
 
 BENCHMARK(BM_Deferred)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PerCell)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SampleOnly)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MuParser)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-BENCHMARK_MAIN();
+
+int main(int argc, char** argv) {
+  for (const Term& t : kTerms)
+    zw::bench::RequireSame(sidesAgree(t), "the fills or muParser's values differ");
+  zw::bench::TimeReporter reporter;
+  zw::bench::RunAll(argc, argv, reporter);
+  using zw::bench::Against;
+  zw::bench::PrintRatios(
+      "Surface plot, 99 × 99 samples: time / reference time", reporter.times,
+      {{"x² − y²: grid refreshed per cell / one deferred notification", "BM_PerCell/0", "BM_Deferred/0", "",
+        Against::NaiveMethod},
+       {"sin(x)·cos(y): grid refreshed per cell / one deferred notification", "BM_PerCell/1", "BM_Deferred/1", "",
+        Against::NaiveMethod},
+       {"x² − y²: sampling by the block path / muParser over the same points", "BM_SampleOnly/0", "BM_MuParser/0", ""},
+       {"sin(x)·cos(y): sampling by the block path / muParser over the same points", "BM_SampleOnly/1",
+        "BM_MuParser/1", ""}},
+      reporter.repetitions);
+  return 0;
+}

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
+#include "bench/TimeReporter.h"
+
 namespace {
 
 // Pages and items a topic window fetches while laying out its page.
@@ -50,4 +52,14 @@ BENCHMARK(BM_GetTextExternal)->Arg(3);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  zw::bench::TimeReporter reporter;
+  zw::bench::RunAll(argc, argv, reporter);
+  zw::bench::PrintFigures("Texts", reporter.times,
+                          {{"one `GetText` lookup, built-in texts, language 0", "BM_GetTextBuiltIn/0", "well under 1 µs"},
+                           {"one `GetText` lookup, built-in texts, language 1", "BM_GetTextBuiltIn/1", "well under 1 µs"},
+                           {"one `GetText` lookup, built-in texts, language 2", "BM_GetTextBuiltIn/2", "well under 1 µs"},
+                           {"one `GetText` lookup, a language file", "BM_GetTextExternal/3", "well under 1 µs"}},
+                          reporter.repetitions);
+  return 0;
+}

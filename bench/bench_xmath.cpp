@@ -2,7 +2,7 @@
 // C library's l functions, as a plot calls them: one function over the 10,000
 // evenly spaced X values of a plot of [-10, 10] (logarithms: (0, 10]; the
 // reduced sine and cosine: [-pi/4, pi/4]), results summed so that nothing is
-// left out. After the runs the program prints ns per call and the ratio
+// left out. After the runs the program prints the time per call and the ratio
 // (library / ours, above 1 means ours is faster; the aim is 2.5).
 //
 //   cmake -S . -B build -DZW_BUILD_BENCH=ON
@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/TimeReporter.h"
@@ -89,13 +90,17 @@ ZW_BENCH_PAIR(Cosh, plotX, xm::Cosh(x), coshl(x))
 }  // namespace
 
 int main(int argc, char** argv) {
-  auto t = zw::bench::RunAndKeepTimes(argc, argv);
-  std::printf("\n%-34s %10s %10s %8s\n", "ns per call", "ours", "library", "ratio");
-  for (const char* name : {"Exp", "Ln", "Log10", "SinCosReduced", "SinReduced", "Sin", "Cos", "Atan", "Tanh", "Sinh", "Cosh"}) {
-    const std::string ours = std::string("BM_") + name + "_Ours", libc = std::string("BM_") + name + "_Libc";
-    if (!t.count(ours) || !t.count(libc) || t[ours] <= 0) continue;
-    std::printf("%-34s %10.2f %10.2f %8.2f\n", name, t[ours] / kPoints, t[libc] / kPoints, t[libc] / t[ours]);
-  }
-  std::printf("(SinCosReduced: both outputs against sinl + cosl)\n");
+  zw::bench::TimeReporter reporter;
+  zw::bench::RunAll(argc, argv, reporter);
+  std::vector<zw::bench::Ratio> rows;
+  const std::pair<const char*, const char*> names[] = {
+      {"Exp", "exp"}, {"Ln", "ln"}, {"Log10", "log10"}, {"SinCosReduced", "sin and cos on [−π/4, π/4] (both)"},
+      {"SinReduced", "sin on [−π/4, π/4]"}, {"Sin", "sin on [-10, 10]"}, {"Cos", "cos on [-10, 10]"},
+      {"Atan", "atan"}, {"Tanh", "tanh"}, {"Sinh", "sinh"}, {"Cosh", "cosh"}};
+  for (const auto& [name, what] : names)
+    rows.push_back({std::string(what) + ": C library / ours", std::string("BM_") + name + "_Libc",
+                    std::string("BM_") + name + "_Ours", "", zw::bench::Against::Peer, kPoints});
+  zw::bench::PrintRatios("Extended kernels against the C library's l functions, time per call (above 1: ours faster)",
+                         reporter.times, rows, reporter.repetitions);
   return 0;
 }

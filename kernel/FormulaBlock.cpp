@@ -92,17 +92,19 @@ double powWholeD(double b, unsigned n) {
   return prod;
 }
 
-double monomialD(const Instr& in, double x) {
-  double p;
+// The monomial of an instruction for every lane: the switch on the power
+// outside the loops, so that each loop is vectorised.
+void monomialsD(const Instr& in, const double* x, double* m) {
   switch (in.n) {
-    case 0: p = x; break;
-    case 1: p = x == 0 ? 0 : x; break;
-    case 2: p = x * x; break;
-    case 3: p = x == 0 ? 0 : x * (x * x); break;
-    default: p = x == 0 ? 0 : powWholeD(x, in.n); break;
+    case 0: std::copy(x, x + kLanes, m); break;
+    case 1: for (int l = 0; l < kLanes; ++l) m[l] = x[l] == 0 ? 0 : x[l]; break;
+    case 2: for (int l = 0; l < kLanes; ++l) m[l] = x[l] * x[l]; break;
+    case 3: for (int l = 0; l < kLanes; ++l) m[l] = x[l] == 0 ? 0 : x[l] * (x[l] * x[l]); break;
+    default: for (int l = 0; l < kLanes; ++l) m[l] = x[l] == 0 ? 0 : powWholeD(x[l], in.n); break;
   }
   const double k = static_cast<double>(in.k);
-  return k == 1 ? p : k * p;
+  if (k != 1)
+    for (int l = 0; l < kLanes; ++l) m[l] *= k;
 }
 
 // FormulaPower in double precision; false where the extended path must decide.
@@ -222,7 +224,7 @@ bool vectorFunc(FormulaFunc f, double* acc, bool* bad, int angleMode) {
 void runBlock(const Compiled& c, const double* x, const FormulaContext& context, Lanes* st,
               double* out, bool* bad) {
   const double radians = static_cast<double>(AngleModeToRadians(context.AngleMode));
-  Lanes acc{};
+  Lanes acc{}, m;
   int sp = 0;
   for (int l = 0; l < kLanes; ++l) bad[l] = !std::isfinite(x[l]);
   auto fails = [&](int l, bool condition) { bad[l] |= condition; };
@@ -242,12 +244,10 @@ void runBlock(const Compiled& c, const double* x, const FormulaContext& context,
         std::copy(acc, acc + kLanes, st[sp++]);
         std::fill(acc, acc + kLanes, k);
         break;
-      case Code::LoadM:
-        for (int l = 0; l < kLanes; ++l) acc[l] = monomialD(in, x[l]);
-        break;
+      case Code::LoadM: monomialsD(in, x, acc); break;
       case Code::PushM:
         std::copy(acc, acc + kLanes, st[sp++]);
-        for (int l = 0; l < kLanes; ++l) acc[l] = monomialD(in, x[l]);
+        monomialsD(in, x, acc);
         break;
       case Code::Push: std::copy(acc, acc + kLanes, st[sp++]); break;
       case Code::Param: {
@@ -322,23 +322,34 @@ void runBlock(const Compiled& c, const double* x, const FormulaContext& context,
           for (int l = 0; l < kLanes; ++l) fails(l, !powerD(k, acc[l], acc[l]));
         }
         break;
-      case Code::AddM: for (int l = 0; l < kLanes; ++l) acc[l] += monomialD(in, x[l]); break;
-      case Code::SubM: for (int l = 0; l < kLanes; ++l) acc[l] -= monomialD(in, x[l]); break;
-      case Code::MSub:
-        for (int l = 0; l < kLanes; ++l) acc[l] = monomialD(in, x[l]) - acc[l];
+      case Code::AddM:
+        monomialsD(in, x, m);
+        for (int l = 0; l < kLanes; ++l) acc[l] += m[l];
         break;
-      case Code::MulM: for (int l = 0; l < kLanes; ++l) acc[l] *= monomialD(in, x[l]); break;
+      case Code::SubM:
+        monomialsD(in, x, m);
+        for (int l = 0; l < kLanes; ++l) acc[l] -= m[l];
+        break;
+      case Code::MSub:
+        monomialsD(in, x, m);
+        for (int l = 0; l < kLanes; ++l) acc[l] = m[l] - acc[l];
+        break;
+      case Code::MulM:
+        monomialsD(in, x, m);
+        for (int l = 0; l < kLanes; ++l) acc[l] *= m[l];
+        break;
       case Code::DivM:
+        monomialsD(in, x, m);
         for (int l = 0; l < kLanes; ++l) {
-          const double m = monomialD(in, x[l]);
-          fails(l, !finiteD(m) || nearZero(m));
-          acc[l] /= m;
+          fails(l, !finiteD(m[l]) || nearZero(m[l]));
+          acc[l] /= m[l];
         }
         break;
       case Code::MDiv:
+        monomialsD(in, x, m);
         for (int l = 0; l < kLanes; ++l) {
           fails(l, !finiteD(acc[l]) || nearZero(acc[l]));
-          acc[l] = monomialD(in, x[l]) / acc[l];
+          acc[l] = m[l] / acc[l];
         }
         break;
       case Code::Sqr: for (int l = 0; l < kLanes; ++l) acc[l] *= acc[l]; break;
