@@ -56,9 +56,9 @@ int main(int argc, char** argv) {
   zw::bench::TimeReporter reporter;
   zw::bench::RunAll(argc, argv, reporter);
   zw::bench::PrintFigures("Texts", reporter.times,
-                          {{"one `GetText` lookup, built-in texts, language 0", "BM_GetTextBuiltIn/0", "well under 1 µs"},
-                           {"one `GetText` lookup, built-in texts, language 1", "BM_GetTextBuiltIn/1", "well under 1 µs"},
-                           {"one `GetText` lookup, built-in texts, language 2", "BM_GetTextBuiltIn/2", "well under 1 µs"},
+                          {{"one `GetText` lookup, German (built in)", "BM_GetTextBuiltIn/0", "well under 1 µs"},
+                           {"one `GetText` lookup, English (built in)", "BM_GetTextBuiltIn/1", "well under 1 µs"},
+                           {"one `GetText` lookup, French (built in)", "BM_GetTextBuiltIn/2", "well under 1 µs"},
                            {"one `GetText` lookup, a language file", "BM_GetTextExternal/3", "well under 1 µs"}},
                           reporter.repetitions);
   return 0;

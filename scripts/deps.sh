@@ -14,7 +14,7 @@ pkgs=(
   clang libclang-rt-14-dev      # the evaluator's fuzz target (libFuzzer)
   ccache
   qt6-svg-dev libqcustomplot-dev   # SVG export of charts; chart benchmark peer
-  libgsl-dev libprimesieve-dev libecm-dev   # test oracles and benchmark peers only (never linked into the program)
+  libgsl-dev libprimesieve-dev   # test oracles and benchmark peers only (never linked into the program)
 )
 missing=()
 for p in "${pkgs[@]}"; do

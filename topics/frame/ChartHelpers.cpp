@@ -76,16 +76,34 @@ std::vector<Extended> samplesOf(Extended lo, Extended hi, long n) {
   return xs;
 }
 
+// The same in double precision, for the curves that are only drawn: a
+// division in the x87 unit per sample cost as much as evaluating the term.
+std::vector<double> samplesOfD(double lo, double hi, long n) {
+  std::vector<double> xs;
+  if (n < 1 || !(hi >= lo)) return xs;
+  xs.reserve(std::size_t(n) + 1);
+  for (long k = 0; k <= n; ++k) {
+    const double x = lo + (hi - lo) * double(k) / double(n);
+    if (!xs.empty() && !(x > xs.back())) break;
+    xs.push_back(x);
+  }
+  return xs;
+}
+
 // Joins consecutive defined samples by lines (the first line has length 0).
-void joinDefined(TVIrada& c, std::span<const Extended> xs, std::span<const Extended> ys,
-                 std::span<const std::int32_t> errs) {
+template <class Real>
+void joinDefined(TVIrada& c, std::span<const Real> xs, std::span<const Real> ys, std::span<const std::int32_t> errs) {
   if (xs.empty()) return;
-  Extended px = xs[0], py = ys[0];
+  Real px = xs[0], py = ys[0];
   std::int32_t pe = errs[0];
   for (std::size_t i = 0; i < xs.size(); ++i) {
-    if (pe == 0 && errs[i] == 0) line(c, px, py, xs[i], ys[i]);
+    if (pe == 0 && errs[i] == 0) c.Line(double(px), double(py), double(xs[i]), double(ys[i]));
     px = xs[i], py = ys[i], pe = errs[i];
   }
+}
+void joinDefined(TVIrada& c, std::span<const Extended> xs, std::span<const Extended> ys,
+                 std::span<const std::int32_t> errs) {
+  joinDefined<Extended>(c, xs, ys, errs);
 }
 
 int resolutionFactor() {
@@ -295,12 +313,17 @@ void DrawChord(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extende
 
 // ----- curves ---------------------------------------------------------------
 
-void SampleTerm(const std::u16string& term, std::span<const Extended> xs, std::span<Extended> ys,
+void SampleTerm(const std::u16string& term, std::span<const double> xs, std::span<double> ys,
                 std::span<std::int32_t> errs, const FormulaContext& context) {
   // Curves are only drawn: the double-precision block path is exact enough
   // for pixels and several times faster than point-by-point evaluation.
+  EvaluateFormulaBlockDouble(term, xs.data(), xs.size(), ys.data(), errs.data(), context);
+}
+
+void SampleTerm(const std::u16string& term, std::span<const Extended> xs, std::span<Extended> ys,
+                std::span<std::int32_t> errs, const FormulaContext& context) {
   std::vector<double> x(xs.begin(), xs.end()), y(xs.size());
-  EvaluateFormulaBlockDouble(term, x.data(), x.size(), y.data(), errs.data(), context);
+  SampleTerm(term, x, y, errs, context);
   for (std::size_t i = 0; i < xs.size(); ++i) ys[i] = y[i];
 }
 
@@ -349,13 +372,13 @@ void PlotRational(const TPoly& num, const TPoly& den, std::span<const Extended> 
 void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context) {
   guarded(chart, color, width, [&] {
     const Visible v = visible(chart);
-    std::vector<Extended> xs = samplesOf(v.xLo, v.xHi, long(plotWidth(chart)) * resolutionFactor());
-    for (Extended& x : xs)
-      if (x > 0 && x < 1e-8L) x = 0;
-    std::vector<Extended> ys(xs.size());
+    std::vector<double> xs = samplesOfD(v.xLo, v.xHi, long(plotWidth(chart)) * resolutionFactor());
+    for (double& x : xs)
+      if (x > 0 && x < 1e-8) x = 0;
+    std::vector<double> ys(xs.size());
     std::vector<std::int32_t> errs(xs.size());
     SampleTerm(term.toStdU16String(), xs, ys, errs, context);
-    joinDefined(chart, xs, ys, errs);
+    joinDefined<double>(chart, xs, ys, errs);
   });
 }
 

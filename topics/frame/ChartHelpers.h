@@ -53,6 +53,8 @@ void DrawChord(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extende
 // place where curves sample terms.
 void SampleTerm(const std::u16string& term, std::span<const Extended> xs, std::span<Extended> ys,
                 std::span<std::int32_t> errs, const FormulaContext& context);
+void SampleTerm(const std::u16string& term, std::span<const double> xs, std::span<double> ys,
+                std::span<std::int32_t> errs, const FormulaContext& context);
 
 void PlotPolynomial(const TPoly& p, TVIrada& chart, TColor color, int width);
 // poles: ascending; those outside the visible x range are ignored.
