@@ -1,7 +1,7 @@
 #include "topics/algebra/Pyth.h"
 
-#include <bit>
 #include <cmath>
+#include <numeric>
 #include <utility>
 
 #include "kernel/BasicMath.h"
@@ -39,56 +39,37 @@ QString number(u64 v, int width) {
   return QString::fromStdU16String(PadLeft(FormatReal(15, static_cast<Extended>(v)), width));
 }
 
-// Whether n and m (one of them odd, both above 0) have no common divisor:
-// Stein's binary gcd, shifts and subtractions instead of the divisions of
-// Euclid's, which cost most of the search.
-bool coprime(u64 n, u64 m) {
-  n >>= std::countr_zero(n);  // the even one's factors 2 are not common
-  m >>= std::countr_zero(m);
-  while (n != m) {
-    if (n > m) std::swap(n, m);
-    m -= n;  // even: its factors 2 are not common either
-    m >>= std::countr_zero(m);
-  }
-  return n == 1;
-}
-
 }  // namespace
 
 TripleSearch::TripleSearch(std::int64_t lower, std::int64_t upper)
     : lower_(lower), upper_(upper < 5 ? 0 : static_cast<u64>(upper)), done_(upper < 5) {}
 
 bool TripleSearch::advance(std::vector<PythTriple>& out, u64 pairs) {
-  // The position in locals: out's storage could alias the members.
-  u64 m = m_, n = n_;
-  const u64 lower = lower_ <= 0 ? 0 : static_cast<u64>(lower_);
   while (!done_ && pairs > 0) {
-    if (n < m) {
-      const u64 m2 = m * m, n2 = n * n;
+    if (n_ < m_) {
+      const u64 m2 = m_ * m_, n2 = n_ * n_;
       // c grows with n: the rest of this m lies beyond the upper bound.
       if (m2 + n2 > upper_) {
-        n = m;
+        n_ = m_;
         continue;
       }
       --pairs;
-      if (coprime(n, m)) {
-        PythTriple t{m2 - n2, 2 * m * n, m2 + n2};
+      if (std::gcd(n_, m_) == 1) {
+        PythTriple t{m2 - n2, 2 * m_ * n_, m2 + n2};
         if (t.a > t.b) std::swap(t.a, t.b);
-        if (t.a >= lower) out.push_back(t);
+        if (lower_ <= 0 || t.a >= static_cast<u64>(lower_)) out.push_back(t);
       }
-      n += 2;
+      n_ += 2;
       continue;
     }
-    ++m;
-    if (!(m * m < upper_)) {
+    ++m_;
+    if (!(m_ * m_ < upper_)) {
       done_ = true;
       break;
     }
-    n = m % 2 + 1;  // n and m of opposite parity
+    n_ = m_ % 2 + 1;  // n and m of opposite parity
     --pairs;
   }
-  m_ = m;
-  n_ = n;
   return !done_;
 }
 
