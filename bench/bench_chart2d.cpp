@@ -202,7 +202,7 @@ bool samplingAgrees() {
   c.resize(900 + 70, 400);
   c.Loaded();
   c.SetRange(1, -10, -100, 10, 100);
-  zw::PlotTerm(kTerm, c, 0x0000FF, 1);
+  zw::PlotTerm(kTerm, c, 0x0000FF, 1, zw::FormulaContext::current());
   const std::vector<double> xs = samplingXs();
   std::vector<double> ys(xs.size());
   std::vector<std::int32_t> errs(xs.size());
