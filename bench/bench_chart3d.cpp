@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +20,7 @@
 #include "charts/Plot3D.h"
 #include "charts/Rot3D.h"
 #include "common/XmlTagReader.h"
+#include "topics/solids/SolidScenes.h"
 
 using namespace zw;
 
@@ -66,42 +69,82 @@ void BM_Rot3DRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_Rot3DRepaint)->Unit(benchmark::kMillisecond);
 
+// The lines of a view after MakeVisible as a plain reference draws them:
+// moved to the view's origin and scaled into pixels per rotation unit, with
+// the pen of each line.
+struct ReferenceScene {
+  std::vector<std::array<double, 6>> lines;
+  std::vector<QPen> pens;  // per line
+  std::vector<QLine> out;
+  int centX = 0, centY = 0;
+
+  explicit ReferenceScene(const TRot3D& v) : centX(v.CentX()), centY(v.CentY()) {
+    const double o[3] = {v.OriginX(), v.OriginY(), v.OriginZ()};
+    // world -> rotation units -> pixels (matrix entries x 1000, divided by the magnify divisor)
+    const double f[3] = {v.ScaleFactX() * 1000 / v.Magnify(), v.ScaleFactY() * 1000 / v.Magnify(),
+                         v.ScaleFactZ() * 1000 / v.Magnify()};
+    for (int i = 0; i < v.NumItems(); ++i) {
+      const Tr3ChartItem it = v.GetItemParams(i);
+      lines.push_back({(it.x - o[0]) * f[0], (it.y - o[1]) * f[1], (it.z - o[2]) * f[2], (it.x2 - o[0]) * f[0],
+                       (it.y2 - o[1]) * f[1], (it.z2 - o[2]) * f[2]});
+      pens.emplace_back(QColor::fromRgba(it.color), it.marklw);
+    }
+    out.resize(lines.size());
+  }
+
+  // Projects every line with a 3 x 3 double matrix of the angles (degrees)
+  // about x and z and draws the runs of one pen with drawLines onto a white
+  // background of the view's size, then (with `frame`) the view's lowered frame.
+  void paint(QPainter& p, double ax, double az, QSize size, bool frame) {
+    const double a = ax * std::numbers::pi / 180, c = az * std::numbers::pi / 180;
+    const double m[2][3] = {{std::cos(c), -std::sin(c), 0},
+                            {std::cos(a) * std::sin(c), std::cos(a) * std::cos(c), -std::sin(a)}};
+    for (size_t k = 0; k < lines.size(); ++k) {
+      const auto& l = lines[k];
+      out[k] = QLine(static_cast<int>(centX + m[0][0] * l[0] + m[0][1] * l[1] + m[0][2] * l[2]),
+                     static_cast<int>(centY + m[1][0] * l[0] + m[1][1] * l[1] + m[1][2] * l[2]),
+                     static_cast<int>(centX + m[0][0] * l[3] + m[0][1] * l[4] + m[0][2] * l[5]),
+                     static_cast<int>(centY + m[1][0] * l[3] + m[1][1] * l[4] + m[1][2] * l[5]));
+    }
+    p.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    for (size_t k = 0; k < out.size();) {
+      size_t e = k + 1;
+      while (e < out.size() && pens[e] == pens[k]) ++e;
+      p.setPen(pens[k]);
+      p.drawLines(out.data() + k, static_cast<int>(e - k));
+      k = e;
+    }
+    if (frame)
+      DrawFrame3D(p, TFrameStyle::fsLowered, 0, 0, size.width() - 1, size.height() - 1, Qt::white,
+                  QColor(0xC0, 0xC0, 0xC0), QColor(0x80, 0x80, 0x80), Qt::black, Qt::black);
+  }
+
+  // One rotation step about z per iteration at the view's size and, with a
+  // page, the same picture at print scale on it.
+  void run(benchmark::State& state, QSize size, double ax, double az, bool frame, QImage* page) {
+    QImage screen(size, QImage::Format_RGB32);
+    for (auto _ : state) {
+      az += 1;
+      {
+        QPainter p(&screen);
+        paint(p, ax, az, size, frame);
+      }
+      benchmark::DoNotOptimize(screen.constBits());
+      if (!page) continue;
+      QPainter p(page);
+      p.scale(6.25, 6.25);
+      paint(p, ax, az, size, frame);
+      benchmark::DoNotOptimize(page->constBits());
+    }
+  }
+};
+
 void BM_Rot3DRepaintReference(benchmark::State& state) {
   app();
   TRot3D v;
   fillMesh(v);
   v.MakeVisible();  // only for the origin and scale the view chose: the same geometry
-  const double o[3] = {v.OriginX(), v.OriginY(), v.OriginZ()};
-  // world -> rotation units -> pixels (matrix entries x 1000, divided by the magnify divisor)
-  const double f[3] = {v.ScaleFactX() * 1000 / v.Magnify(), v.ScaleFactY() * 1000 / v.Magnify(),
-                       v.ScaleFactZ() * 1000 / v.Magnify()};
-  std::vector<std::array<double, 6>> lines;
-  for (int i = 0; i < v.NumItems(); ++i) {
-    const Tr3ChartItem it = v.GetItemParams(i);
-    lines.push_back({(it.x - o[0]) * f[0], (it.y - o[1]) * f[1], (it.z - o[2]) * f[2], (it.x2 - o[0]) * f[0],
-                     (it.y2 - o[1]) * f[1], (it.z2 - o[2]) * f[2]});
-  }
-  QImage img(450, 300, QImage::Format_RGB32);
-  std::vector<QLine> out(lines.size());
-  double angle = 0;
-  for (auto _ : state) {
-    angle += 1;
-    const double a = 110 * std::numbers::pi / 180, c = (210 + angle) * std::numbers::pi / 180;
-    const double m[2][3] = {{std::cos(c), -std::sin(c), 0},
-                            {std::cos(a) * std::sin(c), std::cos(a) * std::cos(c), -std::sin(a)}};
-    for (size_t k = 0; k < lines.size(); ++k) {
-      const auto& l = lines[k];
-      out[k] = QLine(static_cast<int>(225 + m[0][0] * l[0] + m[0][1] * l[1] + m[0][2] * l[2]),
-                     static_cast<int>(150 + m[1][0] * l[0] + m[1][1] * l[1] + m[1][2] * l[2]),
-                     static_cast<int>(225 + m[0][0] * l[3] + m[0][1] * l[4] + m[0][2] * l[5]),
-                     static_cast<int>(150 + m[1][0] * l[3] + m[1][1] * l[4] + m[1][2] * l[5]));
-    }
-    QPainter p(&img);
-    p.fillRect(img.rect(), Qt::white);
-    p.setPen(QPen(Qt::black, 1));
-    p.drawLines(out.data(), static_cast<int>(out.size()));
-    benchmark::DoNotOptimize(img.constBits());
-  }
+  ReferenceScene(v).run(state, v.size(), 110, 210, false, nullptr);
 }
 BENCHMARK(BM_Rot3DRepaintReference)->Unit(benchmark::kMillisecond);
 
@@ -116,9 +159,13 @@ void BM_MakeVisibleConversion(benchmark::State& state) {
 }
 BENCHMARK(BM_MakeVisibleConversion)->Unit(benchmark::kMicrosecond);
 
-void BM_MakeVisibleReference(benchmark::State& state) {
+// MakeVisible's conversion as a plain loop: the extent of each axis, then
+// every coordinate scaled to 1000 units and rounded; from the lowest point
+// with a scale per axis, or from the kept origin with one scale for all axes
+// (iso-metric, as the solids' views).
+void plainConversion(benchmark::State& state, const std::vector<Tr3ChartItem>& items, bool isoMetric) {
   std::vector<double> pts;
-  for (const Tr3ChartItem& it : meshItems()) pts.insert(pts.end(), {it.x, it.y, it.z, it.x2, it.y2, it.z2});
+  for (const Tr3ChartItem& it : items) pts.insert(pts.end(), {it.x, it.y, it.z, it.x2, it.y2, it.z2});
   std::vector<std::int32_t> out(pts.size());
   for (auto _ : state) {
     double lo[3] = {1e308, 1e308, 1e308}, hi[3] = {-1e308, -1e308, -1e308};
@@ -126,11 +173,19 @@ void BM_MakeVisibleReference(benchmark::State& state) {
       lo[k % 3] = std::min(lo[k % 3], pts[k]);
       hi[k % 3] = std::max(hi[k % 3], pts[k]);
     }
+    double from[3], extent[3];
+    const double widest = std::max({hi[0] - lo[0], hi[1] - lo[1], hi[2] - lo[2]});
+    for (int a = 0; a < 3; ++a) {
+      from[a] = isoMetric ? 0 : lo[a];
+      extent[a] = isoMetric ? widest : hi[a] - lo[a];
+    }
     for (size_t k = 0; k < pts.size(); ++k)
-      out[k] = static_cast<std::int32_t>(std::nearbyint((pts[k] - lo[k % 3]) * 1000 / (hi[k % 3] - lo[k % 3])));
+      out[k] = static_cast<std::int32_t>(std::nearbyint((pts[k] - from[k % 3]) * 1000 / extent[k % 3]));
     benchmark::DoNotOptimize(out.data());
   }
 }
+
+void BM_MakeVisibleReference(benchmark::State& state) { plainConversion(state, meshItems(), false); }
 BENCHMARK(BM_MakeVisibleReference)->Unit(benchmark::kMicrosecond);
 
 void fillSurface(TPlot3D& p, int n) {
@@ -255,6 +310,98 @@ void BM_TagReaderMemchrReference(benchmark::State& state) {
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(text.size()));
 }
 BENCHMARK(BM_TagReaderMemchrReference)->Arg(50)->Arg(200)->Unit(benchmark::kMicrosecond);
+
+// ----- the solids' scenes -------------------------------------------------------
+
+// The regular prism of 99 vertices with its two solutions (594 lines in two
+// pens), and the dodecahedron's wire frame (30 lines), each in a view of
+// 600 x 340 pixels after MakeVisible, as the solid windows build them.
+enum SolidScene { Prism99 = 0, Dodecahedron = 1 };
+
+void buildSolidScene(TRot3D& v, int scene) {
+  v.resize(600, 340);
+  SetUpSolidView(v);
+  const GraphPen first{Qt::darkGreen, 2}, second{Qt::blue, 2};
+  if (scene == Dodecahedron) {
+    BuildPlatonicScene(v, Platonic::Dodeka, first);
+    return;
+  }
+  // A prism of edge 1 and height 1 shares its volume and surface with a second one.
+  const Quantities one = SolveTwoQuantities(TwoQuantitySolid::Prism, 3, {1, 1, 0, 0, 0, 0, 0}, 99).first;
+  const TwoQuantityResult two = SolveTwoQuantities(TwoQuantitySolid::Prism, 80, {0, 0, 0, 0, one[4], 0, one[6]}, 99);
+  PrepareSolidView(v, first);
+  BuildTwoQuantityScene(v, TwoQuantitySolid::Prism, two, 99, first, second);
+}
+
+const char* solidLabel(int scene) { return scene == Prism99 ? "prism n = 99, two solutions" : "dodecahedron"; }
+
+// A page of 600 dots per inch: the view prints at print scale 1, 6.25 device
+// pixels per screen pixel.
+QImage printPage() {
+  QImage page(3800, 2200, QImage::Format_RGB32);
+  page.setDotsPerMeterX(23622);
+  page.setDotsPerMeterY(23622);
+  return page;
+}
+
+// One rotation step at 600 x 340 (the view renders its picture image); with
+// the second argument 1 followed by the picture on a printer page.
+void BM_SolidRepaint(benchmark::State& state) {
+  app();
+  TRot3D v;
+  buildSolidScene(v, static_cast<int>(state.range(0)));
+  const bool print = state.range(1) != 0;
+  QImage page = print ? printPage() : QImage();
+  double angle = 0;
+  for (auto _ : state) {
+    angle += 1;
+    v.SetViewAngles(60, 45, 15 + angle);
+    benchmark::DoNotOptimize(v.GrafBmp().constBits());
+    if (!print) continue;
+    QPainter p(&page);
+    int x = 0, y = 0;
+    v.CopyToOpenPrinter(p, x, y, 1.0, false, false);
+    benchmark::DoNotOptimize(page.constBits());
+  }
+  state.SetLabel(std::string(solidLabel(static_cast<int>(state.range(0)))) + (print ? ", print scale" : ""));
+}
+BENCHMARK(BM_SolidRepaint)->ArgsProduct({{Prism99, Dodecahedron}, {0, 1}})->Unit(benchmark::kMicrosecond);
+
+void BM_SolidRepaintReference(benchmark::State& state) {
+  app();
+  TRot3D v;
+  buildSolidScene(v, static_cast<int>(state.range(0)));
+  QImage page = state.range(1) != 0 ? printPage() : QImage();
+  ReferenceScene(v).run(state, v.size(), 60, 15, true, state.range(1) != 0 ? &page : nullptr);
+}
+BENCHMARK(BM_SolidRepaintReference)->ArgsProduct({{Prism99, Dodecahedron}, {0, 1}})->Unit(benchmark::kMicrosecond);
+
+std::vector<Tr3ChartItem> solidItems(int scene) {
+  app();
+  TRot3D v;
+  buildSolidScene(v, scene);
+  std::vector<Tr3ChartItem> items;
+  for (int i = 0; i < v.NumItems(); ++i) items.push_back(v.GetItemParams(i));
+  return items;
+}
+
+// The conversion step of MakeVisible for the scene, and its plain loop.
+void BM_SolidMakeVisible(benchmark::State& state) {
+  const std::vector<Tr3ChartItem> items = solidItems(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    TRotScaling s;
+    s.isoMetric = true;
+    s.autoOrigin = false;
+    auto pts = BuildRotationSpace(items, s);
+    benchmark::DoNotOptimize(pts.data());
+  }
+}
+BENCHMARK(BM_SolidMakeVisible)->Arg(Prism99)->Arg(Dodecahedron)->Unit(benchmark::kMicrosecond);
+
+void BM_SolidMakeVisibleReference(benchmark::State& state) {
+  plainConversion(state, solidItems(static_cast<int>(state.range(0))), true);
+}
+BENCHMARK(BM_SolidMakeVisibleReference)->Arg(Prism99)->Arg(Dodecahedron)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -53,6 +53,23 @@ GraphPen RunningGraphPen(int n) {
   return {ToQColor(GraphColor(s.GraphColorList, n)), GraphLineWidth(s.GraphWidthList, n)};
 }
 
+void SetUpSolidView(TRot3D& view) {
+  view.SetViewAngles(60, 45, 15);
+  view.setColorScheme(TColorScheme::csSystem);
+  view.setFrameStyle(TFrameStyle::fsLowered);
+  view.setAxDir(TAxDir::adLeftHanded);
+  view.setShowAxes(false);
+  view.setAxSize(300);
+  view.setBoundBoxSize(300);
+  view.setMouseRot3Axes(false);
+  view.setAllocSize(1000);
+  view.setColorCubeFrame(QColor(0x40, 0x40, 0x40));
+  view.setColorCubeHidLin(QColor(0xB0, 0xB0, 0xB0));
+  view.setColorCubeFaceLow(ToQColor(clSilver));
+  view.setColorCubeFaceHigh(QColor(0xEE, 0xEE, 0xEE));
+  view.setMouseAction(TMouseActMode::maRotAndZoom);
+}
+
 void PrepareSolidView(TRot3D& view, const GraphPen& pen) {
   view.Clear();
   view.setAutoScale(true);

@@ -19,6 +19,10 @@ struct GraphPen {
 // Graph n of GraphColorList and GraphWidthList (which fall back on bad entries).
 GraphPen RunningGraphPen(int n);
 
+// The look of a solid window's view as it is created: seen at the angles
+// (60, 45, 15), no axes, framed, dragged to turn and zoom.
+void SetUpSolidView(TRot3D& view);
+
 // Empties the view and sets it up for a solid: automatic iso-metric scale,
 // magnification 0.8, the origin kept, no bounding box, the pen `pen`, the
 // projection centre in the middle. The view angles stay as they are.

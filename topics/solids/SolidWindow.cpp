@@ -7,7 +7,6 @@
 #include <QPixmap>
 #include <algorithm>
 
-#include "charts/ChartDraw.h"
 #include "charts/Rot3D.h"
 #include "shell/Metrics.h"
 #include "shell/kit/InputRows.h"
@@ -53,20 +52,7 @@ SolidWindow::SolidWindow(QWidget* owner, std::string_view className, std::span<c
     const int chart = pageOf(PageKind::Chart);
     view_ = new TRot3D(contentBox(chart));
     view_->setObjectName(QStringLiteral("Rot3D1"));
-    view_->SetViewAngles(60, 45, 15);
-    view_->setColorScheme(TColorScheme::csSystem);
-    view_->setFrameStyle(TFrameStyle::fsLowered);
-    view_->setAxDir(TAxDir::adLeftHanded);
-    view_->setShowAxes(false);
-    view_->setAxSize(300);
-    view_->setBoundBoxSize(300);
-    view_->setMouseRot3Axes(false);
-    view_->setAllocSize(1000);
-    view_->setColorCubeFrame(QColor(0x40, 0x40, 0x40));
-    view_->setColorCubeHidLin(QColor(0xB0, 0xB0, 0xB0));
-    view_->setColorCubeFaceLow(ToQColor(clSilver));
-    view_->setColorCubeFaceHigh(QColor(0xEE, 0xEE, 0xEE));
-    view_->setMouseAction(TMouseActMode::maRotAndZoom);
+    SetUpSolidView(*view_);
     picture_ = std::make_unique<View3DPicture>(*this, *view_, View3DPicture::Click::Recentre);
   }
 }

@@ -83,7 +83,9 @@ TEST(SolidSketches, FilledFieldsGiveThickLinesInTheirColours) {
       EXPECT_EQ(one.widest(k), 2) << c.what << " field " << k;
       // The other quantities stay thin.
       for (int j = 1; j <= 4; ++j)
-        if (j != k) EXPECT_EQ(one.widest(j), c.empty[j - 1]) << c.what << " field " << k << " colour " << j;
+        if (j != k) {
+          EXPECT_EQ(one.widest(j), c.empty[j - 1]) << c.what << " field " << k << " colour " << j;
+        }
     }
   }
 }
