@@ -65,12 +65,6 @@ struct ShellState {
   int SettingsAreaColor = 0, SettingsRandWidth = 0;
   std::array<ColorValue, 13> GraphColorValues{};
   std::array<int, 13> GraphWidthValues{};
-  std::array<QString, 13> GraphNames{};
-
-  // Chart-settings exchange.
-  QString ChartDlgColorList, ChartDlgWidthList;
-  int ChartDlgMinVis = 0, ChartDlgMaxVis = 0, ChartDlgAreaColor = 0, ChartDlgAreaRand = 0;
-  bool ChartDlgAreaVis = false;
 
   // Regression data.
   QString CsvSeparator, CsvDecimal;

@@ -18,9 +18,6 @@ TEST(ShellState, StartsWithTheDocumentedInitialValues) {
   s.PrintScale = 2.5;
   s.RightToLeft = true;
   s.GraphColorValues[1] = 0xFF;
-  s.GraphNames[3] = "sin(x)";
-  s.ChartDlgAreaVis = true;
-  s.ChartDlgColorList = "1,2";
   zw::resetShellState();
 
   EXPECT_EQ(s.LanguageNumber, 0);
@@ -41,14 +38,6 @@ TEST(ShellState, StartsWithTheDocumentedInitialValues) {
   for (int i = 0; i <= 12; ++i) {
     EXPECT_EQ(s.GraphColorValues[size_t(i)], 0u) << i;  // black
     EXPECT_EQ(s.GraphWidthValues[size_t(i)], 0) << i;
-    EXPECT_TRUE(s.GraphNames[size_t(i)].isEmpty()) << i;
   }
-  EXPECT_TRUE(s.ChartDlgColorList.isEmpty());
-  EXPECT_TRUE(s.ChartDlgWidthList.isEmpty());
-  EXPECT_EQ(s.ChartDlgMinVis, 0);
-  EXPECT_EQ(s.ChartDlgMaxVis, 0);
-  EXPECT_EQ(s.ChartDlgAreaColor, 0);
-  EXPECT_EQ(s.ChartDlgAreaRand, 0);
-  EXPECT_FALSE(s.ChartDlgAreaVis);
   EXPECT_FALSE(s.SeriesPlotFlag);
 }

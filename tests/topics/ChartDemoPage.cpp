@@ -117,18 +117,16 @@ void ChartDemoPage::Print(QPrinter& printer) {
 
 void ChartDemoPage::ChartSettings() {
   ShellState& s = shellState();
-  s.ChartDlgColorList = s.GraphColorList;
-  s.ChartDlgWidthList = s.GraphWidthList;
-  s.ChartDlgMinVis = 1;
-  s.ChartDlgMaxVis = 2;
-  s.ChartDlgAreaVis = false;
+  ChartGraphRows rows;
+  rows.colorList = s.GraphColorList;
+  rows.widthList = s.GraphWidthList;
   {
     TFFormChart dlg(this);
     if (prepareDialog) prepareDialog(dlg);
-    if (!dlg.SetGrid(*chart_)) return;
+    if (!dlg.SetGrid(*chart_, rows)) return;
   }
-  s.GraphColorList = s.ChartDlgColorList;
-  s.GraphWidthList = s.ChartDlgWidthList;
+  s.GraphColorList = rows.colorList;
+  s.GraphWidthList = rows.widthList;
   DrawChart();
 }
 

@@ -313,21 +313,25 @@ TFFormChart::TFFormChart(QWidget* owner) : QDialog(owner) {
 }
 
 void TFFormChart::FormCreate() {
-  const ShellState& s = shellState();
-  rblinestyle->button(std::clamp(s.ChartGridOption, 0, 3))->setChecked(true);
-  minVis_ = std::clamp(s.ChartDlgMinVis, 0, 12);
-  maxVis_ = std::clamp(s.ChartDlgMaxVis, 0, 12);
-  areaVis_ = s.ChartDlgAreaVis;
+  rblinestyle->button(std::clamp(shellState().ChartGridOption, 0, 3))->setChecked(true);
+  ChartGraphRows none;
+  none.maxVis = 0;
+  showRows(none);
+}
+
+void TFFormChart::showRows(const ChartGraphRows& rows) {
+  minVis_ = std::clamp(rows.minVis, 0, 12);
+  maxVis_ = std::clamp(rows.maxVis, 0, 12);
   col.fill(0);
   wid.fill(0);
   col[0] = 28;
-  if (areaVis_) {
-    col[0] = s.ChartDlgAreaColor;
-    wid[0] = s.ChartDlgAreaRand;
+  if (rows.areaVis) {
+    col[0] = rows.areaColor;
+    wid[0] = rows.areaWidth;
   }
   for (int i = 1; i <= maxVis_; ++i) {
-    col[i] = GraphColorIndex(s.ChartDlgColorList, i);
-    wid[i] = GraphLineWidth(s.ChartDlgWidthList, i);
+    col[i] = GraphColorIndex(rows.colorList, i);
+    wid[i] = GraphLineWidth(rows.widthList, i);
   }
   vis.fill(false);
   for (int i = minVis_; i <= maxVis_; ++i) vis[i] = true;
@@ -335,10 +339,10 @@ void TFFormChart::FormCreate() {
   for (int i = 0; i <= 12; ++i) {
     panCol[i]->setVisible(vis[i]);
     edWid[i]->setVisible(vis[i]);
-    panCol[i]->setToolTip(s.GraphNames[i]);
-    edWid[i]->setToolTip(s.GraphNames[i]);
+    panCol[i]->setToolTip(rows.hints[i]);
+    edWid[i]->setToolTip(rows.hints[i]);
   }
-  gbFlaeche->setVisible(s.ChartDlgAreaVis);
+  gbFlaeche->setVisible(rows.areaVis);
   recolourPanels();
   refillWidths();
 }
@@ -437,31 +441,31 @@ void TFFormChart::showValues(const ChartSettingsValues& v) {
   rgaufloesung->button(std::clamp(v.resolution, 0, 3))->setChecked(true);
 }
 
-bool TFFormChart::SetGrid(TVIrada& chart) {
+bool TFFormChart::SetGrid(TVIrada& chart, ChartGraphRows& rows) {
   showValues(ReadChartSettings(chart));
+  showRows(rows);
   OK = false;
   QPointer<TVIrada> guard(&chart);
   runModal(this);
-  writeBack();
-  if (!OK || !guard) return false;
+  if (!OK) return false;
+  writeBack(rows);
+  if (!guard) return false;
   ApplyChartSettings(chart, values());
   return true;
 }
 
-void TFFormChart::writeBack() {
-  if (!OK) return;
-  ShellState& s = shellState();
+void TFFormChart::writeBack(ChartGraphRows& rows) const {
   if (areaVis_) {
-    s.ChartDlgAreaColor = col[0];
-    s.ChartDlgAreaRand = wid[0];
+    rows.areaColor = col[0];
+    rows.areaWidth = wid[0];
   }
   QStringList c, w;
   for (int i = 1; i <= maxVis_; ++i) {
     c << QString::number(col[i]);
     w << QString::number(wid[i]);
   }
-  s.ChartDlgColorList = c.join(u',');
-  s.ChartDlgWidthList = w.join(u',');
+  rows.colorList = c.join(u',');
+  rows.widthList = w.join(u',');
 }
 
 void TFFormChart::closeEvent(QCloseEvent* e) {

@@ -2,8 +2,8 @@
 // The chart-settings dialog "Einstellungen" of the chart topics: visible
 // ranges and axis kinds of layer 1, the angle mode, grid style, spacing and
 // colours, plot resolution, print size and black and white, and the colours
-// and widths of the topic's graphs and area. It edits one chart directly and
-// exchanges the graph lists through the shell's ChartDlg* values.
+// and widths of the topic's graphs and area. It edits one chart directly; the
+// graph rows come in as a ChartGraphRows value and go back in it on OK.
 #include <QDialog>
 #include <array>
 #include <functional>
@@ -37,6 +37,17 @@ struct ChartSettingsValues {
   int resolution = 1;
 };
 
+// The topic's side of the graph rows: what the dialog shows and, after OK,
+// what the user chose. Lists hold palette indexes and widths of graphs 1, 2,
+// ... ("5,19,13"); row 0 is the filled area.
+struct ChartGraphRows {
+  QString colorList, widthList;
+  int minVis = 1, maxVis = 2;          // the rows shown (0 .. 12)
+  bool areaVis = false;                // the area group on the page
+  int areaColor = 28, areaWidth = 0;   // row 0, taken back only while it shows
+  std::array<QString, 13> hints;       // tool tips of rows 0 .. 12
+};
+
 // Decimals of the range edits for an axis span: 3 - Trunc(log10 |span|), at least 1.
 int RangeDecimals(double span);
 // The values of a chart and the shell options, as the dialog shows them.
@@ -49,9 +60,13 @@ class TFFormChart : public QDialog {
 public:
   explicit TFFormChart(QWidget* owner = nullptr);
 
-  // Fills the dialog from the chart, shows it modally and applies it on OK.
-  // Returns whether it was confirmed.
-  bool SetGrid(TVIrada& chart);
+  // Fills the dialog from the chart and the rows, shows it modally and on OK
+  // applies it to the chart and writes the chosen rows back: colorList and
+  // widthList then hold exactly rows 1 .. maxVis, the area values only when
+  // row 0 showed. Returns whether it was confirmed.
+  bool SetGrid(TVIrada& chart, ChartGraphRows& rows);
+  // Shows the rows (SetGrid does so first).
+  void showRows(const ChartGraphRows& rows);
 
   // Chooses a colour for the five chart colour panels (default: the colour dialog).
   std::function<bool(QWidget*, QColor&)> chooseColor;
@@ -91,7 +106,7 @@ private:
   void panelClicked(int row);
   void swatchClicked(int index);
   void widthLeft(int row);
-  void writeBack();
+  void writeBack(ChartGraphRows& rows) const;
   ChartSettingsValues values() const;
   void showValues(const ChartSettingsValues& v);
 

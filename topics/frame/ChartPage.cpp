@@ -217,32 +217,32 @@ void ChartPage::doubleClicked() { initChart(); }
 
 void ChartPage::openSettings() {
   ShellState& s = shellState();
-  s.ChartDlgColorList = colorList();
-  s.ChartDlgWidthList = widthList();
-  s.ChartDlgMinVis = options_.minVis;
-  s.ChartDlgMaxVis = options_.maxVis;
-  s.ChartDlgAreaVis = options_.areaVis;
+  ChartGraphRows rows;
+  rows.colorList = colorList();
+  rows.widthList = widthList();
+  rows.minVis = options_.minVis;
+  rows.maxVis = options_.maxVis;
+  rows.areaVis = options_.areaVis;
   if (options_.areaVis) {
-    s.ChartDlgAreaColor = s.GraphAreaColor;
-    s.ChartDlgAreaRand = s.GraphAreaWidth;
+    rows.areaColor = s.GraphAreaColor;
+    rows.areaWidth = s.GraphAreaWidth;
   }
-  // This page's hints, whatever window painted last.
-  if (topic_.hints) topic_.hints(s.GraphNames);
+  if (topic_.hints) topic_.hints(rows.hints);
   QPointer<ChartPage> self(this);
   bool ok = false;
   {
     TFFormChart dlg(&window_);
     if (runDialog) dlg.runModal = runDialog;
-    ok = dlg.SetGrid(*chart_);
+    ok = dlg.SetGrid(*chart_, rows);
   }
   if (!self) return;
   if (options_.afterDialog == AfterChartDialog::RedrawTwice) drawChart();
   if (ok) {
-    colorList() = MergeGraphList(colorList(), s.ChartDlgColorList, options_.minVis, options_.maxVis);
-    widthList() = MergeGraphList(widthList(), s.ChartDlgWidthList, options_.minVis, options_.maxVis);
+    colorList() = MergeGraphList(colorList(), rows.colorList, options_.minVis, options_.maxVis);
+    widthList() = MergeGraphList(widthList(), rows.widthList, options_.minVis, options_.maxVis);
     if (options_.areaVis) {
-      s.GraphAreaColor = s.ChartDlgAreaColor;
-      s.GraphAreaWidth = s.ChartDlgAreaRand;
+      s.GraphAreaColor = rows.areaColor;
+      s.GraphAreaWidth = rows.areaWidth;
     }
   }
   if (options_.afterDialog == AfterChartDialog::Rebuild)

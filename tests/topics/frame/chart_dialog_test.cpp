@@ -26,13 +26,13 @@ protected:
     chart.resize(300, 220);
     chart.Loaded();
     chart.SetRange(1, -10, -10, 10, 10);
-    auto& s = shellState();
-    s.ChartDlgColorList = "5,19,13";
-    s.ChartDlgWidthList = "2,3,4";
-    s.ChartDlgMinVis = 1;
-    s.ChartDlgMaxVis = 3;
+    rows.colorList = "5,19,13";
+    rows.widthList = "2,3,4";
+    rows.minVis = 1;
+    rows.maxVis = 3;
   }
   TVIrada chart;
+  ChartGraphRows rows;
 };
 
 TEST_F(ChartDialogTest, RangeDecimalsBySpan) {
@@ -89,13 +89,13 @@ TEST_F(ChartDialogTest, OkAppliesAndWritesTheListsBack) {
     d->BtnOk[2]->click();
     return 1;
   };
-  EXPECT_TRUE(dlg.SetGrid(chart));
+  EXPECT_TRUE(dlg.SetGrid(chart, rows));
   EXPECT_EQ(chart.Layers().X(1).RangeLow(), -3);
   EXPECT_EQ(chart.GridStyle(), GridStyleType::gsPoints);
   EXPECT_EQ(chart.GridDx(), 2);
   EXPECT_FALSE(shellState().ChartGridAuto);
-  EXPECT_EQ(shellState().ChartDlgColorList, "5,7,13");
-  EXPECT_EQ(shellState().ChartDlgWidthList, "2,3,9");  // exactly the three rows
+  EXPECT_EQ(rows.colorList, "5,7,13");
+  EXPECT_EQ(rows.widthList, "2,3,9");  // exactly the three rows
 }
 
 TEST_F(ChartDialogTest, CancelKeepsTheChartButNotTheImmediateOptions) {
@@ -104,18 +104,21 @@ TEST_F(ChartDialogTest, CancelKeepsTheChartButNotTheImmediateOptions) {
     d->edxvon->setText("-3");
     d->cbFaktor->setCurrentIndex(5);  // "50 %"
     d->rgaufloesung->button(3)->click();
+    d->panCol[1]->click();
+    d->swatches[7]->click();
     d->btnESC[0]->click();
     return 0;
   };
-  EXPECT_FALSE(dlg.SetGrid(chart));
+  EXPECT_FALSE(dlg.SetGrid(chart, rows));
   EXPECT_EQ(chart.Layers().X(1).RangeLow(), -10);
   EXPECT_DOUBLE_EQ(shellState().PrintScale, 0.5);
   EXPECT_EQ(shellState().ChartResolution, 3);
-  EXPECT_EQ(shellState().ChartDlgColorList, "5,19,13");
+  EXPECT_EQ(rows.colorList, "5,19,13");
 }
 
 TEST_F(ChartDialogTest, BadWidthKeepsTheOldValueAndTheFocus) {
   TFFormChart dlg;
+  dlg.showRows(rows);
   dlg.show();
   dlg.Tabulator->setCurrentIndex(2);
   dlg.edWid[1]->setFocus();
@@ -131,9 +134,10 @@ TEST_F(ChartDialogTest, BadWidthKeepsTheOldValueAndTheFocus) {
 }
 
 TEST_F(ChartDialogTest, ResetButtonsAndAreaRow) {
-  shellState().ChartDlgAreaVis = true;
-  shellState().ChartDlgAreaColor = 9;
+  rows.areaVis = true;
+  rows.areaColor = 9;
   TFFormChart dlg;
+  dlg.showRows(rows);
   EXPECT_FALSE(dlg.vis[0]);  // MinVis 1: no area row
   dlg.col[1] = 30;
   dlg.resetColors(true);
@@ -148,9 +152,39 @@ TEST_F(ChartDialogTest, ResetButtonsAndAreaRow) {
     d->BtnOk[0]->click();
     return 1;
   };
-  shellState().ChartDlgAreaColor = 9;
-  dlg.SetGrid(chart);
-  EXPECT_EQ(shellState().ChartDlgAreaColor, 9);  // not written back without the area row
+  rows.areaColor = 9;
+  dlg.SetGrid(chart, rows);
+  EXPECT_EQ(rows.areaColor, 9);  // not written back without the area row
+  // With the area row: its colour and border come back with the graphs.
+  rows.minVis = 0;
+  rows.areaWidth = 1;
+  dlg.runModal = [](TFFormChart* d) {
+    d->panCol[0]->click();
+    d->swatches[12]->click();
+    d->edWid[0]->setText("3");
+    emit d->edWid[0]->editingFinished();
+    d->BtnOk[2]->click();
+    return 1;
+  };
+  ASSERT_TRUE(dlg.SetGrid(chart, rows));
+  EXPECT_EQ(rows.areaColor, 12);
+  EXPECT_EQ(rows.areaWidth, 3);
+}
+
+TEST_F(ChartDialogTest, RowsShowTheirHintsAndOnlyTheTopicsRows) {
+  rows.minVis = 2;
+  rows.maxVis = 4;
+  rows.hints[2] = "Kreis k";
+  rows.hints[4] = "Gerade g";
+  TFFormChart dlg;
+  QStringList seen;
+  dlg.runModal = [&](TFFormChart* d) {
+    for (int i = 0; i <= 5; ++i)
+      seen << (!d->panCol[i]->isHidden() ? d->panCol[i]->toolTip() + "|" + d->edWid[i]->toolTip() : "-");
+    return 0;
+  };
+  dlg.SetGrid(chart, rows);
+  EXPECT_EQ(seen, QStringList({"-", "-", "Kreis k|Kreis k", "|", "Gerade g|Gerade g", "-"}));
 }
 
 }  // namespace

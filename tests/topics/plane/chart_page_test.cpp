@@ -170,11 +170,10 @@ TEST_F(ChartPageTest, DialogCancelKeepsAndOkMergesTheShownRows) {
   TVIrada& c = w->chartPage().chart();
   shellState().GraphColorList = "1,2,3,4,5,6,7,8,9,10,11,12";
   shellState().GraphWidthList = "1,1,1,1,1,1,1,1,1,1,1,1";
-  shellState().GraphNames[1] = "stale";
   const double x0 = c.Layers().X(1).RangeLow();
   QStringList hints;
   w->chartPage().runDialog = [&](TFFormChart* d) {
-    hints << shellState().GraphNames[1] << shellState().GraphNames[2];
+    hints << d->panCol[1]->toolTip() << d->panCol[2]->toolTip();
     d->edxvon->setText("-99");
     d->btnESC[0]->click();
     return 0;
