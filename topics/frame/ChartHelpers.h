@@ -8,6 +8,7 @@
 // 1 or a colour equal to the chart colour, and give the chart back its data
 // colour and line width on every way out.
 #include <QString>
+#include <array>
 #include <memory>
 #include <span>
 #include <string>
@@ -19,6 +20,13 @@
 #include "topics/frame/LongRun.h"
 
 namespace zw {
+
+// Colour and width of graphs 1..12 of a chart page, by graph number: what a
+// topic's figure function draws with, so that it runs without its window.
+struct GraphPens {
+  std::array<TColor, 13> color{};
+  std::array<int, 13> width{};
+};
 
 // ----- set-up
 void SetAspect11(TVIrada& chart);

@@ -143,6 +143,12 @@ QString& ChartPage::widthList() const {
 TColor ChartPage::color(int i) const { return GraphColor(colorList(), i); }
 int ChartPage::width(int i) const { return GraphLineWidth(widthList(), i); }
 
+GraphPens ChartPage::pens() const {
+  GraphPens p;
+  for (int i = 1; i <= 12; ++i) p.color[std::size_t(i)] = color(i), p.width[std::size_t(i)] = width(i);
+  return p;
+}
+
 bool ChartPage::chartShowing() const { return window_.currentPage() == options_.pageIndex; }
 
 void ChartPage::layout() {

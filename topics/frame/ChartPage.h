@@ -17,6 +17,7 @@
 #include "charts/VIrada.h"
 #include "kernel/Types.h"
 #include "shell/Settings.h"
+#include "topics/frame/ChartHelpers.h"
 #include "topics/frame/TopicWindow.h"
 
 class QPushButton;
@@ -82,6 +83,7 @@ public:
   // Colour and width of graph i from the lists in use.
   TColor color(int i) const;
   int width(int i) const;
+  GraphPens pens() const;  // graphs 1..12
   QString& colorList() const;
   QString& widthList() const;
 

@@ -12,6 +12,7 @@
 
 #include "charts/NumLab.h"
 #include "shell/Settings.h"
+#include "tests/topics/ChartFigures.h"
 #include "tests/topics/PdfText.h"
 #include "tests/topics/TopicTestBase.h"
 #include "topics/frame/ChartDialog.h"
@@ -57,7 +58,9 @@ TEST_F(ChartPageTest, ChartIsSetUpAsThePageWants) {
   EXPECT_EQ(c.MarginBottom(), 40);
   EXPECT_EQ(c.MouseAction(), TMouseActMode::maPan);  // after the first build
   EXPECT_FALSE(w->chartPage().rebuildPending());
-  EXPECT_GT(c.DisplayList().NumItems(), 0);
+  const ChartPage& page = w->chartPage();
+  EXPECT_TRUE(figures::Draws(c, {figures::Circle{0, 0, 5}, page.color(1), page.width(1)}));
+  EXPECT_TRUE(figures::Draws(c, {figures::Circle{6, 0, 5}, page.color(2), page.width(2)}));
   // Aspect 1:1 after the build: one unit has the same length on both axes.
   const double w1 = c.width() - c.MarginLeft() - c.MarginRight(), h1 = c.height() - c.MarginTop() - c.MarginBottom();
   EXPECT_NEAR((c.Layers().X(1).RangeHigh() - c.Layers().X(1).RangeLow()) / w1,
@@ -204,11 +207,12 @@ TEST_F(ChartPageTest, MergeExtendsShortLists) {
 TEST_F(ChartPageTest, ZeroWidthHidesAGraph) {
   auto w = openFilled();
   TVIrada& c = w->chartPage().chart();
-  const int all = c.DisplayList().NumItems();
+  EXPECT_TRUE(figures::Draws(c, {figures::Circle{0, 0, 5}}));
   shellState().GraphWidthList = "0,2";
   w->chartPage().drawChart();
-  EXPECT_LT(c.DisplayList().NumItems(), all);
-  EXPECT_GT(c.DisplayList().NumItems(), 0);  // the axes stay
+  EXPECT_FALSE(figures::Draws(c, {figures::Circle{0, 0, 5}}));  // in no pen at all
+  EXPECT_TRUE(figures::Draws(c, {figures::Circle{6, 0, 5}, std::nullopt, 2}));
+  for (const figures::Figure& axis : figures::Axes(c)) EXPECT_TRUE(figures::Draws(c, axis));  // the axes stay
 }
 
 TEST_F(ChartPageTest, LineColorAndWidthAreSavedAndLoaded) {

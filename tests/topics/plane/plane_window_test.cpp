@@ -1,6 +1,8 @@
 // The windows of the two-circle, circle-and-line and two-line topics, and
 // the two-point dialog, on the offscreen platform.
 #include <QFile>
+#include <cmath>
+#include <functional>
 #include <QLabel>
 #include <QPixmap>
 #include <QLineEdit>
@@ -11,6 +13,7 @@
 #include "shell/gridexchange/GridExchange.h"
 #include "shell/gridexchange/GridMenu.h"
 #include "shell/kit/Grids.h"
+#include "tests/topics/ChartFigures.h"
 #include "tests/topics/TopicRules.h"
 #include "tests/topics/TopicTestBase.h"
 #include "topics/plane/GetAB2D.h"
@@ -45,6 +48,16 @@ protected:
     return t;
   }
   static bool memoHas(TopicWindow& w, const QString& s) { return w.memoLines().join('\n').contains(s); }
+  // A shape in the pen of graph i of the window's chart page.
+  static figures::Figure graph(ChartTopicWindow& w, int i, figures::Shape s) {
+    return {std::move(s), w.chartPage().color(i), w.chartPage().width(i)};
+  }
+  // The window's chart shows the axes and exactly these figures.
+  static testing::AssertionResult chartShows(ChartTopicWindow& w, std::vector<figures::Figure> expected) {
+    TVIrada& c = w.chartPage().chart();
+    for (const figures::Figure& a : figures::Axes(c)) expected.push_back(a);
+    return figures::DrawsExactly(c, expected);
+  }
   // Answers the two-point dialog with the four cells and OK.
   static std::function<int(TFGetAB2D*)> answer(QStringList cells) {
     return [cells](TFGetAB2D* d) {
@@ -61,7 +74,7 @@ TEST_F(PlaneWindowTest, TwoCirclesComputeDrawAndReload) {
   EXPECT_EQ(w->currentPage(), 1);
   EXPECT_TRUE(memoHas(*w, "B(0|2)"));
   w->pageControl()->setCurrentIndex(2);
-  EXPECT_GT(w->chartPage().chart().DisplayList().NumItems(), 2);
+  EXPECT_TRUE(chartShows(*w, {graph(*w, 1, figures::Circle{0, 0, 2}), graph(*w, 2, figures::Circle{0, 4, 2})}));
   const QString f = file("sheet.dat");
   deliverCommand(w.get(), WM_SAVEWORKSHEET, f);
   fill(*w, {"", "", "", "", "", ""});
@@ -92,7 +105,7 @@ TEST_F(PlaneWindowTest, CircleAndLineByTwoPoints) {
   w->okButton(0)->click();
   EXPECT_TRUE(memoHas(*w, "Schnittpunkte"));
   w->pageControl()->setCurrentIndex(2);
-  EXPECT_GT(w->chartPage().chart().DisplayList().NumItems(), 2);
+  EXPECT_TRUE(chartShows(*w, {graph(*w, 1, figures::Line{-2, 2, 0}), graph(*w, 2, figures::Circle{0, 0, 2})}));
   // A = B: message 10, the fields stay.
   w->runTwoPointDialog = answer({"1", "1", "1", "1"});
   w->twoPointButton()->click();
@@ -163,6 +176,65 @@ TEST_F(PlaneWindowTest, TwoPointDialogPasteExportImport) {
   EXPECT_EQ(d.grid()->Cells(2, 2), "6");
 }
 
+// What each plane topic draws for its inputs: graph number and shape.
+struct FigureRow {
+  const char* what;
+  std::function<std::unique_ptr<ChartTopicWindow>()> open;
+  QStringList inputs;
+  std::vector<std::pair<int, figures::Shape>> figures;
+};
+
+TEST_F(PlaneWindowTest, ChartsDrawTheirFigures) {
+  using namespace figures;
+  const double r3 = std::sqrt(3.0), h = std::sqrt(0.5);
+  auto xkreis = [this] { return std::unique_ptr<ChartTopicWindow>(openTopic<TFXKreis>()); };
+  auto xgerkr = [this] { return std::unique_ptr<ChartTopicWindow>(openTopic<TFXGerKr>()); };
+  auto xger2d = [this] { return std::unique_ptr<ChartTopicWindow>(openTopic<TFXGer2d>()); };
+  auto kreis = [this] { return std::unique_ptr<ChartTopicWindow>(openTopic<TFKreis>()); };
+  const FigureRow rows[] = {
+      {"two circles", xkreis, {"1", "-1", "3", "2", "2", "1"}, {{1, Circle{1, -1, 3}}, {2, Circle{2, 2, 1}}}},
+      {"two circles apart", xkreis, {"0", "0", "1", "5", "0", "2"}, {{1, Circle{0, 0, 1}}, {2, Circle{5, 0, 2}}}},
+      {"line and circle", xgerkr, {"1", "1", "2", "0", "0", "2"}, {{1, Line{1, 1, 2}}, {2, Circle{0, 0, 2}}}},
+      {"line through the centre", xgerkr, {"0", "1", "1", "1", "1", "1"}, {{1, Line{0, 1, 1}}, {2, Circle{1, 1, 1}}}},
+      {"two lines", xger2d, {"1", "1", "2", "1", "-1", "0"}, {{1, Line{1, 1, 2}}, {2, Line{1, -1, 0}}}},
+      {"two axis-parallel lines", xger2d, {"1", "0", "3", "0", "1", "-2"}, {{1, Line{1, 0, 3}}, {2, Line{0, 1, -2}}}},
+      // About M(1|1): the two radii, arc, chord, apothem, the rest of the
+      // radius to the arc's middle, the angle's small arc.
+      {"circle parts, 60 degrees",
+       kreis,
+       {"2", "60"},
+       {{1, Segment{1, 1, 3, 1}},
+        {1, Segment{1, 1, 2, 1 + r3}},
+        {2, Arc{1, 1, 2, 0, 60}},
+        {3, Segment{3, 1, 2, 1 + r3}},
+        {4, Segment{1, 1, 2.5, 1 + r3 / 2}},
+        {5, Segment{2.5, 1 + r3 / 2, 1 + r3, 2}},
+        {6, Arc{1, 1, 0.25, 0, 60}}}},
+      {"circle parts, 90 degrees",
+       kreis,
+       {"1", "90"},
+       {{1, Segment{1, 1, 2, 1}},
+        {1, Segment{1, 1, 1, 2}},
+        {2, Arc{1, 1, 1, 0, 90}},
+        {3, Segment{2, 1, 1, 2}},
+        {4, Segment{1, 1, 1.5, 1.5}},
+        {5, Segment{1.5, 1.5, 1 + h, 1 + h}},
+        {6, Arc{1, 1, 0.125, 0, 90}}}},
+  };
+  for (const FigureRow& row : rows) {
+    SCOPED_TRACE(row.what);
+    auto w = row.open();
+    w->resize(700, 450);
+    fill(*w, row.inputs);
+    w->okButton(0)->click();
+    w->pageControl()->setCurrentIndex(2);
+    ASSERT_EQ(w->currentPage(), 2);
+    std::vector<Figure> expected;
+    for (const auto& [i, shape] : row.figures) expected.push_back(graph(*w, i, shape));
+    EXPECT_TRUE(chartShows(*w, expected));
+  }
+}
+
 template <typename W>
 void ExpectSaveAndReload(const QString& path, const QStringList& values) {
   auto w = std::make_unique<W>();
@@ -193,7 +265,7 @@ TEST_F(PlaneWindowTest, CirclePartsCountsAndSketch) {
   EXPECT_EQ(w->currentPage(), 1);
   EXPECT_TRUE(memoHas(*w, "Bogen b = 2,0943951")) << w->memoLines().join('\n').toStdString();
   w->pageControl()->setCurrentIndex(2);
-  EXPECT_GT(w->chartPage().chart().DisplayList().NumItems(), 6);
+  EXPECT_TRUE(figures::Draws(w->chartPage().chart(), graph(*w, 2, figures::Arc{1, 1, 2, 0, 60})));
   // The sketch follows the typing: a third given quantity lights up.
   w->pageControl()->setCurrentIndex(0);
   fill(*w, {"2", "60", "1"});
@@ -258,13 +330,25 @@ TEST_F(TangWindowTest, TasksComputeDrawAndToggleConstructionLines) {
   EXPECT_EQ(w->currentPage(), 2);
   EXPECT_TRUE(w->memoLines().join('\n').contains("Äußere Tangenten"));
   for (int j = 1; j <= 4; ++j) EXPECT_FALSE(w->tangentLabel(j)->isHidden()) << j;
+  // k1 is the larger circle; the outer tangents 2x ∓ √21 y = -5, the inner ones 4x ∓ 3y = 5.
   TVIrada& c = w->chartPage().chart();
-  const int plain = c.DisplayList().NumItems();
+  auto pen = [&](int i, figures::Shape s) {
+    return figures::Figure{std::move(s), w->chartPage().color(i), w->chartPage().width(i)};
+  };
+  const double r21 = std::sqrt(21.0);
+  std::vector<figures::Figure> plain = {pen(1, figures::Circle{5, 0, 3}),  pen(2, figures::Circle{0, 0, 1}),
+                                        pen(3, figures::Line{2, -r21, -5}), pen(4, figures::Line{2, r21, -5}),
+                                        pen(5, figures::Line{4, -3, 5}),    pen(6, figures::Line{4, 3, 5})};
+  for (const figures::Figure& a : figures::Axes(c)) plain.push_back(a);
+  EXPECT_TRUE(figures::DrawsExactly(c, plain));
+  // The label of t1 adds its construction: the auxiliary circle about M1 and the Thales circle.
+  const figures::Figure auxiliary{figures::Circle{5, 0, 2}, TColor(0), 1}, thales{figures::Circle{2.5, 0, 2.5}, TColor(0), 1};
   w->tangentLabel(1)->click();
-  EXPECT_GT(c.DisplayList().NumItems(), plain);
+  EXPECT_TRUE(figures::Draws(c, auxiliary));
+  EXPECT_TRUE(figures::Draws(c, thales));
   c.OnDblClick(&c);  // a fresh set-up switches the construction lines off
   EXPECT_FALSE(w->tangentLabel(1)->isChecked());
-  EXPECT_EQ(c.DisplayList().NumItems(), plain);
+  EXPECT_TRUE(figures::DrawsExactly(c, plain));
 
   // Task 3 reads only its fields; a radius of 0 is refused.
   w->pageControl()->setCurrentIndex(0);
