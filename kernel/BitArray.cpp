@@ -43,17 +43,4 @@ void BitArray::setWord(std::int64_t index, std::uint16_t value) {
   words_[CheckedIndex(index, words_.size(), "word")] = value;
 }
 
-BitArray& sharedBitArray() {
-  static BitArray array;
-  return array;
-}
-
-bool BitArrayInit(std::int64_t n) { return sharedBitArray().init(n); }
-void BitSet(std::int64_t i) { sharedBitArray().set(i); }
-void BitClear(std::int64_t i) { sharedBitArray().clear(i); }
-bool BitTest(std::int64_t i) { return sharedBitArray().test(i); }
-void BitArraySetWord(std::int64_t index, std::uint16_t value) {
-  sharedBitArray().setWord(index, value);
-}
-
 }  // namespace zw

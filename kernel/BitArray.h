@@ -1,13 +1,14 @@
 #pragma once
-// A bit array for the sieve and period topics: bit i is bit (i mod 16) of the
-// 16-bit word i div 16, least significant bit first. Storage is sized by
-// init() and every access is bounds-checked (std::out_of_range).
+// A bit array for the sieve and period topics, each computation owning its
+// own: bit i is bit (i mod 16) of the 16-bit word i div 16, least
+// significant bit first. Storage is sized by init() and every access is
+// bounds-checked (std::out_of_range).
 #include <cstdint>
 #include <vector>
 
 namespace zw {
 
-// Text the caller shows (error box, OK button) when BitArrayInit clamps.
+// Text the caller shows (error box, OK button) when init() clamps.
 inline constexpr char16_t BitArrayTooLargeText[] = u"BitArray zu groß";
 
 class BitArray {
@@ -28,15 +29,5 @@ public:
 private:
   std::vector<std::uint16_t> words_;
 };
-
-// The process-wide bit array the topic windows share.
-BitArray& sharedBitArray();
-
-// Free functions on sharedBitArray().
-bool BitArrayInit(std::int64_t n);  // true: clamped, the caller shows BitArrayTooLargeText
-void BitSet(std::int64_t i);
-void BitClear(std::int64_t i);
-bool BitTest(std::int64_t i);
-void BitArraySetWord(std::int64_t index, std::uint16_t value);
 
 }  // namespace zw

@@ -4,6 +4,7 @@
 
 #include "kernel/BasicMath.h"
 #include "kernel/CalcFailure.h"
+#include "kernel/ExtendedMath.h"
 
 namespace zw {
 
@@ -22,6 +23,11 @@ Extended CheckedSqrt(Extended x, int message) {
 Extended CheckedArcSin(Extended x, int message) {
   if (!(fabsl(x) <= 1 + 1e-15L)) throw CalcFailure(message);
   return ArcSinRad(x);
+}
+
+Extended CheckedLog10(Extended x, int message) {
+  if (!(x > 0) || !std::isfinite(x)) throw CalcFailure(message);
+  return xmath::Log10(x);
 }
 
 }  // namespace zw

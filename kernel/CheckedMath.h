@@ -17,5 +17,9 @@ Extended CheckedSqrt(Extended x, int message);
 // NaN. An argument that a rounding pushed past +-1 by at most 1e-15 counts
 // as +-1, as in ArcSinRad.
 Extended CheckedArcSin(Extended x, int message);
+// The decimal logarithm (exact at powers of ten); throws CalcFailure(message)
+// for x <= 0, NaN or infinity, where xmath::Log10 (kernel/ExtendedMath.h),
+// which it uses, gives -infinity or NaN as the evaluator needs.
+Extended CheckedLog10(Extended x, int message);
 
 }  // namespace zw

@@ -5,7 +5,7 @@
 
 #include "kernel/BasicMath.h"
 #include "kernel/CalcFailure.h"
-#include "kernel/Matrix.h"
+#include "kernel/RealHelpers.h"
 
 namespace zw {
 

@@ -1,7 +1,7 @@
 #pragma once
-// Dense linear algebra on the fixed 30 × 30 matrices, the error function and
-// the normal distribution, and a few real helpers (signed powers, rounding to
-// fractions of a unit, sign, decimal logarithm).
+// Dense linear algebra on the fixed 30 × 30 matrices (1-based, the leading
+// n × n block in use): solving, determinant, rank, inverse, product and
+// transpose.
 #include "kernel/Types.h"
 
 namespace zw {
@@ -25,22 +25,5 @@ void MatrixRankDet(const Matrix& A, int n, int& rank, Extended& det);
 void MatrixMultiply(const Matrix& A, const Matrix& B, int m, int n, int p, Matrix& C);
 // B := 0 everywhere, then the transpose of A's r × c block.
 void MatrixClearCopy(const Matrix& A, int r, int c, Matrix& B);
-void SwapExtended(Extended& a, Extended& b);
-
-Extended NormalDensity(Extended x, Extended mu, Extended sigma);
-// P := probability of a value ≤ x; ok 1 when P was computed.
-void NormalDistribution(Extended& P, int& ok, Extended x, Extended mu, Extended sigma);
-// e := erf(x); for |x| < 1e-20 ok := 0 and e is not written.
-void ErfApprox(Extended& e, int& ok, Extended x);
-Extended ErfSeries(Extended x);
-
-// base^exponent that also takes negative bases: for an exponent p/q with odd q
-// the sign is (-1)^p (so (-8)^(1/3) = -2, (-8)^(2/3) = 4); any other exponent
-// of a negative base gives the negated power of |base| ((-4)^0.5 = -2).
-Extended SignedPower(Extended base, Extended exponent);
-// x rounded to a multiple of 1/n (halves to even).
-Extended RoundToNth(int n, Extended x);
-Extended SignReal(Extended x);
-Extended Log10(Extended x);
 
 }  // namespace zw

@@ -59,17 +59,5 @@ TEST(BitArray, IndicesOutsideTheInitialisedRangeAreRejected) {
   EXPECT_THROW(bits.set(262144), std::out_of_range);
 }
 
-TEST(BitArray, FreeFunctionsWorkOnTheSharedArray) {
-  EXPECT_FALSE(BitArrayInit(160));
-  BitSet(100);
-  EXPECT_TRUE(BitTest(100));
-  EXPECT_TRUE(sharedBitArray().test(100));
-  BitClear(100);
-  EXPECT_FALSE(BitTest(100));
-  BitArraySetWord(10, 1);
-  EXPECT_TRUE(BitTest(160));
-  EXPECT_THROW(BitSet(176), std::out_of_range);
-}
-
 }  // namespace
 }  // namespace zw

@@ -36,6 +36,10 @@ TEST(CheckedMath, FailWithTheCallersMessageWhereThereIsNoValue) {
       {"asin(1.0001)", 5, MessageOf([] { CheckedArcSin(1.0001L, 5); })},
       {"asin(-1.0001)", 5, MessageOf([] { CheckedArcSin(-1.0001L, 5); })},
       {"asin(NaN)", 5, MessageOf([] { CheckedArcSin(Nan, 5); })},
+      {"log10(0)", 7, MessageOf([] { CheckedLog10(0, 7); })},
+      {"log10(-1e-4000)", 7, MessageOf([] { CheckedLog10(-1e-4000L, 7); })},
+      {"log10(NaN)", 7, MessageOf([] { CheckedLog10(Nan, 7); })},
+      {"log10(inf)", 7, MessageOf([] { CheckedLog10(Inf, 7); })},
   };
   for (const Case& c : cases) EXPECT_EQ(c.thrown, c.message) << c.what;
 }
@@ -51,6 +55,8 @@ TEST(CheckedMath, GiveTheValueWhereThereIsOne) {
   // A rounding just past 1 is still the end of the range, not a failure.
   EXPECT_EQ(CheckedArcSin(1 + 1e-18L, 5), Pi / 2);
   EXPECT_NEAR(static_cast<double>(CheckedArcSin(0.5L, 5)), static_cast<double>(Pi / 6), 1e-15);
+  EXPECT_EQ(CheckedLog10(1000, 5), 3);
+  EXPECT_EQ(CheckedLog10(1e-4000L, 5), -4000);
 }
 
 }  // namespace
