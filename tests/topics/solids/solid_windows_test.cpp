@@ -120,6 +120,7 @@ TEST_F(SolidWindowsTest, BadFieldsGiveTheirMessageAndFocus) {
       {"TFKugel1", {{5, "30"}}, "Zu wenig Eingaben", 0},
       {"TFKugel1", {{1, "1"}, {2, "1"}}, "Zu viele Eingaben", 0},
       {"TFKegel", {{0, "3"}}, "Zu wenig Eingaben", -1},
+      {"TFKegel", {{0, "0"}, {1, "4"}}, "Zu wenig Eingaben", -1},  // 0 is not given
       {"TFKegel", {{0, "3"}, {1, "4"}, {2, "5"}}, "Zu viele Eingaben", -1},
       {"TFKegel", {{0, "3"}, {1, "4"}, {4, "-2"}}, "Unzulässige Eingabe", 4},
       // A text that is no term leaves the value 1, which counts as given.
