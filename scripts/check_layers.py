@@ -3,8 +3,10 @@
 
     python3 scripts/check_layers.py        # from anywhere; CI runs it from scripts/test.sh
 
-Layers point one way: kernel/ and numerics/ include no Qt and nothing of
-shell/, charts/, topics/ or platform/symbolic (which depends on the kernel); charts/ nothing of shell/ or topics/;
+Layers point one way: common/ (the Qt-free helpers at the bottom, a library
+without dependencies) includes no Qt and nothing but common/; kernel/ and
+numerics/ include no Qt and nothing of shell/, charts/, topics/ or
+platform/symbolic (which depends on the kernel); charts/ nothing of shell/ or topics/;
 shell/ nothing of topics/; platform/ nothing of shell/, charts/ or topics/
 (its symbolic library reads terms with the kernel's parser, so
 platform/symbolic may include kernel/); topics/frame/ nothing of the topic
@@ -19,7 +21,7 @@ import re
 import sys
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
-TOP = ("app", "platform", "shell", "kernel", "charts", "numerics", "topics")
+TOP = ("app", "platform", "shell", "kernel", "charts", "numerics", "topics", "common")
 SOURCE_EXT = (".h", ".hpp", ".cpp", ".cc", ".inc")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 # Qt's own headers: <QString>, <QtWidgets/QLabel>, <qglobal.h>, and the Qt
@@ -39,6 +41,11 @@ def forbidden(src_layer, target, qt):
     """The rule an include breaks, or None. target is a root-relative path or None."""
     top = src_layer.split("/")[0]
     tgt_top = target.split("/")[0] if target else None
+    if top == "common":
+        if qt:
+            return "common includes no Qt"
+        if tgt_top and tgt_top != "common":
+            return f"common includes nothing of {tgt_top}/"
     if top in ("kernel", "numerics"):
         if qt:
             return "kernel and numerics include no Qt"
