@@ -1,6 +1,7 @@
 #pragma once
-// The chart's display list as a file of 104-byte records (the layout of the
-// Windows program's files, little-endian) and as a readable text dump.
+// The chart's display list as a file of 104-byte records (little-endian, one
+// fixed layout, so that files move between machines) and as a readable
+// text dump.
 #include <QByteArray>
 #include <QString>
 #include <cstdint>

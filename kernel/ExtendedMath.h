@@ -38,8 +38,8 @@ namespace zw::xmath {
 
 // ---- reduction by pi/2 --------------------------------------------------
 // pi/2 in parts of 32, 32 and 64 bits (Cody and Waite): for |x| < 2^30 the
-// products k * kPiHalf1 and k * kPiHalf2 are exact. The formula evaluator's
-// sinCos (kernel/FormulaMath.h) reduces with the same parts.
+// products k * kPiHalf1 and k * kPiHalf2 are exact. Sin and Cos below (and
+// through them the formula evaluator) reduce with them in reduceHalfPi.
 inline constexpr Extended kPiHalf1 = 0xc90fdaa2p-31L;
 inline constexpr Extended kPiHalf2 = 0x85a308d3p-65L;
 inline constexpr Extended kPiHalf3 = 0x98cc51701b839a25p-132L;

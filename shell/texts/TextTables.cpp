@@ -104,7 +104,7 @@ constexpr BuiltInRow kRows[] = {
     {IComplex, 0, u"Rechnen mit komplexen Zahlen", u"Calculation with complex numbers", u"Calc. avec des nombres complexes"},
     {IBigInt, -1, u"", u"", u"Calculer avec de grands entiers"},
     {IBigInt, 0, u"Rechnen mit großen Zahlen", u"Calculating with large integers", u"Calculer avec de grands entiers"},
-    // There is no Windows calculator here: the item starts the desktop's calculator.
+    // The item starts the desktop's calculator.
     {IWinCalc, 0, u"Rechner aufrufen", u"Open calculator", u"Lancer la calculatrice"},
     {IGeo, -1, u"", u"Problems of Geometry", u"Des problèmes de la Géométrie"},
     {IGeo, 0, u"Geometrie", u"&Geometry", u"&Géométrie"},
