@@ -1,5 +1,16 @@
 #include "topics/algebra/AlgebraTopics.h"
 
+#include "topics/algebra/Bino.h"
+#include "topics/algebra/Br2Dez.h"
+#include "topics/algebra/CalcWindow.h"
+#include "topics/algebra/Dez2Br.h"
+#include "topics/algebra/Dio.h"
+#include "topics/algebra/Glei4.h"
+#include "topics/algebra/Prim.h"
+#include "topics/algebra/PrimFz.h"
+#include "topics/algebra/Primtup.h"
+#include "topics/algebra/Prozent.h"
+#include "topics/algebra/Pyth.h"
 #include "topics/algebra/ggT.h"
 #include "topics/algebra/ggTWindow.h"
 #include "topics/algebra/BinoWindow.h"
@@ -19,22 +30,6 @@
 #include "topics/frame/TopicRegistration.h"
 
 namespace zw {
-
-// The text pages, from each topic's computation file.
-void RegisterProzentTexts();
-void RegisterPrimtupTexts();
-void RegisterBr2DezTexts();
-void RegisterDioTexts();
-void RegisterPrimFzTexts();
-void RegisterPrimTexts();
-void RegisterDez2BrTexts();
-void RegisterPythTexts();
-void RegisterBinoTexts();
-
-void RegisterBigNumbersTexts();
-void RegisterGlei4Texts();
-void RegisterSystemeTexts();
-void RegisterCalculatorTexts();
 
 void RegisterAlgebraTopics() {
   RegisterTopicWindow<TFggT>();

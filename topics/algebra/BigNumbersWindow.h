@@ -72,4 +72,8 @@ private:
   std::unique_ptr<TBigInt> a_, b_, c_, r_;
 };
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterBigNumbersTexts();
+
 }  // namespace zw

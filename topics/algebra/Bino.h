@@ -18,4 +18,8 @@ inline constexpr int BinoMaxExponent = 500;
 QStringList BinoMemoLines(Extended a, Extended b, int n, const TextMeasurer& windowFont,
                           const TextMeasurer& memoFont);
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterBinoTexts();
+
 }  // namespace zw

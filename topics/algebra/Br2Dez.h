@@ -39,4 +39,8 @@ QStringList Br2DezLines(std::uint64_t z, std::uint64_t n);
 // > 0, both at most 10^15; terms allowed); nullopt when it fails.
 std::optional<std::pair<std::uint64_t, std::uint64_t>> ReadFractionLine(const QString& line);
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterBr2DezTexts();
+
 }  // namespace zw

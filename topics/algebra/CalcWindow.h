@@ -84,4 +84,8 @@ private:
   bool placed_ = false;
 };
 
+// The calculators' text pages in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterCalculatorTexts();
+
 }  // namespace zw

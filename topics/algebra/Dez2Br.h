@@ -32,4 +32,8 @@ struct Dez2BrConversion {
 // writes the language's decimal sign (kernelState().LanguageDecimalSeparator).
 Dez2BrConversion ConvertDecimal(const QString& nonRepeating, const QString& period);
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterDez2BrTexts();
+
 }  // namespace zw

@@ -24,4 +24,8 @@ QString DioEquationLine(std::int64_t a, std::int64_t b, std::int64_t c);
 // "L = { ( 4 - 5t | - 1 + 3t ) }", "L = { ( t | s ) }" or "L = { }".
 QString DioSolutionLine(const DioSolution& s);
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterDioTexts();
+
 }  // namespace zw

@@ -21,4 +21,8 @@ std::string Glei4CellKey(int cell);
 // arithmetic leaves the 32-bit range.
 QStringList Glei4Lines(const Glei4Cells& cells, const QString& identityText);
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterGlei4Texts();
+
 }  // namespace zw

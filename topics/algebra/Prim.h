@@ -53,4 +53,8 @@ private:
   WaitCursor hourglass_;
 };
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterPrimTexts();
+
 }  // namespace zw

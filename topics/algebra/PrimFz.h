@@ -93,4 +93,8 @@ private:
   QStringList terms_;   // the sequence's terms so far (start terms first)
 };
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterPrimFzTexts();
+
 }  // namespace zw

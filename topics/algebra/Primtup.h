@@ -40,4 +40,8 @@ private:
   WaitCursor hourglass_;
 };
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterPrimtupTexts();
+
 }  // namespace zw

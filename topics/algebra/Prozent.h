@@ -63,4 +63,8 @@ struct ProzLabels {
 QStringList ProzMemoLines(const ProzValues& all, int mask, const TextMeasurer& memoFont,
                           const ProzLabels& labels);
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterProzentTexts();
+
 }  // namespace zw

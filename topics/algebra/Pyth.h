@@ -73,4 +73,8 @@ int TriplesPerLine(int capacity, int width);
 // the single line "Keine Lösung".
 QStringList PythMemoLines(std::int64_t lower, std::int64_t upper, int capacity);
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterPythTexts();
+
 }  // namespace zw

@@ -36,4 +36,8 @@ private:
   QSpinBox* base2_;
 };
 
+// The topic's text page in German, English and French (called by
+// RegisterAlgebraTopics).
+void RegisterSystemeTexts();
+
 }  // namespace zw

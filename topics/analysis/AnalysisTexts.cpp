@@ -1,4 +1,6 @@
 // Texts of the analysis topics' pages (item 0, the title, is built in).
+#include "topics/analysis/AnalysisTopics.h"
+
 #include "shell/texts/Texts.h"
 
 namespace zw {

@@ -7,8 +7,6 @@
 
 namespace zw {
 
-void RegisterAnalysisTexts();
-
 void RegisterAnalysisTopics() {
   RegisterTopicWindow<TFFolgen>();
   RegisterTopicWindow<TFPolyDiv>();

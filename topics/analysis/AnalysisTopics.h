@@ -7,4 +7,8 @@ namespace zw {
 // the area's test main; calling it again changes nothing.
 void RegisterAnalysisTopics();
 
+// The area's text pages in German, English and French
+// (topics/analysis/AnalysisTexts.cpp), called by RegisterAnalysisTopics().
+void RegisterAnalysisTexts();
+
 }  // namespace zw

@@ -1,4 +1,6 @@
 // Texts of the plane-geometry topics' pages (item 0, the title, is built in).
+#include "topics/plane/PlaneTopics.h"
+
 #include "shell/texts/Texts.h"
 
 namespace zw {

@@ -9,8 +9,6 @@
 
 namespace zw {
 
-void RegisterPlaneTexts();
-
 void RegisterPlaneTopics() {
   RegisterTopicWindow<TFXKreis>();
   RegisterTopicWindow<TFXGerKr>();

@@ -7,4 +7,8 @@ namespace zw {
 // the area's test main; calling it again changes nothing.
 void RegisterPlaneTopics();
 
+// The area's text pages in German, English and French
+// (topics/plane/PlaneTexts.cpp), called by RegisterPlaneTopics().
+void RegisterPlaneTexts();
+
 }  // namespace zw
