@@ -22,15 +22,6 @@ using test::RecordingPaintDevice;
 
 QLineF lineOf(const PaintCall& c) { return {c.points[0], c.points[1]}; }
 
-// A unit cube wire frame centred on the origin, as the solid topics draw it.
-void addCube(TRot3D& v) {
-  for (int i = 0; i < 8; ++i)
-    for (int j : kCornerNeighbours[i])
-      if (j > i)
-        v.Line((i & 4) ? 1 : -1, (i & 2) ? 1 : -1, (i & 1) ? 1 : -1, (j & 4) ? 1 : -1, (j & 2) ? 1 : -1,
-               (j & 1) ? 1 : -1);
-}
-
 TEST(Rot3D, SettersClampAndIgnore) {
   TRot3D v;
   EXPECT_EQ(v.size(), QSize(450, 300));

@@ -242,9 +242,13 @@ TEST_F(EvaluatorTest, HugeTermsNeitherCrashNorMislead) {
     EXPECT_EQ(r.value, 200000.5L);
   }
   // Nesting beyond any sensible term is refused with an error, not a stack overflow.
-  std::string nested = std::string(50000, '(') + "1" + std::string(50000, ')');
+  std::string nested(50000, '(');
+  nested.push_back('1');
+  nested.append(50000, ')');
   EXPECT_NE(eval(nested).err, 0);
-  std::string fine = std::string(500, '(') + "x" + std::string(500, ')');
+  std::string fine(500, '(');
+  fine.push_back('x');
+  fine.append(500, ')');
   EXPECT_EQ(eval(fine, 2).value, 2);
 }
 

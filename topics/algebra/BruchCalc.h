@@ -22,7 +22,7 @@ public:
   static constexpr int DisplayLimit = 10;
 
   BruchCalc() {
-    second_ = u"1";
+    second_.assign(1, u'1');
     clear();
   }
 

@@ -104,7 +104,7 @@ void SystemeCalc::otherKey(int key) {
   }
   if (key == KeyBackspace) {
     if (!display_.empty()) display_.pop_back();
-    if (display_.empty() || display_ == u"-") display_ = u"0";
+    if (display_.empty() || display_ == u"-") display_.assign(1, u'0');
     status_ = CalcStatus::Valid;
     showSecondBase();
   } else if (key == '#') {

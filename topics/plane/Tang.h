@@ -13,11 +13,11 @@ class TextMeasurer;
 
 struct TangInput {
   int task = 4;    // 1 at a point, 2 from a point, 3 parallel to g, 4 two circles
-  TVec2 m;         // centre of k (tasks 1-3), of k1 (task 4)
+  TVec2 m{};       // centre of k (tasks 1-3), of k1 (task 4)
   Extended r = 1;  // radius of k (tasks 2, 3), of k1 (task 4)
-  TVec2 q;         // B (task 1), P (task 2), centre of k2 (task 4)
+  TVec2 q{};       // B (task 1), P (task 2), centre of k2 (task 4)
   Extended r2 = 1; // radius of k2 (task 4)
-  TDrei g;         // task 3
+  TDrei g{};       // task 3
 };
 
 struct TangResult {

@@ -89,7 +89,9 @@ TEST_F(Br2DezComputeTest, MemoLinesReadLikeTheInputFields) {
   for (const Case& c : cases) {
     const auto f = ReadFractionLine(QString::fromUtf8(c.line));
     ASSERT_EQ(f.has_value(), c.ok) << c.line;
-    if (c.ok) EXPECT_EQ(*f, std::make_pair(c.z, c.n)) << c.line;
+    if (c.ok) {
+      EXPECT_EQ(*f, std::make_pair(c.z, c.n)) << c.line;
+    }
   }
 }
 

@@ -47,7 +47,7 @@ TEST_F(Dez2BrComputeTest, RecordLinesOfTerminatingAndRepeatingInputs) {
     EXPECT_EQ(r.lines, c.lines) << c.ns << "|" << c.ps;
   }
   // The language's decimal sign, not the regional one.
-  kernelState().LanguageDecimalSeparator = u".";
+  kernelState().LanguageDecimalSeparator.assign(1, u'.');
   EXPECT_EQ(ConvertDecimal("0,1", "6").lines.value(1), "      0.16 = 1/10 + 6/90");
 }
 
@@ -95,8 +95,9 @@ TEST_F(Dez2BrComputeTest, ResultsAreExactUpToTheBound) {
                              : QString::fromStdString(expected.numerator().str() + "/" + expected.denominator().str());
     // Up to 16 digits the record shows the exact parts.
     const cpp_int digits16("10000000000000000");
-    if (expected.numerator() < digits16 && expected.denominator() < digits16)
+    if (expected.numerator() < digits16 && expected.denominator() < digits16) {
       EXPECT_TRUE(r.lines[2].endsWith(" = " + want)) << r.lines[2].toStdString() << " " << want.toStdString();
+    }
   }
 }
 

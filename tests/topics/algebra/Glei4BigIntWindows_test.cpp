@@ -146,7 +146,9 @@ TEST_F(BigIntWindowTest, DivisionShowsTheWaitLineUntilItsLinesReplaceIt) {
   using boost::multiprecision::cpp_int;
   auto w = openTopic<TFBigInt>();
   w->button(TFBigInt::BtnAdd)->click();
-  const std::string a = std::string(9000, '7') + "1", b = std::string(4000, '3') + "9";
+  std::string a(9000, '7'), b(4000, '3');
+  a.push_back('1');
+  b.push_back('9');
   w->groupA()->click();  // no grouping: the fields keep the digits as typed
   w->groupB()->click();
   w->edit(0)->setText(QString::fromStdString(a));

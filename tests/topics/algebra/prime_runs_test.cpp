@@ -91,7 +91,9 @@ TEST_F(PrimeRunsTest, IntervalFieldsAreCompletedAndChecked) {
   for (const Case& c : cases) {
     std::int64_t n1 = c.n1, n2 = c.n2, n3 = c.n3;
     EXPECT_EQ(CompleteInterval(n1, n2, n3), c.ok) << c.n1 << " " << c.n2 << " " << c.n3;
-    if (c.ok) EXPECT_EQ(std::vector<std::int64_t>({n1, n2, n3}), std::vector<std::int64_t>({c.e1, c.e2, c.e3}));
+    if (c.ok) {
+      EXPECT_EQ(std::vector<std::int64_t>({n1, n2, n3}), std::vector<std::int64_t>({c.e1, c.e2, c.e3}));
+    }
   }
 }
 
