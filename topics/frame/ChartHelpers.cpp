@@ -36,8 +36,10 @@ private:
   int width_;
 };
 
+// Draws with the helper's pen (colour and width), or not at all when that
+// pen would not show; the chart's own pen comes back afterwards.
 template <class F>
-void guarded(TVIrada& c, TColor color, int width, F&& draw) {
+void withPen(TVIrada& c, TColor color, int width, F&& draw) {
   if (width < 1) return;
   StyleGuard g(c, color, width);
   if (c.DataColor() == c.ChartColor()) return;
@@ -184,11 +186,11 @@ void SetDefaultChartColors(TVIrada& chart) {
 // ----- lines and figures ----------------------------------------------------
 
 void DrawVLine(TVIrada& chart, TColor color, int width, Extended x) {
-  guarded(chart, color, width, [&] { line(chart, x, -kFar, x, kFar); });
+  withPen(chart, color, width, [&] { line(chart, x, -kFar, x, kFar); });
 }
 
 void DrawLineABC(TVIrada& chart, TColor color, int width, Extended a, Extended b, Extended c) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     if (a == 0 && b == 0) return;  // no line
     const Visible v = visible(chart);
     if (std::fabs(b) <= std::fabs(a)) {
@@ -210,7 +212,7 @@ void DrawLineOfRecord(TVIrada& chart, const TVec3& v, TColor color, int width) {
 }
 
 void DrawLineThrough(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int width) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     const Visible v = visible(chart);
     if (p.x == q.x) line(chart, p.x, v.yLo, q.x, v.yHi);
     if (p.y == q.y) line(chart, v.xLo, p.y, v.xHi, q.y);
@@ -230,7 +232,7 @@ void DrawSegment(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, i
 }
 
 void DrawRay(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int width) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     if (p.x == q.x && p.y == q.y) return;  // no direction
     const Visible v = visible(chart);
     const Extended a = q.y - p.y, b = p.x - q.x, c = a * q.x + b * q.y;
@@ -248,7 +250,7 @@ void DrawRay(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int w
 }
 
 void DrawTriangle(TVIrada& chart, const TVec2& a, const TVec2& b, const TVec2& c, TColor color, int width) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     const bool log = chart.Layers().X(1).Logarithmic() || chart.Layers().Y(1).Logarithmic();
     for (auto [s, e] : {std::pair{a, b}, std::pair{b, c}, std::pair{c, a}}) {
       if (!log) {
@@ -264,7 +266,7 @@ void DrawTriangle(TVIrada& chart, const TVec2& a, const TVec2& b, const TVec2& c
 }
 
 void DrawCircle(TVIrada& chart, const TVec2& m, TColor color, Extended r, int width) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     Extended px = m.x + r, py = m.y;
     for (int k = 1; k <= 36; ++k) {
       const Extended qx = m.x + r * std::cos(deg(10 * k)), qy = m.y + r * std::sin(deg(10 * k));
@@ -288,7 +290,7 @@ void arc(TVIrada& chart, const TVec2& m, Extended r, Extended a1, Extended a2) {
 }  // namespace
 
 void DrawArc(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha, int width) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     if (alpha <= 0) {
       // One segment, as a non-positive angle always gave.
       line(chart, m.x + r, m.y, m.x + r * std::cos(deg(alpha / 360)), m.y + r * std::sin(deg(alpha / 360)));
@@ -300,14 +302,14 @@ void DrawArc(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended 
 
 void DrawArcBetween(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha1, Extended alpha2,
                     int width) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     if (alpha2 < alpha1) std::swap(alpha1, alpha2);
     arc(chart, m, r, alpha1, alpha2);
   });
 }
 
 void DrawChord(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha, int width) {
-  guarded(chart, color, width,
+  withPen(chart, color, width,
           [&] { line(chart, m.x + r, m.y, m.x + r * std::cos(deg(alpha)), m.y + r * std::sin(deg(alpha))); });
 }
 
@@ -328,7 +330,7 @@ void SampleTerm(const std::u16string& term, std::span<const Extended> xs, std::s
 }
 
 void PlotPolynomial(const TPoly& p, TVIrada& chart, TColor color, int width) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     const Visible v = visible(chart);
     const std::vector<Extended> xs = samplesOf(v.xLo, v.xHi, long(plotWidth(chart)) * 8);
     std::vector<Extended> ys(xs.size());
@@ -340,7 +342,7 @@ void PlotPolynomial(const TPoly& p, TVIrada& chart, TColor color, int width) {
 
 void PlotRational(const TPoly& num, const TPoly& den, std::span<const Extended> poles, TVIrada& chart, TColor color,
                   int width) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     const Visible v = visible(chart);
     const int wp = plotWidth(chart);
     if (wp < 1) return;
@@ -370,7 +372,7 @@ void PlotRational(const TPoly& num, const TPoly& den, std::span<const Extended> 
 }
 
 void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     const Visible v = visible(chart);
     std::vector<double> xs = samplesOfD(v.xLo, v.xHi, long(plotWidth(chart)) * resolutionFactor());
     for (double& x : xs)
@@ -412,7 +414,7 @@ Extended SecondDerivativeAt(const QString& term, std::int32_t& err, Extended x, 
 namespace {
 void plotDerivative(const QString& term, TVIrada& chart, TColor color, int width, bool second,
                     const FormulaContext& context) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     const Visible v = visible(chart);
     const std::vector<Extended> xs = samplesOf(v.xLo, v.xHi, long(plotWidth(chart)) * resolutionFactor());
     std::vector<Extended> fx(xs.size()), ys(xs.size());
@@ -438,7 +440,7 @@ void PlotDerivative2(const QString& term, TVIrada& chart, TColor color, int widt
 
 void PlotPiece(const QString& term, TVIrada& chart, bool startClosed, Extended x1, Extended x2, bool endClosed,
                TColor color, int width, bool showMarks, const FormulaContext& context) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     const std::u16string t = term.toStdU16String();
     int c1, c2, py;
     chart.Layers().R2M(1, double(x1), 0, c1, py);
@@ -479,7 +481,7 @@ QString ParameterToX(const QString& term) {
 
 void PlotParametric(const QString& termX, const QString& termY, TVIrada& chart, Extended k1, Extended k2,
                     TColor color, int width, const FormulaContext& context) {
-  guarded(chart, color, width, [&] {
+  withPen(chart, color, width, [&] {
     if (!(k2 > k1)) return;
     const std::u16string tx = ParameterToX(termX).toStdU16String(), ty = ParameterToX(termY).toStdU16String();
     const int n = ShellState::ParametricSteps;
