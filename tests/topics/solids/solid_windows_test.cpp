@@ -200,17 +200,23 @@ TEST_F(SolidWindowsTest, EveryKeyRoundTripsAndOnlyTheSectionIsTouched) {
       const IniFile ini(sheet);
       for (std::size_t i = 0; i < t.keys.size(); ++i)
         EXPECT_EQ(ini.readString(t.section, t.keys[i], "?"), QString("%1+%2").arg(t.keys[i]).arg(i)) << t.className;
-      if (prism) EXPECT_EQ(ini.readString(t.section, "n", "?"), "17");
+      if (prism) {
+        EXPECT_EQ(ini.readString(t.section, "n", "?"), "17");
+      }
       EXPECT_EQ(ini.readString("ggt", "a", "?"), "84");
     }
     auto v = open(t.className);
     ASSERT_TRUE(deliverCommand(v.get(), WM_LOADWORKSHEET, sheet));
     for (int i = 0; i < v->rowCount(); ++i) EXPECT_EQ(v->edit(i)->text(), w->edit(i)->text()) << t.className;
-    if (prism) EXPECT_EQ(dynamic_cast<TFPrisma*>(v.get())->spinner()->value(), 17);
+    if (prism) {
+      EXPECT_EQ(dynamic_cast<TFPrisma*>(v.get())->spinner()->value(), 17);
+    }
     // New erases the section and nothing else.
     ASSERT_TRUE(deliverCommand(v.get(), WM_NEWWORKSHEET, sheet));
     for (int i = 0; i < v->rowCount(); ++i) EXPECT_TRUE(v->edit(i)->text().isEmpty()) << t.className;
-    if (prism) EXPECT_EQ(dynamic_cast<TFPrisma*>(v.get())->spinner()->value(), 3);
+    if (prism) {
+      EXPECT_EQ(dynamic_cast<TFPrisma*>(v.get())->spinner()->value(), 3);
+    }
     const IniFile after(sheet);
     EXPECT_FALSE(after.hasSection(t.section)) << t.className;
     EXPECT_EQ(after.readString("ggt", "a", "?"), "84");
