@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QStyle>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -10,6 +13,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextEdit>
+#include <memory>
 
 #include "platform/folders/Folders.h"
 #include "shell/Settings.h"
@@ -73,23 +77,43 @@ QString AskSaveFile(QWidget* parent, const QString& folder, const QString& filte
   return chooseFile(parent, folder, filter, true);
 }
 
+QMessageBox* NewMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                           QMessageBox::StandardButtons buttons, QWidget* parent) {
+  auto* box = new QMessageBox(icon, title, text, buttons, parent);
+  // The title bar holds the title in a bold face, the window's icon and up to
+  // three buttons, each about as wide as the bar is high. A spacer across
+  // the box's grid keeps the box that wide; the box sizes itself from its
+  // layout's minimum when it shows.
+  QFont titleFont = QApplication::font();
+  titleFont.setBold(true);
+  const int bar = box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box);
+  const int width = QFontMetrics(titleFont).horizontalAdvance(title) + 4 * bar;
+  if (auto* grid = qobject_cast<QGridLayout*>(box->layout()))
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+  return box;
+}
+
 void ShowErrorBox(QWidget* parent, const QString& text) {
   if (commandUi().error) return commandUi().error(parent, text);
-  QMessageBox box(QMessageBox::Critical, QString::fromLatin1(ProgramTitle), text, QMessageBox::Ok, parent);
-  box.exec();
+  std::unique_ptr<QMessageBox> box(
+      NewMessageBox(QMessageBox::Critical, QString::fromLatin1(ProgramTitle), text, QMessageBox::Ok, parent));
+  box->exec();
 }
 
 void ShowInfoBox(QWidget* parent, const QString& text) {
   if (commandUi().information) return commandUi().information(parent, text);
-  QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(ProgramTitle), text, QMessageBox::Ok, parent);
-  box.exec();
+  std::unique_ptr<QMessageBox> box(
+      NewMessageBox(QMessageBox::NoIcon, QString::fromLatin1(ProgramTitle), text, QMessageBox::Ok, parent));
+  box->exec();
 }
 
 bool AskYesNo(QWidget* parent, const QString& text, const QString& caption) {
   if (commandUi().question) return commandUi().question(parent, text, caption);
-  QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent);
-  box.setDefaultButton(QMessageBox::No);
-  return box.exec() == QMessageBox::Yes;
+  std::unique_ptr<QMessageBox> box(
+      NewMessageBox(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, parent));
+  box->setDefaultButton(QMessageBox::No);
+  return box->exec() == QMessageBox::Yes;
 }
 
 QString ReplaceExtension(const QString& fileName, const QString& ext) {

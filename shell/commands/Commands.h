@@ -14,6 +14,7 @@
 //
 // Dialogs and message boxes go through commandUi(), whose hooks tests fill
 // in; an empty hook means the real dialog.
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -49,6 +50,12 @@ void resetCommandUi();
 // patterns matched without regard to case; empty when cancelled.
 QString AskOpenFile(QWidget* parent, const QString& folder, const QString& filter);
 QString AskSaveFile(QWidget* parent, const QString& folder, const QString& filter);
+
+// A message box as every box of the program is made: never narrower than its
+// title, which the window manager would otherwise cut ("Za… .0"). The caller
+// owns it.
+QMessageBox* NewMessageBox(QMessageBox::Icon icon, const QString& title, const QString& text,
+                           QMessageBox::StandardButtons buttons, QWidget* parent);
 
 // The boxes through the hooks: error box with OK, plain information box,
 // Yes/No question (No is the default).

@@ -748,8 +748,8 @@ void TFMenu::closeEvent(QCloseEvent* e) {
   } else {
     // The question is shown in a 12-point font (this box only, never the
     // desktop's message font).
-    QPointer<QMessageBox> box = new QMessageBox(QMessageBox::Question, GetText(IQuit, 2), GetText(IQuit, 1),
-                                                QMessageBox::Yes | QMessageBox::No, this);
+    QPointer<QMessageBox> box = NewMessageBox(QMessageBox::Question, GetText(IQuit, 2), GetText(IQuit, 1),
+                                              QMessageBox::Yes | QMessageBox::No, this);
     box->setDefaultButton(QMessageBox::No);
     QFont font = box->font();
     font.setPointSize(12);

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -344,6 +345,30 @@ TEST_F(CommandsTest, BoxesCarryTheProgramTitle) {
   }
   QCoreApplication::setApplicationName(before);
   EXPECT_EQ(titles, QStringList(2, QStringLiteral("Zahlwerk 10.0")));
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// A box with a short text is still as wide as its title with the title
+// bar's icon and buttons: the window manager would cut "Zahlwerk 10.0" to
+// "Za… .0" in a box sized for "Unzulässige Eingabe" alone.
+TEST(MessageBoxTest, EveryBoxIsAsWideAsItsTitle) {
+  QFont bold = QApplication::font();
+  bold.setBold(true);
+  for (const QString& title : {QStringLiteral("Zahlwerk 10.0"), QStringLiteral("Bitte bestätigen"),
+                               QStringLiteral("Zahlwerk 10.0 \u2014 Rechnen mit komplexen Zahlen")}) {
+    std::unique_ptr<QMessageBox> box(NewMessageBox(QMessageBox::Critical, title, QStringLiteral("x"),
+                                                   QMessageBox::Ok, nullptr));
+    box->show();
+    QApplication::processEvents();
+    const int bar = box->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, box.get());
+    EXPECT_GE(box->width(), QFontMetrics(bold).horizontalAdvance(title) + 3 * bar) << title.toStdString();
+    box->hide();
+  }
 }
 
 }  // namespace
