@@ -44,7 +44,11 @@ void TFGetAB2D::layout() {
   inLayout_ = true;
   const int m = metrics().ColLeft[1];
   setWindowTitle(GetText(IGetAB, 0));
-  SetupPointGrid(Punkte, m, m + metrics().RowHeight + ScalePixels(4));
+  const int gridTop = m + metrics().RowHeight + ScalePixels(4);
+  SetupPointGrid(Punkte, m, gridTop);
+  // Cells as wide as the widest number a cell accepts.
+  const QString widest = QString::fromStdU16String(LongestAcceptedNumber(u'f', u','));
+  SetupCoordGridSized(Punkte, m, gridTop, std::max(metrics().GridColWidth, GridCellWidthFor(widest)));
   const int gridWidth = Punkte->width();
   const int w = 2 * m + gridWidth + 5;
   SetWrappedLabel(Label1, m, m, w - m, metrics().RowHeight, GetText(IGetAB, 1), fonts().TextFont);
@@ -53,7 +57,8 @@ void TFGetAB2D::layout() {
   SetControlTextBoundsBold(OKBtn, m, top, bw, bh, QStringLiteral("OK"));
   SetControlTextBoundsBold(ESCBtn, std::max(m + bw + 4, w - m - bw), top, bw, bh, GetText(IQuit, 3));
   const int width = std::max(w, ESCBtn->geometry().right() + 1 + m);
-  setFixedSize(width, top + 3 * bh);
+  // The buttons end the dialog, with the same margin below them as beside.
+  setFixedSize(width, top + bh + m);
   inLayout_ = false;
 }
 

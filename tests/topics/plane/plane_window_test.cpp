@@ -1,6 +1,7 @@
 // The windows of the two-circle, circle-and-line and two-line topics, and
 // the two-point dialog, on the offscreen platform.
 #include <QFile>
+#include <QStyle>
 #include <cmath>
 #include <functional>
 #include <QLabel>
@@ -10,6 +11,8 @@
 #include <QTabWidget>
 #include <QTextStream>
 
+#include "kernel/CheckedInput.h"
+#include "shell/Metrics.h"
 #include "shell/gridexchange/GridExchange.h"
 #include "shell/gridexchange/GridMenu.h"
 #include "shell/kit/Grids.h"
@@ -133,6 +136,27 @@ TEST_F(PlaneWindowTest, TwoLinesRebuildEveryVisitAndFillH) {
   w->okButton(0)->click();
   ASSERT_EQ(errors_.size(), 1u);
   EXPECT_EQ(errors_[0], GetMessageText(11));
+}
+
+// The dialog ends below its buttons with the margin it keeps beside them,
+// and its cells show the widest number a cell accepts.
+TEST_F(PlaneWindowTest, TwoPointDialogFitsItsContent) {
+  for (int zoom : {100, 150}) {
+    applyZoom(zoom);
+    TFGetAB2D d;
+    d.show();
+    QApplication::processEvents();
+    const int margin = metrics().ColLeft[1];
+    EXPECT_EQ(d.height() - 1 - d.okButton()->geometry().bottom(), margin) << zoom;
+    EXPECT_LT(d.grid()->geometry().bottom(), d.okButton()->geometry().top()) << zoom;
+    const QString widest = QString::fromStdU16String(LongestAcceptedNumber(u'f', u','));
+    const int cellMargin = d.grid()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, d.grid()) + 1;
+    for (int c = 1; c <= 2; ++c)
+      EXPECT_LE(QFontMetrics(d.grid()->font()).horizontalAdvance(widest) + 2 * cellMargin, d.grid()->colWidth(c))
+          << zoom;
+    d.close();
+  }
+  applyZoom(100);
 }
 
 TEST_F(PlaneWindowTest, TwoPointDialogReadsTermsAndRefusesBadCells) {
