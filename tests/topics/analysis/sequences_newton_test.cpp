@@ -96,6 +96,23 @@ TEST_F(NewtonTest, SquareRootOfTwoSettles) {
   EXPECT_EQ(r.lines.size(), 10);
 }
 
+// Every column of the table is as wide as its widest value: the rows and the
+// rule under the head end at the same place, however long the values.
+TEST_F(NewtonTest, ColumnsHoldTheirWidestValue) {
+  for (const char* term : {"x^2-2", "x^2-1e12", "1e9*x^3-5"}) {
+    const NewtonResult r = NewtonIteration(QString::fromUtf8(term), 1, kMemo, QStringLiteral("divergent"));
+    ASSERT_GE(r.lines.size(), 6) << term;
+    const QString rule = r.lines[3];
+    for (qsizetype i = 5; i < r.lines.size(); ++i) {
+      if (!r.lines[i].contains(u'=') || r.lines[i].endsWith(QStringLiteral("..."))) continue;
+      EXPECT_EQ(r.lines[i].size(), rule.size()) << term << ": " << r.lines[i].toStdString();
+      // A column boundary of the rule (three blanks) falls on a column boundary of the row.
+      for (qsizetype at = rule.indexOf(QStringLiteral("   "), 1); at > 0; at = rule.indexOf(QStringLiteral("   "), at + 3))
+        EXPECT_EQ(r.lines[i].mid(at, 3), QStringLiteral("   ")) << term << ": " << r.lines[i].toStdString();
+    }
+  }
+}
+
 TEST_F(NewtonTest, DivergentZeroStartAndThirtySteps) {
   EXPECT_EQ(NewtonIteration("x^2-2", 0, kMemo, "divergent").lines.last(), QStringLiteral("   divergent"));
   EXPECT_EQ(NewtonIteration("x-1", 1, kMemo, "divergent").lines.size(), 5);
