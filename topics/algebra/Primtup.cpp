@@ -41,7 +41,7 @@ QString item(int i) { return GetText(IPrimtup, i); }
 QString spaced(int i) { return GetTextSpaced(IPrimtup, i); }
 QString num(std::int64_t n) { return DefaultNumberText(n); }
 
-QString pair(std::int64_t d, std::int64_t e) { return u'(' + num(d) + u'|' + num(e) + QStringLiteral(") "); }
+QString pair(std::int64_t d, std::int64_t e) { return JoinTuple(u'(' + num(d) + u'|' + num(e) + u')') + u' '; }
 
 // "1 Paar" or "n Paare" and the kind; twins put their blanks differently.
 QString pairCount(TupleKind kind, int n) {
@@ -51,6 +51,8 @@ QString pairCount(TupleKind kind, int n) {
 }
 
 }  // namespace
+
+QString JoinTuple(QString tuple) { return tuple.replace(QStringLiteral("|"), QStringLiteral("|\u2060")); }
 
 QStringList TupleListing(TupleKind kind, std::int64_t a, std::int64_t b, const std::vector<std::int64_t>& p) {
   const int k = static_cast<int>(kind);
@@ -90,7 +92,7 @@ QStringList TupleListing(TupleKind kind, std::int64_t a, std::int64_t b, const s
       int first = 0, second = 0;
       // (3|5|7) is listed when b reaches 11, and counts in the total only.
       if (a <= 3 && b >= 11) {
-        tuples += QStringLiteral("(3|5|7) ");
+        tuples += JoinTuple(QStringLiteral("(3|5|7)")) + u' ';
         ++count;
       }
       for (std::size_t i = 0; i + 2 < n; ++i) {
@@ -98,17 +100,17 @@ QStringList TupleListing(TupleKind kind, std::int64_t a, std::int64_t b, const s
         const std::int64_t d1 = p[i + 1] - p[i], d2 = p[i + 2] - p[i + 1];
         const QString inner = num(p[i]) + u'|' + num(p[i + 1]) + u'|' + num(p[i + 2]);
         if (d1 == 2 && d2 == 4) {
-          tuples += u'(' + inner + QStringLiteral(") ");
+          tuples += JoinTuple(u'(' + inner + u')') + u' ';
           ++first;
         } else if (d1 == 4 && d2 == 2) {
-          tuples += u'[' + inner + QStringLiteral("] ");
+          tuples += JoinTuple(u'[' + inner + u']') + u' ';
           ++second;
         }
       }
       count += first + second;
       const QString total = count == 1 ? spaced(12) + item(7) : QString::number(count) + spaced(13) + item(7);
-      const QString forms = QString::number(first) + spaced(14) + QStringLiteral("(p|p+2|p+6)") + spaced(9) +
-                            QString::number(second) + spaced(14) + QStringLiteral("[p|p+4|p+6]");
+      const QString forms = QString::number(first) + spaced(14) + JoinTuple(QStringLiteral("(p|p+2|p+6)")) + spaced(9) +
+                            QString::number(second) + spaced(14) + JoinTuple(QStringLiteral("[p|p+4|p+6]"));
       return {heading, QString(), tuples, QString(), total, forms};
     }
   }

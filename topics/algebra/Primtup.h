@@ -18,9 +18,15 @@ namespace zw {
 // The kinds are the items of the topic's page that name them.
 enum class TupleKind { Twins = 4, Cousins = 5, Sexy = 6, Triplets = 7 };
 
+// A tuple's text that a word-wrapping memo never breaks: a word joiner
+// (U+2060, drawn as nothing) after every bar, where a line could otherwise
+// end ("(41|" / "43|47)").
+QString JoinTuple(QString tuple);
+
 // The memo lines for the primes of [a, b] (ascending, all of them): the
-// heading, an empty line, the tuples in one line, an empty line and the
-// count line (triplets: and the line that counts both forms).
+// heading, an empty line, the tuples in one line (each kept whole by
+// JoinTuple), an empty line and the count line (triplets: and the line that
+// counts both forms).
 QStringList TupleListing(TupleKind kind, std::int64_t a, std::int64_t b, const std::vector<std::int64_t>& primes);
 
 // One run: the bounds are exchanged when a > b and b is cut to a + 40,000.

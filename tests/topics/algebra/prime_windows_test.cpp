@@ -13,6 +13,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <functional>
 #include <memory>
 #include <primesieve.hpp>
@@ -183,6 +186,33 @@ TEST_F(PrimeWindowsTest, TwoPrimeWindowsSieveAtTheSameTime) {
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+// However narrow the memo, every line it wraps the listing into starts and
+// ends with whole tuples: "(41|" / "43|47)" never happens.
+TEST_F(PrimeWindowsTest, TupleListWrapsOnlyBetweenTuples) {
+  auto w = open<TFPrimtup>();
+  w->edit(0)->setText("1");
+  w->edit(1)->setText("3000");
+  for (int choice : {0, 3}) {
+    w->setChoice(choice);
+    w->showPageSilently(0);
+    w->okButton(0)->click();
+    ASSERT_TRUE(finished(*w));
+    for (int width : {700, 430, 300}) {
+      w->resize(width, w->height());
+      QApplication::processEvents();
+      const QTextBlock block = w->memo()->document()->findBlockByNumber(2);
+      const QTextLayout* layout = block.layout();
+      ASSERT_NE(layout, nullptr);
+      ASSERT_GT(layout->lineCount(), 1) << width;  // the listing does wrap
+      for (int i = 0; i < layout->lineCount(); ++i) {
+        const QString line = block.text().mid(layout->lineAt(i).textStart(), layout->lineAt(i).textLength()).trimmed();
+        EXPECT_TRUE(line.startsWith(u'(') || line.startsWith(u'[')) << width << ": " << line.toStdString();
+        EXPECT_TRUE(line.endsWith(u')') || line.endsWith(u']')) << width << ": " << line.toStdString();
+      }
+    }
+  }
+}
+
 TEST_F(PrimeWindowsTest, TupleWindowChecksItsFieldsAndListsTheChosenKind) {
   auto w = open<TFPrimtup>();
   w->edit(0)->setText("1");
@@ -195,7 +225,7 @@ TEST_F(PrimeWindowsTest, TupleWindowChecksItsFieldsAndListsTheChosenKind) {
   w->setChoice(3);
   w->okButton(0)->click();
   ASSERT_TRUE(finished(*w));
-  EXPECT_EQ(w->memoLines()[5], "2 der Form (p|p+2|p+6) und 2 der Form [p|p+4|p+6]");
+  EXPECT_EQ(w->memoLines()[5], JoinTuple("2 der Form (p|p+2|p+6) und 2 der Form [p|p+4|p+6]"));
 }
 
 TEST_F(PrimeWindowsTest, PrimWindowTogglesTheNumberedListAndRerunsOnActivation) {
