@@ -1,5 +1,7 @@
 #include "charts/Plot3D.h"
 
+#include "charts/LabelPlacer.h"
+
 #include "charts/Rot3DCore.h"
 
 #include <QClipboard>
@@ -18,6 +20,10 @@ namespace {
 int roundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 double cubeCorner(int corner, int bit) { return (corner & bit) ? 150.0 : -150.0; }
+
+// How far (in half label heights) a caption moves off a label it would
+// cover before it is left out.
+constexpr int kCaptionTries = 12;
 
 }  // namespace
 
@@ -291,13 +297,17 @@ void TPlot3D::renderScene(QPainter& target) {
   }
 
   if (cube) edges(o, FColors[crCubeFrame]);
-  if (FVisible[0]) drawScale(p, v, TP3ScaleKind::p3skX, o);
-  if (FVisible[1]) drawScale(p, v, TP3ScaleKind::p3skY, o);
-  if (FVisible[2]) drawScale(p, v, TP3ScaleKind::p3skZ, o);
+  // The scales share the cube's corners: a label that would cover another
+  // one (the x and y end labels at the front corner, a caption on a tick
+  // label) is moved aside or left out.
+  LabelPlacer labels;
+  if (FVisible[0]) drawScale(p, v, TP3ScaleKind::p3skX, o, labels);
+  if (FVisible[1]) drawScale(p, v, TP3ScaleKind::p3skY, o, labels);
+  if (FVisible[2]) drawScale(p, v, TP3ScaleKind::p3skZ, o, labels);
   if (OnDataRendered) OnDataRendered(this, canvas);
 }
 
-void TPlot3D::drawScale(QPainter& p, const TPlotView& v, TP3ScaleKind kind, int farCorner) {
+void TPlot3D::drawScale(QPainter& p, const TPlotView& v, TP3ScaleKind kind, int farCorner, LabelPlacer& labels) {
   const int axis = static_cast<int>(kind);
   const QColor color = FColors[static_cast<size_t>(crXCoords + axis)];
   const double low = FRange[static_cast<size_t>(2 * axis)], high = FRange[static_cast<size_t>(2 * axis + 1)];
@@ -344,7 +354,8 @@ void TPlot3D::drawScale(QPainter& p, const TPlotView& v, TP3ScaleKind kind, int 
         top = end.y() - zeroHeight / 2;
         break;
     }
-    p.drawText(left, top + fm.ascent(), label);
+    if (labels.take(QRect(left, top, fm.horizontalAdvance(label), fm.height())))
+      p.drawText(left, top + fm.ascent(), label);
   }
 
   // Caption
@@ -353,14 +364,28 @@ void TPlot3D::drawScale(QPainter& p, const TPlotView& v, TP3ScaleKind kind, int 
   const int s2 = downward ? -1 : 1;
   const double D = FLabDist[static_cast<size_t>(axis)] * s2;
   const QString caption = FCapt[static_cast<size_t>(axis)];
+  if (caption.isEmpty()) return;
+  const QSize size(fm.horizontalAdvance(caption), fm.height());
   if (kind == TP3ScaleKind::p3skZ) {
-    p.drawText(a.x() + FLabDist[2], my - 8 + fm.ascent(), caption);
+    // Beside the middle of the z scale; covering a tick label, it moves up,
+    // down or further right, whichever place is free nearest.
+    QRect r(QPoint(a.x() + FLabDist[2], my - 8), size);
+    const int h = fm.height() / 2;
+    if (!labels.place(r, {QPoint(0, -h), QPoint(0, h), QPoint(h, 0)}, kCaptionTries)) return;
+    p.drawText(r.left(), r.top() + fm.ascent(), caption);
     return;
   }
   const bool first = kind == TP3ScaleKind::p3skX ? (az <= 90 || az > 270) : az > 180;
-  const QPoint c = first ? QPoint(mx + roundHalfEven(dy * D / d), my - roundHalfEven(dx * D / d))
-                         : QPoint(mx - roundHalfEven(dy * D / d), my + roundHalfEven(dx * D / d));
-  p.drawText(c.x() - fm.horizontalAdvance(caption) / 2, c.y() - fm.height() / 2 + fm.ascent(), caption);
+  // The caption stands off the middle of its scale along the scale's normal;
+  // covering a label, it moves further out that way or along the scale.
+  const QPointF normal = first ? QPointF(dy / d, -dx / d) : QPointF(-dy / d, dx / d);
+  const QPoint c(mx + roundHalfEven(normal.x() * D), my + roundHalfEven(normal.y() * D));
+  QRect r(QPoint(c.x() - size.width() / 2, c.y() - size.height() / 2), size);
+  const double out = D < 0 ? -fm.height() / 2.0 : fm.height() / 2.0;
+  const QPoint step(roundHalfEven(normal.x() * out), roundHalfEven(normal.y() * out));
+  const QPoint along(roundHalfEven(dx / d * fm.height() / 2), roundHalfEven(dy / d * fm.height() / 2));
+  if (labels.place(r, {step == QPoint() ? QPoint(0, fm.height() / 2) : step, along, -along}, kCaptionTries))
+    p.drawText(r.left(), r.top() + fm.ascent(), caption);
 }
 
 void TPlot3D::PaintPicture(QPainter& canvas, bool includeFrame) {

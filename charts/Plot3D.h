@@ -30,6 +30,8 @@ class QPainter;
 
 namespace zw {
 
+class LabelPlacer;
+
 class TPlot3D : public TView3DBase {
   Q_OBJECT
 public:
@@ -189,7 +191,7 @@ private:
   void calcRotMat();
   void refreshGrid(bool force = false);
   void renderScene(QPainter& canvas);
-  void drawScale(QPainter& p, const TPlotView& view, TP3ScaleKind kind, int farCorner);
+  void drawScale(QPainter& p, const TPlotView& view, TP3ScaleKind kind, int farCorner, LabelPlacer& labels);
   TPlotView view() const;
   void takeAnchors(QPoint pos);
   void recentre();

@@ -1,5 +1,7 @@
 #include "charts/Rot3D.h"
 
+#include "charts/LabelPlacer.h"
+
 #include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
@@ -456,9 +458,18 @@ void TRot3D::renderScene(QPainter& target, bool blkWhite) {
     }
     p.setFont(FNameFont->second);
     p.setPen(palette().color(QPalette::WindowText));
+    // Two axes seen end-on put their names on one spot: the later name moves
+    // to the nearest free place, or is left out.
+    LabelPlacer names;
+    const QFontMetrics fm = p.fontMetrics();
     for (int axis = 2; axis >= 0; --axis) {
+      const QString& name = FAxName[static_cast<size_t>(axis)];
+      if (name.isEmpty()) continue;
       const QPoint at = axisPoint(axis, FAxSize + 50);
-      drawCentredText(p, at.x(), at.y(), FAxName[static_cast<size_t>(axis)]);
+      QRect r(at.x() - fm.horizontalAdvance(name) / 2, at.y() - fm.height() / 2, fm.horizontalAdvance(name), fm.height());
+      const int h = fm.height() / 2;
+      if (names.place(r, {QPoint(0, h), QPoint(0, -h), QPoint(h, 0), QPoint(-h, 0)}, 6))
+        p.drawText(r.left(), r.top() + fm.ascent(), name);
     }
   }
 

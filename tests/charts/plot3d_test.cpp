@@ -6,6 +6,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "charts/Plot3D.h"
@@ -262,6 +264,57 @@ TEST(Plot3D, MouseTurnsZoomsAndPans) {
   EXPECT_EQ(p.CentX(), 335);
   EXPECT_EQ(p.CentY(), 240);
   QTest::mouseRelease(&p, Qt::LeftButton, {}, QPoint(110, 90));
+}
+
+}  // namespace
+}  // namespace zw
+
+namespace zw {
+namespace {
+
+// The rectangles of the texts drawn on a recording device.
+std::vector<std::pair<QString, QRect>> textRects(const test::RecordingPaintDevice& dev) {
+  std::vector<std::pair<QString, QRect>> out;
+  for (const test::PaintCall& c : dev.callsOf(test::PaintCall::Text)) {
+    const QFontMetrics fm(c.font);
+    const QPoint base = c.points[0].toPoint();
+    out.emplace_back(c.text, QRect(base.x(), base.y() - fm.ascent(), fm.horizontalAdvance(c.text), fm.height()));
+  }
+  return out;
+}
+
+// From every side and height no two texts of the plot cover each other: the
+// x and y end labels at the front corner, the z caption and its middle label.
+TEST(Plot3D, LabelsAndCaptionsNeverCoverEachOther) {
+  TPlot3D p;
+  p.GridMat.Resize(5, 5);
+  p.setCaption(0, QStringLiteral("x-Achse"));
+  p.setCaption(1, QStringLiteral("y-Achse"));
+  p.setCaption(2, QStringLiteral("f(x,y)"));
+  int views = 0, texts = 0;
+  for (double ax : {15.0, 60.0, 100.0, 200.0, 300.0})
+    for (double az = 0; az < 360; az += 15) {
+      p.SetViewAngles(ax, az);
+      test::RecordingPaintDevice dev(650, 500);
+      {
+        QPainter painter(&dev);
+        p.PaintPicture(painter, false);
+      }
+      const auto rects = textRects(dev);
+      ++views;
+      texts += static_cast<int>(rects.size());
+      for (std::size_t i = 0; i < rects.size(); ++i)
+        for (std::size_t j = i + 1; j < rects.size(); ++j)
+          EXPECT_FALSE(rects[i].second.intersects(rects[j].second))
+              << "view " << ax << "/" << az << ": \"" << rects[i].first.toStdString() << "\" covers \""
+              << rects[j].first.toStdString() << "\"";
+      // The captions are moved aside, not left out.
+      for (const char* caption : {"x-Achse", "y-Achse", "f(x,y)"})
+        EXPECT_TRUE(std::any_of(rects.begin(), rects.end(), [&](const auto& r) { return r.first == caption; }))
+            << caption << " missing at " << ax << "/" << az;
+    }
+  // Most labels stay: only those that would cover another go.
+  EXPECT_GT(texts, views * 12);
 }
 
 }  // namespace

@@ -202,6 +202,30 @@ TEST(Rot3D, CubeAxesAndNames) {
   EXPECT_NEAR(texts[2].points[0].x(), 225 + 150, 8);  // centred on distance 750
 }
 
+// The axis names never cover each other, from any side: seen along an axis,
+// that axis's name and the centre's would meet, and one moves aside.
+TEST(Rot3D, AxisNamesNeverCoverEachOther) {
+  TRot3D v;
+  for (double ax : {0.0, 45.0, 90.0, 180.0, 270.0})
+    for (double az : {0.0, 30.0, 90.0, 135.0, 270.0}) {
+      v.SetViewAngles(ax, 0, az);
+      RecordingPaintDevice dev(450, 300);
+      {
+        QPainter p(&dev);
+        v.PaintPicture(p, false, false);
+      }
+      std::vector<QRect> names;
+      for (const PaintCall& t : dev.callsOf(PaintCall::Text)) {
+        const QFontMetrics fm(t.font);
+        const QPoint base = t.points[0].toPoint();
+        const QRect r(base.x(), base.y() - fm.ascent(), fm.horizontalAdvance(t.text), fm.height());
+        for (const QRect& other : names) EXPECT_FALSE(r.intersects(other)) << ax << "/" << az << " " << t.text.toStdString();
+        names.push_back(r);
+      }
+      EXPECT_EQ(names.size(), 3u) << ax << "/" << az;
+    }
+}
+
 TEST(Rot3D, HitTests) {
   TRot3D v;
   v.MarkAt(0, 0, 0, 1);
