@@ -606,11 +606,15 @@ void TFMenu::placeToolbar() {
   // The buttons and their pictures grow with the zoom, as the fonts do.
   speedPanel_->setFixedHeight(ScalePixels(kSpeedPanelHeight));
   const int w = speedPanel_->width();
-  const int icon = ScalePixels(16);
+  const int icon = ScalePixels(16), size = ScalePixels(20);
+  // Right to left the bar is mirrored: the file buttons at the right edge,
+  // help at the left, as the menu bar above it.
+  const bool mirrored = speedPanel_->isRightToLeft();
   for (const ToolItem& t : kToolItems) {
-    const int left = ScalePixels(t.left >= 0 ? t.left : -t.left);
+    const int edge = ScalePixels(t.left >= 0 ? t.left : -t.left);
+    const int left = t.left >= 0 ? edge : w - edge;
     QToolButton* b = toolButtons_.at(t.name);
-    b->setGeometry(t.left >= 0 ? left : w - left, ScalePixels(2), ScalePixels(20), ScalePixels(20));
+    b->setGeometry(mirrored ? w - left - size : left, ScalePixels(2), size, size);
     b->setIconSize(QSize(icon, icon));
   }
 }

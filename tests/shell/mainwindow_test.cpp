@@ -262,7 +262,13 @@ TEST_F(MainWindowTest, AnExternalRightToLeftLanguageMirrorsTheWindowAndItsTopics
   // The drop-down menus, submenus included, read right to left as well.
   for (QMenu* menu : w->menuBar()->findChildren<QMenu*>())
     EXPECT_EQ(menu->layoutDirection(), Qt::RightToLeft) << menu->objectName().toStdString();
+  // So does the toolbar: its buttons stand mirrored, "New" at the right edge.
+  const auto S = [](int v) { return ScalePixels(v); };
+  const int width = w->toolButton("BtnNew")->parentWidget()->width();
+  EXPECT_EQ(w->toolButton("BtnNew")->geometry(), QRect(width - S(10) - S(20), S(2), S(20), S(20)));
+  EXPECT_EQ(w->toolButton("BtnHelp")->geometry().left(), S(50) - S(20));
   testing::click(w->languageButton(0), Qt::LeftButton);
+  EXPECT_EQ(w->toolButton("BtnNew")->geometry(), QRect(S(10), S(2), S(20), S(20)));
   EXPECT_FALSE(shellState().RightToLeft);
   EXPECT_EQ(topic->layoutDirection(), Qt::LeftToRight);
   for (QMenu* menu : w->menuBar()->findChildren<QMenu*>())

@@ -18,6 +18,8 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocument>
+#include <QTextOption>
 #include <algorithm>
 #include <exception>
 
@@ -90,6 +92,22 @@ private:
   TopicWindow& w_;
 };
 
+namespace {
+// The results memo. Its lines are numbers and formulas, written from left to
+// right in every language; the memo itself follows the window's direction,
+// so that right to left its scroll bar stands on the left like the rest of
+// the window mirrored.
+QPlainTextEdit* newMemo(QWidget* parent) {
+  auto* memo = new QPlainTextEdit(parent);
+  memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QTextOption text = memo->document()->defaultTextOption();
+  text.setTextDirection(Qt::LeftToRight);
+  text.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+  memo->document()->setDefaultTextOption(text);
+  return memo;
+}
+}  // namespace
+
 TopicWindow::TopicWindow(QWidget* owner, std::string_view className, TopicConfig config)
     : TopicWindowBase(owner, className), config_(std::move(config)) {
   if (config_.pages.empty()) config_.pages = TopicConfig::singlePage();
@@ -137,20 +155,12 @@ void TopicWindow::buildPages() {
       taskLabel_ = new QLabel(taskPanel_);
       inputArea_ = new QWidget(p.content);
     }
-    if (spec.kind == PageKind::Results && !memo_) {
-      memo_ = new QPlainTextEdit(p.content);
-      memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-      memo_->setLayoutDirection(Qt::LeftToRight);
-    }
+    if (spec.kind == PageKind::Results && !memo_) memo_ = newMemo(p.content);
     tabs_->addTab(p.page, QString());
     pages_.push_back(p);
   }
   // One-page topics show their memo below the inputs; the topic places it.
-  if (!memo_ && inputArea_) {
-    memo_ = new QPlainTextEdit(inputArea_);
-    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo_->setLayoutDirection(Qt::LeftToRight);
-  }
+  if (!memo_ && inputArea_) memo_ = newMemo(inputArea_);
 }
 
 QString TopicWindow::section() const {

@@ -13,10 +13,15 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QThread>
 #include <functional>
 #include <memory>
@@ -297,6 +302,33 @@ TEST_F(FrameTest, RightToLeftWindowsMirrorTheirInputRows) {
   EXPECT_EQ(w.caption->geometry(), ltrCaption);
   EXPECT_EQ(w.edit->geometry(), ltrEdit);
   EXPECT_GT(w.legendBox(0)->x(), w.contentBox(0)->x());
+}
+
+// Right to left the results memo is mirrored with the window (its scroll bar
+// on the left), while its lines of numbers and formulas still read from the
+// left.
+TEST_F(FrameTest, RightToLeftMemoHasItsScrollBarLeftAndItsLinesFromTheLeft) {
+  RowTopic w;
+  w.show();
+  w.setLayoutDirection(Qt::RightToLeft);
+  w.showPageSilently(1);
+  w.relayout();
+  QApplication::processEvents();
+  QPlainTextEdit* memo = w.memo();
+  memo->setPlainText(QStringLiteral("a = 3 + (4)"));
+  QApplication::processEvents();
+  const auto barCentre = [memo] {
+    QScrollBar* bar = memo->verticalScrollBar();
+    return bar->mapTo(memo, bar->rect().center()).x();
+  };
+  EXPECT_LT(barCentre(), memo->width() / 2);
+  const QTextLayout* line = memo->document()->firstBlock().layout();
+  ASSERT_GT(line->lineCount(), 0);
+  EXPECT_EQ(line->textOption().textDirection(), Qt::LeftToRight);
+  EXPECT_LT(line->lineAt(0).naturalTextRect().left(), 10);
+  w.setLayoutDirection(Qt::LeftToRight);
+  QApplication::processEvents();
+  EXPECT_GT(barCentre(), memo->width() / 2);
 }
 
 TEST_F(FrameTest, ClickOnAButtonBarRestoresTheDefaultSizeUnlessMaximised) {
