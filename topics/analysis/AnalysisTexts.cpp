@@ -110,6 +110,19 @@ constexpr TextItem kPlot3dFr[] = {
     {11, u" colorer"},
 };
 
+constexpr TextItem kFPlot1De[] = {
+    {1, u"Geben Sie die Funktionsterme ein, deren Kurven gezeichnet werden sollen."},
+    {2, u"Funktionsterme"}, {4, u"Winkelmodus"},
+};
+constexpr TextItem kFPlot1En[] = {
+    {1, u"Enter the terms of the functions whose graphs are to be drawn."},
+    {2, u"Function terms"}, {4, u"Angle mode"},
+};
+constexpr TextItem kFPlot1Fr[] = {
+    {1, u"Entrez les termes des fonctions dont les courbes doivent être tracées."},
+    {2, u"Termes des fonctions"}, {4, u"Mode angulaire"},
+};
+
 }  // namespace
 
 // Called once from the area's registration.
@@ -126,6 +139,8 @@ void RegisterAnalysisTexts() {
       {IIter, TextLanguage::English, kIterEn},        {IIter, TextLanguage::French, kIterFr},
       {IPlot3d, TextLanguage::German, kPlot3dDe},     {IPlot3d, TextLanguage::English, kPlot3dEn},
       {IPlot3d, TextLanguage::French, kPlot3dFr},
+      {IFPlot1, TextLanguage::German, kFPlot1De},     {IFPlot1, TextLanguage::English, kFPlot1En},
+      {IFPlot1, TextLanguage::French, kFPlot1Fr},
   };
   (void)regs;
 }

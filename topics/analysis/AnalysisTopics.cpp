@@ -1,5 +1,6 @@
 #include "topics/analysis/AnalysisTopics.h"
 
+#include "topics/analysis/FunctionPlotWindow.h"
 #include "topics/analysis/PolyDivWindow.h"
 #include "topics/analysis/SequencesWindow.h"
 #include "topics/analysis/SurfaceWindow.h"
@@ -15,6 +16,7 @@ void RegisterAnalysisTopics() {
   RegisterTopicWindow<TFPolTrans>();
   RegisterTopicWindow<TFIter>();
   RegisterTopicWindow<TFPlot3d>();
+  RegisterTopicWindow<TFFPlot1>();
   RegisterAnalysisTexts();
 }
 

@@ -50,6 +50,9 @@ struct ChartPageOptions {
   QString* widthList = nullptr;
   int minVis = 1, maxVis = 2;  // the graph rows the dialog shows
   bool areaVis = false;        // the area row
+  // A fresh build makes both scales equal (geometry); the function plotters
+  // keep the range as given.
+  bool equalScalesOnBuild = true;
 };
 
 struct ChartRange {

@@ -1,0 +1,207 @@
+#include "topics/analysis/FunctionPlotWindow.h"
+
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "shell/Fonts.h"
+#include "shell/Metrics.h"
+#include "shell/State.h"
+#include "shell/kit/Grids.h"
+#include "shell/kit/Symbols.h"
+#include "shell/texts/Texts.h"
+#include "topics/frame/ChartHelpers.h"
+#include "topics/frame/TopicPrinting.h"
+
+namespace zw {
+
+// ----- angle mode
+
+AngleModeBox::AngleModeBox(QWidget* parent) : box_(new QGroupBox(parent)) {
+  box_->setObjectName(QStringLiteral("rbWinkel"));
+  auto* row = new QHBoxLayout(box_);
+  const char16_t* names[3] = {u"  DEG", u"  RAD", u"  GON"};
+  for (int i = 0; i < 3; ++i) {
+    buttons_[std::size_t(i)] = new QRadioButton(QString::fromUtf16(names[i]), box_);
+    row->addWidget(buttons_[std::size_t(i)]);
+  }
+  setMode(1);
+}
+
+int AngleModeBox::mode() const {
+  for (int i = 0; i < 3; ++i)
+    if (buttons_[std::size_t(i)]->isChecked()) return i;
+  return 1;
+}
+
+void AngleModeBox::setMode(int mode) { buttons_[std::size_t(std::clamp(mode, 0, 2))]->setChecked(true); }
+
+FormulaContext AngleModeBox::context() const {
+  FormulaContext c = FormulaContext::current();
+  c.AngleMode = mode();
+  return c;
+}
+
+void AngleModeBox::place(int left, int top, int width, const QString& caption) {
+  box_->setTitle(caption);
+  box_->setFont(fonts().TextFont.font);
+  box_->setGeometry(left, top, width, std::max(box_->sizeHint().height(), 2 * metrics().RowHeight + ScalePixels(8)));
+}
+
+// ----- the window
+
+namespace {
+
+TopicConfig plotterConfig() {
+  TopicConfig c;
+  c.pages = TopicConfig::inputAndChart();
+  return c;
+}
+
+ChartPageOptions plotterChart() {
+  ChartPageOptions o;
+  o.pageIndex = 1;
+  o.snapshot = SnapshotColours::FollowSetting;
+  o.minVis = 1;
+  o.maxVis = 12;
+  o.equalScalesOnBuild = false;
+  return o;
+}
+
+const ChartRange kDefaultRange{-10, -7, 10, 7};
+
+}  // namespace
+
+TFFPlot1::TFFPlot1(QWidget* owner)
+    : ChartTopicWindow(owner, ClassName, plotterConfig(), plotterChart()),
+      angle_(inputArea()),
+      range_(chartPage(), {QStringLiteral("-10"), QStringLiteral("10"), QStringLiteral("-7"), QStringLiteral("7")}) {
+  grid_ = new StringGrid(inputArea());
+  grid_->setObjectName(QStringLiteral("Funktionen"));
+  grid_->setColCount(2);
+  grid_->setRowCount(CurveCount + 1);
+  grid_->horizontalHeader()->hide();
+  StyleGrid(grid_);
+  grid_->setEditorMode(true);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  for (int i = 1; i <= CurveCount; ++i) grid_->setCells(0, i, rowLabel(i));
+  fields().addGrid(grid_, [](int col, int row) {
+    return col == 1 && row >= 1 && row <= CurveCount ? QStringLiteral("f%1").arg(row) : QString();
+  });
+  AttachTermMenu(grid_, 1, clipboard_, [this](const std::function<void()>& f) { runGuarded(f); });
+
+  switches_ = new CurveSwitches(contentBox(1), CurveCount, clWhite, [this](int) {
+    updateSwitches();
+    chartPage().drawChart();
+  });
+  std::vector<QString> labels;
+  for (int i = 1; i <= CurveCount; ++i)
+    labels.push_back(i < 10 ? QStringLiteral(" ") + FunctionSign() + QString::number(i) : QStringLiteral(" %1").arg(i));
+  switches_->setLabels(labels);
+  if (memo()) memo()->hide();  // the chart is the result; there is no text
+  range_.registerKeys(fields());
+  addChartKeys();
+  initTopic();
+}
+
+QString TFFPlot1::rowLabel(int i) const {
+  return i < 10 ? QStringLiteral(" ") + FunctionSign() + QString::number(i) + QStringLiteral(" (x) =")
+                : QStringLiteral(" ") + FunctionSign() + QString::number(i) + QStringLiteral("(x) =");
+}
+
+void TFFPlot1::layoutInputs() {
+  const LayoutMetrics& m = metrics();
+  const int left = ScalePixels(16);
+  // The row heads show " ƒ12(x) =" whole at every zoom.
+  const int labelWidth = std::max(m.RowHeight * 5 / 2, QFontMetrics(grid_->font()).horizontalAdvance(rowLabel(12)) +
+                                                           QFontMetrics(grid_->font()).horizontalAdvance(u' ') * 3);
+  const int minTerm = ScalePixels(360);
+  grid_->setDefaultRowHeight(m.RowHeight);
+  grid_->setColWidth(0, labelWidth);
+  const int height = CurveCount * (m.RowHeight + StringGrid::GridLineWidth) + 4;
+  const int least = labelWidth + minTerm + StringGrid::GridLineWidth + 4;
+  placeStretched(grid_, QRect(left, m.RowTop[1], least, height), left);
+  grid_->setColWidth(1, grid_->width() - labelWidth - StringGrid::GridLineWidth - 4);
+  angle_.place(left, grid_->geometry().bottom() + 1 + ScalePixels(8), ScalePixels(280), GetText(IFPlot1, 4));
+}
+
+void TFFPlot1::layoutPage(int index) {
+  ChartTopicWindow::layoutPage(index);
+  if (index != chartPage().options().pageIndex) return;
+  // The chart gives a column of its width to the curve switches.
+  const LayoutMetrics& m = metrics();
+  TVIrada& chart = chartPage().chart();
+  QRect r = chart.geometry();
+  r.setWidth(std::max(ScalePixels(100), r.width() - m.RowHeight * 3 / 2));
+  chart.setGeometry(r);
+  switches_->place(r.right() + 1 + ScalePixels(2), r.top() + chart.MarginTop(), m.RowHeight + 2, m.RowHeight + 4);
+}
+
+QWidget* TFFPlot1::failureFocus() const { return grid_; }
+
+void TFFPlot1::readTerms() {
+  for (int i = 1; i <= CurveCount; ++i) raw_[std::size_t(i - 1)] = grid_->Cells(1, i).trimmed().toStdU16String();
+}
+
+void TFFPlot1::compute() { readTerms(); }
+
+ChartRange TFFPlot1::chartRange() {
+  // A fresh build shows every curve again.
+  readTerms();
+  switches_->showAll();
+  return range_.range(kDefaultRange);
+}
+
+void TFFPlot1::updateSwitches() {
+  std::vector<bool> present;
+  std::vector<QString> hints;
+  for (int i = 1; i <= CurveCount; ++i) {
+    present.push_back(!raw_[std::size_t(i - 1)].empty());
+    hints.push_back(FunctionSign() + QStringLiteral("%1(x) = ").arg(i) +
+                    QString::fromStdU16String(resolved_[std::size_t(i - 1)]));
+  }
+  switches_->update(present, chartPage().pens(), hints);
+}
+
+void TFFPlot1::drawFigures(TVIrada& chart) {
+  const FormulaContext context = angle_.context();
+  resolved_ = resolver_.resolve(raw_, context);
+  updateSwitches();
+  const GraphPens pens = chartPage().pens();
+  for (int i = 1; i <= CurveCount; ++i) {
+    const std::u16string& s = resolved_[std::size_t(i - 1)];
+    if (s.empty() || !switches_->shown(i) || pens.width[std::size_t(i)] <= 0) continue;
+    PlotTerm(QString::fromStdU16String(s), chart, pens.color[std::size_t(i)], pens.width[std::size_t(i)], context);
+  }
+}
+
+void TFFPlot1::graphHints(std::array<QString, 13>& hints) {
+  for (int i = 1; i <= CurveCount; ++i)
+    hints[std::size_t(i)] = rowLabel(i).trimmed() + grid_->Cells(1, i).trimmed();
+}
+
+void TFFPlot1::printBody(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor) {
+  // The printout shows the chart even when its page was never opened.
+  if (chartPage().rebuildPending()) {
+    readTerms();
+    chartPage().initChart();
+  }
+  QStringList lines{GetText(IFPlot1, 2)};
+  std::vector<int> listed;
+  for (int i = 1; i <= CurveCount; ++i) {
+    const QString raw = grid_->Cells(1, i);
+    if (raw.trimmed().isEmpty()) continue;
+    lines << FunctionSign() + QStringLiteral("%1(x) = ").arg(i) + raw;
+    listed.push_back(i);
+  }
+  PrintMemoLines(painter, device, fonts().TextFont.font, lines, cursor);
+  chartPage().print(painter, device, cursor);
+  PrintCurveLegend(painter, cursor.y - cursor.lineStep, listed, chartPage().pens());
+}
+
+}  // namespace zw
