@@ -118,6 +118,48 @@ constexpr TextItem kTangFr[] = {
     {16, u"Tangentes intérieures"},
 };
 
+// The words the triangle topics share (item 0 and the English-only items
+// 13 .. 17 are the shell's).
+constexpr TextItem kDreiDe[] = {
+    {1, u"Ecken"}, {2, u"Seiten"}, {3, u"Winkel"}, {4, u"Höhen"}, {5, u"Seitenhalbierende"},
+    {6, u"Winkelhalbierende"}, {7, u"Umkreis"}, {8, u"Inkreis"}, {9, u"Fläche"}, {10, u"Umfang"},
+    {11, u"Schnittpunkt"}, {12, u"Mittelsenkrechte"}, {18, u"Ankreise"}, {19, u"Ankreis"},
+    {20, u"Ankreisradius"}, {21, u"Höhenschnittpunkt"}, {22, u"Schwerpunkt"}, {23, u"Lotfußpunkte"},
+    {25, u"Feuerbachkreis"},
+};
+constexpr TextItem kDreiEn[] = {
+    {1, u"Vertices"}, {2, u"Sides"}, {3, u"Angles"}, {4, u"Altitudes"}, {5, u"Medians"},
+    {6, u"Angle bisectors"}, {7, u"Circumcircle"}, {8, u"Incircle"}, {9, u"Area"}, {10, u"Perimeter"},
+    {11, u"Intersection"}, {12, u"Perpendicular bisectors"}, {18, u"Excircles"}, {19, u"Excircle"},
+    {20, u"Exradius"}, {21, u"Orthocentre"}, {22, u"Centroid"}, {23, u"Feet of the altitudes"},
+    {25, u"Nine-point circle"},
+};
+constexpr TextItem kDreiFr[] = {
+    {1, u"Sommets"}, {2, u"Côtés"}, {3, u"Angles"}, {4, u"Hauteurs"}, {5, u"Médianes"},
+    {6, u"Bissectrices"}, {7, u"Cercle circonscrit"}, {8, u"Cercle inscrit"}, {9, u"Aire"}, {10, u"Périmètre"},
+    {11, u"Intersection"}, {12, u"Médiatrices"}, {18, u"Cercles exinscrits"}, {19, u"Cercle exinscrit"},
+    {20, u"Rayon exinscrit"}, {21, u"Orthocentre"}, {22, u"Centre de gravité"}, {23, u"Pieds des hauteurs"},
+    {25, u"Cercle d'Euler"},
+};
+
+constexpr TextItem kPoly1De[] = {
+    {1, u"Von einem regelmäßigen Vieleck mit  n  Ecken werden die folgenden Größen berechnet, wenn davon eine "
+        u"gegeben ist."},
+    {2, u"Seite  a"}, {3, u"Umkreisradius ru"}, {4, u"Inkreisradius ri"}, {5, u"Umfang  u"}, {6, u"Fläche  A"},
+    {7, u"Eckenzahl  n"},
+};
+constexpr TextItem kPoly1En[] = {
+    {1, u"Of a regular polygon with  n  vertices the following quantities are computed when one of them is given."},
+    {2, u"Side  a"}, {3, u"Circumradius ru"}, {4, u"Inradius ri"}, {5, u"Perimeter  u"}, {6, u"Area  A"},
+    {7, u"Vertices  n"},
+};
+constexpr TextItem kPoly1Fr[] = {
+    {1, u"D'un polygone régulier à  n  sommets, les grandeurs suivantes sont calculées lorsque l'une d'elles est "
+        u"donnée."},
+    {2, u"Côté  a"}, {3, u"Rayon circonscrit ru"}, {4, u"Rayon inscrit ri"}, {5, u"Périmètre  u"}, {6, u"Aire  A"},
+    {7, u"Sommets  n"},
+};
+
 }  // namespace
 
 // Called once from the area's registration.
@@ -134,6 +176,9 @@ void RegisterPlaneTexts() {
       {IKreis, TextLanguage::English, kKreisEn},  {IKreis, TextLanguage::French, kKreisFr},
       {ITang, TextLanguage::German, kTangDe},     {ITang, TextLanguage::English, kTangEn},
       {ITang, TextLanguage::French, kTangFr},
+      {IDrei, TextLanguage::German, kDreiDe},     {IDrei, TextLanguage::English, kDreiEn},
+      {IDrei, TextLanguage::French, kDreiFr},     {IPoly1, TextLanguage::German, kPoly1De},
+      {IPoly1, TextLanguage::English, kPoly1En},  {IPoly1, TextLanguage::French, kPoly1Fr},
   };
   (void)regs;
 }

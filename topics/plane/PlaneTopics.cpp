@@ -2,6 +2,7 @@
 
 #include "topics/frame/TopicRegistration.h"
 #include "topics/plane/KreisWindow.h"
+#include "topics/plane/Poly1Window.h"
 #include "topics/plane/TangWindow.h"
 #include "topics/plane/XGer2dWindow.h"
 #include "topics/plane/XGerKrWindow.h"
@@ -15,6 +16,7 @@ void RegisterPlaneTopics() {
   RegisterTopicWindow<TFXGer2d>();
   RegisterTopicWindow<TFKreis>();
   RegisterTopicWindow<TFTang>();
+  RegisterTopicWindow<TFPoly1>();
   RegisterPlaneTexts();
 }
 
