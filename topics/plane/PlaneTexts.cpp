@@ -160,6 +160,23 @@ constexpr TextItem kPoly1Fr[] = {
     {7, u"Sommets  n"},
 };
 
+constexpr TextItem kDrei1De[] = {
+    {1, u"Von den neun Größen eines rechtwinkligen Dreiecks (rechter Winkel bei C) werden zwei eingegeben; "
+        u"die anderen werden berechnet."},
+    {2, u"Kathete"}, {3, u"Katheten"}, {4, u"Hypotenuse"}, {5, u"Winkel"}, {6, u"Hypot.abschnitt"}, {7, u"Höhe"},
+    {8, u"Flächeninhalt"},
+};
+constexpr TextItem kDrei1En[] = {
+    {1, u"Enter two of the nine quantities of a right triangle (right angle at C); the others are computed."},
+    {2, u"Leg"}, {3, u"Legs"}, {4, u"Hypotenuse"}, {5, u"Angle"}, {6, u"Hyp. segment"}, {7, u"Altitude"},
+    {8, u"Area"},
+};
+constexpr TextItem kDrei1Fr[] = {
+    {1, u"Entrez deux des neuf grandeurs d'un triangle rectangle (angle droit en C) ; les autres sont calculées."},
+    {2, u"Cathète"}, {3, u"Cathètes"}, {4, u"Hypoténuse"}, {5, u"Angle"}, {6, u"Segment hyp."}, {7, u"Hauteur"},
+    {8, u"Aire"},
+};
+
 }  // namespace
 
 // Called once from the area's registration.
@@ -179,6 +196,8 @@ void RegisterPlaneTexts() {
       {IDrei, TextLanguage::German, kDreiDe},     {IDrei, TextLanguage::English, kDreiEn},
       {IDrei, TextLanguage::French, kDreiFr},     {IPoly1, TextLanguage::German, kPoly1De},
       {IPoly1, TextLanguage::English, kPoly1En},  {IPoly1, TextLanguage::French, kPoly1Fr},
+      {IDrei1, TextLanguage::German, kDrei1De},   {IDrei1, TextLanguage::English, kDrei1En},
+      {IDrei1, TextLanguage::French, kDrei1Fr},
   };
   (void)regs;
 }

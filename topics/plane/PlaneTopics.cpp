@@ -1,6 +1,7 @@
 #include "topics/plane/PlaneTopics.h"
 
 #include "topics/frame/TopicRegistration.h"
+#include "topics/plane/Drei1Window.h"
 #include "topics/plane/KreisWindow.h"
 #include "topics/plane/Poly1Window.h"
 #include "topics/plane/TangWindow.h"
@@ -17,6 +18,7 @@ void RegisterPlaneTopics() {
   RegisterTopicWindow<TFKreis>();
   RegisterTopicWindow<TFTang>();
   RegisterTopicWindow<TFPoly1>();
+  RegisterTopicWindow<TFDrei1>();
   RegisterPlaneTexts();
 }
 
