@@ -1,18 +1,13 @@
 #include "topics/algebra/AlgebraKit.h"
 
-#include <QCursor>
-#include <QGuiApplication>
-#include <QWidget>
-
+#include <QLabel>
+#include <QLineEdit>
 #include <algorithm>
 
 #include "shell/Fonts.h"
 #include "shell/Metrics.h"
 #include "shell/kit/InputRows.h"
 #include "shell/texts/Texts.h"
-#include <QLabel>
-#include <QLineEdit>
-
 
 namespace zw {
 
@@ -29,17 +24,6 @@ int PlaceCaptionRows(std::span<QLabel* const> captions, std::span<QLineEdit* con
     PlaceLabelEditSized(captions[i], edits[i], ScalePixels(16), tops[i], width,
                         editWidth > 0 ? editWidth : NumberEditWidth(), texts[i]);
   return width;
-}
-
-WaitCursor::WaitCursor() {
-  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    set_ = true;
-  }
-}
-
-WaitCursor::~WaitCursor() {
-  if (set_ && QCoreApplication::instance()) QGuiApplication::restoreOverrideCursor();
 }
 
 }  // namespace zw

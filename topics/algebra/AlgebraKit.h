@@ -1,12 +1,11 @@
 #pragma once
 // Small pieces the algebra topics share beyond the frame: underlined
-// headings as two memo lines, caption rows, and the hourglass of a long run.
+// headings as two memo lines and caption rows.
 #include <QStringList>
 #include <span>
 
 class QLabel;
 class QLineEdit;
-class QWidget;
 
 namespace zw {
 
@@ -20,19 +19,5 @@ QStringList UnderlinedLines(const TextMeasurer& font, const QString& text);
 // width returned); the fields editWidth wide (0: NumberEditWidth).
 int PlaceCaptionRows(std::span<QLabel* const> captions, std::span<QLineEdit* const> edits,
                       std::span<const QString> texts, std::span<const int> tops, int editWidth = 0);
-
-// The hourglass as an override cursor for the life of the object, so that
-// every way a run ends (finished, stopped, failed, dropped with its window)
-// releases it. Nothing happens without a GUI application.
-class WaitCursor {
-public:
-  WaitCursor();
-  ~WaitCursor();
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-
-private:
-  bool set_ = false;
-};
 
 }  // namespace zw

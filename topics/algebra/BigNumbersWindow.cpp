@@ -113,7 +113,6 @@ private:
   BigIntTextOptions options_;
   Done done_;
   QStringList lines_;
-  WaitCursor hourglass_;
 };
 
 }  // namespace

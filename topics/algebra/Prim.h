@@ -50,7 +50,6 @@ private:
   QString buffer_;
   QStringList entries_;
   std::size_t next_ = 0;  // next prime of the window, or next table number
-  WaitCursor hourglass_;
 };
 
 // The topic's text page in German, English and French (called by

@@ -8,9 +8,11 @@
 #include "kernel/CalcFailure.h"
 #include "kernel/Evaluator.h"
 #include "kernel/Primes.h"
+#include "kernel/SequenceTerms.h"
 #include "common/TextMeasurer.h"
 #include "shell/kit/Symbols.h"
 #include "shell/texts/Texts.h"
+#include "topics/frame/InputRejected.h"
 
 namespace zw {
 
@@ -54,25 +56,12 @@ constexpr std::int64_t kIntervalLimit = 100'000'000'000'000'000LL;  // 10^17
 
 QString decimal(std::int64_t n) { return QString::number(n); }
 
-bool isWordChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
-
-// Every i that stands alone (not part of a name such as sin or pi) becomes
-// the decimal index.
-QString replaceIndex(const QString& t, std::int64_t i) {
-  QString out;
-  for (qsizetype k = 0; k < t.size(); ++k) {
-    const bool alone = t[k] == u'i' && (k == 0 || !isWordChar(t[k - 1])) &&
-                       (k + 1 == t.size() || !isWordChar(t[k + 1]));
-    out += alone ? decimal(i) : QString(t[k]);
-  }
-  return out;
-}
-
+// A term of the sequence; one the evaluator cannot read refuses the term.
 Extended evaluate(const QString& text) {
   Extended v = 0;
   std::int32_t err = 0;
   EvaluateFormula(text.toStdU16String(), v, err, 0);
-  if (err > 0 || !std::isfinite(v)) throw CalcFailure(msg::InvalidInput);
+  if (err > 0 || !std::isfinite(v)) throw InputRejected(PrimFzTermKey);
   return v;
 }
 
@@ -121,11 +110,13 @@ PrimFzRun::PrimFzRun(const PrimFzRequest& request, PrimFzFormat format, PrimeMem
       out_.clear();
       break;
     case PrimFzMode::Sequence: {
-      QString a0 = r_.startTerms;
-      a0.remove(u' ');
       r_.recursion.remove(u' ');
-      if (a0.endsWith(u';')) a0.chop(1);
-      terms_ = a0.split(u';');
+      for (const std::u16string& t : SplitStartTerms(r_.startTerms.toStdU16String())) {
+        // A start term that does not stand alone (one that names a term) is
+        // refused before the run.
+        if (!EvaluatesAlone(t)) throw InputRejected(PrimFzStartKey);
+        terms_ << QString::fromStdU16String(t);
+      }
       k_ = terms_.size();
       out_.clear();
       break;
@@ -134,20 +125,11 @@ PrimFzRun::PrimFzRun(const PrimFzRequest& request, PrimFzFormat format, PrimeMem
 }
 
 QString PrimFzRun::termText(std::int64_t i) const {
-  // Each reference a[index] becomes its term in parentheses; the inserted
-  // text is not searched again.
-  QString t = r_.recursion;
-  qsizetype from = 0;
-  for (qsizetype p; (p = t.indexOf(QStringLiteral("a["), from)) >= 0;) {
-    const qsizetype q = t.indexOf(u']', p + 2);
-    if (q < 0) throw CalcFailure(msg::InvalidInput);
-    const Extended index = std::nearbyint(evaluate(replaceIndex(t.mid(p + 2, q - p - 2), i)));
-    if (index < 0 || index >= terms_.size()) throw CalcFailure(msg::InvalidInput);
-    const QString term = u'(' + terms_[static_cast<qsizetype>(index)] + u')';
-    t.replace(p, q - p + 1, term);
-    from = p + term.size();
-  }
-  return replaceIndex(t, i);
+  std::u16string t;
+  if (!ExpandSequenceTerm(r_.recursion.toStdU16String(), i, static_cast<std::size_t>(terms_.size()),
+                          [this](std::size_t k) { return terms_[static_cast<qsizetype>(k)].toStdU16String(); }, t))
+    throw InputRejected(PrimFzTermKey);
+  return QString::fromStdU16String(t);
 }
 
 bool PrimFzRun::step() {
@@ -167,7 +149,7 @@ bool PrimFzRun::step() {
       const Extended v = evaluate(termText(i));
       // Terms of 10^15 and above are left out; a term must be a whole number.
       if (std::fabs(v) < 1e15L) {
-        if (v != std::trunc(v)) throw CalcFailure(msg::InvalidInput);
+        if (v != std::trunc(v)) throw InputRejected(PrimFzTermKey);
         const auto n = static_cast<std::int64_t>(v);
         terms_ << decimal(n);
         out_.appendLines({format_.resultLine(n)});

@@ -52,6 +52,11 @@ private:
 
 enum class PrimFzMode { Single = 0, Interval = 1, Sequence = 2 };
 
+// The worksheet keys of the start terms and the recursion (the fields a
+// refused sequence names).
+inline constexpr const char* PrimFzStartKey = "a0";
+inline constexpr const char* PrimFzTermKey = "ai";
+
 struct PrimFzRequest {
   PrimFzMode mode = PrimFzMode::Single;
   std::int64_t n0 = 0;                  // the single number
@@ -67,9 +72,11 @@ struct PrimFzRequest {
 // when they are unusable (both ends 0, a value above 10^17, a negative step).
 bool CompleteInterval(std::int64_t& n1, std::int64_t& n2, std::int64_t& n3);
 
-// One run; one unit per step (a number, a sequence term). A sequence term
-// that cannot be evaluated (or refers to a missing term) ends the run with
-// message 22; the lines written so far stay.
+// One run; one unit per step (a number, a sequence term). The terms are
+// built as the sequences topic builds them (kernel/SequenceTerms.h). A start
+// term that does not evaluate on its own is refused when the run is made; a
+// term that cannot be evaluated (or refers to a missing term) ends the run
+// with message 22 on the recursion field; the lines written so far stay.
 class PrimFzRun : public Stepper {
 public:
   // `lastSingle` is the last single number factorised (the window's), which

@@ -81,8 +81,8 @@ TFPrimFz::TFPrimFz(QWidget* owner) : TopicWindow(owner, ClassName, primFzConfig(
   fields().addField(QStringLiteral("n1"), edn_[1], 0).longest = kLongestWhole;
   fields().addField(QStringLiteral("n2"), edn_[2], 0).longest = kLongestWhole;
   fields().addField(QStringLiteral("n3"), edn_[3], 0).longest = kLongestWhole;
-  fields().addField(QStringLiteral("a0"), eda0_, 0);
-  fields().addField(QStringLiteral("ai"), edai_, 0);
+  fields().addField(QString::fromLatin1(PrimFzStartKey), eda0_, 0);
+  fields().addField(QString::fromLatin1(PrimFzTermKey), edai_, 0);
   fields().addField(QStringLiteral("n"), ednCount_, 0).longest = kLongestWhole;
   fields().addInteger(QStringLiteral("idx"), [this] { return mode(); }, [this](int i) { setMode(i); }, 0, 0, 2);
   setMode(0);

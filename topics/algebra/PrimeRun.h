@@ -1,6 +1,5 @@
 #pragma once
-// What the runs of the three prime topics share: the memo they write to and
-// the hourglass they show while they sieve (WaitCursor).
+// What the runs of the three prime topics share: the memo they write to.
 #include <QString>
 #include <QStringList>
 

@@ -43,7 +43,6 @@ private:
   std::int64_t a_, b_;
   PrimeMemoOutput& out_;
   WindowSieve sieve_;
-  WaitCursor hourglass_;
 };
 
 // The topic's text page in German, English and French (called by

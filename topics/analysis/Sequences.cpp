@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "common/TextMeasurer.h"
 #include "kernel/Evaluator.h"
 #include "kernel/Format.h"
-#include "kernel/TermVariables.h"
-#include "common/TextMeasurer.h"
+#include "kernel/SequenceTerms.h"
 #include "shell/kit/Symbols.h"
 #include "shell/texts/Texts.h"
 #include "topics/frame/InputRejected.h"
@@ -16,20 +16,15 @@ namespace {
 
 // The value of a term, or the input error of its field when the evaluator
 // cannot read it. Values beyond the bounds of a field's kind still count.
-Extended Evaluate(const QString& term, const char* field) {
+Extended Evaluate(const std::u16string& term, const char* field) {
   Extended value = 0;
   std::int32_t err = 0;
-  EvaluateFormula(term.toStdU16String(), value, err, 0);
+  EvaluateFormula(term, value, err, 0);
   if (err != evalerr::Ok || !std::isfinite(value)) throw InputRejected(field);
   return value;
 }
 
-QString Number(Extended x) { return QString::fromStdU16String(FormatReal(15, x)); }
-
-QString WithIndex(const QString& text, int i) {
-  return QString::fromStdU16String(
-      SubstituteVariable(text.toStdU16String(), u'i', u"(" + QString::number(i).toStdU16String() + u")"));
-}
+QString Text(const std::u16string& s) { return QString::fromStdU16String(s); }
 
 }  // namespace
 
@@ -51,54 +46,68 @@ QString SequenceTermText(const QString& typed) {
   return t;
 }
 
-SequenceResult ComputeSequence(const SequenceInput& in, const TextMeasurer& memo, const SequenceLabels& labels) {
-  const int n = SequenceCount(in.count);
-  QString s0 = in.startTerms;
-  s0.remove(u' ');
-  if (s0.endsWith(u';')) s0.chop(1);
-  SequenceResult r;
-  r.shownTerm = SequenceTermText(in.term);
-  QStringList terms = s0.isEmpty() ? QStringList() : s0.split(u';');
-  const int b = static_cast<int>(terms.size());
+SequenceRun::SequenceRun(const SequenceInput& in, std::shared_ptr<const TextMeasurer> memo, SequenceLabels labels,
+                         Done done)
+    : in_(in), memo_(std::move(memo)), labels_(std::move(labels)), done_(std::move(done)) {
+  count_ = SequenceCount(in.count);
+  term_ = SequenceTermText(in.term).toStdU16String();
+  terms_ = SplitStartTerms(in.startTerms.toStdU16String());
+  starts_ = static_cast<int>(terms_.size());
+  // The start terms as typed (a fraction too) are summed like any term; one
+  // that does not stand alone (it names a term) is refused before the run.
+  for (const std::u16string& t : terms_) values_.push_back(Evaluate(t, SequenceStartKey));
+}
 
-  for (int i = b; i < n; ++i) {
-    QString u = r.shownTerm;
-    for (int at = u.indexOf(QStringLiteral("a[")); at >= 0; at = u.indexOf(QStringLiteral("a["))) {
-      const int close = u.indexOf(u']', at);
-      if (close < 0) throw InputRejected(SequenceTermKey);
-      const QString reference = u.mid(at, close - at + 1);
-      const Extended e = Evaluate(WithIndex(reference.mid(2, reference.size() - 3), i), SequenceTermKey);
-      const Extended k = std::nearbyint(e);
-      if (!(k >= 0 && k < terms.size())) throw InputRejected(SequenceTermKey);
-      // The earlier term enters as one value: "-2" squared is 4.
-      u.replace(reference, QStringLiteral("(") + terms[static_cast<int>(k)] + QStringLiteral(")"));
-    }
-    terms << Number(Evaluate(WithIndex(u, i), SequenceTermKey));
-  }
-  r.terms = terms;
+bool SequenceRun::step() {
+  const int i = static_cast<int>(terms_.size());
+  if (i >= count_) return false;
+  std::u16string u;
+  if (!ExpandSequenceTerm(term_, i, terms_.size(), [this](std::size_t k) { return terms_[k]; }, u))
+    throw InputRejected(SequenceTermKey);
+  terms_.push_back(FormatReal(15, Evaluate(u, SequenceTermKey)));
+  // The sums read the terms back as they are listed.
+  values_.push_back(Evaluate(terms_.back(), SequenceTermKey));
+  return static_cast<int>(terms_.size()) < count_;
+}
+
+void SequenceRun::finish(End end, int) {
+  if (end != End::Finished) return;
+  SequenceResult r;
+  r.shownTerm = Text(term_);
+  for (const std::u16string& t : terms_) r.terms << Text(t);
 
   // The first line repeats the task.
   QString head;
-  for (int i = 0; i < b; ++i) head += QStringLiteral("a[%1]=").arg(i) + terms[i] + QStringLiteral(";   ");
-  head += labels.termCaption + r.shownTerm + QStringLiteral(";   n = ") + in.count;
-  r.lines << head << QStringLiteral(" ") << UnderlineText(memo, labels.sequence).split(QStringLiteral("\r\n"));
+  for (int i = 0; i < starts_; ++i) head += QStringLiteral("a[%1]=").arg(i) + r.terms[i] + QStringLiteral(";   ");
+  head += labels_.termCaption + r.shownTerm + QStringLiteral(";   n = ") + in_.count;
+  r.lines << head << QStringLiteral(" ") << UnderlineText(*memo_, labels_.sequence).split(QStringLiteral("\r\n"));
 
   QStringList shown, sums;
   Extended sum = 0;
   const QString sumSign = SumSign();
-  for (int i = 0; i < terms.size(); ++i) {
-    // The start terms as typed (a fraction too) are read back like any term.
-    sum += Evaluate(terms[i], SequenceStartKey);
-    shown << (in.numbered ? QStringLiteral("a[%1]=").arg(i) : QString()) + terms[i];
-    sums << (in.numbered ? sumSign + QStringLiteral("[%1]=").arg(i) : QString()) + Number(sum);
+  for (int i = 0; i < r.terms.size(); ++i) {
+    sum += values_[static_cast<std::size_t>(i)];
+    shown << (in_.numbered ? QStringLiteral("a[%1]=").arg(i) : QString()) + r.terms[i];
+    sums << (in_.numbered ? sumSign + QStringLiteral("[%1]=").arg(i) : QString()) + Text(FormatReal(15, sum));
   }
   const QString sep = QStringLiteral("; ");
-  r.lines << (in.numbered ? shown.join(sep) : QStringLiteral("( a[ i ] ) = (") + shown.join(sep) + QStringLiteral(")"));
-  r.lines << QString() << UnderlineText(memo, labels.series).split(QStringLiteral("\r\n"));
-  r.lines << (in.numbered ? sums.join(sep)
-                          : QStringLiteral("( ") + sumSign + QStringLiteral(" a[ i ] ) = (") + sums.join(sep) +
-                                QStringLiteral(")"));
-  return r;
+  r.lines << (in_.numbered ? shown.join(sep) : QStringLiteral("( a[ i ] ) = (") + shown.join(sep) + QStringLiteral(")"));
+  r.lines << QString() << UnderlineText(*memo_, labels_.series).split(QStringLiteral("\r\n"));
+  r.lines << (in_.numbered ? sums.join(sep)
+                           : QStringLiteral("( ") + sumSign + QStringLiteral(" a[ i ] ) = (") + sums.join(sep) +
+                                 QStringLiteral(")"));
+  if (done_) done_(r);
+}
+
+SequenceResult ComputeSequence(const SequenceInput& in, const TextMeasurer& memo, const SequenceLabels& labels) {
+  SequenceResult result;
+  // The measurer outlives the run here: no ownership is taken.
+  SequenceRun run(in, std::shared_ptr<const TextMeasurer>(std::shared_ptr<const TextMeasurer>(), &memo), labels,
+                  [&result](const SequenceResult& r) { result = r; });
+  while (run.step()) {
+  }
+  run.finish(Stepper::End::Finished, 0);
+  return result;
 }
 
 }  // namespace zw

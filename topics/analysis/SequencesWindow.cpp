@@ -79,7 +79,10 @@ void TFFolgen::compute() {
   SequenceCount(n_->text());
   ai_->setText(SequenceTermText(ai_->text()));
   const SequenceInput in{a0_->text(), ai_->text(), n_->text(), numbered_->isChecked()};
-  setMemoLines(ComputeSequence(in, FontTextMeasurer(memoFont()), SequenceLabels::current()).lines);
+  // The memo changes only when every term is there; ESC leaves it as it was.
+  startLongRun(std::make_unique<SequenceRun>(in, std::make_shared<FontTextMeasurer>(memoFont()),
+                                             SequenceLabels::current(),
+                                             [this](const SequenceResult& r) { setMemoLines(r.lines); }));
 }
 
 // ----- Newton iteration -------------------------------------------------------

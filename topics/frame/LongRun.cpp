@@ -2,12 +2,24 @@
 
 #include <exception>
 
+#include <QGuiApplication>
 #include <QWidget>
 
 #include "kernel/CalcFailure.h"
 #include "shell/Guard.h"
 
 namespace zw {
+
+WaitCursor::WaitCursor() {
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    set_ = true;
+  }
+}
+
+WaitCursor::~WaitCursor() {
+  if (set_ && QCoreApplication::instance()) QGuiApplication::restoreOverrideCursor();
+}
 
 LongRun::LongRun(QObject* parent, int sliceMs) : QObject(parent), sliceMs_(sliceMs) {
   timer_.setSingleShot(true);
@@ -24,6 +36,7 @@ LongRun::~LongRun() {
 bool LongRun::start(std::unique_ptr<Stepper> stepper) {
   if (running() || !stepper) return false;
   stepper_ = std::move(stepper);
+  hourglass_ = std::make_unique<WaitCursor>();
   slices_ = 0;
   timer_.start(0);
   return true;
@@ -63,6 +76,7 @@ void LongRun::end(Stepper::End how, int message) {
   // The run is over before the stepper writes its end, so a new start from
   // inside finish() or from a handler of ended() is accepted.
   std::unique_ptr<Stepper> done = std::move(stepper_);
+  hourglass_.reset();
   // finish() only writes output; what it throws is shown, the run is over all the same.
   RunGuarded(qobject_cast<QWidget*>(parent()), [&] { done->finish(how, message); });
   emit ended(how, message);

@@ -1,6 +1,11 @@
 #pragma once
 // Long computations on the GUI thread without a nested event loop.
 //
+// The rule for every topic: a computation whose worst accepted input (the
+// longest term, the largest count its fields accept) can take more than
+// about 100 ms runs as a Stepper here, in slices, keeps its window
+// responsive and ends within 200 ms of ESC (topics/frame/README.md).
+//
 // A topic hands a Stepper to LongRun::start(). LongRun calls step() again and
 // again for one slice of about 15 ms, then returns to the event loop and
 // re-arms a single-shot timer for the next slice, so the window stays usable
@@ -10,7 +15,8 @@
 //
 // While a run is in progress a second start() is refused. stop() (the ESC
 // button, the Escape key, closing the window) ends the run before its next
-// step. A step that throws ends the run as failed: finish() and ended() run
+// step. While a run is in progress the hourglass shows (WaitCursor). A step
+// that throws ends the run as failed: finish() and ended() run
 // with the message number of a CalcFailure (0 for anything else), then the
 // guard reports the failure (shell/Guard.h), a CalcFailure through the
 // reaction given with setFailureReaction (a topic window's input page, its
@@ -24,6 +30,20 @@
 #include "shell/Guard.h"
 
 namespace zw {
+
+// The hourglass as an override cursor for the life of the object, so that
+// every way a run ends (finished, stopped, failed, dropped with its window)
+// releases it. Nothing happens without a GUI application.
+class WaitCursor {
+public:
+  WaitCursor();
+  ~WaitCursor();
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+  bool set_ = false;
+};
 
 class Stepper {
 public:
@@ -70,6 +90,7 @@ private:
   int slices_ = 0;
   QTimer timer_;
   std::unique_ptr<Stepper> stepper_;
+  std::unique_ptr<WaitCursor> hourglass_;  // while a run is in progress
   CalcFailureReaction onFailure_;
 };
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kernel/CalcFailure.h"
+#include "topics/frame/InputRejected.h"
 #include "common/TextMeasurer.h"
 #include "shell/State.h"
 #include "topics/algebra/Prim.h"
@@ -171,11 +172,15 @@ TEST_F(PrimeRunsTest, SequenceTermsAreInsertedInParenthesesAndOnlyAStandaloneIIs
             (QStringList{line("1", "1"), line("3", "Primzahl"), line("6", "2 · 3"), ""}));
 }
 
+// A failing term stops the run with message 22 on the recursion field; a
+// start term that does not stand alone (one that names a term: it is never
+// searched again, so nothing can loop) is refused on its field before the run.
 TEST_F(PrimeRunsTest, SequenceFailuresStopWithMessage22AndKeepTheLines) {
   struct Case {
     const char* start;
     const char* recursion;
     int linesBefore;
+    const char* field = "ai";
   } cases[] = {
       {"2", "a[i-1]*a[i-1]", 5},      // 4 ... 2^32; 2^64 is left out, so the next term misses it
       {"1", "a[i+1]", 0},             // a term never computed
@@ -183,6 +188,8 @@ TEST_F(PrimeRunsTest, SequenceFailuresStopWithMessage22AndKeepTheLines) {
       {"1", "a[i-1]+", 0},            // not a term
       {"1", "a[i-1", 0},              // no closing bracket
       {"3", "a[i-1]/2", 0},           // not a whole number
+      {"a[0]", "a[i-1]", 0, "a0"},    // a start term that names a term
+      {"1;2+", "a[i-1]", 0, "a0"},    // a start term that is no term
   };
   for (const Case& c : cases) {
     PrimFzRequest r;
@@ -191,17 +198,20 @@ TEST_F(PrimeRunsTest, SequenceFailuresStopWithMessage22AndKeepTheLines) {
     r.recursion = c.recursion;
     r.termCount = 20;
     out.lines.clear();
-    PrimFzRun s(r, format(), out, last, clock);
     int lines = -1;
     try {
+      PrimFzRun s(r, format(), out, last, clock);
       while (s.step()) {
       }
-    } catch (const CalcFailure& f) {
+    } catch (const InputRejected& f) {
       EXPECT_EQ(f.message(), 22);
+      EXPECT_EQ(f.field(), c.field) << c.recursion;
       lines = static_cast<int>(out.lines.size());
     }
     EXPECT_EQ(lines, c.linesBefore) << c.recursion;
   }
+  // An empty start text has no start terms: the first term is computed.
+  EXPECT_EQ(sequence("", "i+2", 2), (QStringList{line("2", "Primzahl"), line("3", "Primzahl"), ""}));
 }
 
 // The listing's text with its tuples kept whole.

@@ -70,6 +70,11 @@ TEST_F(SequenceTest, RefusedInputsNameTheirField) {
       {{"1", "a[i-5]", "3", false}, SequenceTermKey},
       {{"1", "a[i-1]+(", "3", false}, SequenceTermKey},
       {{"1", "ln(-1)", "3", false}, SequenceTermKey},
+      // A start term that names a term: refused, never searched again (it hung once).
+      {{"a[0]", "a[i-1]", "3", false}, SequenceStartKey},
+      {{"1;2+", "a[i-1]", "3", false}, SequenceStartKey},
+      // Long start terms put into many references would grow the term without bound.
+      {{QString(1000, u'1'), QStringLiteral("a[0]+").repeated(200) + "1", "3", false}, SequenceTermKey},
   };
   for (const Case& c : cases) {
     try {

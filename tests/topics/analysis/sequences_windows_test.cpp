@@ -1,12 +1,16 @@
 // The sequences and Newton windows offscreen.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
 #include <memory>
+#include <vector>
 
 #include "platform/ini/IniFile.h"
 #include "shell/State.h"
@@ -14,37 +18,84 @@
 #include "tests/topics/TopicTestBase.h"
 #include "topics/analysis/SequencesWindow.h"
 #include "topics/analysis/SurfaceWindow.h"
+#include "topics/frame/LongRun.h"
 
 namespace zw {
 namespace {
 
-class AnalysisWindowTest : public TopicTestBase {};
+class AnalysisWindowTest : public TopicTestBase {
+protected:
+  // OK, and the run it starts to its end.
+  static void computeAll(TopicWindow& w, QAbstractButton* trigger) {
+    trigger->click();
+    while (w.longRun().running()) QApplication::processEvents();
+  }
+};
 
 TEST_F(AnalysisWindowTest, SequenceComputesOnOkAndOnTheCheckBox) {
   auto w = openTopic<TFFolgen>();
   EXPECT_EQ(w->countEdit()->text(), QStringLiteral("10"));
   w->startEdit()->setText(QStringLiteral("1;1"));
   w->termEdit()->setText(QStringLiteral("a{i-1} + a{i-2}"));
-  w->okButton(0)->click();
+  computeAll(*w, w->okButton(0));
   EXPECT_EQ(w->termEdit()->text(), QStringLiteral("a[i-1]+a[i-2]"));
   ASSERT_GE(w->memoLines().size(), 9);
   EXPECT_TRUE(w->memoLines()[4].endsWith(u"34; 55)"));
-  w->numberedBox()->click();
+  computeAll(*w, w->numberedBox());
   EXPECT_TRUE(w->memoLines()[4].startsWith(u"a[0]=1; a[1]=1"));
   EXPECT_TRUE(errors_.empty());
 }
 
 TEST_F(AnalysisWindowTest, SequenceRefusalKeepsTheMemoAndFocusesTheField) {
+  const struct {
+    const char *start, *term, *count;
+    int field;  // 0 start terms, 1 term, 2 n
+  } cases[] = {
+      {"1", "a[i-1]*2", "x", 2},
+      {"a[0]", "a[i-1]", "3", 0},  // a start term that names a term
+      {"1", "a[i+1]", "3", 1},     // a term not computed yet
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.term);
+    auto w = openTopic<TFFolgen>();
+    w->startEdit()->setText(QStringLiteral("1"));
+    w->termEdit()->setText(QStringLiteral("a[i-1]*2"));
+    computeAll(*w, w->okButton(0));
+    const QStringList before = w->memoLines();
+    ASSERT_FALSE(before.isEmpty());
+    errors_.clear();
+    w->startEdit()->setText(QString::fromLatin1(c.start));
+    w->termEdit()->setText(QString::fromLatin1(c.term));
+    w->countEdit()->setText(QString::fromLatin1(c.count));
+    computeAll(*w, w->okButton(0));
+    EXPECT_EQ(errors_, std::vector<QString>{QStringLiteral("Unzulässige Eingabe")});
+    EXPECT_EQ(w->memoLines(), before);
+    QLineEdit* fields[3] = {w->startEdit(), w->termEdit(), w->countEdit()};
+    EXPECT_EQ(w->focusWidget(), fields[c.field]);
+  }
+}
+
+// The longest term the field takes, 10,000 times, runs in slices: the window
+// answers meanwhile, and ESC ends the run with the memo as it was.
+TEST_F(AnalysisWindowTest, SequenceRunStopsOnEscapeAndKeepsTheMemo) {
   auto w = openTopic<TFFolgen>();
   w->startEdit()->setText(QStringLiteral("1"));
-  w->termEdit()->setText(QStringLiteral("a[i-1]*2"));
-  w->okButton(0)->click();
+  w->termEdit()->setText(QStringLiteral("a[i-1]+1"));
+  computeAll(*w, w->okButton(0));
   const QStringList before = w->memoLines();
-  w->countEdit()->setText(QStringLiteral("x"));
+  QString term;
+  while (term.size() < 32000) term += QStringLiteral("a[i-1]/2+");
+  w->termEdit()->setText(term + u'1');
+  w->countEdit()->setText(QStringLiteral("10000"));
   w->okButton(0)->click();
-  ASSERT_EQ(errors_.size(), 1u);
+  ASSERT_TRUE(w->longRun().running());
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  EXPECT_TRUE(w->longRun().running());
+  QTest::keyClick(w.get(), Qt::Key_Escape);
+  EXPECT_FALSE(w->longRun().running());
   EXPECT_EQ(w->memoLines(), before);
-  EXPECT_EQ(w->focusWidget(), w->countEdit());
+  EXPECT_TRUE(w->isVisible());  // ESC stopped the run; it did not close the window
+  EXPECT_TRUE(errors_.empty());
 }
 
 TEST_F(AnalysisWindowTest, SequenceWorksheetKeepsRawTexts) {
