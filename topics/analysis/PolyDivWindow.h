@@ -45,12 +45,12 @@ public:
   QLineEdit* dxEdit() const { return dx_; }
   QLineEdit* dyEdit() const { return dy_; }
   QRadioButton* stretchButton() const { return stretch_; }
+  QWidget* inputFor(const QString& key) const override;
 protected:
   void compute() override;
   int extraInputsHeight() const override;
   void layoutExtraInputs(int top) override;
   void readExtraInputs() const override;
-  QWidget* inputFor(const QString& key) const override;
 private:
   void relabel();
   QRadioButton* shift_ = nullptr;

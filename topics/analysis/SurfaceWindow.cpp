@@ -96,6 +96,7 @@ TFPlot3d::TFPlot3d(QWidget* owner) : TopicWindow(owner, ClassName, surfaceConfig
   };
   plot_->installEventFilter(this);
   picture_ = std::make_unique<View3DPicture>(*this, *plot_);
+  connect(&longRun(), &LongRun::ended, this, [this](Stepper::End how) { runEnded(how); });
   if (memo()) memo()->hide();  // the picture is the result; there is no text
   initTopic();
 }
@@ -161,9 +162,16 @@ void TFPlot3d::enterChartPage(int) {
   const bool fit = autoScale_->isChecked();
   const SurfaceField bad = CheckSurfaceInput(texts, r, !fit);
   if (bad != SurfaceField::None) throw InputRejected(kKeys[static_cast<size_t>(bad)].toStdString());
+  // A long term takes seconds: the samples are taken in steps, and the plot
+  // shows the new surface once all are in; ESC keeps the last one.
+  startLongRun(std::make_unique<SurfaceRun>(SurfaceTerm(texts[0], texts[1]), r, SurfaceGridSize(lines_->value()),
+                                            FormulaContext::current(),
+                                            [this, r, fit](SurfaceSamples& s) { showSurface(s, r, fit); }));
+}
+
+void TFPlot3d::showSurface(SurfaceSamples& s, const SurfaceRanges& r, bool fit) {
   // The typed z range is the box: the surface is clipped to it.
-  const SurfaceSamples s =
-      FillGrid(plot_->GridMat, SurfaceTerm(texts[0], texts[1]), r, SurfaceGridSize(lines_->value()), !fit);
+  PutSurface(plot_->GridMat, s, r, !fit);
   applyColours();
   // The colour scale spans the values drawn; the component keeps low below high.
   if (s.zmin < s.zmax) {
@@ -180,6 +188,14 @@ void TFPlot3d::enterChartPage(int) {
   plot_->SetRange(static_cast<double>(r.x1), static_cast<double>(r.x2), static_cast<double>(r.y1),
                   static_cast<double>(r.y2), fit ? s.zmin : static_cast<double>(r.z1),
                   fit ? s.zmax : static_cast<double>(r.z2));
+}
+
+void TFPlot3d::runEnded(Stepper::End how) {
+  // A drawing stopped half way leaves no picture to look at: back to the inputs.
+  if (how == Stepper::End::Stopped) {
+    showPageSilently(pageOf(PageKind::Input));
+    focusFirstInput();
+  }
 }
 
 void TFPlot3d::applyColours() {

@@ -46,7 +46,9 @@ protected:
 
 private:
   QString rangeCaption(int axis, bool high) const;
-  void drawSurface();
+  // The samples of a finished run into the plot, with its ranges and colours.
+  void showSurface(SurfaceSamples& s, const SurfaceRanges& r, bool fit);
+  void runEnded(Stepper::End how);
   void applyColours();
   void makeSymmetric();     // a check box was clicked
   void mirrorX1();          // Editx1 was typed in

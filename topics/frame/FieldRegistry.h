@@ -78,6 +78,7 @@ public:
 
   const std::vector<InputField>& fields() const { return fields_; }
   const std::vector<GridBinding>& grids() const { return grids_; }
+  const std::vector<ExtraKey>& extras() const { return extras_; }
   const InputField* field(const QString& key) const;
   int indexOf(const QString& key) const;
 

@@ -167,6 +167,11 @@ public:
   void cmdNew(const QString& file) override;
   void cmdSnapshot() override;
 
+  // The widget of a field's worksheet key (an InputRejected names its field
+  // so): the registered field; a topic with inputs of its own (text keys)
+  // adds them. Null when there is none.
+  virtual QWidget* inputFor(const QString& key) const;
+
   // ----- the guard of event-loop entries (shell/Guard.h)
   // Runs `action` so that nothing it throws leaves the window: an
   // InputRejected refuses its field (rejectInput), any other CalcFailure
@@ -258,10 +263,7 @@ protected:
   void computeNow();
   // The input page, the message in an error box, the focus on the first input.
   void failComputation(int message);
-  // The widget of a field's worksheet key (an InputRejected names its field
-  // so): the registered field; a topic with inputs of its own (text keys)
-  // adds them. Null when there is none.
-  virtual QWidget* inputFor(const QString& key) const;
+
   // A topic's own input check found `field` bad: the input page, the message
   // in an error box, the focus on that field (selected). Returns false, so a
   // check can end with `return rejectInput(field, message);`.

@@ -57,6 +57,20 @@ TEST(SurfaceSamples, FailedPointsRepeatTheLastGoodValueColumnByColumn) {
   EXPECT_DOUBLE_EQ(big.at(3, 1), big.at(2, 3));
 }
 
+// The run takes a whole row of a short term in one step and one point of a
+// very long one; either way the samples are those of one pass.
+TEST(SurfaceSamples, StepsFollowTheTermsLength) {
+  const SurfaceRanges r{-2, 2, -2, 2, 0, 0};
+  EXPECT_EQ(SurfaceRun(u"x^2 - y^2", r, 41, FormulaContext{}, {}).pointsPerStep(), 41u);
+  std::u16string longTerm;
+  while (longTerm.size() < 30000) longTerm += u"x*y+";
+  longTerm += u"0";
+  EXPECT_EQ(SurfaceRun(longTerm, r, 41, FormulaContext{}, {}).pointsPerStep(), 1u);
+  const SurfaceSamples s = SampleSurface(longTerm, r, 11, FormulaContext{});
+  EXPECT_NEAR(s.at(1, 1), 7500 * 4.0, 1e-6);  // 7,500 times x*y at (-2, -2)
+  EXPECT_NEAR(s.at(11, 1), 7500 * -4.0, 1e-6);
+}
+
 TEST(SurfaceSamples, TheValueRangeAlwaysHoldsZero) {
   const SurfaceSamples up = SampleSurface(u"x + 10", SurfaceRanges{0, 1, 0, 1, 0, 0}, 10, FormulaContext{});
   EXPECT_EQ(up.zmin, 0);
@@ -96,6 +110,8 @@ TEST(SurfaceInput, FirstBadFieldOrTheRanges) {
       {{u"x", u"", u"abc", u"x+", u"-2", u"2", u"-4", u"4"}, F::X1},  // the first of two
       {{u"x", u"", u"-2", u"2", u"-2", u"2", u"-4", u"1/0"}, F::Z2},
       {{u"x", u"", u"-2", u"2", u"-2", u"2e16", u"-4", u"4"}, F::Y2},  // beyond 1e15
+      // u in every place would make a term beyond MaxBuiltTermLength.
+      {{std::u16string(10000, u'u'), std::u16string(20, u'1'), u"-2", u"2", u"-2", u"2", u"-4", u"4"}, F::U},
   };
   for (const auto& c : cases) {
     SurfaceRanges r;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
 
 #include "charts/Plot3D.h"
 #include "kernel/KernelState.h"
@@ -17,6 +18,7 @@
 #include "tests/topics/PdfText.h"
 #include "tests/topics/TopicTestBase.h"
 #include "topics/analysis/SurfaceWindow.h"
+#include "topics/frame/LongRun.h"
 
 namespace zw {
 namespace {
@@ -25,6 +27,11 @@ using F = SurfaceField;
 
 class SurfaceWindowTest : public TopicTestBase {
 protected:
+  // OK, and the drawing it starts to its end.
+  static void drawAll(TFPlot3d& w, int page) {
+    w.okButton(page)->click();
+    while (w.longRun().running()) QApplication::processEvents();
+  }
   static void fill(TFPlot3d& w, const QString& f, const QString& u, std::array<const char*, 6> ranges) {
     w.edit(F::F)->setText(f);
     w.edit(F::U)->setText(u);
@@ -37,7 +44,7 @@ TEST_F(SurfaceWindowTest, OkDrawsTheSurfaceOnThePicturePage) {
   fill(*w, "x^2 - y^2", "", {"-2", "2", "-2", "2", "-1", "1"});
   w->linesSpin()->setValue(41);
   w->autoScaleBox()->setChecked(true);
-  w->okButton(0)->click();
+  drawAll(*w, 0);
   ASSERT_TRUE(errors_.empty());
   EXPECT_EQ(w->currentPage(), 1);
   TPlot3D& p = *w->plot();
@@ -57,7 +64,7 @@ TEST_F(SurfaceWindowTest, OkDrawsTheSurfaceOnThePicturePage) {
   w->linesSpin()->setValue(5);
   w->edit(F::F)->setText("u^2");
   w->edit(F::U)->setText("x + y");
-  w->okButton(0)->click();
+  drawAll(*w, 0);
   EXPECT_EQ(p.GridMat.NrOfColumns(), 10);
   EXPECT_DOUBLE_EQ(p.RangeZLow(), -1);
   EXPECT_DOUBLE_EQ(p.RangeZHigh(), 1);
@@ -72,6 +79,31 @@ TEST_F(SurfaceWindowTest, OkDrawsTheSurfaceOnThePicturePage) {
     }
   EXPECT_GE(lo, -1);
   EXPECT_LE(hi, 1);
+}
+
+// The longest terms on 99 lines take seconds: the drawing runs in steps and
+// ESC stops it, back on the input page, the last surface kept.
+TEST_F(SurfaceWindowTest, LongDrawingStopsOnEscapeAndKeepsTheLastSurface) {
+  auto w = openTopic<TFPlot3d>();
+  fill(*w, "x*y", "", {"-1", "1", "-1", "1", "-1", "1"});
+  drawAll(*w, 0);
+  const double corner = w->plot()->GridMat.Elem(1, 1);
+  w->okButton(1)->click();
+  QString f;
+  while (f.size() < 32000) f += QStringLiteral("sin(x)*u+");
+  fill(*w, f + u'1', "cos(y)", {"-1", "1", "-1", "1", "-1", "1"});
+  w->linesSpin()->setValue(99);
+  w->okButton(0)->click();
+  ASSERT_TRUE(w->longRun().running());
+  for (int i = 0; i < 3; ++i) QApplication::processEvents();
+  ASSERT_TRUE(w->longRun().running());
+  QTest::keyClick(w.get(), Qt::Key_Escape);
+  EXPECT_FALSE(w->longRun().running());
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_EQ(w->currentPage(), 0);
+  EXPECT_EQ(w->plot()->GridMat.NrOfColumns(), 40);
+  EXPECT_DOUBLE_EQ(w->plot()->GridMat.Elem(1, 1), corner);
+  EXPECT_TRUE(errors_.empty());
 }
 
 // Without "anpassen" the z range is the box the surface is drawn in: an
@@ -92,7 +124,7 @@ TEST_F(SurfaceWindowTest, TypedZRangeMustBeARange) {
     auto w = openTopic<TFPlot3d>();
     fill(*w, "x*y", "", {"-1", "1", "-1", "1", c.z1, c.z2});
     w->autoScaleBox()->setChecked(c.fit);
-    w->okButton(0)->click();
+    drawAll(*w, 0);
     if (c.bad == F::None) {
       EXPECT_TRUE(errors_.empty());
       EXPECT_EQ(w->currentPage(), 1);
