@@ -7,6 +7,9 @@
 //
 //   worst_inputs [--run-ms N] [--only CLASS]
 //
+// --run-ms: how long a run may go before ESC (default 2000); --only: one
+// window class. ZW_WORST_DEBUG=1 lists every input tried on standard error.
+//
 // The worst input is found by trying: every input starts with the first of
 // its candidates (a term of 32,767 characters, then a 15-digit number, then
 // smaller values); when the window refuses one (its error box puts the focus
@@ -103,6 +106,9 @@ std::vector<Special> Specials() {
       {"TFPlot3d", "y2", QStringLiteral("10")},
       {"TFPlot3d", "z1", QStringLiteral("-1")},
       {"TFPlot3d", "z2", QStringLiteral("1")},
+      // The term whose derivative takes the symbolic library longest.
+      {"TFIter", "fkt", Longest(QStringLiteral("x*"), QStringLiteral("x"))},
+      {"TFIter", "x0", QStringLiteral("1")},
   };
 }
 

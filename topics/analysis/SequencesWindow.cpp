@@ -127,8 +127,10 @@ void TFIter::layoutInputs() {
 void TFIter::compute() {
   // The start value passed the frame's check (kind 'e').
   const Extended x0 = fields().value(1);
-  setMemoLines(
-      NewtonIteration(NewtonTermText(term_->text()), x0, FontTextMeasurer(memoFont()), GetMessageText(41)).lines);
+  // The table changes only when it is complete; ESC leaves the last one.
+  startLongRun(std::make_unique<NewtonRun>(NewtonTermText(term_->text()), x0,
+                                           std::make_shared<FontTextMeasurer>(memoFont()), GetMessageText(41),
+                                           [this](const NewtonResult& r) { setMemoLines(r.lines); }));
 }
 
 }  // namespace zw

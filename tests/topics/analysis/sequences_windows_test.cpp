@@ -114,7 +114,7 @@ TEST_F(AnalysisWindowTest, NewtonTableAndRefusals) {
   auto w = openTopic<TFIter>();
   w->termEdit()->setText(QStringLiteral("x^2-2"));
   w->startEdit()->setText(QStringLiteral("1"));
-  w->okButton(0)->click();
+  computeAll(*w, w->okButton(0));
   EXPECT_EQ(w->pageControl()->currentIndex(), 1);
   EXPECT_EQ(w->memoLines().size(), 10);
   const QStringList table = w->memoLines();
@@ -122,7 +122,7 @@ TEST_F(AnalysisWindowTest, NewtonTableAndRefusals) {
   w->okButton(1)->click();  // back to the input page
   w->termEdit()->setText(QStringLiteral("ln(x)"));
   w->startEdit()->setText(QStringLiteral("-1"));
-  w->okButton(0)->click();
+  computeAll(*w, w->okButton(0));
   ASSERT_EQ(errors_.size(), 1u);
   EXPECT_EQ(w->pageControl()->currentIndex(), 0);
   EXPECT_EQ(w->focusWidget(), w->startEdit());
@@ -130,10 +130,31 @@ TEST_F(AnalysisWindowTest, NewtonTableAndRefusals) {
 
   w->termEdit()->setText(QStringLiteral("x^"));
   w->startEdit()->setText(QStringLiteral("1"));
-  w->okButton(0)->click();
+  computeAll(*w, w->okButton(0));
   ASSERT_EQ(errors_.size(), 2u);
   EXPECT_EQ(errors_[1], QStringLiteral("Syntaxfehler"));
   EXPECT_EQ(w->focusWidget(), w->termEdit());
+}
+
+// The derivative of the longest term takes the symbolic library some 300 ms:
+// it is computed beside the window, and ESC ends the run at once, the last
+// table kept.
+TEST_F(AnalysisWindowTest, NewtonRunStopsOnEscapeWhileTheDerivativeIsComputed) {
+  auto w = openTopic<TFIter>();
+  w->termEdit()->setText(QStringLiteral("x^2-2"));
+  w->startEdit()->setText(QStringLiteral("1"));
+  computeAll(*w, w->okButton(0));
+  const QStringList table = w->memoLines();
+  w->okButton(1)->click();
+  w->termEdit()->setText(QStringLiteral("x*").repeated(16383) + u'x');
+  w->startEdit()->setText(QStringLiteral("1"));
+  w->okButton(0)->click();
+  ASSERT_TRUE(w->longRun().running());
+  QApplication::processEvents();
+  QTest::keyClick(w.get(), Qt::Key_Escape);
+  EXPECT_FALSE(w->longRun().running());
+  EXPECT_EQ(w->memoLines(), table);
+  EXPECT_TRUE(errors_.empty());
 }
 
 TEST_F(AnalysisWindowTest, EveryWindowFitsItsDefaultSizeWithoutScrollingSideways) {
