@@ -143,6 +143,9 @@ constexpr BuiltInRow kRows[] = {
     {IKegel, 0, u"Der senkrechte Kreiskegel", u"The right circular Cone", u"Le cône circulaire droit"},
     {IKugel1, 0, u"Die Kugel", u"The Sphere", u"La sphère"},
     {IGetAB, 0, u"   Gerade eingeben", u"Enter a line", u"   Entrée d'une droite"},
+    // The prompt of both two-point dialogs (the plane's and the one in space).
+    {IGetAB, 1, u"Gerade durch die Punkte A und B", u"Line through the points A and B",
+     u"Droite passant par les points A et B"},
     {IGetABC, 0, u"   Ebene eingeben", u"Enter a plane", u"   Entrée un plan"},
     {IGetVGl, 0, u"   Ebene eingeben", u"Enter a plane", u"   Entrée un plan"},
     {IGerade, 0, u"Gerade durch zwei Punkte", u"Line through two Points", u"Droite à travers 2 points"},

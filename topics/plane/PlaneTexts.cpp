@@ -57,10 +57,6 @@ constexpr TextItem kXGer2dFr[] = {
     {5, u"g par 2 points"}, {6, u"h par 2 points"}, {7, u"g et h sont parallèles"}, {8, u"g et h sont identiques"},
 };
 
-constexpr TextItem kGetABDe[] = {{1, u"Gerade durch die Punkte A und B"}};
-constexpr TextItem kGetABEn[] = {{1, u"Line through the points A and B"}};
-constexpr TextItem kGetABFr[] = {{1, u"Droite passant par les points A et B"}};
-
 constexpr TextItem kX2dDe[] = {{1, u"Gerade"}, {2, u"Kreis"}};
 constexpr TextItem kX2dEn[] = {{1, u"Line"}, {2, u"Circle"}};
 constexpr TextItem kX2dFr[] = {{1, u"Droite"}, {2, u"Cercle"}};
@@ -186,8 +182,7 @@ void RegisterPlaneTexts() {
       {IXKreis, TextLanguage::French, kXKreisFr}, {IXGerKr, TextLanguage::German, kXGerKrDe},
       {IXGerKr, TextLanguage::English, kXGerKrEn}, {IXGerKr, TextLanguage::French, kXGerKrFr},
       {IXGer2d, TextLanguage::German, kXGer2dDe}, {IXGer2d, TextLanguage::English, kXGer2dEn},
-      {IXGer2d, TextLanguage::French, kXGer2dFr}, {IGetAB, TextLanguage::German, kGetABDe},
-      {IGetAB, TextLanguage::English, kGetABEn},  {IGetAB, TextLanguage::French, kGetABFr},
+      {IXGer2d, TextLanguage::French, kXGer2dFr},
       {IX2d, TextLanguage::German, kX2dDe},       {IX2d, TextLanguage::English, kX2dEn},
       {IX2d, TextLanguage::French, kX2dFr},       {IKreis, TextLanguage::German, kKreisDe},
       {IKreis, TextLanguage::English, kKreisEn},  {IKreis, TextLanguage::French, kKreisFr},

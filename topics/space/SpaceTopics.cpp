@@ -4,8 +4,8 @@
 
 namespace zw {
 
-// Each topic of the area adds its window and its text pages here, as
-// RegisterAlgebraTopics does for the gcd topic.
-void RegisterSpaceTopics() {}
+void RegisterSpaceTexts();
+
+void RegisterSpaceTopics() { RegisterSpaceTexts(); }
 
 }  // namespace zw

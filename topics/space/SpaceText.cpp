@@ -1,0 +1,18 @@
+#include "topics/space/SpaceText.h"
+
+#include "kernel/FormatGeometry.h"
+#include "shell/texts/Texts.h"
+
+namespace zw {
+
+void AppendHeading(QStringList& lines, const TextMeasurer& font, const QString& text) {
+  lines += UnderlineText(font, text).split(QStringLiteral("\r\n"));
+}
+
+ColumnLines ColumnOf(const TVec3& v) {
+  std::u16string a, b, c;
+  FormatColumnVector(a, b, c, v.x, v.y, v.z);
+  return {Q(a), Q(b), Q(c)};
+}
+
+}  // namespace zw
