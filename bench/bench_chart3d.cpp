@@ -430,5 +430,20 @@ int main(int argc, char** argv) {
   if (perByteSmall > 0 && perByteLarge > 0)
     std::printf("| the same, time per byte at 200 × 200 / at 50 × 50 | %.2f ns | %.2f ns | %.2f | ≤ 1.5 |\n",
                 perByteLarge, perByteSmall, perByteLarge / perByteSmall);
+  zw::bench::PrintRatios(
+      "Solid windows' scenes: time / reference time", reporter.times,
+      {{"prism n = 99 with two solutions, one rotation step at 600 × 340", "BM_SolidRepaint/0/0",
+        "BM_SolidRepaintReference/0/0", "≤ 1.3"},
+       {"dodecahedron, one rotation step at 600 × 340", "BM_SolidRepaint/1/0", "BM_SolidRepaintReference/1/0",
+        "≤ 1.3"},
+       {"prism n = 99, rotation step and print scale", "BM_SolidRepaint/0/1", "BM_SolidRepaintReference/0/1",
+        "≤ 1.3"},
+       {"dodecahedron, rotation step and print scale", "BM_SolidRepaint/1/1", "BM_SolidRepaintReference/1/1",
+        "≤ 1.3"},
+       {"`MakeVisible` of the prism's items / plain min, max, iso-metric scaling and rounding",
+        "BM_SolidMakeVisible/0", "BM_SolidMakeVisibleReference/0", "≤ 2"},
+       {"`MakeVisible` of the dodecahedron's items / the same", "BM_SolidMakeVisible/1",
+        "BM_SolidMakeVisibleReference/1", "≤ 2"}},
+      reporter.repetitions);
   return 0;
 }
