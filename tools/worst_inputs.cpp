@@ -92,6 +92,14 @@ struct Special {
 };
 std::vector<Special> Specials() {
   return {
+      // The widest intervals: every number from 1 up.
+      {"TFPrim", "a", QStringLiteral("1")},
+      {"TFPrim", "b", QStringLiteral("999999999999999")},
+      {"TFPrimtup", "a", QStringLiteral("1")},
+      {"TFPrimtup", "b", QStringLiteral("999999999999999")},
+      // The operands of the most digits a big number holds.
+      {"TFBigInt", "a", QStringLiteral("9").repeated(10000)},
+      {"TFBigInt", "b", QStringLiteral("7").repeated(9999)},
       // The interval mode of the factorisation: every number up to 10^17.
       {"TFPrimFz", "n1", QStringLiteral("1")},
       {"TFPrimFz", "n2", QStringLiteral("100000000000000000")},
