@@ -416,7 +416,7 @@ void TFMenu::TestMDI(TopicWindowBase* form) {
   if (form->windowIcon().cacheKey() == QApplication::windowIcon().cacheKey()) sub->setWindowIcon(windowIcon());
   subWindows_.emplace_back(sub);
   connect(sub, &QObject::destroyed, this, [this](QObject* gone) {
-    std::erase_if(subWindows_, [gone](const QPointer<QMdiSubWindow>& p) {
+    std::erase_if(subWindows_, [gone](const QPointer<QWidget>& p) {
       return p.isNull() || static_cast<QObject*>(p.data()) == gone;
     });
     UpdateMenuItems();
@@ -444,9 +444,11 @@ void TFMenu::TestMDI(TopicWindowBase* form) {
 
 std::vector<TopicWindowBase*> TFMenu::topicWindows() const {
   std::vector<TopicWindowBase*> out;
-  for (const auto& sub : subWindows_)
-    if (sub && !sub->isHidden())  // a closed window waits hidden for its deletion
+  for (const auto& p : subWindows_) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(p.data());  // null while one is being destroyed
+    if (sub && !sub->isHidden())                           // a closed window waits hidden for its deletion
       if (auto* w = qobject_cast<TopicWindowBase*>(sub->widget())) out.push_back(w);
+  }
   return out;
 }
 

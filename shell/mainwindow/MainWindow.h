@@ -143,7 +143,10 @@ private:
   std::map<std::string, QAction*, std::less<>> items_;
   std::array<QMenu*, 9> menus_{};
   std::array<SubjectTile*, 6> tiles_{};
-  std::vector<QPointer<QMdiSubWindow>> subWindows_;
+  // The topic subwindows in creation order. Held as QWidget: their destroyed()
+  // comes from ~QWidget, when the object is no longer a QMdiSubWindow, and
+  // reading a QPointer<QMdiSubWindow> to it then would be a wrong downcast.
+  std::vector<QPointer<QWidget>> subWindows_;
   std::function<bool()> quitQuestion_;
   std::function<QString(const QString&)> programFinder_;
   bool gameOpenedThisPress_ = false;

@@ -165,7 +165,9 @@ TEST_F(LanguageFileTest, MalformedFilesNeverHarmTheProgram) {
   QRandomGenerator rng(20261210);  // fixed seed: the same bytes on every run
   for (char& c : garbage) c = static_cast<char>(rng.generate() & 0xFF);
   const QByteArray hugeLine = QByteArray("[ITool]\n1=") + QByteArray(10 * 1024 * 1024, 'a') + "\n2=Copia\n";
-  const QByteArray utf16 = QByteArray("\xFF\xFE[\0I\0T\0o\0o\0l\0]\0\n\0001\0=\0X\0", 26);
+  // Embedded zero bytes: the length comes from the array, not from strlen.
+  static constexpr char kUtf16[] = "\xFF\xFE[\0I\0T\0o\0o\0l\0]\0\n\0001\0=\0X\0";
+  const QByteArray utf16(kUtf16, sizeof kUtf16 - 1);
   struct Case { const char* name; QByteArray bytes; };
   const Case cases[] = {
       {"binary garbage", garbage},

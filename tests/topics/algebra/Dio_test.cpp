@@ -58,7 +58,9 @@ void expectSolutionSet(std::int64_t a, std::int64_t b, std::int64_t c) {
     return;
   }
   ASSERT_EQ(s.kind, DioSolution::Kind::OneParameter) << a << " " << b << " " << c;
-  for (i128 t : {i128(-3), i128(0), i128(1), i128(1000000007)}) {
+  // The largest parameter takes x and y beyond 64 bits, yet keeps a·x + b·y
+  // inside 128 bits at the input bound (|a|, |b|, |step| <= 10^15).
+  for (i128 t : {i128(-3), i128(0), i128(1), i128(1000003)}) {
     const i128 x = s.x0 + s.xs * t, y = s.y0 + s.ys * t;
     ASSERT_TRUE(static_cast<i128>(a) * x + static_cast<i128>(b) * y + c == 0) << a << " " << b << " " << c;
   }
