@@ -167,30 +167,30 @@ TFFormChart::TFFormChart(QWidget* owner) : QDialog(owner) {
   };
   runModal = [](TFFormChart* d) { return d->exec(); };
 
-  Tabulator = new PageControl(CaptionTabBar::CaptionStyle::Shell, this);
-  Tabulator->setGeometry(0, 0, width(), height());
+  tabs = new PageControl(CaptionTabBar::CaptionStyle::Shell, this);
+  tabs->setGeometry(0, 0, width(), height());
   QWidget* pages[3];
   const int captions[3] = {10, 20, 30};
   for (int i = 0; i < 3; ++i) {
     pages[i] = new QWidget;
-    Tabulator->addTab(pages[i], txt(captions[i]));
-    BtnOk[i] = new QPushButton(QStringLiteral("OK"), pages[i]);
-    btnESC[i] = new QPushButton(GetText(IVorlage, 2).isEmpty() ? QStringLiteral("Abbrechen") : GetText(IVorlage, 2),
+    tabs->addTab(pages[i], txt(captions[i]));
+    okButtons[i] = new QPushButton(QStringLiteral("OK"), pages[i]);
+    cancelButtons[i] = new QPushButton(GetText(IVorlage, 2).isEmpty() ? QStringLiteral("Abbrechen") : GetText(IVorlage, 2),
                                 pages[i]);
-    BtnHelp[i] = new QPushButton(QStringLiteral("?"), pages[i]);
+    helpButtons[i] = new QPushButton(QStringLiteral("?"), pages[i]);
     const int y = height() - ScalePixels(64);
-    BtnOk[i]->setGeometry(ScalePixels(16), y, ScalePixels(90), ScalePixels(26));
-    btnESC[i]->setGeometry(ScalePixels(116), y, ScalePixels(90), ScalePixels(26));
-    BtnHelp[i]->setGeometry(ScalePixels(216), y, ScalePixels(40), ScalePixels(26));
-    connect(BtnOk[i], &QPushButton::clicked, this, [this] {
-      OK = true;
+    okButtons[i]->setGeometry(ScalePixels(16), y, ScalePixels(90), ScalePixels(26));
+    cancelButtons[i]->setGeometry(ScalePixels(116), y, ScalePixels(90), ScalePixels(26));
+    helpButtons[i]->setGeometry(ScalePixels(216), y, ScalePixels(40), ScalePixels(26));
+    connect(okButtons[i], &QPushButton::clicked, this, [this] {
+      confirmed_ = true;
       accept();
     });
-    connect(btnESC[i], &QPushButton::clicked, this, [this] {
-      OK = false;
+    connect(cancelButtons[i], &QPushButton::clicked, this, [this] {
+      confirmed_ = false;
       reject();
     });
-    connect(BtnHelp[i], &QPushButton::clicked, this, [] { ShowCompiledHelp(HelpContextOf(IRange)); });
+    connect(helpButtons[i], &QPushButton::clicked, this, [] { ShowCompiledHelp(HelpContextOf(IRange)); });
   }
 
   // Page 1: ranges, axis kinds, angle mode.
@@ -204,35 +204,35 @@ TFFormChart::TFFormChart(QWidget* owner) : QDialog(owner) {
     e->setGeometry(x + w, y, ew, ScalePixels(22));
     return e;
   };
-  edxvon = labelled(pages[0], txt(12), left, m.RowTop[1]);
-  edxbis = labelled(pages[0], txt(14), edxvon->geometry().right() + left, m.RowTop[1]);
-  edyvon = labelled(pages[0], txt(13), left, m.RowTop[2]);
-  edybis = labelled(pages[0], txt(14), edyvon->geometry().right() + left, m.RowTop[2]);
+  xFromEdit = labelled(pages[0], txt(12), left, m.RowTop[1]);
+  xToEdit = labelled(pages[0], txt(14), xFromEdit->geometry().right() + left, m.RowTop[1]);
+  yFromEdit = labelled(pages[0], txt(13), left, m.RowTop[2]);
+  yToEdit = labelled(pages[0], txt(14), yFromEdit->geometry().right() + left, m.RowTop[2]);
   const int sq = ScalePixels(100);
-  rbxAchse = radioGroup(pages[0], txt(16), {txt(18), QStringLiteral(" logar.")}, QRect(left, m.RowTop[4], sq, sq));
-  rbyAchse = radioGroup(pages[0], txt(17), {txt(18), QStringLiteral(" logar.")},
+  xAxisGroup = radioGroup(pages[0], txt(16), {txt(18), QStringLiteral(" logar.")}, QRect(left, m.RowTop[4], sq, sq));
+  yAxisGroup = radioGroup(pages[0], txt(17), {txt(18), QStringLiteral(" logar.")},
                         QRect(sq + 2 * left, m.RowTop[4], sq, sq));
-  rbWinkel = radioGroup(pages[0], txt(19), {QStringLiteral(" DEG"), QStringLiteral(" RAD"), QStringLiteral(" GON")},
+  angleGroup = radioGroup(pages[0], txt(19), {QStringLiteral(" DEG"), QStringLiteral(" RAD"), QStringLiteral(" GON")},
                         QRect(2 * sq + 3 * left, m.RowTop[4], sq, sq));
 
   // Page 2: grid.
-  rblinestyle = radioGroup(pages[1], txt(21), {txt(210), txt(211), txt(212), txt(213)},
+  gridStyleGroup = radioGroup(pages[1], txt(21), {txt(210), txt(211), txt(212), txt(213)},
                            QRect(left, m.RowTop[1], ScalePixels(108), ScalePixels(124)));
   auto* gbSpace = new QGroupBox(txt(23), pages[1]);
   gbSpace->setGeometry(ScalePixels(128), m.RowTop[1], ScalePixels(100), ScalePixels(124));
   auto* ldx = new QLabel(QStringLiteral("dx = "), gbSpace);
   ldx->setGeometry(ScalePixels(6), ScalePixels(22), ScalePixels(34), ScalePixels(22));
-  eddx = new QLineEdit(gbSpace);
-  eddx->setGeometry(ScalePixels(40), ScalePixels(22), ScalePixels(54), ScalePixels(22));
+  dxEdit = new QLineEdit(gbSpace);
+  dxEdit->setGeometry(ScalePixels(40), ScalePixels(22), ScalePixels(54), ScalePixels(22));
   auto* ldy = new QLabel(QStringLiteral("dy = "), gbSpace);
   ldy->setGeometry(ScalePixels(6), ScalePixels(50), ScalePixels(34), ScalePixels(22));
-  eddy = new QLineEdit(gbSpace);
-  eddy->setGeometry(ScalePixels(40), ScalePixels(50), ScalePixels(54), ScalePixels(22));
-  cbAutoscale = new QCheckBox(QStringLiteral(" auto"), gbSpace);
-  cbAutoscale->setGeometry(ScalePixels(6), ScalePixels(80), ScalePixels(88), ScalePixels(22));
+  dyEdit = new QLineEdit(gbSpace);
+  dyEdit->setGeometry(ScalePixels(40), ScalePixels(50), ScalePixels(54), ScalePixels(22));
+  autoGridBox = new QCheckBox(QStringLiteral(" auto"), gbSpace);
+  autoGridBox->setGeometry(ScalePixels(6), ScalePixels(80), ScalePixels(88), ScalePixels(22));
   auto* gbcolors = new QGroupBox(txt(25), pages[1]);
   gbcolors->setGeometry(ScalePixels(232), m.RowTop[1], ScalePixels(112), ScalePixels(208));
-  QPushButton** colourPanels[5] = {&panGridColor, &panChartColor, &panWindColor, &panAxisColor, &panFontColor};
+  QPushButton** colourPanels[5] = {&gridColorButton, &chartColorButton, &windColorButton, &axisColorButton, &fontColorButton};
   for (int i = 0; i < 5; ++i) {
     auto* l = new QLabel(txt(250 + i) + QStringLiteral(": "), gbcolors);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -246,74 +246,74 @@ TFFormChart::TFFormChart(QWidget* owner) : QDialog(owner) {
   }
 
   // Page 3: graphs, resolution, printing, area.
-  rgaufloesung = radioGroup(pages[2], txt(40), {txt(401), txt(402), txt(403), txt(404)},
+  resolutionGroup = radioGroup(pages[2], txt(40), {txt(401), txt(402), txt(403), txt(404)},
                             QRect(ScalePixels(16), ScalePixels(16), ScalePixels(100), ScalePixels(100)));
   auto* gbAusdruck = new QGroupBox(txt(43), pages[2]);
   gbAusdruck->setGeometry(ScalePixels(124), ScalePixels(14), ScalePixels(100), ScalePixels(100));
-  cbFaktor = new QComboBox(gbAusdruck);
-  for (int p = 100; p >= 50; p -= 10) cbFaktor->addItem(QString::number(p) + QStringLiteral(" %"));
-  cbFaktor->setGeometry(ScalePixels(8), ScalePixels(24), ScalePixels(84), ScalePixels(24));
-  cbFarbe = new QCheckBox(txt(45), gbAusdruck);
-  cbFarbe->setGeometry(ScalePixels(8), ScalePixels(60), ScalePixels(84), ScalePixels(22));
-  gbFlaeche = new QGroupBox(txt(251), pages[2]);
-  gbFlaeche->setGeometry(ScalePixels(232), ScalePixels(14), ScalePixels(100), ScalePixels(100));
+  printFactorBox = new QComboBox(gbAusdruck);
+  for (int p = 100; p >= 50; p -= 10) printFactorBox->addItem(QString::number(p) + QStringLiteral(" %"));
+  printFactorBox->setGeometry(ScalePixels(8), ScalePixels(24), ScalePixels(84), ScalePixels(24));
+  blackWhiteBox = new QCheckBox(txt(45), gbAusdruck);
+  blackWhiteBox->setGeometry(ScalePixels(8), ScalePixels(60), ScalePixels(84), ScalePixels(22));
+  areaGroup = new QGroupBox(txt(251), pages[2]);
+  areaGroup->setGeometry(ScalePixels(232), ScalePixels(14), ScalePixels(100), ScalePixels(100));
   auto* gbgrafcolor = new QGroupBox(txt(41), pages[2]);
   gbgrafcolor->setGeometry(ScalePixels(16), ScalePixels(134), ScalePixels(316), ScalePixels(44));
   auto* gbgrafwidth = new QGroupBox(txt(42), pages[2]);
   gbgrafwidth->setGeometry(ScalePixels(16), ScalePixels(188), ScalePixels(316), ScalePixels(44));
-  auto* l0 = new QLabel(txt(44), gbFlaeche);
+  auto* l0 = new QLabel(txt(44), areaGroup);
   l0->setGeometry(ScalePixels(6), ScalePixels(24), ScalePixels(50), ScalePixels(20));
-  auto* l1 = new QLabel(txt(252), gbFlaeche);
+  auto* l1 = new QLabel(txt(252), areaGroup);
   l1->setGeometry(ScalePixels(6), ScalePixels(56), ScalePixels(50), ScalePixels(20));
   for (int row = 0; row <= 12; ++row) {
-    QWidget* colourParent = row == 0 ? static_cast<QWidget*>(gbFlaeche) : gbgrafcolor;
-    QWidget* widthParent = row == 0 ? static_cast<QWidget*>(gbFlaeche) : gbgrafwidth;
-    panCol[row] = new QPushButton(row == 0 ? QString() : QString::number(row), colourParent);
-    edWid[row] = new QLineEdit(widthParent);
+    QWidget* colourParent = row == 0 ? static_cast<QWidget*>(areaGroup) : gbgrafcolor;
+    QWidget* widthParent = row == 0 ? static_cast<QWidget*>(areaGroup) : gbgrafwidth;
+    rowColorButtons[row] = new QPushButton(row == 0 ? QString() : QString::number(row), colourParent);
+    rowWidthEdits[row] = new QLineEdit(widthParent);
     const int x = row == 0 ? ScalePixels(60) : ScalePixels(10 + 23 * (row - 1));
-    panCol[row]->setGeometry(x, row == 0 ? ScalePixels(24) : ScalePixels(16), ScalePixels(20), ScalePixels(20));
-    edWid[row]->setGeometry(x, row == 0 ? ScalePixels(56) : ScalePixels(16), ScalePixels(20), ScalePixels(20));
-    connect(panCol[row], &QPushButton::clicked, this, [this, row] { panelClicked(row); });
-    connect(edWid[row], &QLineEdit::editingFinished, this, [this, row] { widthLeft(row); });
+    rowColorButtons[row]->setGeometry(x, row == 0 ? ScalePixels(24) : ScalePixels(16), ScalePixels(20), ScalePixels(20));
+    rowWidthEdits[row]->setGeometry(x, row == 0 ? ScalePixels(56) : ScalePixels(16), ScalePixels(20), ScalePixels(20));
+    connect(rowColorButtons[row], &QPushButton::clicked, this, [this, row] { panelClicked(row); });
+    connect(rowWidthEdits[row], &QLineEdit::editingFinished, this, [this, row] { widthLeft(row); });
   }
-  BtnResetC = new QPushButton(QStringLiteral("R"), gbgrafcolor);
-  BtnResetC->setGeometry(ScalePixels(10 + 23 * 12 + 4), ScalePixels(16), ScalePixels(20), ScalePixels(20));
-  BtnResetW = new QPushButton(QStringLiteral("R"), gbgrafwidth);
-  BtnResetW->setGeometry(ScalePixels(10 + 23 * 12 + 4), ScalePixels(16), ScalePixels(20), ScalePixels(20));
-  connect(BtnResetC, &QPushButton::clicked, this,
+  resetColorsButton = new QPushButton(QStringLiteral("R"), gbgrafcolor);
+  resetColorsButton->setGeometry(ScalePixels(10 + 23 * 12 + 4), ScalePixels(16), ScalePixels(20), ScalePixels(20));
+  resetWidthsButton = new QPushButton(QStringLiteral("R"), gbgrafwidth);
+  resetWidthsButton->setGeometry(ScalePixels(10 + 23 * 12 + 4), ScalePixels(16), ScalePixels(20), ScalePixels(20));
+  connect(resetColorsButton, &QPushButton::clicked, this,
           [this] { resetColors(QApplication::keyboardModifiers() == Qt::ShiftModifier); });
-  connect(BtnResetW, &QPushButton::clicked, this,
+  connect(resetWidthsButton, &QPushButton::clicked, this,
           [this] { resetWidths(QApplication::keyboardModifiers() == Qt::ShiftModifier); });
-  gbFarbtabelle = new QGroupBox(txt(410), pages[2]);
-  gbFarbtabelle->setGeometry(ScalePixels(16), ScalePixels(16), ScalePixels(316), ScalePixels(110));
+  paletteGroup = new QGroupBox(txt(410), pages[2]);
+  paletteGroup->setGeometry(ScalePixels(16), ScalePixels(16), ScalePixels(316), ScalePixels(110));
   for (int i = 1; i <= 48; ++i) {
-    swatches[i] = new QPushButton(gbFarbtabelle);
+    swatches[i] = new QPushButton(paletteGroup);
     swatches[i]->setGeometry(ScalePixels(10 + 23 * ((i - 1) % 12)), ScalePixels(16 + 22 * ((i - 1) / 12)),
                              ScalePixels(20), ScalePixels(20));
     setPanelColour(swatches[i], PaletteColor(i));
     connect(swatches[i], &QPushButton::clicked, this, [this, i] { swatchClicked(i); });
   }
-  BtnClose = new QPushButton(QStringLiteral("x"), gbFarbtabelle);
-  BtnClose->setGeometry(ScalePixels(10 + 23 * 12), ScalePixels(16), ScalePixels(18), ScalePixels(19));
-  connect(BtnClose, &QPushButton::clicked, gbFarbtabelle, &QWidget::hide);
-  gbFarbtabelle->hide();
-  connect(Tabulator, &QTabWidget::currentChanged, this, [this](int i) {
-    if (i == 2) gbFarbtabelle->hide();
+  closePaletteButton = new QPushButton(QStringLiteral("x"), paletteGroup);
+  closePaletteButton->setGeometry(ScalePixels(10 + 23 * 12), ScalePixels(16), ScalePixels(18), ScalePixels(19));
+  connect(closePaletteButton, &QPushButton::clicked, paletteGroup, &QWidget::hide);
+  paletteGroup->hide();
+  connect(tabs, &QTabWidget::currentChanged, this, [this](int i) {
+    if (i == 2) paletteGroup->hide();
   });
 
   // Options that change at once, whether the dialog is confirmed or not.
-  connect(rblinestyle, &QButtonGroup::idClicked, this, [](int id) { shellState().ChartGridOption = id; });
-  connect(rgaufloesung, &QButtonGroup::idClicked, this, [](int id) { shellState().ChartResolution = id; });
-  connect(cbFarbe, &QCheckBox::clicked, this, [](bool on) { shellState().PrintBlackWhite = on; });
-  connect(cbAutoscale, &QCheckBox::clicked, this, [](bool on) { shellState().ChartGridAuto = on; });
-  connect(cbFaktor, &QComboBox::currentIndexChanged, this,
+  connect(gridStyleGroup, &QButtonGroup::idClicked, this, [](int id) { shellState().ChartGridOption = id; });
+  connect(resolutionGroup, &QButtonGroup::idClicked, this, [](int id) { shellState().ChartResolution = id; });
+  connect(blackWhiteBox, &QCheckBox::clicked, this, [](bool on) { shellState().PrintBlackWhite = on; });
+  connect(autoGridBox, &QCheckBox::clicked, this, [](bool on) { shellState().ChartGridAuto = on; });
+  connect(printFactorBox, &QComboBox::currentIndexChanged, this,
           [](int index) { shellState().PrintScale = 1 - 0.1 * index; });
 
-  FormCreate();
+  showInitialState();
 }
 
-void TFFormChart::FormCreate() {
-  rblinestyle->button(std::clamp(shellState().ChartGridOption, 0, 3))->setChecked(true);
+void TFFormChart::showInitialState() {
+  gridStyleGroup->button(std::clamp(shellState().ChartGridOption, 0, 3))->setChecked(true);
   ChartGraphRows none;
   none.maxVis = 0;
   showRows(none);
@@ -322,132 +322,132 @@ void TFFormChart::FormCreate() {
 void TFFormChart::showRows(const ChartGraphRows& rows) {
   minVis_ = std::clamp(rows.minVis, 0, 12);
   maxVis_ = std::clamp(rows.maxVis, 0, 12);
-  col.fill(0);
-  wid.fill(0);
-  col[0] = 28;
+  rowColors_.fill(0);
+  rowWidths_.fill(0);
+  rowColors_[0] = 28;
   if (rows.areaVis) {
-    col[0] = rows.areaColor;
-    wid[0] = rows.areaWidth;
+    rowColors_[0] = rows.areaColor;
+    rowWidths_[0] = rows.areaWidth;
   }
   for (int i = 1; i <= maxVis_; ++i) {
-    col[i] = GraphColorIndex(rows.colorList, i);
-    wid[i] = GraphLineWidth(rows.widthList, i);
+    rowColors_[i] = GraphColorIndex(rows.colorList, i);
+    rowWidths_[i] = GraphLineWidth(rows.widthList, i);
   }
-  vis.fill(false);
-  for (int i = minVis_; i <= maxVis_; ++i) vis[i] = true;
-  areaVis_ = vis[0];
+  rowShown_.fill(false);
+  for (int i = minVis_; i <= maxVis_; ++i) rowShown_[i] = true;
+  areaVis_ = rowShown_[0];
   for (int i = 0; i <= 12; ++i) {
-    panCol[i]->setVisible(vis[i]);
-    edWid[i]->setVisible(vis[i]);
-    panCol[i]->setToolTip(rows.hints[i]);
-    edWid[i]->setToolTip(rows.hints[i]);
+    rowColorButtons[i]->setVisible(rowShown_[i]);
+    rowWidthEdits[i]->setVisible(rowShown_[i]);
+    rowColorButtons[i]->setToolTip(rows.hints[i]);
+    rowWidthEdits[i]->setToolTip(rows.hints[i]);
   }
-  gbFlaeche->setVisible(rows.areaVis);
+  areaGroup->setVisible(rows.areaVis);
   recolourPanels();
   refillWidths();
 }
 
 void TFFormChart::recolourPanels() {
   for (int i = 0; i <= 12; ++i)
-    if (vis[i]) setPanelColour(panCol[i], PaletteColor(col[i]));
+    if (rowShown_[i]) setPanelColour(rowColorButtons[i], PaletteColor(rowColors_[i]));
 }
 
 void TFFormChart::refillWidths() {
-  for (int i = 0; i <= 12; ++i) edWid[i]->setText(QString::number(wid[i]));
+  for (int i = 0; i <= 12; ++i) rowWidthEdits[i]->setText(QString::number(rowWidths_[i]));
 }
 
 void TFFormChart::panelClicked(int row) {
-  PanelNr = row;
+  paletteRow_ = row;
   QString name = row == 0 ? txt(251) : QString::number(row);
   QString caption = txt(50);
   caption.replace(QStringLiteral("XXX"), name, Qt::CaseInsensitive);
-  gbFarbtabelle->setTitle(caption);
-  gbFarbtabelle->move(gbFarbtabelle->x(), row == 0 ? ScalePixels(125) : ScalePixels(10));
-  gbFarbtabelle->show();
-  gbFarbtabelle->raise();
+  paletteGroup->setTitle(caption);
+  paletteGroup->move(paletteGroup->x(), row == 0 ? ScalePixels(125) : ScalePixels(10));
+  paletteGroup->show();
+  paletteGroup->raise();
 }
 
 void TFFormChart::swatchClicked(int index) {
-  col[std::size_t(PanelNr)] = index;
+  rowColors_[std::size_t(paletteRow_)] = index;
   recolourPanels();
-  gbFarbtabelle->hide();
+  paletteGroup->hide();
 }
 
 void TFFormChart::widthLeft(int row) {
   bool ok = false;
-  const int v = edWid[row]->text().trimmed().toInt(&ok);
+  const int v = rowWidthEdits[row]->text().trimmed().toInt(&ok);
   if (ok && v >= 0 && v <= 255) {
-    wid[row] = v;
+    rowWidths_[row] = v;
     return;
   }
   // Not a width: the old value stays and the field keeps the focus.
-  QSignalBlocker block(edWid[row]);
+  QSignalBlocker block(rowWidthEdits[row]);
   ShowErrorBox(this, GetMessageText(22));
-  edWid[row]->setText(QString::number(wid[row]));
-  edWid[row]->setFocus();
+  rowWidthEdits[row]->setText(QString::number(rowWidths_[row]));
+  rowWidthEdits[row]->setFocus();
 }
 
 void TFFormChart::resetColors(bool fromFirst) {
   static const QString defaults = QStringLiteral("5,19,13,3,14,4,6,20,21,10,11,24");
   for (int i = fromFirst ? 2 : 1; i <= maxVis_; ++i)
-    col[i] = fromFirst ? col[1] : GraphColorIndex(defaults, i);
+    rowColors_[i] = fromFirst ? rowColors_[1] : GraphColorIndex(defaults, i);
   recolourPanels();
-  BtnOk[2]->setFocus();
+  okButtons[2]->setFocus();
 }
 
 void TFFormChart::resetWidths(bool fromFirst) {
   static const QString defaults = QStringLiteral("2,2,2,2,2,2,2,2,2,2,2,2");
   for (int i = fromFirst ? 2 : 1; i <= maxVis_; ++i)
-    wid[i] = fromFirst ? wid[1] : GraphLineWidth(defaults, i);
+    rowWidths_[i] = fromFirst ? rowWidths_[1] : GraphLineWidth(defaults, i);
   refillWidths();
-  BtnOk[2]->setFocus();
+  okButtons[2]->setFocus();
 }
 
 ChartSettingsValues TFFormChart::values() const {
   ChartSettingsValues v;
-  v.xLo = edxvon->text(), v.xHi = edxbis->text(), v.yLo = edyvon->text(), v.yHi = edybis->text();
-  v.xAxis = std::max(0, rbxAchse->checkedId());
-  v.yAxis = std::max(0, rbyAchse->checkedId());
-  v.angleMode = std::max(0, rbWinkel->checkedId());
-  v.gridStyle = std::max(0, rblinestyle->checkedId());
-  v.dx = eddx->text(), v.dy = eddy->text();
-  v.autoGrid = cbAutoscale->isChecked();
-  v.gridColor = panelColour(panGridColor), v.chartColor = panelColour(panChartColor);
-  v.windColor = panelColour(panWindColor), v.axisColor = panelColour(panAxisColor);
-  v.fontColor = panelColour(panFontColor);
-  v.printFactor = cbFaktor->currentText();
-  v.printBlackWhite = cbFarbe->isChecked();
-  v.resolution = std::max(0, rgaufloesung->checkedId());
+  v.xLo = xFromEdit->text(), v.xHi = xToEdit->text(), v.yLo = yFromEdit->text(), v.yHi = yToEdit->text();
+  v.xAxis = std::max(0, xAxisGroup->checkedId());
+  v.yAxis = std::max(0, yAxisGroup->checkedId());
+  v.angleMode = std::max(0, angleGroup->checkedId());
+  v.gridStyle = std::max(0, gridStyleGroup->checkedId());
+  v.dx = dxEdit->text(), v.dy = dyEdit->text();
+  v.autoGrid = autoGridBox->isChecked();
+  v.gridColor = panelColour(gridColorButton), v.chartColor = panelColour(chartColorButton);
+  v.windColor = panelColour(windColorButton), v.axisColor = panelColour(axisColorButton);
+  v.fontColor = panelColour(fontColorButton);
+  v.printFactor = printFactorBox->currentText();
+  v.printBlackWhite = blackWhiteBox->isChecked();
+  v.resolution = std::max(0, resolutionGroup->checkedId());
   return v;
 }
 
 void TFFormChart::showValues(const ChartSettingsValues& v) {
-  const QSignalBlocker b1(rblinestyle), b2(rgaufloesung), b3(cbFaktor), b4(cbFarbe), b5(cbAutoscale);
-  edxvon->setText(v.xLo), edxbis->setText(v.xHi), edyvon->setText(v.yLo), edybis->setText(v.yHi);
-  rbxAchse->button(std::clamp(v.xAxis, 0, 1))->setChecked(true);
-  rbyAchse->button(std::clamp(v.yAxis, 0, 1))->setChecked(true);
-  rbWinkel->button(std::clamp(v.angleMode, 0, 2))->setChecked(true);
-  rblinestyle->button(std::clamp(v.gridStyle, 0, 3))->setChecked(true);
-  eddx->setText(v.dx), eddy->setText(v.dy);
-  cbAutoscale->setChecked(v.autoGrid);
-  setPanelColour(panGridColor, v.gridColor);
-  setPanelColour(panChartColor, v.chartColor);
-  setPanelColour(panWindColor, v.windColor);
-  setPanelColour(panAxisColor, v.axisColor);
-  setPanelColour(panFontColor, v.fontColor);
-  const int item = cbFaktor->findText(v.printFactor);
-  cbFaktor->setCurrentIndex(item >= 0 ? item : 0);
-  cbFarbe->setChecked(v.printBlackWhite);
-  rgaufloesung->button(std::clamp(v.resolution, 0, 3))->setChecked(true);
+  const QSignalBlocker b1(gridStyleGroup), b2(resolutionGroup), b3(printFactorBox), b4(blackWhiteBox), b5(autoGridBox);
+  xFromEdit->setText(v.xLo), xToEdit->setText(v.xHi), yFromEdit->setText(v.yLo), yToEdit->setText(v.yHi);
+  xAxisGroup->button(std::clamp(v.xAxis, 0, 1))->setChecked(true);
+  yAxisGroup->button(std::clamp(v.yAxis, 0, 1))->setChecked(true);
+  angleGroup->button(std::clamp(v.angleMode, 0, 2))->setChecked(true);
+  gridStyleGroup->button(std::clamp(v.gridStyle, 0, 3))->setChecked(true);
+  dxEdit->setText(v.dx), dyEdit->setText(v.dy);
+  autoGridBox->setChecked(v.autoGrid);
+  setPanelColour(gridColorButton, v.gridColor);
+  setPanelColour(chartColorButton, v.chartColor);
+  setPanelColour(windColorButton, v.windColor);
+  setPanelColour(axisColorButton, v.axisColor);
+  setPanelColour(fontColorButton, v.fontColor);
+  const int item = printFactorBox->findText(v.printFactor);
+  printFactorBox->setCurrentIndex(item >= 0 ? item : 0);
+  blackWhiteBox->setChecked(v.printBlackWhite);
+  resolutionGroup->button(std::clamp(v.resolution, 0, 3))->setChecked(true);
 }
 
 bool TFFormChart::SetGrid(TVIrada& chart, ChartGraphRows& rows) {
   showValues(ReadChartSettings(chart));
   showRows(rows);
-  OK = false;
+  confirmed_ = false;
   QPointer<TVIrada> guard(&chart);
   runModal(this);
-  if (!OK) return false;
+  if (!confirmed_) return false;
   writeBack(rows);
   if (!guard) return false;
   ApplyChartSettings(chart, values());
@@ -456,13 +456,13 @@ bool TFFormChart::SetGrid(TVIrada& chart, ChartGraphRows& rows) {
 
 void TFFormChart::writeBack(ChartGraphRows& rows) const {
   if (areaVis_) {
-    rows.areaColor = col[0];
-    rows.areaWidth = wid[0];
+    rows.areaColor = rowColors_[0];
+    rows.areaWidth = rowWidths_[0];
   }
   QStringList c, w;
   for (int i = 1; i <= maxVis_; ++i) {
-    c << QString::number(col[i]);
-    w << QString::number(wid[i]);
+    c << QString::number(rowColors_[i]);
+    w << QString::number(rowWidths_[i]);
   }
   rows.colorList = c.join(u',');
   rows.widthList = w.join(u',');

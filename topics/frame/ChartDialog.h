@@ -73,25 +73,25 @@ public:
   // Runs the modal loop (default: exec); tests answer through it.
   std::function<int(TFFormChart*)> runModal;
 
-  // Controls, named as in the layout of the dialog.
-  PageControl* Tabulator;
-  QLineEdit *edxvon, *edxbis, *edyvon, *edybis, *eddx, *eddy;
-  QButtonGroup *rbxAchse, *rbyAchse, *rbWinkel, *rblinestyle, *rgaufloesung;
-  QCheckBox *cbAutoscale, *cbFarbe;
-  QComboBox* cbFaktor;
-  QPushButton *panGridColor, *panChartColor, *panWindColor, *panAxisColor, *panFontColor;
-  QGroupBox *gbFlaeche, *gbFarbtabelle;
-  std::array<QPushButton*, 13> panCol{};
-  std::array<QLineEdit*, 13> edWid{};
-  std::array<QPushButton*, 3> BtnOk{}, btnESC{}, BtnHelp{};
-  QPushButton *BtnResetC, *BtnResetW, *BtnClose;
+  // Controls (tests drive the dialog through them).
+  PageControl* tabs;
+  QLineEdit *xFromEdit, *xToEdit, *yFromEdit, *yToEdit, *dxEdit, *dyEdit;
+  QButtonGroup *xAxisGroup, *yAxisGroup, *angleGroup, *gridStyleGroup, *resolutionGroup;
+  QCheckBox *autoGridBox, *blackWhiteBox;
+  QComboBox* printFactorBox;
+  QPushButton *gridColorButton, *chartColorButton, *windColorButton, *axisColorButton, *fontColorButton;
+  QGroupBox *areaGroup, *paletteGroup;
+  std::array<QPushButton*, 13> rowColorButtons{};
+  std::array<QLineEdit*, 13> rowWidthEdits{};
+  std::array<QPushButton*, 3> okButtons{}, cancelButtons{}, helpButtons{};
+  QPushButton *resetColorsButton, *resetWidthsButton, *closePaletteButton;
   std::array<QPushButton*, 49> swatches{};
 
-  // Row state: palette index and width of row 0 (area) .. 12, and which rows show.
-  std::array<int, 13> col{}, wid{};
-  std::array<bool, 13> vis{};
-  int PanelNr = 0;
-  bool OK = false;
+  // Palette index and width of row 0 (area) .. 12 as chosen so far, and
+  // whether the row shows.
+  int rowColor(int row) const { return rowColors_.at(std::size_t(row)); }
+  int rowWidth(int row) const { return rowWidths_.at(std::size_t(row)); }
+  bool rowShown(int row) const { return rowShown_.at(std::size_t(row)); }
 
   void resetColors(bool fromFirst);
   void resetWidths(bool fromFirst);
@@ -100,7 +100,7 @@ protected:
   void closeEvent(QCloseEvent* e) override;
 
 private:
-  void FormCreate();
+  void showInitialState();
   void recolourPanels();
   void refillWidths();
   void panelClicked(int row);
@@ -110,6 +110,10 @@ private:
   ChartSettingsValues values() const;
   void showValues(const ChartSettingsValues& v);
 
+  std::array<int, 13> rowColors_{}, rowWidths_{};
+  std::array<bool, 13> rowShown_{};
+  int paletteRow_ = 0;  // the row the open palette colours
+  bool confirmed_ = false;
   bool areaVis_ = false;
   int minVis_ = 0, maxVis_ = 0;
 };

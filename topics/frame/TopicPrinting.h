@@ -1,8 +1,7 @@
 #pragma once
 // The printout of a topic window: a header line with the program's name and
 // the topic's title, then the memo lines with page breaks. Positions are in
-// the printer's device pixels, as on the printer canvas of the Windows
-// program (left edge 500, first line 300).
+// the printer's device pixels (left edge 500, first line 300).
 #include <QFont>
 #include <QString>
 #include <QStringList>

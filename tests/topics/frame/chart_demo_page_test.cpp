@@ -105,9 +105,9 @@ TEST_F(ChartDemoPageTest, WheelReachesTheWindow) {
 TEST_F(ChartDemoPageTest, SettingsDialogOkAndCancel) {
   page->prepareDialog = [](TFFormChart& d) {
     d.runModal = [](TFFormChart* dlg) {
-      dlg->edxvon->setText("-1");
-      dlg->edxbis->setText("3");
-      dlg->BtnOk[0]->click();
+      dlg->xFromEdit->setText("-1");
+      dlg->xToEdit->setText("3");
+      dlg->okButtons[0]->click();
       return 1;
     };
   };
@@ -116,8 +116,8 @@ TEST_F(ChartDemoPageTest, SettingsDialogOkAndCancel) {
   EXPECT_EQ(xSpan(), 4);
   page->prepareDialog = [](TFFormChart& d) {
     d.runModal = [](TFFormChart* dlg) {
-      dlg->edxvon->setText("-7");
-      dlg->btnESC[1]->click();
+      dlg->xFromEdit->setText("-7");
+      dlg->cancelButtons[1]->click();
       return 0;
     };
   };
@@ -149,9 +149,9 @@ TEST_F(ChartDemoPageTest, SnapshotInColourAndInBlackAndWhite) {
     TFFormChart dlg;
     dlg.show();
     dlg.grab().save(dir + "/chart_dialog_1.png");
-    dlg.Tabulator->setCurrentIndex(1);
+    dlg.tabs->setCurrentIndex(1);
     dlg.grab().save(dir + "/chart_dialog_2.png");
-    dlg.Tabulator->setCurrentIndex(2);
+    dlg.tabs->setCurrentIndex(2);
     dlg.grab().save(dir + "/chart_dialog_3.png");
   }
 }

@@ -77,16 +77,16 @@ TEST_F(ChartDialogTest, OkAppliesAndWritesTheListsBack) {
   TFFormChart dlg;
   EXPECT_EQ(dlg.windowTitle(), "Einstellungen");
   dlg.runModal = [](TFFormChart* d) {
-    d->edxvon->setText("-3");
-    d->rblinestyle->button(1)->click();
-    d->cbAutoscale->setChecked(false);
-    d->eddx->setText("2");
-    d->panCol[2]->click();
-    EXPECT_FALSE(d->gbFarbtabelle->isHidden());
+    d->xFromEdit->setText("-3");
+    d->gridStyleGroup->button(1)->click();
+    d->autoGridBox->setChecked(false);
+    d->dxEdit->setText("2");
+    d->rowColorButtons[2]->click();
+    EXPECT_FALSE(d->paletteGroup->isHidden());
     d->swatches[7]->click();
-    d->edWid[3]->setText("9");
-    emit d->edWid[3]->editingFinished();
-    d->BtnOk[2]->click();
+    d->rowWidthEdits[3]->setText("9");
+    emit d->rowWidthEdits[3]->editingFinished();
+    d->okButtons[2]->click();
     return 1;
   };
   EXPECT_TRUE(dlg.SetGrid(chart, rows));
@@ -101,12 +101,12 @@ TEST_F(ChartDialogTest, OkAppliesAndWritesTheListsBack) {
 TEST_F(ChartDialogTest, CancelKeepsTheChartButNotTheImmediateOptions) {
   TFFormChart dlg;
   dlg.runModal = [](TFFormChart* d) {
-    d->edxvon->setText("-3");
-    d->cbFaktor->setCurrentIndex(5);  // "50 %"
-    d->rgaufloesung->button(3)->click();
-    d->panCol[1]->click();
+    d->xFromEdit->setText("-3");
+    d->printFactorBox->setCurrentIndex(5);  // "50 %"
+    d->resolutionGroup->button(3)->click();
+    d->rowColorButtons[1]->click();
     d->swatches[7]->click();
-    d->btnESC[0]->click();
+    d->cancelButtons[0]->click();
     return 0;
   };
   EXPECT_FALSE(dlg.SetGrid(chart, rows));
@@ -120,16 +120,16 @@ TEST_F(ChartDialogTest, BadWidthKeepsTheOldValueAndTheFocus) {
   TFFormChart dlg;
   dlg.showRows(rows);
   dlg.show();
-  dlg.Tabulator->setCurrentIndex(2);
-  dlg.edWid[1]->setFocus();
-  dlg.edWid[1]->setText("300");
-  emit dlg.edWid[1]->editingFinished();
+  dlg.tabs->setCurrentIndex(2);
+  dlg.rowWidthEdits[1]->setFocus();
+  dlg.rowWidthEdits[1]->setText("300");
+  emit dlg.rowWidthEdits[1]->editingFinished();
   ASSERT_EQ(errors_.size(), 1u);
   EXPECT_EQ(errors_[0], GetMessageText(22));
-  EXPECT_EQ(dlg.wid[1], 2);
-  EXPECT_EQ(dlg.edWid[1]->text(), "2");
-  dlg.edWid[1]->setText("x");
-  emit dlg.edWid[1]->editingFinished();
+  EXPECT_EQ(dlg.rowWidth(1), 2);
+  EXPECT_EQ(dlg.rowWidthEdits[1]->text(), "2");
+  dlg.rowWidthEdits[1]->setText("x");
+  emit dlg.rowWidthEdits[1]->editingFinished();
   EXPECT_EQ(errors_.size(), 2u);
 }
 
@@ -138,18 +138,20 @@ TEST_F(ChartDialogTest, ResetButtonsAndAreaRow) {
   rows.areaColor = 9;
   TFFormChart dlg;
   dlg.showRows(rows);
-  EXPECT_FALSE(dlg.vis[0]);  // MinVis 1: no area row
-  dlg.col[1] = 30;
+  EXPECT_FALSE(dlg.rowShown(0));  // MinVis 1: no area row
+  dlg.rowColorButtons[1]->click();
+  dlg.swatches[30]->click();
   dlg.resetColors(true);
-  EXPECT_EQ(dlg.col[3], 30);
+  EXPECT_EQ(dlg.rowColor(3), 30);
   dlg.resetColors(false);
-  EXPECT_EQ(dlg.col[1], 5);
-  EXPECT_EQ(dlg.col[2], 19);
-  dlg.wid[1] = 7;
+  EXPECT_EQ(dlg.rowColor(1), 5);
+  EXPECT_EQ(dlg.rowColor(2), 19);
+  dlg.rowWidthEdits[1]->setText("7");
+  emit dlg.rowWidthEdits[1]->editingFinished();
   dlg.resetWidths(true);
-  EXPECT_EQ(dlg.wid[2], 7);
+  EXPECT_EQ(dlg.rowWidth(2), 7);
   dlg.runModal = [](TFFormChart* d) {
-    d->BtnOk[0]->click();
+    d->okButtons[0]->click();
     return 1;
   };
   rows.areaColor = 9;
@@ -159,11 +161,11 @@ TEST_F(ChartDialogTest, ResetButtonsAndAreaRow) {
   rows.minVis = 0;
   rows.areaWidth = 1;
   dlg.runModal = [](TFFormChart* d) {
-    d->panCol[0]->click();
+    d->rowColorButtons[0]->click();
     d->swatches[12]->click();
-    d->edWid[0]->setText("3");
-    emit d->edWid[0]->editingFinished();
-    d->BtnOk[2]->click();
+    d->rowWidthEdits[0]->setText("3");
+    emit d->rowWidthEdits[0]->editingFinished();
+    d->okButtons[2]->click();
     return 1;
   };
   ASSERT_TRUE(dlg.SetGrid(chart, rows));
@@ -180,7 +182,7 @@ TEST_F(ChartDialogTest, RowsShowTheirHintsAndOnlyTheTopicsRows) {
   QStringList seen;
   dlg.runModal = [&](TFFormChart* d) {
     for (int i = 0; i <= 5; ++i)
-      seen << (!d->panCol[i]->isHidden() ? d->panCol[i]->toolTip() + "|" + d->edWid[i]->toolTip() : "-");
+      seen << (!d->rowColorButtons[i]->isHidden() ? d->rowColorButtons[i]->toolTip() + "|" + d->rowWidthEdits[i]->toolTip() : "-");
     return 0;
   };
   dlg.SetGrid(chart, rows);

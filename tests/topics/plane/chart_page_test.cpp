@@ -176,9 +176,9 @@ TEST_F(ChartPageTest, DialogCancelKeepsAndOkMergesTheShownRows) {
   const double x0 = c.Layers().X(1).RangeLow();
   QStringList hints;
   w->chartPage().runDialog = [&](TFFormChart* d) {
-    hints << d->panCol[1]->toolTip() << d->panCol[2]->toolTip();
-    d->edxvon->setText("-99");
-    d->btnESC[0]->click();
+    hints << d->rowColorButtons[1]->toolTip() << d->rowColorButtons[2]->toolTip();
+    d->xFromEdit->setText("-99");
+    d->cancelButtons[0]->click();
     return 0;
   };
   deliverCommand(w.get(), WM_CHARTSETTINGS);
@@ -187,11 +187,11 @@ TEST_F(ChartPageTest, DialogCancelKeepsAndOkMergesTheShownRows) {
   EXPECT_EQ(c.Layers().X(1).RangeLow(), x0);
 
   w->chartPage().runDialog = [](TFFormChart* d) {
-    d->panCol[1]->click();
+    d->rowColorButtons[1]->click();
     d->swatches[20]->click();
-    d->edWid[2]->setText("5");
-    emit d->edWid[2]->editingFinished();
-    d->BtnOk[0]->click();
+    d->rowWidthEdits[2]->setText("5");
+    emit d->rowWidthEdits[2]->editingFinished();
+    d->okButtons[0]->click();
     return 1;
   };
   w->chartPage().settingsButton()->click();
