@@ -56,8 +56,17 @@ function(zw_test name dir)
   target_compile_definitions(${name} PRIVATE ZW_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gmock)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  set(_env "QT_QPA_PLATFORM=offscreen")
+  if(ZW_SANITIZE)
+    # Leaks are checked too; scripts/lsan.supp lists (and explains) the
+    # one-time allocations of Qt and the system libraries below it.
+    list(APPEND _env
+      "ASAN_OPTIONS=detect_leaks=1:check_initialization_order=1:strict_init_order=1"
+      "LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/scripts/lsan.supp:print_suppressions=0"
+      "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+  endif()
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    ENVIRONMENT "${_env}"
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 endfunction()
 
