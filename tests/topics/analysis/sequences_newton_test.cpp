@@ -1,8 +1,11 @@
 // The sequences and Newton computations without a window.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "kernel/CalcFailure.h"
 #include "kernel/KernelState.h"
+#include "platform/symbolic/Derivative.h"
 #include "common/TextMeasurer.h"
 #include "topics/analysis/Newton.h"
 #include "topics/analysis/Sequences.h"
@@ -124,6 +127,34 @@ TEST_F(NewtonTest, DivergentZeroStartAndThirtySteps) {
   const NewtonResult r = NewtonIteration("x^3-2*x+2", 0, kMemo, "divergent");
   EXPECT_EQ(r.lines.last(), QStringLiteral("   x₃₀ =  ..."));
   EXPECT_EQ(NewtonTermText("0,5*x-1"), QStringLiteral("0.5*x-1"));
+}
+
+// A sine nested this deep has a derivative of more than 100,000 characters,
+// which the library gives but a step could not evaluate in time.
+QString NestedSine(int depth) { return QStringLiteral("sin(").repeated(depth) + u'x' + QString(depth, u')'); }
+
+// The window's run computes the derivative on a worker thread: its table is
+// the one the plain function gives, and a derivative too long to evaluate
+// ends the table as divergent in both.
+TEST_F(NewtonTest, RunGivesTheTableOfTheFunctionAndAnOverlongDerivativeEndsIt) {
+  ASSERT_GT(SymbolicDerivative(NestedSine(210).toStdU16String()).size(), 100'000u);
+  struct Case {
+    QString term;
+    Extended x0;
+    bool divergent;
+  } cases[] = {{QStringLiteral("x^2-2"), 1, false}, {QStringLiteral("x^3-2*x+2"), 0, false},
+               {QStringLiteral("x-1"), 1, false}, {NestedSine(210), 1, true}, {NestedSine(3), 1, false}};
+  for (const Case& c : cases) {
+    const NewtonResult plain = NewtonIteration(c.term, c.x0, kMemo, QStringLiteral("divergent"));
+    EXPECT_EQ(plain.lines.last() == QStringLiteral("   divergent"), c.divergent) << c.term.left(20).toStdString();
+    QStringList stepped;
+    NewtonRun run(c.term, c.x0, std::make_shared<FixedWidthMeasurer>(10), QStringLiteral("divergent"),
+                  [&](const NewtonResult& r) { stepped = r.lines; });
+    while (run.step()) {
+    }
+    run.finish(Stepper::End::Finished, 0);
+    EXPECT_EQ(stepped, plain.lines) << c.term.left(20).toStdString();
+  }
 }
 
 TEST_F(NewtonTest, RefusedTermAndStartValue) {
