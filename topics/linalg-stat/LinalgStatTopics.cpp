@@ -1,8 +1,15 @@
 #include "topics/linalg-stat/LinalgStatTopics.h"
 
 #include "topics/frame/TopicRegistration.h"
+#include "topics/linalg-stat/Kombi.h"
 #include "topics/linalg-stat/LGS.h"
 #include "topics/linalg-stat/StatWindow.h"
+#include "topics/linalg-stat/LinKom.h"
+#include "topics/linalg-stat/LinOpt.h"
+#include "topics/linalg-stat/MatInv.h"
+#include "topics/linalg-stat/MatMul.h"
+#include "topics/linalg-stat/Pseudo.h"
+#include "topics/linalg-stat/VecProducts.h"
 
 namespace zw {
 
@@ -10,6 +17,13 @@ void RegisterLinalgStatTopics() {
   RegisterLgsTexts();
   RegisterTopicWindow<TFStat>();
   RegisterStatTexts();
+  RegisterMatInvTexts();
+  RegisterMatMulTexts();
+  RegisterPseudoTexts();
+  RegisterVecProductTexts();
+  RegisterLinKomTexts();
+  RegisterKombiTexts();
+  RegisterLinOptTexts();
 }
 
 }  // namespace zw

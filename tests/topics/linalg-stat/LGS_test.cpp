@@ -10,31 +10,17 @@
 
 #include "kernel/Evaluator.h"
 #include "kernel/KernelState.h"
-#include "shell/State.h"
+#include "tests/topics/linalg-stat/LinalgTestBase.h"
 
 namespace zw {
 namespace {
 
-using Rows = std::vector<std::vector<Extended>>;
+using Rows = MatrixRows;
 using boost::multiprecision::cpp_rational;
+using Lgs = LinalgCompute;
 
 // The augmented system of the rows (coefficients, then the right side).
-Matrix system(const Rows& rows) {
-  Matrix m{};
-  for (std::size_t i = 0; i < rows.size(); ++i)
-    for (std::size_t j = 0; j < rows[i].size(); ++j) m[i + 1][j + 1] = rows[i][j];
-  return m;
-}
-
-class Lgs : public ::testing::Test {
-protected:
-  void SetUp() override {
-    resetShellState();
-    kernelState().reset();
-    kernelState().RegionalDecimalSeparator = u',';
-  }
-  void TearDown() override { kernelState().reset(); }
-};
+Matrix system(const Rows& rows) { return MatrixOf(rows); }
 
 TEST_F(Lgs, WorkedSystems) {
   struct Case {
