@@ -116,8 +116,7 @@ bool GridSaveCsv(StringGrid* grid, const QString& fileName, QString* error) {
   return writeTextFile(ForceCsvExt(fileName), GridText(grid, false), error);
 }
 
-bool GridLoadCsv(StringGrid* grid, int& rows, int& cols, const QString& fileName, QString* error) {
-  if (!grid) return false;
+bool ReadCsvFile(const QString& fileName, CsvRows& read, QString* error) {
   QFile f(fileName);
   if (!QFileInfo(fileName).isFile() || !f.open(QIODevice::ReadOnly)) {
     report(fileMessage(28, fileName), error);
@@ -133,17 +132,23 @@ bool GridLoadCsv(StringGrid* grid, int& rows, int& cols, const QString& fileName
     report(fileMessage(28, fileName), error);
     return false;
   }
-  CsvRows read;
   {
     const QString text = IniFile::decode(bytes);
     read = ReadCsvText(text);
   }
   switch (read.status) {
-    case CsvRows::Status::Ok: break;
+    case CsvRows::Status::Ok: return true;
     case CsvRows::Status::Binary: report(fileMessage(30, fileName), error); return false;
     case CsvRows::Status::Empty: report(fileMessage(3, fileName), error); return false;
     case CsvRows::Status::TooLarge: report(fileMessage(4, fileName), error); return false;
   }
+  return false;
+}
+
+bool GridLoadCsv(StringGrid* grid, int& rows, int& cols, const QString& fileName, QString* error) {
+  if (!grid) return false;
+  CsvRows read;
+  if (!ReadCsvFile(fileName, read, error)) return false;
   rows = int(read.rows.size());
   cols = read.cols;
   // Every non-fixed cell is replaced in one step: linear in the file's size,

@@ -58,6 +58,11 @@ void GridPasteFromClipboard(StringGrid* grid);
 // the message is shown.
 bool GridSaveCsv(StringGrid* grid, const QString& fileName, QString* error = nullptr);
 
+// Reads a CSV file the way GridLoadCsv does, without a grid: false (with the
+// message in *error, or shown when `error` is null) for a file that is
+// missing, unreadable, empty, binary or beyond the limits.
+bool ReadCsvFile(const QString& fileName, CsvRows& rows, QString* error = nullptr);
+
 // Reads the file into the grid: rows := its lines (trailing empty lines
 // ignored), cols := the item count of its longest line; the grid gets
 // rows + 1 rows and cols + 1 columns, every non-fixed cell is emptied, then

@@ -99,8 +99,12 @@ void GridMenu::exportCsv() {
 void GridMenu::importCsv() {
   const QString file = AskOpenFile(grid_, shellState().DataFolder, CsvFileFilter());
   if (file.isEmpty()) return;
-  int rows = 0, cols = 0;
-  if (!GridLoadCsv(grid_, rows, cols, file)) return;
+  if (options_.importFile) {
+    if (!options_.importFile(grid_, file)) return;
+  } else {
+    int rows = 0, cols = 0;
+    if (!GridLoadCsv(grid_, rows, cols, file)) return;
+  }
   if (options_.afterImport) options_.afterImport(grid_);
 }
 

@@ -32,6 +32,10 @@ struct GridMenuOptions {
   // Runs after an import that read a file, e.g. GridResize back to the
   // grid's shape or a new layout. The grid is given again for convenience.
   std::function<void(StringGrid*)> afterImport;
+  // Reads the chosen file in place of GridLoadCsv (a window that checks the
+  // file's shape first); returns whether it changed the grid, which is when
+  // afterImport runs.
+  std::function<bool(StringGrid*, const QString& file)> importFile;
 };
 
 class GridMenu : public QObject {

@@ -39,18 +39,11 @@ private:
   InputCheckUi& ui_;
 };
 
-class GridAdapter : public GridCells {
-public:
-  explicit GridAdapter(const StringGrid& g) : g_(g) {}
-  int columnCount() const override { return g_.ColCount(); }
-  int rowCount() const override { return g_.RowCount(); }
-  std::u16string cell(int col, int row) const override { return g_.Cells(col, row).toStdU16String(); }
-
-private:
-  const StringGrid& g_;
-};
-
 }  // namespace
+
+int StringGridCells::columnCount() const { return g_.ColCount(); }
+int StringGridCells::rowCount() const { return g_.RowCount(); }
+std::u16string StringGridCells::cell(int col, int row) const { return g_.Cells(col, row).toStdU16String(); }
 
 FieldReading ReadAllFields(const std::vector<InputField>& fields) {
   FieldReading r;
@@ -93,7 +86,7 @@ bool CheckInputs(InputCheck strategy, FieldRegistry& registry, InputCheckUi& ui)
     if (!g.grid || !reactions.alive) continue;
     reactions.grid = g.grid;
     std::int32_t gridOk = 1;
-    ReadGridValues(GridAdapter(*g.grid), reactions, 0, gridOk);
+    ReadGridValues(StringGridCells(*g.grid), reactions, 0, gridOk);
     if (!gridOk) ok = 0;
   }
   if (!ok || !reactions.alive) return false;

@@ -15,6 +15,7 @@
 // The values are stored in the registry only when everything passed.
 #include <vector>
 
+#include "kernel/CheckedInput.h"
 #include "kernel/Types.h"
 
 class QWidget;
@@ -38,6 +39,18 @@ public:
   virtual bool showError(int message) = 0;
   virtual void focusField(QWidget* field) = 0;
   virtual void focusCell(StringGrid* grid, int col, int row) = 0;
+};
+
+// The cells of a string grid as the kernel's cell check reads them.
+class StringGridCells : public GridCells {
+public:
+  explicit StringGridCells(const StringGrid& g) : g_(g) {}
+  int columnCount() const override;
+  int rowCount() const override;
+  std::u16string cell(int col, int row) const override;
+
+private:
+  const StringGrid& g_;
 };
 
 // The reading without any reaction: each field's value (0 for a field of

@@ -339,6 +339,8 @@ bool TopicWindow::updateScrollRange() {
   // A control counts with its place in the page; a stretched row with the
   // place it needs at least.
   const auto count = [&](const QWidget* w) {
+    // A grid registered on another page (a second matrix) needs no room here.
+    if (!pageWidget->isAncestorOf(w)) return;
     const QWidget* parent = w->parentWidget();
     const QVariant least = w->property(kLeastPlace);
     QRect r = w->geometry();

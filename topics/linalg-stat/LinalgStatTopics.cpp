@@ -4,16 +4,24 @@
 #include "topics/linalg-stat/Kombi.h"
 #include "topics/linalg-stat/LGS.h"
 #include "topics/linalg-stat/StatWindow.h"
+#include "topics/linalg-stat/LGSWindow.h"
 #include "topics/linalg-stat/LinKom.h"
 #include "topics/linalg-stat/LinOpt.h"
 #include "topics/linalg-stat/MatInv.h"
+#include "topics/linalg-stat/MatInvWindow.h"
 #include "topics/linalg-stat/MatMul.h"
+#include "topics/linalg-stat/MatMulWindow.h"
 #include "topics/linalg-stat/Pseudo.h"
+#include "topics/linalg-stat/PseudoWindow.h"
 #include "topics/linalg-stat/VecProducts.h"
 
 namespace zw {
 
 void RegisterLinalgStatTopics() {
+  RegisterTopicWindow<TFLGS>();
+  RegisterTopicWindow<TFMatInv>();
+  RegisterTopicWindow<TFMatMul>();
+  RegisterTopicWindow<TFPseudo>();
   RegisterLgsTexts();
   RegisterTopicWindow<TFStat>();
   RegisterStatTexts();
