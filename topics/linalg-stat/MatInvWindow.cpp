@@ -23,15 +23,7 @@ TFMatInv::TFMatInv(QWidget* owner) : MatrixTopicWindow(owner, ClassName, MatrixW
   grid_ = addMatrixGrid(box, QStringLiteral("Matrix1"), true, [this](StringGrid* g, const CsvRows& file) {
     // The order is the field count of the file's last line.
     const int n = ShapeOf(file).lastFields;
-    if (n < MatInvMinOrder || n > MatInvMaxOrder) {
-      refuseImport();
-      return false;
-    }
-    CsvRows rows = file;
-    FillGrid(g, rows, n, n);
-    const QSignalBlocker block(order_);
-    order_->setValue(n);
-    return true;
+    return importMatrix(g, file, n, n, order_, order_);
   });
   applySizes();
   fields().addGrid(grid_, [](int col, int row) { return MatrixCellKey(row, col); });

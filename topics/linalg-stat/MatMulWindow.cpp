@@ -25,8 +25,6 @@ TopicConfig matMulConfig() {
   return c;
 }
 
-bool inRange(int v) { return v >= MatMulMinSize && v <= MatMulMaxSize; }
-
 }  // namespace
 
 TFMatMul::TFMatMul(QWidget* owner) : MatrixTopicWindow(owner, ClassName, matMulConfig()) {
@@ -63,33 +61,12 @@ void TFMatMul::applySizes() {
 bool TFMatMul::importFirst(StringGrid* g, const CsvRows& file) {
   // nz the lines, mz the fields of the last line; A2 takes mz rows.
   const CsvShape shape = ShapeOf(file);
-  if (!inRange(shape.lines) || !inRange(shape.lastFields)) {
-    refuseImport();
-    return false;
-  }
-  CsvRows rows = file;
-  FillGrid(g, rows, shape.lines, shape.lastFields);
-  for (int i : {0, 1}) {
-    const QSignalBlocker block(spins_[static_cast<std::size_t>(i)]);
-    spins_[static_cast<std::size_t>(i)]->setValue(i == 0 ? shape.lines : shape.lastFields);
-  }
-  applySizes();
-  return true;
+  return importMatrix(g, file, shape.lines, shape.lastFields, spins_[0], spins_[1]);
 }
 
 bool TFMatMul::importSecond(StringGrid* g, const CsvRows& file) {
   // lz the fields of the last line; the rows stay tied to the columns of A1.
-  const int lz = ShapeOf(file).lastFields;
-  if (!inRange(lz)) {
-    refuseImport();
-    return false;
-  }
-  CsvRows rows = file;
-  FillGrid(g, rows, spins_[1]->value(), lz);
-  const QSignalBlocker block(spins_[3]);
-  spins_[3]->setValue(lz);
-  applySizes();
-  return true;
+  return importMatrix(g, file, spins_[1]->value(), ShapeOf(file).lastFields, nullptr, spins_[3]);
 }
 
 void TFMatMul::layoutInputs() {

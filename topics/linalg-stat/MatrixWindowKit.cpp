@@ -194,6 +194,24 @@ bool MatrixTopicWindow::checkCells(StringGrid* grid, int page, bool onceMore) {
 
 void MatrixTopicWindow::refuseImport() { ShowErrorBox(this, GetMessageText(21)); }
 
+bool MatrixTopicWindow::importMatrix(StringGrid* grid, const CsvRows& file, int rows, int cols, QSpinBox* rowSpin,
+                                     QSpinBox* colSpin) {
+  const auto fits = [](const QSpinBox* spin, int v) { return !spin || (v >= spin->minimum() && v <= spin->maximum()); };
+  if (!fits(rowSpin, rows) || !fits(colSpin, cols)) {
+    refuseImport();
+    return false;
+  }
+  CsvRows copy = file;
+  FillGrid(grid, copy, rows, cols);
+  for (auto [spin, v] : {std::pair{rowSpin, rows}, std::pair{colSpin, cols}})
+    if (spin) {
+      const QSignalBlocker block(spin);
+      spin->setValue(v);
+    }
+  applySizes();
+  return true;
+}
+
 // ----- the results' pop-up menu --------------------------------------------
 
 ResultMatrixMenu::ResultMatrixMenu(TopicWindow& window, QWidget* memo, TTextIndex page, int copyItem, int exportItem)

@@ -79,6 +79,10 @@ protected:
   bool checkCells(StringGrid* grid, int page, bool onceMore = true);
   // Message 21 in an error box: a file of the wrong shape.
   void refuseImport();
+  // An import of rows × cols cells: refused (message 21, nothing changed)
+  // unless both lie within their spin boxes' ranges; else the grid takes the
+  // file's cells and the spin boxes (null: a size that stays) the sizes.
+  bool importMatrix(StringGrid* grid, const CsvRows& file, int rows, int cols, QSpinBox* rowSpin, QSpinBox* colSpin);
 
 private:
   struct SizeKey {

@@ -32,18 +32,7 @@ TFPseudo::TFPseudo(QWidget* owner) : MatrixTopicWindow(owner, ClassName, pseudoC
   grid_ = addMatrixGrid(box, QStringLiteral("Matrix1"), true, [this](StringGrid* g, const CsvRows& file) {
     // n the lines, m the fields of the last line.
     const CsvShape shape = ShapeOf(file);
-    if (shape.lines < PseudoMinSize || shape.lines > PseudoMaxRows || shape.lastFields < PseudoMinSize ||
-        shape.lastFields > PseudoMaxColumns) {
-      refuseImport();
-      return false;
-    }
-    CsvRows rows = file;
-    FillGrid(g, rows, shape.lines, shape.lastFields);
-    for (int i : {0, 1}) {
-      const QSignalBlocker block(spins_[static_cast<std::size_t>(i)]);
-      spins_[static_cast<std::size_t>(i)]->setValue(i == 0 ? shape.lines : shape.lastFields);
-    }
-    return true;
+    return importMatrix(g, file, shape.lines, shape.lastFields, spins_[0], spins_[1]);
   });
   applySizes();
   fields().addGrid(grid_, [](int col, int row) { return MatrixCellKey(row, col); });
