@@ -2,10 +2,12 @@
 
 #include "topics/frame/TopicRegistration.h"
 #include "topics/linalg-stat/Kombi.h"
+#include "topics/linalg-stat/KombiWindow.h"
 #include "topics/linalg-stat/LGS.h"
 #include "topics/linalg-stat/StatWindow.h"
 #include "topics/linalg-stat/LGSWindow.h"
 #include "topics/linalg-stat/LinKom.h"
+#include "topics/linalg-stat/LinKomWindow.h"
 #include "topics/linalg-stat/LinOpt.h"
 #include "topics/linalg-stat/MatInv.h"
 #include "topics/linalg-stat/MatInvWindow.h"
@@ -13,6 +15,7 @@
 #include "topics/linalg-stat/MatMulWindow.h"
 #include "topics/linalg-stat/Pseudo.h"
 #include "topics/linalg-stat/PseudoWindow.h"
+#include "topics/linalg-stat/VecProductWindows.h"
 #include "topics/linalg-stat/VecProducts.h"
 
 namespace zw {
@@ -22,6 +25,11 @@ void RegisterLinalgStatTopics() {
   RegisterTopicWindow<TFMatInv>();
   RegisterTopicWindow<TFMatMul>();
   RegisterTopicWindow<TFPseudo>();
+  RegisterTopicWindow<TFSProd>();
+  RegisterTopicWindow<TFVProd>();
+  RegisterTopicWindow<TFSpat>();
+  RegisterTopicWindow<TFLinKom>();
+  RegisterTopicWindow<TFKombi>();
   RegisterLgsTexts();
   RegisterTopicWindow<TFStat>();
   RegisterStatTexts();
