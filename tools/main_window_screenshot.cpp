@@ -5,9 +5,11 @@
 // tools/main_window_screenshot.sh.
 //
 //   main_window_screenshot <program folder> <out.png> [zoom] [catalogue item | about | game | -] [language]
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>
 #include <QImage>
+#include <QTabWidget>
 #include <QPixmap>
 #include <QTimer>
 
@@ -18,7 +20,9 @@
 #include "shell/about/FlipFlopDialog.h"
 #include "shell/mainwindow/MainWindow.h"
 #include "shell/texts/LanguageFiles.h"
+#include "platform/folders/Folders.h"
 #include "topics/AllTopics.h"
+#include "topics/frame/TopicWindow.h"
 
 int main(int argc, char** argv) {
   if (argc < 3) return 2;
@@ -51,6 +55,16 @@ int main(int argc, char** argv) {
     window.SetLanguage(kind);
   }
   if (shown != &window) shown->show();
+  if (auto* topic = dynamic_cast<zw::TopicWindow*>(window.activeTopicWindow())) {
+    QString sheet = qEnvironmentVariable("ZW_SHOT_SHEET");
+    if (sheet == QLatin1String("demo")) sheet = zw::joinPath(zw::shellState().DataFolder, QStringLiteral("DEMO.DAT"));
+    if (!sheet.isEmpty()) topic->cmdLoad(sheet);
+    for (const QString& name : qEnvironmentVariable("ZW_SHOT_CLICK").split(u',', Qt::SkipEmptyParts))
+      if (auto* b = topic->findChild<QAbstractButton*>(name)) b->click();
+    bool number = false;
+    const int page = qEnvironmentVariable("ZW_SHOT_PAGE").toInt(&number);
+    if (number) topic->pageControl()->setCurrentIndex(page);
+  }
   bool saved = false;
   QTimer::singleShot(800, [&] {
     const QString out = QString::fromLocal8Bit(argv[2]);

@@ -5,6 +5,8 @@
 # language: 0 German, 1 English, 2 French, "rtl" (a language file that only
 # turns the reading direction: English texts laid out from right to left) or
 # the path of a language file.
+# ZW_SHOT_SHEET, ZW_SHOT_CLICK and ZW_SHOT_PAGE show a topic with data (see
+# tools/main_window_screenshot.cpp), e.g. ZW_SHOT_SHEET=demo ZW_SHOT_PAGE=2.
 # The tool is built with everything else (build/bin/main_window_screenshot).
 # The screen is 1280 x 1024, so a zoom up to 131 keeps the window within 90 %
 # of the work area.
@@ -20,6 +22,8 @@ trap 'rm -rf "$work"' EXIT
 shot="$build/bin/main_window_screenshot"
 [ -x "$shot" ] || cmake --build "$build" --target main_window_screenshot
 mkdir -p "$work/app"
+# The sample worksheet, for ZW_SHOT_SHEET=demo.
+cp "$root/data/DEMO.DAT" "$work/app/"
 if [ "$language" = rtl ]; then
   printf '[IPage]\r\n0=right\r\n' > "$work/rtl.txt"
   language="$work/rtl.txt"

@@ -72,8 +72,10 @@ namespace {
 template <typename F>
 void forEachCell(const GridBinding& g, F f) {
   if (!g.grid || !g.cellKey) return;
+  // A cell without a key (a label column) is neither loaded nor saved.
   for (int row = 1; row < g.grid->RowCount(); ++row)
-    for (int col = 1; col < g.grid->ColCount(); ++col) f(col, row, g.cellKey(col, row));
+    for (int col = 1; col < g.grid->ColCount(); ++col)
+      if (const QString key = g.cellKey(col, row); !key.isEmpty()) f(col, row, key);
 }
 }  // namespace
 

@@ -32,7 +32,8 @@ struct InputField {
 // of its kind letter (empty for a kind-0 field that names none).
 QString LongestAcceptedText(const InputField& field);
 
-// Every non-fixed cell of a grid, each under the key `cellKey` gives it.
+// Every non-fixed cell of a grid, each under the key `cellKey` gives it (a
+// cell whose key is empty is not stored).
 struct GridBinding {
   StringGrid* grid = nullptr;
   std::function<QString(int col, int row)> cellKey;

@@ -9,6 +9,7 @@
 #include "topics/linalg-stat/LinKom.h"
 #include "topics/linalg-stat/LinKomWindow.h"
 #include "topics/linalg-stat/LinOpt.h"
+#include "topics/linalg-stat/LinOptWindow.h"
 #include "topics/linalg-stat/MatInv.h"
 #include "topics/linalg-stat/MatInvWindow.h"
 #include "topics/linalg-stat/MatMul.h"
@@ -30,6 +31,7 @@ void RegisterLinalgStatTopics() {
   RegisterTopicWindow<TFSpat>();
   RegisterTopicWindow<TFLinKom>();
   RegisterTopicWindow<TFKombi>();
+  RegisterTopicWindow<TFLinOpt>();
   RegisterLgsTexts();
   RegisterTopicWindow<TFStat>();
   RegisterStatTexts();
