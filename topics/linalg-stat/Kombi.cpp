@@ -9,6 +9,7 @@
 #include "kernel/TextPadding.h"
 #include "kernel/TextSigns.h"
 #include "shell/texts/Texts.h"
+#include "topics/linalg-stat/KombiTables.h"
 
 namespace zw {
 
@@ -88,10 +89,23 @@ std::int64_t roundsUpTo(Extended k) { return k >= 1 ? static_cast<std::int64_t>(
 
 bool isWhole(Extended x) { return std::floor(x) == x; }
 
+// a!/(b!·c!) (c = 0: a!/b!) of whole numbers within the factorial table:
+// two or three correctly rounded factorials, so a count below 10^18 comes out
+// within a quarter of its whole value and rounds to it exactly.
+bool fromTable(Extended a, Extended b, Extended c, KombiCount& out) {
+  const auto fits = [](Extended x) { return x >= 0 && x < kombi::FactorialTableSize && isWhole(x); };
+  if (!fits(a) || !fits(b) || !fits(c)) return false;
+  const auto F = [](Extended x) { return kombi::Factorials[static_cast<int>(x)]; };
+  const Extended v = F(a) / (F(b) * F(c));
+  out = v >= kOverflowFrom ? KombiCount{Kind::Overflow, 0} : KombiCount{Kind::Value, std::nearbyint(v)};
+  return true;
+}
+
 // C(r + K, K) = Π (r + j) / j for j = 1..K, r ≥ 0: every factor is at least
 // 1, so once the product reaches 10^18 it can only grow. A whole r takes the
 // shorter of the two symmetric products.
 KombiCount risingBinomial(Extended r, std::int64_t K) {
+  if (KombiCount c; fromTable(r + static_cast<Extended>(K), r, static_cast<Extended>(K), c)) return c;
   Extended other = r;
   std::int64_t rounds = K;
   if (isWhole(r) && r < static_cast<Extended>(K)) {
@@ -126,6 +140,7 @@ KombiCount risingBinomial(Extended r, std::int64_t K) {
 KombiCount orderedWithout(Extended n, Extended k) {
   if (n < k) return {Kind::Undefined, 0};
   const std::int64_t K = roundsUpTo(k);
+  if (KombiCount c; isWhole(k) && fromTable(n, n - static_cast<Extended>(K), 0, c)) return c;
   const Extended s = n - k + 1;
   Extended c = 1;
   for (std::int64_t j = 0; j < K; ++j) {
@@ -198,9 +213,7 @@ KombiCount unorderedWith(Extended n, Extended k) {
 KombiCount factorial(Extended k) {
   const std::int64_t K = roundsUpTo(k);
   if (K > 20) return hugeCount(std::lgamma(static_cast<Extended>(K) + 1));
-  Extended c = 1;
-  for (std::int64_t d = 2; d <= K; ++d) c *= static_cast<Extended>(d);
-  return valueCount(c);
+  return valueCount(kombi::Factorials[K]);
 }
 
 QString q(const std::u16string& s) { return QString::fromStdU16String(s); }

@@ -46,33 +46,57 @@ Extended asDouble(Extended x) { return static_cast<double>(x); }
 // near 20 keeps noise of a few 1e-14, which the absolute limit alone would
 // read as "0 = 5e-14", no solution.
 struct Elimination {
-  Matrix m{};
-  Matrix err{};
+  Matrix m;
+  // An estimate: double is precise enough, and cheaper.
+  std::array<std::array<double, VektorSize + 1>, VektorSize + 1> err;
   int n = 0;
   std::array<int, VektorSize + 1> perm{};
+  // Whether every entry of a row has met the zero limit (rows move with it).
+  std::array<bool, VektorSize + 1> limited{};
 
-  static constexpr Extended kLongUnit = LDBL_EPSILON;       // one long double rounding, generously
-  static constexpr Extended kDoubleUnit = DBL_EPSILON / 2;  // rounding to double
+  static constexpr double kLongUnit = LDBL_EPSILON;       // one long double rounding, generously
+  static constexpr double kDoubleUnit = DBL_EPSILON / 2;  // rounding to double
 
-  Elimination(const Matrix& A, int order) : m(A), n(order) {
+  // Only the system's block is copied: nothing outside it is ever read.
+  Elimination(const Matrix& A, int order) : n(order) {
     for (int c = 0; c <= VektorSize; ++c) perm[static_cast<std::size_t>(c)] = c;
     for (int i = 1; i <= n; ++i)
-      for (int j = 1; j <= n + 1; ++j) err[i][j] = std::fabs(A[i][j]) * kLongUnit;
+      for (int j = 1; j <= n + 1; ++j) {
+        m[i][j] = A[i][j];
+        err[i][j] = static_cast<double>(std::fabs(A[i][j])) * kLongUnit;
+      }
   }
 
   Extended relativeError(int i, int j) const { return m[i][j] == 0 ? 0 : err[i][j] / std::fabs(m[i][j]); }
 
-  // Row a −= f · row b, where f stands for an exact factor within fErr of it;
+  // Row a −= f · row b, where f stands for an exact factor within a relative
+  // error fRel of it;
   // results below the zero limit or within their error bound of 0 become 0,
   // and the pivot column b of row a exactly 0.
-  void subtractRow(int a, int b, Extended f, Extended fErr) {
-    for (int j = 1; j <= n + 1; ++j) {
-      const Extended v = m[a][j] - m[b][j] * f;
-      const Extended e = err[a][j] + std::fabs(f) * err[b][j] + std::fabs(m[b][j]) * fErr +
-                         (std::fabs(m[a][j]) + std::fabs(m[b][j] * f)) * kLongUnit;
-      const bool zero = std::fabs(v) < kZero || std::fabs(v) <= 2 * e;
-      m[a][j] = zero ? 0 : v;
-      err[a][j] = zero ? 0 : e;
+  void subtractRow(int a, int b, Extended f, Extended fRel) {
+    // Left of the pivot column row b holds exact zeros: there row a only
+    // meets the zero limit, and so does all of it for a factor 0. An entry
+    // met once stays within the limit until a subtraction changes it (which
+    // applies the limit), so each row is met in full only the first time.
+    if (!limited[static_cast<std::size_t>(a)]) {
+      const int last = f == 0 ? n + 1 : b - 1;
+      for (int j = 1; j <= last; ++j)
+        if (std::fabs(m[a][j]) < kZero) m[a][j] = err[a][j] = 0;
+      limited[static_cast<std::size_t>(a)] = true;
+    }
+    if (f != 0) {
+      // The error of a product is the factor's (rel) and its own rounding;
+      // that of the difference is at most one rounding of the product's size
+      // wherever the two nearly cancel, the only place it matters.
+      const double fAbs = static_cast<double>(std::fabs(f)), rel = static_cast<double>(fRel) + 2 * kLongUnit;
+      for (int j = b + 1; j <= n + 1; ++j) {
+        const Extended p = m[b][j] * f;
+        const Extended v = m[a][j] - p;
+        const double e = err[a][j] + fAbs * err[b][j] + static_cast<double>(std::fabs(p)) * rel;
+        const bool zero = std::fabs(v) < kZero || std::fabs(v) <= 2 * e;
+        m[a][j] = zero ? 0 : v;
+        err[a][j] = zero ? 0 : e;
+      }
     }
     m[a][b] = 0;
     err[a][b] = 0;
@@ -86,12 +110,13 @@ struct Elimination {
     // The pivot's own error; in the backward pass also its distance from 1.
     Extended rel = relativeError(i, col) + relativeError(p, col) + kDoubleUnit + kLongUnit;
     if (!byPivot) rel += std::fabs(1 - m[p][col]);
-    subtractRow(i, p, f, std::fabs(f) * rel);
+    subtractRow(i, p, f, rel);
   }
 
   void swapRows(int a, int b) {
     std::swap(m[a], m[b]);
     std::swap(err[a], err[b]);
+    std::swap(limited[static_cast<std::size_t>(a)], limited[static_cast<std::size_t>(b)]);
   }
 
   // The row with the largest |m[i][a]| for i ≥ a (ties keep the upper row)
@@ -155,7 +180,7 @@ struct Elimination {
     const Extended dRel = relativeError(a, a) + kDoubleUnit;
     for (int j = 1; j <= n + 1; ++j) {
       m[a][j] /= d;
-      err[a][j] = err[a][j] / std::fabs(d) + std::fabs(m[a][j]) * (dRel + kLongUnit);
+      err[a][j] = static_cast<double>(err[a][j] / std::fabs(d) + std::fabs(m[a][j]) * (dRel + kLongUnit));
     }
   }
 
@@ -170,13 +195,11 @@ struct Elimination {
       if (m[a][a] != 0) dividePivotRow(a);
   }
 
-  // The matrix with variable k in column k.
-  Matrix inVariableOrder() const {
-    Matrix r{};
+  // The block into r with variable k in column k.
+  void toVariableOrder(Matrix& r) const {
     for (int c = 1; c <= n; ++c)
       for (int i = 1; i <= n; ++i) r[i][perm[static_cast<std::size_t>(c)]] = m[i][c];
     for (int i = 1; i <= n; ++i) r[i][n + 1] = m[i][n + 1];
-    return r;
   }
 };
 
@@ -290,9 +313,9 @@ LgsSolution SolveLGS(const Matrix& A, int n) {
 
   Elimination e(A, n);
   e.forward();
-  result.ref = e.inVariableOrder();
+  e.toVariableOrder(result.ref);
   e.backward();
-  result.rref = e.inVariableOrder();
+  e.toVariableOrder(result.rref);
 
   const SolutionSet s = readSolutionSet(e);
   result.outcome = s.outcome;
