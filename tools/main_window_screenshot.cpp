@@ -5,6 +5,10 @@
 // tools/main_window_screenshot.sh.
 //
 //   main_window_screenshot <program folder> <out.png> [zoom] [catalogue item | about | game | -] [language]
+//
+// A topic can be shown with data: ZW_SHOT_SHEET names a worksheet it loads
+// ("demo" for the sample worksheet), ZW_SHOT_CLICK the buttons it clicks
+// (object names, comma separated) and ZW_SHOT_PAGE the page it shows then.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileInfo>

@@ -104,8 +104,6 @@ QString constraintKey(int col, int row) {
   return letter ? QString::fromUtf16(letter) + QString::number(row) : QString();
 }
 
-int settingOr(int v, int lo, int hi, int fallback) { return v >= lo && v <= hi ? v : fallback; }
-
 }  // namespace
 
 // The chart as snapshot and printout: the region in black and white too.
@@ -161,22 +159,13 @@ TFLinOpt::TFLinOpt(QWidget* owner) : ChartTopicWindow(owner, ClassName, linOptCo
   fields().addGrid(constraints_, constraintKey);
   addChartKeys();
   ShellState& s = shellState();
-  fields().addText(
-      QStringLiteral("AreaColor"), [] { return QString::number(shellState().GraphAreaColor); },
-      [](const QString& v) {
-        ShellState& st = shellState();
-        st.GraphAreaColor = settingOr(v.trimmed().toInt(), 1, PaletteSize, st.SettingsAreaColor);
-      },
-      QString::number(s.SettingsAreaColor));
-  fields().addText(
-      QStringLiteral("AreaRand"), [] { return QString::number(shellState().GraphAreaWidth); },
-      [](const QString& v) {
-        ShellState& st = shellState();
-        bool ok = false;
-        const int w = v.trimmed().toInt(&ok);
-        st.GraphAreaWidth = ok ? settingOr(w, 0, MaxLineWidth, st.SettingsRandWidth) : st.SettingsRandWidth;
-      },
-      QString::number(s.SettingsRandWidth));
+  // Area values out of range load as the settings' ones.
+  fields().addInteger(
+      QStringLiteral("AreaColor"), [] { return shellState().GraphAreaColor; },
+      [](int v) { shellState().GraphAreaColor = v; }, s.SettingsAreaColor, 1, PaletteSize);
+  fields().addInteger(
+      QStringLiteral("AreaRand"), [] { return shellState().GraphAreaWidth; },
+      [](int v) { shellState().GraphAreaWidth = v; }, s.SettingsRandWidth, 0, MaxLineWidth);
   fields().addText(
       QStringLiteral("max"), [this] { return maximise_ ? QStringLiteral("true") : QStringLiteral("false"); },
       [this](const QString& v) { setMaximise(v.trimmed().compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0); },
@@ -385,7 +374,7 @@ void TFLinOpt::fillRegion(QPainter& canvas, int top, int left) {
   QPolygon polygon;
   for (const TVec2& p : result_.polygon) {
     int x = 0, y = 0;
-    chart.R2M(1, static_cast<double>(p.x), static_cast<double>(p.y), x, y);
+    chart.Layers().R2M(1, static_cast<double>(p.x), static_cast<double>(p.y), x, y);
     polygon << QPoint(x - left, y - top);
   }
   const ShellState& s = shellState();

@@ -10,7 +10,6 @@
 #include <QSpinBox>
 #include <QStyledItemDelegate>
 #include <algorithm>
-#include <charconv>
 
 #include "kernel/CheckedInput.h"
 #include "topics/frame/InputCheck.h"
@@ -51,14 +50,6 @@ private:
 };
 
 }  // namespace
-
-int SizeFromText(const QString& text, int lo, int hi, int fallback) {
-  const std::string s = text.trimmed().toStdString();
-  int v = 0;
-  const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
-  if (s.empty() || r.ec != std::errc{} || r.ptr != s.data() + s.size() || v < lo || v > hi) return fallback;
-  return v;
-}
 
 CsvShape ShapeOf(const CsvRows& file) {
   CsvShape shape;
@@ -120,13 +111,14 @@ QSpinBox* MatrixTopicWindow::addSizeSpin(const QString& key, int lo, int hi, QWi
             applySizes();
             relayout();
           }));
-  fields().addText(
-      key, [spin] { return QString::number(spin->value()); },
-      [spin, lo, hi](const QString& text) {
+  // A stored size that is not a whole number in range loads as 3.
+  fields().addInteger(
+      key, [spin] { return spin->value(); },
+      [spin](int v) {
         const QSignalBlocker block(spin);
-        spin->setValue(SizeFromText(text, lo, hi));
+        spin->setValue(v);
       },
-      QStringLiteral("3"));
+      3, lo, hi);
   sizes_.push_back({key, spin, lo, hi});
   return spin;
 }
@@ -155,7 +147,7 @@ void MatrixTopicWindow::loadInputs(const QString& file) {
     const IniFile ini(file);
     for (const SizeKey& s : sizes_) {
       const QSignalBlocker block(s.spin);
-      s.spin->setValue(SizeFromText(ini.readString(section(), s.key, QStringLiteral("3")), s.lo, s.hi));
+      s.spin->setValue(StoredInteger(ini.readString(section(), s.key), 3, s.lo, s.hi));
     }
   } else {
     for (const SizeKey& s : sizes_) {

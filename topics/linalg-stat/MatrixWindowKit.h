@@ -23,10 +23,6 @@ namespace zw {
 
 struct CsvRows;
 
-// A size as a worksheet stores it: a whole number from lo to hi, else
-// `fallback` (a missing, fractional, garbled or out-of-range text).
-int SizeFromText(const QString& text, int lo, int hi, int fallback = 3);
-
 // The sizes of a CSV file that the matrix imports read: its lines, the
 // fields of its last line, the fewest fields of any line.
 struct CsvShape {

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 
 #include "charts/ChartDraw.h"
+#include "charts/ChartExport.h"
 #include "platform/ini/IniFile.h"
 #include "shell/Settings.h"
 #include "shell/State.h"
@@ -165,10 +166,10 @@ TEST_F(LinOptWindow, ChartFillsTheRegionUnderTheLines) {
   ASSERT_TRUE(errors_.empty());
   EXPECT_TRUE(w->memoLines().contains("  x = 3   y = 2"));
   TVIrada& chart = w->chartPage().chart();
-  const QImage img = chart.ExportImage(false).convertToFormat(QImage::Format_RGB32);
+  const QImage img = ChartExportImage(chart, false).convertToFormat(QImage::Format_RGB32);
   const auto pixel = [&](double x, double y) {
     int px = 0, py = 0;
-    chart.R2M(1, x, y, px, py);
+    chart.Layers().R2M(1, x, y, px, py);
     return img.pixel(px, py) & 0xFFFFFF;
   };
   const QRgb area = ToQColor(PaletteColor(3)).rgb() & 0xFFFFFF;
