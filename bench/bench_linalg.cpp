@@ -182,25 +182,85 @@ void BM_BoostKombi(benchmark::State& state) {
 }
 BENCHMARK(BM_BoostKombi)->Args({49, 20})->Args({60, 30});
 
+// Both sides must agree before anything is timed.
+void checkResults() {
+  using zw::bench::RequireSame;
+  for (auto [n, rank] : {std::pair{10, 10}, {25, 25}, {25, 20}}) {
+    const Matrix m = system(n, rank, 7);
+    const zw::LgsSolution s = zw::SolveLGS(m, n);
+    Eigen::FullPivLU<EMat<long double>> lu(toEigen<long double>(m, n, n));
+    int rows = 0;  // rows of ref with a coefficient: the rank
+    for (int i = 1; i <= n; ++i) {
+      bool any = false;
+      for (int j = 1; j <= n; ++j) any = any || s.ref[i][j] != 0;
+      rows += any;
+    }
+    RequireSame(rows == lu.rank(), "rank of the equation system");
+    if (rank == n) {
+      Eigen::Matrix<long double, Eigen::Dynamic, 1> b(n);
+      for (int i = 0; i < n; ++i) b(i) = m[i + 1][n + 1];
+      const auto x = lu.solve(b).eval();
+      for (int i = 0; i < n; ++i)
+        RequireSame(std::fabs(s.rref[i + 1][n + 1] - x(i)) <= 1e-9L * (1 + std::fabs(x(i))), "solution of the system");
+    }
+  }
+  const Matrix a = system(30, 30, 11);
+  int rank = 0;
+  Extended det = 0;
+  zw::MatrixRankDet(a, 30, rank, det);
+  const long double expected = Eigen::PartialPivLU<EMat<long double>>(toEigen<long double>(a, 30, 30)).determinant();
+  RequireSame(rank == 30 && std::fabs(det - expected) <= 1e-12L * std::fabs(expected), "rank and determinant");
+  Matrix inv{};
+  zw::MatrixInverse(system(30, 30, 13), 30, inv);
+  const EMat<long double> e = toEigen<long double>(system(30, 30, 13), 30, 30).inverse();
+  for (int i = 0; i < 30; ++i)
+    for (int j = 0; j < 30; ++j)
+      RequireSame(std::fabs(inv[i + 1][j + 1] - e(i, j)) <= 1e-12L * (1 + std::fabs(e(i, j))), "inverse");
+  for (auto [n, k] : {std::pair{49u, 20u}, {60u, 30u}}) {
+    const zw::KombiResult r = zw::ComputeKombi(n, k);
+    const auto same = [](const zw::KombiCount& c, long double v) {
+      return v >= 1e18L ? c.kind == zw::KombiCount::Kind::Overflow : c.value == std::nearbyint(v);
+    };
+    RequireSame(same(r.unorderedWithout, boost::math::binomial_coefficient<long double>(n, k)), "C(n, k)");
+    RequireSame(same(r.unorderedWith, boost::math::binomial_coefficient<long double>(n + k - 1, k)), "C(n + k - 1, k)");
+    RequireSame(same(r.orderedWithout, boost::math::falling_factorial(static_cast<long double>(n), k)), "n!/(n - k)!");
+    RequireSame(same(r.permutations, boost::math::factorial<long double>(k)), "k!");
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  const auto t = zw::bench::RunAndKeepTimes(argc, argv, zw::bench::Clock::Cpu);
-  const auto ratio = [&](const char* ours, const char* peer, const char* what) {
-    const auto a = t.find(ours), b = t.find(peer);
-    if (a != t.end() && b != t.end() && b->second > 0) std::printf("%-58s %.2fx\n", what, a->second / b->second);
-  };
-  std::printf("\nRatios (ours / peer, CPU time):\n");
-  ratio("BM_SolveLGS/10/10", "BM_FullPivLU<long double>/10/10", "SolveLGS / FullPivLU (solve, rank, kernel), n = 10");
-  ratio("BM_SolveLGS/25/25", "BM_FullPivLU<long double>/25/25", "SolveLGS / FullPivLU, n = 25 dense");
-  ratio("BM_SolveLGS/25/20", "BM_FullPivLU<long double>/25/20", "SolveLGS / FullPivLU, n = 25 rank 20");
-  ratio("BM_MatrixRankDet/30", "BM_EigenDeterminant/30", "MatrixRankDet / PartialPivLU determinant, n = 30");
-  ratio("BM_MatrixRankDet/30", "BM_EigenRank/30", "MatrixRankDet / FullPivLU rank, n = 30");
-  ratio("BM_MatrixInverse/30", "BM_EigenInverse<long double>/30", "MatrixInverse / PartialPivLU inverse, n = 30");
-  ratio("BM_Kombi/n49_k20", "BM_BoostKombi/49/20", "five counts n = 49, k = 20 / Boost.Math");
-  ratio("BM_Kombi/n60_k30", "BM_BoostKombi/60/30", "five counts n = 60, k = 30 / Boost.Math");
-  ratio("BM_Kombi/n1e15_k1e15", "BM_Kombi/n49_k20", "five counts, n = k = 1e15 / n = 49, k = 20");
-  ratio("BM_Kombi/nhalf_k1e15", "BM_Kombi/n49_k20", "five counts, n = 0.5, k = 1e15 / n = 49, k = 20");
-  ratio("BM_Kombi/n1e15half_k1e15", "BM_Kombi/n49_k20", "five counts, n = 1e15 + 0.5, k = 1e15 - 1 / k = 20");
+  checkResults();
+  zw::bench::TimeReporter reporter(zw::bench::Clock::Cpu);
+  zw::bench::RunAll(argc, argv, reporter);
+  using zw::bench::Against;
+  zw::bench::PrintRatios(
+      "Linear algebra: time / Eigen with long double (CPU time)", reporter.times,
+      {{"equation system 25 × 25, ref, rref and solution text / `FullPivLU` solve, rank and kernel",
+        "BM_SolveLGS/25/25", "BM_FullPivLU<long double>/25/25", "≤ 2"},
+       {"the same, rank 20", "BM_SolveLGS/25/20", "BM_FullPivLU<long double>/25/20", "≤ 2"},
+       {"the same, 10 × 10", "BM_SolveLGS/10/10", "BM_FullPivLU<long double>/10/10", ""},
+       {"rank and determinant of order 30 (`MatrixRankDet`) / `PartialPivLU` determinant", "BM_MatrixRankDet/30",
+        "BM_EigenDeterminant/30", "≤ 2"},
+       {"the same / `FullPivLU` rank", "BM_MatrixRankDet/30", "BM_EigenRank/30", "≤ 2"},
+       {"inverse of order 30 (`MatrixInverse`) / `PartialPivLU` inverse", "BM_MatrixInverse/30",
+        "BM_EigenInverse<long double>/30", "≤ 2"}},
+      reporter.repetitions);
+  zw::bench::PrintRatios(
+      "Combinatorics: the five counts / Boost.Math (CPU time)", reporter.times,
+      {{"n = 49, k = 20 / falling factorial, power, two binomials, factorial", "BM_Kombi/n49_k20",
+        "BM_BoostKombi/49/20", "≤ 2"},
+       {"n = 60, k = 30 / the same", "BM_Kombi/n60_k30", "BM_BoostKombi/60/30", "≤ 2"},
+       {"n = k = 10^15 / n = 49, k = 20", "BM_Kombi/n1e15_k1e15", "BM_Kombi/n49_k20", "≤ 1"},
+       {"n = 0.5, k = 10^15 / n = 49, k = 20", "BM_Kombi/nhalf_k1e15", "BM_Kombi/n49_k20", "≤ 1"},
+       {"n = 10^15 + 0.5, k = 10^15 − 1 / n = 49, k = 20", "BM_Kombi/n1e15half_k1e15", "BM_Kombi/n49_k20", "≤ 1"}},
+      reporter.repetitions);
+  zw::bench::PrintFigures("Equation window", reporter.times,
+                          {{"a page change at 25 equations: 650 cells read, solved, memo lines with ref and rref",
+                            "BM_LgsPageChange", "< 50 ms"},
+                           {"`double` Eigen `FullPivLU` 25 × 25 (context)", "BM_FullPivLU<double>/25/25", ""},
+                           {"`double` Eigen inverse of order 30 (context)", "BM_EigenInverse<double>/30", ""}},
+                          reporter.repetitions);
   return 0;
 }
