@@ -44,6 +44,11 @@ constexpr std::string_view kPolyGrid =
     "ten coefficient cells (x^9 to x^0) in a row fit a window only at their own width; a longer coefficient "
     "scrolls in its cell's editor, and the results page writes every polynomial whole";
 
+constexpr std::string_view kMatrixGrid =
+    "a matrix has up to 30 columns, of which the grid shows five or six side by side at their own width, and a "
+    "cell takes a term (1/3, sqrt(2)) as well as a number; a longer entry scrolls in its cell's editor, and the "
+    "results page writes every matrix whole";
+
 constexpr OptOut kOptOuts[] = {
     {"TFBigInt", LayoutCheck::FieldText, "field \"a\"",
      "a and b hold numbers of up to 10,000 digits; the fields scroll, and every result line writes its operands whole"},
@@ -66,6 +71,10 @@ constexpr OptOut kOptOuts[] = {
     {"TFPolyggT", LayoutCheck::FieldText, "sgKoeff", kPolyGrid},
     {"TFPolyFak", LayoutCheck::FieldText, "sgKoeff", kPolyGrid},
     {"TFPolTrans", LayoutCheck::FieldText, "sgKoeff", kPolyGrid},
+    {"TFLGS", LayoutCheck::FieldText, "Matrix1", kMatrixGrid},
+    {"TFMatInv", LayoutCheck::FieldText, "Matrix1", kMatrixGrid},
+    {"TFMatMul", LayoutCheck::FieldText, "Matrix1", kMatrixGrid},
+    {"TFPseudo", LayoutCheck::FieldText, "Matrix1", kMatrixGrid},
 };
 
 bool matches(const OptOut& o, const std::string& window, const LayoutFault& f) {

@@ -44,7 +44,8 @@ void TFLinKom::layoutInputs() {
   const QString captions[4] = {QStringLiteral(" a") + dot, QStringLiteral(" + b") + dot, QStringLiteral(" + c") + dot,
                                QStringLiteral(" = ")};
   const int step = m.RowTop[2] - m.RowTop[1];
-  const int editWidth = 3 * m.EditWidth / 4;
+  // Each field shows the widest number it takes.
+  const int editWidth = NumberEditWidth();
   int left = ScalePixels(16);
   // One band of three rows: each caption on the middle row, its vector's
   // coordinates one under the other.

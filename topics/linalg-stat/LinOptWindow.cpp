@@ -7,7 +7,9 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 #include "charts/ChartDraw.h"
 #include "kernel/CheckedInput.h"
@@ -229,6 +231,12 @@ void TFLinOpt::layoutInputs() {
     for (int r = 1; r < g->RowCount(); ++r) w = std::max(w, cellFont.width(g->Cells(col, r)) + ScalePixels(8));
     g->setColWidth(col, w);
   };
+  // A data column shows the widest number a cell takes.
+  const int dataWidth =
+      std::max(m.EditWidth, GridCellWidthFor(QString::fromStdU16String(LongestAcceptedNumber(u'f', u','))));
+  const auto widen = [dataWidth](StringGrid* g, std::initializer_list<int> cols) {
+    for (int c : cols) g->setColWidth(c, dataWidth);
+  };
   const auto outerWidth = [glw](const StringGrid* g) {
     int w = 2 * g->frameWidth();
     for (int c = 0; c < g->ColCount(); ++c) w += g->colWidth(c) + glw;
@@ -242,6 +250,7 @@ void TFLinOpt::layoutInputs() {
   fit(objective_, 0, 48);
   fit(objective_, 2, 36);
   fit(objective_, 4, 36);
+  widen(objective_, {1, 3});
   objective_->setGeometry(left, m.RowTop[1], outerWidth(objective_), 2 * m.RowHeight + 3 * glw + 2 * objective_->frameWidth());
   objective_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   objective_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -264,25 +273,28 @@ void TFLinOpt::layoutInputs() {
   StyleGrid(constraints_);
   fit(constraints_, 2, 36);
   fit(constraints_, 4, 48);
+  widen(constraints_, {1, 3, 5});
   constraints_->setGeometry(left, top, outerWidth(constraints_),
                             (LinOptConstraintRows + 1) * m.RowHeight + 8 * glw + 2 * constraints_->frameWidth());
   constraints_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   constraints_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-  // One caption across each head row.
+  // One caption across each head row, centred over the data columns (the
+  // head row starts at the first of them).
   const struct {
     QLabel* label;
     StringGrid* grid;
-    int item, centre;
-  } heads[2] = {{objectiveHead_, objective_, 2, 130}, {constraintHead_, constraints_, 3, 200}};
+    int item;
+  } heads[2] = {{objectiveHead_, objective_, 2}, {constraintHead_, constraints_, 3}};
   for (const auto& h : heads) {
     for (int c = 1; c < h.grid->ColCount(); ++c) h.grid->setCells(c, 0, QString());
     h.label->setFont(fonts().TextFont.font);
     h.label->setText(GetText(ILinOpt, h.item) + QStringLiteral(" :"));
-    const int w = h.label->sizeHint().width();
-    // The head row starts at the first data column.
-    const int centre = ScalePixels(h.centre);
-    h.label->setGeometry(std::max(0, centre - w / 2), 0, w, m.RowHeight);
+    // The caption covers the whole head row, so that no column line runs
+    // through it.
+    h.label->setAutoFillBackground(true);
+    h.label->setBackgroundRole(QPalette::Button);
+    h.label->setGeometry(0, 0, h.grid->horizontalHeader()->length(), m.RowHeight);
     h.label->show();
   }
 }

@@ -50,6 +50,8 @@ void VectorProductWindow::layoutInputs() {
   const int step = m.RowTop[2] - m.RowTop[1];
   const int top = m.RowTop[1];
   int left = ScalePixels(16);
+  // Each field shows the widest number it takes.
+  const int editWidth = NumberEditWidth();
   for (int v = 0; v < shape_.vectors; ++v) {
     const std::size_t i = static_cast<std::size_t>(v);
     QString name = shape_.nameCaption;
@@ -62,9 +64,9 @@ void VectorProductWindow::layoutInputs() {
     for (int k = 0; k < 3; ++k) {
       QLineEdit* e = edits_[static_cast<std::size_t>(3 * v + k)];
       e->setFont(fonts().TextFont.font);
-      e->setGeometry(left + w, top + k * step, m.EditWidth, m.RowHeight);
+      e->setGeometry(left + w, top + k * step, editWidth, m.RowHeight);
     }
-    left += w + m.EditWidth + ScalePixels(16);
+    left += w + editWidth + ScalePixels(16);
   }
 }
 
