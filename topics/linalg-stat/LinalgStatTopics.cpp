@@ -4,7 +4,6 @@
 #include "topics/linalg-stat/Kombi.h"
 #include "topics/linalg-stat/KombiWindow.h"
 #include "topics/linalg-stat/LGS.h"
-#include "topics/linalg-stat/StatWindow.h"
 #include "topics/linalg-stat/LGSWindow.h"
 #include "topics/linalg-stat/LinKom.h"
 #include "topics/linalg-stat/LinKomWindow.h"
@@ -16,6 +15,7 @@
 #include "topics/linalg-stat/MatMulWindow.h"
 #include "topics/linalg-stat/Pseudo.h"
 #include "topics/linalg-stat/PseudoWindow.h"
+#include "topics/linalg-stat/StatWindow.h"
 #include "topics/linalg-stat/VecProductWindows.h"
 #include "topics/linalg-stat/VecProducts.h"
 
@@ -33,8 +33,6 @@ void RegisterLinalgStatTopics() {
   RegisterTopicWindow<TFKombi>();
   RegisterTopicWindow<TFLinOpt>();
   RegisterLgsTexts();
-  RegisterTopicWindow<TFStat>();
-  RegisterStatTexts();
   RegisterMatInvTexts();
   RegisterMatMulTexts();
   RegisterPseudoTexts();
@@ -42,6 +40,9 @@ void RegisterLinalgStatTopics() {
   RegisterLinKomTexts();
   RegisterKombiTexts();
   RegisterLinOptTexts();
+
+  RegisterTopicWindow<TFStat>();
+  RegisterStatTexts();
 }
 
 }  // namespace zw
