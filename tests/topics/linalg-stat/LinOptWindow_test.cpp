@@ -201,8 +201,8 @@ TEST_F(LinOptWindow, SettingsHintsAndPrintout) {
   QStringList tips;
   bool areaShown = false;
   w->chartPage().runDialog = [&tips, &areaShown](TFFormChart* d) {
-    for (int i : {1, 2, 5}) tips << d->panCol[i]->toolTip();
-    areaShown = !d->gbFlaeche->isHidden();
+    for (int i : {1, 2, 5}) tips << d->rowColorButtons[static_cast<std::size_t>(i)]->toolTip();
+    areaShown = !d->areaGroup->isHidden();
     return 0;  // cancelled
   };
   deliverCommand(w.get(), WM_CHARTSETTINGS);
