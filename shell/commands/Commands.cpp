@@ -229,11 +229,30 @@ bool PrinterSetup(QWidget* parent) {
   return dlg.exec() == QDialog::Accepted;
 }
 
-bool RunPrintDialog(QWidget* parent) {
+bool RunPrintDialog(QWidget* parent, int pageCount, PrintPages* chosen) {
   QPrinter& printer = ShellPrinter();
-  if (commandUi().printDialog) return commandUi().printDialog(parent, printer);
-  QPrintDialog dlg(&printer, parent);
-  return dlg.exec() == QDialog::Accepted;
+  // A range chosen for an earlier printout does not carry over.
+  printer.setPrintRange(QPrinter::AllPages);
+  printer.setFromTo(0, 0);
+  bool ok = false;
+  if (commandUi().printDialog) {
+    ok = commandUi().printDialog(parent, printer);
+  } else {
+    QPrintDialog dlg(&printer, parent);
+    if (pageCount > 1) {
+      dlg.setMinMax(1, pageCount);
+      dlg.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    }
+    ok = dlg.exec() == QDialog::Accepted;
+  }
+  if (ok && chosen) {
+    chosen->first = 1, chosen->last = std::max(1, pageCount);
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+      chosen->first = std::clamp(printer.fromPage(), 1, chosen->last);
+      chosen->last = std::clamp(std::max(printer.toPage(), printer.fromPage()), chosen->first, chosen->last);
+    }
+  }
+  return ok;
 }
 
 namespace {

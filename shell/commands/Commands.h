@@ -94,7 +94,12 @@ QPrinter& ShellPrinter();
 // "Drucker einrichten": the printer set-up dialog on ShellPrinter().
 bool PrinterSetup(QWidget* parent);
 // The print dialog on ShellPrinter(), which a topic shows before printing.
-bool RunPrintDialog(QWidget* parent);
+// With pageCount > 1 it offers pages 1 … pageCount and gives the chosen
+// range in *chosen (all of them unless a range was chosen).
+struct PrintPages {
+  int first = 1, last = 1;
+};
+bool RunPrintDialog(QWidget* parent, int pageCount = 1, PrintPages* chosen = nullptr);
 
 // Runs a command of the main window on its active topic window, through the
 // guard of event-loop entries (shell/Guard.h).

@@ -123,6 +123,23 @@ constexpr TextItem kFPlot1Fr[] = {
     {2, u"Termes des fonctions"}, {4, u"Mode angulaire"},
 };
 
+constexpr TextItem kKudisDe[] = {
+    {1, u"Eine beliebige Funktion wird in einem vorgegebenen Bereich auf Nullstellen, Extrema und Wendepunkte "
+        u"untersucht."},
+    {11, u"Funktion"}, {12, u"Untersuchung im Bereich von"}, {13, u"bis"}, {15, u"Winkelmodus"},
+    {20, u"Ableitungen"}, {31, u"Nullstellen"}, {32, u"Extrema"}, {33, u"Wendepunkte"},
+};
+constexpr TextItem kKudisEn[] = {
+    {1, u"An arbitrary function is examined on a given range for zeros, extrema and points of inflection."},
+    {11, u"Function"}, {12, u"Examined on the range from"}, {13, u"to"}, {15, u"Angle mode"},
+    {20, u"Derivatives"}, {31, u"Zeros"}, {32, u"Extrema"}, {33, u"Points of inflection"},
+};
+constexpr TextItem kKudisFr[] = {
+    {1, u"Une fonction arbitraire est étudiée sur un intervalle donné : zéros, extremums et points d'inflexion."},
+    {11, u"Fonction"}, {12, u"Étude sur l'intervalle de"}, {13, u"à"}, {15, u"Mode angulaire"},
+    {20, u"Dérivées"}, {31, u"Zéros"}, {32, u"Extremums"}, {33, u"Points d'inflexion"},
+};
+
 }  // namespace
 
 // Called once from the area's registration.
@@ -141,6 +158,8 @@ void RegisterAnalysisTexts() {
       {IPlot3d, TextLanguage::French, kPlot3dFr},
       {IFPlot1, TextLanguage::German, kFPlot1De},     {IFPlot1, TextLanguage::English, kFPlot1En},
       {IFPlot1, TextLanguage::French, kFPlot1Fr},
+      {IKudis, TextLanguage::German, kKudisDe},       {IKudis, TextLanguage::English, kKudisEn},
+      {IKudis, TextLanguage::French, kKudisFr},
   };
   (void)regs;
 }

@@ -1,6 +1,7 @@
 #include "topics/analysis/AnalysisTopics.h"
 
 #include "topics/analysis/FunctionPlotWindow.h"
+#include "topics/analysis/KudisWindow.h"
 #include "topics/analysis/PolyDivWindow.h"
 #include "topics/analysis/SequencesWindow.h"
 #include "topics/analysis/SurfaceWindow.h"
@@ -17,6 +18,7 @@ void RegisterAnalysisTopics() {
   RegisterTopicWindow<TFIter>();
   RegisterTopicWindow<TFPlot3d>();
   RegisterTopicWindow<TFFPlot1>();
+  RegisterTopicWindow<TFKudis>();
   RegisterAnalysisTexts();
 }
 

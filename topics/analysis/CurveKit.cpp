@@ -2,14 +2,19 @@
 
 #include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QRadioButton>
 #include <cmath>
 
 #include "charts/ChartDraw.h"
 #include "kernel/Format.h"
 #include "kernel/PolyText.h"
+#include "shell/Fonts.h"
+#include "shell/Metrics.h"
 #include "shell/kit/Grids.h"
 #include "shell/kit/Symbols.h"
 #include "shell/texts/Texts.h"
@@ -124,16 +129,15 @@ bool CurveSwitches::eventFilter(QObject* watched, QEvent* event) {
 
 // ----- printed legend
 
-void PrintCurveLegend(QPainter& painter, int y, const std::vector<int>& curves, const GraphPens& pens) {
+void PrintCurveLegend(QPainter& painter, int y, const std::vector<LegendEntry>& entries, const QString& stepText) {
   const QString dashes = EmDash() + EmDash() + EmDash();
-  const int step = QFontMetrics(painter.font(), painter.device()).horizontalAdvance(dashes + QStringLiteral("f  "));
+  const int step = QFontMetrics(painter.font(), painter.device()).horizontalAdvance(dashes + stepText);
   const QPen old = painter.pen();
   int x = 200;
-  for (int i : curves) {
-    if (i < 1 || i > 12) continue;
+  for (const LegendEntry& e : entries) {
     x += step;
-    painter.setPen(ToQColor(pens.color[std::size_t(i)]));
-    painter.drawText(x, y, dashes + FunctionSign() + QString::number(i));
+    painter.setPen(ToQColor(e.color));
+    painter.drawText(x, y, dashes + e.text);
   }
   painter.setPen(old);
 }
@@ -142,6 +146,7 @@ void PrintCurveLegend(QPainter& painter, int y, const std::vector<int>& curves, 
 
 namespace {
 
+// Cut, copy and paste of one term: the grid's current cell or a field.
 class TermMenu : public QObject {
 public:
   TermMenu(StringGrid* grid, int column, TextClipboard& clipboard,
@@ -150,10 +155,14 @@ public:
     grid_->installEventFilter(this);
     grid_->viewport()->installEventFilter(this);
   }
+  TermMenu(QLineEdit* edit, TextClipboard& clipboard, std::function<void(const std::function<void()>&)> guard)
+      : QObject(edit), edit_(edit), clipboard_(clipboard), guard_(std::move(guard)) {
+    edit_->installEventFilter(this);
+  }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::ChildAdded && watched == grid_->viewport()) {
+    if (event->type() == QEvent::ChildAdded && grid_ && watched == grid_->viewport()) {
       // A cell editor: its right click shows this menu, not the editor's own.
       QObject* child = static_cast<QChildEvent*>(event)->child();
       if (child->isWidgetType()) child->installEventFilter(this);
@@ -165,9 +174,12 @@ protected:
   }
 
 private:
+  QWidget* owner() const { return grid_ ? static_cast<QWidget*>(grid_) : edit_; }
+  QString text() const { return grid_ ? grid_->Cells(column_, row()) : edit_->text(); }
+  void setText(const QString& t) { grid_ ? grid_->setCells(column_, row(), t) : edit_->setText(t); }
   void popup(const QPoint& at) {
-    grid_->commitEditor();
-    if (!menu_) menu_ = new QMenu(grid_);
+    if (grid_) grid_->commitEditor();
+    if (!menu_) menu_ = new QMenu(owner());
     menu_->clear();
     menu_->addAction(GetText(ITool, 1), this, [this] { run([this] { copy(true); }); });
     menu_->addAction(GetText(ITool, 2), this, [this] { run([this] { copy(false); }); });
@@ -177,18 +189,19 @@ private:
   void run(const std::function<void()>& f) { guard_ ? guard_(f) : f(); }
   int row() const { return std::max(1, grid_->Row()); }
   void copy(bool cut) {
-    grid_->commitEditor();
-    clipboard_.setText(grid_->Cells(column_, row()).toStdU16String());
-    if (cut) grid_->setCells(column_, row(), QString());
+    if (grid_) grid_->commitEditor();
+    clipboard_.setText(text().toStdU16String());
+    if (cut) setText(QString());
   }
   void paste() {
-    std::u16string text;
-    PolyGridPaste(text, clipboard_);
-    if (!text.empty()) grid_->setCells(column_, row(), QString::fromStdU16String(text));
+    std::u16string pasted;
+    PolyGridPaste(pasted, clipboard_);
+    if (!pasted.empty()) setText(QString::fromStdU16String(pasted));
   }
 
-  StringGrid* grid_;
-  int column_;
+  StringGrid* grid_ = nullptr;
+  QLineEdit* edit_ = nullptr;
+  int column_ = 1;
   TextClipboard& clipboard_;
   std::function<void(const std::function<void()>&)> guard_;
   QMenu* menu_ = nullptr;
@@ -200,5 +213,44 @@ void AttachTermMenu(StringGrid* grid, int column, TextClipboard& clipboard,
                     std::function<void(const std::function<void()>&)> guard) {
   new TermMenu(grid, column, clipboard, std::move(guard));
 }
+
+void AttachTermEditMenu(QLineEdit* edit, TextClipboard& clipboard,
+                        std::function<void(const std::function<void()>&)> guard) {
+  new TermMenu(edit, clipboard, std::move(guard));
+}
+
+// ----- angle mode
+
+AngleModeBox::AngleModeBox(QWidget* parent) : box_(new QGroupBox(parent)) {
+  box_->setObjectName(QStringLiteral("rbWinkel"));
+  auto* row = new QHBoxLayout(box_);
+  const char16_t* names[3] = {u"  DEG", u"  RAD", u"  GON"};
+  for (int i = 0; i < 3; ++i) {
+    buttons_[std::size_t(i)] = new QRadioButton(QString::fromUtf16(names[i]), box_);
+    row->addWidget(buttons_[std::size_t(i)]);
+  }
+  setMode(1);
+}
+
+int AngleModeBox::mode() const {
+  for (int i = 0; i < 3; ++i)
+    if (buttons_[std::size_t(i)]->isChecked()) return i;
+  return 1;
+}
+
+void AngleModeBox::setMode(int mode) { buttons_[std::size_t(std::clamp(mode, 0, 2))]->setChecked(true); }
+
+FormulaContext AngleModeBox::context() const {
+  FormulaContext c = FormulaContext::current();
+  c.AngleMode = mode();
+  return c;
+}
+
+void AngleModeBox::place(int left, int top, int width, const QString& caption) {
+  box_->setTitle(caption);
+  box_->setFont(fonts().TextFont.font);
+  box_->setGeometry(left, top, width, std::max(box_->sizeHint().height(), 2 * metrics().RowHeight + ScalePixels(8)));
+}
+
 
 }  // namespace zw

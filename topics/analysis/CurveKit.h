@@ -9,11 +9,14 @@
 #include <vector>
 
 #include "charts/VIrada.h"
+#include "kernel/FormulaContext.h"
 #include "topics/frame/ChartPage.h"
 
+class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QPainter;
+class QRadioButton;
 
 namespace zw {
 
@@ -73,14 +76,40 @@ private:
   std::function<void(int)> toggled_;
 };
 
-// The legend line of a printed chart at height y: for each curve, three em
-// dashes, ƒ and its number in the curve's colour, one step further right each.
-void PrintCurveLegend(QPainter& painter, int y, const std::vector<int>& curves, const GraphPens& pens);
+// The legend line of a printed chart at height y: from x = 200 on, each
+// entry one step further right (the width of three em dashes and
+// `stepText`), three em dashes and its text in its colour.
+struct LegendEntry {
+  TColor color;
+  QString text;
+};
+void PrintCurveLegend(QPainter& painter, int y, const std::vector<LegendEntry>& entries, const QString& stepText);
 
 // The pop-up menu of a term grid: cut, copy and paste the text of `column` in
 // the current row; a paste takes the clipboard through PolyGridPaste (a
 // coefficient list becomes its polynomial). Every action runs through `guard`.
 void AttachTermMenu(StringGrid* grid, int column, TextClipboard& clipboard,
                     std::function<void(const std::function<void()>&)> guard);
+// The same menu on a term field.
+void AttachTermEditMenu(QLineEdit* edit, TextClipboard& clipboard,
+                        std::function<void(const std::function<void()>&)> guard);
+
+// The angle-mode group of the curve windows: DEG, RAD, GON in three columns.
+class AngleModeBox {
+public:
+  explicit AngleModeBox(QWidget* parent);
+  QGroupBox* box() const { return box_; }
+  QRadioButton* button(int mode) const { return buttons_[std::size_t(mode)]; }
+  int mode() const;  // 0 degrees, 1 radians, 2 gon
+  void setMode(int mode);
+  // The evaluator's context with the chosen mode; Y, Z and K as the program has them.
+  FormulaContext context() const;
+  void place(int left, int top, int width, const QString& caption);
+
+private:
+  QGroupBox* box_;
+  std::array<QRadioButton*, 3> buttons_{};
+};
+
 
 }  // namespace zw

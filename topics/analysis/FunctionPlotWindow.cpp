@@ -2,11 +2,9 @@
 
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 
 #include "shell/Fonts.h"
 #include "shell/Metrics.h"
@@ -18,39 +16,6 @@
 #include "topics/frame/TopicPrinting.h"
 
 namespace zw {
-
-// ----- angle mode
-
-AngleModeBox::AngleModeBox(QWidget* parent) : box_(new QGroupBox(parent)) {
-  box_->setObjectName(QStringLiteral("rbWinkel"));
-  auto* row = new QHBoxLayout(box_);
-  const char16_t* names[3] = {u"  DEG", u"  RAD", u"  GON"};
-  for (int i = 0; i < 3; ++i) {
-    buttons_[std::size_t(i)] = new QRadioButton(QString::fromUtf16(names[i]), box_);
-    row->addWidget(buttons_[std::size_t(i)]);
-  }
-  setMode(1);
-}
-
-int AngleModeBox::mode() const {
-  for (int i = 0; i < 3; ++i)
-    if (buttons_[std::size_t(i)]->isChecked()) return i;
-  return 1;
-}
-
-void AngleModeBox::setMode(int mode) { buttons_[std::size_t(std::clamp(mode, 0, 2))]->setChecked(true); }
-
-FormulaContext AngleModeBox::context() const {
-  FormulaContext c = FormulaContext::current();
-  c.AngleMode = mode();
-  return c;
-}
-
-void AngleModeBox::place(int left, int top, int width, const QString& caption) {
-  box_->setTitle(caption);
-  box_->setFont(fonts().TextFont.font);
-  box_->setGeometry(left, top, width, std::max(box_->sizeHint().height(), 2 * metrics().RowHeight + ScalePixels(8)));
-}
 
 // ----- the window
 
@@ -68,7 +33,6 @@ ChartPageOptions plotterChart() {
   o.snapshot = SnapshotColours::FollowSetting;
   o.minVis = 1;
   o.maxVis = 12;
-  o.equalScalesOnBuild = false;
   return o;
 }
 
@@ -154,7 +118,9 @@ ChartRange TFFPlot1::chartRange() {
   // A fresh build shows every curve again.
   readTerms();
   switches_->showAll();
-  return range_.range(kDefaultRange);
+  ChartRange r = range_.range(kDefaultRange);
+  r.equalScales = false;
+  return r;
 }
 
 void TFFPlot1::updateSwitches() {
@@ -201,7 +167,10 @@ void TFFPlot1::printBody(QPainter& painter, QPagedPaintDevice& device, PrintCurs
   }
   PrintMemoLines(painter, device, fonts().TextFont.font, lines, cursor);
   chartPage().print(painter, device, cursor);
-  PrintCurveLegend(painter, cursor.y - cursor.lineStep, listed, chartPage().pens());
+  const GraphPens pens = chartPage().pens();
+  std::vector<LegendEntry> legend;
+  for (int i : listed) legend.push_back({pens.color[std::size_t(i)], FunctionSign() + QString::number(i)});
+  PrintCurveLegend(painter, cursor.y - cursor.lineStep, legend, QStringLiteral("f  "));
 }
 
 }  // namespace zw

@@ -4,35 +4,14 @@
 // beside the chart, and the angle mode is the window's own.
 #include <array>
 
-#include "kernel/FormulaContext.h"
 #include "shell/kit/SystemClipboard.h"
 #include "topics/analysis/CurveKit.h"
 #include "topics/analysis/CurveTerms.h"
 #include "topics/frame/ChartPage.h"
 
-class QGroupBox;
-class QRadioButton;
-
 namespace zw {
 
 class StringGrid;
-
-// The angle-mode group of the curve windows: DEG, RAD, GON in three columns.
-class AngleModeBox {
-public:
-  explicit AngleModeBox(QWidget* parent);
-  QGroupBox* box() const { return box_; }
-  QRadioButton* button(int mode) const { return buttons_[std::size_t(mode)]; }
-  int mode() const;  // 0 degrees, 1 radians, 2 gon
-  void setMode(int mode);
-  // The evaluator's context with the chosen mode; Y, Z and K as the program has them.
-  FormulaContext context() const;
-  void place(int left, int top, int width, const QString& caption);
-
-private:
-  QGroupBox* box_;
-  std::array<QRadioButton*, 3> buttons_{};
-};
 
 class TFFPlot1 : public ChartTopicWindow {
   Q_OBJECT

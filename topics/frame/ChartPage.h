@@ -50,13 +50,13 @@ struct ChartPageOptions {
   QString* widthList = nullptr;
   int minVis = 1, maxVis = 2;  // the graph rows the dialog shows
   bool areaVis = false;        // the area row
-  // A fresh build makes both scales equal (geometry); the function plotters
-  // keep the range as given.
-  bool equalScalesOnBuild = true;
 };
 
 struct ChartRange {
   Extended xLo = -1, yLo = -1, xHi = 1, yHi = 1;
+  // A fresh build makes both scales equal (geometry); a function plot may
+  // keep the range exactly as given.
+  bool equalScales = true;
 };
 
 // The graph lists after a dialog OK: items minVis ... maxVis from the dialog,

@@ -548,7 +548,11 @@ void TopicWindow::rejectField(const QString& key, int message) {
 }
 
 bool TopicWindow::rejectInput(QWidget* field, int message) {
-  showPageSilently(std::max(0, pageOf(PageKind::Input)));
+  // A field of the page showing (a value table's step, say) keeps its page;
+  // any other brings the input page to the front.
+  const int current = currentPage();
+  if (!field || current < 0 || !page(current)->isAncestorOf(field))
+    showPageSilently(std::max(0, pageOf(PageKind::Input)));
   QPointer<TopicWindow> alive(this);
   QPointer<QWidget> bad(field);
   ShowErrorBox(this, GetMessageText(message));
@@ -651,14 +655,20 @@ void TopicWindow::cmdNew(const QString& file) {
 
 void TopicWindow::cmdPrint() {
   QPointer<TopicWindow> alive(this);
-  if (!RunPrintDialog(this) || !alive) return;
+  const int pages = std::max(1, config_.printPages);
+  PrintPages chosen{1, pages};
+  if (!RunPrintDialog(this, pages, &chosen) || !alive) return;
   QPrinter& printer = ShellPrinter();
   QPainter painter;
   if (!painter.begin(&printer)) return;
   PrintCursor cursor;
   try {
-    PrintPageHeader(painter, cursor, GetText(textPage(), 0));
-    printBody(painter, printer, cursor);
+    if (pages > 1) {
+      printPageRange(painter, printer, cursor, chosen.first, chosen.last);
+    } else {
+      PrintPageHeader(painter, cursor, GetText(textPage(), 0));
+      printBody(painter, printer, cursor);
+    }
   } catch (...) {
     // No unfinished printout is left behind as a file.
     painter.end();

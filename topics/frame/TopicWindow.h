@@ -92,6 +92,9 @@ struct TopicConfig {
   // memory option is on (a topic with CSV worksheets names its own).
   QString memoryFileName = QStringLiteral("memory.dat");
   SharedFontId memoFont = SharedFontId::TextFont; // font of the memo, its measurer and printout
+  // Pages of the printout the print dialog offers to choose from; with more
+  // than one the topic prints the chosen ones in printPageRange().
+  int printPages = 1;
 
   // Input and results (results captioned "Ausgabe" = 2, or "Ergebnisse" = 3).
   static std::vector<PageSpec> inputAndResults(int resultsItem = 2);
@@ -229,6 +232,10 @@ protected:
   virtual void enterOtherPage(int index) {}
   // What is printed under the header: the memo lines, then the picture.
   virtual void printBody(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor);
+  // A printout of several pages (TopicConfig::printPages): pages first … last
+  // as the print dialog chose them, each with its own head.
+  virtual void printPageRange(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor, int first,
+                              int last) {}
   // A click on the background of a page's button bar (default: the default size).
   virtual void legendClicked(int index);
   // The topic's picture for snapshot and printing, or null.

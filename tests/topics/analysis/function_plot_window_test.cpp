@@ -17,8 +17,7 @@
 #include "shell/Settings.h"
 #include "shell/kit/Grids.h"
 #include "tests/topics/PdfText.h"
-#include "tests/topics/TopicTestBase.h"
-#include "tests/topics/analysis/CurvePieces.h"
+#include "tests/topics/analysis/CurveWindowTest.h"
 #include "topics/analysis/FunctionPlotWindow.h"
 
 namespace zw {
@@ -26,15 +25,8 @@ namespace {
 
 using curves::PiecesIn;
 
-class FunctionPlotWindowTest : public TopicTestBase {
+class FunctionPlotWindowTest : public CurveWindowTest {
 protected:
-  void SetUp() override {
-    TopicTestBase::SetUp();
-    shellState().SettingsLineColor = QString::fromLatin1(DefaultLineColor);
-    shellState().SettingsLineWidth = QStringLiteral("2,2,2,2,2,2,2,2,2,2,2,2");
-    shellState().GraphColorList = shellState().SettingsLineColor;
-    shellState().GraphWidthList = shellState().SettingsLineWidth;
-  }
   std::unique_ptr<TFFPlot1> open(std::initializer_list<const char*> terms) {
     auto w = openTopic<TFFPlot1>();
     w->resize(720, 440);
@@ -44,11 +36,6 @@ protected:
   }
   static void toChart(TFFPlot1& w) { w.pageControl()->setCurrentIndex(1); }
   static TColor color(TFFPlot1& w, int i) { return w.chartPage().color(i); }
-  static void click(QWidget* box) {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(box, &press);
-  }
   QString sheet(const QString& body) {
     const QString path = file("sheet.dat");
     QFile f(path);
@@ -75,6 +62,9 @@ TEST_F(FunctionPlotWindowTest, CurvesReferencesAndPoles) {
   EXPECT_NEAR(curves::LowestX(hyperbola), -10, 1e-9);
   EXPECT_NEAR(curves::HighestX(hyperbola), 10, 1e-9);
   EXPECT_TRUE(curves::AllOn(slope, [](double x) { return 2 * x; }));
+  // With ZW_SCREENSHOT_DIR set, the chart page for a look.
+  if (qEnvironmentVariableIsSet("ZW_SCREENSHOT_DIR"))
+    w->grab().save(qEnvironmentVariable("ZW_SCREENSHOT_DIR") + QStringLiteral("/fplot1-chart.png"));
 }
 
 TEST_F(FunctionPlotWindowTest, DegreesDrawOneArchAndLeaveTheProgramModeAlone) {
