@@ -177,7 +177,7 @@ void ChartPage::initChart() {
   SetGridStyle(*chart_);
   const ChartRange r = topic_.range();
   chart_->SetRange(1, double(r.xLo), double(r.yLo), double(r.xHi), double(r.yHi));
-  if (r.equalScales) SetAspect11(*chart_);
+  if (options_.equalScalesOnBuild && r.equalScales) SetAspect11(*chart_);
   SetDefaultChartColors(*chart_);
   neuzeichnen_ = false;
   drawChart();

@@ -50,6 +50,9 @@ struct ChartPageOptions {
   QString* widthList = nullptr;
   int minVis = 1, maxVis = 2;  // the graph rows the dialog shows
   bool areaVis = false;        // the area row
+  // A fresh build makes both scales equal unless the window never wants it
+  // (a bar chart) or the topic's range of this build says no (ChartRange).
+  bool equalScalesOnBuild = true;
 };
 
 struct ChartRange {
