@@ -164,10 +164,10 @@ TFLinOpt::TFLinOpt(QWidget* owner) : ChartTopicWindow(owner, ClassName, linOptCo
   // Area values out of range load as the settings' ones.
   fields().addInteger(
       QStringLiteral("AreaColor"), [] { return shellState().GraphAreaColor; },
-      [](int v) { shellState().GraphAreaColor = v; }, s.SettingsAreaColor, 1, PaletteSize);
+      [](int v) { shellState().GraphAreaColor = v; }, std::clamp(s.SettingsAreaColor, 1, PaletteSize), 1, PaletteSize);
   fields().addInteger(
       QStringLiteral("AreaRand"), [] { return shellState().GraphAreaWidth; },
-      [](int v) { shellState().GraphAreaWidth = v; }, s.SettingsRandWidth, 0, MaxLineWidth);
+      [](int v) { shellState().GraphAreaWidth = v; }, std::clamp(s.SettingsRandWidth, 0, MaxLineWidth), 0, MaxLineWidth);
   fields().addText(
       QStringLiteral("max"), [this] { return maximise_ ? QStringLiteral("true") : QStringLiteral("false"); },
       [this](const QString& v) { setMaximise(v.trimmed().compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0); },

@@ -111,14 +111,15 @@ QSpinBox* MatrixTopicWindow::addSizeSpin(const QString& key, int lo, int hi, QWi
             applySizes();
             relayout();
           }));
-  // A stored size that is not a whole number in range loads as 3.
+  // A stored size that is not a whole number in range loads as 3, or the
+  // nearest size the window allows when 3 is outside its range.
   fields().addInteger(
       key, [spin] { return spin->value(); },
       [spin](int v) {
         const QSignalBlocker block(spin);
         spin->setValue(v);
       },
-      3, lo, hi);
+      std::clamp(3, lo, hi), lo, hi);
   sizes_.push_back({key, spin, lo, hi});
   return spin;
 }
