@@ -5,8 +5,9 @@
 #
 #   1. The layer check.
 #   2. The kernel's optimised build (build-kernel/, Qt-free layers only):
-#      test_kernel, whose block-versus-point and extended-kernel tests depend
-#      on the code the optimiser generates.
+#      test_kernel_codegen, the kernel tests whose results depend on the code
+#      the optimiser generates (block against point evaluation, the
+#      extended-precision kernels); all of test_kernel runs sanitized below.
 #   3. The sanitized build (build-asan/, AddressSanitizer, UndefinedBehavior-
 #      Sanitizer and leak checking, -O1 with line tables): everything, the
 #      program, its settings writer, the developer tools and the benchmark
@@ -31,8 +32,8 @@ stage() { echo "=== test.sh: $1 (after ${SECONDS} s)"; }
 
 stage "kernel build (optimised)"
 cmake -S . -B build-kernel -DZW_KERNEL_ONLY=ON >/dev/null
-cmake --build build-kernel --parallel "$jobs" --target test_kernel
-ctest --test-dir build-kernel --output-on-failure -R '^test_kernel$'
+cmake --build build-kernel --parallel "$jobs" --target test_kernel_codegen
+ctest --test-dir build-kernel --output-on-failure -R '^test_kernel_codegen$'
 
 stage "sanitized build"
 # Debug without assertions switched off, at -O1 (a sanitized test run at -O0
