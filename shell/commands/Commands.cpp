@@ -214,7 +214,7 @@ QPrinter& ShellPrinter() {
   // device pixels (left edge 500, top 300, chart at 200).
   static QPrinter* printer = [] {
     auto* p = new QPrinter(QPrinter::HighResolution);
-    p->setResolution(600);
+    p->setResolution(PrintResolution);
     return p;
   }();
   return *printer;

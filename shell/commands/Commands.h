@@ -91,6 +91,8 @@ void CmdEdit(TopicWindowBase* window, QWidget* parent, EditAction action);
 
 // The shell's one printer, for the topics' printouts and the set-up.
 QPrinter& ShellPrinter();
+// Its resolution in dots per inch.
+inline constexpr int PrintResolution = 600;
 // "Drucker einrichten": the printer set-up dialog on ShellPrinter().
 bool PrinterSetup(QWidget* parent);
 // The print dialog on ShellPrinter(), which a topic shows before printing.

@@ -8,6 +8,7 @@
 
 #include "kernel/Evaluator.h"
 #include "shell/State.h"
+#include "shell/commands/Commands.h"
 
 namespace zw {
 
@@ -265,29 +266,57 @@ void DrawTriangle(TVIrada& chart, const TVec2& a, const TVec2& b, const TVec2& c
   });
 }
 
-void DrawCircle(TVIrada& chart, const TVec2& m, TColor color, Extended r, int width) {
-  withPen(chart, color, width, [&] {
-    Extended px = m.x + r, py = m.y;
-    for (int k = 1; k <= 36; ++k) {
-      const Extended qx = m.x + r * std::cos(deg(10 * k)), qy = m.y + r * std::sin(deg(10 * k));
-      line(chart, px, py, qx, qy);
-      px = qx, py = qy;
-    }
-  });
-}
-
 namespace {
-// 360 chords from a1 to a2 degrees, each end computed from the index.
+// The chords of an arc from a1 to a2 degrees, each end computed from its
+// index. Their number follows the radius in device pixels (ArcPieces), so a
+// zoomed-in circle stays round; far in, where that takes many chords, only
+// those near the visible range are drawn.
 void arc(TVIrada& chart, const TVec2& m, Extended r, Extended a1, Extended a2) {
+  const double span = std::fabs(double(a2 - a1));
+  const int pieces = ArcPieces(chart, double(r), span);
+  const bool clip = pieces > kArcPiecesDrawnWhole;
+  const Visible v = visible(chart);
+  // A chord reaches no farther than its length from its start.
+  const double reach = 2 * std::fabs(double(r)) * std::sin(std::min(std::numbers::pi / 2, deg(span) / pieces / 2));
+  auto near = [&](Extended x, Extended y) {
+    return double(x) >= v.xLo - reach && double(x) <= v.xHi + reach && double(y) >= v.yLo - reach &&
+           double(y) <= v.yHi + reach;
+  };
   Extended px = m.x + r * std::cos(deg(a1)), py = m.y + r * std::sin(deg(a1));
-  for (int k = 1; k <= 360; ++k) {
-    const Extended t = a1 + (a2 - a1) * k / 360;
+  for (int k = 1; k <= pieces; ++k) {
+    const Extended t = a1 + (a2 - a1) * k / pieces;
     const Extended qx = m.x + r * std::cos(deg(t)), qy = m.y + r * std::sin(deg(t));
-    line(chart, px, py, qx, qy);
+    if (!clip || near(px, py)) line(chart, px, py, qx, qy);
     px = qx, py = qy;
   }
 }
 }  // namespace
+
+int ArcPieces(TVIrada& chart, double r, double degrees) {
+  const TChartLayers::PixelMap map = chart.Layers().PixelMapOf(1);
+  // The larger scale, so that unequal scales are served along the long axis.
+  double perUnit = std::max(std::fabs(map.kx), std::fabs(map.ky));
+  if (map.logX || map.logY) perUnit = 0;
+  // The printed page has more pixels to the chart's pixel than the screen.
+  const double device = std::max(1.0, shellState().PrintScale * PrintResolution / 96.0);
+  const double radius = std::fabs(r) * perUnit * device;
+  const double turn = std::isfinite(degrees) ? std::max(0.0, degrees / 360) : 0.0;
+  const double most = kArcPiecesMax;
+  // At least a piece per 10 degrees, as a small circle always had.
+  const double least = std::clamp(std::ceil(36 * turn), 1.0, most);
+  double needed = most;
+  if (!(radius > 0.5)) return int(least);
+  if (std::isfinite(radius)) {
+    // A chord of angle theta lies R (1 - cos(theta/2)) from the arc at most.
+    const double theta = 2 * std::acos(1 - 0.5 / radius);
+    if (theta > 0) needed = std::ceil(2 * std::numbers::pi * turn / theta);
+  }
+  return int(std::clamp(needed, least, most));
+}
+
+void DrawCircle(TVIrada& chart, const TVec2& m, TColor color, Extended r, int width) {
+  withPen(chart, color, width, [&] { arc(chart, m, r, 0, 360); });
+}
 
 void DrawArc(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha, int width) {
   withPen(chart, color, width, [&] {

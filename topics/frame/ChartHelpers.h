@@ -43,9 +43,18 @@ void DrawLineDrei(TVIrada& chart, const TDrei& l, TColor color, int width);
 void DrawLineOfRecord(TVIrada& chart, const TVec3& v, TColor color, int width);
 void DrawLineThrough(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int width);
 // Sets the data colour and width and leaves them set.
+// The chords that draw `degrees` of a circle of radius r on the chart in its
+// range and size now: none further than half a device pixel from the arc, on
+// screen or on the printed page; at least one per 10 degrees; at most
+// kArcPiecesMax for a whole circle, of which beyond kArcPiecesDrawnWhole only
+// those near the visible range are drawn.
+inline constexpr int kArcPiecesMax = 1 << 20;
+inline constexpr int kArcPiecesDrawnWhole = 4096;
+int ArcPieces(TVIrada& chart, double r, double degrees);
 void DrawSegment(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int width);
 void DrawRay(TVIrada& chart, const TVec2& p, const TVec2& q, TColor color, int width);
 void DrawTriangle(TVIrada& chart, const TVec2& a, const TVec2& b, const TVec2& c, TColor color, int width);
+// Circles and arcs are drawn in as many straight pieces as ArcPieces says.
 void DrawCircle(TVIrada& chart, const TVec2& m, TColor color, Extended r, int width);
 void DrawArc(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha, int width);
 void DrawArcBetween(TVIrada& chart, const TVec2& m, TColor color, Extended r, Extended alpha1, Extended alpha2,
