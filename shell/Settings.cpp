@@ -213,6 +213,7 @@ void ReadSettings(bool reset) {
   if (!zoom.isEmpty()) {
     const int z = StrToIntDefault(zoom, -1);
     s.Zoom = z == 0 || (z >= 50 && z <= 400) ? z : DefaultZoom;
+    s.ZoomAuto = s.Zoom == 0;
   }
   const QString mdi = read("MDI", "1");
   s.MdiOption = (mdi.isEmpty() ? QStringLiteral("1") : mdi) == u"1";

@@ -31,6 +31,9 @@ struct ShellState {
 
   // Options (ReadSettings gives the defaults).
   int Zoom = 0;
+  // The settings ask for the automatic zoom ("zoom=0"): Zoom then holds the
+  // zoom the program chose, and the options dialog shows and keeps "auto".
+  bool ZoomAuto = false;
   bool MdiOption = true;
   bool MaxOption = false;
   bool WebHelpOption = false;

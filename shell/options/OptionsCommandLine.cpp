@@ -51,7 +51,7 @@ QStringList OptionsCommandLine(int languageItem, bool colourPrint, int gridItem)
           s.LanguageNames[6],
           s.MdiOption ? QStringLiteral("1") : QStringLiteral("0"),
           s.MaxOption ? QStringLiteral("1") : QStringLiteral("0"),
-          QString::number(s.Zoom),
+          QString::number(s.ZoomAuto ? 0 : s.Zoom),
           ShortestRealText(s.PrintScale),
           boolText(colourPrint),
           QString::number(gridItem),

@@ -283,7 +283,7 @@ void TFOpt::refreshStates() {
   select(lang_, s.DisplayedLanguageKind);
   check(checkMdi_, s.MdiOption);
   check(checkMax_, s.MaxOption);
-  select(size_, ZoomListItem(s.Zoom));
+  select(size_, ZoomListItem(s.ZoomAuto ? 0 : s.Zoom));
   select(print_, PrintScaleListItem(s.PrintScale));
   check(checkFarbe_, !s.PrintBlackWhite);
   select(grid_, s.ChartGridOption);
@@ -482,6 +482,7 @@ void TFOpt::onLanguageFile(int slot) {
 
 void TFOpt::onZoom(int item) {
   shellState().Zoom = ZoomListValues[item];
+  shellState().ZoomAuto = ZoomListValues[item] == 0;
   applyLayout();
 }
 

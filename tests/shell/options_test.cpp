@@ -313,6 +313,29 @@ TEST_F(OptionsTest, ZoomLimitedByTheWorkAreaIsShownAndSent) {
   EXPECT_EQ(shellState().Zoom, 133);
 }
 
+// "zoom=0" asks for the automatic zoom: the program runs at the zoom it
+// chose, and the dialog shows "auto" and sends 0 until the user picks a zoom.
+TEST_F(OptionsTest, AutomaticZoomIsShownAndSentAsAuto) {
+  writeSettings("[options]\r\nzoom=0\r\nMAX=0\r\n");
+  ReadSettings(false);
+  applyZoom(computeWindowPlacement(shellState().Zoom, shellState().MaxOption, 1040, QSize(1920, 1080)).zoom);
+  ASSERT_EQ(shellState().Zoom, 120);
+  RecordingDesktopServices rec;
+  ScopedDesktopServices use(rec);
+  TFOpt dlg(nullptr);
+  EXPECT_TRUE(dlg.zoomItem(ZoomListItem(0))->isChecked());
+  EXPECT_FALSE(dlg.zoomItem(ZoomListItem(120))->isChecked());
+  dlg.saveButton()->click();
+  ASSERT_EQ(rec.calls.size(), 1u);
+  EXPECT_EQ(rec.calls[0].args.value(8), QStringLiteral("0"));
+  EXPECT_EQ(shellState().Zoom, 120);
+  // A zoom the user picks is sent as it is.
+  dlg.zoomItem(ZoomListItem(110))->click();
+  dlg.saveButton()->click();
+  ASSERT_EQ(rec.calls.size(), 2u);
+  EXPECT_EQ(rec.calls[1].args.value(8), QStringLiteral("110"));
+}
+
 // Every caption of the dialog, as the user reads it, in each built-in language.
 TEST_F(OptionsTest, CaptionsFollowTheLanguage) {
   struct Case {
