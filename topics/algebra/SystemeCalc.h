@@ -36,7 +36,11 @@ protected:
   void setValue(const std::uint32_t& v) override;
   void applyOperator(const std::uint32_t& xAlt, CalcOp op, std::uint32_t& x) override;
   void otherKey(int key) override;
-  void showStatusText(bool error) override { display_ = error ? errorText : overflowText; }
+  // Line 2 has no value to show in either state.
+  void showStatusText(bool error) override {
+    display_ = error ? errorText : overflowText;
+    second_.clear();
+  }
 
 private:
   void setDisplay(const std::u16string& text);

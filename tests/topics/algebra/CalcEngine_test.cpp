@@ -84,6 +84,27 @@ TEST(SystemeCalc, SeventeenDigitsFitTheEighteenthOverflows) {
   EXPECT_EQ(c.display(), u"1");
 }
 
+// After any error or overflow the second line is empty, whatever it showed
+// before; CE brings it back with the display.
+TEST(SystemeCalc, SecondLineEmptyAfterEveryErrorState) {
+  const struct {
+    const char* keys;
+    const char16_t* display;
+  } cases[] = {{"7/0=", u"Fehler"}, {"7/0", u"0"}, {"2147483647+1=/1#=", u"Überlauf"}, {"4+(1/0)", u"Fehler"}};
+  for (const auto& k : cases) {
+    SystemeCalc c;
+    c.setBase1(10);
+    press(c, k.keys);
+    EXPECT_EQ(c.display(), k.display) << k.keys;
+    if (c.status() == CalcStatus::Error || c.status() == CalcStatus::Overflow)
+      EXPECT_EQ(c.secondLine(), u"") << k.keys;
+    else
+      EXPECT_FALSE(c.secondLine().empty()) << k.keys;
+    press(c, "~5");
+    EXPECT_EQ(c.secondLine(), u"5") << k.keys;
+  }
+}
+
 TEST(SystemeCalc, ARefusedResultStaysUntilCE) {
   // A result too long for the display is an overflow, not a new start value.
   SystemeCalc c;
