@@ -1,6 +1,7 @@
 #include "tests/topics/PdfText.h"
 
 #include <QFile>
+#include <algorithm>
 #include <QHash>
 #include <QRegularExpression>
 #include <zlib.h>
@@ -144,6 +145,24 @@ QString PdfText(const QString& path) {
     text += u'\n';
   }
   return text;
+}
+
+QStringList PdfPaths(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  const QHash<int, PdfObject> objects = streamObjects(f.readAll());
+  static const QRegularExpression op(QStringLiteral(
+      "(?:^|\\s)((?:-?[\\d.]+ ){6}c|(?:-?[\\d.]+ ){4}re|(?:-?[\\d.]+ ){2}[ml])(?=\\s)"));
+  QStringList out;
+  QList<int> keys = objects.keys();
+  std::sort(keys.begin(), keys.end());
+  for (int key : keys) {
+    const PdfObject& o = objects[key];
+    // Page contents only: fonts, images and colour tables carry no dictionary type of theirs here.
+    if (o.dict.contains("/Type") || o.dict.contains("/Subtype")) continue;
+    for (auto it = op.globalMatch(QString::fromLatin1(o.stream)); it.hasNext();) out << it.next().captured(1);
+  }
+  return out;
 }
 
 }  // namespace zw

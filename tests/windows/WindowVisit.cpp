@@ -3,6 +3,8 @@
 #include <QApplication>
 
 #include "kernel/KernelState.h"
+#include "platform/folders/Folders.h"
+#include "shell/commands/Commands.h"
 #include "shell/Metrics.h"
 #include "shell/State.h"
 #include "shell/catalogue/TopicRegistry.h"
@@ -51,6 +53,20 @@ TopicWindow* asTopicWindow(QWidget* window) { return qobject_cast<TopicWindow*>(
 
 void settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
+}
+
+void WindowTestBase::SetUp() {
+  resetShellState();
+  kernelState().reset();
+  shellState().DataFolder = withSeparator(dir_.path());
+  resetCommandUi();
+  commandUi().error = [this](QWidget*, const QString& text) { boxes_ << text; };
+  commandUi().information = [this](QWidget*, const QString& text) { boxes_ << text; };
+}
+
+void WindowTestBase::TearDown() {
+  resetCommandUi();
+  resetShellState();
 }
 
 }  // namespace zw

@@ -5,6 +5,8 @@
 // (language, zoom, direction).
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,5 +44,17 @@ TopicWindow* asTopicWindow(QWidget* window);
 
 // Lets queued events (layouts, timers due now) run.
 void settle();
+
+// The set-up of a test over the windows: a fresh shell state with a
+// temporary data folder, and the texts of error and information boxes
+// recorded in boxes_ instead of shown.
+class WindowTestBase : public ::testing::Test {
+protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  QTemporaryDir dir_;
+  QStringList boxes_;
+};
 
 }  // namespace zw

@@ -88,19 +88,10 @@ const OptOut* optOutFor(const std::string& window, const LayoutFault& f) {
   return nullptr;
 }
 
-class LayoutTestBase : public ::testing::Test {
+class LayoutTestBase : public WindowTestBase {
 protected:
-  void SetUp() override {
-    resetShellState();
-    kernelState().reset();
-    shellState().DataFolder = withSeparator(dir_.path());
-    resetCommandUi();
-    commandUi().error = [this](QWidget*, const QString& text) { boxes_ << text; };
-    commandUi().information = [this](QWidget*, const QString& text) { boxes_ << text; };
-  }
   void TearDown() override {
-    resetCommandUi();
-    resetShellState();
+    WindowTestBase::TearDown();
     applyZoom(100);
   }
 
@@ -151,8 +142,6 @@ protected:
     return faults;
   }
 
-  QTemporaryDir dir_;
-  QStringList boxes_;
   QStringList openedWith_;  // the boxes shown while the window opened
 };
 

@@ -188,6 +188,18 @@ void ChartPage::drawChart() {
   DrawAxes(*chart_);
   topic_.draw(*chart_);
   chart_->ShowGraf();
+  drawnStamp_ = window_.resultsStamp();
+  drawnOnce_ = true;
+}
+
+bool ChartPage::bringUpToDate() {
+  // What shows is what the user sees, zoom and all.
+  if (chartShowing()) return true;
+  if (!window_.hasResults()) return false;
+  // A chart is otherwise drawn only when its page is entered: printing right
+  // after OK would give empty axes, or the results before.
+  if (!drawnOnce_ || drawnStamp_ != window_.resultsStamp()) visit();
+  return true;
 }
 
 void ChartPage::wheel(int notches) {
@@ -277,10 +289,12 @@ void ChartPage::resetLists() {
 }
 
 void ChartPage::copyToClipboard(bool blackWhite) {
+  if (!bringUpToDate()) return;
   ChartCopyToClipboard(*chart_, options_.snapshot == SnapshotColours::BlackWhite ? true : blackWhite);
 }
 
 void ChartPage::print(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor) {
+  if (!bringUpToDate()) return;
   PrintChart(painter, device, cursor, *chart_);
 }
 

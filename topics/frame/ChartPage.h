@@ -100,6 +100,11 @@ public:
   void visit();       // the chart page was entered (after the computation)
   void initChart();   // the topic's range, grid and colours, then drawChart
   void drawChart();   // axes and figures in the current range
+  // The chart of the window's current results for a printout or snapshot
+  // while its page is not showing: drawn as a visit would draw it, unless
+  // it already shows them. False when there is nothing to show (no results
+  // and the page not showing).
+  bool bringUpToDate();
   void wheel(int notches);  // one step of sign Sgn(notches)
   void centre();
   void aspect11();
@@ -135,6 +140,8 @@ private:
   bool neuzeichnen_ = true;
   bool loaded_ = false;
   int wheelAccu_ = 0;
+  unsigned drawnStamp_ = 0;  // the window's results stamp at the last drawing
+  bool drawnOnce_ = false;
 };
 
 // A topic window with a chart page: the frame's hooks wired to the page.

@@ -485,6 +485,8 @@ bool TopicWindow::readInputs() {
 void TopicWindow::runComputation() {
   if (!readInputs()) return;
   computeMemo();
+  hasResults_ = true;
+  ++resultsStamp_;
   rebuildPicture();
 }
 
@@ -606,6 +608,10 @@ void TopicWindow::helpClicked() { ShowCompiledHelp(HelpContextOf(textPage())); }
 // ----- worksheets -----------------------------------------------------------
 
 void TopicWindow::loadInputs(const QString& file) {
+  // The results of the inputs before are gone (a topic whose loading
+  // computes gives new ones).
+  hasResults_ = false;
+  ++resultsStamp_;
   showPageSilently(std::max(0, pageOf(PageKind::Input)));
   const IniFile ini(file);  // no file (an empty name) reads as empty: the defaults
   fields_.load(ini, section());

@@ -135,6 +135,14 @@ public:
   FieldRegistry& fields() { return fields_; }
   const FieldRegistry& fields() const { return fields_; }
   LongRun& longRun() const { return *longRun_; }
+  // Whether a computation gave results since the inputs were last loaded
+  // (creation, Load, Demo, New): a picture of nothing is neither printed
+  // nor copied.
+  bool hasResults() const { return hasResults_; }
+  // Changes with every computation and every load: a picture drawn at one
+  // stamp shows the results of that moment, and is drawn again when the
+  // stamp moved on.
+  unsigned resultsStamp() const { return resultsStamp_; }
 
   // ----- the frame's operations
   // The default size of the text page, unless maximised or minimised.
@@ -329,6 +337,8 @@ private:
   bool inLayout_ = false;
   bool secondPass_ = false;
   bool layoutFailing_ = false;
+  bool hasResults_ = false;
+  unsigned resultsStamp_ = 0;
 };
 
 // The notice that inputs cannot be kept is given once per run; tests start again.
