@@ -140,6 +140,52 @@ constexpr TextItem kKudisFr[] = {
     {20, u"Dérivées"}, {31, u"Zéros"}, {32, u"Extremums"}, {33, u"Points d'inflexion"},
 };
 
+constexpr TextItem kIntegDe[] = {
+    {1, u"Berechnet wird das Integral über ƒ1-ƒ2 in den Grenzen von a bis b. Auf Wunsch werden zusätzlich die "
+        u"Bogenlängen im Intervall  [a;b]  sowie die Drehmomente und Rotationsvolumen bei Drehung um die x- bzw. "
+        u"y-Achse berechnet."},
+    {2, u"Intervall  [a;b]  von "}, {3, u"bis"}, {4, u"Orientierter Inhalt"}, {5, u"Absoluter Inhalt"},
+    {6, u"Drehmomente"}, {7, u"Rotationsvolumen"}, {8, u"Schwerpunkt"}, {9, u"Bogenlängen"},
+};
+constexpr TextItem kIntegEn[] = {
+    {1, u"Computes the integral of ƒ1-ƒ2 from a to b. On request also the arc lengths on the interval  [a;b] , "
+        u"the moments and the volumes of rotation about the x- and the y-axis."},
+    {2, u"Interval  [a;b]  from "}, {3, u"to"}, {4, u"Oriented area"}, {5, u"Absolute area"},
+    {6, u"Moments"}, {7, u"Volumes of rotation"}, {8, u"Centroid"}, {9, u"Arc lengths"},
+};
+constexpr TextItem kIntegFr[] = {
+    {1, u"Calcule l'intégrale de ƒ1-ƒ2 de a à b. Sur demande aussi les longueurs d'arc sur l'intervalle  [a;b] , "
+        u"les moments et les volumes de révolution autour de l'axe des x et de l'axe des y."},
+    {2, u"Intervalle  [a;b]  de "}, {3, u"à"}, {4, u"Aire orientée"}, {5, u"Aire absolue"},
+    {6, u"Moments"}, {7, u"Volumes de révolution"}, {8, u"Centre de gravité"}, {9, u"Longueurs d'arc"},
+};
+
+constexpr TextItem kFPlot2De[] = {
+    {1, u"Gezeichnet wird eine abschnittsweise definierte Funktion aus ƒ1 bis ƒ9."},
+    {2, u"Funktionsterme"}, {4, u"  von"}, {5, u"  bis"}, {6, u" Randpunkte zeichnen"}, {7, u"Winkelmodus"},
+};
+constexpr TextItem kFPlot2En[] = {
+    {1, u"Draws a function defined piece by piece from ƒ1 to ƒ9."},
+    {2, u"Function terms"}, {4, u"  from"}, {5, u"  to"}, {6, u" Draw end points"}, {7, u"Angle mode"},
+};
+constexpr TextItem kFPlot2Fr[] = {
+    {1, u"Trace une fonction définie par morceaux de ƒ1 à ƒ9."},
+    {2, u"Termes des fonctions"}, {4, u"  de"}, {5, u"  à"}, {6, u" Tracer les extrémités"}, {7, u"Mode angulaire"},
+};
+
+constexpr TextItem kFPlot3De[] = {
+    {1, u"Gezeichnet wird eine Kurve, die in Parameterdarstellung gegeben ist."},
+    {21, u"Parameter k von : "}, {22, u"  bis "},
+};
+constexpr TextItem kFPlot3En[] = {
+    {1, u"Draws a curve given in parametric form."},
+    {21, u"Parameter k from : "}, {22, u"  to "},
+};
+constexpr TextItem kFPlot3Fr[] = {
+    {1, u"Trace une courbe donnée sous forme paramétrique."},
+    {21, u"Paramètre k de : "}, {22, u"  à "},
+};
+
 }  // namespace
 
 // Called once from the area's registration.
@@ -160,6 +206,12 @@ void RegisterAnalysisTexts() {
       {IFPlot1, TextLanguage::French, kFPlot1Fr},
       {IKudis, TextLanguage::German, kKudisDe},       {IKudis, TextLanguage::English, kKudisEn},
       {IKudis, TextLanguage::French, kKudisFr},
+      {IInteg, TextLanguage::German, kIntegDe},       {IInteg, TextLanguage::English, kIntegEn},
+      {IInteg, TextLanguage::French, kIntegFr},
+      {IFPLot2, TextLanguage::German, kFPlot2De},     {IFPLot2, TextLanguage::English, kFPlot2En},
+      {IFPLot2, TextLanguage::French, kFPlot2Fr},
+      {IFPLot3, TextLanguage::German, kFPlot3De},     {IFPLot3, TextLanguage::English, kFPlot3En},
+      {IFPLot3, TextLanguage::French, kFPlot3Fr},
   };
   (void)regs;
 }

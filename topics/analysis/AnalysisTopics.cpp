@@ -1,7 +1,10 @@
 #include "topics/analysis/AnalysisTopics.h"
 
 #include "topics/analysis/FunctionPlotWindow.h"
+#include "topics/analysis/IntegWindow.h"
 #include "topics/analysis/KudisWindow.h"
+#include "topics/analysis/ParametricPlotWindow.h"
+#include "topics/analysis/PiecewisePlotWindow.h"
 #include "topics/analysis/PolyDivWindow.h"
 #include "topics/analysis/SequencesWindow.h"
 #include "topics/analysis/SurfaceWindow.h"
@@ -19,6 +22,9 @@ void RegisterAnalysisTopics() {
   RegisterTopicWindow<TFPlot3d>();
   RegisterTopicWindow<TFFPlot1>();
   RegisterTopicWindow<TFKudis>();
+  RegisterTopicWindow<TFInteg>();
+  RegisterTopicWindow<TFFPLot2>();
+  RegisterTopicWindow<TFFPLot3>();
   RegisterAnalysisTexts();
 }
 

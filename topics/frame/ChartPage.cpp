@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "charts/ChartExport.h"
@@ -276,6 +277,17 @@ void ChartPage::registerKeys(FieldRegistry& fields) {
   fields.addText(
       QStringLiteral("LineWidth"), [this] { return widthList(); }, [this](const QString& v) { widthList() = v; },
       shellState().SettingsLineWidth);
+  if (!options_.areaVis) return;
+  // The area's colour and border: out of range, the settings' values kept
+  // within the palette and the widths.
+  const ShellState& s = shellState();
+  fields.addInteger(
+      QStringLiteral("AreaColor"), [] { return shellState().GraphAreaColor; },
+      [](int v) { shellState().GraphAreaColor = v; }, std::clamp(s.SettingsAreaColor, 1, PaletteSize), 1, PaletteSize);
+  fields.addInteger(
+      QStringLiteral("AreaRand"), [] { return shellState().GraphAreaWidth; },
+      [](int v) { shellState().GraphAreaWidth = v; }, std::clamp(s.SettingsRandWidth, 0, MaxLineWidth), 0,
+      MaxLineWidth);
 }
 
 void ChartPage::resetLists() {
@@ -283,8 +295,9 @@ void ChartPage::resetLists() {
   colorList() = s.SettingsLineColor;
   widthList() = s.SettingsLineWidth;
   if (!options_.colorList) {
-    s.GraphAreaColor = s.SettingsAreaColor;
-    s.GraphAreaWidth = s.SettingsRandWidth;
+    // Kept within the palette and the widths, as the area keys load them.
+    s.GraphAreaColor = std::clamp(s.SettingsAreaColor, 1, PaletteSize);
+    s.GraphAreaWidth = std::clamp(s.SettingsRandWidth, 0, MaxLineWidth);
   }
 }
 

@@ -159,15 +159,7 @@ TFLinOpt::TFLinOpt(QWidget* owner) : ChartTopicWindow(owner, ClassName, linOptCo
 
   fields().addGrid(objective_, objectiveKey);
   fields().addGrid(constraints_, constraintKey);
-  addChartKeys();
-  ShellState& s = shellState();
-  // Area values out of range load as the settings' ones.
-  fields().addInteger(
-      QStringLiteral("AreaColor"), [] { return shellState().GraphAreaColor; },
-      [](int v) { shellState().GraphAreaColor = v; }, std::clamp(s.SettingsAreaColor, 1, PaletteSize), 1, PaletteSize);
-  fields().addInteger(
-      QStringLiteral("AreaRand"), [] { return shellState().GraphAreaWidth; },
-      [](int v) { shellState().GraphAreaWidth = v; }, std::clamp(s.SettingsRandWidth, 0, MaxLineWidth), 0, MaxLineWidth);
+  addChartKeys();  // with the area keys
   fields().addText(
       QStringLiteral("max"), [this] { return maximise_ ? QStringLiteral("true") : QStringLiteral("false"); },
       [this](const QString& v) { setMaximise(v.trimmed().compare(QStringLiteral("true"), Qt::CaseInsensitive) == 0); },

@@ -1,0 +1,159 @@
+// Speed and accuracy of the analysis topics' computations. After the runs
+// the program prints each comparison as a ratio of times (plain / ours, so
+// above 1 means ours is faster).
+//
+//   cmake -S . -B build -DZW_BUILD_BENCH=ON
+//   cmake --build build --target bench_analysis && build/bin/bench_analysis
+#include <benchmark/benchmark.h>
+#include <gsl/gsl_errno.h>
+#include <gsl/gsl_integration.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench/TimeReporter.h"
+#include "common/TextMeasurer.h"
+#include "kernel/Evaluator.h"
+#include "kernel/Format.h"
+#include "platform/symbolic/Derivative.h"
+#include "topics/analysis/Integral.h"
+
+namespace {
+
+using namespace zw;
+
+// ---- integral calculus ------------------------------------------------------
+
+const IntegralTexts kIntegTexts{"Intervall  [a;b]  von ", " bis ", "Orientierter Inhalt", "Absoluter Inhalt",
+                                "Drehmomente", "Rotationsvolumen", "Schwerpunkt", "Bogenlängen"};
+
+// Smooth integrands; in each ƒ1 ≥ ƒ2 on [a; b], so the absolute area and
+// the centroid are smooth too.
+struct IntegCase {
+  const char* f1;
+  const char* f2;
+  double a, b;
+};
+const IntegCase kIntegCases[] = {
+    {"exp(-x^2/4)*(2+sin(3*x))", "x/10-1", -2, 3},
+    {"x^2", "", 0, 1},
+    {"sqrt(4+x^2)", "cos(x)", -1, 2},
+    {"ln(1+x^2)+2", "sin(x)", 0.5, 4},
+};
+
+IntegralInput IntegInput(const IntegCase& c) {
+  IntegralInput in;
+  in.f1 = IntegralTerm(QString::fromUtf8(c.f1));
+  in.f2 = IntegralTerm(QString::fromUtf8(c.f2));
+  in.f2Typed = *c.f2 != 0;
+  in.a = c.a, in.b = c.b;
+  in.aText = QString::number(c.a), in.bText = QString::number(c.b);
+  in.arcs = in.moments = in.volumes = true;
+  in.context = FormulaContext::current();
+  in.context.AngleMode = 1;
+  return in;
+}
+
+void BM_IntegralBlock(benchmark::State& state) {
+  const FixedWidthMeasurer memo;
+  const IntegralInput in = IntegInput(kIntegCases[state.range(0)]);
+  for (auto _ : state) benchmark::DoNotOptimize(ComputeIntegral(in, kIntegTexts, memo));
+}
+BENCHMARK(BM_IntegralBlock)->Arg(0)->Unit(benchmark::kMillisecond);
+
+void BM_IntegralPointByPoint(benchmark::State& state) {
+  const FixedWidthMeasurer memo;
+  const IntegralInput in = IntegInput(kIntegCases[state.range(0)]);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(ComputeIntegral(in, kIntegTexts, memo, MidpointValues::PointByPoint));
+}
+BENCHMARK(BM_IntegralPointByPoint)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// GSL's adaptive QAGS at 1e-10 over a term of the evaluator.
+struct Integrand {
+  std::u16string term;
+  const FormulaContext* context;
+};
+double EvaluateAt(double x, void* p) {
+  const auto* f = static_cast<const Integrand*>(p);
+  Extended v = 0;
+  std::int32_t err = 0;
+  EvaluateFormula(f->term, v, err, x, *f->context);
+  return double(v);
+}
+
+struct Qags {
+  double value = 0;
+  std::size_t evaluations = 0;
+};
+Qags QagsOf(const std::u16string& term, double a, double b, const FormulaContext& context) {
+  gsl_integration_workspace* w = gsl_integration_workspace_alloc(1000);
+  Integrand f{term, &context};
+  gsl_function F{&EvaluateAt, &f};
+  Qags q;
+  double error = 0;
+  gsl_integration_qags(&F, a, b, 0, 1e-10, 1000, w, &q.value, &error);
+  q.evaluations = 21 * w->size;  // 21-point Gauss–Kronrod rule per interval
+  gsl_integration_workspace_free(w);
+  return q;
+}
+
+std::string Shown(int digits, double v) { return QString::fromStdU16String(FormatReal(digits, v)).toStdString(); }
+
+// Every digit the memo shows equals GSL's QAGS value, and the block and the
+// point-by-point sums give the same lines.
+void CheckIntegrals() {
+  gsl_set_error_handler_off();
+  const FixedWidthMeasurer memo;
+  std::printf("Integral calculus: digits shown against GSL QAGS at 1e-10\n");
+  for (const IntegCase& c : kIntegCases) {
+    const IntegralInput in = IntegInput(c);
+    const IntegralResult ours = ComputeIntegral(in, kIntegTexts, memo);
+    const IntegralResult plain = ComputeIntegral(in, kIntegTexts, memo, MidpointValues::PointByPoint);
+    bench::RequireSame(ours.lines == plain.lines, "integral memo lines, block against point by point");
+    const std::u16string f1 = in.f1, f2 = in.f2, d = u"(" + f1 + u")-(" + f2 + u")";
+    const std::u16string arc1 = ArcLengthIntegrand(SymbolicDerivative(f1, in.context), "f1");
+    const std::u16string arc2 = ArcLengthIntegrand(SymbolicDerivative(f2, in.context), "f2");
+    struct Check {
+      const char* what;
+      std::u16string integrand;
+      double ours;
+      int digits;
+    } checks[] = {
+        {"A1", d, double(ours.sums.A1), 6},
+        {"A2", d, double(ours.sums.A2), 6},
+        {"Mx", u"((" + f1 + u")^2-(" + f2 + u")^2)/2", double(ours.sums.Mx), 6},
+        {"My", u"x*(" + d + u")", double(ours.sums.My), 6},
+        {"L1", arc1, double(ours.sums.L1), 4},
+        {"L2", arc2, double(ours.sums.L2), 4},
+    };
+    std::size_t gslEvaluations = 0;
+    for (const Check& k : checks) {
+      const Qags q = QagsOf(k.integrand, c.a, c.b, in.context);
+      gslEvaluations += q.evaluations;
+      const bool same = Shown(k.digits, k.ours) == Shown(k.digits, q.value);
+      std::printf("  %-28s %s  ours %s  QAGS %s (%zu evaluations)\n", c.f1, k.what, Shown(k.digits, k.ours).c_str(),
+                  Shown(k.digits, q.value).c_str(), q.evaluations);
+      bench::RequireSame(same, "integral digits against GSL QAGS");
+    }
+    std::printf("  evaluations: ours %ld, QAGS %zu\n", ours.evaluations, gslEvaluations);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CheckIntegrals();
+  zw::bench::TimeReporter reporter(zw::bench::Clock::Cpu);
+  zw::bench::RunAll(argc, argv, reporter);
+  using zw::bench::Against;
+  zw::bench::PrintRatios(
+      "Integral calculus: point by point / block (CPU time)", reporter.times,
+      {{"areas, moments, volumes (5,000 midpoints) and both arc lengths (2 × 32,000), `EvaluateFormula` per point / "
+        "`EvaluateFormulaBlock`",
+        "BM_IntegralPointByPoint/0", "BM_IntegralBlock/0", "≥ 1.5", Against::NaiveMethod}},
+      reporter.repetitions);
+  return 0;
+}
