@@ -253,4 +253,10 @@ void AngleModeBox::place(int left, int top, int width, const QString& caption) {
 }
 
 
+FormulaContext RadiansContext() {
+  FormulaContext c = FormulaContext::current();
+  c.AngleMode = 1;
+  return c;
+}
+
 }  // namespace zw

@@ -94,6 +94,10 @@ void AttachTermMenu(StringGrid* grid, int column, TextClipboard& clipboard,
 void AttachTermEditMenu(QLineEdit* edit, TextClipboard& clipboard,
                         std::function<void(const std::function<void()>&)> guard);
 
+// The evaluator's context of the windows that read their terms in radians
+// whatever the program's setting; Y, Z and K as the program has them.
+FormulaContext RadiansContext();
+
 // The angle-mode group of the curve windows: DEG, RAD, GON in three columns.
 class AngleModeBox {
 public:

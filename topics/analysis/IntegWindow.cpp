@@ -44,13 +44,6 @@ ChartPageOptions integChart() {
   return o;
 }
 
-// The terms are read in radians whatever the program's setting.
-FormulaContext Radians() {
-  FormulaContext c = FormulaContext::current();
-  c.AngleMode = 1;
-  return c;
-}
-
 IntegralTexts Texts() {
   return {GetTextBlank(IInteg, 2), GetTextSpaced(IInteg, 3), GetText(IInteg, 4), GetText(IInteg, 5),
           GetText(IInteg, 6),      GetText(IInteg, 7),       GetText(IInteg, 8), GetText(IInteg, 9)};
@@ -145,7 +138,7 @@ void TFInteg::compute() {
   in.arcs = arcs_->isChecked();
   in.moments = moments_->isChecked();
   in.volumes = volumes_->isChecked();
-  in.context = Radians();
+  in.context = RadiansContext();
   // The memo changes only when every sum is there; ESC leaves it as it was.
   startLongRun(std::make_unique<IntegralRun>(in, Texts(), std::make_shared<FontTextMeasurer>(memoFont()),
                                              [this](const IntegralResult& r) { setMemoLines(r.lines); }));
@@ -166,7 +159,7 @@ ChartRange TFInteg::chartRange() {
 }
 
 void TFInteg::drawFigures(TVIrada& chart) {
-  const FormulaContext context = Radians();
+  const FormulaContext context = RadiansContext();
   // The boundary: along ƒ1 from a to b, back along ƒ2 (a point without a value counts as 0).
   std::vector<Extended> xs(kBoundarySteps + 1), y1(xs.size()), y2(xs.size());
   std::vector<std::int32_t> errs(xs.size());

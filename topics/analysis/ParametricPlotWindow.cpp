@@ -41,13 +41,6 @@ ChartPageOptions parametricChart() {
   return o;
 }
 
-// The terms are read in radians.
-FormulaContext Radians() {
-  FormulaContext c = FormulaContext::current();
-  c.AngleMode = 1;
-  return c;
-}
-
 }  // namespace
 
 TFFPLot3::TFFPLot3(QWidget* owner)
@@ -105,7 +98,7 @@ ChartRange TFFPLot3::chartRange() {
 
 void TFFPLot3::drawFigures(TVIrada& chart) {
   const GraphPens pens = chartPage().pens();
-  PlotParametric(xTerm_, yTerm_, chart, k1_, k2_, pens.color[1], pens.width[1], Radians());
+  PlotParametric(xTerm_, yTerm_, chart, k1_, k2_, pens.color[1], pens.width[1], RadiansContext());
 }
 
 void TFFPLot3::graphHints(std::array<QString, 13>&) {}
