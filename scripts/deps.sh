@@ -15,6 +15,7 @@ pkgs=(
   ccache
   qt6-svg-dev libqcustomplot-dev   # SVG export of charts; chart benchmark peer
   libgsl-dev libprimesieve-dev   # test oracles and benchmark peers only (never linked into the program)
+  libcsv-dev                     # benchmark peer of the point-file readers only
 )
 missing=()
 for p in "${pkgs[@]}"; do

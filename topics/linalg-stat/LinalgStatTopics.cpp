@@ -14,8 +14,12 @@
 #include "topics/linalg-stat/MatMul.h"
 #include "topics/linalg-stat/MatMulWindow.h"
 #include "topics/linalg-stat/Pseudo.h"
+#include "topics/linalg-stat/Regr.h"
+#include "topics/linalg-stat/RegrWindow.h"
 #include "topics/linalg-stat/PseudoWindow.h"
 #include "topics/linalg-stat/StatWindow.h"
+#include "topics/linalg-stat/Verhulst.h"
+#include "topics/linalg-stat/VerhulstWindow.h"
 #include "topics/linalg-stat/VecProductWindows.h"
 #include "topics/linalg-stat/VecProducts.h"
 
@@ -43,6 +47,11 @@ void RegisterLinalgStatTopics() {
 
   RegisterTopicWindow<TFStat>();
   RegisterStatTexts();
+
+  RegisterTopicWindow<TFRegr>();
+  RegisterRegrTexts();
+  RegisterTopicWindow<TFVerhulst>();
+  RegisterVerhulstTexts();
 }
 
 }  // namespace zw
