@@ -7,6 +7,18 @@
 #include "topics/space/XEbKuWindow.h"
 #include "topics/space/XGerKWindow.h"
 #include "topics/space/XKugelWindow.h"
+#include "topics/space/CoordSystems.h"
+#include "topics/space/CoordSystemsWindow.h"
+#include "topics/space/DistanceWindows.h"
+#include "topics/space/Distances.h"
+#include "topics/space/LinePlane.h"
+#include "topics/space/LinePlaneWindow.h"
+#include "topics/space/SphereDistance.h"
+#include "topics/space/SphereDistanceWindow.h"
+#include "topics/space/TwoLines.h"
+#include "topics/space/TwoLinesWindow.h"
+#include "topics/space/TwoPlanes.h"
+#include "topics/space/TwoPlanesWindow.h"
 
 namespace zw {
 
@@ -20,6 +32,22 @@ void RegisterSpaceTopics() {
   RegisterTopicWindow<TFXKugel>();
   RegisterTopicWindow<TFXEbKu>();
   RegisterTopicWindow<TFXGerK>();
+  // Two planes, line and plane, two lines, distances, sphere distances,
+  // coordinate systems.
+  RegisterTwoPlanesTexts();
+  RegisterLinePlaneTexts();
+  RegisterTwoLinesTexts();
+  RegisterDistanceTexts();
+  RegisterSphereDistanceTexts();
+  RegisterCoordSystemsTexts();
+  RegisterTopicWindow<TFXEbene>();
+  RegisterTopicWindow<TFXGerEb>();
+  RegisterTopicWindow<TFXGer3d>();
+  RegisterTopicWindow<TFAbstPP>();
+  RegisterTopicWindow<TFAbstPG>();
+  RegisterTopicWindow<TFAbstPE>();
+  RegisterTopicWindow<TFAbstGPS>();
+  RegisterTopicWindow<TFKoSys>();
 }
 
 }  // namespace zw

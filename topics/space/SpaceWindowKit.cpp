@@ -113,6 +113,9 @@ void FillPlaneFromVectorEquation(TopicWindow& window, const std::array<QLineEdit
 SpaceWindow::SpaceWindow(QWidget* owner, std::string_view className, bool picture)
     : TopicWindow(owner, className, SpaceConfig(picture)) {}
 
+SpaceWindow::SpaceWindow(QWidget* owner, std::string_view className, TopicConfig config)
+    : TopicWindow(owner, className, std::move(config)) {}
+
 SpaceWindow::~SpaceWindow() = default;
 
 TRot3D* SpaceWindow::addView(SceneRebuild rebuild, bool lowerCaseAxes) {

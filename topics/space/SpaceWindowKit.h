@@ -106,6 +106,8 @@ public:
 
 protected:
   SpaceWindow(QWidget* owner, std::string_view className, bool picture);
+  // A configuration other than SpaceConfig's (another reading strategy, say).
+  SpaceWindow(QWidget* owner, std::string_view className, TopicConfig config);
 
   // The view that fills the picture page, set up as every analytic-geometry
   // view ("x", "y", "z" as axis names with `lowerCaseAxes`).
