@@ -1,5 +1,7 @@
 #include "topics/frame/ChartPage.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QGroupBox>
 #include <QPointer>
@@ -242,9 +244,11 @@ void ChartPage::openSettings() {
   rows.minVis = options_.minVis;
   rows.maxVis = options_.maxVis;
   rows.areaVis = options_.areaVis;
+  int& areaColor = options_.areaColor ? *options_.areaColor : s.GraphAreaColor;
+  int& areaWidth = options_.areaWidth ? *options_.areaWidth : s.GraphAreaWidth;
   if (options_.areaVis) {
-    rows.areaColor = s.GraphAreaColor;
-    rows.areaWidth = s.GraphAreaWidth;
+    rows.areaColor = areaColor;
+    rows.areaWidth = areaWidth;
   }
   if (topic_.hints) topic_.hints(rows.hints);
   QPointer<ChartPage> self(this);
@@ -260,8 +264,8 @@ void ChartPage::openSettings() {
     colorList() = MergeGraphList(colorList(), rows.colorList, options_.minVis, options_.maxVis);
     widthList() = MergeGraphList(widthList(), rows.widthList, options_.minVis, options_.maxVis);
     if (options_.areaVis) {
-      s.GraphAreaColor = rows.areaColor;
-      s.GraphAreaWidth = rows.areaWidth;
+      areaColor = rows.areaColor;
+      areaWidth = rows.areaWidth;
     }
   }
   if (options_.afterDialog == AfterChartDialog::Rebuild)
@@ -277,16 +281,31 @@ void ChartPage::registerKeys(FieldRegistry& fields) {
   fields.addText(
       QStringLiteral("LineWidth"), [this] { return widthList(); }, [this](const QString& v) { widthList() = v; },
       shellState().SettingsLineWidth);
+  // A window's own area values: a stored value that is no integer in the
+  // palette or the widths loads as the settings' value.
+  const ShellState& st = shellState();
+  if (options_.areaColor || options_.areaWidth) {
+    if (options_.areaColor)
+      fields.addInteger(
+          QStringLiteral("AreaColor"), [this] { return *options_.areaColor; },
+          [this](int v) { *options_.areaColor = v; }, std::clamp(st.SettingsAreaColor, 1, PaletteSize), 1,
+          PaletteSize);
+    if (options_.areaWidth)
+      fields.addInteger(
+          QStringLiteral("AreaRand"), [this] { return *options_.areaWidth; },
+          [this](int v) { *options_.areaWidth = v; }, std::clamp(st.SettingsRandWidth, 0, MaxLineWidth), 0,
+          MaxLineWidth);
+    return;
+  }
   if (!options_.areaVis) return;
   // The area's colour and border: out of range, the settings' values kept
   // within the palette and the widths.
-  const ShellState& s = shellState();
   fields.addInteger(
       QStringLiteral("AreaColor"), [] { return shellState().GraphAreaColor; },
-      [](int v) { shellState().GraphAreaColor = v; }, std::clamp(s.SettingsAreaColor, 1, PaletteSize), 1, PaletteSize);
+      [](int v) { shellState().GraphAreaColor = v; }, std::clamp(st.SettingsAreaColor, 1, PaletteSize), 1, PaletteSize);
   fields.addInteger(
       QStringLiteral("AreaRand"), [] { return shellState().GraphAreaWidth; },
-      [](int v) { shellState().GraphAreaWidth = v; }, std::clamp(s.SettingsRandWidth, 0, MaxLineWidth), 0,
+      [](int v) { shellState().GraphAreaWidth = v; }, std::clamp(st.SettingsRandWidth, 0, MaxLineWidth), 0,
       MaxLineWidth);
 }
 
@@ -299,11 +318,18 @@ void ChartPage::resetLists() {
     s.GraphAreaColor = std::clamp(s.SettingsAreaColor, 1, PaletteSize);
     s.GraphAreaWidth = std::clamp(s.SettingsRandWidth, 0, MaxLineWidth);
   }
+  if (options_.areaColor) *options_.areaColor = std::clamp(s.SettingsAreaColor, 1, PaletteSize);
+  if (options_.areaWidth) *options_.areaWidth = std::clamp(s.SettingsRandWidth, 0, MaxLineWidth);
 }
 
 void ChartPage::copyToClipboard(bool blackWhite) {
   if (!bringUpToDate()) return;
-  ChartCopyToClipboard(*chart_, options_.snapshot == SnapshotColours::BlackWhite ? true : blackWhite);
+  switch (options_.snapshot) {
+    case SnapshotColours::BlackWhite: blackWhite = true; break;
+    case SnapshotColours::FollowSetting: break;
+    case SnapshotColours::OppositeOfPrint: blackWhite = !shellState().PrintBlackWhite; break;
+  }
+  ChartCopyToClipboard(*chart_, blackWhite);
 }
 
 void ChartPage::print(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor) {

@@ -30,8 +30,9 @@ class TNumLab;
 // When a visit of the chart page builds the chart afresh: while the flag is
 // still set (a zoomed range then survives page changes), or on every visit.
 enum class ChartVisit { FreshWhileFlagSet, FreshEveryVisit };
-// The colours of the snapshot: always black and white, or the setting.
-enum class SnapshotColours { BlackWhite, FollowSetting };
+// The colours of the snapshot: always black and white, the setting, or black
+// and white exactly when the printout is in colour.
+enum class SnapshotColours { BlackWhite, FollowSetting, OppositeOfPrint };
 // What follows an OK or Cancel of the settings dialog besides taking the
 // lists back: a redraw; one redraw before and one after taking them back; or
 // a fresh build (the topic's range and colours win over the dialog's).
@@ -50,6 +51,10 @@ struct ChartPageOptions {
   QString* widthList = nullptr;
   int minVis = 1, maxVis = 2;  // the graph rows the dialog shows
   bool areaVis = false;        // the area row
+  // The window's own area colour (palette index) and outline width for the
+  // area row; null: the program's shared ones.
+  int* areaColor = nullptr;
+  int* areaWidth = nullptr;
   // A fresh build makes both scales equal unless the window never wants it
   // (a bar chart) or the topic's range of this build says no (ChartRange).
   bool equalScalesOnBuild = true;

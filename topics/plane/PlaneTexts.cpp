@@ -173,6 +173,98 @@ constexpr TextItem kDrei1Fr[] = {
     {8, u"Aire"},
 };
 
+constexpr TextItem kDrei2De[] = {
+    {1, u"Aus drei Größen eines Dreiecks, darunter mindestens einer Seite, werden die übrigen berechnet."},
+    {2, u"1. Lösung"}, {3, u"2. Lösung"}, {4, u"Keine 2. Lösung"},
+};
+constexpr TextItem kDrei2En[] = {
+    {1, u"Three quantities of a triangle, at least one of them a side, give all the others."},
+    {2, u"1st solution"}, {3, u"2nd solution"}, {4, u"No 2nd solution"},
+};
+constexpr TextItem kDrei2Fr[] = {
+    {1, u"Trois grandeurs d'un triangle, dont au moins un côté, donnent toutes les autres."},
+    {2, u"1re solution"}, {3, u"2e solution"}, {4, u"Pas de 2e solution"},
+};
+
+constexpr TextItem kDrei3De[] = {
+    {1, u"Aus den Koordinaten der Ecken A, B und C eines Dreiecks werden Seiten, Winkel, Höhen, "
+        u"Seitenhalbierende, Winkelhalbierende, Umkreis, Inkreis, Fläche und Umfang berechnet."},
+};
+constexpr TextItem kDrei3En[] = {
+    {1, u"From the coordinates of the vertices A, B and C of a triangle its sides, angles, altitudes, medians, "
+        u"angle bisectors, circumcircle, incircle, area and perimeter are computed."},
+};
+constexpr TextItem kDrei3Fr[] = {
+    {1, u"À partir des coordonnées des sommets A, B et C d'un triangle, on calcule ses côtés, angles, hauteurs, "
+        u"médianes, bissectrices, cercle circonscrit, cercle inscrit, aire et périmètre."},
+};
+
+constexpr TextItem kBesGerDe[] = {
+    {1, u"Aus den Koordinaten der Ecken A, B und C eines Dreiecks werden die Gleichungen seiner besonderen "
+        u"Geraden, ihre Schnittpunkte und die besonderen Kreise berechnet. Die Auswahl bestimmt, was "
+        u"aufgelistet und gezeichnet wird."},
+    {13, u"Gezeichnet werden:"},
+};
+constexpr TextItem kBesGerEn[] = {
+    {1, u"From the coordinates of the vertices A, B and C of a triangle the equations of its special lines, "
+        u"their points of intersection and the special circles are computed. The selection decides what is "
+        u"listed and drawn."},
+    {13, u"To be drawn:"},
+};
+constexpr TextItem kBesGerFr[] = {
+    {1, u"À partir des coordonnées des sommets A, B et C d'un triangle, on calcule les équations de ses droites "
+        u"remarquables, leurs points d'intersection et les cercles remarquables. La sélection décide de ce qui "
+        u"est listé et dessiné."},
+    {13, u"Sont dessinés :"},
+};
+
+constexpr TextItem kPoly2De[] = {
+    {1, u"Berechnet werden Fläche, Umfang und Schwerpunkt eines n-Ecks."},
+    {2, u"Ecken"}, {3, u"Fläche  A"}, {4, u"Umfang  u"}, {5, u"Eckenschwerpunkt"}, {6, u"ES"},
+    {7, u"Flächenschwerpunkt"}, {8, u"FS"}, {11, u"Konvexes Vieleck"}, {12, u"Konkaves Vieleck"},
+    {13, u"Überschlagendes Vieleck"}, {14, u"Sehnenvieleck"}, {15, u"Tangentenvieleck"},
+};
+constexpr TextItem kPoly2En[] = {
+    {1, u"The area, perimeter and centroid of an n-gon are computed."},
+    {2, u"Vertices"}, {3, u"Area  A"}, {4, u"Perimeter  u"}, {5, u"Centroid of the vertices"}, {6, u"VC"},
+    {7, u"Centroid of the area"}, {8, u"AC"}, {11, u"Convex polygon"}, {12, u"Concave polygon"},
+    {13, u"Self-intersecting polygon"}, {14, u"Cyclic polygon"}, {15, u"Tangential polygon"},
+};
+constexpr TextItem kPoly2Fr[] = {
+    {1, u"On calcule l'aire, le périmètre et le centre de gravité d'un polygone à n sommets."},
+    {2, u"Sommets"}, {3, u"Aire  A"}, {4, u"Périmètre  u"}, {5, u"Centre des sommets"}, {6, u"CS"},
+    {7, u"Centre de gravité de l'aire"}, {8, u"CG"}, {11, u"Polygone convexe"}, {12, u"Polygone concave"},
+    {13, u"Polygone croisé"}, {14, u"Polygone inscriptible"}, {15, u"Polygone circonscriptible"},
+};
+
+constexpr TextItem kAbbDe[] = {
+    {1, u"Geben Sie das n-Eck ein und definieren Sie die Abbildungen."}, {100, u"n-Eck"},
+    {201, u"Ersetzen"}, {202, u"Kopieren"}, {203, u"Ausschn."}, {204, u"Anfügen"}, {205, u"Einfügen"},
+    {206, u"Konstruktion"}, {210, u"Parallelverschiebung"}, {211, u"Verschiebungsvektor"},
+    {220, u"Geradenspiegelung"}, {221, u"Spiegelachse durch die Punkte"}, {230, u"Punktspiegelung"},
+    {231, u"Spiegelzentrum"}, {240, u"Drehung"}, {241, u"Drehzentrum"}, {242, u"Drehwinkel"},
+    {250, u"Zentrische Streckung"}, {251, u"Streckzentrum"}, {252, u"Streckfaktor"}, {260, u"Scherung"},
+    {261, u"Scherungsachse durch"}, {262, u"Scherungswinkel"}, {301, u"Urbild"},
+};
+constexpr TextItem kAbbEn[] = {
+    {1, u"Enter the n-gon and define the mappings."}, {100, u"n-gon"},
+    {201, u"Replace"}, {202, u"Copy"}, {203, u"Cut"}, {204, u"Append"}, {205, u"Insert"},
+    {206, u"Construction"}, {210, u"Translation"}, {211, u"Translation vector"},
+    {220, u"Reflection in a line"}, {221, u"Axis through the points"}, {230, u"Point reflection"},
+    {231, u"Centre of reflection"}, {240, u"Rotation"}, {241, u"Centre of rotation"}, {242, u"Angle of rotation"},
+    {250, u"Central dilation"}, {251, u"Centre of dilation"}, {252, u"Scale factor"}, {260, u"Shear"},
+    {261, u"Shear axis through"}, {262, u"Shear angle"}, {301, u"Pre-image"},
+};
+constexpr TextItem kAbbFr[] = {
+    {1, u"Entrez le polygone et définissez les applications."}, {100, u"Polygone"},
+    {201, u"Remplacer"}, {202, u"Copier"}, {203, u"Couper"}, {204, u"Ajouter"}, {205, u"Insérer"},
+    {206, u"Construction"}, {210, u"Translation"}, {211, u"Vecteur de translation"},
+    {220, u"Symétrie axiale"}, {221, u"Axe passant par les points"}, {230, u"Symétrie centrale"},
+    {231, u"Centre de symétrie"}, {240, u"Rotation"}, {241, u"Centre de rotation"}, {242, u"Angle de rotation"},
+    {250, u"Homothétie"}, {251, u"Centre d'homothétie"}, {252, u"Rapport"}, {260, u"Transvection"},
+    {261, u"Axe de transvection par"}, {262, u"Angle de transvection"}, {301, u"Original"},
+};
+
 }  // namespace
 
 // Called once from the area's registration.
@@ -192,7 +284,14 @@ void RegisterPlaneTexts() {
       {IDrei, TextLanguage::French, kDreiFr},     {IPoly1, TextLanguage::German, kPoly1De},
       {IPoly1, TextLanguage::English, kPoly1En},  {IPoly1, TextLanguage::French, kPoly1Fr},
       {IDrei1, TextLanguage::German, kDrei1De},   {IDrei1, TextLanguage::English, kDrei1En},
-      {IDrei1, TextLanguage::French, kDrei1Fr},
+      {IDrei1, TextLanguage::French, kDrei1Fr},   {IDrei2, TextLanguage::German, kDrei2De},
+      {IDrei2, TextLanguage::English, kDrei2En},  {IDrei2, TextLanguage::French, kDrei2Fr},
+      {IDrei3, TextLanguage::German, kDrei3De},   {IDrei3, TextLanguage::English, kDrei3En},
+      {IDrei3, TextLanguage::French, kDrei3Fr},   {IBesGer, TextLanguage::German, kBesGerDe},
+      {IBesGer, TextLanguage::English, kBesGerEn}, {IBesGer, TextLanguage::French, kBesGerFr},
+      {IPoly2, TextLanguage::German, kPoly2De},   {IPoly2, TextLanguage::English, kPoly2En},
+      {IPoly2, TextLanguage::French, kPoly2Fr},   {IAbb, TextLanguage::German, kAbbDe},
+      {IAbb, TextLanguage::English, kAbbEn},      {IAbb, TextLanguage::French, kAbbFr},
   };
   (void)regs;
 }
