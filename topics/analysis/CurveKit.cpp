@@ -115,6 +115,14 @@ void CurveSwitches::place(int left, int top, int side, int step) {
   for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setGeometry(left, top + int(i) * step, side, side);
 }
 
+void CurveSwitches::placeBesideChart(TVIrada& chart) {
+  const LayoutMetrics& m = metrics();
+  QRect r = chart.geometry();
+  r.setWidth(std::max(ScalePixels(100), r.width() - m.RowHeight * 3 / 2));
+  chart.setGeometry(r);
+  place(r.right() + 1 + ScalePixels(2), r.top() + chart.MarginTop(), m.RowHeight + 2, m.RowHeight + 4);
+}
+
 bool CurveSwitches::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress) {
     for (std::size_t i = 0; i < boxes_.size(); ++i)

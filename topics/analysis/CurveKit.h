@@ -58,11 +58,15 @@ public:
   QLineEdit* box(int i) const { return boxes_[std::size_t(i - 1)]; }
   bool shown(int i) const { return shown_[std::size_t(i - 1)]; }
   void showAll();
+  void setShown(int i, bool on) { shown_[std::size_t(i - 1)] = on; }
   // Visibility, colours and hints of the boxes: `present[i - 1]` says curve i has a term.
   void update(const std::vector<bool>& present, const GraphPens& pens, const std::vector<QString>& hints);
   // A column of boxes with its top left at (left, top), a square of side
   // `side` each, `step` apart.
   void place(int left, int top, int side, int step);
+  // Narrows the chart by 1.5 row heights and stands the column in that room,
+  // the first box level with the top of the plot area.
+  void placeBesideChart(TVIrada& chart);
   // The box texts: ƒ and the number.
   void setLabels(const std::vector<QString>& labels);
 

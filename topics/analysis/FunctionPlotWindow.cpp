@@ -98,12 +98,7 @@ void TFFPlot1::layoutPage(int index) {
   ChartTopicWindow::layoutPage(index);
   if (index != chartPage().options().pageIndex) return;
   // The chart gives a column of its width to the curve switches.
-  const LayoutMetrics& m = metrics();
-  TVIrada& chart = chartPage().chart();
-  QRect r = chart.geometry();
-  r.setWidth(std::max(ScalePixels(100), r.width() - m.RowHeight * 3 / 2));
-  chart.setGeometry(r);
-  switches_->place(r.right() + 1 + ScalePixels(2), r.top() + chart.MarginTop(), m.RowHeight + 2, m.RowHeight + 4);
+  switches_->placeBesideChart(chartPage().chart());
 }
 
 QWidget* TFFPlot1::failureFocus() const { return grid_; }

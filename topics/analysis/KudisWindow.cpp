@@ -29,7 +29,6 @@ namespace zw {
 namespace {
 
 constexpr int kTablePage = 3;
-const char* const kTableKeys[3] = {"ed41", "ed42", TableStepKey};
 
 TopicConfig kudisConfig() {
   TopicConfig c;
@@ -95,31 +94,17 @@ TFKudis::TFKudis(QWidget* owner)
   switches_->setLabels({QStringLiteral(" ") + FunctionSign(), QStringLiteral(" ") + FunctionSign() + QStringLiteral("'"),
                         QStringLiteral(" ") + FunctionSign() + QStringLiteral("\"")});
 
-  QWidget* tableBox = contentBox(kTablePage);
-  table_ = new QPlainTextEdit(tableBox);
-  table_->setObjectName(QStringLiteral("Memo2"));
-  table_->setReadOnly(true);
-  table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  table_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  for (auto& h : tableHeads_) h = new QLabel(tableBox);
-  for (int i = 0; i < 3; ++i) {
-    auto* e = tableEdits_[std::size_t(i)] = new QLineEdit(tableBox);
-    e->setObjectName(QStringLiteral("ed4%1").arg(i + 1));
-    e->installEventFilter(this);
-  }
-  digits_ = new QSpinBox(tableBox);
-  digits_->setObjectName(QStringLiteral("udSpin4"));
-  digits_->setRange(3, 8);
-  digits_->setValue(6);
-  connect(digits_, &QSpinBox::valueChanged, this, [this] { tableFieldsChanged(); });
+  table_ = new ValueTablePage(*this, contentBox(kTablePage),
+                              [this](Extended from, Extended to, Extended step, int digits) {
+                                return tableLines(from, to, step, digits);
+                              });
   range_.registerKeys(fields());
   addChartKeys();
   initTopic();
 }
 
 QWidget* TFKudis::inputFor(const QString& key) const {
-  for (int i = 0; i < 3; ++i)
-    if (key == QLatin1String(kTableKeys[i])) return tableEdits_[std::size_t(i)];
+  if (QWidget* w = table_->inputFor(key)) return w;
   return ChartTopicWindow::inputFor(key);
 }
 
@@ -145,35 +130,10 @@ void TFKudis::layoutInputs() {
 
 void TFKudis::layoutPage(int index) {
   ChartTopicWindow::layoutPage(index);
-  const LayoutMetrics& m = metrics();
   if (index == chartPage().options().pageIndex) {
-    TVIrada& chart = chartPage().chart();
-    QRect r = chart.geometry();
-    r.setWidth(std::max(ScalePixels(100), r.width() - m.RowHeight * 3 / 2));
-    chart.setGeometry(r);
-    switches_->place(r.right() + 1 + ScalePixels(2), r.top() + chart.MarginTop(), m.RowHeight + 2, m.RowHeight + 4);
+    switches_->placeBesideChart(chartPage().chart());
   } else if (index == kTablePage) {
-    const QRect area = contentBox(kTablePage)->contentsRect();
-    const int gap = ScalePixels(8);
-    const int editWidth = EditWidthFor(QStringLiteral("-1000000000000"));
-    const QString heads[4] = {GetText(ITabelle, 1), GetText(ITabelle, 2), GetText(ITabelle, 3), GetText(ITabelle, 5)};
-    int x = area.left() + gap;
-    const int top = area.top() + gap;
-    for (int i = 0; i < 4; ++i) {
-      QLabel* h = tableHeads_[std::size_t(i)];
-      h->setFont(fonts().TextFont.font);
-      h->setText(heads[i]);
-      QWidget* field = i < 3 ? static_cast<QWidget*>(tableEdits_[std::size_t(i)]) : digits_;
-      field->setFont(fonts().TextFont.font);
-      const int w = i < 3 ? editWidth : std::max(ScalePixels(56), digits_->sizeHint().width());
-      const int colWidth = std::max(w, h->sizeHint().width());
-      h->setGeometry(x, top, colWidth, m.RowHeight);
-      field->setGeometry(x, top + m.RowHeight, w, m.RowHeight);
-      x += colWidth + gap;
-    }
-    const int memoTop = top + 2 * m.RowHeight + gap;
-    table_->setFont(memoFont());
-    table_->setGeometry(area.left() + gap, memoTop, area.width() - 2 * gap, std::max(m.RowHeight, area.bottom() - memoTop - gap));
+    table_->layout(contentBox(kTablePage)->contentsRect(), memoFont());
   }
 }
 
@@ -255,89 +215,39 @@ void TFKudis::enterOtherPage(int index) {
   if (index != kTablePage) return;
   runComputation();
   if (currentPage() != kTablePage) return;  // the inputs were refused
-  tableEdits_[0]->setText(from_->text().trimmed().isEmpty() ? QStringLiteral("0") : from_->text());
-  tableEdits_[1]->setText(to_->text().trimmed().isEmpty() ? QStringLiteral("0") : to_->text());
+  const auto edits = table_->edits();
+  edits[0]->setText(from_->text().trimmed().isEmpty() ? QStringLiteral("0") : from_->text());
+  edits[1]->setText(to_->text().trimmed().isEmpty() ? QStringLiteral("0") : to_->text());
   Extended a = xvon_, b = xbis_;
   if (a > b) std::swap(a, b);
   const Extended step = ValueTableStep(a, b);
-  tableEdits_[2]->setText(QString::fromStdU16String(FormatReal(8, step)));
-  buildTable(a, b, step);
-  tableEdits_[0]->setFocus();
+  edits[2]->setText(QString::fromStdU16String(FormatReal(8, step)));
+  table_->fill(a, b, step);
+  edits[0]->setFocus();
 }
 
-void TFKudis::tableFieldsChanged() {
-  runGuarded([this] { readTableFields(); });
-}
-
-void TFKudis::readTableFields() {
-  Extended v[3] = {};
-  for (int i = 0; i < 3; ++i) {
-    std::int32_t ok = 0;
-    ReadValue(tableEdits_[std::size_t(i)]->text().trimmed().toStdU16String(), v[i], u'e', ok);
-    if (!ok) throw InputRejected(kTableKeys[i]);
-  }
-  buildTable(v[0], v[1], v[2]);
-}
-
-void TFKudis::buildTable(Extended from, Extended to, Extended step) {
+QStringList TFKudis::tableLines(Extended from, Extended to, Extended step, int digits) const {
   ValueTableInput in;
   in.term = f0_;
-  in.fromText = tableEdits_[0]->text();
-  in.toText = tableEdits_[1]->text();
+  in.fromText = table_->edits()[0]->text();
+  in.toText = table_->edits()[1]->text();
   in.from = from, in.to = to, in.step = step;
-  in.digits = digits_->value();
+  in.digits = digits;
   in.symbolic1 = cbf1_->isChecked();
   in.symbolic2 = cbf2_->isChecked();
   in.context = context();
-  table_->setPlainText(KudisValueTable(in, GetText(ITabelle, 1), GetText(ITabelle, 2), FontTextMeasurer(memoFont()))
-                           .join(u'\n'));
-}
-
-bool TFKudis::eventFilter(QObject* watched, QEvent* event) {
-  for (QLineEdit* e : tableEdits_) {
-    if (watched != e) continue;
-    const bool enter = event->type() == QEvent::KeyRelease &&
-                       (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
-                        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
-    // Leaving a field for another of this window (not for an error box).
-    if (enter || (event->type() == QEvent::FocusOut && isActiveWindow()))
-      tableFieldsChanged();
-  }
-  return ChartTopicWindow::eventFilter(watched, event);
+  return KudisValueTable(in, GetText(ITabelle, 1), GetText(ITabelle, 2), FontTextMeasurer(memoFont()));
 }
 
 void TFKudis::printPageRange(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor, int first, int last) {
-  const QFont font = PrinterFont(memoFont());
-  for (int page = first; page <= last; ++page) {
-    if (page > first) device.newPage();
-    painter.setFont(font);
-    cursor.lineStep = QFontMetrics(font, &device).height();
-    switch (page) {
-      case 1:
-        PrintPageHeader(painter, cursor, GetText(IKudis, 0));
-        PrintMemoLines(painter, device, memoFont(), memoLines(), cursor);
-        break;
-      case 2: {
-        // The chart shows even when its page was never opened.
-        if (chartPage().rebuildPending()) chartPage().initChart();
-        painter.setFont(font);
-        cursor.y = 300 + cursor.lineStep;
-        painter.drawText(500, cursor.y, FunctionSign() + QStringLiteral("(x) = ") + term_->text());
-        cursor.y = 300 + 2 * cursor.lineStep;
-        chartPage().print(painter, device, cursor);
-        const GraphPens pens = chartPage().pens();
-        std::vector<LegendEntry> legend;
-        for (int i = 1; i <= 3; ++i)
-          if (switches_->shown(i)) legend.push_back({pens.color[std::size_t(i)], switches_->box(i)->text()});
-        PrintCurveLegend(painter, cursor.y - cursor.lineStep, legend, QStringLiteral(" f    "));
-        break;
-      }
-      default:
-        cursor.y = 300;
-        PrintMemoLines(painter, device, memoFont(), table_->toPlainText().split(u'\n'), cursor);
-        break;
-    }
-  }
+  DiscussionPrintout out;
+  out.title = GetText(IKudis, 0);
+  out.results = memoLines();
+  out.functionLines = {FunctionSign() + QStringLiteral("(x) = ") + term_->text()};
+  out.chart = &chartPage();
+  out.switches = switches_;
+  out.table = table_->memo()->toPlainText().split(u'\n');
+  PrintDiscussionPages(painter, device, cursor, first, last, memoFont(), out);
 }
 
 }  // namespace zw

@@ -7,6 +7,7 @@
 #include "shell/kit/SystemClipboard.h"
 #include "topics/analysis/CurveDiscussion.h"
 #include "topics/analysis/CurveKit.h"
+#include "topics/analysis/DiscussionPages.h"
 #include "topics/frame/ChartPage.h"
 
 class QCheckBox;
@@ -31,11 +32,11 @@ public:
   QCheckBox* secondBox() const { return cbf2_; }
   AngleModeBox& angleMode() { return angle_; }
   CurveSwitches& switches() const { return *switches_; }
-  QPlainTextEdit* tableMemo() const { return table_; }
-  std::array<QLineEdit*, 3> tableEdits() const { return tableEdits_; }
-  QSpinBox* digits() const { return digits_; }
+  QPlainTextEdit* tableMemo() const { return table_->memo(); }
+  std::array<QLineEdit*, 3> tableEdits() const { return table_->edits(); }
+  QSpinBox* digits() const { return table_->digits(); }
   // Rebuilds the value table from its three fields (leaving one, Enter).
-  void tableFieldsChanged();
+  void tableFieldsChanged() { table_->changed(); }
 
 protected:
   void layoutInputs() override;
@@ -48,13 +49,11 @@ protected:
   void printPageRange(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor, int first,
                       int last) override;
   QWidget* inputFor(const QString& key) const override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   FormulaContext context() const { return angle_.context(); }
   std::array<QString, 3> hintTexts() const;
-  void readTableFields();
-  void buildTable(Extended from, Extended to, Extended step);
+  QStringList tableLines(Extended from, Extended to, Extended step, int digits) const;
   void updateSwitches();
 
   QLabel *termCaption_ = nullptr, *fromCaption_ = nullptr, *toCaption_ = nullptr;
@@ -63,10 +62,7 @@ private:
   QGroupBox* derivatives_ = nullptr;
   QCheckBox *cbf1_ = nullptr, *cbf2_ = nullptr;
   CurveSwitches* switches_ = nullptr;
-  QPlainTextEdit* table_ = nullptr;
-  std::array<QLabel*, 4> tableHeads_{};
-  std::array<QLineEdit*, 3> tableEdits_{};
-  QSpinBox* digits_ = nullptr;
+  ValueTablePage* table_ = nullptr;
   ChartRangeKeys range_;
   SystemTextClipboard clipboard_;
   // What the last discussion read and found.

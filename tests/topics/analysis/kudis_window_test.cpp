@@ -156,15 +156,7 @@ TEST_F(KudisWindowTest, PrintsTheChosenPages) {
   for (const Row& r : rows) {
     SCOPED_TRACE(testing::Message() << r.from << ".." << r.to);
     const QString pdf = file(QStringLiteral("k%1%2.pdf").arg(r.from).arg(r.to));
-    commandUi().printDialog = [pdf, r](QWidget*, QPrinter& printer) {
-      printer.setOutputFormat(QPrinter::PdfFormat);
-      printer.setOutputFileName(pdf);
-      if (r.from > 0) {
-        printer.setPrintRange(QPrinter::PageRange);
-        printer.setFromTo(r.from, r.to);
-      }
-      return true;
-    };
+    printPagesToPdf(pdf, r.from, r.to);
     auto w = open("x^3 - x", "-2", "2");
     w->pageControl()->setCurrentIndex(3);
     deliverCommand(w.get(), WM_PRINTWORKSHEET);
