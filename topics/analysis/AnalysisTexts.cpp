@@ -186,6 +186,88 @@ constexpr TextItem kFPlot3Fr[] = {
     {21, u"Paramètre k de : "}, {22, u"  à "},
 };
 
+constexpr TextItem kPolFktDe[] = {
+    {1, u"Eine ganzrationale Funktion vom Grad ≤ 9 mit Brüchen als Koeffizienten wird untersucht.\n\n"
+        u"ƒ(x) = a₉·x⁹ + a₈·x⁸ + ... + a₁·x + a₀"},
+    {3, u"Integral"}, {20, u"Ableitungen"}, {21, u"Stammfunktion"}, {31, u"Nullstellen"}, {32, u"Extrema"},
+    {33, u"Wendepunkte"}, {40, u"Weitere Suche grafisch mit"}, {41, u"Keine gefunden"},
+    {42, u"Achsensymmetrisch zu"}, {43, u"Punktsymmetrisch zu"}, {44, u"Symmetrie"},
+};
+constexpr TextItem kPolFktEn[] = {
+    {1, u"A polynomial function of degree ≤ 9 with fractions as coefficients is examined.\n\n"
+        u"ƒ(x) = a₉·x⁹ + a₈·x⁸ + ... + a₁·x + a₀"},
+    {3, u"Integral"}, {20, u"Derivatives"}, {21, u"Antiderivative"}, {31, u"Zeros"}, {32, u"Extrema"},
+    {33, u"Points of inflection"}, {40, u"Further search graphically with"}, {41, u"None found"},
+    {42, u"Axially symmetric to"}, {43, u"Point symmetric to"}, {44, u"Symmetry"},
+};
+constexpr TextItem kPolFktFr[] = {
+    {1, u"Une fonction polynomiale de degré ≤ 9 à coefficients fractionnaires est étudiée.\n\n"
+        u"ƒ(x) = a₉·x⁹ + a₈·x⁸ + ... + a₁·x + a₀"},
+    {3, u"Intégrale"}, {20, u"Dérivées"}, {21, u"Primitive"}, {31, u"Zéros"}, {32, u"Extremums"},
+    {33, u"Points d'inflexion"}, {40, u"Recherche graphique avec"}, {41, u"Aucun trouvé"},
+    {42, u"Symétrie axiale par rapport à"}, {43, u"Symétrie centrale par rapport à"}, {44, u"Symétrie"},
+};
+
+constexpr TextItem kRatFktDe[] = {
+    {1, u"Eine gebrochenrationale Funktion, deren Zähler und Nenner Polynome vom Grad ≤ 9 mit Brüchen als "
+        u"Koeffizienten sind, wird untersucht."},
+    {20, u"Ableitungen"}, {21, u"Stetige Fortsetzung"}, {31, u"Nullstellen"}, {32, u"Extrema"},
+    {33, u"Wendepunkte"}, {40, u"Weitere Suche grafisch mit"}, {41, u"Keine gefunden"},
+    {42, u"Achsensymmetrisch zu"}, {43, u"Punktsymmetrisch zu"}, {44, u"Symmetrie"},
+    {60, u"Definitionslücken"}, {61, u"Behebbare Lücke"}, {62, u"Pol mit Vorzeichenwechsel"},
+    {63, u"Pol ohne Vorzeichenwechsel"}, {64, u"senkrechte Asymptote"}, {70, u"Verhalten für"},
+    {71, u"Waagerechte Asymptote"}, {72, u"Schiefe Asymptote"}, {73, u"Näherungskurve"},
+};
+constexpr TextItem kRatFktEn[] = {
+    {1, u"A rational function whose numerator and denominator are polynomials of degree ≤ 9 with fractions "
+        u"as coefficients is examined."},
+    {20, u"Derivatives"}, {21, u"Continuous extension"}, {31, u"Zeros"}, {32, u"Extrema"},
+    {33, u"Points of inflection"}, {40, u"Further search graphically with"}, {41, u"None found"},
+    {42, u"Axially symmetric to"}, {43, u"Point symmetric to"}, {44, u"Symmetry"},
+    {60, u"Gaps of the domain"}, {61, u"Removable gap"}, {62, u"Pole with change of sign"},
+    {63, u"Pole without change of sign"}, {64, u"vertical asymptote"}, {70, u"Behaviour for"},
+    {71, u"Horizontal asymptote"}, {72, u"Oblique asymptote"}, {73, u"Approximating curve"},
+};
+constexpr TextItem kRatFktFr[] = {
+    {1, u"Une fonction rationnelle dont le numérateur et le dénominateur sont des polynômes de degré ≤ 9 à "
+        u"coefficients fractionnaires est étudiée."},
+    {20, u"Dérivées"}, {21, u"Prolongement continu"}, {31, u"Zéros"}, {32, u"Extremums"},
+    {33, u"Points d'inflexion"}, {40, u"Recherche graphique avec"}, {41, u"Aucun trouvé"},
+    {42, u"Symétrie axiale par rapport à"}, {43, u"Symétrie centrale par rapport à"}, {44, u"Symétrie"},
+    {60, u"Valeurs interdites"}, {61, u"Trou supprimable"}, {62, u"Pôle avec changement de signe"},
+    {63, u"Pôle sans changement de signe"}, {64, u"asymptote verticale"}, {70, u"Comportement pour"},
+    {71, u"Asymptote horizontale"}, {72, u"Asymptote oblique"}, {73, u"Courbe d'approximation"},
+};
+
+constexpr TextItem kScharDe[] = {
+    {1, u"Gezeichnet wird eine Kurvenschar mit Scharparameter k."},
+    {21, u"k aus { "}, {22, u"oder k von :"}, {23, u"bis"}, {24, u"Schrittweite"},
+};
+constexpr TextItem kScharEn[] = {
+    {1, u"A family of curves with the parameter k is drawn."},
+    {21, u"k in { "}, {22, u"or k from :"}, {23, u"to"}, {24, u"Step"},
+};
+constexpr TextItem kScharFr[] = {
+    {1, u"Une famille de courbes de paramètre k est tracée."},
+    {21, u"k dans { "}, {22, u"ou k de :"}, {23, u"à"}, {24, u"Pas"},
+};
+
+constexpr TextItem kReihenDe[] = {
+    {1, u"Gezeichnet wird eine als Reihe über  ƒ(x,k)  gegebene Funktion. Durch Verschieben um dy können Sie "
+        u"verschiedene Approximationen vergleichen."},
+    {11, u"k von"}, {12, u"bis"}, {13, u"verschoben um dy = "},
+};
+constexpr TextItem kReihenEn[] = {
+    {1, u"A function given as a series over  ƒ(x,k)  is drawn. Shifting by dy lets you compare different "
+        u"approximations."},
+    {11, u"k from"}, {12, u"to"}, {13, u"shifted by dy = "},
+};
+constexpr TextItem kReihenFr[] = {
+    {1, u"Une fonction donnée comme série sur  ƒ(x,k)  est tracée. Un décalage de dy permet de comparer "
+        u"différentes approximations."},
+    {11, u"k de"}, {12, u"à"}, {13, u"décalé de dy = "},
+};
+
 }  // namespace
 
 // Called once from the area's registration.
@@ -212,6 +294,13 @@ void RegisterAnalysisTexts() {
       {IFPLot2, TextLanguage::French, kFPlot2Fr},
       {IFPLot3, TextLanguage::German, kFPlot3De},     {IFPLot3, TextLanguage::English, kFPlot3En},
       {IFPLot3, TextLanguage::French, kFPlot3Fr},
+      {IPolFkt, TextLanguage::German, kPolFktDe},     {IPolFkt, TextLanguage::English, kPolFktEn},
+      {IPolFkt, TextLanguage::French, kPolFktFr},
+      {IRatFkt, TextLanguage::German, kRatFktDe},     {IRatFkt, TextLanguage::English, kRatFktEn},
+      {IRatFkt, TextLanguage::French, kRatFktFr},
+      {ISchar, TextLanguage::German, kScharDe},       {ISchar, TextLanguage::English, kScharEn},
+      {ISchar, TextLanguage::French, kScharFr},       {IReihen, TextLanguage::German, kReihenDe},
+      {IReihen, TextLanguage::English, kReihenEn},    {IReihen, TextLanguage::French, kReihenFr},
   };
   (void)regs;
 }

@@ -5,7 +5,11 @@
 #include "topics/analysis/KudisWindow.h"
 #include "topics/analysis/ParametricPlotWindow.h"
 #include "topics/analysis/PiecewisePlotWindow.h"
+#include "topics/analysis/PolFktWindow.h"
 #include "topics/analysis/PolyDivWindow.h"
+#include "topics/analysis/RatFktWindow.h"
+#include "topics/analysis/ReihenWindow.h"
+#include "topics/analysis/ScharWindow.h"
 #include "topics/analysis/SequencesWindow.h"
 #include "topics/analysis/SurfaceWindow.h"
 #include "topics/frame/TopicRegistration.h"
@@ -25,6 +29,10 @@ void RegisterAnalysisTopics() {
   RegisterTopicWindow<TFInteg>();
   RegisterTopicWindow<TFFPLot2>();
   RegisterTopicWindow<TFFPLot3>();
+  RegisterTopicWindow<TFPolFkt>();
+  RegisterTopicWindow<TFRatFkt>();
+  RegisterTopicWindow<TFSchar>();
+  RegisterTopicWindow<TFReihen>();
   RegisterAnalysisTexts();
 }
 
