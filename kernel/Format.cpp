@@ -1,4 +1,5 @@
 #include "kernel/Format.h"
+#include "kernel/FormatFixed.h"
 
 #include <algorithm>
 #include <charconv>
@@ -239,6 +240,10 @@ std::u16string FormatReal(int digits, Extended x) {
   // whatever the separator.
   if (Contains(s, u"E-")) s = FixedText(x, digits, 18);
   return s;
+}
+
+std::u16string FormatFixed(int precision, int decimals, Extended x) {
+  return FixedText(x, decimals, std::clamp(precision, 1, 18));
 }
 
 std::u16string FormatRealZeros(int digits, Extended x) {

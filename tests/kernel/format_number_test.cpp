@@ -5,6 +5,7 @@
 #include "kernel/BasicMath.h"
 #include "kernel/CalcFailure.h"
 #include "kernel/Format.h"
+#include "kernel/FormatFixed.h"
 #include "kernel/KernelState.h"
 
 namespace zw {
@@ -91,6 +92,27 @@ TEST_F(Format, GeneralFormatAtNineAndFifteenDigits) {
   EXPECT_EQ(FormatGeneral(15, INFINITY), u"INF");
   EXPECT_EQ(FormatGeneral(15, -INFINITY), u"-INF");
   EXPECT_EQ(FormatGeneral(15, NAN), u"NAN");
+}
+
+TEST_F(Format, FixedNotationKeepsItsDecimalsAndTheRegionalSeparator) {
+  struct Case { Extended x; std::u16string comma, point; } cases[] = {
+      {0, u"0,00000000", u"0.00000000"},
+      {1, u"1,00000000", u"1.00000000"},
+      {0.123456789L, u"0,12345679", u"0.12345679"},
+      {1.0L / 12, u"0,08333333", u"0.08333333"},
+      {4.9e-9L, u"0,00000000", u"0.00000000"},
+      {5e-9L, u"0,00000001", u"0.00000001"},
+      {-3e-9L, u"0,00000000", u"0.00000000"},  // no "-0"
+      {-0.25L, u"-0,25000000", u"-0.25000000"},
+      {0.999999999L, u"1,00000000", u"1.00000000"},
+      {12345678901.0L, u"1,23456789E10", u"1.23456789E10"},  // beyond the precision
+  };
+  for (const auto& c : cases) {
+    kernelState().RegionalDecimalSeparator = u',';
+    EXPECT_EQ(FormatFixed(10, 8, c.x), c.comma) << double(c.x);
+    UseRegionalPoint();
+    EXPECT_EQ(FormatFixed(10, 8, c.x), c.point) << double(c.x);
+  }
 }
 
 TEST_F(Format, ZerosSignsAndParentheses) {

@@ -1,6 +1,8 @@
 #include "topics/linalg-stat/LinalgStatTopics.h"
 
 #include "topics/frame/TopicRegistration.h"
+#include "topics/linalg-stat/DistributionWindows.h"
+#include "topics/linalg-stat/NormVerWindow.h"
 #include "topics/linalg-stat/Kombi.h"
 #include "topics/linalg-stat/KombiWindow.h"
 #include "topics/linalg-stat/LGS.h"
@@ -52,6 +54,11 @@ void RegisterLinalgStatTopics() {
   RegisterRegrTexts();
   RegisterTopicWindow<TFVerhulst>();
   RegisterVerhulstTexts();
+  RegisterTopicWindow<TFBinVer>();
+  RegisterTopicWindow<TFHypVer>();
+  RegisterDistributionTexts();
+  RegisterTopicWindow<TFNormVer>();
+  RegisterNormVerTexts();
 }
 
 }  // namespace zw
