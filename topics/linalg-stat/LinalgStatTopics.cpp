@@ -2,7 +2,6 @@
 
 #include "topics/frame/TopicRegistration.h"
 #include "topics/linalg-stat/DistributionWindows.h"
-#include "topics/linalg-stat/NormVerWindow.h"
 #include "topics/linalg-stat/Kombi.h"
 #include "topics/linalg-stat/KombiWindow.h"
 #include "topics/linalg-stat/LGS.h"
@@ -15,15 +14,16 @@
 #include "topics/linalg-stat/MatInvWindow.h"
 #include "topics/linalg-stat/MatMul.h"
 #include "topics/linalg-stat/MatMulWindow.h"
+#include "topics/linalg-stat/NormVerWindow.h"
 #include "topics/linalg-stat/Pseudo.h"
+#include "topics/linalg-stat/PseudoWindow.h"
 #include "topics/linalg-stat/Regr.h"
 #include "topics/linalg-stat/RegrWindow.h"
-#include "topics/linalg-stat/PseudoWindow.h"
 #include "topics/linalg-stat/StatWindow.h"
-#include "topics/linalg-stat/Verhulst.h"
-#include "topics/linalg-stat/VerhulstWindow.h"
 #include "topics/linalg-stat/VecProductWindows.h"
 #include "topics/linalg-stat/VecProducts.h"
+#include "topics/linalg-stat/Verhulst.h"
+#include "topics/linalg-stat/VerhulstWindow.h"
 
 namespace zw {
 
