@@ -244,4 +244,8 @@ QString UnderlineText(const TextMeasurer& font, const QString& text) {
   return text + QStringLiteral("\r\n") + QString(n, QChar(kMacron));
 }
 
+void AppendHeading(QStringList& lines, const TextMeasurer& font, const QString& text) {
+  lines += UnderlineText(font, text).split(QStringLiteral("\r\n"));
+}
+
 }  // namespace zw

@@ -156,5 +156,7 @@ QString LanguageFileName(int slot);
 // The text, CR LF and a line of macrons (U+00AF) about as wide as the text in
 // the measured font.
 QString UnderlineText(const TextMeasurer& font, const QString& text);
+// UnderlineText's two lines appended to memo lines (a heading).
+void AppendHeading(QStringList& lines, const TextMeasurer& font, const QString& text);
 
 }  // namespace zw

@@ -10,10 +10,6 @@
 
 namespace zw {
 
-void AppendHeading(QStringList& lines, const TextMeasurer& font, const QString& text) {
-  lines += UnderlineText(font, text).split(QStringLiteral("\r\n"));
-}
-
 LineABC LineThroughPoints(const TVec2& A, const TVec2& B) {
   LineABC l;
   l.a = A.y - B.y;

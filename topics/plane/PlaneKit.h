@@ -14,7 +14,8 @@ class TextMeasurer;
 
 inline QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
 
-// The heading and its line of macrons, appended to the memo lines.
+// The heading and its line of macrons, appended to the memo lines (one
+// definition for every area, in shell/texts/Texts.cpp).
 void AppendHeading(QStringList& lines, const TextMeasurer& font, const QString& text);
 
 // The line a·x + b·y = c through A and B (a = b = 0 when A = B).

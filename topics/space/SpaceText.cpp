@@ -5,10 +5,6 @@
 
 namespace zw {
 
-void AppendHeading(QStringList& lines, const TextMeasurer& font, const QString& text) {
-  lines += UnderlineText(font, text).split(QStringLiteral("\r\n"));
-}
-
 ColumnLines ColumnOf(const TVec3& v) {
   std::u16string a, b, c;
   FormatColumnVector(a, b, c, v.x, v.y, v.z);

@@ -13,7 +13,8 @@ class TextMeasurer;
 
 inline QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
 
-// The heading and its line of macrons, appended to the memo lines.
+// The heading and its line of macrons, appended to the memo lines (one
+// definition for every area, in shell/texts/Texts.cpp).
 void AppendHeading(QStringList& lines, const TextMeasurer& font, const QString& text);
 
 // FormatColumnVector's three lines (12 digits, aligned, bracketed when the

@@ -17,8 +17,8 @@ namespace {
 Extended Norm(const TVec3& a) { return std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z); }
 }  // namespace
 
-TwoLinesResult ComputeTwoLines(const TVec3& p, const TVec3& u, const TVec3& q, const TVec3& v) {
-  TwoLinesResult r;
+SpaceLinesResult ComputeTwoLines(const TVec3& p, const TVec3& u, const TVec3& q, const TVec3& v) {
+  SpaceLinesResult r;
   r.p = p;
   r.u = u;
   r.q = q;
@@ -39,7 +39,7 @@ TwoLinesResult ComputeTwoLines(const TVec3& p, const TVec3& u, const TVec3& q, c
   return r;
 }
 
-QString RootForm(Extended x, Extended xq) {
+QString LengthRootForm(Extended x, Extended xq) {
   const QString value = Q(FormatReal(8, x));
   const Extended hundred = 100 * xq;
   if (x != std::trunc(x) && hundred == std::trunc(hundred))
@@ -47,7 +47,7 @@ QString RootForm(Extended x, Extended xq) {
   return value;
 }
 
-Extended TwoLinesExtent(const TwoLinesResult& r) {
+Extended TwoLinesExtent(const SpaceLinesResult& r) {
   Extended e = std::max({r.d, 4 * r.d1, 4 * r.d2});
   if (!r.parallel) {
     e = std::max(e, 4 * Norm(r.f1));
@@ -57,7 +57,7 @@ Extended TwoLinesExtent(const TwoLinesResult& r) {
   return std::max(e, Extended(1));
 }
 
-QStringList TwoLinesMemoLines(const TwoLinesResult& r, const TextMeasurer& font) {
+QStringList TwoLinesMemoLines(const SpaceLinesResult& r, const TextMeasurer& font) {
   (void)font;
   TVec3 u = r.u, v = r.v;
   NormalizeCoefs3(u.x, u.y, u.z);
@@ -75,10 +75,10 @@ QStringList TwoLinesMemoLines(const TwoLinesResult& r, const TextMeasurer& font)
       lines << GetText(IXGer3d, 6);
       break;
     case LinesRelation::Parallel:
-      lines << GetText(IXGer3d, 7) << GetText(IXGer3d, 9) + " d(g,h) = " + RootForm(r.d, r.dq);
+      lines << GetText(IXGer3d, 7) << GetText(IXGer3d, 9) + " d(g,h) = " + LengthRootForm(r.d, r.dq);
       break;
     case LinesRelation::Skew:
-      lines << GetText(IXGer3d, 8) << GetText(IXGer3d, 9) + " d(g,h) = " + RootForm(r.d, r.dq) << QString()
+      lines << GetText(IXGer3d, 8) << GetText(IXGer3d, 9) + " d(g,h) = " + LengthRootForm(r.d, r.dq) << QString()
             << GetTextColon(IXGer3d, 10)
             << Q(FormatPoint3(u"  F1", r.f1, 21)) + "   " + Q(FormatPoint3(u"F2", r.f2, 21));
       break;
@@ -87,8 +87,8 @@ QStringList TwoLinesMemoLines(const TwoLinesResult& r, const TextMeasurer& font)
             << GetTextColon(IXGer3d, 5) + Q(FormatReal(8, r.angle)) + QString::fromUtf16(u"°");
       break;
   }
-  lines << QString() << GetTextColon(IXGer3d, 11) << "  d(O,g) = " + RootForm(r.d1, r.d1q)
-        << "  d(O,h) = " + RootForm(r.d2, r.d2q);
+  lines << QString() << GetTextColon(IXGer3d, 11) << "  d(O,g) = " + LengthRootForm(r.d1, r.d1q)
+        << "  d(O,h) = " + LengthRootForm(r.d2, r.d2q);
   return lines;
 }
 

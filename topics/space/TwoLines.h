@@ -15,7 +15,7 @@ class TextMeasurer;
 
 enum class LinesRelation { Identical, Parallel, Skew, Intersecting };
 
-struct TwoLinesResult {
+struct SpaceLinesResult {
   TVec3 p, u, q, v;         // u and v as given
   TVec3 f1, f2;             // feet of the common perpendicular; f1 is S for intersecting lines
   Extended r = 0, s = 0;    // their parameters
@@ -29,16 +29,16 @@ struct TwoLinesResult {
 
 // A zero direction (or any other failure) throws CalcFailure(21). Distances
 // up to 0.1 count as zero for the classification.
-TwoLinesResult ComputeTwoLines(const TVec3& p, const TVec3& u, const TVec3& q, const TVec3& v);
+SpaceLinesResult ComputeTwoLines(const TVec3& p, const TVec3& u, const TVec3& q, const TVec3& v);
 
 // "√xq = x" when x is not whole and 100·xq is, else x alone (8 digits).
-QString RootForm(Extended x, Extended xq);
+QString LengthRootForm(Extended x, Extended xq);
 
-QStringList TwoLinesMemoLines(const TwoLinesResult& r, const TextMeasurer& font);
+QStringList TwoLinesMemoLines(const SpaceLinesResult& r, const TextMeasurer& font);
 
 // The picture's extent: the largest of d, 4·d1, 4·d2, for lines not parallel
 // also 4·|F1| and (d > 0) 4·|F2|, and 1.
-Extended TwoLinesExtent(const TwoLinesResult& r);
+Extended TwoLinesExtent(const SpaceLinesResult& r);
 
 void RegisterTwoLinesTexts();
 

@@ -63,7 +63,7 @@ void TFXGer3d::compute() {
     return TVec3{fields().value(QString::fromLatin1(kKeys[i])), fields().value(QString::fromLatin1(kKeys[i + 1])),
                  fields().value(QString::fromLatin1(kKeys[i + 2]))};
   };
-  TwoLinesResult r = ComputeTwoLines(vec(0), vec(3), vec(6), vec(9));
+  SpaceLinesResult r = ComputeTwoLines(vec(0), vec(3), vec(6), vec(9));
   setMemoLines(TwoLinesMemoLines(r, FontTextMeasurer(memoFont())));
   result_ = std::move(r);
   sceneChanged();
@@ -71,7 +71,7 @@ void TFXGer3d::compute() {
 
 bool TFXGer3d::buildScene(TRot3D& view) {
   if (!result_) return false;
-  const TwoLinesResult& r = *result_;
+  const SpaceLinesResult& r = *result_;
   const SceneFrame f = SceneFrameFor(view.height(), TwoLinesExtent(r));
   const ScenePen p1 = SettingsPen(1), p2 = SettingsPen(2), p3 = SettingsPen(3);
   DrawLineInBox3D(view, p1.color, p1.width, r.p, r.u, f.size, f.scale);

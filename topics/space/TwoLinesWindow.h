@@ -38,7 +38,7 @@ private:
   std::array<QLabel*, 6> panels_{};
   std::array<QLineEdit*, 12> edits_{};
   std::array<QPushButton*, 2> buttons_{};
-  std::optional<TwoLinesResult> result_;
+  std::optional<SpaceLinesResult> result_;
 };
 
 }  // namespace zw

@@ -47,7 +47,7 @@ TEST_F(TwoLinesTest, Classification) {
        LinesRelation::Intersecting, 0},
   };
   for (const Case& c : cases) {
-    const TwoLinesResult r = ComputeTwoLines(c.p, c.u, c.q, c.v);
+    const SpaceLinesResult r = ComputeTwoLines(c.p, c.u, c.q, c.v);
     EXPECT_EQ(r.relation, c.relation) << c.what;
     if (c.d >= 0) {
       EXPECT_NEAR(static_cast<double>(r.d), static_cast<double>(c.d), 1e-15) << c.what;
@@ -65,7 +65,7 @@ TEST_F(TwoLinesTest, FeetAreTheClosestPair) {
                {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
                {{10, -3, 2}, {0.3L, 0.1L, -2}, {1, 1, 1}, {5, 5, 0.25L}}};
   for (const Case& c : cases) {
-    const TwoLinesResult r = ComputeTwoLines(c.p, c.u, c.q, c.v);
+    const SpaceLinesResult r = ComputeTwoLines(c.p, c.u, c.q, c.v);
     const V p(c.p.x, c.p.y, c.p.z), u(c.u.x, c.u.y, c.u.z), q(c.q.x, c.q.y, c.q.z), v(c.v.x, c.v.y, c.v.z);
     // Normal equations of min |p + r·u - q - s·v|².
     Eigen::Matrix<long double, 2, 2> m;
@@ -92,7 +92,7 @@ TEST_F(TwoLinesTest, RootForms) {
       {1, 1, "1"},
       {std::sqrt(2.001L), 2.001L, "1.4145671"},  // 100·xq is not whole
   };
-  for (const Case& c : cases) EXPECT_EQ(RootForm(c.x, c.xq), QString::fromUtf8(c.text)) << c.text;
+  for (const Case& c : cases) EXPECT_EQ(LengthRootForm(c.x, c.xq), QString::fromUtf8(c.text)) << c.text;
 }
 
 TEST_F(TwoLinesTest, MemoLines) {
