@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -19,6 +20,7 @@
 #include "shell/State.h"
 #include "shell/catalogue/TopicRegistry.h"
 #include "shell/commands/Commands.h"
+#include "topics/frame/TopicWindow.h"
 
 namespace zw {
 
@@ -69,6 +71,18 @@ protected:
     }
     return found;
   }
+  // The edit of the field with `key`.
+  static QLineEdit* edit(TopicWindow& w, const char* key) {
+    return w.fields().fields()[std::size_t(w.fields().indexOf(QString::fromLatin1(key)))].edit;
+  }
+  // Empties every field, then types the given values.
+  static void fill(TopicWindow& w, std::initializer_list<std::pair<const char*, const char*>> values) {
+    for (const InputField& f : w.fields().fields())
+      if (f.edit) f.edit->clear();
+    for (auto [k, v] : values) edit(w, k)->setText(QString::fromUtf8(v));
+  }
+  // Whether the memo holds s.
+  static bool memoHas(TopicWindow& w, const QString& s) { return w.memoLines().join('\n').contains(s); }
   QString file(const QString& name) const { return joinPath(dir_.path(), name); }
   // Makes the print dialog answer OK with the printer writing a PDF file of
   // the data folder; returns its path.

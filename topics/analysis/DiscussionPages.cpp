@@ -20,6 +20,7 @@
 #include "topics/frame/InputRejected.h"
 #include "topics/frame/TopicPrinting.h"
 #include "topics/frame/TopicWindow.h"
+#include "topics/frame/ValueTableLayout.h"
 
 namespace zw {
 
@@ -54,28 +55,12 @@ QWidget* ValueTablePage::inputFor(const QString& key) const {
 }
 
 void ValueTablePage::layout(const QRect& area, const QFont& memoFont) {
-  const LayoutMetrics& m = metrics();
-  const int gap = ScalePixels(8);
   const int editWidth = EditWidthFor(QStringLiteral("-1000000000000"));
   const QString heads[4] = {GetText(ITabelle, 1), GetText(ITabelle, 2), GetText(ITabelle, 3), GetText(ITabelle, 5)};
-  int x = area.left() + gap;
-  const int top = area.top() + gap;
-  for (int i = 0; i < 4; ++i) {
-    QLabel* h = heads_[std::size_t(i)];
-    h->setFont(fonts().TextFont.font);
-    h->setText(heads[i]);
-    QWidget* field = i < 3 ? static_cast<QWidget*>(edits_[std::size_t(i)]) : digits_;
-    field->setFont(fonts().TextFont.font);
-    const int w = i < 3 ? editWidth : std::max(ScalePixels(56), digits_->sizeHint().width());
-    const int colWidth = std::max(w, h->sizeHint().width());
-    h->setGeometry(x, top, colWidth, m.RowHeight);
-    field->setGeometry(x, top + m.RowHeight, w, m.RowHeight);
-    x += colWidth + gap;
-  }
-  const int memoTop = top + 2 * m.RowHeight + gap;
+  QWidget* const fields[4] = {edits_[0], edits_[1], edits_[2], digits_};
+  const int widths[4] = {editWidth, editWidth, editWidth, DigitsControlWidth(digits_)};
   memo_->setFont(memoFont);
-  memo_->setGeometry(area.left() + gap, memoTop, area.width() - 2 * gap,
-                     std::max(m.RowHeight, area.bottom() - memoTop - gap));
+  PlaceValueTablePage(area, heads_, heads, fields, widths, nullptr, memo_);
 }
 
 void ValueTablePage::rebuild() {

@@ -23,6 +23,7 @@
 #include "topics/frame/ChartPrinting.h"
 #include "topics/frame/InputRejected.h"
 #include "topics/frame/TopicPrinting.h"
+#include "topics/frame/ValueTableLayout.h"
 
 namespace zw {
 
@@ -143,29 +144,12 @@ void TFNormVer::layoutInputs() {
 void TFNormVer::layoutPage(int index) {
   ChartTopicWindow::layoutPage(index);
   if (index != kTablePage) return;
-  const LayoutMetrics& m = metrics();
-  const QRect area = contentBox(kTablePage)->contentsRect();
-  const int gap = ScalePixels(8);
   const int editWidth = NumberEditWidth();
   const QString heads[4] = {GetText(ITabelle, 1), GetText(ITabelle, 2), GetText(ITabelle, 3), GetText(ITabelle, 5)};
-  int x = area.left() + gap;
-  const int top = area.top() + gap;
-  for (int i = 0; i < 4; ++i) {
-    QLabel* h = tableHeads_[std::size_t(i)];
-    h->setFont(fonts().TextFont.font);
-    h->setText(heads[i]);
-    QWidget* field = i < 3 ? static_cast<QWidget*>(tableEdits_[std::size_t(i)]) : digits_;
-    field->setFont(fonts().TextFont.font);
-    const int w = i < 3 ? editWidth : std::max(ScalePixels(56), digits_->sizeHint().width());
-    const int colWidth = std::max(w, h->sizeHint().width());
-    h->setGeometry(x, top, colWidth, m.RowHeight);
-    field->setGeometry(x, top + m.RowHeight, w, m.RowHeight);
-    x += colWidth + gap;
-  }
-  const int memoTop = top + 2 * m.RowHeight + gap;
+  QWidget* const fields[4] = {tableEdits_[0], tableEdits_[1], tableEdits_[2], digits_};
+  const int widths[4] = {editWidth, editWidth, editWidth, DigitsControlWidth(digits_)};
   table_->setFont(memoFont());
-  table_->setGeometry(area.left() + gap, memoTop, std::max(ScalePixels(40), area.width() - 2 * gap),
-                      std::max(m.RowHeight, area.bottom() - memoTop - gap));
+  PlaceValueTablePage(contentBox(kTablePage)->contentsRect(), tableHeads_, heads, fields, widths, nullptr, table_);
 }
 
 void TFNormVer::compute() {

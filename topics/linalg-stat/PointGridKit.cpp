@@ -14,6 +14,7 @@
 #include "shell/kit/Grids.h"
 #include "shell/kit/InputRows.h"
 #include "topics/frame/InputRejected.h"
+#include "topics/frame/ValueTableLayout.h"
 
 namespace zw {
 
@@ -107,31 +108,13 @@ ValueTableControls CreateValueTable(QWidget* box, int edits, int firstNumber, in
 }
 
 void LayoutValueTable(ValueTableControls& c, QWidget* box, const std::vector<QString>& captions) {
-  const LayoutMetrics& m = metrics();
-  const QRect area = static_cast<QGroupBox*>(box)->contentsRect();
-  const int gap = ScalePixels(8);
-  int x = area.left() + gap;
-  const int top = area.top() + gap;
-  for (std::size_t i = 0; i < c.heads.size(); ++i) {
-    QLabel* h = c.heads[i];
-    h->setFont(fonts().TextFont.font);
-    h->setText(i < captions.size() ? captions[i] : QString());
-    const bool edit = i < c.edits.size();
-    QWidget* field = edit ? static_cast<QWidget*>(c.edits[i]) : c.digits;
-    field->setFont(fonts().TextFont.font);
-    const int w = edit ? EditWidthFor(c.longest[i]) : std::max(ScalePixels(56), c.digits->sizeHint().width());
-    const int colWidth = std::max(w, h->sizeHint().width());
-    h->setGeometry(x, top, colWidth, m.RowHeight);
-    field->setGeometry(x, top + m.RowHeight, w, m.RowHeight);
-    x += colWidth + gap;
-  }
-  if (c.extra) {
-    c.extra->setFont(fonts().TextFont.font);
-    c.extra->setGeometry(x, top + m.RowHeight, c.extra->sizeHint().width(), m.RowHeight);
-  }
-  const int tableTop = top + 2 * m.RowHeight + gap;
-  c.table->setGeometry(area.left() + gap, tableTop, area.width() - 2 * gap,
-                       std::max(m.RowHeight, area.bottom() - tableTop - gap));
+  std::vector<QWidget*> fields(c.edits.begin(), c.edits.end());
+  std::vector<int> widths;
+  for (const QString& longest : c.longest) widths.push_back(EditWidthFor(longest));
+  fields.push_back(c.digits);
+  widths.push_back(DigitsControlWidth(c.digits));
+  PlaceValueTablePage(static_cast<QGroupBox*>(box)->contentsRect(), c.heads, captions, fields, widths, c.extra,
+                      c.table);
 }
 
 bool TableEditEvent(const ValueTableControls& c, QObject* watched, QEvent* event, bool windowActive) {

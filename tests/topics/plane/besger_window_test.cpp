@@ -25,7 +25,6 @@ protected:
   static void fill(TFBesGer& w, const QStringList& cells) {
     for (int i = 0; i < 6; ++i) w.grid()->setCells(1 + i % 2, 1 + i / 2, i < cells.size() ? cells[i] : QString());
   }
-  static bool memoHas(TopicWindow& w, const QString& s) { return w.memoLines().join('\n').contains(s); }
   static QString keyText(const QString& file, const char* key) {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) return {};

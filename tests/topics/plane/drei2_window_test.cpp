@@ -20,15 +20,6 @@ namespace {
 
 class Drei2WindowTest : public TopicTestBase {
 protected:
-  static QLineEdit* edit(TopicWindow& w, const char* key) {
-    return w.fields().fields()[std::size_t(w.fields().indexOf(QString::fromLatin1(key)))].edit;
-  }
-  static void fill(TopicWindow& w, std::initializer_list<std::pair<const char*, const char*>> values) {
-    for (const InputField& f : w.fields().fields())
-      if (f.edit) f.edit->clear();
-    for (auto [k, v] : values) edit(w, k)->setText(QString::fromUtf8(v));
-  }
-  static bool memoHas(TopicWindow& w, const QString& s) { return w.memoLines().join('\n').contains(s); }
   std::unique_ptr<TFDrei2> openTwoSolutions() {
     auto w = openTopic<TFDrei2>();
     w->resize(700, 450);

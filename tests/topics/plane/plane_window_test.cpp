@@ -50,7 +50,6 @@ protected:
       if (f.edit) t << f.edit->text();
     return t;
   }
-  static bool memoHas(TopicWindow& w, const QString& s) { return w.memoLines().join('\n').contains(s); }
   // A shape in the pen of graph i of the window's chart page.
   static figures::Figure graph(ChartTopicWindow& w, int i, figures::Shape s) {
     return {std::move(s), w.chartPage().color(i), w.chartPage().width(i)};

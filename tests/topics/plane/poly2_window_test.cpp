@@ -30,7 +30,6 @@ protected:
       w.grid()->setCells(2, r, in ? rows[std::size_t(r - 1)].second : QString());
     }
   }
-  static bool memoHas(TopicWindow& w, const QString& s) { return w.memoLines().join('\n').contains(s); }
 };
 
 TEST_F(Poly2WindowTest, SquareResultsAndChart) {

@@ -20,7 +20,6 @@ protected:
   static void fill(TopicWindow& w, const QStringList& texts) {
     for (int i = 0; i < texts.size(); ++i) w.fields().fields()[std::size_t(i)].edit->setText(texts[i]);
   }
-  static bool memoHas(TopicWindow& w, const QString& s) { return w.memoLines().join('\n').contains(s); }
   void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
