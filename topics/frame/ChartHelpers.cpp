@@ -467,7 +467,7 @@ void PlotDerivative2(const QString& term, TVIrada& chart, TColor color, int widt
   plotDerivative(term, chart, color, width, true, context);
 }
 
-void PlotPiece(const QString& term, TVIrada& chart, bool startClosed, Extended x1, Extended x2, bool endClosed,
+void PlotSegment(const QString& term, TVIrada& chart, bool startClosed, Extended x1, Extended x2, bool endClosed,
                TColor color, int width, bool showMarks, const FormulaContext& context) {
   withPen(chart, color, width, [&] {
     const std::u16string t = term.toStdU16String();

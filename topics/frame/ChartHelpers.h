@@ -82,7 +82,7 @@ Extended DerivativeAt(const QString& term, std::int32_t& err, Extended x, const 
 Extended SecondDerivativeAt(const QString& term, std::int32_t& err, Extended x, const FormulaContext& context);
 void PlotDerivative1(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context);
 void PlotDerivative2(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context);
-void PlotPiece(const QString& term, TVIrada& chart, bool startClosed, Extended x1, Extended x2, bool endClosed,
+void PlotSegment(const QString& term, TVIrada& chart, bool startClosed, Extended x1, Extended x2, bool endClosed,
                TColor color, int width, bool showMarks, const FormulaContext& context);
 // The curve (x(k), y(k)); a "k" that stands alone (not inside a name) is the parameter.
 void PlotParametric(const QString& termX, const QString& termY, TVIrada& chart, Extended k1, Extended k2,

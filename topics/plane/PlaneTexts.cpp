@@ -262,7 +262,7 @@ constexpr TextItem kAbbFr[] = {
     {220, u"Symétrie axiale"}, {221, u"Axe passant par les points"}, {230, u"Symétrie centrale"},
     {231, u"Centre de symétrie"}, {240, u"Rotation"}, {241, u"Centre de rotation"}, {242, u"Angle de rotation"},
     {250, u"Homothétie"}, {251, u"Centre d'homothétie"}, {252, u"Rapport"}, {260, u"Transvection"},
-    {261, u"Axe de transvection par"}, {262, u"Angle de transvection"}, {301, u"Original"},
+    {261, u"Axe de transvection par"}, {262, u"Angle de transvection"}, {301, u"Figure initiale"},
 };
 
 }  // namespace

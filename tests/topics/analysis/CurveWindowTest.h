@@ -7,7 +7,7 @@
 
 #include "shell/Settings.h"
 #include "tests/topics/TopicTestBase.h"
-#include "tests/topics/analysis/CurvePieces.h"
+#include "tests/topics/analysis/CurveStrokes.h"
 
 namespace zw {
 

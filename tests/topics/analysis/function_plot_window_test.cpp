@@ -23,7 +23,7 @@
 namespace zw {
 namespace {
 
-using curves::PiecesIn;
+using curves::StrokesIn;
 
 class FunctionPlotWindowTest : public CurveWindowTest {
 protected:
@@ -49,8 +49,8 @@ TEST_F(FunctionPlotWindowTest, CurvesReferencesAndPoles) {
   auto w = open({"x^2", "f1(x-2)", "1/x", "y1'"});
   toChart(*w);
   TVIrada& chart = w->chartPage().chart();
-  const auto parabola = PiecesIn(chart, color(*w, 1)), shifted = PiecesIn(chart, color(*w, 2));
-  const auto hyperbola = PiecesIn(chart, color(*w, 3)), slope = PiecesIn(chart, color(*w, 4));
+  const auto parabola = StrokesIn(chart, color(*w, 1)), shifted = StrokesIn(chart, color(*w, 2));
+  const auto hyperbola = StrokesIn(chart, color(*w, 3)), slope = StrokesIn(chart, color(*w, 4));
   ASSERT_FALSE(parabola.empty());
   EXPECT_TRUE(curves::AllOn(parabola, [](double x) { return x * x; }));
   ASSERT_FALSE(shifted.empty());
@@ -73,7 +73,7 @@ TEST_F(FunctionPlotWindowTest, DegreesDrawOneArchAndLeaveTheProgramModeAlone) {
   deliverCommand(w.get(), WM_LOADWORKSHEET, sheet("f1=sin(x)\nxmin=0\nxmax=180\nymin=-2\nymax=2\n"));
   w->angleMode().button(0)->click();
   toChart(*w);
-  const auto arch = PiecesIn(w->chartPage().chart(), color(*w, 1));
+  const auto arch = StrokesIn(w->chartPage().chart(), color(*w, 1));
   ASSERT_FALSE(arch.empty());
   EXPECT_TRUE(curves::AllOn(arch, [](double x) { return std::sin(x * M_PI / 180); }, 1e-9));
   EXPECT_NEAR(curves::LowestX(arch), 0, 1e-9);
@@ -89,20 +89,20 @@ TEST_F(FunctionPlotWindowTest, SwitchesHideAndShowCurves) {
   EXPECT_TRUE(box3->isVisibleTo(w.get()));
   EXPECT_FALSE(w->switches().box(2)->isVisibleTo(w.get()));  // no term
   click(box3);
-  EXPECT_TRUE(PiecesIn(chart, color(*w, 3)).empty());
-  EXPECT_FALSE(PiecesIn(chart, color(*w, 1)).empty());
+  EXPECT_TRUE(StrokesIn(chart, color(*w, 3)).empty());
+  EXPECT_FALSE(StrokesIn(chart, color(*w, 1)).empty());
   EXPECT_EQ(box3->palette().color(QPalette::Text), QColor(Qt::white));
   click(box3);
-  EXPECT_FALSE(PiecesIn(chart, color(*w, 3)).empty());
+  EXPECT_FALSE(StrokesIn(chart, color(*w, 3)).empty());
   EXPECT_EQ(box3->palette().color(QPalette::Text), ToQColor(color(*w, 3)));
   // Every curve hidden: only the axes are left.
   click(w->switches().box(1));
   click(box3);
-  EXPECT_TRUE(PiecesIn(chart, color(*w, 1)).empty());
-  EXPECT_TRUE(PiecesIn(chart, color(*w, 3)).empty());
+  EXPECT_TRUE(StrokesIn(chart, color(*w, 1)).empty());
+  EXPECT_TRUE(StrokesIn(chart, color(*w, 3)).empty());
   // A double click builds afresh and shows every curve again.
   w->chartPage().doubleClicked();
-  EXPECT_FALSE(PiecesIn(chart, color(*w, 3)).empty());
+  EXPECT_FALSE(StrokesIn(chart, color(*w, 3)).empty());
 }
 
 TEST_F(FunctionPlotWindowTest, UnreadableRangeFallsBack) {
@@ -154,7 +154,7 @@ TEST_F(FunctionPlotWindowTest, PrintoutListsTermsChartAndLegendUnopened) {
   EXPECT_TRUE(text.contains(QStringLiteral("ƒ4(x) = sin(x)"))) << text.toStdString();
   EXPECT_FALSE(text.contains(QStringLiteral("ƒ3(x)"))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("———ƒ4"))) << text.toStdString();
-  EXPECT_FALSE(PiecesIn(w->chartPage().chart(), color(*w, 1)).empty());
+  EXPECT_FALSE(StrokesIn(w->chartPage().chart(), color(*w, 1)).empty());
 }
 
 TEST_F(FunctionPlotWindowTest, SnapshotOnTheClipboard) {

@@ -21,7 +21,7 @@
 namespace zw {
 namespace {
 
-using curves::PiecesIn;
+using curves::StrokesIn;
 
 class IntegWindowTest : public CurveWindowTest {
 protected:
@@ -122,7 +122,7 @@ TEST_F(IntegWindowTest, ChartShowsCurvesLimitsAndTheArea) {
   ASSERT_EQ(w->currentPage(), 2);
   TVIrada& chart = w->chartPage().chart();
   const ChartPage& page = w->chartPage();
-  const auto c1 = PiecesIn(chart, page.color(1)), c2 = PiecesIn(chart, page.color(2));
+  const auto c1 = StrokesIn(chart, page.color(1)), c2 = StrokesIn(chart, page.color(2));
   ASSERT_FALSE(c1.empty());
   ASSERT_FALSE(c2.empty());
   EXPECT_TRUE(curves::AllOn(c1, [](double x) { return x * x; }));

@@ -20,7 +20,7 @@
 namespace zw {
 namespace {
 
-using curves::PiecesIn;
+using curves::StrokesIn;
 
 class KudisWindowTest : public CurveWindowTest {
 protected:
@@ -49,15 +49,15 @@ TEST_F(KudisWindowTest, DiscussionChartAndSwitches) {
   ASSERT_EQ(w->currentPage(), 2);
   TVIrada& chart = w->chartPage().chart();
   const ChartPage& page = w->chartPage();
-  EXPECT_TRUE(curves::AllOn(PiecesIn(chart, page.color(1)), [](double x) { return x * x * x - x; }));
-  EXPECT_TRUE(curves::AllOn(PiecesIn(chart, page.color(2)), [](double x) { return 3 * x * x - 1; }, 1e-3));
-  EXPECT_TRUE(curves::AllOn(PiecesIn(chart, page.color(3)), [](double x) { return 6 * x; }, 1e-2));
-  ASSERT_FALSE(PiecesIn(chart, page.color(2)).empty());
+  EXPECT_TRUE(curves::AllOn(StrokesIn(chart, page.color(1)), [](double x) { return x * x * x - x; }));
+  EXPECT_TRUE(curves::AllOn(StrokesIn(chart, page.color(2)), [](double x) { return 3 * x * x - 1; }, 1e-3));
+  EXPECT_TRUE(curves::AllOn(StrokesIn(chart, page.color(3)), [](double x) { return 6 * x; }, 1e-2));
+  ASSERT_FALSE(StrokesIn(chart, page.color(2)).empty());
   click(w->switches().box(2));
-  EXPECT_TRUE(PiecesIn(chart, page.color(2)).empty());
+  EXPECT_TRUE(StrokesIn(chart, page.color(2)).empty());
   EXPECT_EQ(w->switches().box(2)->palette().color(QPalette::Text), QColor(0xC0, 0xC0, 0xC0));
   click(w->switches().box(2));
-  EXPECT_FALSE(PiecesIn(chart, page.color(2)).empty());
+  EXPECT_FALSE(StrokesIn(chart, page.color(2)).empty());
   // With ZW_SCREENSHOT_DIR set, the chart and the value table for a look.
   if (qEnvironmentVariableIsSet("ZW_SCREENSHOT_DIR")) {
     const QString dir = qEnvironmentVariable("ZW_SCREENSHOT_DIR");

@@ -14,7 +14,7 @@
 namespace zw {
 namespace {
 
-using curves::PiecesIn;
+using curves::StrokesIn;
 
 class ParametricWindowTest : public CurveWindowTest {
 protected:
@@ -36,26 +36,26 @@ TEST_F(ParametricWindowTest, Curves) {
     const char* y;
     const char* from;
     const char* to;
-    std::function<bool(const curves::Piece&)> on;
+    std::function<bool(const curves::Stroke&)> on;
     bool drawn;
   } rows[] = {
       {"the unit circle", "cos(k)", "sin(k)", "-pi", "pi",
-       [](const curves::Piece& p) {
+       [](const curves::Stroke& p) {
          return std::abs(std::hypot(p.x1, p.y1) - 1) < 1e-9 && std::abs(std::hypot(p.x2, p.y2) - 1) < 1e-9;
        },
        true},
       {"a hyperbola with its pole left out", "k", "1/k", "-1", "1",
-       [](const curves::Piece& p) { return p.x1 * p.x2 > 0 && std::abs(p.x1 * p.y1 - 1) < 1e-9; }, true},
+       [](const curves::Stroke& p) { return p.x1 * p.x2 > 0 && std::abs(p.x1 * p.y1 - 1) < 1e-9; }, true},
       // The k inside a name stays: fak(k) reads as the factorial.
-      {"a name with a k", "k", "fak(k)", "0", "3", [](const curves::Piece&) { return true; }, true},
-      {"first value not below the last", "k", "k", "1", "1", [](const curves::Piece&) { return true; }, false},
+      {"a name with a k", "k", "fak(k)", "0", "3", [](const curves::Stroke&) { return true; }, true},
+      {"first value not below the last", "k", "k", "1", "1", [](const curves::Stroke&) { return true; }, false},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.what);
     auto w = open(r.x, r.y, r.from, r.to);
     w->pageControl()->setCurrentIndex(1);
     ASSERT_EQ(w->currentPage(), 1);
-    const auto pieces = PiecesIn(w->chartPage().chart(), w->chartPage().color(1));
+    const auto pieces = StrokesIn(w->chartPage().chart(), w->chartPage().color(1));
     EXPECT_EQ(!pieces.empty(), r.drawn);
     EXPECT_TRUE(std::all_of(pieces.begin(), pieces.end(), r.on));
   }
@@ -119,7 +119,7 @@ TEST_F(ParametricWindowTest, PrintoutWithoutOpeningTheChart) {
   EXPECT_TRUE(text.contains(QStringLiteral("Parameterkurven"))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("y(k) = sin(k)"))) << text.toStdString();
   EXPECT_TRUE(text.contains(QStringLiteral("Parameter k von : -pi"))) << text.toStdString();
-  EXPECT_FALSE(PiecesIn(w->chartPage().chart(), w->chartPage().color(1)).empty());
+  EXPECT_FALSE(StrokesIn(w->chartPage().chart(), w->chartPage().color(1)).empty());
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 namespace zw {
 namespace {
 
-using curves::PiecesIn;
+using curves::StrokesIn;
 
 class PolFktWindowTest : public CurveWindowTest {
 protected:
@@ -46,18 +46,18 @@ TEST_F(PolFktWindowTest, OkWalksThePagesAndTheChartDrawsTheCurves) {
   ASSERT_EQ(w->currentPage(), 2);
   TVIrada& chart = w->chartPage().chart();
   const ChartPage& page = w->chartPage();
-  EXPECT_TRUE(curves::AllOn(PiecesIn(chart, page.color(1)), [](double x) { return x * x * x - x; }));
-  EXPECT_TRUE(curves::AllOn(PiecesIn(chart, page.color(2)), [](double x) { return 3 * x * x - 1; }));
-  EXPECT_TRUE(curves::AllOn(PiecesIn(chart, page.color(3)), [](double x) { return 6 * x; }));
-  EXPECT_TRUE(curves::AllOn(PiecesIn(chart, page.color(4)), [](double) { return 6; }));
+  EXPECT_TRUE(curves::AllOn(StrokesIn(chart, page.color(1)), [](double x) { return x * x * x - x; }));
+  EXPECT_TRUE(curves::AllOn(StrokesIn(chart, page.color(2)), [](double x) { return 3 * x * x - 1; }));
+  EXPECT_TRUE(curves::AllOn(StrokesIn(chart, page.color(3)), [](double x) { return 6 * x; }));
+  EXPECT_TRUE(curves::AllOn(StrokesIn(chart, page.color(4)), [](double) { return 6; }));
   // The creation range −10 … 10, −7 … 7.
   EXPECT_DOUBLE_EQ(chart.Layers().X(1).RangeLow(), -10);
   EXPECT_DOUBLE_EQ(chart.Layers().Y(1).RangeHigh(), 7);
   click(w->switches().box(3));
-  EXPECT_TRUE(PiecesIn(chart, page.color(3)).empty());
+  EXPECT_TRUE(StrokesIn(chart, page.color(3)).empty());
   EXPECT_EQ(w->switches().box(3)->palette().color(QPalette::Text), QColor(0xC0, 0xC0, 0xC0));
   click(w->switches().box(3));
-  EXPECT_FALSE(PiecesIn(chart, page.color(3)).empty());
+  EXPECT_FALSE(StrokesIn(chart, page.color(3)).empty());
   w->okButton(2)->click();
   ASSERT_EQ(w->currentPage(), 3);
   w->okButton(3)->click();

@@ -17,7 +17,7 @@
 namespace zw {
 namespace {
 
-using curves::PiecesIn;
+using curves::StrokesIn;
 
 class RatFktWindowTest : public CurveWindowTest {
 protected:
@@ -48,21 +48,21 @@ TEST_F(RatFktWindowTest, CurvesAreSplitAtThePolesAndTheSwitchesAddTheRest) {
   ASSERT_EQ(w->currentPage(), 2);
   TVIrada& chart = w->chartPage().chart();
   const ChartPage& page = w->chartPage();
-  const auto f = PiecesIn(chart, page.color(1));
+  const auto f = StrokesIn(chart, page.color(1));
   ASSERT_FALSE(f.empty());
   EXPECT_TRUE(curves::AllOn(f, [](double x) { return 1 / x; }));
   EXPECT_TRUE(curves::NoneAcross(f, 0));
   // Only ƒ at first; the pole line and the asymptote behind their switches.
-  EXPECT_TRUE(PiecesIn(chart, page.color(2)).empty());
-  EXPECT_TRUE(PiecesIn(chart, page.color(4)).empty());
+  EXPECT_TRUE(StrokesIn(chart, page.color(2)).empty());
+  EXPECT_TRUE(StrokesIn(chart, page.color(4)).empty());
   click(w->switches().box(4));
   click(w->switches().box(5));
-  const auto poleLine = PiecesIn(chart, page.color(4));
+  const auto poleLine = StrokesIn(chart, page.color(4));
   ASSERT_FALSE(poleLine.empty());
-  for (const curves::Piece& p : poleLine) EXPECT_TRUE(p.x1 == 0 && p.x2 == 0);
-  EXPECT_TRUE(curves::AllOn(PiecesIn(chart, page.color(5)), [](double) { return 0; }));
+  for (const curves::Stroke& p : poleLine) EXPECT_TRUE(p.x1 == 0 && p.x2 == 0);
+  EXPECT_TRUE(curves::AllOn(StrokesIn(chart, page.color(5)), [](double) { return 0; }));
   click(w->switches().box(2));
-  EXPECT_TRUE(curves::AllOn(PiecesIn(chart, page.color(2)), [](double x) { return -1 / (x * x); }, 1e-6));
+  EXPECT_TRUE(curves::AllOn(StrokesIn(chart, page.color(2)), [](double x) { return -1 / (x * x); }, 1e-6));
   if (qEnvironmentVariableIsSet("ZW_SCREENSHOT_DIR")) {
     const QString dir = qEnvironmentVariable("ZW_SCREENSHOT_DIR");
     for (int i = 0; i < 4; ++i) {
@@ -79,7 +79,7 @@ TEST_F(RatFktWindowTest, ComingBackDrawsTheNewFunctionAtItsOwnPoles) {
   w->grid()->setCells(9, 2, QStringLiteral("1"));
   w->grid()->setCells(10, 2, QStringLiteral("-2"));  // 1/(x − 2)
   w->pageControl()->setCurrentIndex(2);
-  const auto f = PiecesIn(w->chartPage().chart(), w->chartPage().color(1));
+  const auto f = StrokesIn(w->chartPage().chart(), w->chartPage().color(1));
   EXPECT_TRUE(curves::AllOn(f, [](double x) { return 1 / (x - 2); }));
   EXPECT_TRUE(curves::NoneAcross(f, 2));
 }

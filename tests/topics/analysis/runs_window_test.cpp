@@ -18,7 +18,7 @@
 namespace zw {
 namespace {
 
-using curves::PiecesIn;
+using curves::StrokesIn;
 
 class RunsWindowTest : public CurveWindowTest {
 protected:
@@ -46,7 +46,7 @@ TEST_F(RunsWindowTest, FamilyMembersInTheirGraphColours) {
   const double ks[8] = {-2, -1, 0, 1, 2, 0.5, NAN, 3};
   for (int i = 0; i < 8; ++i) {
     SCOPED_TRACE(i);
-    const auto pieces = PiecesIn(w->chartPage().chart(), page.color(i + 1));
+    const auto pieces = StrokesIn(w->chartPage().chart(), page.color(i + 1));
     EXPECT_EQ(pieces.empty(), std::isnan(ks[i]));
     EXPECT_TRUE(curves::AllOn(pieces, [k = ks[i]](double x) { return k * x * x; }, 1e-6));
   }
@@ -120,18 +120,18 @@ TEST_F(RunsWindowTest, SeriesPartialSums) {
       return s + dy;
     };
   };
-  EXPECT_TRUE(curves::AllOn(PiecesIn(page.chart(), page.color(1)), taylor(3, 0), 1e-6));
-  EXPECT_TRUE(curves::AllOn(PiecesIn(page.chart(), page.color(2)), taylor(7, 2), 1e-6));
-  EXPECT_FALSE(PiecesIn(page.chart(), page.color(1)).empty());
+  EXPECT_TRUE(curves::AllOn(StrokesIn(page.chart(), page.color(1)), taylor(3, 0), 1e-6));
+  EXPECT_TRUE(curves::AllOn(StrokesIn(page.chart(), page.color(2)), taylor(7, 2), 1e-6));
+  EXPECT_FALSE(StrokesIn(page.chart(), page.color(1)).empty());
   // 1.6 reads as 2, above the last value 1: no third curve.
-  EXPECT_TRUE(PiecesIn(page.chart(), page.color(3)).empty());
+  EXPECT_TRUE(StrokesIn(page.chart(), page.color(3)).empty());
   // Zooming out redraws over the new range.
   const double before = page.chart().Layers().X(1).RangeHigh();
   w->chartPage().wheel(-1);
   waitForRun(*w);
   const double after = page.chart().Layers().X(1).RangeHigh();
   ASSERT_GT(after, before);
-  EXPECT_GT(curves::HighestX(PiecesIn(page.chart(), page.color(1))), before);
+  EXPECT_GT(curves::HighestX(StrokesIn(page.chart(), page.color(1))), before);
 }
 
 TEST_F(RunsWindowTest, EscapeStopsTheSeriesAndKeepsWhatIsDrawn) {
@@ -144,12 +144,12 @@ TEST_F(RunsWindowTest, EscapeStopsTheSeriesAndKeepsWhatIsDrawn) {
   ASSERT_TRUE(w->longRun().running());
   QElapsedTimer t;
   t.start();
-  while (PiecesIn(w->chartPage().chart(), w->chartPage().color(1)).empty() && t.elapsed() < 30000)
+  while (StrokesIn(w->chartPage().chart(), w->chartPage().color(1)).empty() && t.elapsed() < 30000)
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QApplication::sendEvent(w.get(), &esc);
   EXPECT_FALSE(w->longRun().running());
-  EXPECT_FALSE(PiecesIn(w->chartPage().chart(), w->chartPage().color(1)).empty());
+  EXPECT_FALSE(StrokesIn(w->chartPage().chart(), w->chartPage().color(1)).empty());
 }
 
 TEST_F(RunsWindowTest, SeriesFieldsAreChecked) {

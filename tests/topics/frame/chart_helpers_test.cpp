@@ -52,7 +52,7 @@ TEST_F(ChartHelpersTest, WidthBelowOneAndBackgroundColourDrawNothing) {
       [&](TColor col, int w) { PlotTerm("x^2", chart, col, w, rad); },
       [&](TColor col, int w) { PlotDerivative1("x^2", chart, col, w, rad); },
       [&](TColor col, int w) { PlotParametric("cos(k)", "sin(k)", chart, 0, 6, col, w, rad); },
-      [&](TColor col, int w) { PlotPiece("x", chart, true, -1, 1, false, col, w, true, rad); },
+      [&](TColor col, int w) { PlotSegment("x", chart, true, -1, 1, false, col, w, true, rad); },
   };
   for (std::size_t i = 0; i < helpers.size(); ++i) {
     helpers[i](kRed, 0);

@@ -1,4 +1,4 @@
-#include "topics/analysis/PiecewisePlotWindow.h"
+#include "topics/analysis/SegmentedPlotWindow.h"
 
 #include <QCheckBox>
 #include <QFontMetrics>
@@ -21,23 +21,23 @@ namespace zw {
 
 namespace {
 
-TopicConfig piecewiseConfig() {
+TopicConfig segmentedConfig() {
   TopicConfig c;
   c.pages = TopicConfig::inputAndChart();
   c.taskLines = 2;
   return c;
 }
 
-ChartPageOptions piecewiseChart() {
+ChartPageOptions segmentedChart() {
   ChartPageOptions o;
   o.pageIndex = 1;
   o.snapshot = SnapshotColours::FollowSetting;
   o.minVis = 1;
-  o.maxVis = PieceCount;
+  o.maxVis = SegmentCount;
   return o;
 }
 
-const ChartRange kNoPieceRange{-10, -7, 10, 7, false};
+const ChartRange kNoSegmentRange{-10, -7, 10, 7, false};
 const QString kOpen = QStringLiteral(" [");
 
 QString CellKey(int row, const char* suffix) { return QStringLiteral("f%1%2").arg(row).arg(QLatin1String(suffix)); }
@@ -45,21 +45,21 @@ QString CellKey(int row, const char* suffix) { return QStringLiteral("f%1%2").ar
 }  // namespace
 
 TFFPLot2::TFFPLot2(QWidget* owner)
-    : ChartTopicWindow(owner, ClassName, piecewiseConfig(), piecewiseChart()),
+    : ChartTopicWindow(owner, ClassName, segmentedConfig(), segmentedChart()),
       angle_(inputArea()),
       range_(chartPage(), {QStringLiteral("-10"), QStringLiteral("10"), QStringLiteral("-7"), QStringLiteral("7")}) {
   QWidget* box = inputArea();
   grid_ = new StringGrid(box);
   grid_->setObjectName(QStringLiteral("funktionen"));
   grid_->setColCount(4);
-  grid_->setRowCount(PieceCount + 1);
+  grid_->setRowCount(SegmentCount + 1);
   StyleGrid(grid_);
   grid_->setEditorMode(true);
   grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  for (int i = 1; i <= PieceCount; ++i) grid_->setCells(0, i, rowLabel(i));
+  for (int i = 1; i <= SegmentCount; ++i) grid_->setCells(0, i, rowLabel(i));
   fields().addGrid(grid_, [](int col, int row) {
-    if (row < 1 || row > PieceCount) return QString();
+    if (row < 1 || row > SegmentCount) return QString();
     const char* suffix[4] = {nullptr, "", "von", "bis"};
     return col >= 1 && col <= 3 ? CellKey(row, suffix[col]) : QString();
   });
@@ -68,7 +68,7 @@ TFFPLot2::TFFPLot2(QWidget* owner)
   brackets_ = new StringGrid(box);
   brackets_->setObjectName(QStringLiteral("intervalle"));
   brackets_->setColCount(3);
-  brackets_->setRowCount(PieceCount + 1);
+  brackets_->setRowCount(SegmentCount + 1);
   StyleGrid(brackets_);
   brackets_->setFixedColumnShown(false);
   brackets_->setCellsCentred(true);
@@ -82,7 +82,7 @@ TFFPLot2::TFFPLot2(QWidget* owner)
   fields().addGrid(
       brackets_,
       [](int col, int row) {
-        return row >= 1 && row <= PieceCount && col >= 1 && col <= 2 ? CellKey(row, col == 1 ? "li" : "re")
+        return row >= 1 && row <= SegmentCount && col >= 1 && col <= 2 ? CellKey(row, col == 1 ? "li" : "re")
                                                                     : QString();
       },
       kOpen);
@@ -112,7 +112,7 @@ QString TFFPLot2::rowLabel(int i) const {
 }
 
 void TFFPLot2::toggleBracket(int col, int row) {
-  if (col < 1 || col > 2 || row < 1 || row > PieceCount) return;
+  if (col < 1 || col > 2 || row < 1 || row > SegmentCount) return;
   brackets_->setCells(col, row, brackets_->Cells(col, row) == QStringLiteral("[") ? QStringLiteral("]")
                                                                                  : QStringLiteral("["));
 }
@@ -125,7 +125,7 @@ void TFFPLot2::layoutInputs() {
   const int endWidth = GridCellWidthFor(QStringLiteral("-1000000,25"));
   const int bracketWidth = GridCellWidthFor(QStringLiteral(" ] "));
   const int minTerm = ScalePixels(240);
-  const int height = (PieceCount + 1) * (m.RowHeight + StringGrid::GridLineWidth) + 4;
+  const int height = (SegmentCount + 1) * (m.RowHeight + StringGrid::GridLineWidth) + 4;
   for (StringGrid* g : {grid_, brackets_}) g->setDefaultRowHeight(m.RowHeight);
   grid_->setCells(1, 0, QStringLiteral("  ") + GetText(IFPLot2, 2));
   grid_->setCells(2, 0, QStringLiteral("  ") + GetText(IFPLot2, 4).trimmed());
@@ -154,10 +154,10 @@ void TFFPLot2::layoutInputs() {
 
 QWidget* TFFPLot2::failureFocus() const { return grid_; }
 
-void TFFPLot2::readPieces() {
-  for (int i = 1; i <= PieceCount; ++i) {
-    CurvePiece& p = pieces_[std::size_t(i - 1)];
-    p = CurvePiece{};
+void TFFPLot2::readSegments() {
+  for (int i = 1; i <= SegmentCount; ++i) {
+    CurveSegment& p = segments_[std::size_t(i - 1)];
+    p = CurveSegment{};
     const QString term = grid_->Cells(1, i).trimmed();
     if (term.isEmpty()) continue;
     // The ends are plain numbers: no terms, "," or "." as the decimal point.
@@ -169,25 +169,25 @@ void TFFPLot2::readPieces() {
   }
 }
 
-void TFFPLot2::compute() { readPieces(); }
+void TFFPLot2::compute() { readSegments(); }
 
 ChartRange TFFPLot2::chartRange() {
-  readPieces();
+  readSegments();
   if (range_.readable()) {
-    ChartRange r = range_.range(kNoPieceRange);
+    ChartRange r = range_.range(kNoSegmentRange);
     r.equalScales = false;
     return r;
   }
-  // The pieces' extent, at equal scales.
+  // The segments' extent, at equal scales.
   bool any = false;
   Extended lo = 0, hi = 0;
-  for (const CurvePiece& p : pieces_) {
+  for (const CurveSegment& p : segments_) {
     if (p.term.isEmpty()) continue;
     lo = any ? std::min(lo, p.from) : p.from;
     hi = any ? std::max(hi, p.to) : p.to;
     any = true;
   }
-  if (!any || !(hi > lo)) return kNoPieceRange;
+  if (!any || !(hi > lo)) return kNoSegmentRange;
   const Extended half = (hi - lo) / 2;
   return ChartRange{lo, -half, hi, half, true};
 }
@@ -195,16 +195,16 @@ ChartRange TFFPLot2::chartRange() {
 void TFFPLot2::drawFigures(TVIrada& chart) {
   const FormulaContext context = angle_.context();
   const GraphPens pens = chartPage().pens();
-  for (int i = 1; i <= PieceCount; ++i) {
-    const CurvePiece& p = pieces_[std::size_t(i - 1)];
+  for (int i = 1; i <= SegmentCount; ++i) {
+    const CurveSegment& p = segments_[std::size_t(i - 1)];
     if (p.term.isEmpty()) continue;
-    PlotPiece(p.term, chart, p.fromIncluded, p.from, p.to, p.toIncluded, pens.color[std::size_t(i)],
+    PlotSegment(p.term, chart, p.fromIncluded, p.from, p.to, p.toIncluded, pens.color[std::size_t(i)],
               pens.width[std::size_t(i)], marks_->isChecked(), context);
   }
 }
 
 void TFFPLot2::graphHints(std::array<QString, 13>& hints) {
-  for (int i = 1; i <= PieceCount; ++i)
+  for (int i = 1; i <= SegmentCount; ++i)
     hints[std::size_t(i)] = FunctionSign() + QStringLiteral("%1(x) = ").arg(i) + grid_->Cells(1, i).trimmed();
 }
 
@@ -214,7 +214,7 @@ void TFFPLot2::printBody(QPainter& painter, QPagedPaintDevice& device, PrintCurs
   QStringList lines{GetText(IFPLot2, 2), QString()};
   std::vector<LegendEntry> legend;
   const GraphPens pens = chartPage().pens();
-  for (int i = 1; i <= PieceCount; ++i) {
+  for (int i = 1; i <= SegmentCount; ++i) {
     if (grid_->Cells(1, i).trimmed().isEmpty()) continue;
     lines << FunctionSign() + QStringLiteral("%1(x) = ").arg(i) + grid_->Cells(1, i) + QStringLiteral(" ;   x ") +
                  ElementSign() + QStringLiteral(" ") + brackets_->Cells(1, i) + grid_->Cells(2, i) +

@@ -1,5 +1,5 @@
 #pragma once
-// "Abschnittsweise Funktionen": up to twelve pieces, each a term on its own
+// "Abschnittsweise Funktionen": up to twelve segments, each a term on its own
 // interval whose ends are included ("[" left, "]" right) or not, drawn over
 // that interval only, on request with a disc or a hollow square at each end.
 #include <array>
@@ -15,15 +15,15 @@ namespace zw {
 
 class StringGrid;
 
-inline constexpr int PieceCount = 12;
+inline constexpr int SegmentCount = 12;
 
-// One piece as the chart draws it.
-struct CurvePiece {
-  QString term;  // trimmed; empty: no piece
+// One segment as the chart draws it.
+struct CurveSegment {
+  QString term;  // trimmed; empty: no segment
   Extended from = 0, to = 0;
   bool fromIncluded = false, toIncluded = false;
 };
-using CurvePieces = std::array<CurvePiece, PieceCount>;  // piece i at index i - 1
+using CurveSegments = std::array<CurveSegment, SegmentCount>;  // segment i at index i - 1
 
 class TFFPLot2 : public ChartTopicWindow {
   Q_OBJECT
@@ -35,13 +35,13 @@ public:
   StringGrid* brackets() const { return brackets_; }
   QCheckBox* endMarks() const { return marks_; }
   AngleModeBox& angleMode() { return angle_; }
-  const CurvePieces& pieces() const { return pieces_; }
+  const CurveSegments& segments() const { return segments_; }
   // A click on a bracket cell: "[" becomes "]", anything else "[".
   void toggleBracket(int col, int row);
 
 protected:
   void layoutInputs() override;
-  bool readInputs() override { return true; }  // the interval ends are read with the pieces
+  bool readInputs() override { return true; }  // the interval ends are read with the segments
   void compute() override;
   ChartRange chartRange() override;
   void drawFigures(TVIrada& chart) override;
@@ -51,7 +51,7 @@ protected:
 
 private:
   QString rowLabel(int i) const;
-  void readPieces();
+  void readSegments();
 
   StringGrid* grid_ = nullptr;
   StringGrid* brackets_ = nullptr;
@@ -60,7 +60,7 @@ private:
   AngleModeBox angle_;
   ChartRangeKeys range_;
   SystemTextClipboard clipboard_;
-  CurvePieces pieces_{};
+  CurveSegments segments_{};
 };
 
 }  // namespace zw

@@ -1,6 +1,6 @@
-// The piecewise function plotter: pieces drawn over their own intervals with
+// The segmented function plotter: segments drawn over their own intervals with
 // end marks, the bracket cells, refused interval ends, the first range, the
-// worksheet and the printout of every piece.
+// worksheet and the printout of every segment.
 #include <QCheckBox>
 #include <QPrinter>
 #include <QPushButton>
@@ -11,15 +11,15 @@
 #include "tests/topics/ChartFigures.h"
 #include "tests/topics/PdfText.h"
 #include "tests/topics/analysis/CurveWindowTest.h"
-#include "topics/analysis/PiecewisePlotWindow.h"
+#include "topics/analysis/SegmentedPlotWindow.h"
 
 namespace zw {
 namespace {
 
-using curves::PiecesIn;
+using curves::StrokesIn;
 using namespace figures;
 
-class PiecewiseWindowTest : public CurveWindowTest {
+class SegmentedWindowTest : public CurveWindowTest {
 protected:
   struct Row {
     const char* term;
@@ -40,10 +40,10 @@ protected:
   }
 };
 
-TEST_F(PiecewiseWindowTest, PiecesOverTheirIntervalsWithEndMarks) {
+TEST_F(SegmentedWindowTest, SegmentsOverTheirIntervalsWithEndMarks) {
   auto w = open({{"x^2", "-2", "0"}, {"2 - x", "0", "3"}});
   w->toggleBracket(1, 2);  // " [" → "["
-  w->toggleBracket(2, 2);  // "[" … the right end of piece 2: " [" → "["
+  w->toggleBracket(2, 2);  // "[" … the right end of segment 2: " [" → "["
   w->toggleBracket(2, 2);  // "[" → "]"
   EXPECT_EQ(w->brackets()->Cells(2, 2), "]");
   EXPECT_EQ(w->brackets()->Cells(1, 1), " [");
@@ -52,7 +52,7 @@ TEST_F(PiecewiseWindowTest, PiecesOverTheirIntervalsWithEndMarks) {
   ASSERT_EQ(w->currentPage(), 1);
   const TVIrada& chart = w->chartPage().chart();
   const ChartPage& page = w->chartPage();
-  const auto p1 = PiecesIn(chart, page.color(1)), p2 = PiecesIn(chart, page.color(2));
+  const auto p1 = StrokesIn(chart, page.color(1)), p2 = StrokesIn(chart, page.color(2));
   ASSERT_FALSE(p1.empty());
   ASSERT_FALSE(p2.empty());
   EXPECT_TRUE(curves::AllOn(p1, [](double x) { return x * x; }));
@@ -61,8 +61,8 @@ TEST_F(PiecewiseWindowTest, PiecesOverTheirIntervalsWithEndMarks) {
   EXPECT_LE(curves::HighestX(p1), 0.05);
   EXPECT_NEAR(curves::LowestX(p2), 0, 1e-9);
   EXPECT_GE(curves::HighestX(p2), 2.95);
-  // Included ends get a filled disc: piece 1 at x = -2, piece 2 at x = 0
-  // (where piece 1 ends in a hollow square, within a pixel of 0).
+  // Included ends get a filled disc: segment 1 at x = -2, segment 2 at x = 0
+  // (where segment 1 ends in a hollow square, within a pixel of 0).
   EXPECT_TRUE(Draws(chart, Figure{Mark{-2, 4, 24}, page.color(1)}));
   EXPECT_TRUE(Draws(chart, Figure{Mark{0, 2, 24}, page.color(2)}));
   EXPECT_FALSE(Draws(chart, Figure{Mark{0, 2, 12}}));
@@ -71,7 +71,7 @@ TEST_F(PiecewiseWindowTest, PiecesOverTheirIntervalsWithEndMarks) {
   EXPECT_FALSE(Draws(chart, Figure{Mark{0, 2}}));
 }
 
-TEST_F(PiecewiseWindowTest, RefusedIntervalEnds) {
+TEST_F(SegmentedWindowTest, RefusedIntervalEnds) {
   struct Case {
     const char* what;
     const char* from;
@@ -90,16 +90,16 @@ TEST_F(PiecewiseWindowTest, RefusedIntervalEnds) {
     EXPECT_EQ(errors_[0], GetMessageText(22));
     EXPECT_EQ(w->grid()->Row(), 1);
   }
-  // "," or "." both read; an empty piece's ends are not looked at.
+  // "," or "." both read; an empty segment's ends are not looked at.
   errors_.clear();
   auto w = open({{"x", "-1,5", "2.5"}, {"", "abc", ""}});
   w->pageControl()->setCurrentIndex(1);
   EXPECT_EQ(w->currentPage(), 1);
   EXPECT_TRUE(errors_.empty());
-  EXPECT_EQ(double(w->pieces()[0].from), -1.5);
+  EXPECT_EQ(double(w->segments()[0].from), -1.5);
 }
 
-TEST_F(PiecewiseWindowTest, FirstRange) {
+TEST_F(SegmentedWindowTest, FirstRange) {
   struct Case {
     const char* what;
     std::initializer_list<Row> rows;
@@ -107,8 +107,8 @@ TEST_F(PiecewiseWindowTest, FirstRange) {
     double xLo, xHi;
   } cases[] = {
       {"the stored range", {{"x", "-2", "3"}}, "xmin=-4\nxmax=4\nymin=-3\nymax=3\n", -4, 4},
-      {"the pieces' extent", {{"x", "-2", "3"}, {"1", "4", "6"}}, "xmin=\n", -2, 6},
-      {"no piece", {}, "xmin=\n", -10, 10},
+      {"the segments' extent", {{"x", "-2", "3"}, {"1", "4", "6"}}, "xmin=\n", -2, 6},
+      {"no segment", {}, "xmin=\n", -10, 10},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -138,7 +138,7 @@ TEST_F(PiecewiseWindowTest, FirstRange) {
   }
 }
 
-TEST_F(PiecewiseWindowTest, WorksheetKeys) {
+TEST_F(SegmentedWindowTest, WorksheetKeys) {
   const QString path = file("p.dat");
   {
     auto w = open({{"x^2", "-2", "0"}});
@@ -160,7 +160,7 @@ TEST_F(PiecewiseWindowTest, WorksheetKeys) {
   EXPECT_EQ(w->brackets()->Cells(1, 1).trimmed(), "[");
 }
 
-TEST_F(PiecewiseWindowTest, PrintoutListsEveryPieceWithItsInterval) {
+TEST_F(SegmentedWindowTest, PrintoutListsEverySegmentWithItsInterval) {
   auto w = open({{"x^2", "-2", "3"}, {"1", "0", "1"}, {"", "", ""}, {"", "", ""}, {"", "", ""}, {"", "", ""},
                  {"", "", ""}, {"", "", ""}, {"", "", ""}, {"", "", ""}, {"", "", ""}, {"x/3", "3", "4"}});
   const QString pdf = printToPdf(QStringLiteral("p.pdf"));
