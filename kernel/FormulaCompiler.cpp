@@ -14,6 +14,12 @@ public:
       : t_(t), c_(c), constMemo_(t.nodes.size(), -1), foldMemo_(t.nodes.size(), -1),
         foldValue_(t.nodes.size(), 0) {}
   bool compile() {
+    // Operands are recorded before the nodes that use them: filled in that
+    // order, the memos answer every question without walking a deep chain.
+    for (int n = 0; n < static_cast<int>(t_.nodes.size()); ++n) {
+      Extended v = 0;
+      if (constant(n)) fold(n, v);
+    }
     emit(t_.root);
     push(Code::End);
     return depth_ == 1;
@@ -159,87 +165,159 @@ private:
     }
   }
 
-  void emit(int n) {
+  // What is left to do for a node once the operand emitted before it is on
+  // the stack.
+  enum class Then { Neg, DropArgument, Func, WithK, WithM, KWith, MWith, SecondOperand, Binary };
+  struct Pending {
+    int node;
+    Then then;
+    Extended k = 0;
+    unsigned power = 0;
+  };
+
+  // Walks the tree with a stack of its own: a chain «x+x+…+x» is as deep as
+  // it is long, and a frame per node would overflow the thread's stack.
+  void emit(int root) {
+    std::vector<Pending> pending;
+    int n = root;
+    for (;;) {
+      const int operand = enter(n, pending);
+      if (operand >= 0) {
+        n = operand;
+        continue;
+      }
+      // n is emitted: finish the nodes waiting for it, up to one that needs
+      // a second operand.
+      n = -1;
+      while (n < 0 && !pending.empty()) {
+        const Pending p = pending.back();
+        pending.pop_back();
+        n = finish(p, pending);
+      }
+      if (n < 0) return;
+    }
+  }
+
+  // Starts node n: emits it when it needs no operand (returns -1), or records
+  // what follows its operand and returns the operand to emit first.
+  int enter(int n, std::vector<Pending>& pending) {
     const FormulaNode& nd = t_.nodes[n];
     Extended v = 0;
     if (constant(n) && fold(n, v)) {
       loadK(v);
-      return;
+      return -1;
     }
     switch (nd.op) {
       case FormulaOp::Number:
         loadK(nd.number);
-        return;
+        return -1;
       case FormulaOp::Neg:
-        emit(nd.a);
-        push(Code::Neg);
-        return;
+        pending.push_back({n, Then::Neg});
+        return nd.a;
       case FormulaOp::Func:
         if (FormulaFuncIgnoresArgument(nd.func)) {
           // The argument is still computed for its failures, unless it cannot fail.
           if (!harmlessArgument(nd.a)) {
-            emit(nd.a);
-            push(depth_ > 1 ? Code::Drop : Code::Check);  // Check: nothing below it
-            grow(-1);
+            pending.push_back({n, Then::DropArgument});
+            return nd.a;
           }
-          if (nd.func == FormulaFunc::X) {
-            push(depth_ == 0 ? Code::LoadM : Code::PushM, 1);
-            grow(1);
-          } else if (nd.func == FormulaFunc::Pi) {
-            loadK(kPi);
-          } else if (nd.func == FormulaFunc::W) {
-            loadK(kE);
-          } else {
-            if (depth_ > 0) push(Code::Push);
-            push(Code::Param, 0, nd.func);  // Y, Z, K: read at run time
-            grow(1);
-          }
-          return;
+          ignoredArgumentDone(nd);
+          return -1;
         }
-        emit(nd.a);
-        emitFunc(nd.func);
-        return;
+        pending.push_back({n, Then::Func});
+        return nd.a;
       default: break;
     }
     // Which operand is evaluated first does not matter: the compiled form
     // runs only when nothing fails. k + v and k·v are v + k and v·k exactly.
-    const int op = static_cast<int>(nd.op) - static_cast<int>(FormulaOp::Add);  // Add..Pow
     Extended k = 0;
     unsigned power = 0;
     Leaf right = leaf(nd.b, k, power);
     if (right == Leaf::K) {
-      emit(nd.a);
-      static constexpr Code withK[] = {Code::AddK, Code::SubK, Code::MulK, Code::DivK};
-      if (nd.op == FormulaOp::Pow) emitPowK(k);
-      else push(withK[op], k);
-      return;
+      pending.push_back({n, Then::WithK, k});
+      return nd.a;
     }
     if (right == Leaf::M && nd.op != FormulaOp::Pow) {
-      emit(nd.a);
-      static constexpr Code withM[] = {Code::AddM, Code::SubM, Code::MulM, Code::DivM};
-      push(withM[op], k, FormulaFunc::Abs, power);
-      return;
+      pending.push_back({n, Then::WithM, k, power});
+      return nd.a;
     }
     Leaf left = leaf(nd.a, k, power);
-    if (left == Leaf::K || (left == Leaf::M && nd.op != FormulaOp::Pow)) {
-      emit(nd.b);
-      static constexpr Code kWith[] = {Code::AddK, Code::KSub, Code::MulK, Code::KDiv,
-                                       Code::KPow};
-      static constexpr Code mWith[] = {Code::AddM, Code::MSub, Code::MulM, Code::MDiv};
-      if (left == Leaf::K) push(kWith[op], k);
-      else push(mWith[op], k, FormulaFunc::Abs, power);
-      return;
+    if (left == Leaf::K) {
+      pending.push_back({n, Then::KWith, k});
+      return nd.b;
+    }
+    if (left == Leaf::M && nd.op != FormulaOp::Pow) {
+      pending.push_back({n, Then::MWith, k, power});
+      return nd.b;
     }
     if (nd.op == FormulaOp::Mul && leaf(n, k, power) == Leaf::M) {  // k·X^n alone
       push(depth_ == 0 ? Code::LoadM : Code::PushM, k, FormulaFunc::Abs, power);
       grow(1);
-      return;
+      return -1;
     }
-    emit(nd.a);
-    emit(nd.b);
-    static constexpr Code ops[] = {Code::Add, Code::Sub, Code::Mul, Code::Div, Code::Pow};
-    push(ops[op]);
-    grow(-1);
+    pending.push_back({n, Then::SecondOperand});
+    return nd.a;
+  }
+
+  // Completes a node whose operand is emitted; returns a further operand to
+  // emit first (the second one of a binary operation), or -1.
+  int finish(const Pending& p, std::vector<Pending>& pending) {
+    const FormulaNode& nd = t_.nodes[p.node];
+    const int op = static_cast<int>(nd.op) - static_cast<int>(FormulaOp::Add);  // Add..Pow
+    switch (p.then) {
+      case Then::Neg: push(Code::Neg); return -1;
+      case Then::DropArgument:
+        push(depth_ > 1 ? Code::Drop : Code::Check);  // Check: nothing below it
+        grow(-1);
+        ignoredArgumentDone(nd);
+        return -1;
+      case Then::Func: emitFunc(nd.func); return -1;
+      case Then::WithK: {
+        static constexpr Code withK[] = {Code::AddK, Code::SubK, Code::MulK, Code::DivK};
+        if (nd.op == FormulaOp::Pow) emitPowK(p.k);
+        else push(withK[op], p.k);
+        return -1;
+      }
+      case Then::WithM: {
+        static constexpr Code withM[] = {Code::AddM, Code::SubM, Code::MulM, Code::DivM};
+        push(withM[op], p.k, FormulaFunc::Abs, p.power);
+        return -1;
+      }
+      case Then::KWith: {
+        static constexpr Code kWith[] = {Code::AddK, Code::KSub, Code::MulK, Code::KDiv, Code::KPow};
+        push(kWith[op], p.k);
+        return -1;
+      }
+      case Then::MWith: {
+        static constexpr Code mWith[] = {Code::AddM, Code::MSub, Code::MulM, Code::MDiv};
+        push(mWith[op], p.k, FormulaFunc::Abs, p.power);
+        return -1;
+      }
+      case Then::SecondOperand: pending.push_back({p.node, Then::Binary}); return nd.b;
+      case Then::Binary: {
+        static constexpr Code ops[] = {Code::Add, Code::Sub, Code::Mul, Code::Div, Code::Pow};
+        push(ops[op]);
+        grow(-1);
+        return -1;
+      }
+    }
+    return -1;
+  }
+
+  // The value of a name that ignores its argument (X, PI, W, Y, Z, K).
+  void ignoredArgumentDone(const FormulaNode& nd) {
+    if (nd.func == FormulaFunc::X) {
+      push(depth_ == 0 ? Code::LoadM : Code::PushM, 1);
+      grow(1);
+    } else if (nd.func == FormulaFunc::Pi) {
+      loadK(kPi);
+    } else if (nd.func == FormulaFunc::W) {
+      loadK(kE);
+    } else {
+      if (depth_ > 0) push(Code::Push);
+      push(Code::Param, 0, nd.func);  // Y, Z, K: read at run time
+      grow(1);
+    }
   }
 
   const FormulaTree& t_;
@@ -252,8 +330,9 @@ private:
 }  // namespace
 
 std::shared_ptr<const Compiled> compileText(const std::u16string& text) {
-  // Compiling walks the tree recursively; very long chains («1+1+…+1») stay
-  // with the direct reading, which reads chains in loops.
+  // Very deep trees («1+1+…+1» of thousands of terms) stay with the direct
+  // reading, which reads chains in loops; the compiled form keeps to the
+  // terms it speeds up.
   constexpr int kMaxCompiledDepth = 3000;
   auto c = std::make_shared<Compiled>();
   c->normalCode = NormalizeFormula(text, c->normal);

@@ -250,6 +250,30 @@ TEST_F(EvaluatorTest, HugeTermsNeitherCrashNorMislead) {
   fine.push_back('x');
   fine.append(500, ')');
   EXPECT_EQ(eval(fine, 2).value, 2);
+  // Long chains of operators between variables build deep trees; compiling
+  // them for the fast path must not overflow the stack (a monkey's
+  // «x+x+…+x» with 2,000 terms did, under the sanitizers).
+  struct Chain {
+    const char* head;
+    const char* link;
+    int count;
+    Extended x;
+    Extended expected;
+  };
+  const Chain chains[] = {
+      {"x", "+x", 2000, 1, 2001},  {"x", "+x", 2999, 1, 3000},    {"x", "+x", 20000, 1, 20001},
+      {"x", "-x", 2999, 1, -2998}, {"x", "*x", 2999, 1, 1},       {"sin(x)", "+sin(x)", 2999, 0, 0},
+      {"x", "+x^2", 2999, 2, 11998}, {"x", "+2*x", 2999, 1, 5999},
+  };
+  for (const Chain& c : chains) {
+    std::string term = c.head;
+    for (int i = 0; i < c.count; ++i) term += c.link;
+    for (int round = 0; round < 2; ++round) {
+      Result r = eval(term, c.x);
+      EXPECT_EQ(r.err, 0) << c.link << " " << c.count;
+      EXPECT_EQ(r.value, c.expected) << c.link << " " << c.count;
+    }
+  }
 }
 
 TEST_F(EvaluatorTest, NormalFormOfTheText) {
