@@ -57,7 +57,9 @@ TFRatFkt::TFRatFkt(QWidget* owner) : CoeffDiscussionWindow(owner, ClassName, rat
 void TFRatFkt::layoutInputs() {
   const int left = ScalePixels(16);
   QFont italic = fonts().TextFont.font;
-  italic.setPointSizeF(italic.pointSizeF() * 11 / 9);
+  // The text font is sized in pixels by the zoom: scale what is set.
+  if (italic.pixelSize() > 0) italic.setPixelSize(std::max(1, italic.pixelSize() * 11 / 9));
+  else italic.setPointSizeF(italic.pointSizeF() * 11 / 9);
   italic.setItalic(true);
   formHead_->setFont(italic);
   form_->setFont(italic);
