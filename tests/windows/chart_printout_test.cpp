@@ -18,6 +18,7 @@
 #include "shell/commands/Commands.h"
 #include "tests/topics/PdfText.h"
 #include "tests/windows/WindowVisit.h"
+#include "topics/frame/ChartPage.h"
 #include "topics/frame/LongRun.h"
 #include "topics/frame/TopicWindow.h"
 
@@ -65,11 +66,7 @@ protected:
   }
 };
 
-// Disabled while open: the integral window and the curve discussion print and
-// copy a chart that differs from the one their chart page shows, and the
-// right triangle prints no chart after New as before; the frame's redraw of
-// an unseen chart page is in place for the other windows.
-TEST_F(ChartPrintoutTest, DISABLED_ChartOfTheResultsWithoutItsPageShown) {
+TEST_F(ChartPrintoutTest, ChartOfTheResultsWithoutItsPageShown) {
   shellState().MemoryOption = false;
   int checked = 0;
   for (const std::string& className : registeredTopicWindows()) {
@@ -98,10 +95,14 @@ TEST_F(ChartPrintoutTest, DISABLED_ChartOfTheResultsWithoutItsPageShown) {
     EXPECT_TRUE(printedUnseen == printedSeen) << className << ": the printout's curves differ";
     EXPECT_TRUE(copiedUnseen == copiedSeen) << className << ": the snapshots differ";
 
-    // New: no results, no picture of them.
+    // New: no chart of the results before. (A printout that holds the
+    // results only has none to lose; the solids' 3D views are not charts and
+    // still print their last picture after New.)
     deliverCommand(unseen.get(), WM_NEWWORKSHEET, QString());
     settle();
-    EXPECT_LT(printedPaths(unseen.get(), QStringLiteral("new.pdf")).size(), printedSeen.size()) << className;
+    if (dynamic_cast<ChartTopicWindow*>(a) && !printedSeen.isEmpty()) {
+      EXPECT_LT(printedPaths(unseen.get(), QStringLiteral("new.pdf")).size(), printedSeen.size()) << className;
+    }
   }
   EXPECT_GT(checked, 0);
 }

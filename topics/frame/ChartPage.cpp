@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -175,7 +176,19 @@ void ChartPage::visit() {
     drawChart();
 }
 
+void ChartPage::fitScalesToSize() {
+  // A chart whose page is not showing gets its resize events only when
+  // shown. Drawn before that (for a printout, a snapshot or a window's own
+  // filling), its scales must already have the size the page gave it: the
+  // range set-up and the arcs' pieces depend on the pixels.
+  TChartLayers& layers = chart_->Layers();
+  if (chart_->isVisible() || (layers.Width == chart_->width() && layers.Height == chart_->height())) return;
+  QResizeEvent resized(chart_->size(), QSize(layers.Width, layers.Height));
+  QCoreApplication::sendEvent(chart_, &resized);
+}
+
 void ChartPage::initChart() {
+  fitScalesToSize();
   chart_->ClearGraf();
   SetGridStyle(*chart_);
   const ChartRange r = topic_.range();
@@ -187,6 +200,7 @@ void ChartPage::initChart() {
 }
 
 void ChartPage::drawChart() {
+  fitScalesToSize();
   chart_->ClearGraf();
   DrawAxes(*chart_);
   topic_.draw(*chart_);

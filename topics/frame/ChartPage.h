@@ -135,6 +135,7 @@ protected:
 private:
   void guarded(const std::function<void()>& f);
   bool chartShowing() const;
+  void fitScalesToSize();
 
   TopicWindow& window_;
   ChartPageOptions options_;

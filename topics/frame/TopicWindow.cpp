@@ -297,6 +297,12 @@ void TopicWindow::layoutPage(int index) {
 }
 
 void TopicWindow::layoutPages() {
+  // The page control sizes only the page showing; the others would keep the
+  // size they had when last shown, or none at all. A picture printed or
+  // copied from a page not showing is laid out at the size it shows with.
+  if (QWidget* shown = tabs_->currentWidget())
+    for (const PageWidgets& p : pages_)
+      if (p.page != shown && p.page->geometry() != shown->geometry()) p.page->setGeometry(shown->geometry());
   for (int i = 0; i < pageCount(); ++i) {
     const PageWidgets& p = pages_[static_cast<std::size_t>(i)];
     if (p.spec.kind == PageKind::Input || p.spec.kind == PageKind::Results)
