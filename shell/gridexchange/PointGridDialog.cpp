@@ -53,10 +53,7 @@ void PointGridDialog::layout() {
   // Placed from the left; a right-to-left dialog shows them mirrored.
   UnmirrorChildren(this);
   const int gridTop = m + metrics().RowHeight + ScalePixels(4);
-  SetupPointGrid(Punkte, m, gridTop);
-  // Cells as wide as the widest number a cell accepts.
-  const QString widest = QString::fromStdU16String(LongestAcceptedNumber(u'f', u','));
-  SetupCoordGridSized(Punkte, m, gridTop, std::max(metrics().GridColWidth, GridCellWidthFor(widest)));
+  SetupCoordGrid(Punkte, m, gridTop);
   const int w = 2 * m + Punkte->width() + 5;
   SetWrappedLabel(Label1, m, m, w - m, metrics().RowHeight, GetText(options_.page, 1), fonts().TextFont);
   const int bw = ScalePixels(80), bh = ScalePixels(24);

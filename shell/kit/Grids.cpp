@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "kernel/CheckedInput.h"
 #include "shell/Fonts.h"
 #include "shell/State.h"
 
@@ -318,6 +319,10 @@ int GridCellWidthFor(const QString& longest) {
   return std::max(text + 2 * margin, text + 2 * 2 + 1) + ScalePixels(4);
 }
 
+int NumberCellWidth(int atLeast) {
+  return std::max(atLeast, GridCellWidthFor(QString::fromStdU16String(LongestAcceptedNumber(u'f', u','))));
+}
+
 QSize twoPointGridSize(const LayoutMetrics& m, int colWidth, int glw) {
   return {m.RowHeight + 2 * colWidth + 4 * glw + 2, 3 * m.RowHeight + 4 * glw + 2};
 }
@@ -331,7 +336,9 @@ QSize coordGridSize(const LayoutMetrics& m, int n, int r, int colWidth, int glw)
   return {n * colWidth + m.RowHeight + (n + 2) * glw + 2, (r + 1) * m.RowHeight + (r + 2) * glw + 2};
 }
 
-int pointListGridWidth(const LayoutMetrics& m, int glw) { return m.RowHeight + 2 * m.EditWidth + 4 * glw + 20; }
+int pointListGridWidth(const LayoutMetrics& m, int colWidth, int glw) {
+  return m.RowHeight + 2 * colWidth + 4 * glw + 20;
+}
 
 QSize numberedGridSize(const LayoutMetrics& m, int zoom, int rows, int glw) {
   return {m.RowHeight + 3 * m.EditWidth + 4 * glw + ScalePixelsAt(76, zoom),
@@ -418,8 +425,10 @@ void SetupOnePointGrid(StringGrid* grid, int left, int top, int colWidth) {
   grid->setGeometry(QRect(QPoint(left, top), onePointGridSize(metrics(), colWidth, GLW)));
 }
 
+// The point grids take a number in every cell: each column shows the widest
+// one whole, at every zoom.
 void SetupCoordGrid(StringGrid* grid, int left, int top) {
-  coordGrid(grid, left, top, metrics().GridColWidth, true, true);
+  coordGrid(grid, left, top, NumberCellWidth(metrics().GridColWidth), true, true);
 }
 
 void SetupCoordGridSized(StringGrid* grid, int left, int top, int colWidth) {
@@ -427,7 +436,7 @@ void SetupCoordGridSized(StringGrid* grid, int left, int top, int colWidth) {
 }
 
 void SetupPointGrid(StringGrid* grid, int left, int top) {
-  coordGrid(grid, left, top, metrics().GridColWidth, true, false);
+  coordGrid(grid, left, top, NumberCellWidth(metrics().GridColWidth), true, false);
 }
 
 void SetupPointListGrid(StringGrid* grid, int left, int top, int height) {
@@ -437,8 +446,9 @@ void SetupPointListGrid(StringGrid* grid, int left, int top, int height) {
   grid->setCells(1, 0, QStringLiteral("x"));
   grid->setCells(2, 0, QStringLiteral("y"));
   for (int r = 1; r <= 20; ++r) grid->setCells(0, r, QString(QChar(char16_t(64 + r))));
-  cellSizes(grid, metrics().EditWidth);
-  grid->setGeometry(left, top, pointListGridWidth(metrics(), GLW), height);
+  const int colWidth = NumberCellWidth(metrics().EditWidth);
+  cellSizes(grid, colWidth);
+  grid->setGeometry(left, top, pointListGridWidth(metrics(), colWidth, GLW), height);
   setScrollBars(grid, true, false);
   standardOptions(grid);
 }

@@ -104,13 +104,16 @@ private:
 // The width of a cell (its grid line not counted) that shows `longest` whole
 // in TextFont at the current zoom, as drawn and while its editor is open.
 int GridCellWidthFor(const QString& longest);
+// The width of a column whose cells take any number a field accepts (the
+// widest is "-99999999999999,9"), and never narrower than `atLeast`.
+int NumberCellWidth(int atLeast);
 
 // Outer sizes (glw = the grid-line width).
 QSize twoPointGridSize(const LayoutMetrics& m, int colWidth, int glw);
 QSize onePointGridSize(const LayoutMetrics& m, int colWidth, int glw);
 // n value columns, r value rows.
 QSize coordGridSize(const LayoutMetrics& m, int n, int r, int colWidth, int glw);
-int pointListGridWidth(const LayoutMetrics& m, int glw);
+int pointListGridWidth(const LayoutMetrics& m, int colWidth, int glw);
 QSize numberedGridSize(const LayoutMetrics& m, int zoom, int rows, int glw);
 
 struct MatrixGridGeometry {

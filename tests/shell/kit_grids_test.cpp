@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
+#include "kernel/CheckedInput.h"
 #include "shell/Metrics.h"
 #include "shell/State.h"
 #include "shell/kit/Grids.h"
@@ -40,7 +41,7 @@ TEST_F(KitGrids, OtherOuterSizes) {
   EXPECT_EQ(twoPointGridSize(m, 80, 1), QSize(186, 66));
   EXPECT_EQ(onePointGridSize(m, 80, 1), QSize(186, 45));
   EXPECT_EQ(coordGridSize(m, 3, 3, 100, 1), QSize(327, 87));
-  EXPECT_EQ(pointListGridWidth(m, 1), 244);
+  EXPECT_EQ(pointListGridWidth(m, 100, 1), 244);
   EXPECT_EQ(numberedGridSize(m, 100, 11, 1), QSize(400, 234));
 }
 
@@ -112,7 +113,7 @@ TEST_F(KitGrids, CoordAndPointGridHeads) {
   EXPECT_EQ(grid.Cells(3, 0), QStringLiteral("z"));
   EXPECT_EQ(grid.Cells(0, 1), QStringLiteral("A"));
   EXPECT_EQ(grid.Cells(0, 3), QStringLiteral("C"));
-  EXPECT_EQ(grid.size(), coordGridSize(metrics(), 3, 3, 100, 1));
+  EXPECT_EQ(grid.size(), coordGridSize(metrics(), 3, 3, grid.colWidth(1), 1));
 
   StringGrid two;
   SetupTwoPointGrid(&two, 5, 6, 80);
@@ -125,7 +126,7 @@ TEST_F(KitGrids, CoordAndPointGridHeads) {
   SetupPointListGrid(&list, 0, 0, 200);
   EXPECT_EQ(list.RowCount(), 21);
   EXPECT_EQ(list.Cells(0, 20), QStringLiteral("T"));
-  EXPECT_EQ(list.size(), QSize(244, 200));
+  EXPECT_EQ(list.size(), QSize(pointListGridWidth(metrics(), list.colWidth(1), 1), 200));
 
   StringGrid numbered;
   SetupNumberedGrid(&numbered, 0, 0, 5, 6);
@@ -133,6 +134,31 @@ TEST_F(KitGrids, CoordAndPointGridHeads) {
   EXPECT_EQ(numbered.colWidth(2), 36);
   EXPECT_EQ(numbered.colWidth(3), 100);
   EXPECT_EQ(numbered.Cells(0, 10), QString());  // rows beyond the grid are left out
+}
+
+TEST_F(KitGrids, PointGridColumnsShowTheWidestNumberWhole) {
+  // A point's cell takes any number a field does; at zoom 150 or in a wider
+  // font the standard column cut it off.
+  const QString widest = QString::fromStdU16String(LongestAcceptedNumber(u'f', u','));
+  for (const int zoom : {100, 150}) {
+    applyZoom(zoom);
+    const int need = GridCellWidthFor(widest);
+    StringGrid coord, point, list;
+    coord.setColCount(4);
+    coord.setRowCount(4);
+    point.setColCount(3);
+    point.setRowCount(4);
+    SetupCoordGrid(&coord, 0, 0);
+    SetupPointGrid(&point, 0, 0);
+    SetupPointListGrid(&list, 0, 0, 200);
+    for (const StringGrid* g : {&coord, &point, &list})
+      for (int c = 1; c < g->ColCount(); ++c) {
+        EXPECT_GE(g->colWidth(c), need) << "zoom " << zoom << ", column " << c;
+        EXPECT_GE(g->colWidth(c), metrics().GridColWidth) << "zoom " << zoom << ", column " << c;
+      }
+    EXPECT_EQ(coord.size(), coordGridSize(metrics(), 3, 3, coord.colWidth(1), 1));
+    EXPECT_EQ(list.width(), pointListGridWidth(metrics(), list.colWidth(1), 1));
+  }
 }
 
 TEST_F(KitGrids, CellsOutsideTheGridAreIgnored) {
