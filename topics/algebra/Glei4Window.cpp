@@ -54,8 +54,7 @@ TFGlei4::TFGlei4(QWidget* owner) : TopicWindow(owner, ClassName, glei4Config()) 
 void TFGlei4::layoutInputs() {
   const LayoutMetrics& m = metrics();
   // Every cell shows the widest number it accepts.
-  const int colWidth =
-      std::max(ScalePixels(80), GridCellWidthFor(QString::fromStdU16String(LongestAcceptedNumber(u'f', u','))));
+  const int colWidth = NumberCellWidth(ScalePixels(80));
   grid_->setDefaultColWidth(colWidth);
   grid_->setDefaultRowHeight(m.RowHeight);
   grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);

@@ -224,8 +224,7 @@ void TFLinOpt::layoutInputs() {
     g->setColWidth(col, w);
   };
   // A data column shows the widest number a cell takes.
-  const int dataWidth =
-      std::max(m.EditWidth, GridCellWidthFor(QString::fromStdU16String(LongestAcceptedNumber(u'f', u','))));
+  const int dataWidth = NumberCellWidth(m.EditWidth);
   const auto widen = [dataWidth](StringGrid* g, std::initializer_list<int> cols) {
     for (int c : cols) g->setColWidth(c, dataWidth);
   };
