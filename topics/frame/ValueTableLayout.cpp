@@ -27,11 +27,19 @@ void PlaceValueTablePage(const QRect& area, std::span<QLabel* const> heads, std:
     fields[i]->setGeometry(x, top + m.RowHeight, widths[i], m.RowHeight);
     x += colWidth + gap;
   }
+  int tableTop = top + 2 * m.RowHeight + gap;
   if (extra) {
     extra->setFont(fonts().TextFont.font);
-    extra->setGeometry(x, top + m.RowHeight, extra->sizeHint().width(), m.RowHeight);
+    const int width = extra->sizeHint().width();
+    if (x + width <= area.right() + 1 - gap) {
+      extra->setGeometry(x, top + m.RowHeight, width, m.RowHeight);
+    } else {
+      // A long caption (French, a large zoom) does not fit beside the fields:
+      // it takes a row of its own above the table rather than leave the page.
+      extra->setGeometry(area.left() + gap, tableTop, width, m.RowHeight);
+      tableTop += m.RowHeight + gap;
+    }
   }
-  const int tableTop = top + 2 * m.RowHeight + gap;
   table->setGeometry(area.left() + gap, tableTop, std::max(ScalePixels(40), area.width() - 2 * gap),
                      std::max(m.RowHeight, area.bottom() - tableTop - gap));
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The layout every value-table page shares: its captions in one row, each
 // over its field (the range edits, then the digits control), an optional
-// control after them, and the table filling the rest of the page below.
+// control after them (on a row of its own when the row has no room left),
+// and the table filling the rest of the page below.
 #include <QString>
 #include <span>
 
