@@ -92,6 +92,7 @@ TFNormVer::TFNormVer(QWidget* owner) : ChartTopicWindow(owner, ClassName, NormCo
   connect(digits_, &QSpinBox::valueChanged, this, guardedSlot([this] {
             if (read_) tableFieldsChanged();
           }));
+  if (memo()) memo()->hide();  // chart and value table are the results; there is no text
   initTopic();
 }
 
