@@ -364,9 +364,10 @@ void fillLongestTexts(TopicWindow& window) {
     const QString longest = LongestAcceptedText(f);
     if (f.edit && !longest.isEmpty()) f.edit->setText(longest);
   }
-  const QString cell = QString::fromStdU16String(LongestAcceptedNumber(u'f', u','));
+  const QString number = QString::fromStdU16String(LongestAcceptedNumber(u'f', u','));
   for (const GridBinding& g : window.fields().grids()) {
     if (!g.grid) continue;
+    const QString cell = g.longest.isEmpty() ? number : g.longest;
     for (int c = 1; c < g.grid->ColCount(); ++c)
       for (int r = 1; r < g.grid->RowCount(); ++r)
         if (!g.cellKey(c, r).isEmpty()) g.grid->setCells(c, r, cell);

@@ -150,7 +150,7 @@ class WindowLayoutTest : public LayoutTestBase, public ::testing::WithParamInter
 // Windows whose input pages still have layout faults to mend (controls that
 // overlap or reach out of their page at zoom 150, in French or right to
 // left): the check reports them again once they leave this list.
-constexpr std::string_view kLayoutStillOpen[] = {"TFFPLot2", "TFPolFkt", "TFRatFkt"};
+constexpr std::string_view kLayoutStillOpen[] = {"TFPolFkt", "TFRatFkt"};
 bool layoutStillOpen(const std::string& window) {
   for (std::string_view w : kLayoutStillOpen)
     if (w == window) return true;

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "kernel/CheckedInput.h"
 #include "shell/Fonts.h"
 #include "shell/Metrics.h"
 #include "shell/kit/Grids.h"
@@ -79,13 +80,14 @@ TFFPLot2::TFFPLot2(QWidget* owner)
   QPalette p = brackets_->palette();
   p.setColor(QPalette::Text, Qt::blue);
   brackets_->setPalette(p);
-  fields().addGrid(
+  GridBinding& ends = fields().addGrid(
       brackets_,
       [](int col, int row) {
         return row >= 1 && row <= SegmentCount && col >= 1 && col <= 2 ? CellKey(row, col == 1 ? "li" : "re")
                                                                     : QString();
       },
       kOpen);
+  ends.longest = kOpen;  // a click only ever turns a cell to the other bracket
   const auto toggle = guardedSlot([this] {
     const QModelIndex i = brackets_->currentIndex();
     if (i.isValid()) toggleBracket(i.column() + 1, i.row() + 1);
@@ -122,7 +124,8 @@ void TFFPLot2::layoutInputs() {
   const int left = ScalePixels(16);
   const QFontMetrics fm(grid_->font());
   const int labelWidth = std::max(m.RowHeight * 5 / 2, fm.horizontalAdvance(rowLabel(12) + QStringLiteral("   ")));
-  const int endWidth = GridCellWidthFor(QStringLiteral("-1000000,25"));
+  // An end takes any plain number, so its column shows the widest one whole.
+  const int endWidth = GridCellWidthFor(QString::fromStdU16String(LongestAcceptedNumber(u'f', u',')));
   const int bracketWidth = GridCellWidthFor(QStringLiteral(" ] "));
   const int minTerm = ScalePixels(240);
   const int height = (SegmentCount + 1) * (m.RowHeight + StringGrid::GridLineWidth) + 4;

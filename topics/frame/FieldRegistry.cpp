@@ -21,9 +21,10 @@ InputField& FieldRegistry::addField(const QString& key, QLineEdit* edit, char16_
   return fields_.back();
 }
 
-void FieldRegistry::addGrid(StringGrid* grid, std::function<QString(int, int)> cellKey,
-                            const QString& defaultText) {
-  grids_.push_back({grid, std::move(cellKey), defaultText});
+GridBinding& FieldRegistry::addGrid(StringGrid* grid, std::function<QString(int, int)> cellKey,
+                                    const QString& defaultText) {
+  grids_.push_back({grid, std::move(cellKey), defaultText, {}});
+  return grids_.back();
 }
 
 void FieldRegistry::addText(const QString& key, std::function<QString()> get,

@@ -38,6 +38,9 @@ struct GridBinding {
   StringGrid* grid = nullptr;
   std::function<QString(int col, int row)> cellKey;
   QString defaultText;
+  // The longest text a cell holds, when it is not a number (a grid whose
+  // cells the window sets itself): the layout check fills the cells with it.
+  QString longest;
 };
 
 // A value that is not an edit field's text: a text, or an integer within a
@@ -67,8 +70,8 @@ public:
   // Fields are read, loaded and saved in the order they are added; the first
   // one is the window's first input.
   InputField& addField(const QString& key, QLineEdit* edit, char16_t kind, const QString& defaultText = {});
-  void addGrid(StringGrid* grid, std::function<QString(int col, int row)> cellKey,
-               const QString& defaultText = {});
+  GridBinding& addGrid(StringGrid* grid, std::function<QString(int col, int row)> cellKey,
+                       const QString& defaultText = {});
   void addText(const QString& key, std::function<QString()> get, std::function<void(const QString&)> set,
                const QString& defaultText = {});
   // An integer key (a choice, a count): `set` only ever receives a value in
