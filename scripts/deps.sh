@@ -7,6 +7,7 @@ pkgs=(
   qt6-translations-l10n         # Qt's own dialogs and buttons in German and French
   zlib1g-dev libjpeg-dev        # about-box picture (inflate) and the subject tiles (JPEG)
   fonts-liberation2 fonts-dejavu-core
+  fonts-symbola                 # pictographs DejaVu lacks (the construction mark of a mapping)
   libgtest-dev libgmock-dev libbenchmark-dev
   libboost-dev                  # exact rationals for polynomial work; test oracles
   libeigen3-dev                 # test oracle for ranks, determinants, inverses

@@ -76,8 +76,11 @@ QString mapFontFamily(const QString& name) {
 QStringList fontFamiliesFor(const QString& name) {
   const QString mapped = mapFontFamily(name);
   const QString fallback = QString::fromLatin1(MathFallbackFamily);
-  if (mapped == fallback) return {mapped};
-  return {mapped, fallback};
+  // After the mathematical signs, the pictographs DejaVu lacks (the ballot
+  // box with a check that marks a mapping drawn with its construction lines).
+  const QString pictographs = QStringLiteral("Symbola");
+  if (mapped == fallback) return {mapped, pictographs};
+  return {mapped, fallback, pictographs};
 }
 
 int FontTextMeasurer::textWidth(std::u16string_view text) const {

@@ -1,6 +1,7 @@
 #include "topics/plane/PlaneTopics.h"
 
 #include "topics/frame/TopicRegistration.h"
+#include "topics/plane/AbbWindow.h"
 #include "topics/plane/Drei1Window.h"
 #include "topics/plane/Drei2Window.h"
 #include "topics/plane/Drei3Window.h"
@@ -27,6 +28,7 @@ void RegisterPlaneTopics() {
   RegisterTopicWindow<TFDrei2>();
   RegisterTopicWindow<TFDrei3>();
   RegisterTopicWindow<TFBesGer>();
+  RegisterTopicWindow<TFAbb>();
   RegisterPlaneTexts();
 }
 
