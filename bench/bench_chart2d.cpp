@@ -10,6 +10,10 @@
 //   sampling     PlotTerm «sin(x)*x^2+3x-1» at resolution 3 on 900 pixels /
 //                EvaluateFormulaBlockDouble at the same x values alone (the
 //                block interface PlotTerm samples through)
+//   mappings     the largest chart of the polygon mappings: 26 corners
+//                through 36 rotations, each with its construction lines, the
+//                display list built from the mapping results and rendered /
+//                the same lines by QPainter::drawLines
 // The ratios are printed after the table.
 //
 //   cmake --build build --target bench_chart2d && build/bin/bench_chart2d
@@ -19,6 +23,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -28,6 +33,8 @@
 #include "kernel/Evaluator.h"
 #include "shell/State.h"
 #include "topics/frame/ChartHelpers.h"
+#include "topics/plane/Abb.h"
+#include "topics/plane/AbbWindow.h"
 
 namespace {
 
@@ -212,6 +219,83 @@ bool samplingAgrees() {
   return last.x2 == xs.back() && last.y2 == ys.back();
 }
 
+// 26 corners on a circle about (3|0) through 36 rotations about (0|0) by
+// 350°, every one with its construction lines (two segments and two arcs of
+// 350° per corner).
+struct MappingRun {
+  zw::MappingChain chain;
+  std::vector<std::vector<zw::TVec2>> images;
+  zw::GraphPens pens;
+  MappingRun() {
+    std::vector<zw::TVec2> corners;
+    for (int c = 0; c < zw::MaxPolygonCorners; ++c) {
+      const double a = 2 * M_PI * c / zw::MaxPolygonCorners;
+      corners.push_back({3 + std::cos(a), std::sin(a)});
+    }
+    for (int i = 1; i <= zw::MaxMappings; ++i) chain.insert(i, zw::Mapping{zw::MkRotation, {0, 0, 350}, true});
+    images = zw::RunMappings(chain, corners);
+    for (int g = 1; g <= 12; ++g) pens.color[std::size_t(g)] = zw::TColor(0x102030 * g), pens.width[std::size_t(g)] = 1;
+  }
+};
+
+// The chart the window builds for it: the images and centre with a tenth
+// of margin, both scales equal (800 x 600 pixels).
+struct MappingChart : Chart {
+  MappingChart() { c.SetRange(1, -5.4, -4.05, 5.4, 4.05); }
+  void draw(const MappingRun& run) {
+    c.ClearGraf();
+    zw::DrawMappings(c, run.chain, run.images, run.pens, 8.1 / 20);
+  }
+};
+
+// The line segments of the display list, in chart coordinates.
+std::vector<std::array<double, 4>> chartLines(const zw::TVIrada& c) {
+  std::vector<std::array<double, 4>> lines;
+  double px = 0, py = 0;
+  for (int i = 0; i < c.DisplayList().NumItems(); ++i) {
+    const zw::TrcChartItem it = c.DisplayList().GetItemParams(i);
+    switch (it.ItemKind) {
+      case zw::TrcItem::tkLine: lines.push_back({it.x, it.y, it.x2, it.y2}); break;
+      case zw::TrcItem::tkMoveTo: px = it.x, py = it.y; break;
+      case zw::TrcItem::tkLineto:
+        lines.push_back({px, py, it.x, it.y});
+        px = it.x, py = it.y;
+        break;
+      default: break;
+    }
+  }
+  return lines;
+}
+
+void BM_mappings_ours(benchmark::State& st) {
+  const MappingRun run;
+  MappingChart ch;
+  QImage img = image();
+  for (auto _ : st) {
+    ch.draw(run);
+    ch.render(img);
+  }
+  st.counters["lines"] = double(chartLines(ch.c).size());
+}
+
+void BM_mappings_qpainter(benchmark::State& st) {
+  const MappingRun run;
+  MappingChart ch;
+  ch.draw(run);
+  const std::vector<std::array<double, 4>> from = chartLines(ch.c);
+  const Transform t(ch.c);
+  QImage img = image();
+  std::vector<QLineF> lines(from.size());
+  for (auto _ : st) {
+    for (std::size_t i = 0; i < from.size(); ++i)
+      lines[i] = QLineF(t.map(from[i][0], from[i][1]), t.map(from[i][2], from[i][3]));
+    QPainter p(&img);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawLines(lines.data(), int(lines.size()));
+  }
+  st.counters["lines"] = double(from.size());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -228,6 +312,8 @@ int main(int argc, char** argv) {
   benchmark::RegisterBenchmark("incremental/full", BM_incremental_full)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("sampling/plotterm", BM_sampling_plotterm)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("sampling/block", BM_sampling_block)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("mappings/ours", BM_mappings_ours)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("mappings/qpainter", BM_mappings_qpainter)->Unit(benchmark::kMillisecond);
   zw::bench::RequireSame(samplingAgrees(), "PlotTerm's line items are not the block's values");
   zw::bench::TimeReporter reporter(zw::bench::Clock::Cpu);
   zw::bench::RunAll(argc, argv, reporter);
@@ -241,7 +327,10 @@ int main(int argc, char** argv) {
        {"24 curves of 7,000 items, `ShowGrafNewOnly` after each / one `ShowGraf`", "incremental/newonly",
         "incremental/full", "≤ 2"},
        {"`PlotTerm` «sin(x)*x^2+3x-1», 7,201 samples / `EvaluateFormulaBlockDouble` at the same x", "sampling/plotterm",
-        "sampling/block", "≤ 1.3"}},
+        "sampling/block", "≤ 1.3"},
+       {"polygon mappings, 26 corners through 36 rotations with construction lines / the same lines by "
+        "`QPainter::drawLines`",
+        "mappings/ours", "mappings/qpainter", "≤ 3"}},
       reporter.repetitions);
   return 0;
 }
