@@ -14,6 +14,23 @@ void StepperChain::finish(End end, int message) {
   if (end != End::Finished && current_ < parts_.size()) parts_[current_]->finish(end, message);
 }
 
+bool LaterStepper::step() {
+  if (!started_) {
+    started_ = true;
+    made_ = make_();
+    return made_ != nullptr;
+  }
+  if (!made_) return false;
+  if (made_->step()) return true;
+  made_->finish(End::Finished, 0);
+  made_.reset();
+  return false;
+}
+
+void LaterStepper::finish(End end, int message) {
+  if (made_) made_->finish(end, message);
+}
+
 namespace {
 
 TopicConfig runningConfig() {
@@ -24,8 +41,9 @@ TopicConfig runningConfig() {
 
 }  // namespace
 
-RunningChartWindow::RunningChartWindow(QWidget* owner, std::string_view className, ChartPageOptions options)
-    : ChartTopicWindow(owner, className, runningConfig(), options), range_(chartPage(), {}) {}
+RunningChartWindow::RunningChartWindow(QWidget* owner, std::string_view className, ChartPageOptions options,
+                                       std::array<QString, 4> rangeTexts)
+    : ChartTopicWindow(owner, className, runningConfig(), options), range_(chartPage(), std::move(rangeTexts)) {}
 
 void RunningChartWindow::finishCreation() {
   range_.registerKeys(fields());

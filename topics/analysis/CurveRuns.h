@@ -3,6 +3,7 @@
 // series plots): the curves are steppers run one after the other, each shown
 // as it grows; ESC and closing stop the run and keep what is drawn, and a
 // redraw, a printout, a snapshot, Load and New stop it first.
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -39,10 +40,26 @@ private:
   std::function<void()> work_;
 };
 
+// A stepper made at its first step, from what the steps before it left (a
+// curve drawn after the curves it refers to were resolved); null: no steps.
+class LaterStepper : public Stepper {
+public:
+  explicit LaterStepper(std::function<std::unique_ptr<Stepper>()> make) : make_(std::move(make)) {}
+  bool step() override;
+  void finish(End end, int message) override;
+
+private:
+  std::function<std::unique_ptr<Stepper>()> make_;
+  std::unique_ptr<Stepper> made_;
+  bool started_ = false;
+};
+
 class RunningChartWindow : public ChartTopicWindow {
   Q_OBJECT
 public:
-  RunningChartWindow(QWidget* owner, std::string_view className, ChartPageOptions options);
+  // `rangeTexts`: the range keys' texts at creation.
+  RunningChartWindow(QWidget* owner, std::string_view className, ChartPageOptions options,
+                     std::array<QString, 4> rangeTexts = {});
 
   void cmdLoad(const QString& file) override;
   void cmdNew(const QString& file) override;
@@ -61,6 +78,7 @@ protected:
   // For a printout of a chart whose page was never opened: the inputs read
   // and the chart built with its curves drawn at once.
   void buildChartNow();
+  const ChartRangeKeys& rangeKeys() const { return range_; }
 
 private:
   ChartRangeKeys range_;

@@ -35,9 +35,13 @@ bool Contains(const std::u16string& s, const std::u16string& what, bool noDigitA
 }
 
 // Every occurrence in either case replaced; the search for it is case-sensitive.
-bool ReplaceCurveText(std::u16string& s, const std::u16string& what, const std::u16string& by, bool noDigitAfter,
+// The replacement is asked for only when there is something to replace: a
+// symbolic derivative of a long term takes long.
+template <class By>
+bool ReplaceCurveText(std::u16string& s, const std::u16string& what, const By& replacement, bool noDigitAfter,
                       int& replacements) {
   if (!Contains(s, what, noDigitAfter)) return true;
+  const std::u16string by = replacement();
   std::u16string out;
   for (std::size_t at = 0; at < s.size();) {
     if (MatchesAt(s, at, what, true, noDigitAfter)) {
@@ -86,35 +90,45 @@ const std::u16string& DerivativeCache::get(const std::u16string& term, int order
   return it->second;
 }
 
+std::u16string ResolveCurve(int i, const std::u16string& raw, const CurveTerms& f, const FormulaContext& context,
+                            DerivativeCache& cache) {
+  std::u16string s = raw;
+  if (s.empty()) return s;
+  int replacements = 0;
+  bool ok = true;
+  for (int j = 1; j < i && ok; ++j) ok = ReplaceArgumentReferences(s, j, f[std::size_t(j - 1)], replacements);
+  for (int j = 1; j < i && ok; ++j) {
+    const std::u16string& term = f[std::size_t(j - 1)];
+    if (term.empty()) continue;
+    const std::u16string y = u"y" + Number(j);
+    const auto derivative = [&](int order) { return [&, order] { return u"(" + cache.get(term, order, context) + u")"; }; };
+    ok = ReplaceCurveText(s, y + u"'", derivative(1), false, replacements) &&
+         ReplaceCurveText(s, y + u"\"", derivative(2), false, replacements) &&
+         ReplaceCurveText(s, y, [&] { return u"(" + term + u")"; }, true, replacements);
+  }
+  return ok ? s : std::u16string();
+}
+
 CurveTerms ResolveCurveReferences(const CurveTerms& raw, const FormulaContext& context, DerivativeCache& cache) {
   CurveTerms f{};
-  for (int i = 1; i <= CurveCount; ++i) {
-    std::u16string s = raw[std::size_t(i - 1)];
-    if (s.empty()) continue;
-    int replacements = 0;
-    bool ok = true;
-    for (int j = 1; j < i && ok; ++j) ok = ReplaceArgumentReferences(s, j, f[std::size_t(j - 1)], replacements);
-    for (int j = 1; j < i && ok; ++j) {
-      const std::u16string& term = f[std::size_t(j - 1)];
-      if (term.empty()) continue;
-      const std::u16string y = u"y" + Number(j);
-      ok = ReplaceCurveText(s, y + u"'", u"(" + cache.get(term, 1, context) + u")", false, replacements) &&
-           ReplaceCurveText(s, y + u"\"", u"(" + cache.get(term, 2, context) + u")", false, replacements) &&
-           ReplaceCurveText(s, y, u"(" + term + u")", true, replacements);
-    }
-    f[std::size_t(i - 1)] = ok ? std::move(s) : std::u16string();
-  }
+  for (int i = 1; i <= CurveCount; ++i) f[std::size_t(i - 1)] = ResolveCurve(i, raw[std::size_t(i - 1)], f, context, cache);
   return f;
 }
 
 const CurveTerms& CurveResolver::resolve(const CurveTerms& raw, const FormulaContext& context) {
-  if (!valid_ || raw != lastRaw_ || context.AngleMode != lastAngle_) {
-    resolved_ = ResolveCurveReferences(raw, context, derivatives_);
-    lastRaw_ = raw;
-    lastAngle_ = context.AngleMode;
-    valid_ = true;
-  }
+  if (!holds(raw, context)) keep(raw, context, ResolveCurveReferences(raw, context, derivatives_));
   return resolved_;
+}
+
+bool CurveResolver::holds(const CurveTerms& raw, const FormulaContext& context) const {
+  return valid_ && raw == lastRaw_ && context.AngleMode == lastAngle_;
+}
+
+void CurveResolver::keep(const CurveTerms& raw, const FormulaContext& context, const CurveTerms& resolved) {
+  resolved_ = resolved;
+  lastRaw_ = raw;
+  lastAngle_ = context.AngleMode;
+  valid_ = true;
 }
 
 }  // namespace zw

@@ -37,12 +37,22 @@ private:
 // curves; references to the same or a later curve stay as they stand. A curve
 // that exceeds the bounds comes back empty.
 CurveTerms ResolveCurveReferences(const CurveTerms& raw, const FormulaContext& context, DerivativeCache& cache);
+// Curve i alone, against the earlier curves already resolved in `resolved`
+// (a long run resolves the curves one step each).
+std::u16string ResolveCurve(int i, const std::u16string& raw, const CurveTerms& resolved,
+                            const FormulaContext& context, DerivativeCache& cache);
 
 // The resolution of the last terms and angle mode, kept for the redraws that
 // follow a zoom or a pan.
 class CurveResolver {
 public:
   const CurveTerms& resolve(const CurveTerms& raw, const FormulaContext& context);
+  // For a resolution done curve by curve: whether the kept one still holds,
+  // and keeping a new one; the derivatives come from the same cache.
+  bool holds(const CurveTerms& raw, const FormulaContext& context) const;
+  void keep(const CurveTerms& raw, const FormulaContext& context, const CurveTerms& resolved);
+  const CurveTerms& resolved() const { return resolved_; }
+  DerivativeCache& derivatives() { return derivatives_; }
 
 private:
   DerivativeCache derivatives_;

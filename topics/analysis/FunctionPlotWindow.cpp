@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPointer>
 
 #include "shell/Fonts.h"
 #include "shell/Metrics.h"
@@ -21,12 +22,6 @@ namespace zw {
 
 namespace {
 
-TopicConfig plotterConfig() {
-  TopicConfig c;
-  c.pages = TopicConfig::inputAndChart();
-  return c;
-}
-
 ChartPageOptions plotterChart() {
   ChartPageOptions o;
   o.pageIndex = 1;
@@ -41,9 +36,9 @@ const ChartRange kDefaultRange{-10, -7, 10, 7};
 }  // namespace
 
 TFFPlot1::TFFPlot1(QWidget* owner)
-    : ChartTopicWindow(owner, ClassName, plotterConfig(), plotterChart()),
-      angle_(inputArea()),
-      range_(chartPage(), {QStringLiteral("-10"), QStringLiteral("10"), QStringLiteral("-7"), QStringLiteral("7")}) {
+    : RunningChartWindow(owner, ClassName, plotterChart(),
+                         {QStringLiteral("-10"), QStringLiteral("10"), QStringLiteral("-7"), QStringLiteral("7")}),
+      angle_(inputArea()) {
   grid_ = new StringGrid(inputArea());
   grid_->setObjectName(QStringLiteral("Funktionen"));
   grid_->setColCount(2);
@@ -68,9 +63,7 @@ TFFPlot1::TFFPlot1(QWidget* owner)
     labels.push_back(i < 10 ? QStringLiteral(" ") + FunctionSign() + QString::number(i) : QStringLiteral(" %1").arg(i));
   switches_->setLabels(labels);
   if (memo()) memo()->hide();  // the chart is the result; there is no text
-  range_.registerKeys(fields());
-  addChartKeys();
-  initTopic();
+  finishCreation();
 }
 
 QString TFFPlot1::rowLabel(int i) const {
@@ -113,7 +106,7 @@ ChartRange TFFPlot1::chartRange() {
   // A fresh build shows every curve again.
   readTerms();
   switches_->showAll();
-  ChartRange r = range_.range(kDefaultRange);
+  ChartRange r = rangeKeys().range(kDefaultRange);
   r.equalScales = false;
   return r;
 }
@@ -129,16 +122,33 @@ void TFFPlot1::updateSwitches() {
   switches_->update(present, chartPage().pens(), hints);
 }
 
-void TFFPlot1::drawFigures(TVIrada& chart) {
+std::vector<std::unique_ptr<Stepper>> TFFPlot1::curveRuns(TVIrada& chart) {
+  // Twelve long terms that refer to each other take seconds: each curve is
+  // resolved in a step of its own (after the curves it refers to) and
+  // sampled a block at a time.
   const FormulaContext context = angle_.context();
-  resolved_ = resolver_.resolve(raw_, context);
+  const bool fresh = !resolver_.holds(raw_, context);
+  resolved_ = fresh ? CurveTerms{} : resolver_.resolved();
   updateSwitches();
   const GraphPens pens = chartPage().pens();
-  for (int i = 1; i <= CurveCount; ++i) {
-    const std::u16string& s = resolved_[std::size_t(i - 1)];
-    if (s.empty() || !switches_->shown(i) || pens.width[std::size_t(i)] <= 0) continue;
-    PlotTerm(QString::fromStdU16String(s), chart, pens.color[std::size_t(i)], pens.width[std::size_t(i)], context);
-  }
+  std::vector<std::unique_ptr<Stepper>> runs;
+  for (int i = 1; i <= CurveCount; ++i)
+    runs.push_back(std::make_unique<LaterStepper>(
+        [this, i, fresh, context, pens, raw = raw_, chart = QPointer<TVIrada>(&chart)]() -> std::unique_ptr<Stepper> {
+          const std::size_t at = std::size_t(i - 1);
+          if (fresh) {
+            resolved_[at] = ResolveCurve(i, raw[at], resolved_, context, resolver_.derivatives());
+            if (i == CurveCount) {
+              resolver_.keep(raw, context, resolved_);
+              updateSwitches();
+            }
+          }
+          if (!chart || resolved_[at].empty() || !switches_->shown(i) || pens.width[std::size_t(i)] <= 0)
+            return nullptr;
+          return PlotTermSteps(QString::fromStdU16String(resolved_[at]), *chart, pens.color[std::size_t(i)],
+                               pens.width[std::size_t(i)], context);
+        }));
+  return runs;
 }
 
 void TFFPlot1::graphHints(std::array<QString, 13>& hints) {
@@ -148,10 +158,7 @@ void TFFPlot1::graphHints(std::array<QString, 13>& hints) {
 
 void TFFPlot1::printBody(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor) {
   // The printout shows the chart even when its page was never opened.
-  if (chartPage().rebuildPending()) {
-    readTerms();
-    chartPage().initChart();
-  }
+  buildChartNow();
   QStringList lines{GetText(IFPlot1, 2)};
   std::vector<int> listed;
   for (int i = 1; i <= CurveCount; ++i) {

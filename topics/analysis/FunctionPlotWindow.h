@@ -6,6 +6,7 @@
 
 #include "shell/kit/SystemClipboard.h"
 #include "topics/analysis/CurveKit.h"
+#include "topics/analysis/CurveRuns.h"
 #include "topics/analysis/CurveTerms.h"
 #include "topics/frame/ChartPage.h"
 
@@ -13,7 +14,7 @@ namespace zw {
 
 class StringGrid;
 
-class TFFPlot1 : public ChartTopicWindow {
+class TFFPlot1 : public RunningChartWindow {
   Q_OBJECT
 public:
   static constexpr std::string_view ClassName = "TFFPlot1";
@@ -31,7 +32,7 @@ protected:
   bool readInputs() override { return true; }  // a term that does not read draws no line
   void compute() override;
   ChartRange chartRange() override;
-  void drawFigures(TVIrada& chart) override;
+  std::vector<std::unique_ptr<Stepper>> curveRuns(TVIrada& chart) override;
   void graphHints(std::array<QString, 13>& hints) override;
   void printBody(QPainter& painter, QPagedPaintDevice& device, PrintCursor& cursor) override;
   QWidget* failureFocus() const override;
@@ -44,7 +45,6 @@ private:
   StringGrid* grid_ = nullptr;
   AngleModeBox angle_;
   CurveSwitches* switches_ = nullptr;
-  ChartRangeKeys range_;
   SystemTextClipboard clipboard_;
   CurveResolver resolver_;
   CurveTerms raw_{};

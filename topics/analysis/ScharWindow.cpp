@@ -108,15 +108,11 @@ std::vector<std::unique_ptr<Stepper>> TFSchar::curveRuns(TVIrada& chart) {
   int n = 0;
   for (const std::u16string& v : values_) {
     const int entry = FamilyEntry(++n, listLength);
-    runs.push_back(std::make_unique<SingleStep>([chart = QPointer<TVIrada>(&chart), drawn = drawn_,
-                                                 t = QString::fromStdU16String(FamilyTerm(term, v)),
-                                                 color = chartPage().color(entry), width = chartPage().width(entry),
-                                                 context] {
-      if (!chart) return;
-      PlotTerm(t, *chart, color, width, context);
-      chart->ShowGrafNewOnly();
-      ++*drawn;
-    }));
+    // A member of a long term takes long: its samples are drawn a block at a time.
+    if (auto member = PlotTermSteps(QString::fromStdU16String(FamilyTerm(term, v)), chart, chartPage().color(entry),
+                                    chartPage().width(entry), context))
+      runs.push_back(std::move(member));
+    runs.push_back(std::make_unique<SingleStep>([drawn = drawn_] { ++*drawn; }));
   }
   return runs;
 }

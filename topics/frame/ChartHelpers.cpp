@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -400,17 +401,72 @@ void PlotRational(const TPoly& num, const TPoly& den, std::span<const Extended> 
   });
 }
 
-void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context) {
-  withPen(chart, color, width, [&] {
+namespace {
+
+// A term's curve a block of samples at a time, each block joined to the one
+// before and drawn as it comes. A long term takes milliseconds per sample, so
+// the block grows or shrinks to keep a step near a few milliseconds; the
+// values do not depend on the block size.
+class TermPlotRun : public Stepper {
+public:
+  TermPlotRun(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context, bool live)
+      : term_(term.toStdU16String()), chart_(&chart), color_(color), width_(width), context_(context), live_(live) {
     const Visible v = visible(chart);
-    std::vector<double> xs = samplesOfD(v.xLo, v.xHi, long(plotWidth(chart)) * resolutionFactor());
-    for (double& x : xs)
+    xs_ = samplesOfD(v.xLo, v.xHi, long(plotWidth(chart)) * resolutionFactor());
+    for (double& x : xs_)
       if (x > 0 && x < 1e-8) x = 0;
-    std::vector<double> ys(xs.size());
-    std::vector<std::int32_t> errs(xs.size());
-    SampleTerm(term.toStdU16String(), xs, ys, errs, context);
-    joinDefined<double>(chart, xs, ys, errs);
-  });
+    ys_.resize(xs_.size());
+    errs_.resize(xs_.size());
+  }
+  bool step() override {
+    if (!chart_ || next_ >= xs_.size()) return false;
+    const std::size_t n = std::min(block_, xs_.size() - next_);
+    const auto started = std::chrono::steady_clock::now();
+    SampleTerm(term_, std::span<const double>(xs_).subspan(next_, n), std::span<double>(ys_).subspan(next_, n),
+               std::span<std::int32_t>(errs_).subspan(next_, n), context_);
+    const auto took = std::chrono::steady_clock::now() - started;
+    {
+      // The lines joinDefined draws over all samples: the block's first one
+      // starts at the last sample of the block before.
+      StyleGuard g(*chart_, color_, width_);
+      for (std::size_t i = next_; i < next_ + n; ++i) {
+        const std::size_t p = i > 0 ? i - 1 : 0;
+        if (errs_[p] == 0 && errs_[i] == 0) chart_->Line(xs_[p], ys_[p], xs_[i], ys_[i]);
+      }
+    }
+    if (live_) chart_->ShowGrafNewOnly();
+    next_ += n;
+    if (took < std::chrono::milliseconds(2) && block_ < 4096) block_ *= 2;
+    if (took > std::chrono::milliseconds(8) && block_ > 1) block_ /= 2;
+    return next_ < xs_.size();
+  }
+  void finish(End, int) override {}
+
+private:
+  std::u16string term_;
+  QPointer<TVIrada> chart_;
+  TColor color_;
+  int width_;
+  FormulaContext context_;
+  bool live_;
+  std::vector<double> xs_, ys_;
+  std::vector<std::int32_t> errs_;
+  std::size_t next_ = 0, block_ = 16;
+};
+
+}  // namespace
+
+void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context) {
+  if (width < 1 || color == chart.ChartColor()) return;
+  TermPlotRun run(term, chart, color, width, context, false);
+  while (run.step()) {
+  }
+}
+
+std::unique_ptr<Stepper> PlotTermSteps(const QString& term, TVIrada& chart, TColor color, int width,
+                                       const FormulaContext& context) {
+  if (width < 1 || color == chart.ChartColor()) return nullptr;
+  return std::make_unique<TermPlotRun>(term, chart, color, width, context, true);
 }
 
 namespace {

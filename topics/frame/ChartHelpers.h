@@ -78,6 +78,11 @@ void PlotPolynomial(const TPoly& p, TVIrada& chart, TColor color, int width);
 void PlotRational(const TPoly& num, const TPoly& den, std::span<const Extended> poles, TVIrada& chart, TColor color,
                   int width);
 void PlotTerm(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context);
+// The same curve as a long run: the samples a block at a time, each block
+// drawn and shown as it comes, so a long term never blocks the window and a
+// stopped run keeps the part drawn. Null where PlotTerm draws nothing.
+std::unique_ptr<Stepper> PlotTermSteps(const QString& term, TVIrada& chart, TColor color, int width,
+                                       const FormulaContext& context);
 Extended DerivativeAt(const QString& term, std::int32_t& err, Extended x, const FormulaContext& context);
 Extended SecondDerivativeAt(const QString& term, std::int32_t& err, Extended x, const FormulaContext& context);
 void PlotDerivative1(const QString& term, TVIrada& chart, TColor color, int width, const FormulaContext& context);

@@ -47,6 +47,21 @@ inline bool NoneAcross(const std::vector<Stroke>& strokes, double x) {
                       [x](const Stroke& p) { return std::min(p.x1, p.x2) < x && std::max(p.x1, p.x2) > x; });
 }
 
+// Each stroke starts where the one before ended: a curve drawn without a gap.
+inline bool Chained(const std::vector<Stroke>& strokes) {
+  for (std::size_t i = 1; i < strokes.size(); ++i)
+    if (strokes[i].x1 != strokes[i - 1].x2 || strokes[i].y1 != strokes[i - 1].y2) return false;
+  return true;
+}
+
+// The same strokes in the same order (every stroke starts where the one
+// before ended or at its own end, so the ends say it all).
+inline bool SameStrokes(const std::vector<Stroke>& a, const std::vector<Stroke>& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Stroke& p, const Stroke& q) {
+    return p.x1 == q.x1 && p.y1 == q.y1 && p.x2 == q.x2 && p.y2 == q.y2;
+  });
+}
+
 inline double LowestX(const std::vector<Stroke>& strokes) {
   double lo = 1e300;
   for (const Stroke& p : strokes) lo = std::min({lo, p.x1, p.x2});

@@ -34,7 +34,11 @@ protected:
     for (const char* t : terms) w->grid()->setCells(1, row++, QString::fromUtf8(t));
     return w;
   }
-  static void toChart(TFFPlot1& w) { w.pageControl()->setCurrentIndex(1); }
+  // The curves are drawn as a long run.
+  static void toChart(TFFPlot1& w) {
+    w.pageControl()->setCurrentIndex(1);
+    waitForRun(w);
+  }
   static TColor color(TFFPlot1& w, int i) { return w.chartPage().color(i); }
   QString sheet(const QString& body) {
     const QString path = file("sheet.dat");
@@ -81,6 +85,41 @@ TEST_F(FunctionPlotWindowTest, DegreesDrawOneArchAndLeaveTheProgramModeAlone) {
   EXPECT_EQ(kernelState().AngleMode, 2);
 }
 
+// Twelve long terms that refer to each other take seconds: the curves are
+// drawn as a long run that ESC stops, keeping what is drawn; drawn again to
+// the end, they are the curves of a run never stopped.
+TEST_F(FunctionPlotWindowTest, EscapeStopsTheDrawingAndARedrawCompletesIt) {
+  const std::string f1 = QStringLiteral("sin(x)*cos(x)+").repeated(150).toStdString() + "x";
+  std::vector<std::string> terms{f1};
+  for (int i = 2; i <= CurveCount; ++i) terms.push_back("y" + std::to_string(i - 1) + "+1");
+  std::vector<const char*> texts;
+  for (const std::string& t : terms) texts.push_back(t.c_str());
+  const auto opened = [&] {
+    auto w = openTopic<TFFPlot1>();
+    w->resize(720, 440);
+    for (int i = 0; i < CurveCount; ++i) w->grid()->setCells(1, i + 1, QString::fromUtf8(texts[std::size_t(i)]));
+    return w;
+  };
+  auto whole = opened();
+  toChart(*whole);
+  const auto expected = StrokesOf(whole->chartPage(), CurveCount);
+  ASSERT_TRUE(curves::Chained(expected[0]));
+  ASSERT_FALSE(expected[11].empty());
+  EXPECT_GT(whole->longRun().slices(), 1);
+
+  auto w = opened();
+  w->pageControl()->setCurrentIndex(1);
+  const ChartPage& page = w->chartPage();
+  escapeOnceTheFirstCurveShows(*w, page);
+  const auto kept = StrokesOf(page, CurveCount);
+  EXPECT_FALSE(kept[0].empty());
+  EXPECT_TRUE(kept[11].empty());
+  w->chartPage().doubleClicked();
+  waitForRun(*w);
+  const auto again = StrokesOf(page, CurveCount);
+  for (int i = 0; i < CurveCount; ++i) EXPECT_TRUE(curves::SameStrokes(again[std::size_t(i)], expected[std::size_t(i)])) << i + 1;
+}
+
 TEST_F(FunctionPlotWindowTest, SwitchesHideAndShowCurves) {
   auto w = open({"x", "", "x+1"});
   toChart(*w);
@@ -89,19 +128,24 @@ TEST_F(FunctionPlotWindowTest, SwitchesHideAndShowCurves) {
   EXPECT_TRUE(box3->isVisibleTo(w.get()));
   EXPECT_FALSE(w->switches().box(2)->isVisibleTo(w.get()));  // no term
   click(box3);
+  waitForRun(*w);
   EXPECT_TRUE(StrokesIn(chart, color(*w, 3)).empty());
   EXPECT_FALSE(StrokesIn(chart, color(*w, 1)).empty());
   EXPECT_EQ(box3->palette().color(QPalette::Text), QColor(Qt::white));
   click(box3);
+  waitForRun(*w);
   EXPECT_FALSE(StrokesIn(chart, color(*w, 3)).empty());
   EXPECT_EQ(box3->palette().color(QPalette::Text), ToQColor(color(*w, 3)));
   // Every curve hidden: only the axes are left.
   click(w->switches().box(1));
+  waitForRun(*w);
   click(box3);
+  waitForRun(*w);
   EXPECT_TRUE(StrokesIn(chart, color(*w, 1)).empty());
   EXPECT_TRUE(StrokesIn(chart, color(*w, 3)).empty());
   // A double click builds afresh and shows every curve again.
   w->chartPage().doubleClicked();
+  waitForRun(*w);
   EXPECT_FALSE(StrokesIn(chart, color(*w, 3)).empty());
 }
 

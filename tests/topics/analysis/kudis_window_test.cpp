@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
 #include <cmath>
 
 #include "platform/ini/IniFile.h"
@@ -32,6 +33,10 @@ protected:
     w->toEdit()->setText(QString::fromUtf8(to));
     return w;
   }
+  // The discussion runs beside the window: its end.
+  static void finishRun(TopicWindow& w) {
+    while (w.longRun().running()) QApplication::processEvents();
+  }
   static bool memoHas(const TFKudis& w, const QString& text) {
     for (const QString& l : w.memoLines())
       if (l.simplified().contains(text)) return true;
@@ -43,6 +48,7 @@ TEST_F(KudisWindowTest, DiscussionChartAndSwitches) {
   auto w = open("x^3 - x", "-2", "2");
   w->okButton(0)->click();
   EXPECT_EQ(w->currentPage(), 1);
+  finishRun(*w);
   EXPECT_TRUE(memoHas(*w, QStringLiteral("N₂( 0 | 0 ) m = -1")));
   EXPECT_TRUE(memoHas(*w, QStringLiteral("W₁( 0 | 0 ) m = -1")));
   w->okButton(1)->click();
@@ -87,6 +93,7 @@ TEST_F(KudisWindowTest, RefusedInputsGiveTheirMessageAndFocus) {
     errors_.clear();
     auto w = open(r.term, r.from, r.to);
     w->okButton(0)->click();
+    finishRun(*w);
     EXPECT_EQ(w->currentPage(), 0);
     ASSERT_EQ(errors_.size(), 1u);
     EXPECT_EQ(errors_[0], GetMessageText(r.message));
@@ -159,6 +166,7 @@ TEST_F(KudisWindowTest, PrintsTheChosenPages) {
     printPagesToPdf(pdf, r.from, r.to);
     auto w = open("x^3 - x", "-2", "2");
     w->pageControl()->setCurrentIndex(3);
+    finishRun(*w);
     deliverCommand(w.get(), WM_PRINTWORKSHEET);
     const QString text = PdfText(pdf);
     EXPECT_EQ(text.contains(QStringLiteral("Nullstellen")), r.memo) << text.toStdString();
@@ -167,6 +175,36 @@ TEST_F(KudisWindowTest, PrintsTheChosenPages) {
     EXPECT_EQ(text.contains(QStringLiteral("Schrittweite")) || text.contains(QStringLiteral("(x):")), r.table)
         << text.toStdString();
   }
+}
+
+// The longest term takes seconds to discuss: the window stays responsive,
+// ESC ends the run at once and the memo keeps the last discussion.
+TEST_F(KudisWindowTest, EscapeStopsALongDiscussion) {
+  auto w = open("x^2 - 1", "-2", "2");
+  w->okButton(0)->click();
+  finishRun(*w);
+  const QStringList before = w->memoLines();
+  ASSERT_TRUE(memoHas(*w, QStringLiteral("N₁(-1 | 0 )")));
+  w->pageControl()->setCurrentIndex(0);
+  w->termEdit()->setText(QStringLiteral("sin(x)*cos(y)+").repeated(2340) + u'1');
+  w->okButton(0)->click();
+  ASSERT_TRUE(w->longRun().running());
+  QApplication::processEvents();
+  QTest::keyClick(w.get(), Qt::Key_Escape);
+  EXPECT_FALSE(w->longRun().running());
+  EXPECT_EQ(w->memoLines(), before);
+  EXPECT_TRUE(errors_.empty());
+}
+
+// A chart built while the discussion runs takes the points in when it ends.
+TEST_F(KudisWindowTest, ChartBuiltDuringTheRunShowsThePoints) {
+  auto w = open("(x-30)^2 - 1", "0", "40");
+  w->pageControl()->setCurrentIndex(2);
+  finishRun(*w);
+  // The points' extent (x up to 31, a fifth more), not the range's 0 … 40 with 8 more.
+  const TChartLayers& l = w->chartPage().chart().Layers();
+  EXPECT_LT(l.X(1).RangeHigh(), 40);
+  EXPECT_GT(l.X(1).RangeHigh(), 31);
 }
 
 }  // namespace

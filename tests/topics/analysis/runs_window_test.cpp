@@ -20,14 +20,7 @@ namespace {
 
 using curves::StrokesIn;
 
-class RunsWindowTest : public CurveWindowTest {
-protected:
-  static void waitForRun(TopicWindow& w) {
-    QElapsedTimer t;
-    t.start();
-    while (w.longRun().running() && t.elapsed() < 60000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-  }
-};
+class RunsWindowTest : public CurveWindowTest {};
 
 TEST_F(RunsWindowTest, FamilyMembersInTheirGraphColours) {
   auto w = openTopic<TFSchar>();
@@ -54,6 +47,42 @@ TEST_F(RunsWindowTest, FamilyMembersInTheirGraphColours) {
   const TChartLayers& l = w->chartPage().chart().Layers();
   EXPECT_NEAR(l.X(1).RangeLow(), -l.X(1).RangeHigh(), 1e-9);
   EXPECT_NEAR(l.Y(1).RangeLow(), -l.Y(1).RangeHigh(), 1e-9);
+}
+
+// A member of a long term takes longer than a step should: it is drawn a
+// block of samples at a time, ESC stops it in the middle and keeps what is
+// drawn, and a redraw gives the members of a run never stopped.
+TEST_F(RunsWindowTest, EscapeStopsALongMemberAndARedrawCompletesIt) {
+  const QString term = QStringLiteral("k*sin(x)*cos(x)+").repeated(300) + QStringLiteral("k");
+  const auto opened = [&] {
+    auto w = openTopic<TFSchar>();
+    w->resize(720, 480);
+    w->termEdit()->setText(term);
+    w->rangeEdits()[0]->setText(QStringLiteral("1"));
+    w->rangeEdits()[1]->setText(QStringLiteral("3"));
+    w->rangeEdits()[2]->setText(QStringLiteral("1"));
+    w->listEdit()->setText(QString());
+    return w;
+  };
+  auto whole = opened();
+  whole->okButton(0)->click();
+  waitForRun(*whole);
+  ASSERT_EQ(whole->membersDrawn(), 3);
+  const auto expected = StrokesOf(whole->chartPage(), 3);
+  ASSERT_TRUE(curves::Chained(expected[0]));
+
+  auto w = opened();
+  w->okButton(0)->click();
+  const ChartPage& page = w->chartPage();
+  escapeOnceTheFirstCurveShows(*w, page);
+  EXPECT_EQ(w->membersDrawn(), 0);  // the first member was stopped halfway
+  const auto part = StrokesIn(page.chart(), page.color(1));
+  EXPECT_FALSE(part.empty());
+  EXPECT_LT(part.size(), expected[0].size());
+  w->chartPage().doubleClicked();
+  waitForRun(*w);
+  const auto again = StrokesOf(page, 3);
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(curves::SameStrokes(again[std::size_t(i)], expected[std::size_t(i)])) << i + 1;
 }
 
 TEST_F(RunsWindowTest, FamilyRangeFieldsAreChecked) {
