@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "kernel/BasicMath.h"
 #include "kernel/Evaluator.h"
@@ -150,176 +151,272 @@ bool Crosses(const ValueFn& g, const Scan& s, int k, bool lok, Extended l, bool 
   return g(s.right(k + 1), beyond) && Sgn(beyond) != Sgn(l) && Sgn(beyond) != 0;
 }
 
-// Calls found(k, left value, right value) for every step of the scan where g
-// changes sign; with skipAfterZero a step whose right end value is exactly 0
-// is followed by one step left out.
-void ForEachCrossing(const ValueFn& g, const Scan& scan, StepValues mode, bool skipAfterZero,
-                     const std::function<void(int, Extended, Extended)>& found) {
-  int evaluations = 0;
-  StepEnds ends(g, mode, evaluations);
-  for (int k = 0; k <= scan.last; ++k) {
-    Extended l = 0, r = 0;
-    bool lok = false, rok = false;
-    ends.at(scan, k, l, lok, r, rok);
-    if (Crosses(g, scan, k, lok, l, rok, r)) found(k, l, r);
-    if (skipAfterZero && rok && r == 0) ++k;
-  }
-}
-
 }  // namespace
 
-DiscussionResult DiscussCurve(const DiscussionInput& in, const DiscussionTexts& texts, const TextMeasurer& memo,
-                              StepValues mode) {
-  if (!(in.to > in.from)) throw InputRejected(KudisFromKey);
-  const int badTerm = in.term.find(u"sqr(") != std::u16string::npos ? 55 : 43;
-  const FormulaContext& c = in.context;
+// The discussion's state between two steps: the values at the step ends
+// that the next step reuses, where the scan is, and the lines so far.
+struct CurveDiscussionSteps::State {
+  State(DiscussionInput input, DiscussionTexts t, const TextMeasurer& m, StepValues v)
+      : in(std::move(input)), texts(std::move(t)), memo(m), mode(v) {}
+  // The scan a phase runs: zeros, extrema, inflection points.
+  enum class Phase { Check, FirstDerivative, Derivatives, Zeros, Extrema, Inflections, Done };
+
+  DiscussionInput in;
+  DiscussionTexts texts;
+  const TextMeasurer& memo;
+  StepValues mode;
   DiscussionResult res;
+  Phase phase = Phase::Check;
+  bool sym1 = false, sym2 = false;
+  int badTerm = 43;
+  Scan scan{0, 1, 0};
+  int k = 0, n = 0, minima = 0, maxima = 0, scratch = 0;
+  QString f;
+  ValueFn fn, d1, numD1, numD2, d2sym;
+  std::unique_ptr<StepEnds> ends, dEnds;
+
+  void point(const QString& name, int number, Extended x, Extended y, Extended m) {
+    res.lines << PointLine(memo, name + SubScriptDigits(number), x, y, m);
+    res.points.push_back({x, y});
+  }
+  void heading(const QString& text) { res.lines << Underlined(memo, text); }
+  // The end of one scan's lines and the start of the next scan, over g.
+  void nextScan(const QString& title, const ValueFn& g, Phase next) {
+    res.lines << QString();
+    heading(title);
+    ends = std::make_unique<StepEnds>(g, mode, scratch);
+    k = 0;
+    phase = next;
+  }
+  void check();
+  void firstDerivative();
+  void derivatives();
+  void zeroStep();
+  void extremumStep(int k, Extended l, Extended r);
+  void inflectionStep(int k);
+  // Step k of a scan for the sign changes of g: found(k, left value, right
+  // value) where g changes sign; with skipAfterZero a step whose right end
+  // value is exactly 0 is followed by one step left out.
+  template <class Found>
+  void crossingStep(const ValueFn& g, bool skipAfterZero, Found found);
+};
+
+void CurveDiscussionSteps::State::check() {
+  if (!(in.to > in.from)) throw InputRejected(KudisFromKey);
+  badTerm = in.term.find(u"sqr(") != std::u16string::npos ? 55 : 43;
+  const FormulaContext& c = in.context;
   {
     Extended v = 0;
     std::int32_t err = 0;
     EvaluateFormula(in.term, v, err, in.from, c);
     if (err > evalerr::Math) throw InputRejected(KudisTermKey, badTerm);
   }
-  const bool sym1 = in.symbolic1, sym2 = in.symbolic1 && in.symbolic2;
+  sym1 = in.symbolic1, sym2 = in.symbolic1 && in.symbolic2;
+}
+
+// Each symbolic derivative of a long term takes a step of its own.
+void CurveDiscussionSteps::State::firstDerivative() {
   if (sym1) {
-    res.d1 = SymbolicDerivative(in.term, c);
+    res.d1 = SymbolicDerivative(in.term, in.context);
     if (res.d1 == u"Error") throw InputRejected(KudisTermKey, badTerm);
   }
+}
+
+void CurveDiscussionSteps::State::derivatives() {
+  const FormulaContext& c = in.context;
   if (sym2) {
     res.d2 = SymbolicDerivative(res.d1, c);
     if (res.d2 == u"Error") throw InputRejected(KudisTermKey, badTerm);
   }
   Extended h = std::fabs((in.to - in.from) / DiscussionSteps);
   if (h == 0) h = 1;
-  Scan scan{in.from, h, 0};
+  scan = Scan{in.from, h, 0};
   // Rounding must not drop the step that ends at the range's end.
   while (scan.last < 4 * DiscussionSteps && scan.right(scan.last + 1) <= in.to + h * 1e-9L) ++scan.last;
 
-  const QString f = FunctionSign();
+  f = FunctionSign();
   QStringList& L = res.lines;
-  L << Underlined(memo, texts.function);
+  heading(texts.function);
   L << QStringLiteral("  ") + f + QStringLiteral("(x) = ") + Q(in.term);
   L << QStringLiteral("  ") + texts.range + QStringLiteral("  ") + in.fromText.trimmed() + QStringLiteral("  ") +
            texts.to + QStringLiteral("  ") + in.toText.trimmed();
   L << QString();
   if (sym1) {
-    L << Underlined(memo, texts.derivatives);
+    heading(texts.derivatives);
     L << QStringLiteral("  ") + f + QStringLiteral("'(x) = ") + Q(res.d1);
     if (sym2) L << QStringLiteral("  ") + f + QStringLiteral("\"(x) = ") + Q(res.d2);
     L << QString();
   }
 
   int& evals = res.evaluations;
-  auto point = [&](const QString& name, int n, Extended x, Extended y, Extended m) {
-    L << PointLine(memo, name + SubScriptDigits(n), x, y, m);
-    res.points.push_back({x, y});
-  };
-  const ValueFn fn = [&](Extended x, Extended& v) {
+  fn = [this, &evals](Extended x, Extended& v) {
     ++evals;
-    return Value(in.term, x, c, v);
+    return Value(in.term, x, in.context, v);
   };
-  const ValueFn d1 = [&](Extended x, Extended& v) {
+  d1 = [this, &evals](Extended x, Extended& v) {
     ++evals;
-    if (sym1) return Value(res.d1, x, c, v);
-    v = NumDerivative(in.term, x, c);
+    if (sym1) return Value(res.d1, x, in.context, v);
+    v = NumDerivative(in.term, x, in.context);
     return true;
   };
-  const ValueFn numD1 = [&](Extended x, Extended& v) {
+  numD1 = [this, &evals](Extended x, Extended& v) {
     evals += 3;
-    v = NumDerivative(in.term, x, c);
+    v = NumDerivative(in.term, x, in.context);
     return true;
   };
-  const ValueFn numD2 = [&](Extended x, Extended& v) {
+  numD2 = [this, &evals](Extended x, Extended& v) {
     evals += 9;
-    v = NumDerivative2(in.term, x, c);
+    v = NumDerivative2(in.term, x, in.context);
     return true;
   };
-  const ValueFn d2sym = [&](Extended x, Extended& v) {
+  d2sym = [this, &evals](Extended x, Extended& v) {
     ++evals;
-    return Value(res.d2, x, c, v);
+    return Value(res.d2, x, in.context, v);
   };
-  int scratch = 0;
-
   // Zeros: sign changes of ƒ, and touching zeros where ƒ' changes sign.
-  L << Underlined(memo, texts.zeros);
-  {
-    int n = 0;
-    StepEnds fEnds(fn, mode, scratch), dEnds(numD1, mode, scratch);
-    for (int k = 0; k <= scan.last; ++k) {
-      Extended fl = 0, fr = 0, dl = 0, dr = 0;
-      bool lok = false, rok = false, dlok = false, drok = false;
-      fEnds.at(scan, k, fl, lok, fr, rok);
-      dEnds.at(scan, k, dl, dlok, dr, drok);
-      // A zero exactly at a shared step end belongs to the step it ends.
-      if (Crosses(fn, scan, k, lok, fl, rok, fr)) {
-        const Bisection b = BisectSignChange(fn, scan.left(k), scan.right(k), 1e-8L);
-        Extended y = 0;
-        if (b.ok && fn(b.x, y) && RoundDecimals(1, y) == 0) {
-          const Extended x = Zeroed(b.x), m = Zeroed(NumDerivative(in.term, b.x, c));
-          point(QStringLiteral("N"), ++n, x, 0, m);
-        }
-      }
-      if (Crosses(numD1, scan, k, true, dl, true, dr)) {
-        Extended a = scan.left(k), b = scan.right(k);
-        const int sl = Sgn(dl);
-        for (int i = 0; i < kMaxHalvings && std::fabs(b - a) >= 1e-8L; ++i) {
-          const Extended mid = (a + b) / 2;
-          if (mid == a || mid == b) break;
-          Extended dm = 0;
-          numD1(mid, dm);
-          // A numeric derivative of exactly 0: the extremum lies within its step.
-          if (Sgn(dm) == 0) {
-            a = mid;
-            break;
-          }
-          (Sgn(dm) == sl ? a : b) = mid;
-        }
-        Extended y = 0;
-        if (fn(a, y) && RoundDecimals(8, y) == 0) {
-          const Extended x = Zeroed(a), m = Zeroed(NumDerivative(in.term, a, c));
-          point(QStringLiteral("N"), ++n, x, 0, m);
-        }
-      }
+  heading(texts.zeros);
+  ends = std::make_unique<StepEnds>(fn, mode, scratch);
+  dEnds = std::make_unique<StepEnds>(numD1, mode, scratch);
+}
+
+void CurveDiscussionSteps::State::zeroStep() {
+  const FormulaContext& c = in.context;
+  Extended fl = 0, fr = 0, dl = 0, dr = 0;
+  bool lok = false, rok = false, dlok = false, drok = false;
+  ends->at(scan, k, fl, lok, fr, rok);
+  dEnds->at(scan, k, dl, dlok, dr, drok);
+  // A zero exactly at a shared step end belongs to the step it ends.
+  if (Crosses(fn, scan, k, lok, fl, rok, fr)) {
+    const Bisection b = BisectSignChange(fn, scan.left(k), scan.right(k), 1e-8L);
+    Extended y = 0;
+    if (b.ok && fn(b.x, y) && RoundDecimals(1, y) == 0) {
+      const Extended x = Zeroed(b.x), m = Zeroed(NumDerivative(in.term, b.x, c));
+      point(QStringLiteral("N"), ++n, x, 0, m);
     }
   }
-  L << QString();
-
-  // Extrema: sign changes of ƒ'.
-  L << Underlined(memo, texts.extrema);
-  {
-    int minima = 0, maxima = 0;
-    const ValueFn& g = sym1 ? d1 : numD1;
-    ForEachCrossing(g, scan, mode, false, [&](int k, Extended l, Extended r) {
-      const Bisection b = BisectSignChange(g, scan.left(k), scan.right(k), 1e-8L);
-      if (!b.ok) return;
-      Extended y = 0, m = 0;
-      fn(b.x, y);
-      if (sym1) d1(b.x, m);
-      const bool minimum = Sgn(l) < Sgn(r);
-      point(minimum ? QStringLiteral("T") : QStringLiteral("H"), minimum ? ++minima : ++maxima, Zeroed(b.x),
-            Zeroed(y), Zeroed(m));
-    });
+  if (Crosses(numD1, scan, k, true, dl, true, dr)) {
+    Extended a = scan.left(k), b = scan.right(k);
+    const int sl = Sgn(dl);
+    for (int i = 0; i < kMaxHalvings && std::fabs(b - a) >= 1e-8L; ++i) {
+      const Extended mid = (a + b) / 2;
+      if (mid == a || mid == b) break;
+      Extended dm = 0;
+      numD1(mid, dm);
+      // A numeric derivative of exactly 0: the extremum lies within its step.
+      if (Sgn(dm) == 0) {
+        a = mid;
+        break;
+      }
+      (Sgn(dm) == sl ? a : b) = mid;
+    }
+    Extended y = 0;
+    if (fn(a, y) && RoundDecimals(8, y) == 0) {
+      const Extended x = Zeroed(a), m = Zeroed(NumDerivative(in.term, a, c));
+      point(QStringLiteral("N"), ++n, x, 0, m);
+    }
   }
-  L << QString();
+}
 
-  // Inflection points: sign changes of ƒ''.
-  L << Underlined(memo, texts.inflections);
-  {
-    int n = 0;
-    const ValueFn& g = sym2 ? d2sym : numD2;
-    // A numeric ƒ'' of exactly 0 at a step's end: the next step starts one h further on.
-    ForEachCrossing(g, scan, mode, !sym2, [&](int k, Extended, Extended) {
-      const Bisection b = BisectSignChange(g, scan.left(k), scan.right(k), sym2 ? 1e-8L : 1e-9L);
-      if (!b.ok) return;
-      Extended y = 0, m = 0;
-      fn(b.x, y);
-      if (sym2) d1(b.x, m);
-      else m = NumDerivative(in.term, b.x, c);
-      point(QStringLiteral("W"), ++n, Zeroed(b.x, sym2 ? 1e-7L : 1e-6L), Zeroed(y), Zeroed(m));
-    });
+template <class Found>
+void CurveDiscussionSteps::State::crossingStep(const ValueFn& g, bool skipAfterZero, Found found) {
+  Extended l = 0, r = 0;
+  bool lok = false, rok = false;
+  ends->at(scan, k, l, lok, r, rok);
+  if (Crosses(g, scan, k, lok, l, rok, r)) found(k, l, r);
+  if (skipAfterZero && rok && r == 0) ++k;
+}
+
+void CurveDiscussionSteps::State::extremumStep(int at, Extended l, Extended r) {
+  const ValueFn& g = sym1 ? d1 : numD1;
+  const Bisection b = BisectSignChange(g, scan.left(at), scan.right(at), 1e-8L);
+  if (!b.ok) return;
+  Extended y = 0, m = 0;
+  fn(b.x, y);
+  if (sym1) d1(b.x, m);
+  const bool minimum = Sgn(l) < Sgn(r);
+  point(minimum ? QStringLiteral("T") : QStringLiteral("H"), minimum ? ++minima : ++maxima, Zeroed(b.x), Zeroed(y),
+        Zeroed(m));
+}
+
+void CurveDiscussionSteps::State::inflectionStep(int at) {
+  const ValueFn& g = sym2 ? d2sym : numD2;
+  const Bisection b = BisectSignChange(g, scan.left(at), scan.right(at), sym2 ? 1e-8L : 1e-9L);
+  if (!b.ok) return;
+  Extended y = 0, m = 0;
+  fn(b.x, y);
+  if (sym2) d1(b.x, m);
+  else m = NumDerivative(in.term, b.x, in.context);
+  point(QStringLiteral("W"), ++n, Zeroed(b.x, sym2 ? 1e-7L : 1e-6L), Zeroed(y), Zeroed(m));
+}
+
+CurveDiscussionSteps::CurveDiscussionSteps(DiscussionInput in, DiscussionTexts texts, const TextMeasurer& memo,
+                                           StepValues values)
+    : s_(std::make_unique<State>(std::move(in), std::move(texts), memo, values)) {}
+
+CurveDiscussionSteps::~CurveDiscussionSteps() = default;
+
+bool CurveDiscussionSteps::step() {
+  State& s = *s_;
+  using Phase = State::Phase;
+  switch (s.phase) {
+    case Phase::Check:
+      s.check();
+      s.phase = Phase::FirstDerivative;
+      return true;
+    case Phase::FirstDerivative:
+      s.firstDerivative();
+      s.phase = Phase::Derivatives;
+      return true;
+    case Phase::Derivatives:
+      s.derivatives();
+      s.k = 0;
+      s.phase = Phase::Zeros;
+      return true;
+    case Phase::Zeros:
+      if (s.k <= s.scan.last) {
+        s.zeroStep();
+        ++s.k;
+        return true;
+      }
+      // Extrema: sign changes of ƒ'.
+      s.nextScan(s.texts.extrema, s.sym1 ? s.d1 : s.numD1, Phase::Extrema);
+      return true;
+    case Phase::Extrema:
+      if (s.k <= s.scan.last) {
+        s.crossingStep(s.sym1 ? s.d1 : s.numD1, false, [&](int k, Extended l, Extended r) { s.extremumStep(k, l, r); });
+        ++s.k;
+        return true;
+      }
+      // Inflection points: sign changes of ƒ''.
+      s.nextScan(s.texts.inflections, s.sym2 ? s.d2sym : s.numD2, Phase::Inflections);
+      s.n = 0;
+      return true;
+    case Phase::Inflections:
+      if (s.k <= s.scan.last) {
+        // A numeric ƒ'' of exactly 0 at a step's end: the next step starts one h further on.
+        s.crossingStep(s.sym2 ? s.d2sym : s.numD2, !s.sym2, [&](int k, Extended, Extended) { s.inflectionStep(k); });
+        ++s.k;
+        return true;
+      }
+      s.res.lines << QString();
+      s.phase = Phase::Done;
+      return false;
+    case Phase::Done:
+      return false;
   }
-  L << QString();
-  return res;
+  return false;
+}
+
+const DiscussionResult& CurveDiscussionSteps::result() const { return s_->res; }
+
+DiscussionResult CurveDiscussionSteps::takeResult() { return std::move(s_->res); }
+
+DiscussionResult DiscussCurve(const DiscussionInput& in, const DiscussionTexts& texts, const TextMeasurer& memo,
+                              StepValues mode) {
+  CurveDiscussionSteps steps(in, texts, memo, mode);
+  while (steps.step()) {
+  }
+  return steps.takeResult();
 }
 
 // ----- value table

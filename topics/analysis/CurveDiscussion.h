@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,27 @@ enum class StepValues { Reuse, Afresh };
 // fails, on "fkt" (message 55 when it contains "sqr(", else 43).
 DiscussionResult DiscussCurve(const DiscussionInput& in, const DiscussionTexts& texts, const TextMeasurer& memo,
                               StepValues values = StepValues::Reuse);
+
+// The same discussion a step at a time (the check of the inputs, the
+// derivatives, then one step of each scan per step), for a long run: a long
+// term takes seconds. step() throws what DiscussCurve throws and returns
+// false when the result is complete.
+class CurveDiscussionSteps {
+public:
+  // `memo` must outlive the steps.
+  CurveDiscussionSteps(DiscussionInput in, DiscussionTexts texts, const TextMeasurer& memo,
+                       StepValues values = StepValues::Reuse);
+  ~CurveDiscussionSteps();
+  CurveDiscussionSteps(const CurveDiscussionSteps&) = delete;
+  CurveDiscussionSteps& operator=(const CurveDiscussionSteps&) = delete;
+  bool step();
+  const DiscussionResult& result() const;
+  DiscussionResult takeResult();
+
+private:
+  struct State;
+  std::unique_ptr<State> s_;
+};
 
 // ----- the lines shared by the curve discussions
 

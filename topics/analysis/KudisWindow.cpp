@@ -28,12 +28,32 @@ namespace zw {
 
 namespace {
 
+// The discussion as a long run; `done` gets the result of a finished one.
+class DiscussionRun : public Stepper {
+public:
+  DiscussionRun(DiscussionInput in, DiscussionTexts texts, const QFont& memoFont,
+                std::function<void(const DiscussionResult&)> done)
+      : memo_(memoFont), steps_(std::move(in), std::move(texts), memo_), done_(std::move(done)) {}
+  bool step() override { return steps_.step(); }
+  void finish(End end, int) override {
+    if (end == End::Finished) done_(steps_.result());
+  }
+
+private:
+  FontTextMeasurer memo_;
+  CurveDiscussionSteps steps_;
+  std::function<void(const DiscussionResult&)> done_;
+};
+
 constexpr int kTablePage = 3;
 
 TopicConfig kudisConfig() {
   TopicConfig c;
   c.pages = TopicConfig::fourPages();
   c.printPages = 3;
+  // The discussion is a long run that replaces the memo when it is complete:
+  // a stopped one leaves the last discussion on the page.
+  c.memo = MemoPolicy::RunningRecord;
   return c;
 }
 
@@ -150,7 +170,14 @@ void TFKudis::compute() {
   f0_ = in.term;
   xvon_ = in.from;
   xbis_ = in.to;
-  const DiscussionResult r = DiscussCurve(in, Texts(), FontTextMeasurer(memoFont()));
+  if (!(in.to > in.from)) throw InputRejected(KudisFromKey);
+  // A long term takes seconds: the discussion is a long run that ESC stops,
+  // and the memo changes only when it is complete.
+  startLongRun(std::make_unique<DiscussionRun>(std::move(in), Texts(), memoFont(),
+                                               [this](const DiscussionResult& r) { showDiscussion(r); }));
+}
+
+void TFKudis::showDiscussion(const DiscussionResult& r) {
   d1_ = r.d1;
   d2_ = r.d2;
   for (const DiscussionPoint& p : r.points) {
@@ -159,6 +186,11 @@ void TFKudis::compute() {
   }
   setMemoLines(r.lines);
   updateSwitches();
+  // A chart built while the discussion ran takes its points in now.
+  if (rangeBeforeResult_) {
+    if (currentPage() == chartPage().options().pageIndex) chartPage().initChart();
+    rangeBeforeResult_ = false;
+  }
 }
 
 std::array<QString, 3> TFKudis::hintTexts() const {
@@ -179,19 +211,25 @@ void TFKudis::graphHints(std::array<QString, 13>& hints) {
 }
 
 ChartRange TFKudis::chartRange() {
-  if (xmax_ == xmin_ || ymax_ == ymin_) {
-    xmin_ = xvon_, xmax_ = xbis_;
-    ymax_ = 0.8L * (xbis_ - xvon_);
-    ymin_ = -ymax_;
+  // A chart built while a discussion runs shows the range for now and is
+  // built again with the points; until then the extent stays as it is.
+  const bool before = longRun().running();
+  rangeBeforeResult_ = rangeBeforeResult_ || before;
+  Extended xmin = xmin_, xmax = xmax_, ymin = ymin_, ymax = ymax_;
+  if (xmax == xmin || ymax == ymin) {
+    xmin = xvon_, xmax = xbis_;
+    ymax = 0.8L * (xbis_ - xvon_);
+    ymin = -ymax;
+    if (!before) xmin_ = xmin, xmax_ = xmax, ymin_ = ymin, ymax_ = ymax;
   }
   ChartRange r;
-  const Extended dx = std::fabs(xmax_ - xmin_) / 5, dy = std::fabs(ymax_ - ymin_) / 5;
-  r.xLo = xmin_ - dx, r.xHi = xmax_ + dx, r.yLo = ymin_ - dy, r.yHi = ymax_ + dy;
+  const Extended dx = std::fabs(xmax - xmin) / 5, dy = std::fabs(ymax - ymin) / 5;
+  r.xLo = xmin - dx, r.xHi = xmax + dx, r.yLo = ymin - dy, r.yHi = ymax + dy;
   // A remembered range replaces the ends it names; then the scales are as given.
   bool stored = false;
   Extended v = 0;
   Extended* ends[4] = {&r.xLo, &r.xHi, &r.yLo, &r.yHi};
-  const Extended extent[4] = {xmin_, xmax_, ymin_, ymax_};
+  const Extended extent[4] = {xmin, xmax, ymin, ymax};
   for (const QString& t : range_.texts) stored |= !t.trimmed().isEmpty();
   if (stored) {
     for (int i = 0; i < 4; ++i) *ends[i] = ReadRangeText(range_.texts[std::size_t(i)], v) ? v : extent[i];

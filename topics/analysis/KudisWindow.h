@@ -55,6 +55,7 @@ private:
   std::array<QString, 3> hintTexts() const;
   QStringList tableLines(Extended from, Extended to, Extended step, int digits) const;
   void updateSwitches();
+  void showDiscussion(const DiscussionResult& r);
 
   QLabel *termCaption_ = nullptr, *fromCaption_ = nullptr, *toCaption_ = nullptr;
   QLineEdit *term_ = nullptr, *from_ = nullptr, *to_ = nullptr;
@@ -70,6 +71,7 @@ private:
   Extended xvon_ = -10, xbis_ = 10;
   // The extent of every point listed since the window opened (the origin always inside).
   Extended xmin_ = 0, xmax_ = 0, ymin_ = 0, ymax_ = 0;
+  bool rangeBeforeResult_ = false;  // the chart was built while a discussion ran
 };
 
 }  // namespace zw
