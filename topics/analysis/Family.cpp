@@ -27,7 +27,12 @@ std::vector<std::u16string> FamilyValues(const FamilyRange& range, const QString
 }
 
 std::u16string FamilyTerm(const QString& term, const std::u16string& value) {
-  return SubstituteVariable(term.trimmed().toStdU16String(), u'k', u"(" + value + u")");
+  const std::u16string t = term.trimmed().toStdU16String();
+  // Each free k grows the text by one with "()": their count, before the
+  // member is built.
+  const std::size_t free = SubstituteVariable(t, u'k', u"()").size() - t.size();
+  if (t.size() + free * (value.size() + 1) > FamilyMemberMaxLength) return {};
+  return SubstituteVariable(t, u'k', u"(" + value + u")");
 }
 
 int FamilyEntry(int n, int listLength) {

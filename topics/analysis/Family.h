@@ -23,7 +23,10 @@ struct FamilyRange {
 std::vector<std::u16string> FamilyValues(const FamilyRange& range, const QString& list);
 
 // The member's term: every free k, in either case, replaced by "(" + value + ")";
-// the names of the evaluator keep their letters (fak).
+// the names of the evaluator keep their letters (fak). A member that would
+// be longer than FamilyMemberMaxLength is empty (it draws nothing): a long
+// list item put into every k of a long term would be millions of characters.
+inline constexpr std::size_t FamilyMemberMaxLength = 65536;
 std::u16string FamilyTerm(const QString& term, const std::u16string& value);
 
 // The graph entry of member n (1-based): (n − 1) mod 24 + 1, folded into a

@@ -108,10 +108,15 @@ std::vector<std::unique_ptr<Stepper>> TFSchar::curveRuns(TVIrada& chart) {
   int n = 0;
   for (const std::u16string& v : values_) {
     const int entry = FamilyEntry(++n, listLength);
-    // A member of a long term takes long: its samples are drawn a block at a time.
-    if (auto member = PlotTermSteps(QString::fromStdU16String(FamilyTerm(term, v)), chart, chartPage().color(entry),
-                                    chartPage().width(entry), context))
-      runs.push_back(std::move(member));
+    // A member of a long term takes long: it is built in its own step and its
+    // samples are drawn a block at a time.
+    runs.push_back(std::make_unique<LaterStepper>(
+        [term, v, chart = QPointer<TVIrada>(&chart), color = chartPage().color(entry),
+         width = chartPage().width(entry), context]() -> std::unique_ptr<Stepper> {
+          const std::u16string member = FamilyTerm(term, v);
+          if (!chart || member.empty()) return nullptr;
+          return PlotTermSteps(QString::fromStdU16String(member), *chart, color, width, context);
+        }));
     runs.push_back(std::make_unique<SingleStep>([drawn = drawn_] { ++*drawn; }));
   }
   return runs;

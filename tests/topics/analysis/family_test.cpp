@@ -57,6 +57,11 @@ TEST(FamilyTest, MemberTerms) {
       {"sin(k*x)/k", u"", u"sin(()*x)/()"},
   };
   for (const Row& r : rows) EXPECT_EQ(FamilyTerm(QString::fromUtf8(r.term), r.value), r.expected) << r.term;
+  // A member longer than the bound is empty; one at the bound is built.
+  const QString term = QStringLiteral("k+").repeated(1000) + QStringLiteral("fak(1)");
+  const std::size_t fits = (FamilyMemberMaxLength - std::size_t(term.size())) / 1000 - 1;
+  EXPECT_EQ(FamilyTerm(term, std::u16string(fits, u'1')).size(), term.size() + 1000 * (fits + 1));
+  EXPECT_TRUE(FamilyTerm(term, std::u16string(fits + 1, u'1')).empty());
 }
 
 TEST(FamilyTest, EntriesCycleThroughTwentyFourAndFoldIntoShorterLists) {
