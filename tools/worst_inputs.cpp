@@ -117,6 +117,25 @@ std::vector<Special> Specials() {
       // The term whose derivative takes the symbolic library longest.
       {"TFIter", "fkt", Longest(QStringLiteral("x*"), QStringLiteral("x"))},
       {"TFIter", "x0", QStringLiteral("1")},
+      // Twelve curves that refer to a term of the longest length: its
+      // derivatives, and each curve the one before it.
+      {"TFFPlot1", "f1", Longest(QStringLiteral("sin(x)*cos(x)+"), QStringLiteral("x"))},
+      {"TFFPlot1", "f2", QStringLiteral("y1'")},
+      {"TFFPlot1", "f3", QStringLiteral("y1\"")},
+      {"TFFPlot1", "f4", QStringLiteral("y1+1")},
+      {"TFFPlot1", "f5", QStringLiteral("y4+1")},
+      {"TFFPlot1", "f6", QStringLiteral("y5+1")},
+      {"TFFPlot1", "f7", QStringLiteral("y6+1")},
+      {"TFFPlot1", "f8", QStringLiteral("y7+1")},
+      {"TFFPlot1", "f9", QStringLiteral("y8+1")},
+      {"TFFPlot1", "f10", QStringLiteral("y9+1")},
+      {"TFFPlot1", "f11", QStringLiteral("y10+1")},
+      {"TFFPlot1", "f12", QStringLiteral("f11(x/2)")},
+      // The most members (29) of a term of the longest length.
+      {"TFSchar", "fkt", Longest(QStringLiteral("k*sin(x)*cos(x)+"), QStringLiteral("k"))},
+      {"TFSchar", "k_min", QStringLiteral("-14")},
+      {"TFSchar", "k_max", QStringLiteral("14")},
+      {"TFSchar", "k_step", QStringLiteral("1")},
   };
 }
 
@@ -209,11 +228,17 @@ Inputs InputsOf(TopicWindow& w, const QString& className) {
     if (!g.grid || !g.cellKey) continue;
     StringGrid* grid = g.grid;
     const auto cellKey = g.cellKey;
+    // A cell named in Specials() takes its own text, every other cell the candidate.
+    std::map<QString, QString> own;
+    for (int row = 1; row < grid->RowCount(); ++row)
+      for (int col = 1; col < grid->ColCount(); ++col)
+        if (const QString key = cellKey(col, row); !key.isEmpty() && !special(key).isEmpty()) own[key] = special(key);
     in.items.push_back({QStringLiteral("cells"), grid,
-                        [grid, cellKey](const QString& t) {
+                        [grid, cellKey, own](const QString& t) {
                           for (int row = 1; row < grid->RowCount(); ++row)
                             for (int col = 1; col < grid->ColCount(); ++col)
-                              if (!cellKey(col, row).isEmpty()) grid->setCells(col, row, t);
+                              if (const QString key = cellKey(col, row); !key.isEmpty())
+                                grid->setCells(col, row, own.contains(key) ? own.at(key) : t);
                         },
                         CellCandidates()});
   }
