@@ -21,6 +21,7 @@ namespace {
 
 constexpr Extended kNumStep = 1e-6L;
 constexpr int kMaxHalvings = 200;
+constexpr int kHalvingsPerStep = 8;
 
 QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
 
@@ -191,7 +192,14 @@ struct CurveDiscussionSteps::State {
   void check();
   void firstDerivative();
   void derivatives();
-  void zeroStep();
+  // Step k of the zero scan, or a part of it; true when step k is done.
+  bool zeroStep();
+  // The bisection for a touching zero in progress.
+  struct Touch {
+    bool on = false;
+    Extended a = 0, b = 0;
+    int sl = 0, i = 0;
+  } touch;
   void extremumStep(int k, Extended l, Extended r);
   void inflectionStep(int k);
   // Step k of a scan for the sign changes of g: found(k, left value, right
@@ -279,42 +287,58 @@ void CurveDiscussionSteps::State::derivatives() {
   dEnds = std::make_unique<StepEnds>(numD1, mode, scratch);
 }
 
-void CurveDiscussionSteps::State::zeroStep() {
+bool CurveDiscussionSteps::State::zeroStep() {
   const FormulaContext& c = in.context;
-  Extended fl = 0, fr = 0, dl = 0, dr = 0;
-  bool lok = false, rok = false, dlok = false, drok = false;
-  ends->at(scan, k, fl, lok, fr, rok);
-  dEnds->at(scan, k, dl, dlok, dr, drok);
-  // A zero exactly at a shared step end belongs to the step it ends.
-  if (Crosses(fn, scan, k, lok, fl, rok, fr)) {
-    const Bisection b = BisectSignChange(fn, scan.left(k), scan.right(k), 1e-8L);
-    Extended y = 0;
-    if (b.ok && fn(b.x, y) && RoundDecimals(1, y) == 0) {
-      const Extended x = Zeroed(b.x), m = Zeroed(NumDerivative(in.term, b.x, c));
-      point(QStringLiteral("N"), ++n, x, 0, m);
-    }
-  }
-  if (Crosses(numD1, scan, k, true, dl, true, dr)) {
-    Extended a = scan.left(k), b = scan.right(k);
-    const int sl = Sgn(dl);
-    for (int i = 0; i < kMaxHalvings && std::fabs(b - a) >= 1e-8L; ++i) {
-      const Extended mid = (a + b) / 2;
-      if (mid == a || mid == b) break;
-      Extended dm = 0;
-      numD1(mid, dm);
-      // A numeric derivative of exactly 0: the extremum lies within its step.
-      if (Sgn(dm) == 0) {
-        a = mid;
-        break;
+  if (!touch.on) {
+    Extended fl = 0, fr = 0, dl = 0, dr = 0;
+    bool lok = false, rok = false, dlok = false, drok = false;
+    ends->at(scan, k, fl, lok, fr, rok);
+    dEnds->at(scan, k, dl, dlok, dr, drok);
+    // A zero exactly at a shared step end belongs to the step it ends.
+    if (Crosses(fn, scan, k, lok, fl, rok, fr)) {
+      const Bisection b = BisectSignChange(fn, scan.left(k), scan.right(k), 1e-8L);
+      Extended y = 0;
+      if (b.ok && fn(b.x, y) && RoundDecimals(1, y) == 0) {
+        const Extended x = Zeroed(b.x), m = Zeroed(NumDerivative(in.term, b.x, c));
+        point(QStringLiteral("N"), ++n, x, 0, m);
       }
-      (Sgn(dm) == sl ? a : b) = mid;
     }
-    Extended y = 0;
-    if (fn(a, y) && RoundDecimals(8, y) == 0) {
-      const Extended x = Zeroed(a), m = Zeroed(NumDerivative(in.term, a, c));
-      point(QStringLiteral("N"), ++n, x, 0, m);
-    }
+    if (!Crosses(numD1, scan, k, true, dl, true, dr)) return true;
+    // A touching zero: the halvings follow in steps of their own.
+    touch = Touch{true, scan.left(k), scan.right(k), Sgn(dl), 0};
+    return false;
   }
+  // Each halving takes three values of ƒ: a long term takes them a few at a time.
+  bool done = false;
+  for (int halving = 0; halving < kHalvingsPerStep && !done; ++halving) {
+    if (!(touch.i < kMaxHalvings && std::fabs(touch.b - touch.a) >= 1e-8L)) {
+      done = true;
+      break;
+    }
+    const Extended mid = (touch.a + touch.b) / 2;
+    if (mid == touch.a || mid == touch.b) {
+      done = true;
+      break;
+    }
+    Extended dm = 0;
+    numD1(mid, dm);
+    // A numeric derivative of exactly 0: the extremum lies within its step.
+    if (Sgn(dm) == 0) {
+      touch.a = mid;
+      done = true;
+      break;
+    }
+    (Sgn(dm) == touch.sl ? touch.a : touch.b) = mid;
+    ++touch.i;
+  }
+  if (!done) return false;
+  touch.on = false;
+  Extended y = 0;
+  if (fn(touch.a, y) && RoundDecimals(8, y) == 0) {
+    const Extended x = Zeroed(touch.a), m = Zeroed(NumDerivative(in.term, touch.a, c));
+    point(QStringLiteral("N"), ++n, x, 0, m);
+  }
+  return true;
 }
 
 template <class Found>
@@ -374,8 +398,7 @@ bool CurveDiscussionSteps::step() {
       return true;
     case Phase::Zeros:
       if (s.k <= s.scan.last) {
-        s.zeroStep();
-        ++s.k;
+        if (s.zeroStep()) ++s.k;
         return true;
       }
       // Extrema: sign changes of ƒ'.
