@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <numbers>
 #include <sstream>
 #include <string>
@@ -22,6 +23,7 @@
 #include "common/XmlTagReader.h"
 #include "topics/solids/SolidScenes.h"
 #include "topics/space/Scene3D.h"
+#include "topics/space/TwoPlanes.h"
 #include "topics/space/XKugel.h"
 
 using namespace zw;
@@ -424,30 +426,39 @@ void buildSpheresScene(TRot3D& v) {
   InitView3D(v, f.size);
 }
 
-void spheresView(TRot3D& v) {
+// The two-planes window's scene: x + y + z = 1 and x − y = 0 with their line
+// of intersection, built as the window builds it on every resize.
+void buildTwoPlanesScene(TRot3D& v) {
+  static const TwoPlanesResult r = ComputeTwoPlanes({1, 1, 1, 1}, {1, -1, 0, 0});
+  v.Clear();
+  BuildTwoPlanesScene(v, r, {Qt::red, 1}, {Qt::blue, 1}, {Qt::darkGreen, 2});
+}
+
+using SceneBuilder = void (*)(TRot3D&);
+
+void sceneView(TRot3D& v, SceneBuilder build) {
   v.resize(600, 340);
   SetUpSpaceView(v);
-  buildSpheresScene(v);
+  build(v);
 }
 
 // The whole rebuild of a resize: the scene built anew and painted once.
-void BM_SpheresRebuild(benchmark::State& state) {
+void BM_SceneRebuild(benchmark::State& state, SceneBuilder build) {
   app();
   TRot3D v;
-  spheresView(v);
+  sceneView(v, build);
   for (auto _ : state) {
-    buildSpheresScene(v);
+    build(v);
     benchmark::DoNotOptimize(v.GrafBmp().constBits());
   }
   state.SetLabel(std::to_string(v.NumItems()) + " items");
 }
-BENCHMARK(BM_SpheresRebuild)->Unit(benchmark::kMicrosecond);
 
 // One rotation step of the built scene, and its plain reference.
-void BM_SpheresRepaint(benchmark::State& state) {
+void BM_SceneRepaint(benchmark::State& state, SceneBuilder build) {
   app();
   TRot3D v;
-  spheresView(v);
+  sceneView(v, build);
   double angle = 0;
   for (auto _ : state) {
     angle += 1;
@@ -455,25 +466,23 @@ void BM_SpheresRepaint(benchmark::State& state) {
     benchmark::DoNotOptimize(v.GrafBmp().constBits());
   }
 }
-BENCHMARK(BM_SpheresRepaint)->Unit(benchmark::kMicrosecond);
 
-void BM_SpheresRepaintReference(benchmark::State& state) {
+void BM_SceneRepaintReference(benchmark::State& state, SceneBuilder build) {
   app();
   TRot3D v;
-  spheresView(v);
+  sceneView(v, build);
   ReferenceScene(v).run(state, v.size(), 100, 240, true, nullptr);
 }
-BENCHMARK(BM_SpheresRepaintReference)->Unit(benchmark::kMicrosecond);
 
-std::vector<Tr3ChartItem> spheresItems() {
+std::vector<Tr3ChartItem> sceneItems(SceneBuilder build) {
   app();
   TRot3D v;
-  spheresView(v);
+  sceneView(v, build);
   return itemsOf(v);
 }
 
-void BM_SpheresMakeVisible(benchmark::State& state) {
-  const std::vector<Tr3ChartItem> items = spheresItems();
+void BM_SceneMakeVisible(benchmark::State& state, SceneBuilder build) {
+  const std::vector<Tr3ChartItem> items = sceneItems(build);
   for (auto _ : state) {
     TRotScaling s;
     s.isoMetric = true;
@@ -482,10 +491,33 @@ void BM_SpheresMakeVisible(benchmark::State& state) {
     benchmark::DoNotOptimize(pts.data());
   }
 }
-BENCHMARK(BM_SpheresMakeVisible)->Unit(benchmark::kMicrosecond);
 
-void BM_SpheresMakeVisibleReference(benchmark::State& state) { plainConversion(state, spheresItems(), true); }
-BENCHMARK(BM_SpheresMakeVisibleReference)->Unit(benchmark::kMicrosecond);
+void BM_SceneMakeVisibleReference(benchmark::State& state, SceneBuilder build) {
+  plainConversion(state, sceneItems(build), true);
+}
+
+#define ZW_SCENE_BENCHMARKS(name, builder)                                                        \
+  BENCHMARK_CAPTURE(BM_SceneRebuild, name, builder)->Unit(benchmark::kMicrosecond);               \
+  BENCHMARK_CAPTURE(BM_SceneRepaint, name, builder)->Unit(benchmark::kMicrosecond);               \
+  BENCHMARK_CAPTURE(BM_SceneRepaintReference, name, builder)->Unit(benchmark::kMicrosecond);      \
+  BENCHMARK_CAPTURE(BM_SceneMakeVisible, name, builder)->Unit(benchmark::kMicrosecond);           \
+  BENCHMARK_CAPTURE(BM_SceneMakeVisibleReference, name, builder)->Unit(benchmark::kMicrosecond)
+ZW_SCENE_BENCHMARKS(spheres, buildSpheresScene);
+ZW_SCENE_BENCHMARKS(planes, buildTwoPlanesScene);
+
+// The rows of one scene's table, and its rebuild against one 60 Hz frame.
+void printSceneRatios(const char* title, const char* name, std::map<std::string, double>& times, int repetitions) {
+  const std::string n = name;
+  zw::bench::PrintRatios(
+      title, times,
+      {{"one rotation step at 600 × 340", "BM_SceneRepaint/" + n, "BM_SceneRepaintReference/" + n, "≤ 1.3"},
+       {"`MakeVisible` of the scene's items / plain min, max, iso-metric scaling and rounding",
+        "BM_SceneMakeVisible/" + n, "BM_SceneMakeVisibleReference/" + n, "≤ 2"}},
+      repetitions);
+  const double rebuild = times["BM_SceneRebuild/" + n];
+  if (rebuild > 0)
+    std::printf("| the same scene rebuilt and painted once (a resize) | %.2f ms | | | < 16 ms |\n", rebuild / 1e6);
+}
 
 }  // namespace
 
@@ -529,15 +561,9 @@ int main(int argc, char** argv) {
        {"`MakeVisible` of the dodecahedron's items / the same", "BM_SolidMakeVisible/1",
         "BM_SolidMakeVisibleReference/1", "≤ 2"}},
       reporter.repetitions);
-  zw::bench::PrintRatios(
-      "Analytic geometry's two spheres with their circle and a plane's outline: time / reference time",
-      reporter.times,
-      {{"one rotation step at 600 × 340", "BM_SpheresRepaint", "BM_SpheresRepaintReference", "≤ 1.3"},
-       {"`MakeVisible` of the scene's items / plain min, max, iso-metric scaling and rounding",
-        "BM_SpheresMakeVisible", "BM_SpheresMakeVisibleReference", "≤ 2"}},
-      reporter.repetitions);
-  const double rebuild = reporter.times["BM_SpheresRebuild"];
-  if (rebuild > 0)
-    std::printf("| the same scene rebuilt and painted once (a resize) | %.2f ms | | | < 16 ms |\n", rebuild / 1e6);
+  printSceneRatios("Analytic geometry's two spheres with their circle and a plane's outline: time / reference time",
+                   "spheres", reporter.times, reporter.repetitions);
+  printSceneRatios("Analytic geometry's two planes with their line: time / reference time", "planes", reporter.times,
+                   reporter.repetitions);
   return 0;
 }
