@@ -4,9 +4,12 @@
 //
 //   cmake -S . -B build -DZW_BUILD_BENCH=ON
 //   cmake --build build --target bench_analysis && build/bin/bench_analysis
+#include <QApplication>
 #include <benchmark/benchmark.h>
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_integration.h>
+#include <muParser.h>
+#include <omp.h>
 
 #include <cmath>
 #include <cstdio>
@@ -14,11 +17,14 @@
 #include <vector>
 
 #include "bench/TimeReporter.h"
+#include "charts/VIrada.h"
 #include "common/TextMeasurer.h"
 #include "kernel/Evaluator.h"
 #include "kernel/Format.h"
 #include "platform/symbolic/Derivative.h"
 #include "topics/analysis/Integral.h"
+#include "topics/frame/ChartHelpers.h"
+#include "topics/frame/LongRun.h"
 
 namespace {
 
@@ -142,10 +148,105 @@ void CheckIntegrals() {
   }
 }
 
+
+// ---- series plot ------------------------------------------------------------
+
+// Three partial sums dy + Σ sin(k·x)/k over k = 1 … 10,000 at the series
+// plot's 101 x positions, as the series window draws them (dy = 0, 1, 2).
+constexpr int kSeriesLastK = 10000;
+constexpr int kSeriesCurves = 3;
+constexpr int kSeriesSamples = 101;
+const QString kSeriesTerm = QStringLiteral("sin(k*x)/k");
+
+struct SeriesChart {
+  TVIrada chart;
+  SeriesChart() {
+    chart.resize(800, 600);
+    chart.Loaded();
+    chart.SetRange(1, -4, -2, 4, 2);
+  }
+  // Draws the three curves to their end, as the window's run does.
+  void draw() {
+    chart.ClearGraf();
+    FormulaContext context = FormulaContext::current();
+    context.AngleMode = 1;  // radians
+    const TColor colors[kSeriesCurves] = {0x0000FF, 0xFF0000, 0x008000};
+    for (int i = 0; i < kSeriesCurves; ++i) {
+      auto run = PlotSeries(kSeriesTerm, chart, colors[i], 1, kSeriesLastK, i, 1, context);
+      while (run->step()) {
+      }
+    }
+  }
+  std::vector<double> xs() {
+    const double lo = chart.Layers().X(1).RangeLow(), hi = chart.Layers().X(1).RangeHigh();
+    std::vector<double> x(kSeriesSamples);
+    for (int i = 0; i < kSeriesSamples; ++i) x[std::size_t(i)] = lo + (hi - lo) * i / (kSeriesSamples - 1);
+    return x;
+  }
+};
+
+// The same sums through muParser's bulk mode: k the bulk variable, x held
+// for the whole block.
+struct SeriesMuParser {
+  mu::Parser parser;
+  std::vector<double> ks, x, terms;
+  SeriesMuParser() : ks(kSeriesLastK), x(kSeriesLastK), terms(kSeriesLastK) {
+    for (int k = 1; k <= kSeriesLastK; ++k) ks[std::size_t(k - 1)] = k;
+    parser.DefineVar("k", ks.data());
+    parser.DefineVar("x", x.data());
+    parser.SetExpr("sin(k*x)/k");
+  }
+  double sum(double at, double dy) {
+    std::fill(x.begin(), x.end(), at);
+    parser.Eval(terms.data(), kSeriesLastK);
+    double s = dy;
+    for (double t : terms) s += t;
+    return s;
+  }
+};
+
+void BM_SeriesPlot(benchmark::State& state) {
+  SeriesChart c;
+  for (auto _ : state) c.draw();
+}
+BENCHMARK(BM_SeriesPlot)->Unit(benchmark::kMillisecond);
+
+void BM_SeriesMuParserBulk(benchmark::State& state) {
+  SeriesChart c;
+  const std::vector<double> xs = c.xs();
+  SeriesMuParser mp;
+  for (auto _ : state)
+    for (int i = 0; i < kSeriesCurves; ++i)
+      for (double x : xs) benchmark::DoNotOptimize(mp.sum(x, i));
+}
+BENCHMARK(BM_SeriesMuParserBulk)->Unit(benchmark::kMillisecond);
+
+// Each drawn line starts at the partial sum muParser gives at its x.
+void CheckSeries() {
+  SeriesChart c;
+  c.draw();
+  const std::vector<double> xs = c.xs();
+  SeriesMuParser mp;
+  const auto& list = c.chart.DisplayList();
+  bench::RequireSame(list.NumItems() == kSeriesCurves * (kSeriesSamples - 1), "series plot: one line per sample pair");
+  for (int i = 0; i < list.NumItems(); ++i) {
+    const TrcChartItem item = list.GetItemParams(i);
+    const int curve = i / (kSeriesSamples - 1), sample = i % (kSeriesSamples - 1);
+    const double expected = mp.sum(xs[std::size_t(sample)], curve);
+    bench::RequireSame(std::fabs(item.x - xs[std::size_t(sample)]) <= 1e-12 &&
+                           std::fabs(item.y - expected) <= 1e-9 * std::max(1.0, std::fabs(expected)),
+                       "series plot's partial sums against muParser's");
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  omp_set_num_threads(1);  // muParser's bulk mode would use a thread per core
   CheckIntegrals();
+  CheckSeries();
   zw::bench::TimeReporter reporter(zw::bench::Clock::Cpu);
   zw::bench::RunAll(argc, argv, reporter);
   using zw::bench::Against;
@@ -154,6 +255,12 @@ int main(int argc, char** argv) {
       {{"areas, moments, volumes (5,000 midpoints) and both arc lengths (2 × 32,000), `EvaluateFormula` per point / "
         "`EvaluateFormulaBlock`",
         "BM_IntegralPointByPoint/0", "BM_IntegralBlock/0", "≥ 1.5", Against::NaiveMethod}},
+      reporter.repetitions);
+  zw::bench::PrintRatios(
+      "Series plot: ours / muParser's bulk mode (CPU time)", reporter.times,
+      {{"three partial sums of sin(k*x)/k, k = 1 … 10,000, at 101 x each, drawn by `PlotSeries` / the same sums "
+        "by muParser's bulk mode with k as its variable",
+        "BM_SeriesPlot", "BM_SeriesMuParserBulk", "≤ 1.5"}},
       reporter.repetitions);
   return 0;
 }
