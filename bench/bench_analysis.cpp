@@ -22,6 +22,7 @@
 #include "kernel/Evaluator.h"
 #include "kernel/Format.h"
 #include "platform/symbolic/Derivative.h"
+#include "topics/analysis/CurveDiscussion.h"
 #include "topics/analysis/Integral.h"
 #include "topics/frame/ChartHelpers.h"
 #include "topics/frame/LongRun.h"
@@ -149,6 +150,47 @@ void CheckIntegrals() {
 }
 
 
+// ---- curve discussion -------------------------------------------------------
+
+// A discussion over 1,000 steps with both derivatives numeric: zeros,
+// extrema and inflection points of a term with several of each.
+DiscussionInput DiscussionOf() {
+  DiscussionInput in;
+  in.term = u"sin(x)*x^2/10-x/3+1";
+  in.fromText = QStringLiteral("-10"), in.toText = QStringLiteral("10");
+  in.from = -10, in.to = 10;
+  in.symbolic1 = in.symbolic2 = false;
+  in.context = FormulaContext::current();
+  in.context.AngleMode = 1;  // radians
+  return in;
+}
+const DiscussionTexts kDiscussionTexts{"f(x) = ", "Intervall ", " bis ", "Ableitungen", "Nullstellen",
+                                       "Extrema", "Wendepunkte"};
+
+void BM_DiscussionReuse(benchmark::State& state) {
+  const FixedWidthMeasurer memo;
+  const DiscussionInput in = DiscussionOf();
+  for (auto _ : state) benchmark::DoNotOptimize(DiscussCurve(in, kDiscussionTexts, memo));
+}
+BENCHMARK(BM_DiscussionReuse)->Unit(benchmark::kMillisecond);
+
+void BM_DiscussionAfresh(benchmark::State& state) {
+  const FixedWidthMeasurer memo;
+  const DiscussionInput in = DiscussionOf();
+  for (auto _ : state) benchmark::DoNotOptimize(DiscussCurve(in, kDiscussionTexts, memo, StepValues::Afresh));
+}
+BENCHMARK(BM_DiscussionAfresh)->Unit(benchmark::kMillisecond);
+
+void CheckDiscussion() {
+  const FixedWidthMeasurer memo;
+  const DiscussionResult ours = DiscussCurve(DiscussionOf(), kDiscussionTexts, memo);
+  const DiscussionResult plain = DiscussCurve(DiscussionOf(), kDiscussionTexts, memo, StepValues::Afresh);
+  bench::RequireSame(ours.lines == plain.lines && ours.points.size() >= 6,
+                     "curve discussion memo lines, reused step ends against every value afresh");
+  std::printf("Curve discussion: %zu points listed, evaluations: ours %d, afresh %d\n", ours.points.size(),
+              ours.evaluations, plain.evaluations);
+}
+
 // ---- series plot ------------------------------------------------------------
 
 // Three partial sums dy + Σ sin(k·x)/k over k = 1 … 10,000 at the series
@@ -247,6 +289,7 @@ int main(int argc, char** argv) {
   omp_set_num_threads(1);  // muParser's bulk mode would use a thread per core
   CheckIntegrals();
   CheckSeries();
+  CheckDiscussion();
   zw::bench::TimeReporter reporter(zw::bench::Clock::Cpu);
   zw::bench::RunAll(argc, argv, reporter);
   using zw::bench::Against;
@@ -255,6 +298,11 @@ int main(int argc, char** argv) {
       {{"areas, moments, volumes (5,000 midpoints) and both arc lengths (2 × 32,000), `EvaluateFormula` per point / "
         "`EvaluateFormulaBlock`",
         "BM_IntegralPointByPoint/0", "BM_IntegralBlock/0", "≥ 1.5", Against::NaiveMethod}},
+      reporter.repetitions);
+  zw::bench::PrintRatios(
+      "Curve discussion: every value afresh / reused step ends (CPU time)", reporter.times,
+      {{"1,000 steps of «sin(x)*x^2/10-x/3+1» on [−10; 10], both derivatives numeric, memo lines identical",
+        "BM_DiscussionAfresh", "BM_DiscussionReuse", "≥ 1.8", Against::NaiveMethod}},
       reporter.repetitions);
   zw::bench::PrintRatios(
       "Series plot: ours / muParser's bulk mode (CPU time)", reporter.times,
