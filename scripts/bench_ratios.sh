@@ -17,7 +17,8 @@ build=${1:-build}
 cores=${CORES:-6,7}
 reps=${REPS:-5}
 programs=${ONLY:-"bench_xmath bench_evaluator bench_chart2d bench_chart3d bench_surface bench_bigint bench_primes
-  bench_numerics bench_numerics_fits bench_quartic bench_linalg bench_triples bench_ggt bench_poly bench_texts bench_files"}
+  bench_numerics bench_numerics_fits bench_quartic bench_linalg bench_triples bench_ggt bench_poly bench_texts bench_files
+  bench_analysis bench_distributions bench_stats"}
 log=$(mktemp -d)
 trap 'rm -rf "$log"' EXIT
 
