@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 #include <gsl/gsl_errno.h>
 #include <gsl/gsl_integration.h>
+#include <gsl/gsl_roots.h>
 #include <muParser.h>
 #include <omp.h>
 
@@ -181,12 +182,109 @@ void BM_DiscussionAfresh(benchmark::State& state) {
 }
 BENCHMARK(BM_DiscussionAfresh)->Unit(benchmark::kMillisecond);
 
+
+// The zeros of the discussion's term: its 1,000-step scan's brackets refined
+// by our bisection and by GSL's Brent solver (both to 1e-8 in x).
+struct Bracket {
+  double a, b;
+};
+std::vector<Bracket> ZeroBrackets(const DiscussionInput& in) {
+  std::vector<Bracket> out;
+  double a = double(in.from);
+  std::int32_t err = 0;
+  Extended fa = 0;
+  EvaluateFormula(in.term, fa, err, a, in.context);
+  for (int k = 1; k <= 1000; ++k) {
+    const double b = double(in.from + (in.to - in.from) * k / 1000);
+    Extended fb = 0;
+    err = 0;
+    EvaluateFormula(in.term, fb, err, b, in.context);
+    if (!err && (fa < 0) != (fb < 0)) out.push_back({a, b});
+    a = b, fa = fb;
+  }
+  return out;
+}
+
+struct Roots {
+  std::vector<double> x;
+  long evaluations = 0;
+};
+
+Roots BisectZeros(const DiscussionInput& in, const std::vector<Bracket>& brackets) {
+  Roots r;
+  const ValueFn f = [&](Extended x, Extended& v) {
+    std::int32_t err = 0;
+    EvaluateFormula(in.term, v, err, x, in.context);
+    return err == 0;
+  };
+  for (const Bracket& br : brackets) {
+    const Bisection b = BisectSignChange(f, br.a, br.b, 1e-8L);
+    r.x.push_back(double(b.x));
+    r.evaluations += b.evaluations;
+  }
+  return r;
+}
+
+struct CountedTerm {
+  const DiscussionInput* in;
+  long evaluations = 0;
+};
+double CountedValue(double x, void* p) {
+  auto* t = static_cast<CountedTerm*>(p);
+  ++t->evaluations;
+  Extended v = 0;
+  std::int32_t err = 0;
+  EvaluateFormula(t->in->term, v, err, x, t->in->context);
+  return double(v);
+}
+
+Roots BrentZeros(const DiscussionInput& in, const std::vector<Bracket>& brackets) {
+  CountedTerm term{&in};
+  gsl_function F{&CountedValue, &term};
+  gsl_root_fsolver* s = gsl_root_fsolver_alloc(gsl_root_fsolver_brent);
+  Roots r;
+  for (const Bracket& br : brackets) {
+    gsl_root_fsolver_set(s, &F, br.a, br.b);
+    for (int i = 0; i < 200; ++i) {
+      gsl_root_fsolver_iterate(s);
+      if (gsl_root_test_interval(gsl_root_fsolver_x_lower(s), gsl_root_fsolver_x_upper(s), 1e-8, 0) == GSL_SUCCESS)
+        break;
+    }
+    r.x.push_back(gsl_root_fsolver_root(s));
+  }
+  gsl_root_fsolver_free(s);
+  r.evaluations = term.evaluations;
+  return r;
+}
+
+void BM_ZerosBisection(benchmark::State& state) {
+  const DiscussionInput in = DiscussionOf();
+  const std::vector<Bracket> brackets = ZeroBrackets(in);
+  for (auto _ : state) benchmark::DoNotOptimize(BisectZeros(in, brackets));
+}
+BENCHMARK(BM_ZerosBisection)->Unit(benchmark::kMicrosecond);
+
+void BM_ZerosBrent(benchmark::State& state) {
+  const DiscussionInput in = DiscussionOf();
+  const std::vector<Bracket> brackets = ZeroBrackets(in);
+  for (auto _ : state) benchmark::DoNotOptimize(BrentZeros(in, brackets));
+}
+BENCHMARK(BM_ZerosBrent)->Unit(benchmark::kMicrosecond);
+
 void CheckDiscussion() {
   const FixedWidthMeasurer memo;
   const DiscussionResult ours = DiscussCurve(DiscussionOf(), kDiscussionTexts, memo);
   const DiscussionResult plain = DiscussCurve(DiscussionOf(), kDiscussionTexts, memo, StepValues::Afresh);
   bench::RequireSame(ours.lines == plain.lines && ours.points.size() >= 6,
                      "curve discussion memo lines, reused step ends against every value afresh");
+  const DiscussionInput in = DiscussionOf();
+  const std::vector<Bracket> brackets = ZeroBrackets(in);
+  const Roots bisected = BisectZeros(in, brackets), brent = BrentZeros(in, brackets);
+  bool agree = !brackets.empty();
+  for (std::size_t i = 0; i < brackets.size(); ++i) agree &= std::fabs(bisected.x[i] - brent.x[i]) <= 1e-8;
+  bench::RequireSame(agree, "zeros by bisection against GSL's Brent solver");
+  std::printf("Zeros: %zu brackets, evaluations: bisection %ld, Brent %ld\n", brackets.size(), bisected.evaluations,
+              brent.evaluations);
   std::printf("Curve discussion: %zu points listed, evaluations: ours %d, afresh %d\n", ours.points.size(),
               ours.evaluations, plain.evaluations);
 }
@@ -303,6 +401,11 @@ int main(int argc, char** argv) {
       "Curve discussion: every value afresh / reused step ends (CPU time)", reporter.times,
       {{"1,000 steps of «sin(x)*x^2/10-x/3+1» on [−10; 10], both derivatives numeric, memo lines identical",
         "BM_DiscussionAfresh", "BM_DiscussionReuse", "≥ 1.8", Against::NaiveMethod}},
+      reporter.repetitions);
+  zw::bench::PrintRatios(
+      "Zeros of the discussion's term: bisection / GSL's Brent solver (CPU time)", reporter.times,
+      {{"the scan's brackets refined to 1e-8, our bisection / `gsl_root_fsolver_brent`", "BM_ZerosBisection",
+        "BM_ZerosBrent", ""}},
       reporter.repetitions);
   zw::bench::PrintRatios(
       "Series plot: ours / muParser's bulk mode (CPU time)", reporter.times,
