@@ -75,15 +75,34 @@ std::u16string Trimmed(const std::u16string& s) {
 QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
 
 // The class of v by the rounded bounds: the estimate from the division,
-// moved by one where rounding put v across a bound.
-int ClassOf(double v, double min, double width, int classes) {
+// moved by one where rounding put v across a bound. lower[k] is class k's
+// rounded lower bound (index 0 unused).
+int ClassOf(double v, double min, double width, const std::vector<double>& lower) {
+  const int classes = int(lower.size()) - 1;
   const double r = RoundSignificant6(v);
-  auto lower = [&](int k) { return RoundSignificant6(double((long double)(k - 1) * width + min)); };
   int k = int(std::floor((long double)(r - min) / width)) + 1;
   k = std::clamp(k, 1, classes);
-  while (k > 1 && r < lower(k)) --k;
-  while (k < classes && r >= lower(k + 1)) ++k;
+  while (k > 1 && r < lower[std::size_t(k)]) --k;
+  while (k < classes && r >= lower[std::size_t(k + 1)]) ++k;
   return k;
+}
+
+// The same class without rounding v: rounding to six digits moves v by at
+// most 5e-6 of its size, so a v farther than 1e-5 of its size from both
+// bounds of the class found for it compares with every rounded bound as its
+// rounded value would. Only values in that band are rounded. Needs bounds
+// that never fall (checked by the caller).
+int ClassOfNearby(double v, double min, double width, const std::vector<double>& lower) {
+  if (!std::isfinite(v)) return ClassOf(v, min, width, lower);
+  const int classes = int(lower.size()) - 1;
+  const double x = std::clamp((long double)(v - min) / width, -1.0L, (long double)classes);
+  int k = std::clamp(int(std::floor(x)) + 1, 1, classes);
+  while (k > 1 && v < lower[std::size_t(k)]) --k;
+  while (k < classes && v >= lower[std::size_t(k + 1)]) ++k;
+  const double band = 1e-5 * std::fabs(v);
+  const bool clear = (k == 1 || std::fabs(v - lower[std::size_t(k)]) > band) &&
+                     (k == classes || std::fabs(v - lower[std::size_t(k + 1)]) > band);
+  return clear ? k : ClassOf(v, min, width, lower);
 }
 
 // The Log10 of the class-row prefix, with 0 for a value that has none.
@@ -157,17 +176,24 @@ StatResult ComputeStatistics(const std::vector<double>& values, double width) {
     if (v < r.leftWhisker && v > r.q1 - 1.5 * r.iqr) r.leftWhisker = v;
     if (v > r.rightWhisker && v < r.q3 + 1.5 * r.iqr) r.rightWhisker = v;
   }
-  // Up to and including the class that holds the maximum.
+  // Up to and including the class that holds the maximum. Each class's
+  // lower bound is rounded once here, not once per value.
   const double top = RoundSignificant6(r.max);
-  int classes = 1;
-  while (RoundSignificant6(double((long double)classes * width + r.min)) <= top) ++classes;
+  auto roundedBound = [&](int k) { return RoundSignificant6(double((long double)k * width + r.min)); };
+  std::vector<double> lower{0.0, roundedBound(0)};
+  for (double next = roundedBound(1); next <= top; next = roundedBound(int(lower.size()) - 1)) lower.push_back(next);
+  const int classes = int(lower.size()) - 1;
   r.classes.resize(std::size_t(classes));
   for (int k = 1; k <= classes; ++k) {
     StatClass& cl = r.classes[std::size_t(k - 1)];
     cl.lo = double((long double)(k - 1) * width + r.min);
     cl.hi = double((long double)k * width + r.min);
   }
-  for (double v : values) ++r.classes[std::size_t(ClassOf(v, r.min, width, classes) - 1)].count;
+  const bool rising = std::is_sorted(lower.begin() + 1, lower.end());
+  for (double v : values) {
+    const int k = rising ? ClassOfNearby(v, r.min, width, lower) : ClassOf(v, r.min, width, lower);
+    ++r.classes[std::size_t(k - 1)].count;
+  }
   return r;
 }
 

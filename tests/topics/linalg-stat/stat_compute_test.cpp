@@ -5,7 +5,10 @@
 #include <gsl/gsl_statistics_double.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <random>
+#include <utility>
 
 #include "common/TextMeasurer.h"
 #include "kernel/KernelState.h"
@@ -155,6 +158,61 @@ TEST_F(StatCompute, ValueOnARoundedBoundCountsInTheUpperClass) {
   ASSERT_EQ(r.classes.size(), 6U);
   EXPECT_EQ(r.classes[3].count, 1);
   EXPECT_EQ(r.classes[2].count, 0);
+}
+
+TEST_F(StatCompute, ValuesNearARoundedBoundGoByTheirRoundedValue) {
+  // 0,2999997 rounds to the bound 0,3 and counts above it; 0,2999994 rounds
+  // to 0,299999 and stays below. The same on the negative side.
+  struct Case {
+    std::vector<double> v;
+    double width;
+    std::vector<int> counts;
+  };
+  const Case cases[] = {
+      {{0, 0.2999997, 0.2999994, 0.5}, 0.1, {1, 0, 1, 1, 0, 1}},
+      {{-1, -0.7000004, -0.7000006, -0.5}, 0.1, {1, 0, 1, 1, 0, 1}},
+      {{0, 0.3, 0.30000049, 0.5}, 0.1, {1, 0, 0, 2, 0, 1}},
+  };
+  for (const Case& c : cases) {
+    const StatResult r = ComputeStatistics(c.v, c.width);
+    std::vector<int> counts;
+    for (const StatClass& k : r.classes) counts.push_back(k.count);
+    EXPECT_EQ(counts, c.counts) << c.v[1];
+  }
+}
+
+// Each value counted in the last class whose rounded lower bound its rounded
+// value reaches, with the rounding done for every value and every bound.
+std::vector<int> CountsByRoundingEverything(const std::vector<double>& v, double width, std::size_t classes) {
+  const double min = *std::min_element(v.begin(), v.end());
+  std::vector<int> counts(classes, 0);
+  for (double x : v) {
+    const double r = RoundSignificant6(x);
+    std::size_t k = 1;
+    for (std::size_t j = 2; j <= classes; ++j)
+      if (RoundSignificant6(double((long double)(j - 1) * width + min)) <= r) k = j;
+    ++counts[k - 1];
+  }
+  return counts;
+}
+
+TEST_F(StatCompute, ClassesAsIfEveryValueWereRounded) {
+  // Values crowded around the bounds, at several magnitudes and signs.
+  std::mt19937 gen(11);
+  std::uniform_int_distribution<int> step(-40, 40);
+  for (const auto& [min, width] : {std::pair{0.0, 0.1}, {-3.3, 0.7}, {1e6, 0.5}, {-2.5e-4, 1e-5}, {123.456, 1.5}}) {
+    std::vector<double> v{min};
+    for (int i = 0; i < 4000; ++i) {
+      const double bound = double((long double)(1 + i % 40) * width + min);
+      const double spread = i % 2 ? 1e-7 : 1e-6;  // inside and beyond rounding's reach
+      v.push_back(bound + step(gen) * spread * std::max(std::fabs(bound), 1e-300));
+    }
+    v.erase(std::remove_if(v.begin(), v.end(), [&](double x) { return x < min; }), v.end());
+    const StatResult r = ComputeStatistics(v, width);
+    std::vector<int> counts;
+    for (const StatClass& k : r.classes) counts.push_back(k.count);
+    EXPECT_EQ(counts, CountsByRoundingEverything(v, width, r.classes.size())) << min << " " << width;
+  }
 }
 
 TEST_F(StatCompute, BadClassWidthIsRefusedOnItsField) {
