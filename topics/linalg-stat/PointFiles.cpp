@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "platform/files/WriteFile.h"
 #include "platform/ini/IniFile.h"
@@ -165,9 +166,31 @@ QStringList LogisticLineFields(QStringView line) {
   return SplitDelimitedLine(line.toString());
 }
 
+namespace {
+
+// False when the line's first field cannot name a key: both splitters
+// start that field at the first character that is neither blank nor a
+// control character, and a key's first letter (after upper-casing) is one of
+// "INF,TAG,DZIFF". Non-ASCII starts may upper-case into one, so they count.
+bool MayBeLogisticKey(QStringView line) {
+  for (const QChar c : line) {
+    if (c.unicode() <= 32 || c.isSpace()) continue;
+    const char16_t u = c.unicode();
+    if (u >= 128 || u == u'"' || u == u',') return true;
+    const char16_t upper = u >= u'a' && u <= u'z' ? char16_t(u - 32) : u;
+    return std::u16string_view(u"INFTAGDZ").find(upper) != std::u16string_view::npos;
+  }
+  return false;
+}
+
+}  // namespace
+
 LogisticFile ReadLogisticText(QStringView text) {
   LogisticFile f;
   for (QStringView line : TextLines(text)) {
+    // Once the rows are full only key lines matter; most lines are data and
+    // need not be split.
+    if (int(f.rows.size()) >= PointFileMaxRows && !MayBeLogisticKey(line)) continue;
     if (line.trimmed().isEmpty()) continue;
     const QStringList fields = LogisticLineFields(line);
     if (fields.isEmpty()) continue;

@@ -146,6 +146,40 @@ TEST(PointFiles, LogisticLinesAndFields) {
   EXPECT_EQ(g.limit, QStringLiteral("9999"));
 }
 
+TEST(PointFiles, KeyLinesAfterFullRowsInEveryForm) {
+  // After the last row only key lines count, however they are written;
+  // data lines there change nothing.
+  QString full;
+  for (int i = 0; i < PointFileMaxRows; ++i) full += QStringLiteral("%1;%2\n").arg(i).arg(i + 1);
+  struct Case {
+    const char16_t* line;
+    const char16_t* limit;  // nullptr: no limit read
+  };
+  const Case cases[] = {
+      {u"INF;7", u"7"},
+      {u"  \"inf\";7", u"7"},
+      {u"\t In 7", u"7"},
+      {u",;7", u"7"},              // "," is part of the key text
+      {u"\u0131nf;7", u"7"},       // a dotless i upper-cases to I
+      {u"\u00A0Inf;7", u"7"},      // a no-break space in front
+      {u"-1;7", nullptr},
+      {u"x;7", nullptr},
+      {u"\x01INF;7", nullptr},    // a control character is not trimmed away
+  };
+  for (const Case& c : cases) {
+    const LogisticFile f = ReadLogisticText(full + QString::fromUtf16(c.line) + QStringLiteral("\n3;4\n"));
+    EXPECT_EQ(int(f.rows.size()), PointFileMaxRows);
+    EXPECT_EQ(f.rows.back().x, QString::number(PointFileMaxRows - 1));
+    EXPECT_EQ(f.hasLimit, c.limit != nullptr) << QString::fromUtf16(c.line).toStdString();
+    if (c.limit) {
+      EXPECT_EQ(f.limit, QString::fromUtf16(c.limit));
+    }
+  }
+  const LogisticFile g = ReadLogisticText(full + QStringLiteral("tag1;01.03.2020\nDz;4,5\n"));
+  EXPECT_EQ(g.day1, QStringLiteral("01.03.2020"));
+  EXPECT_EQ(g.factor, QStringLiteral("4,5"));
+}
+
 TEST(PointFiles, LogisticWriteAndReadBack) {
   const PointRows rows = Rows({{" 0 ", "10"}, {"1", ""}, {"2", "31,5"}}, 5);
   const QString text = LogisticCsvText(rows, QStringLiteral("200"), QStringLiteral("15.03.2020"),
