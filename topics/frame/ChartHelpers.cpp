@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <numbers>
+#include <string_view>
 #include <vector>
 
 #include "kernel/Evaluator.h"
@@ -443,6 +444,7 @@ public:
   void finish(End, int) override {}
 
 private:
+  static constexpr int kSlice = 1000;  // summands per step
   std::u16string term_;
   QPointer<TVIrada> chart_;
   TColor color_;
@@ -590,6 +592,39 @@ void PlotParametric(const QString& termX, const QString& termY, TVIrada& chart, 
 
 namespace {
 
+// The term's normal form with the names X and K exchanged, so that the block
+// evaluator can run over the summation index with x held in K. The evaluator
+// reads X and K alike (a value each, an ignored argument each), so the
+// exchanged term gives the same value and failure for every x and k. Empty
+// where that cannot be relied on: a term that does not normalise, whose
+// normal form would be read differently when typed again («2k» is an error
+// but «2K» a product), or with an X or K that touches a letter outside the
+// longer names that contain one (EXP, FAK): «XK» or «SINX» might be read
+// otherwise once exchanged.
+std::u16string SwapXAndK(const std::u16string& term) {
+  std::u16string normal;
+  if (NormalizeFormula(term, normal) != evalerr::Ok) return {};
+  std::u16string again;
+  if (NormalizeFormula(normal, again) != evalerr::Ok || again != normal) return {};
+  std::vector<bool> inName(normal.size(), false);
+  for (int f = 0; f < FormulaFuncCount; ++f) {
+    const std::string_view name = FormulaFuncName(FormulaFunc(f));
+    if (name.size() < 2) continue;
+    for (std::size_t at = 0; at + name.size() <= normal.size(); ++at)
+      if (std::equal(name.begin(), name.end(), normal.begin() + std::ptrdiff_t(at)))
+        std::fill(inName.begin() + std::ptrdiff_t(at), inName.begin() + std::ptrdiff_t(at + name.size()), true);
+  }
+  auto letter = [](char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); };
+  std::u16string out = normal;
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    if ((out[i] != u'X' && out[i] != u'K') || inName[i]) continue;
+    if ((i > 0 && letter(out[i - 1])) || (i + 1 < out.size() && letter(out[i + 1]))) return {};
+    out[i] = out[i] == u'X' ? u'K' : u'X';
+  }
+  if (NormalizeFormula(out, again) != evalerr::Ok || again != out) return {};
+  return out;
+}
+
 // One segment of the series curve per finished sum; a sum is added up a
 // thousand summands per step, so a long range of k never blocks the window.
 class SeriesStepper : public Stepper {
@@ -597,7 +632,8 @@ public:
   SeriesStepper(const QString& term, TVIrada& chart, TColor color, Extended kmin, Extended kmax, Extended dy,
                 int width, const FormulaContext& context)
       : term_(term.toStdU16String()), chart_(&chart), color_(color), width_(width), context_(context), dy_(dy),
-        k0_(std::trunc(kmin)), k1_(std::trunc(kmax)) {
+        k0_(std::trunc(kmin)), k1_(std::trunc(kmax)), swapped_(SwapXAndK(term_)) {
+    if (!swapped_.empty()) ks_.resize(kSlice), vs_.resize(kSlice), es_.resize(kSlice);
     const Visible v = visible(chart);
     xLo_ = v.xLo;
     span_ = v.xHi - v.xLo;
@@ -605,12 +641,25 @@ public:
   }
   bool step() override {
     if (!chart_) return false;
-    for (int n = 0; n < 1000 && k_ <= k1_; ++n, k_ += 1) {
-      context_.K = k_;
-      std::int32_t e = 0;
-      const Extended v = evaluate(term_, x_, e, context_);
-      if (e) ok_ = false;
-      sum_ += v;
+    if (swapped_.empty()) {
+      for (int n = 0; n < kSlice && k_ <= k1_; ++n, k_ += 1) {
+        context_.K = k_;
+        std::int32_t e = 0;
+        const Extended v = evaluate(term_, x_, e, context_);
+        if (e) ok_ = false;
+        sum_ += v;
+      }
+    } else {
+      // The slice's k run as one block with x held in K; added up in the
+      // order of k, so every sum is bit for bit the one point by point.
+      std::size_t n = 0;
+      for (; n < std::size_t(kSlice) && k_ <= k1_; ++n, k_ += 1) ks_[n] = k_;
+      context_.K = x_;
+      EvaluateFormulaBlock(swapped_, ks_.data(), n, vs_.data(), es_.data(), context_);
+      for (std::size_t i = 0; i < n; ++i) {
+        if (es_[i]) ok_ = false;
+        sum_ += vs_[i];
+      }
     }
     if (k_ <= k1_) return true;
     if (index_ > 0 && ok_ && prevOk_) {
@@ -633,6 +682,7 @@ private:
     ok_ = true;
     k_ = k0_;
   }
+  static constexpr int kSlice = 1000;  // summands per step
   std::u16string term_;
   QPointer<TVIrada> chart_;
   TColor color_;
@@ -644,6 +694,11 @@ private:
   bool ok_ = true;
   Extended prevX_ = 0, prevY_ = 0;
   bool prevOk_ = false;
+  // The term with X and K exchanged (empty: summed point by point), and the
+  // slice's k, values and errors.
+  std::u16string swapped_;
+  std::vector<Extended> ks_, vs_;
+  std::vector<std::int32_t> es_;
 };
 
 }  // namespace

@@ -4,10 +4,12 @@
 #include <cmath>
 #include <string>
 #include <functional>
+#include <vector>
 #include <gtest/gtest.h>
 
 #include "tests/topics/TopicTestBase.h"
 #include "charts/VIrada.h"
+#include "kernel/Evaluator.h"
 #include "kernel/KernelState.h"
 #include "tests/common/RecordingPaintDevice.h"
 #include "topics/frame/ChartHelpers.h"
@@ -241,6 +243,67 @@ TEST_F(ChartHelpersTest, SeriesRunsPieceByPiece) {
   // A range of k far beyond a step's share still leaves between steps.
   auto longRun = PlotSeries("1", chart, kRed, 0, 1e15, 0, 1, rad);
   EXPECT_TRUE(longRun->step());
+}
+
+// Every segment the series draws joins exactly the sums that adding the
+// summands one EvaluateFormula call at a time gives, whichever way the run
+// evaluates them: terms with X and K in every role, failing summands, names
+// that contain X or K, and texts that read differently once normalised.
+TEST_F(ChartHelpersTest, SeriesSumsAreThoseOfThePointByPointEvaluation) {
+  struct Case {
+    const char16_t* term;
+    Extended kmin, kmax;
+  };
+  const Case cases[] = {
+      {u"sin(k*x)/k", 1, 2500},  // more summands than one step adds
+      {u"x^k/fak(k)", 0, 25},     {u"exp(-k*x^2)+e#", 0, 40},   {u"1/(x-k/4)", -8, 8},
+      {u"sqrt(x+k)", 0, 3},       {u"y*x^2-z*k^3+k(1/0)", 1, 9}, {u"x(x+1)*2,5k+pi", -3, 3},
+      {u"2k*x", 0, 5},            {u"xk", 0, 5},                  {u"sinx*k", 0, 5},
+      {u"-k+tan(x*k)", 0, 7},
+  };
+  const FormulaContext deg{0, 1.5, -0.25, 42};
+  const double lo = chart.Layers().X(1).RangeLow(), hi = chart.Layers().X(1).RangeHigh();
+  for (const FormulaContext& context : {rad, deg}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(QString::fromStdU16String(c.term).toStdString());
+      chart.ClearGraf();
+      auto run = PlotSeries(QString::fromStdU16String(c.term), chart, kRed, c.kmin, c.kmax, 0.5, 1, context);
+      ASSERT_TRUE(run);
+      while (run->step()) {
+      }
+      std::vector<TrcChartItem> expected;
+      Extended px = 0, py = 0;
+      bool pok = false;
+      for (int i = 0; i <= 100; ++i) {
+        const Extended x = Extended(lo) + Extended(hi - lo) * i / 100;
+        Extended sum = 0.5;
+        bool ok = true;
+        FormulaContext at = context;
+        for (Extended k = c.kmin; k <= c.kmax; k += 1) {
+          at.K = k;
+          Extended v = 0;
+          std::int32_t err = 0;
+          EvaluateFormula(c.term, v, err, x, at);
+          ok = ok && err == 0;
+          sum += v;
+        }
+        if (i > 0 && ok && pok) {
+          TrcChartItem it;
+          it.x = double(px), it.y = double(py), it.x2 = double(x), it.y2 = double(sum);
+          expected.push_back(it);
+        }
+        px = x, py = sum, pok = ok;
+      }
+      const auto& drawn = chart.DisplayList().items();
+      ASSERT_EQ(drawn.size(), expected.size());
+      for (std::size_t i = 0; i < drawn.size(); ++i) {
+        EXPECT_EQ(drawn[i].x, expected[i].x) << i;
+        EXPECT_EQ(drawn[i].y, expected[i].y) << i;
+        EXPECT_EQ(drawn[i].x2, expected[i].x2) << i;
+        EXPECT_EQ(drawn[i].y2, expected[i].y2) << i;
+      }
+    }
+  }
 }
 
 TEST_F(ChartHelpersTest, CurvesReadTheWindowsContextAndLeaveTheProgramsAlone) {
