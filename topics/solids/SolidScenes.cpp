@@ -72,6 +72,10 @@ void SetUpSolidView(TRot3D& view) {
 
 void PrepareSolidView(TRot3D& view, const GraphPen& pen) {
   view.Clear();
+  // Clear keeps the projected points of the last scene, which a repaint, a
+  // printout or a snapshot would still draw; an empty rotation space drops
+  // them, so a view left without a new scene shows nothing of the old one.
+  view.MakeVisible();
   view.setAutoScale(true);
   view.setIsoMetric(true);
   view.setMagnification(0.8);

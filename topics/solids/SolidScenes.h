@@ -23,9 +23,10 @@ GraphPen RunningGraphPen(int n);
 // (60, 45, 15), no axes, framed, dragged to turn and zoom.
 void SetUpSolidView(TRot3D& view);
 
-// Empties the view and sets it up for a solid: automatic iso-metric scale,
-// magnification 0.8, the origin kept, no bounding box, the pen `pen`, the
-// projection centre in the middle. The view angles stay as they are.
+// Empties the view, so that nothing of the scene before is drawn any more,
+// and sets it up for a solid: automatic iso-metric scale, magnification 0.8,
+// the origin kept, no bounding box, the pen `pen`, the projection centre in
+// the middle. The view angles stay as they are.
 void PrepareSolidView(TRot3D& view, const GraphPen& pen);
 
 // The solid's edges as line items, in the listed order.

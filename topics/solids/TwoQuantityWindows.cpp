@@ -61,6 +61,9 @@ void TwoQuantityWindow::compute() {
 
 void TwoQuantityWindow::rebuildPicture() {
   PrepareSolidView(*view(), RunningGraphPen(1));
+  // New or a loaded worksheet leave no results: the view stays empty, as in
+  // a window just opened, and neither shows nor prints the solid before.
+  if (!hasResults()) result_.reset();
   if (result_) BuildTwoQuantityScene(*view(), solid_, *result_, resultVertices_, RunningGraphPen(1), RunningGraphPen(2));
 }
 

@@ -35,7 +35,7 @@ protected:
 private:
   TwoQuantitySolid solid_;
   int mask_ = 0;
-  // The last computation, which the picture shows.
+  // The last computation, which the picture shows while the window has results.
   std::optional<TwoQuantityResult> result_;
   int resultVertices_ = 3;
 };
