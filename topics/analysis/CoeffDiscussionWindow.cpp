@@ -33,21 +33,21 @@ ChartPageOptions discussionChart(int curves) {
 }  // namespace
 
 CoeffDiscussionWindow::CoeffDiscussionWindow(QWidget* owner, std::string_view className,
-                                             const CoeffDiscussionSpec& spec)
-    : ChartTopicWindow(owner, className, discussionConfig(spec.taskLines), discussionChart(int(spec.switchLabels.size()))),
-      range_(chartPage(), spec.rangeDefaults) {
-  grid_ = new PolyGrid(inputArea(), spec.polynomials, spec.rowHeads, clipboard_);
+                                             const CoeffDiscussionSetup& setup)
+    : ChartTopicWindow(owner, className, discussionConfig(setup.taskLines), discussionChart(int(setup.switchLabels.size()))),
+      range_(chartPage(), setup.rangeDefaults) {
+  grid_ = new PolyGrid(inputArea(), setup.polynomials, setup.rowHeads, clipboard_);
   grid_->setObjectName(QStringLiteral("sgKoeff"));
   fields().addGrid(grid_, &PolyGrid::cellKey);
   connect(grid_, &PolyGrid::cellClicked, this, guardedSlot([this] { showFunction(); }));
   connect(grid_, &PolyGrid::leftGrid, this, guardedSlot([this] { showFunction(); }));
   connect(grid_, &PolyGrid::enterPressed, this, guardedSlot([this] { okClicked(); }));
-  switches_ = new CurveSwitches(contentBox(chartPage().options().pageIndex), int(spec.switchLabels.size()), clSilver,
+  switches_ = new CurveSwitches(contentBox(chartPage().options().pageIndex), int(setup.switchLabels.size()), clSilver,
                                 [this](int) {
                                   updateSwitches();
                                   chartPage().drawChart();
                                 });
-  switches_->setLabels(spec.switchLabels);
+  switches_->setLabels(setup.switchLabels);
   table_ = new ValueTablePage(*this, contentBox(kTablePage), [this](Extended from, Extended to, Extended step, int digits) {
     return tableLines(from, to, step, digits);
   });

@@ -11,7 +11,7 @@
 
 namespace zw {
 
-struct CoeffDiscussionSpec {
+struct CoeffDiscussionSetup {
   int polynomials = 1;                 // grid rows
   bool rowHeads = false;               // a fixed column "a", "b"
   std::vector<QString> switchLabels;   // one per curve
@@ -22,7 +22,7 @@ struct CoeffDiscussionSpec {
 class CoeffDiscussionWindow : public ChartTopicWindow {
   Q_OBJECT
 public:
-  CoeffDiscussionWindow(QWidget* owner, std::string_view className, const CoeffDiscussionSpec& spec);
+  CoeffDiscussionWindow(QWidget* owner, std::string_view className, const CoeffDiscussionSetup& setup);
 
   PolyGrid* grid() const { return grid_; }
   CurveSwitches& switches() const { return *switches_; }

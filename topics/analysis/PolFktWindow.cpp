@@ -16,9 +16,9 @@ namespace zw {
 
 namespace {
 
-CoeffDiscussionSpec polFktSpec() {
+CoeffDiscussionSetup polFktSetup() {
   const QString f = QStringLiteral(" ") + FunctionSign();
-  CoeffDiscussionSpec s;
+  CoeffDiscussionSetup s;
   s.switchLabels = {f, f + QStringLiteral("'"), f + QStringLiteral("\""), f + QStringLiteral("'\"")};
   s.rangeDefaults = {QStringLiteral("-10"), QStringLiteral("10"), QStringLiteral("-7"), QStringLiteral("7")};
   s.taskLines = 6;
@@ -29,7 +29,7 @@ QString Q(const std::u16string& s) { return QString::fromStdU16String(s); }
 
 }  // namespace
 
-TFPolFkt::TFPolFkt(QWidget* owner) : CoeffDiscussionWindow(owner, ClassName, polFktSpec()) {
+TFPolFkt::TFPolFkt(QWidget* owner) : CoeffDiscussionWindow(owner, ClassName, polFktSetup()) {
   QWidget* box = inputArea();
   polynomial_ = new QLabel(box);
   polynomial_->setObjectName(QStringLiteral("panPolynom2"));

@@ -14,9 +14,9 @@ namespace zw {
 
 namespace {
 
-CoeffDiscussionSpec ratFktSpec() {
+CoeffDiscussionSetup ratFktSetup() {
   const QString f = QStringLiteral(" ") + FunctionSign();
-  CoeffDiscussionSpec s;
+  CoeffDiscussionSetup s;
   s.polynomials = 2;
   s.rowHeads = true;
   s.switchLabels = {f, f + QStringLiteral("'"), f + QStringLiteral("\""), f + QStringLiteral("p"), f + QStringLiteral("a")};
@@ -36,7 +36,7 @@ QString GeneralRow(QChar c) {
 
 }  // namespace
 
-TFRatFkt::TFRatFkt(QWidget* owner) : CoeffDiscussionWindow(owner, ClassName, ratFktSpec()) {
+TFRatFkt::TFRatFkt(QWidget* owner) : CoeffDiscussionWindow(owner, ClassName, ratFktSetup()) {
   QWidget* box = inputArea();
   formHead_ = new QLabel(FunctionSign() + QStringLiteral("(x) = "), box);
   formHead_->setObjectName(QStringLiteral("pan0"));
